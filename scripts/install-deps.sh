@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package the project needs to build, test and run.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+PACKAGES=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libqt6opengl6-dev libqt6svg6
+  libjsoncpp-dev libcurl4-openssl-dev libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth x11-apps x11-utils xdotool fonts-dejavu-core
+)
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -q
+  $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,25 @@
+#pragma once
+// The JSON files of the program are read and written through these helpers.
+// Writes are atomic: the text goes to a temporary file in the same folder, is flushed and
+// renamed over the target, so a failure leaves the old file as it was.
+#include <json/json.h>
+#include <string>
+
+class CJsonFile {
+public:
+    // The whole content of the file; empty when it cannot be opened or read completely.
+    // Writes "readjsonFile 错误吗：：%d\n" with the OS error code to the debug output.
+    std::string ReadTextFile(const std::string& path) const;
+    // The parsed root; a null value when the file is missing, empty or not valid JSON
+    // (an empty file also writes its path to the debug output).
+    Json::Value ReadJsonFile(const std::string& path) const;
+    // Styled text followed by one line feed. 0 when written, 1 on any failure (the old
+    // file is then left intact). Writes "wirtejsonFile 错误吗：：%d\n" to the debug output.
+    int WriteJsonFile(const std::string& path, const Json::Value& value) const;
+    // Local time as "%d_%02d_%02d_%02d_%02d_%02d_%03d" (year ... millisecond).
+    std::string MakeTimestamp() const;
+};
+
+// Atomic write of raw bytes (used by WriteJsonFile and by other file formats).
+// 0 on success, 1 on failure with the old file untouched.
+int WriteFileAtomic(const std::string& path, const std::string& bytes);
