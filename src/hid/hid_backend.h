@@ -43,6 +43,6 @@ public:
     virtual bool IsPresent(const std::string& path) = 0;
 };
 
-// The backends CHidDevice uses, in order. By default: the hidraw backend on "/sys" and
-// "/dev", plus the simulated bus. Tests may replace the list.
+// The backends CHidDevice uses, in order. By default: the hidraw backend on "/sys" and "/dev";
+// the simulator adds its own backend when a simulated device is plugged. Tests may replace the list.
 std::vector<std::shared_ptr<IHidBackend>>& HidBackends();
