@@ -1,7 +1,7 @@
 #pragma once
-// In-process bus of simulated HID devices (the simulated HID backend lives beside it and is
-// added to HidBackends() when the first simulated device is plugged).
-// ISimDevice and are plugged here; the simulated backend lists and opens their interfaces
+// In-process bus of simulated HID devices. The firmware simulators of src/sim implement
+// ISimDevice and are plugged here; the simulated HID backend lives beside it and is added
+// to HidBackends() when the first simulated device is plugged; the simulated backend lists and opens their interfaces
 // like real ones (paths "sim:<device id>:<interface>#vid_...&pid_...&mi_..&col..").
 #include <cstdint>
 #include <memory>
