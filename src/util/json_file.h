@@ -3,6 +3,8 @@
 // Writes are atomic: the text goes to a temporary file in the same folder, is flushed and
 // renamed over the target, so a failure leaves the old file as it was.
 #include <json/json.h>
+#include <chrono>
+#include <ctime>
 #include <string>
 
 class CJsonFile {
@@ -18,8 +20,21 @@ public:
     int WriteJsonFile(const std::string& path, const Json::Value& value) const;
     // Local time as "%d_%02d_%02d_%02d_%02d_%02d_%03d" (year ... millisecond).
     std::string MakeTimestamp() const;
+    // The same for a given instant (local time of this process's time zone).
+    std::string MakeTimestamp(std::chrono::system_clock::time_point when) const;
 };
 
+// The time-stamp text of a broken-down local time and a millisecond (0-999).
+std::string FormatTimestamp(const std::tm& local, int millisecond);
+
+// The text WriteJsonFile puts into a file: JsonCpp's styled text and one line feed.
+std::string StyledJsonText(const Json::Value& value);
+
 // Atomic write of raw bytes (used by WriteJsonFile and by other file formats).
-// 0 on success, 1 on failure with the old file untouched.
+// 0 on success, 1 on failure with the old file untouched. A symbolic link is followed,
+// so the file it points at is replaced; an existing file keeps its permission bits.
 int WriteFileAtomic(const std::string& path, const std::string& bytes);
+
+// Test seam: when limit >= 0, every following atomic write fails (as a full disk would)
+// after that many bytes reached the temporary file. A negative limit restores normal writes.
+void SetAtomicWriteByteLimitForTest(long long limit);

@@ -20,6 +20,12 @@ unsigned JsonSize(const Json::Value& array);
 bool JsonIsArray(const Json::Value& v);
 bool JsonIsObject(const Json::Value& v);
 
+// Writable access that never throws: the parent is turned into an object (or an array)
+// first when it is anything else, then the member (or element) is created as JsonCpp does.
+// An element index grows the array with nulls up to it; callers keep indexes small.
+Json::Value& JsonObjectMember(Json::Value& parent, const char* key);
+Json::Value& JsonArrayElement(Json::Value& parent, unsigned index);
+
 // Shorthands: JsonInt(JsonMember(o, key)) and so on.
 int JsonIntAt(const Json::Value& object, const char* key, int fallback = 0);
 bool JsonBoolAt(const Json::Value& object, const char* key, bool fallback = false);

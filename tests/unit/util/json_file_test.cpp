@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <time.h>
+
+#include <filesystem>
+#include <string>
+
+#include "debug_capture.h"
+#include "temp_dir.h"
+#include "util/json_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+size_t EntriesIn(const fs::path& dir) {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir)) ++n;
+    return n;
+}
+
+class JsonFileTest : public ::testing::Test {
+protected:
+    void TearDown() override { SetAtomicWriteByteLimitForTest(-1); }
+    TempDir dir;
+    CJsonFile files;
+};
+
+TEST_F(JsonFileTest, WritesStyledTextAndOneLineFeed) {
+    Json::Value v;
+    v["name"] = "Profile 1";
+    v["dpi"][0] = 800;
+    v["dpi"][1] = 1600;
+    const std::string path = dir.File("p.json");
+    DebugCapture capture;
+    ASSERT_EQ(files.WriteJsonFile(path, v), 0);
+    EXPECT_EQ(TempDir::Slurp(path),
+              "{\n"
+              "   \"dpi\" : [ 800, 1600 ],\n"
+              "   \"name\" : \"Profile 1\"\n"
+              "}\n"
+              "\n");
+    EXPECT_TRUE(capture.Contains("wirtejsonFile 错误吗：：0\n"));
+    EXPECT_EQ(files.ReadJsonFile(path), v);
+}
+
+TEST_F(JsonFileTest, ReplacesOldContentKeepsModeAndLeavesNoTemporaryFile) {
+    const std::string path = dir.File("p.json");
+    TempDir::Put(path, std::string(5000, 'x'));
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    ASSERT_EQ(files.WriteJsonFile(path, Json::Value(7)), 0);
+    EXPECT_EQ(TempDir::Slurp(path), "7\n\n");
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+}
+
+TEST_F(JsonFileTest, WriteThroughSymbolicLinkReplacesTheLinkedFile) {
+    const std::string real = dir.File("real.json");
+    const std::string link = dir.File("link.json");
+    TempDir::Put(real, "1");
+    fs::create_symlink(real, link);
+    ASSERT_EQ(files.WriteJsonFile(link, Json::Value(2)), 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(TempDir::Slurp(real), "2\n\n");
+}
+
+// Every failing write returns 1, keeps the previous file byte for byte and leaves no
+// temporary file behind.
+TEST_F(JsonFileTest, FailedWriteLeavesOldFileIntact) {
+    struct Case {
+        const char* what;
+        long long byteLimit;  // -1: no injected fault
+        bool targetIsDirectory;
+        bool missingFolder;
+    };
+    const Case cases[] = {
+        {"disk full after 10 bytes", 10, false, false},
+        {"disk full before the first byte", 0, false, false},
+        {"target is a directory", -1, true, false},
+        {"folder does not exist", -1, false, true},
+    };
+    Json::Value big;
+    for (int i = 0; i < 200; ++i) big["key"][i] = i;
+
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir local;
+        std::string path = local.File("profile.json");
+        const std::string old = "{\n   \"old\" : true\n}\n\n";
+        if (c.targetIsDirectory) {
+            fs::create_directory(path);
+        } else if (c.missingFolder) {
+            path = local.File("absent/profile.json");
+        } else {
+            TempDir::Put(path, old);
+        }
+        SetAtomicWriteByteLimitForTest(c.byteLimit);
+        DebugCapture capture;
+        EXPECT_EQ(files.WriteJsonFile(path, big), 1);
+        SetAtomicWriteByteLimitForTest(-1);
+
+        const auto lines = capture.Lines();
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.back().rfind("wirtejsonFile 错误吗：：", 0), 0u);
+        EXPECT_NE(lines.back(), "wirtejsonFile 错误吗：：0\n");
+        if (c.targetIsDirectory) {
+            EXPECT_TRUE(fs::is_directory(path));
+        } else if (!c.missingFolder) {
+            EXPECT_EQ(TempDir::Slurp(path), old);
+        }
+        EXPECT_EQ(EntriesIn(local.Path()), c.missingFolder ? 0u : 1u);
+    }
+}
+
+TEST_F(JsonFileTest, ReadFallsBackToNullWithoutThrowing) {
+    struct Case {
+        const char* what;
+        const char* content;  // nullptr: no file
+        bool isNull;
+    };
+    const Case cases[] = {
+        {"missing file", nullptr, true},
+        {"empty file", "", true},
+        {"not JSON", "{\"a\": ", true},
+        {"only blanks", "  \n", true},
+        {"deeply nested", nullptr, true},
+        {"empty array", "[]", false},
+        {"comments are accepted", "// saved\n{\"a\": 1}", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = dir.File("in.json");
+        fs::remove(path);
+        if (c.content) TempDir::Put(path, c.content);
+        if (std::string(c.what) == "deeply nested") TempDir::Put(path, std::string(100000, '['));
+        Json::Value v;
+        EXPECT_NO_THROW(v = files.ReadJsonFile(path));
+        EXPECT_EQ(v.isNull(), c.isNull);
+    }
+    EXPECT_TRUE(files.ReadJsonFile(dir.File("in.json")).isObject());
+}
+
+TEST_F(JsonFileTest, EmptyArrayIsAnArrayNotNull) {
+    const std::string path = dir.File("list.json");
+    TempDir::Put(path, "[]");
+    const Json::Value v = files.ReadJsonFile(path);
+    EXPECT_TRUE(v.isArray());
+    EXPECT_EQ(v.size(), 0u);
+}
+
+TEST_F(JsonFileTest, EmptyFileSendsItsPathToDebugOutput) {
+    const std::string path = dir.File("empty.json");
+    TempDir::Put(path, "");
+    DebugCapture capture;
+    EXPECT_TRUE(files.ReadJsonFile(path).isNull());
+    EXPECT_EQ(capture.Lines(), (std::vector<std::string>{"readjsonFile 错误吗：：0\n", path}));
+}
+
+TEST_F(JsonFileTest, ReadTextReportsOsErrorAndRefusesFolders) {
+    DebugCapture capture;
+    EXPECT_EQ(files.ReadTextFile(dir.File("none")), "");
+    EXPECT_TRUE(capture.Contains("readjsonFile 错误吗：：2\n"));  // ENOENT
+    EXPECT_EQ(files.ReadTextFile(dir.Path().string()), "");
+
+    const std::string path = dir.File("bin");
+    const std::string bytes("a\0b\xff", 4);
+    TempDir::Put(path, bytes);
+    EXPECT_EQ(files.ReadTextFile(path), bytes);
+}
+
+TEST(Timestamp, FormatsEveryFieldWithItsWidth) {
+    struct Case {
+        int year, month, day, hour, minute, second, ms;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {2017, 3, 5, 9, 7, 3, 42, "2017_03_05_09_07_03_042"},
+        {2024, 12, 31, 23, 59, 59, 999, "2024_12_31_23_59_59_999"},
+        {2000, 1, 1, 0, 0, 0, 0, "2000_01_01_00_00_00_000"},
+    };
+    for (const auto& c : cases) {
+        std::tm t{};
+        t.tm_year = c.year - 1900;
+        t.tm_mon = c.month - 1;
+        t.tm_mday = c.day;
+        t.tm_hour = c.hour;
+        t.tm_min = c.minute;
+        t.tm_sec = c.second;
+        EXPECT_EQ(FormatTimestamp(t, c.ms), c.expected);
+    }
+}
+
+TEST(Timestamp, UsesLocalTimeOfTheGivenInstant) {
+    const char* oldTz = getenv("TZ");
+    const std::string saved = oldTz ? oldTz : "";
+    setenv("TZ", "UTC", 1);
+    tzset();
+    std::tm t{};
+    t.tm_year = 117;
+    t.tm_mon = 2;
+    t.tm_mday = 5;
+    t.tm_hour = 9;
+    t.tm_min = 7;
+    t.tm_sec = 3;
+    const auto when = std::chrono::system_clock::from_time_t(timegm(&t)) + std::chrono::milliseconds(42);
+    EXPECT_EQ(CJsonFile().MakeTimestamp(when), "2017_03_05_09_07_03_042");
+
+    setenv("TZ", "UTC-2", 1);  // two hours east
+    tzset();
+    EXPECT_EQ(CJsonFile().MakeTimestamp(when), "2017_03_05_11_07_03_042");
+
+    if (oldTz)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+}
+
+}  // namespace
