@@ -45,4 +45,10 @@ public:
 
 // The backends CHidDevice uses, in order. By default: the hidraw backend on "/sys" and "/dev";
 // the simulator adds its own backend when a simulated device is plugged. Tests may replace the list.
+// The list itself is not guarded: change it through the reference only while no other thread
+// uses HID (test set-up); use AddHidBackend from a running program.
 std::vector<std::shared_ptr<IHidBackend>>& HidBackends();
+// Appends a backend under the list's lock (safe while other threads enumerate or open).
+void AddHidBackend(std::shared_ptr<IHidBackend> backend);
+// A copy of the list taken under that lock; CHidDevice always works on such a copy.
+std::vector<std::shared_ptr<IHidBackend>> HidBackendsSnapshot();

@@ -5,6 +5,7 @@
 // thread. Only input reports whose report id belongs to the opened collection are
 // delivered; the others are drained and dropped.
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -16,6 +17,10 @@
 #include "util/stop_event.h"
 
 constexpr int kHidInfinite = -1;
+
+// Why the last Open failed, so a caller can tell "present but not readable" (no udev rule
+// granting access) from a device that went away.
+enum class HidOpenError { None, NoBackend, AccessDenied, NotFound, BadDescriptor, NoSuchCollection, Failed };
 
 struct HidAttributes {
     uint16_t vendorId = 0;
@@ -36,6 +41,7 @@ public:
     void ClearPaths();
 
     bool Open(const std::string& path, bool readAccess, bool writeAccess, bool overlapped, bool exclusive);
+    HidOpenError LastOpenError() const { return lastOpenError_; }
     void Close();  // safe from another thread while a read or write waits
     bool IsOpen() const;
     // True once the open interface reported the device gone (EIO, ENODEV, POLLHUP).
@@ -48,7 +54,8 @@ public:
     void SignalStop();
 
     // Fills the items whose report id equals report[0] (for a collection without report
-    // ids, every item). False when a value item could not be read.
+    // ids, every item). False when a value item could not be read or no interface is open.
+    // Safe against a Close on another thread (which then waits for it).
     bool UnpackInputReport(const uint8_t* report, size_t length, std::vector<HidDataItem>& items) const;
 
     const HidCaps& Caps() const { return caps_; }
@@ -66,14 +73,28 @@ public:
     static bool IsPresent(const std::string& path);
 
 private:
-    // (implementation members)
+    // What a read or write needs of the open interface, shared with every call in flight so
+    // Close can drop its own reference at once: the connection, the event Close sets to
+    // release waiting calls, and the report ids of the collection.
+    struct OpenInterface;
+    std::shared_ptr<OpenInterface> BeginIo(std::atomic<bool>& pendingFlag);
+    void EndIo(std::atomic<bool>& pendingFlag);
+    HidOpenError BuildInterfaceDescription(const std::string& path, const IHidConnection& connection);
+    void ReleaseReportSets();
+    void CloseLocked();  // Close with lifecycleLock_ held
+
     std::vector<std::string> paths_;
     bool pathsHeld_ = false;
     size_t cursor_ = 0;
     bool readAccess_ = false, writeAccess_ = false, overlapped_ = false, exclusive_ = false;
     std::string devicePath_;
-    mutable std::mutex openLock_;
-    std::shared_ptr<IHidConnection> connection_;
+    std::mutex lifecycleLock_;        // one Open or Close at a time
+    mutable std::mutex openLock_;     // guards open_ and ioInFlight_
+    std::condition_variable ioIdle_;  // signalled whenever a read or write ends
+    int ioInFlight_ = 0;              // guarded by openLock_
+    std::shared_ptr<OpenInterface> open_;
+    mutable std::mutex descriptionLock_;  // guards collection_ and the report sets' release
+    bool described_ = false;
     HidTopCollection collection_;
     HidCaps caps_;
     HidAttributes attributes_;
@@ -82,4 +103,5 @@ private:
     uint32_t interfaceNumber_ = 0, collectionNumber_ = 0;
     StopEvent stop_;
     std::atomic<bool> readPending_{false}, writePending_{false}, gone_{false};
+    HidOpenError lastOpenError_ = HidOpenError::None;
 };

@@ -2,7 +2,7 @@
 // Our own HID report descriptor parser. It gives, per top-level collection, the usage
 // page and usage, the report byte lengths (counting the report id byte when the
 // collection uses report ids: report id 4 with 63 data bytes is 64), the button and value
-// capabilities, and can extract the usages and values of an input report.
+// capabilities; report_items.h builds the report items and fills them from input reports.
 #include <cstdint>
 #include <vector>
 
