@@ -1,8 +1,9 @@
 #pragma once
 // In-process bus of simulated HID devices. The firmware simulators of src/sim implement
-// ISimDevice and are plugged here; the simulated HID backend lives beside it and is added
-// to HidBackends() when the first simulated device is plugged; the simulated backend lists and opens their interfaces
-// like real ones (paths "sim:<device id>:<interface>#vid_...&pid_...&mi_..&col..").
+// ISimDevice and are plugged here. The first Plug adds the simulated backend
+// (sim_backend.h) to HidBackends(); it lists and opens the devices' interfaces like real
+// ones, one path per top-level collection: "sim:<device id>:<interface>#vid_...&pid_...&mi_..&col..".
+// Every open handle of an interface gets its own copy of each input report, as on hidraw.
 #include <cstdint>
 #include <memory>
 #include <mutex>

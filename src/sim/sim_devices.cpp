@@ -1,0 +1,106 @@
+#include "sim/sim_devices.h"
+
+#include <cstdlib>
+#include <cstring>
+#include "sim/sim_mouse.h"
+
+namespace {
+
+const char kNone[] = "none";
+
+struct KnownDevice {
+    const char* name;
+    SimMouseModel (*model)();
+};
+
+const KnownDevice kKnownDevices[] = {
+    {"mouse", &SimMouseModel::Mouse},
+    {"mouse3389", &SimMouseModel::Mouse3389},
+    {"mousewl", &SimMouseModel::MouseWireless},
+};
+
+std::string Trim(const std::string& text)
+{
+    const char* blanks = " \t\r\n";
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+std::vector<std::string> SplitNames(const std::string& list)
+{
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start <= list.size()) {
+        const size_t comma = std::min(list.find(',', start), list.size());
+        if (std::string name = Trim(list.substr(start, comma - start)); !name.empty())
+            names.push_back(std::move(name));
+        start = comma + 1;
+    }
+    return names;
+}
+
+const KnownDevice* FindKnown(const std::string& name)
+{
+    for (const KnownDevice& known : kKnownDevices)
+        if (name == known.name)
+            return &known;
+    return nullptr;
+}
+
+std::string KnownNames()
+{
+    std::string names;
+    for (const KnownDevice& known : kKnownDevices)
+        names += std::string(known.name) + ", ";
+    return names + kNone;
+}
+
+}  // namespace
+
+std::shared_ptr<ISimDevice> MakeSimulatedDevice(const std::string& name)
+{
+    const KnownDevice* known = FindKnown(name);
+    return known ? std::make_shared<SimMouse>(known->model()) : nullptr;
+}
+
+int PlugSimulatedDevices(const std::string& list, std::string* error)
+{
+    const std::vector<std::string> names = SplitNames(list);
+    for (const std::string& name : names) {
+        if (name != kNone && !FindKnown(name)) {
+            if (error)
+                *error = "unknown simulated device \"" + name + "\" (known: " + KnownNames() + ")";
+            return -1;
+        }
+    }
+    int plugged = 0;
+    for (const std::string& name : names) {
+        if (auto device = MakeSimulatedDevice(name); device && SimHidBus::Instance().Plug(device) >= 0)
+            ++plugged;
+    }
+    return plugged;
+}
+
+std::string SimulateListFromArgs(int argc, const char* const* argv)
+{
+    static const char kOption[] = "--simulate";
+    const size_t optionLength = std::strlen(kOption);
+    std::string list;
+    bool found = false;
+    for (int i = 1; i < argc && argv && argv[i]; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, kOption) == 0) {
+            found = true;
+            list = i + 1 < argc && argv[i + 1] ? argv[++i] : "";
+        } else if (std::strncmp(arg, kOption, optionLength) == 0 && arg[optionLength] == '=') {
+            found = true;
+            list = arg + optionLength + 1;
+        }
+    }
+    if (found)
+        return list;
+    const char* variable = std::getenv("KVELM_SIMULATE");
+    return variable ? variable : "";
+}
