@@ -1,0 +1,18 @@
+#pragma once
+// The whole UI layer in one include.
+#include "app/ui/control_factory.h"
+#include "app/ui/control_names.h"
+#include "app/ui/control_timers.h"
+#include "app/ui/control_wiring.h"
+#include "app/ui/controls.h"
+#include "app/ui/dpi.h"
+#include "app/ui/language_table.h"
+#include "app/ui/menu_wnd.h"
+#include "app/ui/program_folder.h"
+#include "app/ui/skin_builder.h"
+#include "app/ui/skin_resources.h"
+#include "app/ui/skin_style.h"
+#include "app/ui/skin_window.h"
+#include "app/ui/tray_icon.h"
+#include "app/ui/ui_types.h"
+#include "app/ui/window_messages.h"
