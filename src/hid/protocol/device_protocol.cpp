@@ -1,0 +1,122 @@
+#include "hid/protocol/device_protocol.h"
+
+#include <algorithm>
+#include <cstring>
+#include "util/debug_log.h"
+
+namespace {
+// A hidraw node keeps at most 64 waiting reports per reader; more stale answers than that
+// cannot be queued.
+constexpr int kMaxStaleAnswers = 64;
+}  // namespace
+
+CDeviceProtocol::CallGuard::CallGuard(CDeviceProtocol& owner) : owner_(owner)
+{
+    std::lock_guard<std::mutex> lock(owner_.callsLock_);
+    ++owner_.callsInside_;
+}
+
+CDeviceProtocol::CallGuard::~CallGuard()
+{
+    std::lock_guard<std::mutex> lock(owner_.callsLock_);
+    if (--owner_.callsInside_ == 0)
+        owner_.callsDone_.notify_all();
+}
+
+CDeviceProtocol::CDeviceProtocol() = default;
+
+CDeviceProtocol::~CDeviceProtocol()
+{
+    opened = 0;
+    hid.Close();
+    // A thread still inside an operation returns promptly now (its reads and writes fail at
+    // once); the members must outlive it.
+    std::unique_lock<std::mutex> lock(callsLock_);
+    callsDone_.wait(lock, [this] { return callsInside_ == 0; });
+}
+
+bool CDeviceProtocol::Open(const std::string& path)
+{
+    std::lock_guard<std::mutex> lock(ioLock);
+    if (!hid.Open(path, true, true, true, false))
+        return false;
+    opened = 1;
+    return true;
+}
+
+void CDeviceProtocol::Close()
+{
+    opened = 0;
+    // Not under ioLock: a read blocked while holding it must be released by this call.
+    hid.Close();
+}
+
+int CDeviceProtocol::SetDataLength(int length)
+{
+    if (length < 0 || length > kDefaultDataLength)
+        return 0;
+    dataLength = static_cast<uint16_t>(length);
+    return 1;
+}
+
+void CDeviceProtocol::DropStaleAnswers()
+{
+    // An answer that arrived after its transaction timed out would otherwise be taken as
+    // the answer to the next request carrying the same command byte.
+    uint8_t scratch[kFrameSize];
+    for (int i = 0; i < kMaxStaleAnswers && hid.ReadReport(scratch, sizeof scratch, 0) != 0; ++i) {
+    }
+}
+
+int CDeviceProtocol::Transact(const uint8_t* request, size_t requestLength, uint8_t* answer,
+                              size_t answerLength, size_t* bytesRead)
+{
+    CallGuard guard(*this);
+    if (bytesRead != nullptr)
+        *bytesRead = 0;
+    if (opened == 0)
+        return kResultNoAnswer;
+
+    Frame frame{};
+    if (request != nullptr)
+        std::memcpy(frame.data(), request, std::min(requestLength, kFrameSize));
+    if (DebugEnabled())
+        DebugOutput(FormatFrameDump("命令", frame.data()));
+
+    const int timeoutMs = slowLink != 0 ? kSlowLinkTimeoutMs : kAnswerTimeoutMs;
+    Frame reply{};
+    size_t transferred = 0;
+    int result;
+    {
+        // One hold of ioLock covers the write and its read: a thread that is not under
+        // commandLock (WriteShootData, direct callers) cannot then slip its request between
+        // ours and our answer and take the answer meant for us.
+        std::lock_guard<std::mutex> lock(ioLock);
+        DropStaleAnswers();
+        if (hid.WriteReport(frame.data(), kFrameSize, timeoutMs) == 0)
+            return kResultWriteFailed;
+        result = hid.ReadReport(reply.data(), kFrameSize, timeoutMs, &transferred) != 0 ? kResultOk
+                                                                                     : kResultNoAnswer;
+        // One answer that does not echo our command (a late answer to an earlier request)
+        // is skipped; the next one is taken whatever it echoes. A read that failed is not
+        // repeated: the time-out already passed or the channel was closed.
+        if (result == kResultOk && reply[FrameByte::kCommand] != frame[FrameByte::kCommand])
+            result = hid.ReadReport(reply.data(), kFrameSize, timeoutMs, &transferred) != 0
+                         ? kResultOk
+                         : kResultNoAnswer;
+    }
+    if (result == kResultOk) {
+        if (answer != nullptr)
+            std::memcpy(answer, reply.data(), std::min(answerLength, kFrameSize));
+        if (bytesRead != nullptr)
+            *bytesRead = transferred;
+    }
+
+    if (DebugEnabled()) {
+        Frame shown{};
+        if (answer != nullptr)
+            std::memcpy(shown.data(), answer, std::min(answerLength, kFrameSize));
+        DebugOutput(FormatFrameDump("返回", shown.data()));
+    }
+    return result;
+}
