@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "hid/protocol/device_info.h"
+
 // The current lighting choice ("LightInfo").
 struct LightInfoRecord {
     uint8_t selectItem = 0;  // "SelectItem": light mode, also the light preset index
@@ -175,10 +177,8 @@ struct HeadsetSettings {
 };
 static_assert(sizeof(HeadsetSettings) == 32);
 
-// Sensor models that select a DPI stage array.
-// kSensor3327, kSensor3389 and kSensor3360 are the device information block's own constants,
-// so code that uses a profile and a device channel together sees one definition.
-#include "hid/protocol/device_info.h"
+// Sensor models that select a DPI stage array: kSensor3327, kSensor3389 and kSensor3360 of
+// hid/protocol/device_info.h (one definition for code that uses profiles and channels).
 
 // Number of equaliser bands of every table.
 constexpr int kEqBandCount = 10;

@@ -1,0 +1,18 @@
+// Test main: offscreen Qt, the source tree's resources as program folder (the real skin
+// and default data), and the profile panel's classes registered.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <cstdlib>
+
+#include "app/ui/skin_resources.h"
+#include "panels/profile/profile_panel_registration.h"
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("KVELM_DATA_DIR", KVELM_RESOURCES, 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    CSkinResources::Instance().Load();
+    RegisterProfilePanelClasses();
+    return RUN_ALL_TESTS();
+}

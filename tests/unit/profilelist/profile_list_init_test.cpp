@@ -1,0 +1,155 @@
+// Loading and creating the profile list: the first start, damaged list files, the stored
+// selection.
+#include "profile_list_fixture.h"
+#include <set>
+
+#include "profiles/profile_names.h"
+
+namespace {
+
+using ProfileListInit = ProfileListFixture;
+
+TEST_F(ProfileListInit, FirstStartCreatesListAndDefaultProfile) {
+    ASSERT_EQ(list_.Init(), kProfileDone);
+    const std::string id = "2024_03_07_09_05_02_045";
+
+    Json::Value entry(Json::objectValue);
+    entry["profilename"] = "profile1";
+    entry["profileUUID"] = id;
+    entry["profileislink"] = 0;
+    entry["profilelinkmame"] = "";
+    Json::Value expectedList(Json::objectValue);
+    expectedList["profilelist"].append(entry);
+    expectedList["profileselect"] = 0;
+    EXPECT_EQ(Slurp(ListPath()), StyledJsonText(expectedList));
+
+    Json::Value expectedProfile = ParseJson(kMouseDefaults);
+    expectedProfile["profilename"] = "profile1";
+    expectedProfile["profileUUID"] = id;
+    const std::string profilePath = list_.UserFolder() + id + ".Json";
+    EXPECT_EQ(Slurp(profilePath), StyledJsonText(expectedProfile));
+
+    EXPECT_EQ(list_.UserFolder(), (root_ / "data" / "KV_ELM Gaming mouse" / "mouse").string() + "/");
+    EXPECT_EQ(list_.SelectedIndex(), 0);
+    EXPECT_EQ(list_.SelectedId(), id);
+    EXPECT_EQ(list_.SelectedProfilePath(), profilePath);
+}
+
+TEST_F(ProfileListInit, SecondInitKeepsTheStoredProfiles) {
+    MakeProfiles({"Game", "Work", "Office"});
+    ASSERT_EQ(list_.Select(2), 2);
+    const auto entries = list_.Entries();
+
+    CProfileList again;
+    Configure(again, 2, "mouse");
+    ASSERT_EQ(again.Init(), kProfileDone);
+    ASSERT_EQ(again.Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(again.Entries()[i].name, entries[i].name);
+        EXPECT_EQ(again.Entries()[i].id, entries[i].id);
+    }
+    EXPECT_EQ(again.SelectedIndex(), 2);
+    EXPECT_EQ(again.SelectedId(), entries[2].id);
+    EXPECT_EQ(ProfileFiles().size(), 3u);
+}
+
+TEST_F(ProfileListInit, MissingDefaultDataGivesOnlyTheEnvelope) {
+    std::filesystem::remove(DefaultDataFile(ProgramFolder(), "mouse"));
+    ASSERT_EQ(list_.Init(), kProfileDone);
+    Json::Value expected(Json::objectValue);
+    expected["profilename"] = "profile1";
+    expected["profileUUID"] = list_.SelectedId();
+    EXPECT_EQ(ProfileOnDisk(0), expected);
+}
+
+TEST_F(ProfileListInit, StoredSelectionOutsideTheListSelectsTheFirstProfile) {
+    MakeProfiles({"A", "B", "C"});
+    const Json::Value list = ListOnDisk();
+    struct Case {
+        Json::Value stored;
+        int selected;
+    } cases[] = {{5, 0}, {3, 0}, {-1, 0}, {2, 2}, {"two", 0}, {Json::Value(), 0}};
+    for (const Case& c : cases) {
+        Json::Value edited = list;
+        edited["profileselect"] = c.stored;
+        Put(ListPath(), StyledJsonText(edited));
+        CProfileList again;
+        Configure(again, 2, "mouse");
+        ASSERT_EQ(again.Init(), kProfileDone) << c.stored;
+        EXPECT_EQ(again.SelectedIndex(), c.selected) << c.stored;
+        EXPECT_EQ(again.SelectedId(), list_.Entries()[c.selected].id) << c.stored;
+        EXPECT_EQ(ListOnDisk()["profileselect"], c.selected) << c.stored;
+    }
+}
+
+TEST_F(ProfileListInit, UnreadableListIsKeptAsideAndReplaced) {
+    const std::string folder = DeviceUserFolder("mouse");
+    Put(ProfileListFile(folder), "{ this is not JSON");
+    ASSERT_EQ(list_.Init(), kProfileDone);
+    EXPECT_EQ(Slurp(ProfileListFile(folder) + ".bad"), "{ this is not JSON");
+    EXPECT_EQ(NamesOnDisk(), std::vector<std::string>{"profile1"});
+}
+
+TEST_F(ProfileListInit, LostListIsRebuiltFromTheProfileFiles) {
+    MakeProfiles({"Game", "Work"});
+    const auto entries = list_.Entries();
+    std::filesystem::remove(ListPath());
+    // A file of another program and a profile file renamed by hand are not taken.
+    Put(list_.UserFolder() + "notes.Json", R"({"profilename": "x"})");
+    Put(list_.UserFolder() + "renamed.Json", StyledJsonText(ProfileOnDisk(0)));
+
+    CProfileList again;
+    Configure(again, 2, "mouse");
+    ASSERT_EQ(again.Init(), kProfileDone);
+    ASSERT_EQ(again.Count(), 2);
+    EXPECT_EQ(again.Entries()[0].id, entries[0].id);
+    EXPECT_EQ(again.Entries()[0].name, "Game");
+    EXPECT_EQ(again.Entries()[1].id, entries[1].id);
+    EXPECT_EQ(again.Entries()[1].name, "Work");
+    EXPECT_EQ(NamesOnDisk(), (std::vector<std::string>{"Game", "Work"}));
+}
+
+TEST_F(ProfileListInit, IdentifiersThatAreNoPlainFileOrRepeatedGetFilesOfTheirOwn) {
+    const std::string folder = DeviceUserFolder("mouse");
+    Put((root_ / "data" / "outside.Json").string(), R"({"keep": true})");
+    Put(folder + "same.Json", R"({"profilename": "A", "profileUUID": "same", "Device": [{"Light": 7}]})");
+    Put(ProfileListFile(folder), R"({"profilelist": [
+        {"profilename": "A", "profileUUID": "same"},
+        {"profilename": "B", "profileUUID": "same"},
+        {"profilename": "C", "profileUUID": "../../outside"},
+        7,
+        {"profilename": "D", "profileUUID": ""}], "profileselect": 1})");
+    ASSERT_EQ(list_.Init(), kProfileDone);
+    ASSERT_EQ(NamesInMemory(), (std::vector<std::string>{"A", "B", "C", "D"}));
+    std::set<std::string> ids;
+    for (const ProfileEntry& entry : list_.Entries()) {
+        EXPECT_TRUE(IsPlainProfileId(entry.id)) << entry.id;
+        EXPECT_TRUE(Exists(list_.ProfilePathOf(entry.id))) << entry.id;
+        ids.insert(entry.id);
+    }
+    EXPECT_EQ(ids.size(), 4u);
+    EXPECT_EQ(list_.Entries()[0].id, "same");
+    // The repeated entry took a copy of the shared settings.
+    EXPECT_EQ(ProfileOnDisk(1)["Device"][0]["Light"], 7);
+    EXPECT_EQ(ProfileOnDisk(1)["profilename"], "B");
+    EXPECT_EQ(ListOnDisk()["profilelist"][1]["profileUUID"], list_.Entries()[1].id);
+
+    // Deleting one of them no longer takes the other's file, nor anything outside.
+    ASSERT_EQ(list_.DeleteProfile(1), kProfileDone);
+    ASSERT_EQ(list_.DeleteProfile(1), kProfileDone);
+    EXPECT_TRUE(Exists(folder + "same.Json"));
+    EXPECT_TRUE(Exists((root_ / "data" / "outside.Json").string()));
+}
+
+TEST_F(ProfileListInit, FullDiskStillGivesAWorkingListInMemory) {
+    SetAtomicWriteByteLimitForTest(0);
+    EXPECT_EQ(list_.Init(), kProfileFileError);
+    EXPECT_FALSE(list_.LastError().empty());
+    EXPECT_EQ(list_.Count(), 1);
+    EXPECT_EQ(list_.SelectedIndex(), 0);
+    EXPECT_FALSE(list_.SelectedId().empty());
+    EXPECT_FALSE(Exists(ListPath()));
+    EXPECT_TRUE(ProfileFiles().empty());
+}
+
+}  // namespace
