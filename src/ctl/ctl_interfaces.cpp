@@ -1,0 +1,112 @@
+#include "ctl/ctl_interfaces.h"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+#include "ctl/ctl_numbers.h"
+#include "hid/hid_device.h"
+#include "hid/hid_device_info.h"
+#include "hid/protocol/supported_devices.h"
+
+namespace {
+constexpr const char* kUdevHint =
+    "install packaging/70-kvelm.rules into /etc/udev/rules.d/, then run "
+    "'udevadm control --reload' and plug the device in again";
+
+bool IsCommandRow(int row)
+{
+    return row >= 0 && SupportedInterfaceTable()[static_cast<size_t>(row)].deviceSubKind == kSubKindCommand;
+}
+}  // namespace
+
+bool ListInterfaces(std::vector<ListedInterface>& interfaces, std::string* error)
+{
+    interfaces.clear();
+    CHidDevice cursor;
+    if (!cursor.Enumerate()) {
+        if (error != nullptr)
+            *error = "cannot list the HID interfaces of this machine";
+        return false;
+    }
+    int nextDeviceIndex = 0;
+    for (const std::string* path = cursor.NextPath(); path != nullptr; path = cursor.NextPath()) {
+        ListedInterface entry;
+        entry.path = *path;
+        entry.vendorId = ParseVendorId(*path);
+        entry.productId = ParseProductId(*path);
+        entry.interfaceNumber = ParseInterfaceNumber(*path);
+        entry.collectionNumber = ParseCollectionNumber(*path);
+
+        CHidDevice probe;
+        if (probe.Open(*path, true, false, true, false)) {
+            entry.opened = true;
+            entry.vendorId = probe.Attributes().vendorId;
+            entry.productId = probe.Attributes().productId;
+            entry.usagePage = probe.Caps().usagePage;
+            entry.usage = probe.Caps().usage;
+            probe.Close();
+            entry.supportedRow = MatchSupportedInterface(entry.vendorId, entry.productId, entry.interfaceNumber,
+                                                         entry.collectionNumber, entry.usagePage, entry.usage);
+        } else {
+            // The usage is unknown; the ids and numbers of the path still tell whether it
+            // would be a supported interface, which is what the user needs to hear.
+            entry.supportedRow = MatchSupportedPath(entry.vendorId, entry.productId, entry.interfaceNumber,
+                                                    entry.collectionNumber);
+            entry.openProblem = DescribeOpenFailure(*path, false, entry.supportedRow >= 0);
+        }
+        if (IsCommandRow(entry.supportedRow))
+            entry.deviceIndex = nextDeviceIndex++;
+        interfaces.push_back(std::move(entry));
+    }
+    cursor.ClearPaths();
+    return true;
+}
+
+std::string DescribeOpenFailure(const std::string& path, bool readWrite, bool supported)
+{
+    const std::string node = path.substr(0, path.find('#'));
+    if (node.empty() || node[0] != '/')
+        return "cannot open the interface";
+    if (access(node.c_str(), readWrite ? (R_OK | W_OK) : R_OK) == 0)
+        return "cannot open the interface (busy or not a HID device)";
+    return DescribeOpenError(node, errno, supported);
+}
+
+std::string DescribeOpenError(const std::string& node, int error, bool supported)
+{
+    if (error == EACCES || error == EPERM) {
+        std::string text = "permission denied on " + node;
+        if (supported)
+            text += std::string("; ") + kUdevHint;
+        return text;
+    }
+    if (error == ENOENT || error == ENODEV)
+        return node + " is gone (device unplugged?)";
+    return "cannot open " + node + ": " + std::strerror(error);
+}
+
+bool ResolveDevice(const std::string& argument, ListedInterface& device, std::string* error)
+{
+    std::vector<ListedInterface> interfaces;
+    if (!ListInterfaces(interfaces, error))
+        return false;
+    uint32_t index = 0;
+    const bool byIndex = ParseNumber(argument, 0xFFFF, index) && argument.find_first_not_of("0123456789") == std::string::npos;
+    int supportedCount = 0;
+    for (const ListedInterface& entry : interfaces) {
+        if (entry.deviceIndex >= 0)
+            ++supportedCount;
+        if ((byIndex && entry.deviceIndex == static_cast<int>(index)) || (!byIndex && entry.path == argument)) {
+            device = entry;
+            return true;
+        }
+    }
+    if (error != nullptr) {
+        if (byIndex)
+            *error = "no such device: " + argument + " (" + std::to_string(supportedCount)
+                   + " supported device" + (supportedCount == 1 ? "" : "s") + " attached; see 'kvelmctl list')";
+        else
+            *error = "no such device: " + argument + " (see 'kvelmctl list')";
+    }
+    return false;
+}

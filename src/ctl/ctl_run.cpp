@@ -1,0 +1,98 @@
+#include <algorithm>
+#include <cstdlib>
+#include "ctl/ctl.h"
+#include "ctl/ctl_commands.h"
+#include "sim/sim_devices.h"
+
+namespace {
+constexpr std::string_view kSimulateOption = "--simulate";
+
+void PrintUsage(std::ostream& out)
+{
+    out << "usage: kvelmctl [--simulate LIST] COMMAND [ARGUMENTS]\n\ncommands:\n";
+    for (const CtlCommand& command : CtlCommands()) {
+        std::string head = std::string(command.name);
+        if (!command.arguments.empty())
+            head += " " + std::string(command.arguments);
+        out << "  " << head << std::string(head.size() < 32 ? 32 - head.size() : 1, ' ')
+            << command.summary << "\n";
+    }
+    out << "\nINDEX counts the supported devices in the order 'list' shows them, from 0.\n"
+           "Numbers are decimal or hexadecimal with 0x.\n"
+           "--simulate mouse,mouse3389,mousewl (or KVELM_SIMULATE) adds simulated devices.\n"
+           "KVELM_DEBUG=1 writes the frames sent and received to standard error.\n";
+}
+}  // namespace
+
+std::span<const CtlCommand> CtlCommands()
+{
+    static const CtlCommand kCommands[] = {
+        {"list", "", "list every HID interface and mark the supported ones", 0, RunList},
+        {"info", "PATH|INDEX", "read and decode the device information block", 1, RunInfo},
+        {"read", "PATH|INDEX OFFSET LENGTH", "hex-dump LENGTH bytes of device memory at OFFSET", 3, RunRead},
+        {"settings", "PATH|INDEX", "read and decode a mouse's active settings record", 1, RunSettings},
+        {"apply", "PATH|INDEX [--profile NAME]", "send the selected (or named) profile to a mouse", 1, RunApply, 2},
+    };
+    return kCommands;
+}
+
+int CtlFail(CtlContext& context, int code, const std::string& text)
+{
+    context.err << "kvelmctl: " << text << "\n";
+    return code;
+}
+
+int RunCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    CtlContext context{out, err};
+    std::vector<std::string> rest;
+    std::string simulate;
+    bool simulateGiven = false;
+    bool help = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            help = true;
+        } else if (arg == kSimulateOption) {
+            if (i + 1 >= args.size())
+                return CtlFail(context, kExitUsage, "--simulate needs a list of device names");
+            simulate = args[++i];
+            simulateGiven = true;
+        } else if (arg.starts_with(std::string(kSimulateOption) + "=")) {
+            simulate = arg.substr(kSimulateOption.size() + 1);
+            simulateGiven = true;
+        } else {
+            rest.push_back(arg);
+        }
+    }
+    if (help) {
+        PrintUsage(out);
+        return kExitOk;
+    }
+    if (rest.empty()) {
+        PrintUsage(err);
+        return kExitUsage;
+    }
+    if (!simulateGiven) {
+        const char* fromEnvironment = std::getenv("KVELM_SIMULATE");
+        simulate = fromEnvironment != nullptr ? fromEnvironment : "";
+    }
+    std::string error;
+    if (PlugSimulatedDevices(simulate, &error) < 0)
+        return CtlFail(context, kExitUsage, error);
+
+    const auto commands = CtlCommands();
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const CtlCommand& c) { return c.name == rest[0]; });
+    if (found == commands.end())
+        return CtlFail(context, kExitUsage, "unknown command '" + rest[0] + "' (see kvelmctl --help)");
+    const std::vector<std::string> commandArgs(rest.begin() + 1, rest.end());
+    if (commandArgs.size() < found->argumentCount
+        || commandArgs.size() > found->argumentCount + found->optionalArguments) {
+        std::string usage = "usage: kvelmctl " + std::string(found->name);
+        if (!found->arguments.empty())
+            usage += " " + std::string(found->arguments);
+        return CtlFail(context, kExitUsage, usage);
+    }
+    return found->run(commandArgs, context);
+}

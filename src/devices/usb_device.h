@@ -1,0 +1,200 @@
+#pragma once
+// CVornakelUSBDevice: the base of every device object. It owns what talks to one attached
+// device (the command channel, the input channel and its worker, the device information
+// block), the device's data folder paths and its configuration. It is no widget: what it
+// shows goes through its page (IDevicePage), which may be absent (kvelmctl, tests); a
+// device without a page skips all showing.
+//
+// Threads: every operation runs on the thread that owns the device (the user-interface
+// thread in the program). The only other thread is the input worker, which shares nothing
+// with the device but a small state block (input_worker.h): its one effect is handing a
+// resynchronisation request to the owner (DeviceOwner::resyncRequested), or, without an
+// owner, queueing it for RunQueuedTasks on the device's thread.
+//
+// Result codes: 1 success, 0 refusal or no answer, negative protocol codes
+// (hid/protocol/protocol_codes.h). Nothing throws.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "devices/device_page.h"
+#include "devices/input_worker.h"
+#include "hid/hid_device_info.h"
+#include "hid/protocol/device_info.h"
+#include "hid/protocol/device_protocol.h"
+#include "profiles/profile_records.h"
+#include "util/worker_thread.h"
+
+// The arguments of WriteSettings; every caller of the program passes record 0, first
+// byte 0, flag 1 and the screen size recorded at start-up (which the mouse does not use).
+struct SettingsWrite {
+    int record = 0;
+    int firstByte = 0;
+    int flag = 1;
+    int screenWidth = 0;
+    int screenHeight = 0;
+};
+
+class CVornakelUSBDevice {
+public:
+    CVornakelUSBDevice();
+    // Stops the input worker and closes both channels.
+    virtual ~CVornakelUSBDevice();
+    CVornakelUSBDevice(const CVornakelUSBDevice&) = delete;
+    CVornakelUSBDevice& operator=(const CVornakelUSBDevice&) = delete;
+
+    // ---- configuration (the main window, after the page is built, before opening) ----
+    // The skin file of the device page; empty: the device has no page.
+    void SetLayoutFile(const std::string& file) { layoutFile_ = file; }
+    const std::string& LayoutFile() const { return layoutFile_; }
+    // The page object that shows the device (not owned; nullptr: none). Used only while a
+    // layout file is set.
+    void SetPage(IDevicePage* page) { page_ = page; }
+    IDevicePage* Page() const { return layoutFile_.empty() ? nullptr : page_; }
+    void SetOwnerWindow(DeviceOwner owner);
+    bool HasOwnerWindow() const { return static_cast<bool>(owner_.sendMessage) || static_cast<bool>(owner_.resyncRequested); }
+    // Base name of the profile file: data folder + name + ".Json".
+    void SetProfileName(const std::string& name) { profileName_ = name; }
+    const std::string& ProfileName() const { return profileName_; }
+    // Base name of the settings (light configuration) file: data folder + name + ".config".
+    void SetConfigName(const std::string& name) { configName_ = name; }
+    const std::string& ConfigName() const { return configName_; }
+    // Name of the data folder and of the default-data file ("mouse", "mouse3389", ...).
+    void SetFolderTag(const std::string& tag) { folderTag_ = tag; }
+    const std::string& FolderTag() const { return folderTag_; }
+    // Resizes the key control table when n differs (negative counts as 0).
+    void SetKeyControlCount(int n);
+    int KeyControlCount() const { return keyControlCount_; }
+    // Resizes the LED tables when n differs, then clears every LED colour and per-LED
+    // effect record to 0 (also when n is the current count).
+    void SetLedCount(int n);
+    int LedCount() const { return ledCount_; }
+    // The power panel (not owned; nullptr: none); it is handed pollPeriodically.
+    void SetPowerPanel(IPowerPanel* panel);
+    void SetPollPeriodically(int flag);
+    int PollPeriodically() const { return pollPeriodically_; }
+    void SetEnabled(int flag) { enabled_ = flag; }
+    int Enabled() const { return enabled_; }
+    // Copies the interface record; the device kind and sub-kind come from it.
+    void SetHidInfo(const HidDeviceInfo& info);
+    const HidDeviceInfo& HidInfo() const { return hidInfo_; }
+    int DeviceKind() const { return deviceKind_; }
+    int DeviceSubKind() const { return deviceSubKind_; }
+
+    // ---- channels ----
+    CDeviceProtocol& CommandChannel() { return commandChannel_; }
+    const CDeviceProtocol& CommandChannel() const { return commandChannel_; }
+    CDeviceProtocol& InputChannel() { return input_->channel; }
+    // Opens the command channel on path (read, write, shared) unless it is open, and marks
+    // it a slow link for the wireless kind (6). False when the open failed.
+    bool OpenCommandChannel(const std::string& path);
+    void CloseCommandChannel();
+    // When the input channel is not open: opens it on path, then starts the input worker
+    // (also after a failed open; it idles until the channel is open). False when the open
+    // failed.
+    bool OpenInputChannel(const std::string& path);
+    // When the input channel is open: stops the input worker (signal, release the blocked
+    // read, wait up to 1000 ms), then closes the channel.
+    void CloseInputChannel();
+    bool InputWorkerRunning() const { return inputWorker_.Running(); }
+
+    // Without an owner, a resynchronisation request of the device is queued: wait for one
+    // (true when queued) and run it on this thread (OnDeviceTimer2; true when one ran).
+    bool WaitForQueuedResync(int timeoutMs) { return input_->WaitForQueuedResync(timeoutMs); }
+    bool RunQueuedTasks();
+
+    // ---- paths ----
+    // Program folder + "DefaultData/".
+    std::string DefaultDataFolder() const;
+    // Default-data folder + folder tag + ".Json".
+    std::string DefaultDataFile() const;
+    // XDG data home + "KV_ELM Gaming mouse/" + folder tag + "/", both levels created when
+    // missing.
+    std::string DataFolder() const;
+
+    // The device information block as last read (zeros before the first read).
+    const DeviceInfoBlock& DeviceInfoBytes() const { return deviceInfo_; }
+
+    // The power status query (every kind answers OnDeviceTimer5 with it): nothing when the
+    // command channel is closed (0); reads the 6-byte record (ReadSmallBlock at 0) and
+    // returns its result unless 1; sets byte 3 from the channel's slow-link flag, shows the
+    // record on the power panel and sends the owner 0x0D01 with wParam byte 4. *record
+    // receives it when given.
+    int QueryPowerStatus(PowerStatusRecord* record = nullptr);
+
+    // ---- virtual operations (base behaviour; the device kinds override) ----
+    // Without a layout file: both control counts become 0 and the control tables are
+    // emptied. Otherwise the page binds its key and light buttons.
+    virtual void BindPageControls();
+    virtual int ApplyProfileLighting() { return 0; }
+    // Per-LED colour frame: 4-byte entries (colour bytes 0-2, brightness). Out-of-range
+    // indexes are ignored (set) or read as 0 (get).
+    virtual void SetLedColour(int index, uint32_t value);
+    virtual uint32_t GetLedColour(int index) const;
+    // Driven by the device bar entry's timers 1001-1005.
+    virtual void OnDeviceTimer1() {}
+    virtual void OnDeviceTimer2() {}
+    virtual void OnDeviceTimer3() {}
+    virtual void OnDeviceTimer4() {}
+    virtual void OnDeviceTimer5() {}
+    virtual int LoadProfile() { return 0; }
+    virtual void RefreshPage() {}
+    virtual void ValidateMacroKeys() {}
+    virtual void LoadDefaults() {}
+    virtual int WriteKeyAssignments(const std::vector<KeyAssignEntry>& /*list*/) { return 0; }
+    virtual int WriteCurrentKeyAssignments() { return 0; }
+    virtual int WriteMacros() { return 0; }
+    virtual int WriteSettings(const SettingsWrite& /*request*/) { return 0; }
+    virtual void LoadLists() {}
+    virtual void SetKeyMap(const std::map<int, int>& map) { keyMap_ = map; }
+    // Stores the type and selects the page's function tabs (function_tabs.h).
+    virtual void SetFunctionMode(int type);
+    int GetFunctionMode() const { return deviceFunction_; }
+    virtual void SetFilePaths() {}
+    virtual std::string GetProfileFile() const { return {}; }
+    // 0 when the profile was written (or there is nothing to write), 1 on failure.
+    virtual int SaveProfile() { return 0; }
+    virtual void SetUserValue(int value) { userValue_ = value; }
+    int GetUserValue() const { return userValue_; }
+    virtual void SetLightEffect(const LightInfoRecord& effect) { lightEffect_ = effect; }
+    const LightInfoRecord& GetLightEffect() const { return lightEffect_; }
+    virtual void SelectKey(int index) { selectedKey_ = index; }
+    int SelectedKey() const { return selectedKey_; }
+
+protected:
+    const DeviceOwner& Owner() const { return owner_; }
+    void SendOwnerMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) const;
+    void SetDeviceKindValue(int kind) { deviceKind_ = kind; }
+
+    CDeviceProtocol commandChannel_;
+    DeviceInfoBlock deviceInfo_{};
+    LightInfoRecord lightEffect_;
+
+private:
+    // The input channel lives in a block shared with the worker (see the file comment).
+    std::shared_ptr<CInputChannelState> input_;
+    WorkerThread inputWorker_;
+
+    std::string layoutFile_;
+    IDevicePage* page_ = nullptr;
+    DeviceOwner owner_;
+    std::string profileName_;
+    std::string configName_;
+    std::string folderTag_;
+    int deviceKind_ = 0;
+    int deviceSubKind_ = 0;
+    int keyControlCount_ = 0;
+    int ledCount_ = 0;
+    int deviceFunction_ = 1;
+    int selectedKey_ = -1;
+    std::map<int, int> keyMap_;
+    std::vector<uint32_t> ledColours_;
+    std::vector<LightInfoRecord> ledEffects_;  // per-LED effect records
+    IPowerPanel* powerPanel_ = nullptr;
+    int enabled_ = 1;
+    int pollPeriodically_ = 0;
+    HidDeviceInfo hidInfo_;
+    int userValue_ = 0;
+};
