@@ -1,0 +1,56 @@
+// The three workers of the main window: discovery (thread slot 0), update check (2) and
+// light synchronisation (8). Each waits on its slot's stop event and ends within a moment
+// of it being set.
+#include "app/shell/app_names.h"
+#include "app/ui/window_messages.h"
+#include "mainwnd/device_discovery.h"
+#include "mainwnd/device_part.h"
+#include "mainwnd/main_wnd.h"
+#include "util/debug_log.h"
+
+namespace {
+
+constexpr int kDiscoverySlot = 0;
+constexpr int kUpdateSlot = 2;
+constexpr int kLightSyncSlot = 8;
+
+// The update check asks the update service once after start; until that service is built
+// the worker only waits for its stop.
+void RunUpdateCheck(const StopEvent& stop) {
+    stop.Wait(-1);
+    DebugOutput("获取更新线程退出\n");
+}
+
+// Host-side lighting frames for synchronised devices are not computed (nothing would show
+// or send them); the worker waits for its stop.
+void RunLightSync(const StopEvent& stop) {
+    stop.Wait(-1);
+    DebugOutput("同步灯光线程设定退出\n");
+}
+
+}  // namespace
+
+void CDevicePart::StartWorkers() {
+    CMainWnd& wnd = *wnd_;
+    const WindowHandle window = wnd.GetHWND();
+    const unsigned instanceMessage = AppMessages().instance;
+    std::shared_ptr<CInterfaceSlots> table = interfaceSlots_;
+    wnd.StartThread(kDiscoverySlot, [window, instanceMessage, table](const StopEvent& stop) {
+        DiscoveryHooks hooks;
+        // Blocking sends: the worker goes on once the window has handled the report, and
+        // a report given up because the worker is stopping returns at once.
+        hooks.arrived = [window, &stop](int slot) {
+            return SendWindowMessage(window, kMsgDeviceArrival, static_cast<WPARAM>(slot), 0, &stop) == 1;
+        };
+        hooks.removed = [window, &stop](int slot) {
+            return SendWindowMessage(window, kMsgDeviceRemoval, static_cast<WPARAM>(slot), 0, &stop) == 1;
+        };
+        hooks.firstPassDone = [window, instanceMessage] { PostWindowMessage(window, instanceMessage, 0, 0); };
+        hooks.probeFailed = [window](const std::string&, HidOpenError error) {
+            if (error == HidOpenError::AccessDenied) PostWindowMessage(window, kMsgDeviceAccessDenied, 0, 0);
+        };
+        RunDeviceDiscovery(*table, stop, hooks);
+    });
+    wnd.StartThread(kUpdateSlot, RunUpdateCheck);
+    wnd.StartThread(kLightSyncSlot, RunLightSync);
+}

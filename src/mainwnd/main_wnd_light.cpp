@@ -1,0 +1,46 @@
+// Light control, power notices and what every device is told.
+#include "app/shell/app_names.h"
+#include "app/shell/ipc_endpoint.h"
+#include "app/ui/controls.h"
+#include "mainwnd/main_wnd.h"
+
+namespace {
+// The control's text is the same in every language, as it always was.
+const char16_t kLightsControlled[] = u"控制灯光";
+const char16_t kLightsNotControlled[] = u"不控制灯光";
+}  // namespace
+
+void CMainWnd::TellDevices(DeviceFlag flag, int value) {
+    for (const auto& part : parts_) part->OnDeviceFlag(*this, flag, value);
+}
+
+void CMainWnd::SetLightControlText() {
+    SetText(FindControl(QStringLiteral("control_light_status")),
+            QString::fromUtf16(lightControl_ ? kLightsControlled : kLightsNotControlled));
+}
+
+void CMainWnd::ToggleLightControl() {
+    lightControl_ = lightControl_ == 1 ? 0 : 1;
+    BroadcastIpcMessage({QString::fromUtf8(AppNames::kLightControlBroadcast), 1, lightControl_});
+    SetLightControlText();
+    TellDevices(DeviceFlag::LightControl, lightControl_);
+}
+
+void CMainWnd::OnLightControlRequest(WPARAM wParam, LPARAM lParam) {
+    if (wParam != 1) return;
+    if (lParam == 0 || lParam == 1) {
+        lightControl_ = static_cast<int>(lParam);
+        SetLightControlText();
+    }
+    TellDevices(DeviceFlag::LightControl, lightControl_);
+}
+
+void CMainWnd::OnPowerBroadcast(WPARAM wParam) {
+    if (wParam == PBT_APMRESUMEAUTOMATIC) {
+        asleep_ = false;
+        TellDevices(DeviceFlag::LightControl, lightControl_);
+    } else if (wParam == PBT_APMSUSPEND) {
+        asleep_ = true;
+        TellDevices(DeviceFlag::LightControl, 0);
+    }
+}

@@ -1,0 +1,114 @@
+// The device-bar entry built from its skin: images and tool tip per kind, the synchro
+// option, and the timers that drive its device.
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QTest>
+#include <memory>
+#include "app/ui/control_timers.h"
+#include "app/ui/controls.h"
+#include "app/ui/language_table.h"
+#include "app/ui/skin_builder.h"
+#include "devices/usb_device.h"
+#include "mainwnd/device_option_ui.h"
+
+namespace {
+
+// A device that counts the timer operations the entry calls.
+class CountingDevice : public CVornakelUSBDevice {
+public:
+    int calls[5] = {0, 0, 0, 0, 0};
+    void OnDeviceTimer1() override { ++calls[0]; }
+    void OnDeviceTimer2() override { ++calls[1]; }
+    void OnDeviceTimer3() override { ++calls[2]; }
+    void OnDeviceTimer4() override { ++calls[3]; }
+    void OnDeviceTimer5() override { ++calls[4]; }
+};
+
+class DeviceOptionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegisterDeviceOptionClass();
+        root.reset(CSkinBuilder::Build(QStringLiteral("XML\\CustomControlXML\\DeviceOption.xml"), nullptr));
+        entry = qobject_cast<CDeviceOptionUI*>(root.get());
+        ASSERT_NE(entry, nullptr) << CSkinBuilder::LastError().toStdString();
+        entry->SetDevice(&device);
+    }
+    void TearDown() override { entry->SetDevice(nullptr); }
+
+    CountingDevice device;
+    std::unique_ptr<QWidget> root;
+    CDeviceOptionUI* entry = nullptr;
+};
+
+}  // namespace
+
+TEST_F(DeviceOptionTest, ImagesAndToolTipFollowTheKind) {
+    EXPECT_EQ(entry->NormalImage(), QStringLiteral("common/device_ico/unknow_device_normal.png"));
+    struct Case {
+        int kind, subKind;
+        const char* set;
+    };
+    const Case cases[] = {{2, 0, "ms"}, {1, 0, "kb"}, {3, 1, "soft_mp"}, {7, 0, "hd"}};
+    for (const Case& c : cases) {
+        entry->SetKind(c.kind, c.subKind);
+        const QString set = QLatin1String(c.set);
+        EXPECT_EQ(entry->NormalImage(), QStringLiteral("common/device_ico/%1_device_normal.png").arg(set));
+        EXPECT_EQ(entry->SelectedImage(), QStringLiteral("common/device_ico/%1_device_selected.png").arg(set));
+        EXPECT_EQ(entry->SynchroSelectedImage(),
+                  QStringLiteral("common/device_ico/%1_device_synchro_selected.png").arg(set));
+        EXPECT_EQ(entry->SelectOption()->property("toolTipId").toString(), set + QStringLiteral("_device_name_text"));
+        EXPECT_TRUE(entry->SelectOption()->styleSheet().contains(QStringLiteral("%1_device_normal.png").arg(set)));
+        EXPECT_EQ(entry->Kind(), c.kind);
+    }
+    entry->SetKind(3, 5);  // a mouse pad of no known sub-kind changes nothing
+    EXPECT_EQ(entry->Kind(), 7);
+    EXPECT_EQ(entry->NormalImage(), QStringLiteral("common/device_ico/hd_device_normal.png"));
+}
+
+TEST_F(DeviceOptionTest, TheSynchroMarkSwitchesTheImagePair) {
+    entry->SetKind(2, 0);
+    entry->ShowSynchroOption(true);
+    entry->SetSynchro(true);
+    EXPECT_TRUE(entry->IsSynchro());
+    EXPECT_TRUE(entry->SelectOption()->styleSheet().contains(QStringLiteral("ms_device_synchro_normal.png")));
+    entry->SetSynchro(false);
+    EXPECT_FALSE(entry->SelectOption()->styleSheet().contains(QStringLiteral("synchro")));
+}
+
+TEST_F(DeviceOptionTest, NameGroupPageAndPowerBindings) {
+    entry->SetName(QStringLiteral("mouse3389"));
+    EXPECT_EQ(GetText(FindControl(entry, QStringLiteral("device_select_name"))), QStringLiteral("mouse3389"));
+    EXPECT_EQ(entry->PageIndex(), -1);
+    entry->BindPage(QStringLiteral("device_switch"), 3);
+    EXPECT_EQ(entry->PageIndex(), 3);
+    EXPECT_EQ(entry->PageContainer(), QStringLiteral("device_switch"));
+    entry->SetPowerPanel(QStringLiteral("device_power_switch"), 2);
+    entry->SetPowerPanel(QStringLiteral("device_power_switch"), -1);
+    EXPECT_EQ(entry->PowerIndex(), 2) << "a negative index keeps the stored one";
+    entry->Show(false);
+    EXPECT_FALSE(entry->IsShown());
+}
+
+TEST_F(DeviceOptionTest, TimersCallTheirDeviceOperationOnce) {
+    for (int id = CDeviceOptionUI::kTimerStartUp; id <= CDeviceOptionUI::kTimerPowerPoll; ++id)
+        SetTimer(entry, id, 10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device.calls[4] == 1; }, 1000));
+    QTest::qWait(60);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(device.calls[i], 1) << "timer " << 1001 + i;
+    EXPECT_FALSE(IsTimerActive(entry, CDeviceOptionUI::kTimerPowerPoll))
+        << "no power poll while the device does not ask for it";
+    EXPECT_FALSE(IsTimerActive(entry, CDeviceOptionUI::kTimerStartUp));
+}
+
+TEST_F(DeviceOptionTest, AClosedGateHoldsTimersUntilItOpens) {
+    bool awake = false;
+    entry->SetTimerGate([&awake] { return awake; });
+    SetTimer(entry, CDeviceOptionUI::kTimerResync, 10);
+    QTest::qWait(80);
+    EXPECT_EQ(device.calls[1], 0) << "asleep: the timer is ignored";
+    EXPECT_TRUE(IsTimerActive(entry, CDeviceOptionUI::kTimerResync));
+    awake = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device.calls[1] == 1; }, 1000));
+    QTest::qWait(40);
+    EXPECT_EQ(device.calls[1], 1);
+}

@@ -1,0 +1,114 @@
+#pragma once
+// Shared helpers of the discovery tests: captured debug lines, simulated mice, and the
+// real main window with the program's parts.
+#include <gtest/gtest.h>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include "app/ui/controls.h"
+#include "mainwnd/device_option_ui.h"
+#include "mainwnd/device_part.h"
+#include "mainwnd/main_wnd.h"
+#include "mainwnd/page_wiring_part.h"
+#include "sim/sim_bus.h"
+#include "sim/sim_mouse.h"
+#include "util/debug_log.h"
+
+// Every text written to the debug output while it lives (from any thread).
+class DebugCapture {
+public:
+    DebugCapture() : state_(std::make_shared<State>()) {
+        std::shared_ptr<State> state = state_;
+        SetDebugSink([state](std::string_view text) {
+            std::lock_guard<std::mutex> guard(state->lock);
+            state->text.append(text);
+        });
+    }
+    ~DebugCapture() { SetDebugSink({}); }
+    std::string Text() const {
+        std::lock_guard<std::mutex> guard(state_->lock);
+        return state_->text;
+    }
+    int Count(std::string_view needle) const {
+        const std::string text = Text();
+        int count = 0;
+        for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + needle.size())) ++count;
+        return count;
+    }
+    bool Contains(std::string_view needle) const { return Count(needle) > 0; }
+    void Clear() {
+        std::lock_guard<std::mutex> guard(state_->lock);
+        state_->text.clear();
+    }
+
+private:
+    struct State {
+        std::mutex lock;
+        std::string text;
+    };
+    std::shared_ptr<State> state_;
+};
+
+inline std::shared_ptr<SimMouse> PlugMouse(const SimMouseModel& model) {
+    auto mouse = std::make_shared<SimMouse>(model);
+    mouse->Plug();
+    return mouse;
+}
+
+// How many command frames with this command byte the mouse received.
+inline int CountCommand(const SimMouse& mouse, uint8_t command) {
+    const auto frames = mouse.CommandFrames();
+    return static_cast<int>(std::count_if(frames.begin(), frames.end(), [command](const std::vector<uint8_t>& frame) {
+        return frame.size() > 3 && frame[3] == command;
+    }));
+}
+
+// The main window as the program builds it (device part, then page wiring), created and
+// through its window-init sequence. No simulated device is plugged at the start.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SimHidBus::Instance().UnplugAll();
+        wnd = std::make_unique<CMainWnd>();
+        auto devicePart = std::make_unique<CDevicePart>("mouse,mouse3389");
+        part = devicePart.get();
+        wnd->AddPart(std::move(devicePart));
+        wnd->AddPart(std::make_unique<CPageWiringPart>());
+        ASSERT_TRUE(wnd->CreateMainWindow());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return wnd->Initialised(); }, 3000));
+    }
+    void TearDown() override {
+        if (wnd && wnd->IsCreated()) wnd->Close(0);
+        wnd.reset();
+        SimHidBus::Instance().UnplugAll();
+    }
+
+    DeviceSlot* SlotNamed(const char* name) const {
+        for (const auto& slot : part->Slots().All())
+            if (slot->deviceName == QLatin1String(name)) return slot.get();
+        return nullptr;
+    }
+    int IndexOf(const DeviceSlot* slot) const {
+        for (int i = 0; i < part->Slots().Count(); ++i)
+            if (part->Slots().At(i) == slot) return i;
+        return -1;
+    }
+    QWidget* Control(const char* name) const { return wnd->FindControl(QLatin1String(name)); }
+    static QString PageText(const DeviceSlot* slot, const char* name) {
+        return GetText(FindControl(slot->page, QLatin1String(name)));
+    }
+    bool WaitShown(const DeviceSlot* slot, bool shown, int ms = 1000) const {
+        return QTest::qWaitFor([slot, shown] { return slot->entry->IsShown() == shown; }, ms);
+    }
+    void Click(const char* name) const {
+        auto* button = qobject_cast<QAbstractButton*>(Control(name));
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    std::unique_ptr<CMainWnd> wnd;
+    CDevicePart* part = nullptr;
+};

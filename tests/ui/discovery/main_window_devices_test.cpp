@@ -1,0 +1,282 @@
+// The real main window with its device part and page wiring, driven by simulated mice:
+// what a user sees in the device bar and on the pages, and what the mice received.
+#include <QStackedWidget>
+#include "app/shell/app_names.h"
+#include "app/ui/menu_wnd.h"
+#include "devices/mouse_device.h"
+#include "discovery_fixture.h"
+#include "hid/protocol/supported_devices.h"
+#include "panels/light/light_control_ui.h"
+#include "panels/power/mp_device_power_ui.h"
+
+namespace {
+
+constexpr uint8_t kBeginConfig = 0x01;
+constexpr uint8_t kEndConfig = 0x02;
+constexpr uint8_t kReadInfo = 0x03;
+constexpr uint8_t kReadSettings = 0x05;
+constexpr uint8_t kReadKeys = 0x07;
+
+int CurrentIndex(QWidget* stack) {
+    auto* s = qobject_cast<QStackedWidget*>(stack);
+    return s ? s->currentIndex() : -2;
+}
+
+}  // namespace
+
+using MainWindowDevices = MainWindowFixture;
+
+TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
+    ASSERT_TRUE(QTest::qWaitFor([this] { return wnd->isVisible(); }, 1000)) << "the first pass shows the window";
+    EXPECT_TRUE(Control("No_device_Link")->isVisible());
+    for (int slot : {0, 2, 8}) EXPECT_TRUE(wnd->ThreadRunning(slot)) << "thread slot " << slot;
+    EXPECT_FALSE(wnd->ThreadRunning(1));
+
+    // One slot per mouse row; the keyboard, pad and headset rows have no device class.
+    ASSERT_EQ(part->Slots().Count(), 2);
+    EXPECT_EQ(part->Slots().At(0)->deviceName, QStringLiteral("mouse"));
+    EXPECT_EQ(part->Slots().At(1)->deviceName, QStringLiteral("mouse3389"));
+    EXPECT_EQ(part->InterfaceSlots().Count(), 9);
+    for (const auto& slot : part->Slots().All()) {
+        EXPECT_FALSE(slot->entry->IsShown());
+        EXPECT_FALSE(slot->entry->isVisible());
+        EXPECT_EQ(slot->entry->Kind(), 2);
+        EXPECT_EQ(slot->powerPanel->Kind(), 2);
+        EXPECT_FALSE(FindControl(slot->powerPanel, QStringLiteral("device_power_Layout"))->isVisible())
+            << "no shipped page row polls the power status";
+        EXPECT_NE(slot->lightPanel, nullptr);
+        EXPECT_EQ(slot->device->FolderTag(), slot->deviceName.toStdString());
+        EXPECT_EQ(slot->device->GetUserValue(), 1);
+        EXPECT_EQ(slot->device->ConfigName(), "tolva_light");
+        EXPECT_EQ(slot->device->KeyControlCount(), 7);
+        EXPECT_EQ(slot->device->LedCount(), 6);
+    }
+    EXPECT_EQ(wnd->SelectedSlot(), nullptr);
+}
+
+TEST_F(MainWindowDevices, AnUnreadableDeviceNamesTheCureOnTheNoDevicePanel) {
+    QWidget* hint = Control("nodevice_access_text");
+    ASSERT_NE(hint, nullptr);
+    const QString before = GetText(hint);
+    wnd->SendMessage(kMsgDeviceAccessDenied, 0, 0);
+    EXPECT_EQ(hint->property("textId").toString(), QStringLiteral("nodevice_access_denied_text"));
+    EXPECT_NE(GetText(hint), before);
+    EXPECT_TRUE(GetText(hint).contains(QStringLiteral("70‑kvelm.rules"))) << GetText(hint).toStdString();
+}
+
+TEST_F(MainWindowDevices, APluggedMouseShowsItsEntryAndFillsItsPage) {
+    DeviceSlot* slot = SlotNamed("mouse3389");
+    ASSERT_NE(slot, nullptr);
+    wnd->showMinimized();
+    auto mouse = PlugMouse(SimMouseModel::Mouse3389());
+    ASSERT_TRUE(WaitShown(slot, true));
+    EXPECT_TRUE(slot->entry->isVisible());
+    EXPECT_TRUE(slot->entry->IsSelected()) << "the only entry is selected";
+    EXPECT_EQ(wnd->SelectedSlot(), slot);
+    EXPECT_FALSE(Control("No_device_Link")->isVisible());
+    EXPECT_FALSE(wnd->isMinimized()) << "an arrival brings the window forward";
+    EXPECT_EQ(CurrentIndex(Control("device_switch")), slot->pageIndex);
+
+    // Timer 1001 reads the mouse and fills the page from the default profile.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return PageText(slot, "DPI_edit_1") == QStringLiteral("800"); }, 1000))
+        << PageText(slot, "DPI_edit_1").toStdString();
+    const char* const expected[] = {"400", "800", "1600", "3200", "6400", "12000", "16000"};
+    for (int stage = 0; stage < 7; ++stage)
+        EXPECT_EQ(PageText(slot, ("DPI_edit_" + std::to_string(stage)).c_str()), QLatin1String(expected[stage]))
+            << "stage " << stage;
+    for (uint8_t command : {kBeginConfig, kReadInfo, kReadKeys, kEndConfig})
+        EXPECT_GE(CountCommand(*mouse, command), 1) << "command " << int(command);
+
+    // The command collection carries the commands, the consumer collection only the input channel.
+    EXPECT_EQ(slot->device->CommandChannel().opened.load(), 1);
+    EXPECT_NE(slot->device->CommandChannel().hid.DevicePath().find("&col04"), std::string::npos);
+    EXPECT_EQ(slot->device->InputChannel().opened.load(), 1);
+    EXPECT_NE(slot->device->InputChannel().hid.DevicePath().find("&col03"), std::string::npos);
+    EXPECT_FALSE(SlotNamed("mouse")->entry->IsShown()) << "the other model stays hidden";
+}
+
+TEST_F(MainWindowDevices, TwoModelsAtOnceAndUnpluggingTheSelectedOne) {
+    DeviceSlot* first = SlotNamed("mouse");
+    DeviceSlot* second = SlotNamed("mouse3389");
+    auto a = PlugMouse(SimMouseModel::Mouse());
+    ASSERT_TRUE(WaitShown(first, true));
+    auto b = PlugMouse(SimMouseModel::Mouse3389());
+    ASSERT_TRUE(WaitShown(second, true));
+    EXPECT_TRUE(first->entry->IsSelected()) << "a later arrival does not take the selection";
+    EXPECT_FALSE(second->entry->IsSelected());
+    EXPECT_EQ(wnd->SelectedSlot(), first);
+    EXPECT_TRUE(first->lightPanel->GetSameModeFlag()) << "two devices: light synchronisation is offered";
+
+    a->Unplug();
+    ASSERT_TRUE(WaitShown(first, false));
+    EXPECT_EQ(first->device->CommandChannel().opened.load(), 0);
+    EXPECT_TRUE(second->entry->IsSelected()) << "the other visible entry takes over";
+    EXPECT_EQ(wnd->SelectedSlot(), second);
+    EXPECT_EQ(part->SelectedEntry(), IndexOf(second));
+    EXPECT_EQ(CurrentIndex(Control("device_switch")), second->pageIndex);
+    EXPECT_FALSE(second->lightPanel->GetSameModeFlag());
+    EXPECT_FALSE(Control("No_device_Link")->isVisible());
+
+    b->Unplug();
+    ASSERT_TRUE(WaitShown(second, false));
+    EXPECT_TRUE(Control("No_device_Link")->isVisible());
+    EXPECT_EQ(wnd->SelectedSlot(), nullptr);
+    EXPECT_EQ(CurrentIndex(Control("device_switch")), 0);
+    EXPECT_EQ(CurrentIndex(wnd->FindControl(QStringLiteral("device_power_stack"))), 0);
+}
+
+TEST_F(MainWindowDevices, PreviousAndNextStopAtTheEnds) {
+    DeviceSlot* first = SlotNamed("mouse");
+    DeviceSlot* second = SlotNamed("mouse3389");
+    auto a = PlugMouse(SimMouseModel::Mouse());
+    auto b = PlugMouse(SimMouseModel::Mouse3389());
+    ASSERT_TRUE(WaitShown(first, true));
+    ASSERT_TRUE(WaitShown(second, true));
+    ASSERT_EQ(wnd->SelectedSlot(), first);
+    EXPECT_FALSE(Control("device_select_prev")->isEnabled());
+    EXPECT_TRUE(Control("device_select_next")->isEnabled());
+
+    part->SelectPrevious();
+    EXPECT_EQ(wnd->SelectedSlot(), first) << "nothing before the first entry";
+
+    Click("device_select_next");
+    EXPECT_EQ(wnd->SelectedSlot(), second);
+    EXPECT_EQ(CurrentIndex(Control("device_switch")), second->pageIndex);
+    EXPECT_FALSE(first->entry->IsSelected());
+    EXPECT_TRUE(Control("device_select_prev")->isEnabled());
+    EXPECT_FALSE(Control("device_select_next")->isEnabled());
+
+    part->SelectNext();
+    EXPECT_EQ(wnd->SelectedSlot(), second) << "nothing after the last entry";
+    Click("device_select_prev");
+    EXPECT_EQ(wnd->SelectedSlot(), first);
+
+    // A click on an entry selects it as the user's choice.
+    QTest::mouseClick(second->entry->SelectOption(), Qt::LeftButton);
+    EXPECT_EQ(wnd->SelectedSlot(), second);
+    EXPECT_EQ(part->SelectedEntry(), IndexOf(second));
+    EXPECT_EQ(CurrentIndex(Control("device_switch")), second->pageIndex);
+}
+
+TEST_F(MainWindowDevices, TheConsumerCollectionOnlyOpensTheInputChannel) {
+    // Discovery stops (its stop event is set as at shutdown) so this test reports the two
+    // collections itself, in its own order.
+    const_cast<StopEvent*>(wnd->SlotStopEvent(0))->Set();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !wnd->ThreadRunning(0); }, 1000));
+    auto mouse = PlugMouse(SimMouseModel::Mouse());
+    const std::string base = "sim:" + std::to_string(mouse->BusId()) + ":01#vid_320f&pid_2002&mi_01&col0";
+    DeviceSlot* slot = SlotNamed("mouse");
+
+    HidDeviceInfo consumer;
+    consumer.vendorId = 0x320F;
+    consumer.productId = 0x2002;
+    consumer.interfaceNumber = 1;
+    consumer.collectionNumber = 3;
+    consumer.usagePage = kConsumerUsagePage;
+    consumer.usage = kConsumerUsage;
+    consumer.devicePath = base + "3";
+    ASSERT_EQ(part->InterfaceSlots().Bind(&consumer), 3);
+    EXPECT_EQ(wnd->SendMessage(kMsgDeviceArrival, 3, 0), 1);
+    EXPECT_EQ(slot->device->InputChannel().opened.load(), 1);
+    EXPECT_TRUE(slot->device->InputWorkerRunning());
+    EXPECT_EQ(slot->device->CommandChannel().opened.load(), 0);
+    EXPECT_FALSE(slot->entry->IsShown()) << "the consumer collection shows nothing";
+
+    HidDeviceInfo command = consumer;
+    command.collectionNumber = 4;
+    command.usagePage = kCommandUsagePage;
+    command.usage = kCommandUsage;
+    command.devicePath = base + "4";
+    ASSERT_EQ(part->InterfaceSlots().Bind(&command), 2);
+    wnd->SendMessage(kMsgDeviceArrival, 2, 0);
+    EXPECT_TRUE(slot->entry->IsShown());
+    EXPECT_EQ(slot->device->CommandChannel().opened.load(), 1);
+
+    part->InterfaceSlots().Release(3);
+    wnd->SendMessage(kMsgDeviceRemoval, 3, 0);
+    EXPECT_EQ(slot->device->InputChannel().opened.load(), 0);
+    EXPECT_FALSE(slot->device->InputWorkerRunning());
+    EXPECT_TRUE(slot->entry->IsShown()) << "the device stays while its command collection is there";
+    EXPECT_EQ(slot->device->CommandChannel().opened.load(), 1);
+}
+
+TEST_F(MainWindowDevices, AResyncRequestLeadsToARead) {
+    DeviceSlot* slot = SlotNamed("mouse");
+    auto mouse = PlugMouse(SimMouseModel::Mouse());
+    ASSERT_TRUE(WaitShown(slot, true));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !PageText(slot, "DPI_edit_0").isEmpty(); }, 1000));
+    QTest::qWait(50);
+    mouse->ClearFrames();
+    mouse->RequestResync();
+    // Timer 1002 starts 500 ms after the request; the mouse then reads its settings record.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return CountCommand(*mouse, kReadSettings) >= 1; }, 1500));
+    EXPECT_EQ(CountCommand(*mouse, kReadInfo), 0) << "a resync reads the settings, not the whole device";
+}
+
+TEST_F(MainWindowDevices, WhileAsleepNothingIsMissed) {
+    ASSERT_TRUE(QTest::qWaitFor([this] { return wnd->isVisible(); }, 1000));
+    DeviceSlot* slot = SlotNamed("mouse");
+    wnd->SendMessage(WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    auto mouse = PlugMouse(SimMouseModel::Mouse());
+    QTest::qWait(400);
+    EXPECT_FALSE(slot->entry->IsShown()) << "arrivals are ignored while asleep";
+    wnd->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    ASSERT_TRUE(WaitShown(slot, true)) << "the next pass after resume reports the mouse";
+    EXPECT_EQ(slot->device->CommandChannel().opened.load(), 1);
+
+    wnd->SendMessage(WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    mouse->Unplug();
+    QTest::qWait(400);
+    EXPECT_TRUE(slot->entry->IsShown()) << "removals wait for the resume too";
+    wnd->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    ASSERT_TRUE(WaitShown(slot, false));
+    EXPECT_EQ(slot->device->CommandChannel().opened.load(), 0);
+}
+
+TEST_F(MainWindowDevices, LightControlAndAttentionReachEveryDevice) {
+    Click("control_light_status");
+    for (const auto& slot : part->Slots().All()) EXPECT_EQ(slot->lightControl, 0);
+    wnd->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    for (const auto& slot : part->Slots().All()) EXPECT_EQ(slot->lightControl, 0) << "resume restores the user's choice";
+    Click("control_light_status");
+    for (const auto& slot : part->Slots().All()) EXPECT_EQ(slot->lightControl, 1);
+    wnd->SendMessage(WM_ACTIVATE, 1, 0);
+    for (const auto& slot : part->Slots().All()) EXPECT_EQ(slot->attention, 1);
+}
+
+TEST_F(MainWindowDevices, TheTrayMenuPlugsAndUnplugsSimulatedMice) {
+    DeviceSlot* slot = SlotNamed("mouse3389");
+    MenuSpec items;
+    items.ok = true;
+    QPointer<CMenuWnd> menu = CMenuWnd::FromSpec(wnd->GetHWND(), items);
+    ASSERT_TRUE(menu);
+    part->OnTrayMenu(*wnd, *menu);
+    QAction* plug = menu->findChild<QAction*>(QStringLiteral("sim_plug_mouse3389"));
+    QAction* unplug = menu->findChild<QAction*>(QStringLiteral("sim_unplug_mouse3389"));
+    ASSERT_NE(plug, nullptr);
+    ASSERT_NE(unplug, nullptr);
+    EXPECT_TRUE(plug->isEnabled());
+    EXPECT_FALSE(unplug->isEnabled()) << "nothing to unplug yet";
+    EXPECT_FALSE(plug->text().isEmpty());
+
+    plug->trigger();  // the item reports its name to the window like the menu file's items
+    ASSERT_TRUE(WaitShown(slot, true));
+    part->OnMenuCommand(*wnd, QStringLiteral("sim_unplug_mouse3389"));
+    ASSERT_TRUE(WaitShown(slot, false));
+    EXPECT_TRUE(SimHidBus::Instance().Devices().empty());
+    EXPECT_FALSE(part->OnMenuCommand(*wnd, QStringLiteral("sim_plug_keyboard"))) << "not a simulated model";
+    delete menu.data();
+}
+
+TEST_F(MainWindowDevices, ClosingStopsEveryThreadWithItsLines) {
+    auto mouse = PlugMouse(SimMouseModel::Mouse());
+    ASSERT_TRUE(WaitShown(SlotNamed("mouse"), true));
+    DebugCapture debug;
+    wnd->Close(0);
+    EXPECT_EQ(debug.Count("抓取设备线程设定退出"), 1);
+    EXPECT_EQ(debug.Count("获取更新线程退出"), 1);
+    EXPECT_EQ(debug.Count("同步灯光线程设定退出"), 1);
+    EXPECT_EQ(debug.Count("所有对象处于激发状态\n"), 3) << debug.Text();
+    EXPECT_EQ(debug.Count("超时"), 0);
+    for (int slot : {0, 2, 8}) EXPECT_FALSE(wnd->ThreadRunning(slot));
+}

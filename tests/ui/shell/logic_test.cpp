@@ -1,0 +1,122 @@
+// The shell's rules that need no window: DPI, fonts, colours, the command line.
+#include <gtest/gtest.h>
+#include "app/shell/dpi_rule.h"
+#include "app/shell/font_table.h"
+#include "app/shell/skin_frame.h"
+#include "app/startup_options.h"
+#include "shell_fixture.h"
+
+TEST(DpiRule, WindowTakesEqualOrSupportedDpiElseNinetySixWithTheErrorLine) {
+    struct Case {
+        int requested, current, expected;
+        bool errorLine;
+    };
+    const Case cases[] = {
+        {96, 96, 96, false},  {110, 96, 96, true},   {144, 96, 144, false}, {100, 144, 96, true},
+        {144, 144, 144, false}, {192, 96, 192, false}, {0, 96, 96, true},    {-96, 96, 96, true},
+    };
+    for (const Case& c : cases) {
+        DebugLines lines;
+        EXPECT_EQ(TakeWindowDpi(c.requested, c.current, "MSG_WND DPI SET ERROR\n"), c.expected)
+            << c.requested << " at " << c.current;
+        EXPECT_EQ(lines.Has("MSG_WND DPI SET ERROR\n"), c.errorLine) << c.requested << " at " << c.current;
+    }
+}
+
+TEST(DpiRule, UiDpiIsHighOnlyForScreensAboveFifteenHundredByNineSixty) {
+    struct Case {
+        QSize size;
+        int dpi;
+    };
+    const Case cases[] = {{{1920, 1080}, 144}, {{1501, 961}, 144}, {{1500, 1080}, 96},
+                          {{1920, 960}, 96},   {{1280, 1024}, 96}, {{3840, 2160}, 144}};
+    for (const Case& c : cases) EXPECT_EQ(UiDpiForScreen(c.size), c.dpi) << c.size.width() << "x" << c.size.height();
+}
+
+TEST(FontTable, RebuildRuleLooksAtBothIndexes) {
+    struct Case {
+        int next, current;
+        bool rebuild;
+    };
+    const Case cases[] = {{0, -1, true}, {1, -1, true}, {1, 0, true},  {0, 1, true}, {2, 1, true},
+                          {15, 3, true}, {3, 1, false}, {1, 3, false}, {4, 5, false}, {1, 2, true}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ShouldRebuildFonts(c.next, c.current), c.rebuild) << c.next << " after " << c.current;
+}
+
+TEST(FontTable, RebuildMakesTheThirteenFontsWithFontZeroAsDefault) {
+    CFontTable& table = CFontTable::Instance();
+    table.RebuildProgramFonts();
+    ASSERT_EQ(table.Count(), 13);
+    EXPECT_EQ(table.DefaultFont().pixelSize(), 15);
+    EXPECT_TRUE(table.Font(1).underline());
+    EXPECT_EQ(table.Font(1).pixelSize(), 14);
+    EXPECT_TRUE(table.Font(50).bold());
+    EXPECT_EQ(table.Font(50).pixelSize(), 18);
+    EXPECT_EQ(table.Font(11).pixelSize(), 28);
+    EXPECT_FALSE(table.Font(3).bold());
+    EXPECT_EQ(table.Font(12345).pixelSize(), 15) << "an unknown id gives the default font";
+    EXPECT_EQ(table.Font(0).families().value(0), QStringLiteral("Verdana Unicode MS"));
+}
+
+TEST(SkinColours, ArgbTextForms) {
+    struct Case {
+        const char* text;
+        bool ok;
+        unsigned argb;
+    };
+    const Case cases[] = {{"#FF2A0F16", true, 0xFF2A0F16u}, {"80112233", true, 0x80112233u},
+                          {"0x00ABCDEF", true, 0x00ABCDEFu}, {"#22a7ff", true, 0xFF22A7FFu},
+                          {"#12345", false, 0},              {"#GG112233", false, 0},
+                          {"", false, 0},                    {"#FF2A0F16AA", false, 0}};
+    for (const Case& c : cases) {
+        unsigned argb = 0;
+        EXPECT_EQ(ParseArgbText(QLatin1String(c.text), &argb), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(argb, c.argb) << c.text;
+        }
+    }
+}
+
+TEST(SkinFrame, PopUpHangsBelowTheAnchorRightAligned) {
+    // Anchor at x 900..931, y 10..41; a 360 wide pop-up ends where the anchor ends.
+    EXPECT_EQ(CSkinFrame::PlaceBelow(QRect(900, 10, 32, 32), 360), QPoint(572, 42));
+}
+
+TEST(StartupOptions, CommandLineAndEnvironment) {
+    struct Case {
+        std::vector<const char*> args;
+        const char* env;
+        const char* screenshot;
+        const char* simulate;
+        bool error;
+    };
+    const Case cases[] = {
+        {{"kvelm"}, nullptr, "", "", false},
+        {{"kvelm"}, "mouse", "", "mouse", false},
+        {{"kvelm", "--simulate", "mouse,mouse3389"}, "none", "", "mouse,mouse3389", false},
+        {{"kvelm", "--simulate=mousewl", "--simulate", "mouse"}, nullptr, "", "mouse", false},
+        {{"kvelm", "--screenshot", "/tmp/a b.png"}, nullptr, "/tmp/a b.png", "", false},
+        {{"kvelm", "--screenshot=/tmp/x.png", "-platform", "offscreen"}, nullptr, "/tmp/x.png", "", false},
+        {{"kvelm", "--screenshot"}, nullptr, "", "", true},
+        {{"kvelm", "--screenshot="}, nullptr, "", "", true},
+        {{"kvelm", "--simulate"}, "mouse", "", "", true},
+        {{"kvelm", "--screenshotx", "y"}, nullptr, "", "", false},
+    };
+    for (const Case& c : cases) {
+        const StartupOptions o = ParseStartupOptions(static_cast<int>(c.args.size()), c.args.data(), c.env);
+        const std::string line = c.args.size() > 1 ? c.args[1] : "(none)";
+        EXPECT_EQ(!o.error.empty(), c.error) << line << ": " << o.error;
+        if (c.error) continue;
+        EXPECT_EQ(o.screenshotPath, QString::fromUtf8(c.screenshot)) << line;
+        EXPECT_EQ(o.simulate, c.simulate) << line;
+    }
+}
+
+TEST(StartupOptions, OffscreenOnlyWhenNoDisplayAndNoPlatformIsChosen) {
+    EXPECT_TRUE(NeedsOffscreenFallback(nullptr, nullptr, nullptr));
+    EXPECT_TRUE(NeedsOffscreenFallback("", "", ""));
+    EXPECT_FALSE(NeedsOffscreenFallback(":0", nullptr, nullptr));
+    EXPECT_FALSE(NeedsOffscreenFallback(nullptr, "wayland-0", nullptr));
+    EXPECT_FALSE(NeedsOffscreenFallback(nullptr, nullptr, "xcb"));
+}

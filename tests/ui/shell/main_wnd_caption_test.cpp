@@ -1,0 +1,218 @@
+// The main window's frame as the user drives it: caption buttons, tray, notifications,
+// window creation and the thread table.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include "app/shell/app_names.h"
+#include "app/shell/ipc_endpoint.h"
+#include "app/ui/control_wiring.h"
+#include "app/ui/menu_wnd.h"
+#include "util/stop_event.h"
+#include "shell_fixture.h"
+
+using MainWndCaption = MainWndFixture;
+
+TEST(MainWndCreation, OpensHiddenAt800By572CentredThenFitsTheScreen) {
+    CMainWnd wnd;
+    ASSERT_TRUE(wnd.CreateMainWindow());
+    EXPECT_EQ(wnd.windowTitle(), QStringLiteral("KV_ELM Gaming mouse"));
+    EXPECT_EQ(wnd.size(), QSize(800, 572));
+    EXPECT_FALSE(wnd.isVisible()) << "hidden until the window-init sequence shows it";
+    const QRect screen = wnd.screen()->availableGeometry();
+    EXPECT_EQ(wnd.frameGeometry().center(), screen.center());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd.LayoutAdapted() && wnd.isVisible(); }, 3000))
+        << "without a discovery worker the frame shows itself";
+    EXPECT_EQ(wnd.size(), QSize(1000, 640));
+    EXPECT_EQ(wnd.UiDpi(), 96) << "the offscreen screen is small";
+    EXPECT_TRUE(wnd.Initialised());
+    EXPECT_TRUE(wnd.FindControl(QStringLiteral("No_device_Link"))->isVisible());
+    EXPECT_EQ(CMainWnd::MainWindowHandle(), wnd.GetHWND());
+    wnd.Close(0);
+}
+
+TEST_F(MainWndCaption, CaptionButtons) {
+    int exitCode = -1;
+    CMainWnd::SetExitProcess([&exitCode](int code) { exitCode = code; });
+    Click(Control("closebtn"));
+    EXPECT_EQ(exitCode, 0) << "closebtn ends the process at once";
+    EXPECT_TRUE(wnd->IsCreated()) << "without the orderly close";
+    CMainWnd::SetExitProcess([](int) {});
+
+    Click(Control("minbtn"));
+    EXPECT_TRUE(wnd->isMinimized());
+    wnd->SysCommand(SC_RESTORE);
+    EXPECT_FALSE(wnd->isMinimized());
+
+    Click(Control("nodevice_ok_btn"));
+    EXPECT_TRUE(!wnd->isVisible() || wnd->isMinimized()) << "hidden to the tray, or minimised without one";
+
+    Click(Control("setbtn"));
+    wnd->SendMessage(kMsgOpenSettings);
+    EXPECT_EQ(record->settingsRequests, (std::vector<bool>{true, false})) << "docked from setbtn, centred from 3093";
+    wnd->SetSettingsWindow(12345);
+    Click(Control("setbtn"));
+    EXPECT_EQ(record->settingsRequests.size(), 2u) << "one settings window at a time";
+    wnd->SetSettingsWindow(0);
+}
+
+TEST_F(MainWndCaption, LightStatusClickTogglesAndBroadcasts) {
+    CIpcEndpoint listener;
+    ASSERT_EQ(listener.Listen(QStringLiteral("caption_test_listener")), CIpcEndpoint::ListenResult::Listening);
+    listener.AcceptName(QString::fromUtf8(AppNames::kLightControlBroadcast));
+    QSignalSpy heard(&listener, &CIpcEndpoint::MessageReceived);
+
+    ASSERT_EQ(TextOf("control_light_status"), QStringLiteral("控制灯光"));
+    Click(Control("control_light_status"));
+    EXPECT_EQ(TextOf("control_light_status"), QStringLiteral("不控制灯光"));
+    EXPECT_EQ(wnd->LightControl(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return heard.count() == 1; }, 2000));
+    auto message = heard.at(0).at(0).value<IpcMessage>();
+    EXPECT_EQ(message.wParam, 1u);
+    EXPECT_EQ(message.lParam, 0);
+
+    Click(Control("control_light_status"));
+    EXPECT_EQ(TextOf("control_light_status"), QStringLiteral("控制灯光"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return heard.count() == 2; }, 2000));
+    message = heard.at(1).at(0).value<IpcMessage>();
+    EXPECT_EQ(message.lParam, 1);
+    const std::vector<std::pair<DeviceFlag, int>> told{{DeviceFlag::LightControl, 0}, {DeviceFlag::LightControl, 1}};
+    std::vector<std::pair<DeviceFlag, int>> lightFlags;
+    for (const auto& f : record->flags)
+        if (f.first == DeviceFlag::LightControl) lightFlags.push_back(f);
+    EXPECT_EQ(lightFlags, told);
+}
+
+TEST_F(MainWndCaption, TrayMenuExitClosesTheWindowInOrder) {
+    DebugLines lines;
+    bool workerEnded = false;
+    ASSERT_TRUE(wnd->StartThread(3, [&workerEnded](const StopEvent& stop) {
+        while (!stop.Wait(1)) {
+        }
+        workerEnded = true;
+    }));
+    wnd->SendMessage(kMsgTrayIcon, 0, WM_RBUTTONUP);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd->TrayMenu() != nullptr; }, 2000)) << "timer 1032 opens the menu";
+    CMenuWnd* menu = wnd->TrayMenu();
+    for (const char* item : {"about_menu", "setwnd_menu", "exit"}) ASSERT_NE(menu->FindItem(QLatin1String(item)), nullptr) << item;
+    menu->FindItem(QStringLiteral("exit"))->trigger();
+
+    EXPECT_FALSE(wnd->IsCreated());
+    EXPECT_FALSE(wnd->isVisible());
+    EXPECT_TRUE(workerEnded);
+    EXPECT_EQ(record->destroys, 1);
+    EXPECT_TRUE(lines.Has("退出测试\n"));
+    EXPECT_EQ(lines.Count("所有对象处于激发状态\n"), 1);
+}
+
+TEST_F(MainWndCaption, TrayClickHidesAVisibleWindowAndClosesTheAboutWindow) {
+    bool aboutWasOpen = false;
+    bool aboutReturned = false;
+    QTimer::singleShot(0, wnd.get(), [this, &aboutReturned] {
+        const QString item = QStringLiteral("about_menu");
+        wnd->SendMessage(kMsgMenuCommand, reinterpret_cast<WPARAM>(&item), 0);  // modal until closed
+        aboutReturned = true;
+    });
+    QTimer::singleShot(100, wnd.get(), [this, &aboutWasOpen] {
+        aboutWasOpen = wnd->AboutWindow() != 0;
+        wnd->SendMessage(kMsgTrayIcon, 0, WM_LBUTTONUP);
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return aboutReturned; }, 3000));
+    EXPECT_TRUE(aboutWasOpen);
+    EXPECT_EQ(wnd->AboutWindow(), 0u);
+    EXPECT_FALSE(wnd->isVisible());
+
+    record->anyEntryVisible = true;
+    wnd->SendMessage(kMsgTrayIcon, 0, WM_LBUTTONUP);
+    EXPECT_TRUE(wnd->isVisible());
+    EXPECT_FALSE(Control("No_device_Link")->isVisible()) << "a visible device entry hides the panel";
+}
+
+TEST_F(MainWndCaption, MenuItemsOfOthersGoToTheParts) {
+    for (const char* item : {"left_click", "setwnd_menu"}) {
+        const QString name = QLatin1String(item);
+        wnd->SendMessage(kMsgMenuCommand, reinterpret_cast<WPARAM>(&name), 0);
+    }
+    EXPECT_EQ(record->menuItems, std::vector<QString>{QStringLiteral("left_click")});
+    EXPECT_EQ(record->settingsRequests, std::vector<bool>{false}) << "the tray's settings item opens it centred";
+}
+
+TEST_F(MainWndCaption, NotificationsReachThePartsExceptTheFramesOwn) {
+    auto* button = new QPushButton(Control("content"));
+    button->setObjectName(QStringLiteral("device_reset_btn"));
+    auto* edit = new QLineEdit(Control("content"));
+    edit->setObjectName(QStringLiteral("keyset_keyboard_text_edit"));
+    WireControls(button);
+    WireControls(edit);
+    button->show();
+    edit->show();
+
+    Click(button);
+    Click(Control("gamemodebtn"));  // hidden and without an action of the frame
+    SendNotify(edit, QLatin1String(NotifyType::kTextChanged));
+    SendNotify(edit, QStringLiteral("click_wpremove"));
+    SendNotify(edit, QLatin1String(NotifyType::kSetFocus));
+    SendNotify(edit, QLatin1String(NotifyType::kItemActivate));
+
+    const std::vector<QString> expected{QStringLiteral("click device_reset_btn"), QStringLiteral("click gamemodebtn"),
+                                        QStringLiteral("itemactivate keyset_keyboard_text_edit")};
+    EXPECT_EQ(record->notifies, expected);
+    ASSERT_EQ(record->messages.size(), 1u) << "the key edit's focus installs the hooks";
+    EXPECT_EQ(record->messages[0], kMsgHook);
+    EXPECT_EQ(record->messageParams[0], 1u);
+}
+
+TEST(MainWndThreads, SlotsStartOnceAndStopTogetherAtDestroy) {
+    DebugLines lines;
+    CMainWnd wnd;
+    ASSERT_TRUE(wnd.CreateMainWindow());
+    auto idle = [](const StopEvent& stop) {
+        while (!stop.Wait(1)) {
+        }
+    };
+    EXPECT_FALSE(wnd.StartThread(-1, idle));
+    EXPECT_FALSE(wnd.StartThread(CMainWnd::kThreadSlots, idle));
+    ASSERT_TRUE(wnd.StartThread(2, idle));
+    EXPECT_FALSE(wnd.StartThread(2, idle)) << "a running slot is not started twice";
+    ASSERT_TRUE(wnd.StartThread(8, idle));
+    // A worker that ignores its stop event is given up after its second.
+    ASSERT_TRUE(wnd.StartThread(5, [](const StopEvent&) { QThread::msleep(1600); }));
+    const StopEvent* event = wnd.SlotStopEvent(2);
+    ASSERT_NE(event, nullptr);
+    EXPECT_FALSE(event->IsSet());
+
+    wnd.Close(0);
+    EXPECT_TRUE(event->IsSet());
+    EXPECT_FALSE(wnd.ThreadRunning(2));
+    EXPECT_FALSE(wnd.ThreadRunning(8));
+    EXPECT_EQ(lines.Count("所有对象处于激发状态\n"), 2);
+    EXPECT_EQ(lines.Count("所有对象处于非激发状态，超时\n"), 1);
+    EXPECT_FALSE(wnd.StartThread(3, idle)) << "nothing starts after the shutdown";
+    QThread::msleep(700);  // let the given-up worker finish before the test ends
+}
+
+namespace {
+// A part that runs a discovery worker in slot 0, which takes over showing the window.
+class DiscoveryStandIn : public IMainWndPart {
+public:
+    void OnWindowInit(CMainWnd& wnd) override {
+        wnd.StartThread(0, [](const StopEvent& stop) {
+            while (!stop.Wait(1)) {
+            }
+        });
+    }
+};
+}  // namespace
+
+TEST(MainWndThreads, WithADiscoveryWorkerTheWindowWaitsForTheInstanceMessage) {
+    CMainWnd wnd;
+    wnd.AddPart(std::make_unique<DiscoveryStandIn>());
+    ASSERT_TRUE(wnd.CreateMainWindow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd.LayoutAdapted(); }, 3000));
+    QTest::qWait(50);
+    EXPECT_FALSE(wnd.isVisible());
+    wnd.PostMessage(AppMessages().instance, 0, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return wnd.isVisible(); }, 2000));
+    wnd.Close(0);
+}
