@@ -31,6 +31,9 @@ namespace {
 // How long a screenshot waits for the window to be shown and laid out.
 constexpr int kScreenshotPatienceMs = 15000;
 constexpr int kScreenshotPollMs = 50;
+// Once shown, the window waits this long before the picture: an attached device reads its
+// state and fills its page 500 ms after arrival.
+constexpr int kScreenshotSettleMs = 1000;
 
 // Saves the main window once it is visible with its layout adapted, then closes it.
 void ScheduleScreenshot(CMainWnd* wnd, const QString& path, int* exitCode) {
@@ -42,8 +45,8 @@ void ScheduleScreenshot(CMainWnd* wnd, const QString& path, int* exitCode) {
         if (!ready && *waited < kScreenshotPatienceMs) return;
         poll->stop();
         delete waited;
-        // One more turn of the loop so pending paints and layouts are done.
-        QTimer::singleShot(kScreenshotPollMs, wnd, [wnd, path, exitCode] {
+        // Let an attached device fill its page and pending paints and layouts finish.
+        QTimer::singleShot(kScreenshotSettleMs, wnd, [wnd, path, exitCode] {
             if (SaveWindowImage(wnd, path)) {
                 std::fprintf(stderr, "kvelm: main window saved to %s\n", QDir::toNativeSeparators(path).toLocal8Bit().constData());
             } else {
