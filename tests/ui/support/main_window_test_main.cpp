@@ -1,5 +1,6 @@
-// Test main: offscreen Qt, the source tree's resources as program folder, and private
-// data, settings and runtime folders for the whole run.
+// Test main of the tests that run the real main window: offscreen Qt, the program folder
+// given by the test target (KVELM_TEST_PROGRAM_DIR), and private data, settings and runtime
+// folders for the whole run.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
@@ -11,7 +12,7 @@
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("KVELM_DATA_DIR", KVELM_SHELL_TEST_DATA, 1);
+    setenv("KVELM_DATA_DIR", KVELM_TEST_PROGRAM_DIR, 1);
     QTemporaryDir home;
     if (!home.isValid()) return 1;
     for (const char* sub : {"data", "config", "runtime"}) QDir(home.path()).mkpath(QLatin1String(sub));
@@ -26,7 +27,6 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     CSkinResources::Instance().Load();
     ApplySkinStyleSheet();
-    // "closebtn" must not end the test run.
-    CMainWnd::SetExitProcess([](int) {});
+    CMainWnd::SetExitProcess([](int) {});  // "closebtn" must not end the run
     return RUN_ALL_TESTS();
 }
