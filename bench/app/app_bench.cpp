@@ -29,7 +29,7 @@
 #include <mutex>
 #include <vector>
 #include "hid/protocol/supported_devices.h"
-#include "mainwnd/device_discovery.h"
+#include "devices/discovery/device_discovery.h"
 #include "sim/sim_mouse.h"
 #include "util/worker_thread.h"
 

@@ -7,24 +7,18 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include "app/shell/about_wnd.h"
-#include "app/shell/app_names.h"
-#include "app/shell/ipc_endpoint.h"
+#include "shell/about_wnd.h"
+#include "shell/app_names.h"
+#include "shell/ipc_endpoint.h"
 #include "app/startup_options.h"
-#include "app/ui/skin_builder.h"
-#include "app/ui/skin_resources.h"
-#include "app/ui/skin_style.h"
+#include "ui/skin_builder.h"
+#include "ui/skin_resources.h"
+#include "ui/skin_style.h"
 #include "mainwnd/main_wnd.h"
-#if KVELM_HAVE_DEVICE_PART
 #include "mainwnd/device_part.h"
-#endif
-#if KVELM_HAVE_WIRING_PART
 #include "mainwnd/page_wiring_part.h"
-#endif
 #include "util/debug_log.h"
-#if KVELM_HAVE_SIM
 #include "sim/sim_devices.h"
-#endif
 
 namespace {
 
@@ -108,25 +102,19 @@ int RunProgram(int argc, char** argv) {
         break;
     }
 
-#if KVELM_HAVE_SIM
     std::string simulateError;
     if (PlugSimulatedDevices(options.simulate, &simulateError) < 0) {
         std::fprintf(stderr, "kvelm: %s\n", simulateError.c_str());
         return 2;
     }
-#endif
 
     CSkinResources::Instance();
     ApplySkinStyleSheet();
 
     auto* wnd = new CMainWnd;
     // Parts of the main window (devices, discovery, settings) are added here.
-#if KVELM_HAVE_DEVICE_PART
     wnd->AddPart(std::make_unique<CDevicePart>(options.simulate));
-#endif
-#if KVELM_HAVE_WIRING_PART
     wnd->AddPart(std::make_unique<CPageWiringPart>());  // after the devices: it routes their pages
-#endif
     if (!wnd->CreateMainWindow()) {
         std::fprintf(stderr, "kvelm: the main window cannot be built from the skin in %s: %s\n",
                      CSkinResources::Instance().Folder().toLocal8Bit().constData(),

@@ -23,7 +23,7 @@
 #include "devices/mouse/mouse_dpi.h"
 #include "devices/mouse/mouse_keys.h"
 #include "devices/mouse/mouse_settings_record.h"
-#include "devices/mouse_page.h"
+#include "devices/mouse_page_view.h"
 #include "devices/usb_device.h"
 #include "profiles/mouse_profile_data.h"
 

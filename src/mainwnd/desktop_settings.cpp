@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "mainwnd/name_match.h"
+#include "mainwnd/rules/name_match.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Arrival (3090) and removal (3091) of an interface slot, on the user-interface thread.
 // The discovery worker waits in its blocking send meanwhile, so the slot reads as the
 // worker left it.
-#include "app/ui/control_timers.h"
+#include "ui/control_timers.h"
 #include "devices/usb_device.h"
 #include "hid/protocol/supported_devices.h"
 #include "mainwnd/device_option_ui.h"

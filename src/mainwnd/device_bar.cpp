@@ -1,8 +1,8 @@
 // The device bar: showing, hiding and selecting entries.
 #include <QAbstractButton>
 #include <QStackedWidget>
-#include "app/ui/controls.h"
-#include "app/ui/window_messages.h"
+#include "ui/controls.h"
+#include "ui/window_messages.h"
 #include "mainwnd/device_option_ui.h"
 #include "mainwnd/device_part.h"
 #include "mainwnd/main_wnd.h"

@@ -1,13 +1,13 @@
 #include "mainwnd/device_option_ui.h"
 
 #include <QAbstractButton>
-#include "app/ui/control_factory.h"
-#include "app/ui/control_timers.h"
-#include "app/ui/controls.h"
-#include "app/ui/language_table.h"
-#include "app/ui/skin_style.h"
+#include "ui/control_factory.h"
+#include "ui/control_timers.h"
+#include "ui/controls.h"
+#include "ui/language_table.h"
+#include "ui/skin_style.h"
 #include "devices/usb_device.h"
-#include "mainwnd/device_tables.h"
+#include "devices/discovery/device_tables.h"
 
 namespace {
 

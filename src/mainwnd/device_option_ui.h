@@ -14,7 +14,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
-#include "app/ui/ui_types.h"
+#include "ui/ui_types.h"
 
 class CVornakelUSBDevice;
 class QAbstractButton;

@@ -1,10 +1,10 @@
 // The device part's entry points: window init, messages, notifications, flags.
 #include "mainwnd/device_part.h"
 
-#include "app/shell/app_names.h"
-#include "app/ui/control_names.h"
-#include "app/ui/control_timers.h"
-#include "app/ui/language_table.h"
+#include "shell/app_names.h"
+#include "ui/control_names.h"
+#include "ui/control_timers.h"
+#include "ui/language_table.h"
 #include "devices/mouse_device.h"
 #include "devices/usb_device.h"
 #include "hid/protocol/supported_devices.h"

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 #include "mainwnd/device_slots.h"
-#include "mainwnd/interface_slots.h"
+#include "devices/discovery/interface_slots.h"
 #include "mainwnd/main_wnd_part.h"
 
 class QStackedWidget;

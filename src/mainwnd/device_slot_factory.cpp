@@ -3,14 +3,14 @@
 // hidden. Arrival only opens and shows what is made here.
 #include <QLayout>
 #include <QStackedWidget>
-#include "app/ui/controls.h"
-#include "app/ui/window_messages.h"
+#include "ui/controls.h"
+#include "ui/window_messages.h"
 #include "devices/mouse_device.h"
-#include "devices/mouse_page.h"
+#include "devices/mouse_page_view.h"
 #include "hid/protocol/supported_devices.h"
 #include "mainwnd/device_option_ui.h"
 #include "mainwnd/device_part.h"
-#include "mainwnd/device_tables.h"
+#include "devices/discovery/device_tables.h"
 #include "mainwnd/main_wnd.h"
 #include "panels/light/light_control_ui.h"
 #include "panels/power/mp_device_power_ui.h"

@@ -1,9 +1,9 @@
 // The three workers of the main window: discovery (thread slot 0), update check (2) and
 // light synchronisation (8). Each waits on its slot's stop event and ends within a moment
 // of it being set.
-#include "app/shell/app_names.h"
-#include "app/ui/window_messages.h"
-#include "mainwnd/device_discovery.h"
+#include "shell/app_names.h"
+#include "ui/window_messages.h"
+#include "devices/discovery/device_discovery.h"
 #include "mainwnd/device_part.h"
 #include "mainwnd/main_wnd.h"
 #include "util/debug_log.h"

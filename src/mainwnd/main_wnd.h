@@ -18,8 +18,8 @@
 #include <functional>
 #include <memory>
 #include <vector>
-#include "app/shell/skin_change.h"
-#include "app/ui/skin_window.h"
+#include "shell/skin_change.h"
+#include "ui/skin_window.h"
 #include "mainwnd/main_wnd_part.h"
 
 class CDeviceSlots;

@@ -1,7 +1,7 @@
 // The language and the background of the main window.
-#include "app/shell/app_names.h"
-#include "app/shell/language_manager.h"
-#include "app/ui/skin_style.h"
+#include "shell/app_names.h"
+#include "shell/language_manager.h"
+#include "ui/skin_style.h"
 #include "mainwnd/main_wnd.h"
 
 void CMainWnd::ApplyLanguageIndex(int index) {

@@ -3,8 +3,8 @@
 #include <QEvent>
 #include <QLayout>
 #include <QScreen>
-#include "app/shell/dpi_rule.h"
-#include "app/ui/dpi.h"
+#include "shell/dpi_rule.h"
+#include "ui/dpi.h"
 #include "mainwnd/main_wnd.h"
 #include "util/debug_log.h"
 

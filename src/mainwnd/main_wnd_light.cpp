@@ -1,7 +1,7 @@
 // Light control, power notices and what every device is told.
-#include "app/shell/app_names.h"
-#include "app/shell/ipc_endpoint.h"
-#include "app/ui/controls.h"
+#include "shell/app_names.h"
+#include "shell/ipc_endpoint.h"
+#include "ui/controls.h"
 #include "mainwnd/main_wnd.h"
 
 namespace {

@@ -2,11 +2,11 @@
 // group (display, timers, tray, menus, language, device and hook messages) is ignored
 // while the system sleeps.
 #include <QWidget>
-#include "app/shell/about_wnd.h"
-#include "app/shell/app_names.h"
-#include "app/ui/controls.h"
-#include "app/ui/skin_style.h"
-#include "app/ui/tray_icon.h"
+#include "shell/about_wnd.h"
+#include "shell/app_names.h"
+#include "ui/controls.h"
+#include "ui/skin_style.h"
+#include "ui/tray_icon.h"
 #include "mainwnd/main_wnd.h"
 #include "util/debug_log.h"
 

@@ -1,9 +1,9 @@
 // Notifications of the main window's controls: the caption buttons are the frame's, the
 // rest goes to the parts.
 #include <QAbstractButton>
-#include "app/shell/app_names.h"
-#include "app/shell/skin_frame.h"
-#include "app/ui/control_names.h"
+#include "shell/app_names.h"
+#include "shell/skin_frame.h"
+#include "ui/control_names.h"
 #include "mainwnd/main_wnd.h"
 #include "util/debug_log.h"
 

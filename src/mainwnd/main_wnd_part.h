@@ -6,7 +6,7 @@
 // Parts are added with CMainWnd::AddPart before the window is created, and are asked in
 // the order they were added; the first that returns true has handled the matter.
 #include <QString>
-#include "app/ui/ui_types.h"
+#include "ui/ui_types.h"
 
 class CMainWnd;
 class CMenuWnd;

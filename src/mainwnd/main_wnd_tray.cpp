@@ -1,10 +1,10 @@
 // The tray icon, its menu and the menu commands of the frame.
 #include <QCursor>
 #include <QIcon>
-#include "app/shell/app_names.h"
-#include "app/ui/menu_wnd.h"
-#include "app/ui/skin_resources.h"
-#include "app/ui/tray_icon.h"
+#include "shell/app_names.h"
+#include "ui/menu_wnd.h"
+#include "ui/skin_resources.h"
+#include "ui/tray_icon.h"
 #include "mainwnd/main_wnd.h"
 
 void CMainWnd::CreateTrayIcon() {

@@ -3,9 +3,9 @@
 // handlers, grouped by the page they serve. See page_wiring_part.h.
 #include <span>
 
-#include "app/ui/ui_types.h"
+#include "ui/ui_types.h"
 #include "devices/usb_device.h"
-#include "mainwnd/name_match.h"
+#include "mainwnd/rules/name_match.h"
 
 class CMainWnd;
 class CPageWiringPart;

@@ -3,14 +3,14 @@
 // settings. Every change goes page -> device model -> profile file -> device.
 #include <algorithm>
 
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 #include "devices/mouse/mouse_dpi.h"
 #include "devices/mouse_device.h"
 #include "mainwnd/desktop_settings.h"
 #include "mainwnd/device_slots.h"
 #include "mainwnd/main_wnd.h"
 #include "mainwnd/page_routing.h"
-#include "mainwnd/page_values.h"
+#include "mainwnd/rules/page_values.h"
 #include "panels/mousepage/mouse_page.h"
 
 namespace wiring {

@@ -1,10 +1,10 @@
 // The page's feature tabs, the profile menu button and key selection.
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 #include "devices/mouse_device.h"
 #include "mainwnd/device_slots.h"
 #include "mainwnd/main_wnd.h"
 #include "mainwnd/page_routing.h"
-#include "mainwnd/page_values.h"
+#include "mainwnd/rules/page_values.h"
 #include "panels/profile/device_profile_ui.h"
 #include "panels/profile/profile_tabs.h"
 #include "util/json_file.h"

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 #include "devices/mouse_device.h"
 #include "devices/program_paths.h"
 #include "mainwnd/device_slots.h"

@@ -1,9 +1,8 @@
 #include "mainwnd/power_watch.h"
 
-#include "app/shell/app_names.h"
-#include "app/ui/skin_window.h"
+#include "shell/app_names.h"
+#include "ui/skin_window.h"
 
-#if KVELM_HAVE_DBUS
 #include <QDBusConnection>
 
 namespace {
@@ -33,8 +32,3 @@ QObject* WatchPowerNotices(CSkinWindow* window) { return new CPowerWatch(window)
 
 #include "power_watch.moc"
 
-#else
-
-QObject* WatchPowerNotices(CSkinWindow*) { return nullptr; }
-
-#endif

@@ -3,15 +3,15 @@
 #include <QFile>
 #include <QWidget>
 
-#include "app/ui/controls.h"
-#include "app/ui/language_table.h"
+#include "ui/controls.h"
+#include "ui/language_table.h"
 #include "devices/mouse_device.h"
 #include "devices/profile_switch.h"
 #include "mainwnd/device_slots.h"
 #include "mainwnd/file_dialog.h"
 #include "mainwnd/main_wnd.h"
 #include "mainwnd/page_routing.h"
-#include "mainwnd/page_values.h"
+#include "mainwnd/rules/page_values.h"
 #include "mainwnd/page_wiring_part.h"
 #include "panels/profile/device_profile_ui.h"
 #include "profiles/profile_list.h"

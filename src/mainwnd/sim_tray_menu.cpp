@@ -2,9 +2,9 @@
 // each simulated model, so arrival and removal can be watched without hardware.
 #include <QAction>
 #include <QMenu>
-#include "app/ui/language_table.h"
-#include "app/ui/menu_wnd.h"
-#include "app/ui/window_messages.h"
+#include "ui/language_table.h"
+#include "ui/menu_wnd.h"
+#include "ui/window_messages.h"
 #include "mainwnd/device_part.h"
 #include "mainwnd/main_wnd.h"
 #include "sim/sim_bus.h"

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "app/ui/control_wiring.h"
+#include "ui/control_wiring.h"
 
 namespace {
 

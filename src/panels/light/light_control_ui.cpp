@@ -6,7 +6,7 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 #include "panels/light/color_palette_ui.h"
 #include "panels/light/model/light_colour.h"
 #include "panels/light/model/light_control_names.h"

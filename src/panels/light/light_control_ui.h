@@ -16,7 +16,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/ui/ui_types.h"
+#include "ui/ui_types.h"
 #include "panels/light/model/light_change.h"
 #include "panels/light/model/light_mode_list.h"
 #include "profiles/profile_records.h"

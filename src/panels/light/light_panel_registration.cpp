@@ -1,6 +1,6 @@
 #include "panels/light/light_panel_registration.h"
 
-#include "app/ui/control_factory.h"
+#include "ui/control_factory.h"
 #include "panels/light/color_palette_ui.h"
 #include "panels/light/light_control_ui.h"
 

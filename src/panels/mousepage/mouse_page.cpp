@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/ui/control_factory.h"
-#include "app/ui/controls.h"
-#include "app/ui/language_table.h"
+#include "ui/control_factory.h"
+#include "ui/controls.h"
+#include "ui/language_table.h"
 #include "devices/assignment_labels.h"
 #include "panels/light/light_control_ui.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "devices/mouse_page.h"
+#include "devices/mouse_page_view.h"
 #include "devices/mouse_page_rules.h"
 
 class CLightControlUI;

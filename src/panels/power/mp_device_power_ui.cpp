@@ -1,9 +1,9 @@
 #include "panels/power/mp_device_power_ui.h"
 
 #include <QMouseEvent>
-#include "app/ui/control_wiring.h"
-#include "app/ui/controls.h"
-#include "app/ui/skin_style.h"
+#include "ui/control_wiring.h"
+#include "ui/controls.h"
+#include "ui/skin_style.h"
 #include "panels/power/power_status_view.h"
 
 namespace {

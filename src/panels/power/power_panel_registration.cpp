@@ -1,6 +1,6 @@
 #include "panels/power/power_panel_registration.h"
 
-#include "app/ui/control_factory.h"
+#include "ui/control_factory.h"
 #include "panels/power/mp_device_power_ui.h"
 
 void RegisterPowerPanelClasses() {

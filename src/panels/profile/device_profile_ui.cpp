@@ -4,9 +4,9 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
-#include "app/ui/control_wiring.h"
-#include "app/ui/controls.h"
-#include "app/ui/ui_types.h"
+#include "ui/control_wiring.h"
+#include "ui/controls.h"
+#include "ui/ui_types.h"
 #include "panels/profile/profile_tabs.h"
 
 namespace {

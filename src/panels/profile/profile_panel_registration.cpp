@@ -1,6 +1,6 @@
 #include "panels/profile/profile_panel_registration.h"
 
-#include "app/ui/control_factory.h"
+#include "ui/control_factory.h"
 #include "panels/profile/device_profile_ui.h"
 
 void RegisterProfilePanelClasses() {

@@ -4,10 +4,10 @@
 #include <QAbstractButton>
 #include <QTest>
 #include <memory>
-#include "app/ui/control_timers.h"
-#include "app/ui/controls.h"
-#include "app/ui/language_table.h"
-#include "app/ui/skin_builder.h"
+#include "ui/control_timers.h"
+#include "ui/controls.h"
+#include "ui/language_table.h"
+#include "ui/skin_builder.h"
 #include "devices/usb_device.h"
 #include "mainwnd/device_option_ui.h"
 

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
-#include "app/ui/controls.h"
+#include "ui/controls.h"
 #include "mainwnd/device_option_ui.h"
 #include "mainwnd/device_part.h"
 #include "mainwnd/main_wnd.h"

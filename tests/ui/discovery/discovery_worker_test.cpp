@@ -8,7 +8,7 @@
 #include <mutex>
 #include "discovery_fixture.h"
 #include "hid/protocol/supported_devices.h"
-#include "mainwnd/device_discovery.h"
+#include "devices/discovery/device_discovery.h"
 #include "util/worker_thread.h"
 
 namespace {

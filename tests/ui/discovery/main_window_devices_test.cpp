@@ -1,8 +1,8 @@
 // The real main window with its device part and page wiring, driven by simulated mice:
 // what a user sees in the device bar and on the pages, and what the mice received.
 #include <QStackedWidget>
-#include "app/shell/app_names.h"
-#include "app/ui/menu_wnd.h"
+#include "shell/app_names.h"
+#include "ui/menu_wnd.h"
 #include "devices/mouse_device.h"
 #include "discovery_fixture.h"
 #include "hid/protocol/supported_devices.h"

@@ -6,9 +6,9 @@
 #include <QTest>
 #include <array>
 #include <memory>
-#include "app/ui/controls.h"
-#include "app/ui/ui_types.h"
-#include "app/ui/skin_builder.h"
+#include "ui/controls.h"
+#include "ui/ui_types.h"
+#include "ui/skin_builder.h"
 #include "panels/power/mp_device_power_ui.h"
 #include "panels/power/power_panel_registration.h"
 #include "panels/power/power_status_view.h"

@@ -1,8 +1,8 @@
 // The compiled-in device tables and the interface slots' matching rules (no window).
 #include <gtest/gtest.h>
 #include "hid/protocol/supported_devices.h"
-#include "mainwnd/device_tables.h"
-#include "mainwnd/interface_slots.h"
+#include "devices/discovery/device_tables.h"
+#include "devices/discovery/interface_slots.h"
 
 namespace {
 

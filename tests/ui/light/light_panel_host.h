@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/controls.h"
-#include "app/ui/skin_builder.h"
-#include "app/ui/ui_types.h"
+#include "ui/controls.h"
+#include "ui/skin_builder.h"
+#include "ui/ui_types.h"
 #include "panels/light/light_control_ui.h"
 #include "panels/light/model/light_device_kinds.h"
 #include "panels/light/model/light_mode_list.h"

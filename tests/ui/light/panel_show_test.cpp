@@ -4,7 +4,7 @@
 #include <QListView>
 #include <QSlider>
 
-#include "app/ui/language_table.h"
+#include "ui/language_table.h"
 #include "light_panel_host.h"
 #include "panels/light/color_palette_ui.h"
 

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "app/ui/skin_resources.h"
+#include "ui/skin_resources.h"
 #include "panels/light/light_panel_registration.h"
 #include "panels/mousepage/mouse_page.h"
 

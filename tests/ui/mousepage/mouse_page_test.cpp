@@ -12,9 +12,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/ui/controls.h"
-#include "app/ui/language_table.h"
-#include "app/ui/skin_builder.h"
+#include "ui/controls.h"
+#include "ui/language_table.h"
+#include "ui/skin_builder.h"
 #include "devices/mouse_device.h"
 #include "hid/hid_device.h"
 #include "hid/protocol/supported_devices.h"

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "app/ui/skin_resources.h"
+#include "ui/skin_resources.h"
 #include "panels/profile/profile_panel_registration.h"
 
 int main(int argc, char** argv) {

@@ -16,9 +16,9 @@
 #include <system_error>
 #include <vector>
 
-#include "app/ui/controls.h"
-#include "app/ui/skin_builder.h"
-#include "app/ui/ui_types.h"
+#include "ui/controls.h"
+#include "ui/skin_builder.h"
+#include "ui/ui_types.h"
 #include "panels/profile/device_profile_ui.h"
 #include "profiles/profile_list.h"
 #include "util/json_file.h"

@@ -1,8 +1,8 @@
 // The about window: the version line and how it closes.
 #include <QTimer>
-#include "app/shell/about_wnd.h"
-#include "app/shell/app_names.h"
-#include "app/ui/language_table.h"
+#include "shell/about_wnd.h"
+#include "shell/app_names.h"
+#include "ui/language_table.h"
 #include "shell_fixture.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
-#include "app/shell/ipc_endpoint.h"
+#include "shell/ipc_endpoint.h"
 #include "shell_fixture.h"
 
 namespace {

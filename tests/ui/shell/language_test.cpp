@@ -4,11 +4,11 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
-#include "app/shell/app_names.h"
-#include "app/shell/font_table.h"
-#include "app/shell/language_files.h"
-#include "app/shell/user_settings.h"
-#include "app/ui/language_table.h"
+#include "shell/app_names.h"
+#include "shell/font_table.h"
+#include "shell/language_files.h"
+#include "shell/user_settings.h"
+#include "ui/language_table.h"
 #include "shell_fixture.h"
 
 namespace {

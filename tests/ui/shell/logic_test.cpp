@@ -1,8 +1,8 @@
 // The shell's rules that need no window: DPI, fonts, colours, the command line.
 #include <gtest/gtest.h>
-#include "app/shell/dpi_rule.h"
-#include "app/shell/font_table.h"
-#include "app/shell/skin_frame.h"
+#include "shell/dpi_rule.h"
+#include "shell/font_table.h"
+#include "shell/skin_frame.h"
 #include "app/startup_options.h"
 #include "shell_fixture.h"
 

@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
-#include "app/shell/app_names.h"
-#include "app/shell/ipc_endpoint.h"
-#include "app/ui/control_wiring.h"
-#include "app/ui/menu_wnd.h"
+#include "shell/app_names.h"
+#include "shell/ipc_endpoint.h"
+#include "ui/control_wiring.h"
+#include "ui/menu_wnd.h"
 #include "util/stop_event.h"
 #include "shell_fixture.h"
 

@@ -1,9 +1,9 @@
 // Window messages of the main window: other programs, power, activation, layout.
 #include <QAbstractButton>
 #include <QIcon>
-#include "app/shell/app_names.h"
-#include "app/shell/ipc_endpoint.h"
-#include "app/ui/skin_style.h"
+#include "shell/app_names.h"
+#include "shell/ipc_endpoint.h"
+#include "ui/skin_style.h"
 #include "shell_fixture.h"
 
 using MainWndMessages = MainWndFixture;

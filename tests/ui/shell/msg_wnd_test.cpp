@@ -1,9 +1,9 @@
 // The message box as the user sees and answers it.
 #include <QLabel>
 #include <QTimer>
-#include "app/shell/dpi_rule.h"
-#include "app/shell/msg_wnd.h"
-#include "app/ui/language_table.h"
+#include "shell/dpi_rule.h"
+#include "shell/msg_wnd.h"
+#include "ui/language_table.h"
 #include "shell_fixture.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <ostream>
 #include <string>
 #include <vector>
-#include "app/shell/language_manager.h"
-#include "app/ui/controls.h"
+#include "shell/language_manager.h"
+#include "ui/controls.h"
 #include "mainwnd/main_wnd.h"
 #include "util/debug_log.h"
 

@@ -1,10 +1,10 @@
 // The skin pop-up and the main window's background.
 #include <QDir>
 #include <QSettings>
-#include "app/shell/skin_change.h"
-#include "app/shell/skin_frame.h"
-#include "app/shell/user_settings.h"
-#include "app/ui/skin_style.h"
+#include "shell/skin_change.h"
+#include "shell/skin_frame.h"
+#include "shell/user_settings.h"
+#include "ui/skin_style.h"
 #include "shell_fixture.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QLayout>
 #include <QPushButton>
 #include "test_window.h"
-#include "app/ui/control_factory.h"
-#include "app/ui/skin_builder.h"
+#include "ui/control_factory.h"
+#include "ui/skin_builder.h"
 
 TEST(SkinBuilder, EveryStandardControlKindLoads) {
     TestWindow window;

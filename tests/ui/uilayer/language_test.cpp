@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include "test_window.h"
-#include "app/ui/language_table.h"
-#include "app/ui/menu_wnd.h"
+#include "ui/language_table.h"
+#include "ui/menu_wnd.h"
 
 class LanguageTest : public ShownWindowTest {
 protected:

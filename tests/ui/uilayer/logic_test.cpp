@@ -8,12 +8,12 @@
 #include <climits>
 #include <cstdlib>
 #include "test_window.h"
-#include "app/ui/control_names.h"
-#include "app/ui/dpi.h"
-#include "app/ui/menu_xml.h"
-#include "app/ui/program_folder.h"
-#include "app/ui/skin_resources.h"
-#include "app/ui/skin_style.h"
+#include "ui/control_names.h"
+#include "ui/dpi.h"
+#include "ui/menu_xml.h"
+#include "ui/program_folder.h"
+#include "ui/skin_resources.h"
+#include "ui/skin_style.h"
 
 TEST(ControlNames, SplitAtTheLastUnderscore) {
     struct Case {

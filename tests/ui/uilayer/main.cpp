@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <cstdlib>
-#include "app/ui/control_factory.h"
-#include "app/ui/skin_resources.h"
+#include "ui/control_factory.h"
+#include "ui/skin_resources.h"
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);

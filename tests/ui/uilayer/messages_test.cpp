@@ -6,8 +6,8 @@
 #include <set>
 #include <thread>
 #include "test_window.h"
-#include "app/ui/control_timers.h"
-#include "app/ui/window_messages.h"
+#include "ui/control_timers.h"
+#include "ui/window_messages.h"
 #include "util/stop_event.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include "test_window.h"
-#include "app/ui/control_wiring.h"
+#include "ui/control_wiring.h"
 
 namespace {
 

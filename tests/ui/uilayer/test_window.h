@@ -9,8 +9,8 @@
 #include <functional>
 #include <ostream>
 #include <vector>
-#include "app/ui/controls.h"
-#include "app/ui/skin_window.h"
+#include "ui/controls.h"
+#include "ui/skin_window.h"
 
 // Readable QString values in assertion messages.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

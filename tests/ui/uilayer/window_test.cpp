@@ -6,8 +6,8 @@
 #include <QCloseEvent>
 #include <QSpontaneKeyEvent>
 #include "test_window.h"
-#include "app/ui/menu_wnd.h"
-#include "app/ui/tray_icon.h"
+#include "ui/menu_wnd.h"
+#include "ui/tray_icon.h"
 
 TEST(SkinWindow, InitWindowRunsOnceBeforeASingleWindowInit) {
     TestWindow window;

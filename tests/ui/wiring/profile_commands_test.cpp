@@ -4,7 +4,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include "app/ui/language_table.h"
+#include "ui/language_table.h"
 #include "util/json_file.h"
 #include "wiring_fixture.h"
 

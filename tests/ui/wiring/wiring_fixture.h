@@ -22,9 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "app/shell/msg_wnd.h"
-#include "app/ui/control_wiring.h"
-#include "app/ui/controls.h"
+#include "shell/msg_wnd.h"
+#include "ui/control_wiring.h"
+#include "ui/controls.h"
 #include "devices/mouse_device.h"
 #include "mainwnd/device_option_ui.h"
 #include "mainwnd/device_part.h"

@@ -5,7 +5,7 @@
 #include <cctype>
 #include <string>
 
-#include "mainwnd/name_match.h"
+#include "mainwnd/rules/name_match.h"
 
 using wiring::FindRoute;
 using wiring::RouteKey;

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "mainwnd/page_values.h"
+#include "mainwnd/rules/page_values.h"
 
 using namespace wiring;
 

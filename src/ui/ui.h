@@ -1,0 +1,18 @@
+#pragma once
+// The whole UI layer in one include.
+#include "ui/control_factory.h"
+#include "ui/control_names.h"
+#include "ui/control_timers.h"
+#include "ui/control_wiring.h"
+#include "ui/controls.h"
+#include "ui/dpi.h"
+#include "ui/language_table.h"
+#include "ui/menu_wnd.h"
+#include "ui/program_folder.h"
+#include "ui/skin_builder.h"
+#include "ui/skin_resources.h"
+#include "ui/skin_style.h"
+#include "ui/skin_window.h"
+#include "ui/tray_icon.h"
+#include "ui/ui_types.h"
+#include "ui/window_messages.h"
