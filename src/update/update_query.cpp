@@ -71,7 +71,9 @@ UpdateAnswer ParseUpdateAnswer(const char* data, int count, int32_t installedVer
         answer.installedText = FormatDecimalVersion(installedVersion);
         answer.offeredText = answer.versionName;
     }
-    answer.status = answer.offeredVersion > installedVersion ? kStatusNewer : kStatusCurrent;
+    // Without a name the answer tells nothing, so it carries no status either.
+    if (answer.HasInformation())
+        answer.status = answer.offeredVersion > installedVersion ? kStatusNewer : kStatusCurrent;
     return answer;
 }
 
