@@ -6,7 +6,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libqt6opengl6-dev libqt6svg6
-  libjsoncpp-dev libcurl4-openssl-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libjsoncpp-dev libcurl4-openssl-dev libssl-dev openssl python3 libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps x11-utils xdotool fonts-dejavu-core
   # Chinese control texts ("控制灯光") need a CJK font; tools/art/make_art.py renders with rsvg-convert.
   fonts-wqy-microhei librsvg2-bin

@@ -20,6 +20,7 @@ void PrintUsage(std::ostream& out)
     out << "\nINDEX counts the supported devices in the order 'list' shows them, from 0.\n"
            "Numbers are decimal or hexadecimal with 0x.\n"
            "--simulate mouse,mouse3389,mousewl (or KVELM_SIMULATE) adds simulated devices.\n"
+           "KVELM_UPDATE_URL (or Url= in [Update] of kvelm.ini) names the update service.\n"
            "KVELM_DEBUG=1 writes the frames sent and received to standard error.\n";
 }
 }  // namespace
@@ -32,6 +33,7 @@ std::span<const CtlCommand> CtlCommands()
         {"read", "PATH|INDEX OFFSET LENGTH", "hex-dump LENGTH bytes of device memory at OFFSET", 3, RunRead},
         {"settings", "PATH|INDEX", "read and decode a mouse's active settings record", 1, RunSettings},
         {"apply", "PATH|INDEX [--profile NAME]", "send the selected (or named) profile to a mouse", 1, RunApply, 2},
+        {"updates", "", "ask the update service about the attached devices and the program", 0, RunUpdates},
     };
     return kCommands;
 }

@@ -1,0 +1,117 @@
+// The form POST of the update query.
+#include <algorithm>
+#include <cstring>
+#include <curl/curl.h>
+#include <strings.h>
+#include "update/curl_session.h"
+#include "update/http_client.h"
+
+namespace {
+constexpr const char* kContentType = "Content-Type: application/x-www-form-urlencoded";
+constexpr const char* kAccept = "Accept:application/prs.Tolva.v1+json";
+// libcurl would otherwise add "Expect: 100-continue" to larger bodies.
+constexpr const char* kNoExpect = "Expect:";
+constexpr long kFirstErrorStatus = 400;
+
+struct AnswerSink {
+    AnswerBuffer& buffer;
+    size_t used = 0;
+    bool overflow = false;
+};
+
+size_t AppendAnswer(char* data, size_t size, size_t count, void* user)
+{
+    auto* sink = static_cast<AnswerSink*>(user);
+    const size_t bytes = size * count;
+    if (bytes > sink->buffer.size() - sink->used) {
+        sink->overflow = true;
+        return 0;  // makes libcurl stop the transfer
+    }
+    std::memcpy(sink->buffer.data() + sink->used, data, bytes);
+    sink->used += bytes;
+    return bytes;
+}
+
+class HeaderList {
+public:
+    ~HeaderList() { curl_slist_free_all(list_); }
+    void Add(const std::string& line) { list_ = curl_slist_append(list_, line.c_str()); }
+    curl_slist* Get() const { return list_; }
+
+private:
+    curl_slist* list_ = nullptr;
+};
+
+bool RequestWasSent(CURL* handle)
+{
+    long requestBytes = 0;
+    curl_easy_getinfo(handle, CURLINFO_REQUEST_SIZE, &requestBytes);
+    return requestBytes > 0;
+}
+}  // namespace
+
+void CHttpClient::SetError(int code, std::string text)
+{
+    lastError_ = code;
+    lastErrorText_ = std::move(text);
+}
+
+int CHttpClient::Post(std::string_view verb, const std::string& url, const void* body, size_t length,
+                      AnswerBuffer& answer)
+{
+    answer.fill(0);
+    responseCode_ = 0;
+    SetError(kHttpErrorNone, "");
+    const std::string verbText(verb);
+    const bool isPost = strcasecmp(verbText.c_str(), "POST") == 0;
+    if (!isPost && strcasecmp(verbText.c_str(), "GET") != 0) {
+        SetError(kHttpErrorBadVerb, "unsupported verb '" + verbText + "'");
+        return -1;
+    }
+    CurlSession session(url);
+    if (!session.Valid()) {
+        SetError(CURLE_FAILED_INIT, "cannot start an HTTP session");
+        std::copy(kNoLinkServer.begin(), kNoLinkServer.end(), answer.begin());
+        return 0;
+    }
+    CURL* handle = session.Handle();
+    HeaderList headers;
+    headers.Add("Content-Length: " + std::to_string(length));
+    headers.Add(kContentType);
+    headers.Add(kAccept);
+    headers.Add(kNoExpect);
+    curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers.Get());
+    curl_easy_setopt(handle, CURLOPT_POSTFIELDS, length > 0 ? body : "");
+    curl_easy_setopt(handle, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(length));
+    curl_easy_setopt(handle, CURLOPT_CUSTOMREQUEST, isPost ? "POST" : "GET");
+    // A redirect keeps the verb and the body.
+    curl_easy_setopt(handle, CURLOPT_POSTREDIR, static_cast<long>(CURL_REDIR_POST_ALL));
+    AnswerSink sink{answer};
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendAnswer);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &sink);
+
+    const CURLcode result = curl_easy_perform(handle);
+    responseCode_ = session.ResponseCode();
+    if (sink.overflow) {
+        answer.fill(0);
+        SetError(kHttpErrorAnswerTooLong, "the answer is longer than " + std::to_string(kAnswerBufferSize) + " bytes");
+        return -1;
+    }
+    if (result != CURLE_OK && !RequestWasSent(handle)) {
+        SetError(result, session.ErrorText(result));
+        answer.fill(0);
+        std::copy(kNoLinkServer.begin(), kNoLinkServer.end(), answer.begin());
+        return 0;
+    }
+    if (result != CURLE_OK) {
+        SetError(result, session.ErrorText(result));
+        answer.fill(0);
+        return -1;
+    }
+    if (responseCode_ >= kFirstErrorStatus) {
+        SetError(kHttpErrorStatus, "the server answered with status " + std::to_string(responseCode_));
+        answer.fill(0);
+        return -1;
+    }
+    return static_cast<int>(sink.used);
+}

@@ -1,0 +1,178 @@
+// The update query over real HTTPS: what reaches the server, what comes back, and every
+// way the exchange can fail.
+#include <gtest/gtest.h>
+#include "https_fixture.h"
+#include "update/http_client.h"
+#include "update/update_query.h"
+
+namespace {
+constexpr char kMouseKey[] = "KVELM_1_KVM2002A_GamingMouse_1";
+
+class HttpPostTest : public HttpsTest {};
+
+TEST_F(HttpPostTest, RequestCarriesTheFormBodyWithItsZeroByteAndTheThreeHeaders)
+{
+    TestHttpsServer server;
+    ASSERT_TRUE(server.Running());
+    server.Answer("/api/updates", R"({"name":"Mouse","version":"0102"})");
+    CHttpClient client;
+    QueryUpdate(client, server.BaseUrl() + "/", kMouseKey, 0x0102, true);
+
+    const auto requests = server.Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    const std::string expectedBody = std::string("app_key=") + kMouseKey + "&version=102" + std::string(1, '\0');
+    EXPECT_EQ(requests[0].body, expectedBody);
+    const std::string& head = requests[0].head;
+    EXPECT_TRUE(head.starts_with("POST /api/updates HTTP/1.1\r\n")) << head;
+    EXPECT_NE(head.find("\r\nContent-Length: " + std::to_string(expectedBody.size()) + "\r\n"), std::string::npos)
+        << head;
+    EXPECT_NE(head.find("\r\nContent-Type: application/x-www-form-urlencoded\r\n"), std::string::npos) << head;
+    EXPECT_NE(head.find("\r\nAccept:application/prs.Tolva.v1+json\r\n"), std::string::npos) << head;
+    EXPECT_NE(head.find("\r\nUser-Agent: WinHTTP Client/1.0\r\n"), std::string::npos) << head;
+    // Each header exactly once: no default Accept or second length beside ours.
+    for (const char* name : {"\r\nAccept", "\r\nContent-Length", "\r\nContent-Type"}) {
+        const size_t first = head.find(name);
+        EXPECT_EQ(head.find(name, first + 1), std::string::npos) << name << " twice in\n" << head;
+    }
+    EXPECT_EQ(head.find("Expect:"), std::string::npos) << head;
+}
+
+TEST_F(HttpPostTest, ServiceAnswerGivesStatusNewerOrCurrent)
+{
+    struct Case {
+        const char* answer;
+        int32_t installed;
+        bool hex;
+        int status;
+        const char* installedText;
+        const char* offeredText;
+    };
+    const Case cases[] = {
+        {R"({"name":"Mouse","version":"0102","path":"https://x/fw.bin"})", 0x0101, true, kStatusNewer, "V0101",
+         "V0102"},
+        {R"({"name":"Mouse","version":"0102"})", 0x0102, true, kStatusCurrent, "V0102", "V0102"},
+        {R"({"name":"AP","version":"101","version_name":"V1.0.1"})", 100, false, kStatusNewer, "V100", "V1.0.1"},
+        {R"({"name":"AP","version":"100","version_name":"V1.0.0"})", 100, false, kStatusCurrent, "V100", "V1.0.0"},
+    };
+    TestHttpsServer server;
+    ASSERT_TRUE(server.Running());
+    CHttpClient client;
+    for (const Case& c : cases) {
+        server.Answer("/api/updates", c.answer);
+        const UpdateAnswer answer = QueryUpdate(client, server.BaseUrl(), kMouseKey, c.installed, c.hex);
+        EXPECT_EQ(answer.status, c.status) << c.answer;
+        EXPECT_EQ(answer.installedText, c.installedText) << c.answer;
+        EXPECT_EQ(answer.offeredText, c.offeredText) << c.answer;
+    }
+}
+
+TEST_F(HttpPostTest, ServerThatIsDownGivesNoLinkServer)
+{
+    TestHttpsServer server;
+    ASSERT_TRUE(server.Running());
+    const std::string url = server.BaseUrl();
+    server.Stop();
+    CHttpClient client;
+    AnswerBuffer buffer{};
+    buffer.fill('x');
+    const char body[] = "app_key=NULL&version=0";
+    EXPECT_EQ(client.Post("POST", url + "/api/updates", body, sizeof body, buffer), 0);
+    EXPECT_EQ(std::string(buffer.data()), kNoLinkServer);
+    const UpdateAnswer answer = QueryUpdate(client, url, kMouseKey, 0x0101, true);
+    EXPECT_TRUE(answer.ServiceUnreachable());
+    EXPECT_EQ(answer.status, kStatusNone);
+}
+
+TEST_F(HttpPostTest, UntrustedCertificateIsRefusedBeforeAnythingIsSent)
+{
+    struct Case {
+        const char* what;
+        const char* serverCertificate;
+        const char* trustedAuthority;
+    };
+    const Case cases[] = {
+        {"unknown authority", "server", "stranger-ca.pem"},
+        {"another host name", "otherhost", "ca.pem"},
+    };
+    for (const Case& c : cases) {
+        TestHttpsServer server(c.serverCertificate);
+        ASSERT_TRUE(server.Running());
+        server.Answer("/api/updates", R"({"name":"Mouse","version":"0102"})");
+        setenv("CURL_CA_BUNDLE", TestCertificates().File(c.trustedAuthority).c_str(), 1);
+        CHttpClient client;
+        const UpdateAnswer answer = QueryUpdate(client, server.BaseUrl(), kMouseKey, 0x0101, true);
+        EXPECT_TRUE(answer.ServiceUnreachable()) << c.what;
+        EXPECT_NE(client.LastError(), kHttpErrorNone) << c.what;
+        EXPECT_TRUE(server.Requests().empty()) << c.what;
+    }
+}
+
+TEST_F(HttpPostTest, AnswersThatAreNotUsableGiveNoInformation)
+{
+    struct Case {
+        const char* what;
+        Json::Value route;
+        int count;      // what Post returns
+        int lastError;
+    };
+    Json::Value notJson;
+    notJson["body"] = "<html>maintenance</html>";
+    Json::Value oversized;
+    oversized["body"] = "x";
+    oversized["repeat"] = static_cast<int>(kAnswerBufferSize) + 1;
+    Json::Value serverError;
+    serverError["body"] = R"({"name":"Mouse","version":"0102"})";
+    serverError["status"] = 500;
+    Json::Value noName;
+    noName["body"] = R"({"version":"0102"})";
+    const Case cases[] = {
+        {"not JSON", notJson, 24, kHttpErrorNone},
+        {"longer than the buffer", oversized, -1, kHttpErrorAnswerTooLong},
+        {"error status", serverError, -1, kHttpErrorStatus},
+        {"no name", noName, 18, kHttpErrorNone},
+    };
+    TestHttpsServer server;
+    ASSERT_TRUE(server.Running());
+    CHttpClient client;
+    for (const Case& c : cases) {
+        Json::Value routes;
+        routes["/api/updates"] = c.route;
+        server.SetRoutes(routes);
+        AnswerBuffer buffer{};
+        const char body[] = "app_key=NULL&version=0";
+        EXPECT_EQ(client.Post("POST", server.BaseUrl() + "/api/updates", body, sizeof body, buffer), c.count)
+            << c.what;
+        EXPECT_EQ(client.LastError(), c.lastError) << c.what;
+        const UpdateAnswer answer = QueryUpdate(client, server.BaseUrl(), kMouseKey, 0x0101, true);
+        EXPECT_FALSE(answer.HasInformation()) << c.what;
+        EXPECT_EQ(answer.status, kStatusNone) << c.what;
+    }
+}
+
+TEST_F(HttpPostTest, AnswerThatFillsTheBufferExactlyIsKept)
+{
+    TestHttpsServer server;
+    ASSERT_TRUE(server.Running());
+    Json::Value routes;
+    routes["/big"]["body"] = "y";
+    routes["/big"]["repeat"] = static_cast<int>(kAnswerBufferSize);
+    server.SetRoutes(routes);
+    CHttpClient client;
+    AnswerBuffer buffer{};
+    EXPECT_EQ(client.Post("POST", server.BaseUrl() + "/big", "", 0, buffer), static_cast<int>(kAnswerBufferSize));
+    EXPECT_EQ(buffer.back(), 'y');
+}
+
+TEST_F(HttpPostTest, VerbOtherThanGetOrPostIsRefusedWithoutSending)
+{
+    TestHttpsServer server;
+    ASSERT_TRUE(server.Running());
+    CHttpClient client;
+    AnswerBuffer buffer{};
+    EXPECT_EQ(client.Post("DELETE", server.BaseUrl() + "/api/updates", "", 0, buffer), -1);
+    EXPECT_EQ(client.LastError(), kHttpErrorBadVerb);
+    server.Answer("/api/updates", "{}");
+    EXPECT_EQ(client.Post("post", server.BaseUrl() + "/api/updates", "", 0, buffer), 2);
+    EXPECT_EQ(server.Requests().size(), 1u);
+}
+}  // namespace
