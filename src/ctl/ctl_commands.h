@@ -32,3 +32,4 @@ int RunInfo(const std::vector<std::string>& args, CtlContext& context);
 int RunRead(const std::vector<std::string>& args, CtlContext& context);
 int RunSettings(const std::vector<std::string>& args, CtlContext& context);
 int RunApply(const std::vector<std::string>& args, CtlContext& context);
+int RunGun(const std::vector<std::string>& args, CtlContext& context);

@@ -32,6 +32,8 @@ std::span<const CtlCommand> CtlCommands()
         {"read", "PATH|INDEX OFFSET LENGTH", "hex-dump LENGTH bytes of device memory at OFFSET", 3, RunRead},
         {"settings", "PATH|INDEX", "read and decode a mouse's active settings record", 1, RunSettings},
         {"apply", "PATH|INDEX [--profile NAME]", "send the selected (or named) profile to a mouse", 1, RunApply, 2},
+        {"gun", "PATH|INDEX ACTION [N [FILE]]",
+         "gun presets: list, show N, import N FILE, export N FILE, send", 2, RunGun, 2},
     };
     return kCommands;
 }
