@@ -36,9 +36,9 @@ PresetShape ShapeOfText(const std::string& text)
 std::string DescribeShape(PresetShape shape)
 {
     switch (shape) {
-    case PresetShape::Valid: return "a preset file";
-    case PresetShape::NoEvents: return "a preset file without events";
-    case PresetShape::NotAPreset: return "not a preset file (no JSON object with an \"Events\" array)";
+    case PresetShape::Valid: return "a gun preset";
+    case PresetShape::NoEvents: return "no \"Events\" array";
+    case PresetShape::NotAPreset: return "not a JSON object with an \"Events\" array";
     case PresetShape::TooManyEvents:
         return "more than " + std::to_string(kMaxEvents) + " events (" + std::to_string(kBulletCount)
             + " bullets of " + std::to_string(kEventsPerBullet) + ")";

@@ -21,7 +21,7 @@ enum class PresetShape {
 PresetShape ShapeOf(const Json::Value& document);
 // The shape of a file's text, parsed as the JSON file helpers parse it.
 PresetShape ShapeOfText(const std::string& text);
-// A phrase for the user: "not a preset file (no JSON object with an \"Events\" array)".
+// Why a file is no preset, as a phrase for the user ("no \"Events\" array").
 std::string DescribeShape(PresetShape shape);
 
 class CShootPreset {

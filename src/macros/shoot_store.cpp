@@ -74,8 +74,8 @@ int CShootStore::InstallDefault(int gun)
         return Fail(kShootFileError, "the default of " + GunText(gun) + " cannot be read: " + DefaultPath(gun));
     const PresetShape shape = ShapeOfText(bytes);
     if (shape != PresetShape::Valid && shape != PresetShape::NoEvents)
-        return Fail(kShootFileError, "the default of " + GunText(gun) + " is " + DescribeShape(shape) + ": "
-                                         + DefaultPath(gun));
+        return Fail(kShootFileError, "the default of " + GunText(gun) + " is no gun preset (" + DescribeShape(shape)
+                                         + "): " + DefaultPath(gun));
     if (!MakeUserFolder() || WriteFileAtomic(PresetPath(gun), bytes) != 0)
         return Fail(kShootFileError, "cannot write " + PresetPath(gun));
     return Succeed();
@@ -159,7 +159,7 @@ int CShootStore::ImportGun(int gun, const std::string& path)
         return Fail(kShootFileError, "cannot read " + path);
     const PresetShape shape = ShapeOfText(bytes);
     if (shape != PresetShape::Valid)
-        return Fail(kShootRefused, path + " is " + DescribeShape(shape));
+        return Fail(kShootRefused, path + " is no gun preset file (" + DescribeShape(shape) + ")");
     if (!MakeUserFolder() || WriteFileAtomic(PresetPath(gun), bytes) != 0)
         return Fail(kShootFileError, "cannot write " + PresetPath(gun));
     return Succeed();
@@ -175,7 +175,7 @@ int CShootStore::ExportGun(int gun, const std::string& path)
     if (!ReadFileBytes(PresetPath(gun), &bytes))
         return Fail(kShootFileError, "cannot read " + PresetPath(gun));
     if (const PresetShape shape = ShapeOfText(bytes); shape == PresetShape::NotAPreset)
-        return Fail(kShootRefused, PresetPath(gun) + " is " + DescribeShape(shape));
+        return Fail(kShootRefused, PresetPath(gun) + " is no gun preset file (" + DescribeShape(shape) + ")");
     if (WriteFileAtomic(path, bytes) != 0)
         return Fail(kShootFileError, "cannot write " + path);
     return Succeed();

@@ -41,9 +41,12 @@ protected:
 TEST_P(ShootDeviceTest, FourFullPresetsGoOutAsOneImageInChunksOf56)
 {
     StartUp();
-    for (int gun = 0; gun < 4; ++gun)
+    for (int gun = 0; gun < 4; ++gun) {
+        shoot::CShootPreset preset;
         for (int b = 0; b < 30; ++b)
-            ASSERT_EQ(store.SaveBullet(gun, b, BulletOf(gun, b)), shoot::kShootDone);
+            ASSERT_TRUE(preset.SetBullet(b, BulletOf(gun, b)));
+        ASSERT_EQ(CJsonFile().WriteJsonFile(store.PresetPath(gun), preset.Document()), 0);
+    }
     EXPECT_EQ(shoot::SendPresets(*device, store), 0);
 
     // 16 + 6 x 4 + 4 x 720 = 2920 bytes; entries at 24, 748, 1472, 2196.
