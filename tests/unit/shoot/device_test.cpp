@@ -6,6 +6,12 @@
 #include "macros/shoot_device.h"
 #include "shoot_fixture.h"
 
+// Test names and failure messages show the model by its name.
+void PrintTo(const SimMouseModel& model, std::ostream* out)
+{
+    *out << model.name;
+}
+
 namespace {
 
 // The four events bytes of one bullet as the device receives them.
