@@ -33,3 +33,4 @@ int RunRead(const std::vector<std::string>& args, CtlContext& context);
 int RunSettings(const std::vector<std::string>& args, CtlContext& context);
 int RunApply(const std::vector<std::string>& args, CtlContext& context);
 int RunUpdates(const std::vector<std::string>& args, CtlContext& context);
+int RunGun(const std::vector<std::string>& args, CtlContext& context);

@@ -31,8 +31,8 @@ std::string MouseFolderName(uint16_t vendorId, uint16_t productId)
     return {};
 }
 
-int OpenNamedMouse(const std::string& argument, CVornakelMouseDevice& device, std::string* path,
-                   CtlContext& context)
+int ConfigureNamedMouse(const std::string& argument, CVornakelMouseDevice& device, std::string* path,
+                        CtlContext& context)
 {
     ListedInterface listed;
     std::string error;
@@ -53,9 +53,20 @@ int OpenNamedMouse(const std::string& argument, CVornakelMouseDevice& device, st
     device.SetConfigName(kLightConfigName);
     device.SetHidInfo(info);
     device.SetUserValue(kMouseUserValue);
-    if (!device.OpenCommandChannel(listed.path))
-        return CtlFail(context, kExitFailure, listed.path + ": " + DescribeOpenFailure(listed.path, true, true));
     if (path != nullptr)
         *path = listed.path;
+    return kExitOk;
+}
+
+int OpenNamedMouse(const std::string& argument, CVornakelMouseDevice& device, std::string* path,
+                   CtlContext& context)
+{
+    std::string resolved;
+    if (const int code = ConfigureNamedMouse(argument, device, &resolved, context); code != kExitOk)
+        return code;
+    if (!device.OpenCommandChannel(resolved))
+        return CtlFail(context, kExitFailure, resolved + ": " + DescribeOpenFailure(resolved, true, true));
+    if (path != nullptr)
+        *path = resolved;
     return kExitOk;
 }

@@ -12,6 +12,10 @@
 // the error line and returns the exit code; kExitOk on success (*path receives the path).
 int OpenNamedMouse(const std::string& argument, CVornakelMouseDevice& device, std::string* path,
                    CtlContext& context);
+// The same without opening the command channel: for commands that only need the mouse's
+// files (its data folder follows from the model).
+int ConfigureNamedMouse(const std::string& argument, CVornakelMouseDevice& device, std::string* path,
+                        CtlContext& context);
 
 // The data folder name of a mouse model ("mouse", "mouse3389"); empty for other ids.
 std::string MouseFolderName(uint16_t vendorId, uint16_t productId);

@@ -34,6 +34,8 @@ std::span<const CtlCommand> CtlCommands()
         {"settings", "PATH|INDEX", "read and decode a mouse's active settings record", 1, RunSettings},
         {"apply", "PATH|INDEX [--profile NAME]", "send the selected (or named) profile to a mouse", 1, RunApply, 2},
         {"updates", "", "ask the update service about the attached devices and the program", 0, RunUpdates},
+        {"gun", "PATH|INDEX ACTION [N [FILE]]",
+         "gun presets: list, show N, import N FILE, export N FILE, send", 2, RunGun, 2},
     };
     return kCommands;
 }
