@@ -32,3 +32,7 @@ int RunInfo(const std::vector<std::string>& args, CtlContext& context);
 int RunRead(const std::vector<std::string>& args, CtlContext& context);
 int RunSettings(const std::vector<std::string>& args, CtlContext& context);
 int RunApply(const std::vector<std::string>& args, CtlContext& context);
+int RunKeys(const std::vector<std::string>& args, CtlContext& context);
+int RunAssign(const std::vector<std::string>& args, CtlContext& context);
+int RunMacro(const std::vector<std::string>& args, CtlContext& context);
+int RunHelp(const std::vector<std::string>& args, CtlContext& context);

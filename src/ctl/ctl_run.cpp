@@ -32,6 +32,12 @@ std::span<const CtlCommand> CtlCommands()
         {"read", "PATH|INDEX OFFSET LENGTH", "hex-dump LENGTH bytes of device memory at OFFSET", 3, RunRead},
         {"settings", "PATH|INDEX", "read and decode a mouse's active settings record", 1, RunSettings},
         {"apply", "PATH|INDEX [--profile NAME]", "send the selected (or named) profile to a mouse", 1, RunApply, 2},
+        {"keys", "PATH|INDEX", "show each button's assignment in the selected profile", 1, RunKeys},
+        {"assign", "PATH|INDEX BUTTON ASSIGNMENT", "give a button a new assignment (kvelmctl help assign)", 3,
+         RunAssign},
+        {"macro", "list|show|import|export PATH|INDEX [NAME|FILE] [FILE]", "the mouse's macro files", 2, RunMacro,
+         2},
+        {"help", "assign", "the words an assignment is made of", 1, RunHelp},
     };
     return kCommands;
 }
