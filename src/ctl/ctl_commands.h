@@ -34,3 +34,7 @@ int RunSettings(const std::vector<std::string>& args, CtlContext& context);
 int RunApply(const std::vector<std::string>& args, CtlContext& context);
 int RunUpdates(const std::vector<std::string>& args, CtlContext& context);
 int RunGun(const std::vector<std::string>& args, CtlContext& context);
+int RunKeys(const std::vector<std::string>& args, CtlContext& context);
+int RunAssign(const std::vector<std::string>& args, CtlContext& context);
+int RunMacro(const std::vector<std::string>& args, CtlContext& context);
+int RunHelp(const std::vector<std::string>& args, CtlContext& context);

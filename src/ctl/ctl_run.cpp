@@ -36,6 +36,12 @@ std::span<const CtlCommand> CtlCommands()
         {"updates", "", "ask the update service about the attached devices and the program", 0, RunUpdates},
         {"gun", "PATH|INDEX ACTION [N [FILE]]",
          "gun presets: list, show N, import N FILE, export N FILE, send", 2, RunGun, 2},
+        {"keys", "PATH|INDEX", "show each button's assignment in the selected profile", 1, RunKeys},
+        {"assign", "PATH|INDEX BUTTON ASSIGNMENT", "give a button a new assignment (kvelmctl help assign)", 3,
+         RunAssign},
+        {"macro", "list|show|import|export PATH|INDEX [NAME|FILE] [FILE]", "the mouse's macro files", 2, RunMacro,
+         2},
+        {"help", "assign", "the words an assignment is made of", 1, RunHelp},
     };
     return kCommands;
 }
