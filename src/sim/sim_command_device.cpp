@@ -100,6 +100,13 @@ uint8_t SimCommandDevice::WriteBytes(std::vector<uint8_t>& memory, const uint8_t
     return kStatusOk;
 }
 
+uint8_t SimCommandDevice::WriteSlotMemory(std::vector<uint8_t>& memory, size_t slotCount, const uint8_t* frame)
+{
+    if (ChunkOffset(frame) == 0 && ChunkLength(frame) > 0 && frame[kPayload] >= slotCount)
+        return Refuse("no settings slot " + std::to_string(frame[kPayload]));
+    return WriteBytes(memory, frame);
+}
+
 uint8_t SimCommandDevice::StageImageChunk(Staging& staging, size_t capacity, const uint8_t* frame)
 {
     const size_t length = ChunkLength(frame), offset = ChunkOffset(frame);

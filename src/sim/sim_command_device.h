@@ -81,6 +81,9 @@ protected:
     // Helpers for Execute (lock held).
     uint8_t ReadBytes(const uint8_t* memory, size_t size, const uint8_t* frame, uint8_t* answer);
     uint8_t WriteBytes(std::vector<uint8_t>& memory, const uint8_t* frame);
+    // A write into settings memory whose byte 0 selects the active slot: a chunk that would
+    // select a slot at or above slotCount is refused.
+    uint8_t WriteSlotMemory(std::vector<uint8_t>& memory, size_t slotCount, const uint8_t* frame);
     uint8_t StageImageChunk(Staging& staging, size_t capacity, const uint8_t* frame);
     // Checks a staged image on end configuration and moves it to `image` when sound.
     uint8_t CommitImage(const char* what, Staging& staging, std::vector<uint8_t>& image, size_t capacity);

@@ -31,7 +31,7 @@ std::vector<uint8_t> SimMouse::ReportDescriptor(int interfaceNumber) const
     if (interfaceNumber == kBootInterface)
         return simdesc::BootMouse();
     if (interfaceNumber == kCommandInterface)
-        return simdesc::MouseControls();
+        return simdesc::DeviceControls();
     return {};
 }
 
