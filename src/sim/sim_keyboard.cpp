@@ -15,12 +15,13 @@ constexpr size_t kMaxKeyTable = 512;
 constexpr size_t kKeyCodeLength = 3;
 constexpr size_t kMacroUnit = 128;
 
-// Lighting of the four factory slots: mode, brightness, device speed byte, colourful, R, G, B.
-constexpr uint8_t kFactorySlots[SimKeyboard::kSlotCount][7] = {
-    {3, 4, 2, 0, 0xFF, 0x00, 0x00},
-    {1, 2, 0, 1, 0x00, 0xFF, 0x00},
-    {17, 3, 4, 0, 0x00, 0x00, 0xFF},
-    {8, 1, 1, 0, 0x10, 0x20, 0x30},
+// Lighting of the four factory slots: mode, brightness, device speed byte, direction,
+// colourful, R, G, B.
+constexpr uint8_t kFactorySlots[SimKeyboard::kSlotCount][8] = {
+    {3, 4, 2, 0, 0, 0xFF, 0x00, 0x00},
+    {1, 2, 0, 1, 1, 0x00, 0xFF, 0x00},
+    {17, 3, 4, 0, 0, 0x00, 0x00, 0xFF},
+    {8, 1, 1, 1, 0, 0x10, 0x20, 0x30},
 };
 constexpr size_t kBlockMode = 1;
 constexpr size_t kBlockWFlag = 19;
