@@ -30,7 +30,8 @@ std::span<const CtlCommand> CtlCommands()
         {"list", "", "list every HID interface and mark the supported ones", 0, RunList},
         {"info", "PATH|INDEX", "read and decode the device information block", 1, RunInfo},
         {"read", "PATH|INDEX OFFSET LENGTH", "hex-dump LENGTH bytes of device memory at OFFSET", 3, RunRead},
-        {"settings", "PATH|INDEX", "read and decode a mouse's active settings record", 1, RunSettings},
+        {"settings", "PATH|INDEX [--kind keyboard|pad]",
+         "read and decode the active settings of a mouse (or of a keyboard or mouse pad)", 1, RunSettings, 2},
         {"apply", "PATH|INDEX [--profile NAME]", "send the selected (or named) profile to a mouse", 1, RunApply, 2},
     };
     return kCommands;
