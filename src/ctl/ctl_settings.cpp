@@ -5,6 +5,7 @@
 #include "ctl/ctl_device.h"
 #include "ctl/ctl_mouse.h"
 #include "ctl/ctl_numbers.h"
+#include "ctl/ctl_kind_settings.h"
 
 namespace {
 
@@ -28,6 +29,8 @@ void PrintSettings(std::ostream& out, const std::string& path, const mouse::Mous
 
 int RunSettings(const std::vector<std::string>& args, CtlContext& context)
 {
+    if (args.size() != 1)
+        return RunKindSettings(args, context);
     CVornakelMouseDevice device;
     std::string path;
     if (const int code = OpenNamedMouse(args[0], device, &path, context); code != kExitOk)

@@ -36,6 +36,23 @@ void CInputChannelState::ReportResync()
     callback();  // outside the lock: the owner's hand-over may take its own locks
 }
 
+void CInputChannelState::SetUsageCallback(std::function<void(uint16_t)> callback)
+{
+    std::lock_guard<std::mutex> guard(lock_);
+    usageCallback_ = std::move(callback);
+}
+
+void CInputChannelState::ReportUsage(uint16_t usage)
+{
+    std::function<void(uint16_t)> callback;
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        callback = usageCallback_;
+    }
+    if (callback)
+        callback(usage);
+}
+
 bool CInputChannelState::WaitForQueuedResync(int timeoutMs)
 {
     std::unique_lock<std::mutex> guard(lock_);
@@ -85,6 +102,8 @@ void RunInputWorker(const std::shared_ptr<CInputChannelState>& state, const Stop
         if (usage == kResyncUsage) {
             DebugOutput("接收到自动添加设备的同步信息要求\n");
             state->ReportResync();
+        } else {
+            state->ReportUsage(usage);
         }
     }
     DebugOutput("MS设备同步线程设定退出\n");

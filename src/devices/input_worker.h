@@ -27,6 +27,10 @@ public:
     void SetResyncCallback(std::function<void()> callback);
     // Called by the worker for every report whose first usage is 0x0401.
     void ReportResync();
+    // Every other usage (key events of a keyboard, releases) goes to this callback, on the
+    // worker's thread; without one it is dropped.
+    void SetUsageCallback(std::function<void(uint16_t)> callback);
+    void ReportUsage(uint16_t usage);
     // Waits up to timeoutMs for a queued request; true when one is queued.
     bool WaitForQueuedResync(int timeoutMs);
     // Takes the queued request; true when there was one.
@@ -36,6 +40,7 @@ private:
     std::mutex lock_;
     std::condition_variable queuedSignal_;
     std::function<void()> callback_;
+    std::function<void(uint16_t)> usageCallback_;
     bool queued_ = false;
 };
 

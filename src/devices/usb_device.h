@@ -39,6 +39,8 @@ struct SettingsWrite {
 
 class CVornakelUSBDevice {
 public:
+    static constexpr int kDefaultResyncTimerMs = 500;
+
     CVornakelUSBDevice();
     // Stops the input worker and closes both channels.
     virtual ~CVornakelUSBDevice();
@@ -99,6 +101,8 @@ public:
     // read, wait up to 1000 ms), then closes the channel.
     void CloseInputChannel();
     bool InputWorkerRunning() const { return inputWorker_.Running(); }
+    // Period of timer 1002 that the owner starts on a resynchronisation request.
+    virtual int ResyncTimerMs() const { return kDefaultResyncTimerMs; }
 
     // Without an owner, a resynchronisation request of the device is queued: wait for one
     // (true when queued) and run it on this thread (OnDeviceTimer2; true when one ran).
@@ -165,6 +169,8 @@ public:
 
 protected:
     const DeviceOwner& Owner() const { return owner_; }
+    // Hands every input usage but 0x0401 to `callback` on the input worker's thread.
+    void SetInputUsageCallback(std::function<void(uint16_t)> callback) { input_->SetUsageCallback(std::move(callback)); }
     void SendOwnerMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) const;
     void SetDeviceKindValue(int kind) { deviceKind_ = kind; }
 

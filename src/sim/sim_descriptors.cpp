@@ -36,7 +36,46 @@ const std::vector<uint8_t>& BootMouse()
     return descriptor;
 }
 
-const std::vector<uint8_t>& MouseControls()
+const std::vector<uint8_t>& BootKeyboard()
+{
+    static const std::vector<uint8_t> descriptor = {
+        0x05, 0x01,        // usage page: generic desktop
+        0x09, 0x06,        // usage: keyboard
+        0xA1, 0x01,        // collection: application
+        0x05, 0x07,        //   usage page: keyboard
+        0x19, 0xE0,        //   usage minimum: left control
+        0x29, 0xE7,        //   usage maximum: right GUI
+        0x15, 0x00,        //   logical minimum 0
+        0x25, 0x01,        //   logical maximum 1
+        0x75, 0x01,        //   report size 1
+        0x95, 0x08,        //   report count 8
+        0x81, 0x02,        //   input: modifiers
+        0x95, 0x01,        //   report count 1
+        0x75, 0x08,        //   report size 8
+        0x81, 0x01,        //   input: constant (reserved byte)
+        0x05, 0x08,        //   usage page: LEDs
+        0x19, 0x01,        //   usage minimum 1
+        0x29, 0x05,        //   usage maximum 5
+        0x95, 0x05,        //   report count 5
+        0x75, 0x01,        //   report size 1
+        0x91, 0x02,        //   output: LEDs
+        0x95, 0x01,        //   report count 1
+        0x75, 0x03,        //   report size 3
+        0x91, 0x01,        //   output: constant (padding)
+        0x05, 0x07,        //   usage page: keyboard
+        0x19, 0x00,        //   usage minimum 0
+        0x2A, 0xFF, 0x00,  //   usage maximum 255
+        0x15, 0x00,        //   logical minimum 0
+        0x26, 0xFF, 0x00,  //   logical maximum 255
+        0x95, 0x06,        //   report count 6
+        0x75, 0x08,        //   report size 8
+        0x81, 0x00,        //   input: key array
+        0xC0,              // end collection
+    };
+    return descriptor;
+}
+
+const std::vector<uint8_t>& DeviceControls()
 {
     static const std::vector<uint8_t> descriptor = {
         // col01: keyboard, for buttons assigned to keys

@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include "sim/sim_keyboard.h"
 #include "sim/sim_mouse.h"
+#include "sim/sim_pad.h"
 
 namespace {
 
@@ -10,13 +12,21 @@ const char kNone[] = "none";
 
 struct KnownDevice {
     const char* name;
-    SimMouseModel (*model)();
+    std::shared_ptr<ISimDevice> (*make)();
 };
 
+template <class Device, class Model, Model (*model)()>
+std::shared_ptr<ISimDevice> Make()
+{
+    return std::make_shared<Device>(model());
+}
+
 const KnownDevice kKnownDevices[] = {
-    {"mouse", &SimMouseModel::Mouse},
-    {"mouse3389", &SimMouseModel::Mouse3389},
-    {"mousewl", &SimMouseModel::MouseWireless},
+    {"mouse", &Make<SimMouse, SimMouseModel, &SimMouseModel::Mouse>},
+    {"mouse3389", &Make<SimMouse, SimMouseModel, &SimMouseModel::Mouse3389>},
+    {"mousewl", &Make<SimMouse, SimMouseModel, &SimMouseModel::MouseWireless>},
+    {"keyboard", &Make<SimKeyboard, SimKeyboardModel, &SimKeyboardModel::Keyboard>},
+    {"pad", &Make<SimPad, SimPadModel, &SimPadModel::Pad>},
 };
 
 std::string Trim(const std::string& text)
@@ -62,7 +72,7 @@ std::string KnownNames()
 std::shared_ptr<ISimDevice> MakeSimulatedDevice(const std::string& name)
 {
     const KnownDevice* known = FindKnown(name);
-    return known ? std::make_shared<SimMouse>(known->model()) : nullptr;
+    return known ? known->make() : nullptr;
 }
 
 int PlugSimulatedDevices(const std::string& list, std::string* error)

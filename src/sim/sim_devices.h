@@ -4,6 +4,8 @@
 //   "mouse"      wired mouse 0x320F:0x2002, sensor 0x3327
 //   "mouse3389"  wired mouse 0x320F:0x21FD, sensor 0x3389
 //   "mousewl"    wireless variant of "mouse" (same ids; its link state answers command 0xAA)
+//   "keyboard"   126-key keyboard; ids 0x0000:0x0000, as its rows of the device table stand
+//   "pad"        lighted mouse pad; ids 0x0000:0x0000, as its rows of the device table stand
 //   "none"       plugs nothing
 #include <memory>
 #include <string>

@@ -11,13 +11,8 @@
 //   col04  command collection (usage page 0xFF1C, usage 0x0092), report id 4: 63 data
 //          bytes in and out (64-byte reports with the id)
 //
-// Command frames (report id 4, 64 bytes, multi-byte fields little-endian):
-//   0 report id 4 | 1-2 sum of bytes 3-63 | 3 command | 4 chunk length | 5-6 chunk offset |
-//   7 status (answers: 0 ok, 0xFF refused, 0xFE failed) | 8-63 payload (at most 56 bytes)
-// Every command frame is answered with one frame: the command echoed, length and offset
-// echoed, a status byte and, for reads, the requested bytes. A frame whose checksum is
-// wrong, whose chunk is longer than 56 bytes or reaches past the addressed memory, or
-// whose command is unknown, is answered with status 0xFF and changes nothing.
+// Command frames as in sim_command_device.h; a chunk that reaches past the addressed
+// memory, or an unknown command, is answered with status 0xFF and changes nothing.
 //   1 begin configuration        2 end configuration: the macro and shoot-data images
 //                                  that arrived since are checked and applied here
 //   3 read information block     5/6 read/write settings memory (byte-addressed)
@@ -33,23 +28,11 @@
 // of 4 bytes, the last ending at the total; the image must fit its memory (macro memory:
 // information byte 6 x 128 bytes). A refused image answers end configuration with 0xFF
 // and the image held before stays.
-//
-// Thread safe: frames may arrive from several threads; answers are sent on the writer's
-// thread or, with an answer delay, on the bus's delivery thread.
 #include <array>
 #include <cstdint>
-#include <map>
-#include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
-#include "sim/sim_bus.h"
-
-// One output report as the device received it.
-struct SimFrame {
-    int interfaceNumber = 0;
-    std::vector<uint8_t> bytes;  // as written, report id first
-};
+#include "sim/sim_command_device.h"
 
 // What tells the models apart.
 struct SimMouseModel {
@@ -68,7 +51,7 @@ struct SimMouseModel {
     static SimMouseModel MouseWireless();// "mousewl": Mouse() on a wireless link
 };
 
-class SimMouse : public ISimDevice, public std::enable_shared_from_this<SimMouse> {
+class SimMouse : public SimCommandDevice {
 public:
     static constexpr int kBootInterface = 0;
     static constexpr int kCommandInterface = 1;
@@ -78,9 +61,6 @@ public:
     static constexpr size_t kSettingsMemorySize = kRecordSize * kRecordCount;
     static constexpr size_t kPowerRecordSize = 6;
     static constexpr size_t kShootMemorySize = 4096;
-    static constexpr uint8_t kStatusOk = 0x00;
-    static constexpr uint8_t kStatusRefused = 0xFF;
-    static constexpr uint8_t kStatusFailed = 0xFE;
 
     explicit SimMouse(SimMouseModel model);
 
@@ -90,32 +70,9 @@ public:
     uint16_t ProductId() const override;
     std::vector<int> InterfaceNumbers() const override;
     std::vector<uint8_t> ReportDescriptor(int interfaceNumber) const override;
-    bool OnOutputReport(int interfaceNumber, const uint8_t* data, size_t length) override;
 
-    // Bus attachment. Plug returns the bus id (the same id when already plugged).
-    int Plug();
-    void Unplug();
-    int BusId() const;  // -1 while not plugged
-
-    // Input reports the device sends by itself: the consumer-control report with usage
-    // 0x0401 on col03 (the host reads the settings again), followed by the release
-    // report (usage 0), as a key of the consumer page does.
-    void RequestResync();
-
-    // Fault injection.
-    void SetAnswerDelay(int ms);                 // answers arrive ms later (0: at once)
-    void FailFrame(int n, uint8_t status);       // n-th command frame from now (0-based):
-                                                 // answered with status, not applied
-    // The next `count` answer reports carry a wrong command byte: they go out ahead of the
-    // proper answer of the next command frame, as stale answers the host must read past.
-    void SetWrongEcho(int count);
-    void SetSilent(bool silent);                 // frames are logged but not answered or applied
-
-    // Every frame received on every interface, oldest first.
-    std::vector<SimFrame> Frames() const;
-    // The command frames only (report id 4 on the command interface), bytes as written.
-    std::vector<std::vector<uint8_t>> CommandFrames() const;
-    void ClearFrames();
+    // Plug, fault injection, the frame log and RequestResync (usage 0x0401 on col03) come
+    // from SimCommandDevice.
 
     // Firmware state.
     std::array<uint8_t, kInfoBlockSize> InfoBlock() const;
@@ -131,28 +88,16 @@ public:
     void SetPowerRecord(const std::array<uint8_t, kPowerRecordSize>& record);
     bool LinkUp() const;
     void SetLinkUp(bool up);
-    bool InConfig() const;                     // between begin and end configuration
-    std::string LastRefusal() const;           // why the last frame or image was refused
     const SimMouseModel& Model() const { return model_; }
 
-private:
-    struct Staging {                           // an image arriving chunk by chunk
-        std::vector<uint8_t> bytes;
-        bool active = false;
-        bool broken = false;
-    };
+protected:
+    uint8_t Execute(const uint8_t* frame, uint8_t* answer) override;  // lock held
 
-    std::vector<std::vector<uint8_t>> HandleCommand(const uint8_t* frame);  // lock held
-    uint8_t Execute(const uint8_t* frame, uint8_t* answer);                 // lock held
-    uint8_t ReadBytes(const uint8_t* memory, size_t size, const uint8_t* frame, uint8_t* answer);
-    uint8_t WriteBytes(std::vector<uint8_t>& memory, const uint8_t* frame);
+private:
     uint8_t WriteSettings(const uint8_t* frame);
-    uint8_t StageImageChunk(Staging& staging, size_t capacity, const uint8_t* frame);
     uint8_t CommitImages();
-    uint8_t Refuse(std::string why);
 
     const SimMouseModel model_;
-    mutable std::mutex lock_;
     std::array<uint8_t, kInfoBlockSize> info_{};
     std::vector<uint8_t> settings_;
     std::vector<uint8_t> keyBlock_;
@@ -161,13 +106,4 @@ private:
     Staging macroStaging_, shootStaging_;
     std::array<uint8_t, kPowerRecordSize> power_{};
     bool linkUp_ = true;
-    bool inConfig_ = false;
-    std::string lastRefusal_;
-
-    std::vector<SimFrame> frames_;
-    uint64_t commandFrameCount_ = 0;
-    std::map<uint64_t, uint8_t> failAt_;       // command frame number -> status
-    int answerDelayMs_ = 0;
-    int wrongEchoes_ = 0;
-    bool silent_ = false;
 };
