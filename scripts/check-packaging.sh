@@ -117,7 +117,9 @@ fi
 
 # --- Debian package --------------------------------------------------------------------
 rm -f "$BUILD"/kvelm_*.deb
-(cd "$BUILD" && cpack -G DEB >"$WORK/cpack.log" 2>&1) || { cat "$WORK/cpack.log" >&2; fail "cpack -G DEB"; }
+# cpack first builds whatever is out of date in the whole tree (nothing after
+# scripts/build.sh); MAKEFLAGS lets that build use every core.
+(cd "$BUILD" && MAKEFLAGS="-j$JOBS" cpack -G DEB >"$WORK/cpack.log" 2>&1) || { cat "$WORK/cpack.log" >&2; fail "cpack -G DEB"; }
 deb=$(ls "$BUILD"/kvelm_*.deb 2>/dev/null | head -n 1 || true)
 if [ -z "$deb" ]; then
     fail "cpack made no kvelm_*.deb"
