@@ -10,6 +10,8 @@ PACKAGES=(
   xvfb xauth x11-apps x11-utils xdotool fonts-dejavu-core
   # Chinese control texts ("控制灯光") need a CJK font; tools/art/make_art.py renders with rsvg-convert.
   fonts-wqy-microhei librsvg2-bin
+  # scripts/check-packaging.sh: validators for the desktop entry and metainfo, man for the pages.
+  desktop-file-utils appstream man-db
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
