@@ -9,6 +9,7 @@
 #include "profiles/profile_names.h"
 #include "profiles/profile_paths.h"
 #include "util/json_value.h"
+#include "util/utf8_text.h"
 
 namespace {
 
@@ -156,12 +157,15 @@ bool CProfileList::LoadEntries(std::vector<ProfileEntry>& entries, int& selected
     for (unsigned i = 0; i < JsonSize(list); ++i) {
         const Json::Value& element = JsonAt(list, i);
         if (!element.isObject()) continue;
-        ProfileEntry entry{JsonStringAt(element, "profilename"), JsonStringAt(element, "profileUUID")};
+        // A name typed under another encoding is kept, re-encoded as the list file stores it.
+        ProfileEntry entry{RepairUtf8(JsonStringAt(element, "profilename")), JsonStringAt(element, "profileUUID")};
         if (!IsPlainProfileId(entry.id) || seen.count(entry.id)) {
             // A hand-edited or damaged list: an identifier that is no plain file name would
-            // point outside the folder, and a repeated one would let deleting one entry take
-            // the other's file. Such an entry gets a file of its own.
-            const std::string oldPath = IsPlainProfileId(entry.id) ? ProfilePathOf(entry.id) : std::string();
+            // point outside the folder, one that is not UTF-8 would be re-encoded on the next
+            // write and then name a missing file, and a repeated one would let deleting one
+            // entry take the other's file. Such an entry gets a file of its own, with the
+            // content of the file its identifier named.
+            const std::string oldPath = IsSafeFileStem(entry.id) ? ProfilePathOf(entry.id) : std::string();
             entry.id = MakeUniqueId(entries);
             Json::Value content = oldPath.empty() ? Json::Value() : files_.ReadJsonFile(oldPath);
             if (!content.isObject()) content = DefaultDocument();
@@ -171,6 +175,7 @@ bool CProfileList::LoadEntries(std::vector<ProfileEntry>& entries, int& selected
         entries.push_back(std::move(entry));
     }
     selected = JsonIntAt(document, "profileselect");
+    readError_ = files_.LastError();
     if (entries.empty() && !document.isObject()) {
         // Keep a list file that cannot be read before it is replaced.
         ReadDocumentForUpdate(files_, ProfileListFile(userFolder_));
@@ -191,7 +196,7 @@ std::vector<ProfileEntry> CProfileList::RecoverEntries() const {
         const Json::Value document = files_.ReadJsonFile(path.string());
         const std::string name = JsonStringAt(document, "profilename");
         if (!IsPlainProfileId(stem) || name.empty() || JsonStringAt(document, "profileUUID") != stem) continue;
-        found.push_back({name, stem});
+        found.push_back({RepairUtf8(name), stem});
     }
     std::sort(found.begin(), found.end(), [](const ProfileEntry& a, const ProfileEntry& b) { return a.id < b.id; });
     std::vector<ProfileEntry> entries;
@@ -225,7 +230,10 @@ int CProfileList::Init() {
     // Select writes the list, which also stores any repair made above.
     Select(selected);
     if (result != kProfileDone) return Fail(result, createError);
-    return lastError_.empty() ? kProfileDone : kProfileFileError;
+    if (!lastError_.empty()) return kProfileFileError;
+    // A list file too large to read was set aside: the list works, but the user is told.
+    if (!readError_.empty()) lastError_ = readError_ + " It was kept as " + ProfileListFile(userFolder_) + ".bad.";
+    return kProfileDone;
 }
 
 int CProfileList::Select(int index) {
@@ -315,10 +323,11 @@ int CProfileList::ImportProfile(const std::string& path) {
     Json::Value document = files_.ReadJsonFile(path);
     const std::string name = JsonStringAt(document, "profilename");
     if (!document.isObject() || name.empty() || JsonMember(document, "profileUUID").isNull()) {
+        if (!files_.LastError().empty()) return Fail(kProfileRefused, files_.LastError());
         return Fail(kProfileRefused, "The file " + path + " is not a profile file.");
     }
     // The file's own identifier is never reused: it may be another profile's.
-    const ProfileEntry entry{ImportProfileName(name, NamesOf(entries_)), MakeUniqueId({})};
+    const ProfileEntry entry{ImportProfileName(RepairUtf8(name), NamesOf(entries_)), MakeUniqueId({})};
     return AppendProfile(entry, document);
 }
 

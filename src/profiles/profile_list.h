@@ -111,7 +111,8 @@ public:
     int ResetProfile(int index);
 
     // What went wrong in the last operation that did not return kProfileDone; empty after
-    // a successful one.
+    // a successful one, except after an Init that set a list file too large to read aside
+    // (it says so).
     const std::string& LastError() const { return lastError_; }
 
 private:
@@ -137,4 +138,5 @@ private:
     int selected_ = -1;
     std::string selectedId_;
     std::string lastError_;
+    std::string readError_;  // why the list file could not be read (too large), for Init
 };

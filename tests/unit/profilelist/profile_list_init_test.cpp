@@ -141,6 +141,47 @@ TEST_F(ProfileListInit, IdentifiersThatAreNoPlainFileOrRepeatedGetFilesOfTheirOw
     EXPECT_TRUE(Exists((root_ / "data" / "outside.Json").string()));
 }
 
+TEST_F(ProfileListInit, TextThatIsNotUtf8KeepsTheProfile) {
+    // A list edited under a Latin-1 locale: the name and the identifier carry byte 0xE9.
+    const std::string folder = DeviceUserFolder("mouse");
+    const std::string oldId = "caf\xE9";
+    Put(folder + oldId + ".Json", "{\"profilename\": \"Caf\xE9\", \"profileUUID\": \"caf\xE9\", \"Device\": [{\"Light\": 7}]}");
+    Put(ProfileListFile(folder),
+        "{\"profilelist\": [{\"profilename\": \"Caf\xE9\", \"profileUUID\": \"caf\xE9\"}], \"profileselect\": 0}");
+    ASSERT_EQ(list_.Init(), kProfileDone);
+    ASSERT_EQ(list_.Count(), 1);
+    EXPECT_EQ(NamesInMemory(), std::vector<std::string>{"Caf\xC3\xA9"});
+    EXPECT_EQ(NamesOnDisk(), std::vector<std::string>{"Caf\xC3\xA9"});
+    const std::string id = list_.Entries()[0].id;
+    EXPECT_TRUE(IsPlainProfileId(id)) << id;
+    EXPECT_EQ(ListOnDisk()["profilelist"][0]["profileUUID"].asString(), id);
+    // The settings followed the profile to the file its new identifier names.
+    EXPECT_EQ(ProfileOnDisk(0)["Device"][0]["Light"], 7);
+    EXPECT_EQ(ProfileOnDisk(0)["profilename"].asString(), "Caf\xC3\xA9");
+
+    // A second start finds everything where the first left it.
+    CProfileList again;
+    Configure(again, 2, "mouse");
+    ASSERT_EQ(again.Init(), kProfileDone);
+    ASSERT_EQ(again.Count(), 1);
+    EXPECT_EQ(again.Entries()[0].id, id);
+    EXPECT_EQ(OnDisk(again.SelectedProfilePath())["Device"][0]["Light"], 7);
+}
+
+TEST_F(ProfileListInit, ListFileTooLargeIsSetAsideWithAMessage) {
+    MakeProfiles({"Game", "Work"});
+    const std::string big = R"({"profilelist": [], "pad": ")" + std::string(static_cast<size_t>(kMaxJsonFileBytes), 'x') + "\"}";
+    Put(ListPath(), big);
+    CProfileList again;
+    Configure(again, 2, "mouse");
+    ASSERT_EQ(again.Init(), kProfileDone);
+    EXPECT_NE(again.LastError().find("larger than 4 MB"), std::string::npos) << again.LastError();
+    EXPECT_NE(again.LastError().find("ProfileList.ini.bad"), std::string::npos) << again.LastError();
+    EXPECT_EQ(Slurp(ListPath() + ".bad"), big) << "the large file is kept whole";
+    // The profiles themselves come back from their files.
+    EXPECT_EQ(NamesOnDisk(), (std::vector<std::string>{"Game", "Work"}));
+}
+
 TEST_F(ProfileListInit, FullDiskStillGivesAWorkingListInMemory) {
     SetAtomicWriteByteLimitForTest(0);
     EXPECT_EQ(list_.Init(), kProfileFileError);
