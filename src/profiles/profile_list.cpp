@@ -9,6 +9,7 @@
 #include "profiles/profile_names.h"
 #include "profiles/profile_paths.h"
 #include "util/json_value.h"
+#include "util/stale_temporaries.h"
 #include "util/utf8_text.h"
 
 namespace {
@@ -183,6 +184,20 @@ bool CProfileList::LoadEntries(std::vector<ProfileEntry>& entries, int& selected
     return !entries.empty();
 }
 
+void CProfileList::AdoptUnlistedProfiles(std::vector<ProfileEntry>& entries) const {
+    // A crash between writing a new profile's file and writing the list leaves a complete
+    // profile that no entry names: it joins the end of the list.
+    std::set<std::string> listed;
+    for (const ProfileEntry& entry : entries) listed.insert(entry.id);
+    for (ProfileEntry& found : RecoverEntries()) {
+        if (listed.count(found.id)) continue;
+        const Json::Value document = files_.ReadJsonFile(ProfilePathOf(found.id));
+        if (!DeviceObjectOf(document, 0).isObject()) continue;  // not a complete profile
+        found.name = ImportProfileName(found.name, NamesOf(entries));
+        entries.push_back(std::move(found));
+    }
+}
+
 std::vector<ProfileEntry> CProfileList::RecoverEntries() const {
     // Profile files whose envelope names their own file are listed again, oldest first
     // (identifiers are time stamps), so that losing the list does not lose the profiles.
@@ -220,7 +235,11 @@ int CProfileList::Init() {
     std::vector<ProfileEntry> entries;
     int selected = 0;
     int result = kProfileDone;
-    if (!LoadEntries(entries, selected)) {
+    // A save cut short by a crash leaves its temporary file behind.
+    RemoveStaleTemporaryFiles(userFolder_);
+    if (LoadEntries(entries, selected)) {
+        AdoptUnlistedProfiles(entries);
+    } else {
         entries = RecoverEntries();
         selected = 0;
         if (entries.empty()) result = CreateFirstList(entries);
