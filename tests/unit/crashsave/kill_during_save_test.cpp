@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <regex>
 #include <string>
 #include <thread>
 
@@ -59,9 +58,10 @@ bool WaitReady(int fd)
 // The round a name "p<i>-<n>" was written in; 0 for the names the list starts with.
 long RoundOf(const std::string& name)
 {
-    static const std::regex pattern(R"(p[0-9]+-([0-9]+))");
-    std::smatch match;
-    return std::regex_match(name, match, pattern) ? std::stol(match[1].str()) : 0;
+    const size_t dash = name.find('-');
+    if (name.empty() || name[0] != 'p' || dash == std::string::npos || dash + 1 >= name.size())
+        return 0;
+    return std::stol(name.substr(dash + 1));
 }
 
 class KillDuringSave : public ::testing::Test {

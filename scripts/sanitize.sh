@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the unit tests of the Qt-free libraries with AddressSanitizer and
+# UndefinedBehaviorSanitizer into build-asan/ (no Qt) and runs them with ctest. Any
+# sanitizer report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+JOBS="${JOBS:-$(nproc)}"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVELM_SANITIZE=ON -DKVELM_QT_FREE_ONLY=ON >/dev/null
+cmake --build build-asan -j"$JOBS" --target util_tests hid_tests protocol_tests sim_tests devices_tests \
+      profiles_tests profilelist_tests mouse_records_tests lightmodel_tests ctl_tests crashsave_tests
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+cd build-asan
+ctest --output-on-failure -j"$JOBS" --timeout 600
