@@ -10,6 +10,8 @@ PACKAGES=(
   xvfb xauth x11-apps x11-utils xdotool fonts-dejavu-core
   # Chinese control texts ("控制灯光") need a CJK font; tools/art/make_art.py renders with rsvg-convert.
   fonts-wqy-microhei librsvg2-bin
+  # Fuzz targets (scripts/fuzz.sh): clang with the libFuzzer and sanitizer runtimes.
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
