@@ -8,9 +8,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_EACH="${1:-20}"
 JOBS="${JOBS:-$(nproc)}"
+# Rebuilds are much quicker through ccache when it is installed.
+LAUNCHER=()
+if command -v ccache >/dev/null; then LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 TARGETS=(fuzz_report_descriptor fuzz_profile_file fuzz_profile_list fuzz_light_files fuzz_event_files
          fuzz_device_answers)
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVELM_FUZZ=ON >/dev/null
+CC=clang CXX=clang++ cmake -S . -B build-fuzz ${LAUNCHER[@]+"${LAUNCHER[@]}"} -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVELM_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j"$JOBS" --target "${TARGETS[@]}"
 mkdir -p build-fuzz/artifacts
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"

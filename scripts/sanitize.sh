@@ -5,7 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 JOBS="${JOBS:-$(nproc)}"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVELM_SANITIZE=ON -DKVELM_QT_FREE_ONLY=ON >/dev/null
+# Rebuilds are much quicker through ccache when it is installed.
+LAUNCHER=()
+if command -v ccache >/dev/null; then LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S . -B build-asan ${LAUNCHER[@]+"${LAUNCHER[@]}"} -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVELM_SANITIZE=ON -DKVELM_QT_FREE_ONLY=ON >/dev/null
 cmake --build build-asan -j"$JOBS" --target util_tests hid_tests protocol_tests sim_tests devices_tests \
       profiles_tests profilelist_tests mouse_records_tests lightmodel_tests ctl_tests crashsave_tests
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
