@@ -12,6 +12,8 @@ PACKAGES=(
   fonts-wqy-microhei librsvg2-bin
   # scripts/check-packaging.sh: validators for the desktop entry and metainfo, man for the pages.
   desktop-file-utils appstream man-db
+  # Fuzz targets (scripts/fuzz.sh): clang with the libFuzzer and sanitizer runtimes.
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

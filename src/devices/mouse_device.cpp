@@ -88,7 +88,10 @@ int CVornakelMouseDevice::LoadProfile()
     SetFilePaths();
     if (ProfileName().empty())
         return 0;
-    profile_.Load(profile_.GetProfilePath());
+    // Without a device object in the profile or the default data there are no values to
+    // take: the page and the device keep what they had.
+    if (!profile_.Load(profile_.GetProfilePath()).isObject())
+        return 0;
     TakeProfileValues();
     return 1;
 }

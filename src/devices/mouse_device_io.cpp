@@ -158,6 +158,9 @@ int CVornakelMouseDevice::WriteSettings(const SettingsWrite& request)
         return kResultNoAnswer;
     if (request.record < 0)
         return kResultBadArgument;
+    // A record built without a loaded profile would be all zeros: never send one.
+    if (!profile_.Tree().isObject())
+        return kResultBadArgument;
     mouse::MouseSettingsBytes bytes = mouse::EncodeMouseSettingsRecord(BuildSettings());
     bytes[mouse::record::kActiveRecord] = static_cast<uint8_t>(request.firstByte);
     const uint32_t offset = static_cast<uint32_t>(request.record) * mouse::record::kRecordStride;

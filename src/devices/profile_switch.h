@@ -5,6 +5,9 @@
 
 #include "devices/usb_device.h"
 
+// WriteMacros' result when the profile could not be loaded and nothing was sent.
+constexpr int kProfileNotSent = -1;
+
 struct ProfileSwitchResult {
     int loaded = 0;        // LoadProfile
     int settings = 0;      // WriteSettings
@@ -13,8 +16,9 @@ struct ProfileSwitchResult {
 };
 
 // SetProfileName, LoadProfile, ValidateMacroKeys, RefreshPage, WriteSettings, WriteMacros,
-// WriteCurrentKeyAssignments, in this order. The writes run whatever the earlier ones gave,
-// as the program always did: macros that do not fit leave the key assignments to be written
-// all the same.
+// WriteCurrentKeyAssignments, in this order. When LoadProfile does not give 1 nothing is
+// written (settings and assignments kResultBadArgument, macros kProfileNotSent). Otherwise
+// the writes run whatever the earlier ones gave, as the program always did: macros that do
+// not fit leave the key assignments to be written all the same.
 ProfileSwitchResult SwitchToProfile(CVornakelUSBDevice& device, const std::string& profileName,
                                     const SettingsWrite& settings = {});

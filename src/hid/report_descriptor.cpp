@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "hid/report_fields.h"
+#include "hid/report_items.h"
 
 namespace {
 
@@ -28,6 +29,10 @@ constexpr uint32_t kMaxReportSizeBits = 256;     // bits of one element
 constexpr uint64_t kMaxReportDataBytes = 65534;  // the byte length (plus id byte) fits 16 bits
 constexpr size_t kMaxGlobalStackDepth = 32;
 constexpr size_t kMaxExpandedUsages = 1u << 20;  // usages spelled out across the descriptor
+// Entries the report items of all collections may hold (value items plus button usage
+// lists): a usage range of a value field becomes one item per usage, and every button
+// capability gets a list as long as all button elements of its page.
+constexpr uint64_t kMaxReportItemSlots = 1u << 16;
 
 // A number given by an item together with its size, so a maximum can be reread as
 // unsigned when the matching minimum is not negative ("Logical Maximum (255)" coded
@@ -298,6 +303,7 @@ private:
         // be told apart.
         if (usesReportIds_ && unnumberedFieldSeen_)
             return false;
+        uint64_t itemSlots = 0;
         for (HidTopCollection& collection : collections_) {
             collection.usesReportIds = usesReportIds_;
             if (!usesReportIds_)
@@ -308,6 +314,10 @@ private:
             collection.caps.outputReportByteLength = ReportByteLength(collection, HidReportType::Output);
             collection.caps.featureReportByteLength = ReportByteLength(collection, HidReportType::Feature);
             BuildCapabilities(collection);
+            for (HidReportType type : {HidReportType::Input, HidReportType::Output, HidReportType::Feature})
+                itemSlots += ReportItemSlots(collection, type);
+            if (itemSlots > kMaxReportItemSlots)
+                return false;
         }
         out = std::move(collections_);
         return true;

@@ -1,6 +1,7 @@
 #include "hid/report_items.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "hid/report_fields.h"
 
@@ -98,9 +99,11 @@ int32_t ScaleValue(const HidField& field, int64_t value, uint32_t& status)
         physicalMin = field.logicalMin;
         physicalMax = field.logicalMax;
     }
-    const int64_t scaled = physicalMin
-        + (value - field.logicalMin) * (physicalMax - physicalMin) / (int64_t{field.logicalMax} - field.logicalMin);
-    return static_cast<int32_t>(scaled);
+    // Both spans reach 2^32 with 32-bit extremes, so their product needs more than 64 bits.
+    const __int128 product = static_cast<__int128>(value - field.logicalMin) * (physicalMax - physicalMin);
+    const int64_t scaled = physicalMin + static_cast<int64_t>(product / (int64_t{field.logicalMax} - field.logicalMin));
+    return static_cast<int32_t>(std::clamp<int64_t>(scaled, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
 }
 
 bool FillValueItem(const HidTopCollection& collection, uint8_t reportId, const uint8_t* data,
@@ -142,6 +145,16 @@ uint32_t MaxUsageListLength(const HidTopCollection& collection, HidReportType ty
         total += field.isArray ? field.reportCount : std::min(FieldUsageCount(field), field.reportCount);
     }
     return total;
+}
+
+uint64_t ReportItemSlots(const HidTopCollection& collection, HidReportType type)
+{
+    uint64_t slots = 0;
+    for (const HidCapability& capability : ButtonCaps(collection, type))
+        slots += MaxUsageListLength(collection, type, capability.usagePage);
+    for (const HidCapability& capability : ValueCaps(collection, type))
+        slots += uint64_t{capability.usageMax} - capability.usageMin + 1;
+    return slots;
 }
 
 std::vector<HidDataItem> BuildReportItems(const HidTopCollection& collection, HidReportType type)

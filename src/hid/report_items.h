@@ -18,6 +18,10 @@ constexpr uint32_t kHidStatusUsageNotFound = 5;       // no field of the report 
 // The most usages of usagePage (0: every page) that one report of the type can turn on.
 uint32_t MaxUsageListLength(const HidTopCollection& collection, HidReportType type, uint16_t usagePage);
 
+// Entries BuildReportItems would spell out for the type: one per usage of every value
+// capability, and for every button capability a usage list of MaxUsageListLength entries.
+uint64_t ReportItemSlots(const HidTopCollection& collection, HidReportType type);
+
 // Button items first (usage list zeroed, as long as MaxUsageListLength), then value items.
 std::vector<HidDataItem> BuildReportItems(const HidTopCollection& collection, HidReportType type);
 

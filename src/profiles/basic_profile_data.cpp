@@ -35,8 +35,15 @@ void CBasicProfiledata::SetDeviceIndex(int index) {
 Json::Value CBasicProfiledata::Load(const std::string& path) {
     const Json::Value document = jsonFile_.ReadJsonFile(path);
     tree_ = DeviceObjectOf(document, deviceIndex_);
-    if (tree_.isNull()) {
+    if (!tree_.isObject()) {
+        // Missing, or of a type no value can be read from: the default data stands in.
         tree_ = DeviceObjectOf(jsonFile_.ReadJsonFile(defaultDataPath_), deviceIndex_);
+        if (!tree_.isObject()) {
+            // A damaged default data file gives no values either; the profile file is left
+            // as it is and the caller learns that nothing was loaded.
+            tree_ = Json::Value();
+            return tree_;
+        }
         if (path != defaultDataPath_) {
             Json::Value updated = ReadDocumentForUpdate(jsonFile_, path);
             PutDeviceObject(updated, deviceIndex_, tree_);

@@ -32,10 +32,12 @@ public:
     int GetDeviceIndex() const { return deviceIndex_; }
 
     // Makes "Device"[device index] of the file at path the tree and returns a copy of it.
-    // When the file has no such device object (missing, empty or broken file), the tree is
-    // taken from the default data file and written into the file at path, which is created
-    // as {"Device": [default device object]} when needed (other keys of a readable file are
-    // kept). The default data file itself is never written.
+    // When the file has no such device object (missing, empty or broken file, or an element
+    // that is not an object), the tree is taken from the default data file and written into
+    // the file at path, which is created as {"Device": [default device object]} when needed
+    // (other keys of a readable file are kept). The default data file itself is never
+    // written. When the default data has no device object either, the tree becomes null,
+    // nothing is written, and null is returned.
     Json::Value Load(const std::string& path);
     // SaveDeviceData(tree, profile path). 0 when written, 1 on failure.
     virtual int Save();

@@ -19,5 +19,6 @@ void PutDeviceObject(Json::Value& document, int index, const Json::Value& value)
 
 // The document at path for an update: its object, or an empty object when the file is
 // missing or is not a JSON object. A non-empty file that is not a JSON object is first kept
-// beside it as path + ".bad", so that replacing it never destroys the only copy.
+// beside it as path + ".bad", so that replacing it never destroys the only copy (a file
+// larger than kMaxJsonFileBytes is renamed to that name).
 Json::Value ReadDocumentForUpdate(const CJsonFile& files, const std::string& path);

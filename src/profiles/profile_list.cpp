@@ -9,6 +9,8 @@
 #include "profiles/profile_names.h"
 #include "profiles/profile_paths.h"
 #include "util/json_value.h"
+#include "util/stale_temporaries.h"
+#include "util/utf8_text.h"
 
 namespace {
 
@@ -156,12 +158,15 @@ bool CProfileList::LoadEntries(std::vector<ProfileEntry>& entries, int& selected
     for (unsigned i = 0; i < JsonSize(list); ++i) {
         const Json::Value& element = JsonAt(list, i);
         if (!element.isObject()) continue;
-        ProfileEntry entry{JsonStringAt(element, "profilename"), JsonStringAt(element, "profileUUID")};
+        // A name typed under another encoding is kept, re-encoded as the list file stores it.
+        ProfileEntry entry{RepairUtf8(JsonStringAt(element, "profilename")), JsonStringAt(element, "profileUUID")};
         if (!IsPlainProfileId(entry.id) || seen.count(entry.id)) {
             // A hand-edited or damaged list: an identifier that is no plain file name would
-            // point outside the folder, and a repeated one would let deleting one entry take
-            // the other's file. Such an entry gets a file of its own.
-            const std::string oldPath = IsPlainProfileId(entry.id) ? ProfilePathOf(entry.id) : std::string();
+            // point outside the folder, one that is not UTF-8 would be re-encoded on the next
+            // write and then name a missing file, and a repeated one would let deleting one
+            // entry take the other's file. Such an entry gets a file of its own, with the
+            // content of the file its identifier named.
+            const std::string oldPath = IsSafeFileStem(entry.id) ? ProfilePathOf(entry.id) : std::string();
             entry.id = MakeUniqueId(entries);
             Json::Value content = oldPath.empty() ? Json::Value() : files_.ReadJsonFile(oldPath);
             if (!content.isObject()) content = DefaultDocument();
@@ -171,11 +176,26 @@ bool CProfileList::LoadEntries(std::vector<ProfileEntry>& entries, int& selected
         entries.push_back(std::move(entry));
     }
     selected = JsonIntAt(document, "profileselect");
+    readError_ = files_.LastError();
     if (entries.empty() && !document.isObject()) {
         // Keep a list file that cannot be read before it is replaced.
         ReadDocumentForUpdate(files_, ProfileListFile(userFolder_));
     }
     return !entries.empty();
+}
+
+void CProfileList::AdoptUnlistedProfiles(std::vector<ProfileEntry>& entries) const {
+    // A crash between writing a new profile's file and writing the list leaves a complete
+    // profile that no entry names: it joins the end of the list.
+    std::set<std::string> listed;
+    for (const ProfileEntry& entry : entries) listed.insert(entry.id);
+    for (ProfileEntry& found : RecoverEntries()) {
+        if (listed.count(found.id)) continue;
+        const Json::Value document = files_.ReadJsonFile(ProfilePathOf(found.id));
+        if (!DeviceObjectOf(document, 0).isObject()) continue;  // not a complete profile
+        found.name = ImportProfileName(found.name, NamesOf(entries));
+        entries.push_back(std::move(found));
+    }
 }
 
 std::vector<ProfileEntry> CProfileList::RecoverEntries() const {
@@ -191,7 +211,7 @@ std::vector<ProfileEntry> CProfileList::RecoverEntries() const {
         const Json::Value document = files_.ReadJsonFile(path.string());
         const std::string name = JsonStringAt(document, "profilename");
         if (!IsPlainProfileId(stem) || name.empty() || JsonStringAt(document, "profileUUID") != stem) continue;
-        found.push_back({name, stem});
+        found.push_back({RepairUtf8(name), stem});
     }
     std::sort(found.begin(), found.end(), [](const ProfileEntry& a, const ProfileEntry& b) { return a.id < b.id; });
     std::vector<ProfileEntry> entries;
@@ -215,7 +235,11 @@ int CProfileList::Init() {
     std::vector<ProfileEntry> entries;
     int selected = 0;
     int result = kProfileDone;
-    if (!LoadEntries(entries, selected)) {
+    // A save cut short by a crash leaves its temporary file behind.
+    RemoveStaleTemporaryFiles(userFolder_);
+    if (LoadEntries(entries, selected)) {
+        AdoptUnlistedProfiles(entries);
+    } else {
         entries = RecoverEntries();
         selected = 0;
         if (entries.empty()) result = CreateFirstList(entries);
@@ -225,7 +249,10 @@ int CProfileList::Init() {
     // Select writes the list, which also stores any repair made above.
     Select(selected);
     if (result != kProfileDone) return Fail(result, createError);
-    return lastError_.empty() ? kProfileDone : kProfileFileError;
+    if (!lastError_.empty()) return kProfileFileError;
+    // A list file too large to read was set aside: the list works, but the user is told.
+    if (!readError_.empty()) lastError_ = readError_ + " It was kept as " + ProfileListFile(userFolder_) + ".bad.";
+    return kProfileDone;
 }
 
 int CProfileList::Select(int index) {
@@ -315,10 +342,11 @@ int CProfileList::ImportProfile(const std::string& path) {
     Json::Value document = files_.ReadJsonFile(path);
     const std::string name = JsonStringAt(document, "profilename");
     if (!document.isObject() || name.empty() || JsonMember(document, "profileUUID").isNull()) {
+        if (!files_.LastError().empty()) return Fail(kProfileRefused, files_.LastError());
         return Fail(kProfileRefused, "The file " + path + " is not a profile file.");
     }
     // The file's own identifier is never reused: it may be another profile's.
-    const ProfileEntry entry{ImportProfileName(name, NamesOf(entries_)), MakeUniqueId({})};
+    const ProfileEntry entry{ImportProfileName(RepairUtf8(name), NamesOf(entries_)), MakeUniqueId({})};
     return AppendProfile(entry, document);
 }
 

@@ -62,6 +62,10 @@ public:
     // "ProfileList.ini.bad"; profile files left in the folder are listed again instead of
     // being forgotten). Entries with an identifier that is not a plain file name, or that
     // repeats an earlier entry's, get a new identifier (and a copy of the shared file).
+    // Before loading, temporary files of saves whose process died are removed from the user
+    // folder; after loading, complete profile files that no entry names (a crash between
+    // writing a profile and writing the list) are appended to the list. This runs wherever a
+    // profile list is first loaded: the program's device pages and kvelmctl.
     // Then selects "profileselect" (0 when it is outside the list).
     // kProfileDone, or kProfileFileError when a file could not be written (the list then
     // still works in memory).
@@ -111,7 +115,8 @@ public:
     int ResetProfile(int index);
 
     // What went wrong in the last operation that did not return kProfileDone; empty after
-    // a successful one.
+    // a successful one, except after an Init that set a list file too large to read aside
+    // (it says so).
     const std::string& LastError() const { return lastError_; }
 
 private:
@@ -126,6 +131,7 @@ private:
     int AppendProfile(const ProfileEntry& entry, const Json::Value& document);
     bool LoadEntries(std::vector<ProfileEntry>& entries, int& selected);
     std::vector<ProfileEntry> RecoverEntries() const;
+    void AdoptUnlistedProfiles(std::vector<ProfileEntry>& entries) const;
     int CreateFirstList(std::vector<ProfileEntry>& entries);
 
     int deviceKind_ = 0;
@@ -137,4 +143,5 @@ private:
     int selected_ = -1;
     std::string selectedId_;
     std::string lastError_;
+    std::string readError_;  // why the list file could not be read (too large), for Init
 };

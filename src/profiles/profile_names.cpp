@@ -1,5 +1,7 @@
 #include "profiles/profile_names.h"
 
+#include "util/utf8_text.h"
+
 #include <locale.h>
 #include <wctype.h>
 
@@ -98,7 +100,9 @@ std::string ImportProfileName(const std::string& name, const std::vector<std::st
     return result;
 }
 
-bool IsPlainProfileId(const std::string& id) {
+bool IsSafeFileStem(const std::string& id) {
     if (id.empty() || id[0] == '.') return false;
     return id.find('/') == std::string::npos && id.find('\0') == std::string::npos;
 }
+
+bool IsPlainProfileId(const std::string& id) { return IsSafeFileStem(id) && IsValidUtf8(id); }

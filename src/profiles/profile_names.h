@@ -19,6 +19,9 @@ std::string CopyProfileName(const std::string& name, const std::vector<std::stri
 // the result is taken ("Work", "Work(1)", "Work(1)(2)", ...).
 std::string ImportProfileName(const std::string& name, const std::vector<std::string>& taken);
 
-// True when id can serve as a file name stem in the user folder: not empty, no '/', no NUL,
-// and not starting with '.' (which also rules out "." and "..").
+// True when id names a file in the user folder and nothing outside it: not empty, no '/',
+// no NUL, and not starting with '.' (which also rules out "." and "..").
+bool IsSafeFileStem(const std::string& id);
+// True when id can serve as a profile identifier: a safe file stem that is also valid UTF-8
+// (other text would be re-encoded when the list is written and then name another file).
 bool IsPlainProfileId(const std::string& id);

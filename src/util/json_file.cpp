@@ -12,6 +12,7 @@
 #include <random>
 
 #include "util/debug_log.h"
+#include "util/utf8_text.h"
 
 namespace {
 
@@ -114,7 +115,13 @@ int WriteFileAtomic(const std::string& path, const std::string& bytes) {
     return 0;
 }
 
+bool CJsonFile::IsTooLarge(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > kMaxJsonFileBytes;
+}
+
 std::string CJsonFile::ReadTextFile(const std::string& path) const {
+    lastError_.clear();
     errno = 0;
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     DebugPrintf("readjsonFile 错误吗：：%d\n", fd < 0 ? errno : 0);
@@ -122,9 +129,12 @@ std::string CJsonFile::ReadTextFile(const std::string& path) const {
 
     std::string content;
     bool ok = true;
+    bool tooLarge = false;
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ok = false;  // directories, devices and pipes are not data files
+    } else if (st.st_size > kMaxJsonFileBytes) {
+        tooLarge = true;
     } else {
         content.reserve(static_cast<size_t>(st.st_size));
         char chunk[65536];
@@ -137,9 +147,20 @@ std::string CJsonFile::ReadTextFile(const std::string& path) const {
             }
             if (n == 0) break;
             content.append(chunk, static_cast<size_t>(n));
+            // A file that grows while it is read is held to the same limit.
+            if (content.size() > static_cast<size_t>(kMaxJsonFileBytes)) {
+                tooLarge = true;
+                break;
+            }
         }
     }
     close(fd);
+    if (tooLarge) {
+        lastError_ = "The file " + path + " is larger than " + std::to_string(kMaxJsonFileBytes / (1024 * 1024)) +
+                     " MB and was not read.";
+        DebugOutput(lastError_);
+        return std::string();
+    }
     return ok ? content : std::string();
 }
 
@@ -162,6 +183,7 @@ Json::Value CJsonFile::ReadJsonFile(const std::string& path) const {
 
 std::string StyledJsonText(const Json::Value& value) {
     Json::StyledWriter writer;
+    if (JsonNeedsUtf8Repair(value)) return writer.write(RepairJsonUtf8(value)) + "\n";
     return writer.write(value) + "\n";
 }
 

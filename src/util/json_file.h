@@ -7,27 +7,42 @@
 #include <ctime>
 #include <string>
 
+// Largest file the readers take in. Parsing costs about fifty times the file's size in
+// memory, and no file of the program comes near this.
+constexpr long long kMaxJsonFileBytes = 4LL * 1024 * 1024;
+
 class CJsonFile {
 public:
-    // The whole content of the file; empty when it cannot be opened or read completely.
+    // The whole content of the file; empty when it cannot be opened or read completely, or
+    // is larger than kMaxJsonFileBytes (LastError then says so).
     // Writes "readjsonFile 错误吗：：%d\n" with the OS error code to the debug output.
     std::string ReadTextFile(const std::string& path) const;
+    // True when path is a regular file larger than kMaxJsonFileBytes.
+    static bool IsTooLarge(const std::string& path);
+    // Why the last read of this object gave nothing although the file exists (a file too
+    // large); empty after a read that worked or found no file.
+    const std::string& LastError() const { return lastError_; }
     // The parsed root; a null value when the file is missing, empty or not valid JSON
     // (an empty file also writes its path to the debug output).
     Json::Value ReadJsonFile(const std::string& path) const;
-    // Styled text followed by one line feed. 0 when written, 1 on any failure (the old
+    // Styled text followed by one line feed (text that is not UTF-8 is re-encoded, see
+    // utf8_text.h). 0 when written, 1 on any failure (the old
     // file is then left intact). Writes "wirtejsonFile 错误吗：：%d\n" to the debug output.
     int WriteJsonFile(const std::string& path, const Json::Value& value) const;
     // Local time as "%d_%02d_%02d_%02d_%02d_%02d_%03d" (year ... millisecond).
     std::string MakeTimestamp() const;
     // The same for a given instant (local time of this process's time zone).
     std::string MakeTimestamp(std::chrono::system_clock::time_point when) const;
+
+private:
+    mutable std::string lastError_;
 };
 
 // The time-stamp text of a broken-down local time and a millisecond (0-999).
 std::string FormatTimestamp(const std::tm& local, int millisecond);
 
-// The text WriteJsonFile puts into a file: JsonCpp's styled text and one line feed.
+// The text WriteJsonFile puts into a file: JsonCpp's styled text and one line feed. Strings
+// and member names that are not UTF-8 are written re-encoded by RepairUtf8.
 std::string StyledJsonText(const Json::Value& value);
 
 // Atomic write of raw bytes (used by WriteJsonFile and by other file formats).

@@ -1,6 +1,7 @@
 #include "hid/protocol/device_protocol.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include "util/debug_log.h"
 
@@ -8,6 +9,25 @@ namespace {
 // A hidraw node keeps at most 64 waiting reports per reader; more stale answers than that
 // cannot be queued.
 constexpr int kMaxStaleAnswers = 64;
+
+// An answer that carries our command byte but names another chunk (its length or offset
+// differ from the request's) is a late answer to an earlier request of the same command.
+// An answer that leaves bytes 4-6 zero does not echo them and cannot be told apart.
+bool AnswersAnotherChunk(const Frame& request, const Frame& reply)
+{
+    const bool echoes = reply[FrameByte::kLength] != 0 || reply[FrameByte::kOffsetLow] != 0
+        || reply[FrameByte::kOffsetHigh] != 0;
+    return echoes
+        && (reply[FrameByte::kLength] != request[FrameByte::kLength]
+            || reply[FrameByte::kOffsetLow] != request[FrameByte::kOffsetLow]
+            || reply[FrameByte::kOffsetHigh] != request[FrameByte::kOffsetHigh]);
+}
+
+int MillisecondsLeft(std::chrono::steady_clock::time_point deadline)
+{
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+}
 }  // namespace
 
 CDeviceProtocol::CallGuard::CallGuard(CDeviceProtocol& owner) : owner_(owner)
@@ -68,6 +88,29 @@ void CDeviceProtocol::DropStaleAnswers()
     }
 }
 
+int CDeviceProtocol::ReadAnswer(const Frame& request, Frame& reply, int timeoutMs, size_t& transferred)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    bool skippedWrongCommand = false;
+    for (int stale = 0; stale <= kMaxStaleAnswers; ++stale) {
+        // A read that failed is not repeated: the time-out passed or the channel was closed.
+        if (hid.ReadReport(reply.data(), kFrameSize, MillisecondsLeft(deadline), &transferred) == 0)
+            return kResultNoAnswer;
+        if (reply[FrameByte::kCommand] != request[FrameByte::kCommand]) {
+            // One answer that does not echo our command is skipped; the next one is taken
+            // whatever command it echoes.
+            if (skippedWrongCommand)
+                return kResultOk;
+            skippedWrongCommand = true;
+            continue;
+        }
+        if (!AnswersAnotherChunk(request, reply))
+            return kResultOk;
+        // A late answer of an earlier chunk of this command: its data belongs elsewhere.
+    }
+    return kResultNoAnswer;
+}
+
 int CDeviceProtocol::Transact(const uint8_t* request, size_t requestLength, uint8_t* answer,
                               size_t answerLength, size_t* bytesRead)
 {
@@ -95,15 +138,7 @@ int CDeviceProtocol::Transact(const uint8_t* request, size_t requestLength, uint
         DropStaleAnswers();
         if (hid.WriteReport(frame.data(), kFrameSize, timeoutMs) == 0)
             return kResultWriteFailed;
-        result = hid.ReadReport(reply.data(), kFrameSize, timeoutMs, &transferred) != 0 ? kResultOk
-                                                                                     : kResultNoAnswer;
-        // One answer that does not echo our command (a late answer to an earlier request)
-        // is skipped; the next one is taken whatever it echoes. A read that failed is not
-        // repeated: the time-out already passed or the channel was closed.
-        if (result == kResultOk && reply[FrameByte::kCommand] != frame[FrameByte::kCommand])
-            result = hid.ReadReport(reply.data(), kFrameSize, timeoutMs, &transferred) != 0
-                         ? kResultOk
-                         : kResultNoAnswer;
+        result = ReadAnswer(frame, reply, timeoutMs, transferred);
     }
     if (result == kResultOk) {
         if (answer != nullptr)

@@ -64,7 +64,9 @@ public:
 
     // One request and its answer. The request is padded with zeros or cut to 64 bytes.
     // 1 when the request was written and an answer read (when the first answer does not
-    // echo the request's command byte, a second one is read and taken whatever it holds);
+    // echo the request's command byte, a second one is read and taken whatever it holds;
+    // an answer with the request's command byte whose length or offset bytes name another
+    // chunk is a late answer to an earlier request and is dropped);
     // 0 when the channel is closed or no answer came within the time-out; -1 when the write
     // failed. The answer (up to answerLength bytes) is copied only on success. Writes the
     // "命令" and "返回" dumps to the debug output when it is on.
@@ -108,6 +110,8 @@ private:
     int SingleFrame(uint8_t command, uint8_t length, uint16_t offset, Frame& answer);
     int RunChunk(const Frame& request, Frame& answer, bool takeCommandLock);
     void DropStaleAnswers();
+    // Reads the answer of request within timeoutMs, skipping stale answers (see Transact).
+    int ReadAnswer(const Frame& request, Frame& reply, int timeoutMs, size_t& transferred);
 
     std::mutex callsLock_;
     std::condition_variable callsDone_;

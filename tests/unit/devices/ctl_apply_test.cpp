@@ -62,6 +62,40 @@ TEST_F(KvelmctlMouse, ApplyOnAnEmptyFolderCreatesTheDefaultProfileAndSendsIt)
     EXPECT_NE(run.out.find("applied profile 'profile1'"), std::string::npos) << run.out;
 }
 
+TEST_F(KvelmctlMouse, ProfileWithoutADeviceObjectIsSentWithTheDefaults)
+{
+    ASSERT_EQ(Ctl({"apply", "0"}).code, 0);
+    const Json::Value list = CJsonFile().ReadJsonFile((Folder() / "ProfileList.ini").string());
+    const std::filesystem::path profile = Folder() / (list["profilelist"][0]["profileUUID"].asString() + ".Json");
+    WriteFile(profile, R"({"profilename": "profile1", "Device": ["damaged"]})");
+    mouse->SetSettingsBytes(0, Bytes(128, 0xEE));
+
+    const CtlRun run = Ctl({"apply", "0"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const Bytes memory = mouse->SettingsMemory();
+    EXPECT_EQ(Bytes(memory.begin() + 15, memory.begin() + 23), (Bytes{6, 0, 14, 0, 30, 0, 46, 0}));
+    EXPECT_EQ(memory[14], 3) << "the default profile's polling rate";
+}
+
+TEST_F(KvelmctlMouse, TruncatedDefaultDataOnFirstUseSendsNothingAndFails)
+{
+    TempFolder program;
+    const std::string shipped = ReadFile(std::filesystem::path(KVELM_BIN_DIR) / "DefaultData" / "mouse.Json");
+    ASSERT_FALSE(shipped.empty());
+    WriteFile(program.Path() / "DefaultData" / "mouse.Json", shipped.substr(0, shipped.size() / 3));
+    setenv("KVELM_DATA_DIR", program.Path().c_str(), 1);
+    const Bytes before = mouse->SettingsMemory();
+
+    const CtlRun run = Ctl({"apply", "0"});
+    setenv("KVELM_DATA_DIR", KVELM_BIN_DIR, 1);
+    EXPECT_EQ(run.code, kExitFailure);
+    EXPECT_NE(run.err.find("cannot be loaded"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out.find("applied profile"), std::string::npos) << run.out;
+    EXPECT_EQ(mouse->SettingsMemory(), before) << "no record of zeros reaches the mouse";
+    for (const Bytes& frame : mouse->CommandFrames())
+        EXPECT_NE(frame[3], 0x06) << "no settings write";
+}
+
 TEST_F(KvelmctlMouse, ApplyNamedProfileSelectsAndSendsThatOne)
 {
     CProfileList list;

@@ -217,6 +217,35 @@ TEST(ReportDescriptor, MalformedDescriptorsGiveNoCollections)
     EXPECT_TRUE(ParseReportDescriptor({}).empty());
 }
 
+// Three reports of 16 fields of 4095 bytes each; every field carries the usage range
+// 0..0xFFFF. variable: one value item per usage; otherwise arrays, whose button items each
+// get a usage list as long as all array elements of the page.
+std::vector<uint8_t> RangeFlood(bool variable)
+{
+    std::vector<uint8_t> body = {0x75, 0x08, 0x96, 0xFF, 0x0F};
+    for (uint8_t id = 1; id <= 3; ++id) {
+        body = Concat(body, {0x85, id});
+        for (int field = 0; field < 16; ++field)
+            body = Concat(body, {0x19, 0x00, 0x2A, 0xFF, 0xFF, 0x81, static_cast<uint8_t>(variable ? 0x02 : 0x00)});
+    }
+    return Wrap(body);
+}
+
+TEST(ReportDescriptor, UsageRangesCountTowardTheExpansionCap)
+{
+    // A descriptor of about a kilobyte must not make opening the interface spell out
+    // hundreds of thousands of report items or usage list entries.
+    EXPECT_TRUE(ParseReportDescriptor(RangeFlood(true)).empty());
+    EXPECT_TRUE(ParseReportDescriptor(RangeFlood(false)).empty());
+
+    // A wide range on an array of a few elements stays one small capability.
+    const auto keyboard = ParseReportDescriptor(
+        Wrap({0x05, 0x07, 0x19, 0x00, 0x2A, 0xFF, 0xFF, 0x75, 0x08, 0x95, 0x06, 0x81, 0x00}));
+    ASSERT_EQ(keyboard.size(), 1u);
+    ASSERT_EQ(keyboard[0].inputButtonCaps.size(), 1u);
+    EXPECT_EQ(keyboard[0].inputButtonCaps[0].usageMax, 0xFFFF);
+}
+
 TEST(ReportDescriptor, EveryTruncationIsSafe)
 {
     for (const auto* descriptor : {&kBootMouseDescriptor, &kVendorInterfaceDescriptor}) {

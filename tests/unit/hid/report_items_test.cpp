@@ -186,6 +186,39 @@ TEST(ReportItems, ValuesAreSignExtendedAndScaled)
     }
 }
 
+TEST(ReportItems, ExtremeThirtyTwoBitRangesScaleWithoutOverflow)
+{
+    // Logical and physical ranges of INT32_MIN..INT32_MAX (or 0..INT32_MAX): the product of
+    // the two spans needs more than 64 bits.
+    const std::vector<uint8_t> fullLogical = {0x17, 0x00, 0x00, 0x00, 0x80, 0x27, 0xFF, 0xFF, 0xFF, 0x7F};
+    const std::vector<uint8_t> fullPhysical = {0x37, 0x00, 0x00, 0x00, 0x80, 0x47, 0xFF, 0xFF, 0xFF, 0x7F};
+    const std::vector<uint8_t> halfPhysical = {0x35, 0x00, 0x47, 0xFF, 0xFF, 0xFF, 0x7F};
+    const struct {
+        const char* name;
+        std::vector<uint8_t> physical;
+        uint32_t raw;
+        int32_t scaled;
+    } cases[] = {
+        {"top of both", fullPhysical, 0x7FFFFFFF, INT32_MAX},
+        {"bottom of both", fullPhysical, 0x80000000, INT32_MIN},
+        {"middle of both", fullPhysical, 0, 0},
+        {"top onto a half range", halfPhysical, 0x7FFFFFFF, INT32_MAX},
+        {"bottom onto a half range", halfPhysical, 0x80000000, 0},
+        {"one above the bottom onto a half range", halfPhysical, 0x80000002, 0},
+    };
+    for (const auto& c : cases) {
+        const HidTopCollection collection = Only(Application(
+            Concat(Concat(fullLogical, c.physical), {0x09, 0x30, 0x75, 0x20, 0x95, 0x01, 0x81, 0x02})));
+        std::vector<HidDataItem> items = BuildReportItems(collection, HidReportType::Input);
+        ASSERT_EQ(items.size(), 1u) << c.name;
+        const std::vector<uint8_t> report = {static_cast<uint8_t>(c.raw), static_cast<uint8_t>(c.raw >> 8),
+                                             static_cast<uint8_t>(c.raw >> 16), static_cast<uint8_t>(c.raw >> 24)};
+        ASSERT_TRUE(UnpackReportItems(collection, report.data(), report.size(), items)) << c.name;
+        EXPECT_EQ(items[0].status, kHidStatusSuccess) << c.name;
+        EXPECT_EQ(items[0].scaledValue, c.scaled) << c.name;
+    }
+}
+
 TEST(ReportItems, ShortReportStopsAtTheFirstValueItCannotRead)
 {
     const HidTopCollection mouse = Only(kBootMouseDescriptor);

@@ -2,6 +2,8 @@
 // selection.
 #include "profile_list_fixture.h"
 #include <set>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "profiles/profile_names.h"
 
@@ -139,6 +141,102 @@ TEST_F(ProfileListInit, IdentifiersThatAreNoPlainFileOrRepeatedGetFilesOfTheirOw
     ASSERT_EQ(list_.DeleteProfile(1), kProfileDone);
     EXPECT_TRUE(Exists(folder + "same.Json"));
     EXPECT_TRUE(Exists((root_ / "data" / "outside.Json").string()));
+}
+
+TEST_F(ProfileListInit, TextThatIsNotUtf8KeepsTheProfile) {
+    // A list edited under a Latin-1 locale: the name and the identifier carry byte 0xE9.
+    const std::string folder = DeviceUserFolder("mouse");
+    const std::string oldId = "caf\xE9";
+    Put(folder + oldId + ".Json", "{\"profilename\": \"Caf\xE9\", \"profileUUID\": \"caf\xE9\", \"Device\": [{\"Light\": 7}]}");
+    Put(ProfileListFile(folder),
+        "{\"profilelist\": [{\"profilename\": \"Caf\xE9\", \"profileUUID\": \"caf\xE9\"}], \"profileselect\": 0}");
+    ASSERT_EQ(list_.Init(), kProfileDone);
+    ASSERT_EQ(list_.Count(), 1);
+    EXPECT_EQ(NamesInMemory(), std::vector<std::string>{"Caf\xC3\xA9"});
+    EXPECT_EQ(NamesOnDisk(), std::vector<std::string>{"Caf\xC3\xA9"});
+    const std::string id = list_.Entries()[0].id;
+    EXPECT_TRUE(IsPlainProfileId(id)) << id;
+    EXPECT_EQ(ListOnDisk()["profilelist"][0]["profileUUID"].asString(), id);
+    // The settings followed the profile to the file its new identifier names.
+    EXPECT_EQ(ProfileOnDisk(0)["Device"][0]["Light"], 7);
+    EXPECT_EQ(ProfileOnDisk(0)["profilename"].asString(), "Caf\xC3\xA9");
+
+    // A second start finds everything where the first left it.
+    CProfileList again;
+    Configure(again, 2, "mouse");
+    ASSERT_EQ(again.Init(), kProfileDone);
+    ASSERT_EQ(again.Count(), 1);
+    EXPECT_EQ(again.Entries()[0].id, id);
+    EXPECT_EQ(OnDisk(again.SelectedProfilePath())["Device"][0]["Light"], 7);
+}
+
+TEST_F(ProfileListInit, ListFileTooLargeIsSetAsideWithAMessage) {
+    MakeProfiles({"Game", "Work"});
+    const std::string big = R"({"profilelist": [], "pad": ")" + std::string(static_cast<size_t>(kMaxJsonFileBytes), 'x') + "\"}";
+    Put(ListPath(), big);
+    CProfileList again;
+    Configure(again, 2, "mouse");
+    ASSERT_EQ(again.Init(), kProfileDone);
+    EXPECT_NE(again.LastError().find("larger than 4 MB"), std::string::npos) << again.LastError();
+    EXPECT_NE(again.LastError().find("ProfileList.ini.bad"), std::string::npos) << again.LastError();
+    EXPECT_EQ(Slurp(ListPath() + ".bad"), big) << "the large file is kept whole";
+    // The profiles themselves come back from their files.
+    EXPECT_EQ(NamesOnDisk(), (std::vector<std::string>{"Game", "Work"}));
+}
+
+// The id of a process that has ended (a child, waited for).
+pid_t EndedProcess() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST_F(ProfileListInit, StartUpRemovesOnlyStaleTemporaryFilesOfTheFolder) {
+    MakeProfiles({"Game"});
+    const std::string folder = list_.UserFolder();
+    const std::string dead = std::to_string(EndedProcess());
+    const std::string alive = std::to_string(getpid());
+    const std::vector<std::string> stale = {"ProfileList.ini.tmp." + dead + ".0.4711",
+                                            list_.Entries()[0].id + ".Json.tmp." + dead + ".3.65535"};
+    const std::vector<std::string> kept = {"ProfileList.ini.tmp." + alive + ".0.1",  // a save under way
+                                           "notes.tmp.txt", "ProfileList.ini.tmp." + dead + ".x.1",
+                                           "backup.tmp." + dead};
+    for (const std::string& name : stale) Put(folder + name, "{\"half\": ");
+    for (const std::string& name : kept) Put(folder + name, "mine");
+    std::filesystem::create_directories(root_ / "data" / "elsewhere");
+    const std::string outside = (root_ / "data" / "elsewhere" / ("x.tmp." + dead + ".0.1")).string();
+    Put(outside, "other");
+
+    CProfileList again;
+    Configure(again, 2, "mouse");
+    ASSERT_EQ(again.Init(), kProfileDone);
+    for (const std::string& name : stale) EXPECT_FALSE(Exists(folder + name)) << name;
+    for (const std::string& name : kept) EXPECT_EQ(Slurp(folder + name), "mine") << name;
+    EXPECT_TRUE(Exists(outside));
+    EXPECT_EQ(NamesOnDisk(), std::vector<std::string>{"Game"});
+}
+
+TEST_F(ProfileListInit, CompleteUnlistedProfileIsAdoptedIntoTheList) {
+    MakeProfiles({"Game", "Work"});
+    const std::string folder = list_.UserFolder();
+    // As a crash after writing a new profile but before writing the list leaves it.
+    Put(folder + "2030_01_01_00_00_00_000.Json", R"({"profilename": "game", "profileUUID": "2030_01_01_00_00_00_000",
+        "Device": [{"Light": 9}]})");
+    // Not complete profiles: no device object, not its own file, not JSON.
+    Put(folder + "2030_01_01_00_00_00_001.Json", R"({"profilename": "Bare", "profileUUID": "2030_01_01_00_00_00_001"})");
+    Put(folder + "2030_01_01_00_00_00_002.Json", R"({"profilename": "Moved", "profileUUID": "other", "Device": [{}]})");
+    Put(folder + "2030_01_01_00_00_00_003.Json", R"({"profilename": "Cut", "profileUUID": "2030_01_01)");
+
+    CProfileList again;
+    Configure(again, 2, "mouse");
+    ASSERT_EQ(again.Init(), kProfileDone);
+    ASSERT_EQ(again.Count(), 3);
+    EXPECT_EQ(again.Entries()[2].id, "2030_01_01_00_00_00_000");
+    EXPECT_EQ(again.Entries()[2].name, "game(1)") << "a name in use gets a number";
+    EXPECT_EQ(NamesOnDisk(), (std::vector<std::string>{"Game", "Work", "game(1)"}));
+    EXPECT_EQ(OnDisk(again.ProfilePathAt(2))["Device"][0]["Light"], 9);
+    EXPECT_EQ(again.SelectedIndex(), list_.SelectedIndex()) << "the selection stays";
 }
 
 TEST_F(ProfileListInit, FullDiskStillGivesAWorkingListInMemory) {

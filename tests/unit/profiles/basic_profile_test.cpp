@@ -63,13 +63,49 @@ TEST_F(BasicProfile, BrokenProfileIsReplacedByDefaultsAndKeptAsBackup) {
     EXPECT_EQ(Slurp(profilePath_ + ".bad"), broken);
 }
 
-TEST_F(BasicProfile, MissingDefaultDataStoresNullDeviceAndEverythingReadsZero) {
-    std::filesystem::remove(defaultPath_);
-    EXPECT_TRUE(profile_.Load(profilePath_).isNull());
-    EXPECT_EQ(Slurp(profilePath_), StyledJsonText(ParseJson(R"({"Device": [null]})")));
-    EXPECT_EQ(profile_.GetLightInfo(), LightInfoRecord{});
-    EXPECT_TRUE(profile_.GetKeyList().empty());
-    EXPECT_TRUE(profile_.GetLightList().empty());
+TEST_F(BasicProfile, DeviceObjectOfTheWrongTypeFallsBackToTheDefaults) {
+    for (const char* device : {R"("text")", "5", "[1, 2]", "true", "[]"}) {
+        SCOPED_TRACE(device);
+        Put(profilePath_, std::string(R"({"profilename": "Game", "Device": [)") + device + "]}");
+        EXPECT_EQ(profile_.Load(profilePath_), defaultDevice_);
+        EXPECT_EQ(profile_.GetLightInfo().red, 255);
+        const Json::Value disk = OnDisk(profilePath_);
+        EXPECT_EQ(disk["Device"][0], defaultDevice_);
+        EXPECT_EQ(disk["profilename"], "Game");
+    }
+}
+
+TEST_F(BasicProfile, DamagedDefaultDataLoadsNothingAndWritesNothing) {
+    const std::string defaultText = Slurp(defaultPath_);
+    const struct {
+        const char* name;
+        std::string defaults;  // empty: no default data file
+        bool profileExists;
+    } cases[] = {
+        {"missing default data, first use", "", false},
+        {"truncated default data, first use", defaultText.substr(0, defaultText.size() / 2), false},
+        {"default data without a device object", R"({"Device": ["x"]})", false},
+        {"truncated default data, profile of the wrong type", defaultText.substr(0, 40), true},
+    };
+    const std::string wrongTyped = R"({"profilename": "Game", "Device": [7]})";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(profilePath_);
+        if (c.defaults.empty())
+            std::filesystem::remove(defaultPath_);
+        else
+            Put(defaultPath_, c.defaults);
+        if (c.profileExists)
+            Put(profilePath_, wrongTyped);
+        EXPECT_TRUE(profile_.Load(profilePath_).isNull());
+        EXPECT_TRUE(profile_.Tree().isNull());
+        if (c.profileExists)
+            EXPECT_EQ(Slurp(profilePath_), wrongTyped) << "the profile file is left as it was";
+        else
+            EXPECT_FALSE(Exists(profilePath_)) << "no profile file is made of nothing";
+        EXPECT_EQ(profile_.GetLightInfo(), LightInfoRecord{});
+        EXPECT_TRUE(profile_.GetKeyList().empty());
+    }
 }
 
 TEST_F(BasicProfile, RestoringDefaultsReadsTheDefaultFileWithoutWritingIt) {
@@ -205,9 +241,9 @@ TEST_F(BasicProfile, WrongTypedKeysReadAsZeroAndWritersRepairTheShape) {
     profile_.SetKeyList({KeyAssignEntry{{0, 1, 2, 3, 0}, {}}});
     EXPECT_EQ(profile_.GetKeyList().at(0).current, (KeyAssignHalf{0, 1, 2, 3, 0}));
 
-    Put(profilePath_, R"({"Device": [5]})");  // a device object that is not an object
+    Put(profilePath_, R"({"Device": [5]})");  // a device object that is not an object: the defaults
     profile_.Load(profilePath_);
-    EXPECT_EQ(profile_.GetLightInfo(), LightInfoRecord{});
+    EXPECT_EQ(profile_.GetLightInfo().red, 255);
     profile_.SetLightInfo(LightInfoRecord{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(profile_.GetLightInfo().selectItem, 1);
 }

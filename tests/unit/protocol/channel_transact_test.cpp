@@ -70,6 +70,26 @@ TEST_F(TransactTest, LateAnswerIsNotTakenForTheNextRequest)
     EXPECT_EQ(bytes, (std::vector<uint8_t>{0xA0, 0xA1, 0xA2, 0xA3}));
 }
 
+TEST_F(TransactTest, AnswerOfAnEarlierChunkArrivingLateIsDropped)
+{
+    mouse->SetSettingsBytes(0, {0x00, 0x11, 0x12, 0x13});
+    mouse->SetSettingsBytes(128, {0xA0, 0xA1, 0xA2, 0xA3});
+    std::vector<uint8_t> bytes(4);
+    // 1.1 s late: the read at offset 0 gives up after 1 s; its answer arrives 0.1 s into
+    // the next read of the same command, whose own answer comes 0.4 s later still.
+    mouse->SetAnswerDelay(1100);
+    EXPECT_EQ(channel->ReadMemory(bytes, 0), kResultNoAnswer);
+    mouse->SetAnswerDelay(500);
+    ASSERT_EQ(channel->ReadMemory(bytes, 128), kResultOk);
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{0xA0, 0xA1, 0xA2, 0xA3}));
+    mouse->SetAnswerDelay(0);
+    // A multi-chunk read afterwards is not disturbed either.
+    std::vector<uint8_t> both(132);
+    ASSERT_EQ(channel->ReadMemory(both, 0), kResultOk);
+    EXPECT_EQ(std::vector<uint8_t>(both.begin() + 128, both.end()), (std::vector<uint8_t>{0xA0, 0xA1, 0xA2, 0xA3}));
+    EXPECT_EQ(std::vector<uint8_t>(both.begin() + 1, both.begin() + 4), (std::vector<uint8_t>{0x11, 0x12, 0x13}));
+}
+
 TEST_F(TransactTest, SlowLinkWaitsLongerForTheAnswer)
 {
     // An answer 1.5 s late: past the 1000 ms time-out, within the 5000 ms one.

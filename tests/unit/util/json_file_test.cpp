@@ -171,6 +171,24 @@ TEST_F(JsonFileTest, ReadTextReportsOsErrorAndRefusesFolders) {
     EXPECT_EQ(files.ReadTextFile(path), bytes);
 }
 
+TEST_F(JsonFileTest, FileLargerThanTheLimitIsNotReadAndSaysSo) {
+    const std::string path = dir.File("big.Json");
+    // A valid JSON array just over the limit, and one just under it.
+    std::string big = "[" + std::string(static_cast<size_t>(kMaxJsonFileBytes), ' ') + "]";
+    TempDir::Put(path, big);
+    EXPECT_TRUE(CJsonFile::IsTooLarge(path));
+    EXPECT_TRUE(files.ReadJsonFile(path).isNull());
+    EXPECT_NE(files.LastError().find("big.Json is larger than 4 MB"), std::string::npos) << files.LastError();
+    EXPECT_EQ(fs::file_size(path), big.size()) << "the file is left as it was";
+
+    big.resize(static_cast<size_t>(kMaxJsonFileBytes) - 1);
+    big.back() = ']';
+    TempDir::Put(path, big);
+    EXPECT_FALSE(CJsonFile::IsTooLarge(path));
+    EXPECT_TRUE(files.ReadJsonFile(path).isArray());
+    EXPECT_TRUE(files.LastError().empty());
+}
+
 TEST(Timestamp, FormatsEveryFieldWithItsWidth) {
     struct Case {
         int year, month, day, hour, minute, second, ms;
