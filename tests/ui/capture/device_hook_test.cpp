@@ -1,6 +1,9 @@
 // The hooks on the program's own window events: what the macro page records through them,
 // which keys they keep from the windows, and the install and uninstall results.
 #include <QTest>
+#include <linux/input-event-codes.h>
+
+#include "shell/qt_linux_keys.h"
 
 #include "recording_window.h"
 
@@ -143,6 +146,45 @@ TEST_F(WindowHook, InsertModesPlaceEventsAroundTheSelectedRow)
         hook.Uninstall();
         ExpectSteps(window.rows.Events(), c.expected);
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WindowHook, LeftClickOnTheStopButtonIsNotRecorded)
+{
+    // The edit stands in for the stop button: its screen rectangle is the stop rectangle.
+    const QPoint topLeft = window.edit->mapToGlobal(QPoint(0, 0));
+    window.recorder.SetStopRect(macros::ScreenRect{topLeft.x(), topLeft.y(), topLeft.x() + window.edit->width(),
+                                                   topLeft.y() + window.edit->height()});
+    Start(RecordMode::NoDelay, macros::HookMode::kMacro);
+    QTest::mouseClick(window.edit, Qt::RightButton);
+    QTest::mouseClick(window.edit, Qt::LeftButton);
+    hook.Uninstall();
+    window.recorder.SetStopRect(std::nullopt);
+    ExpectSteps(window.rows.Events(), {{kButtonType, kRightButtonBit, true}, {kButtonType, kRightButtonBit, false}});
+}
+
+TEST(QtLinuxKeys, KeypadFlagTellsKeypadKeysFromTheMainBlock)
+{
+    const struct {
+        int key;
+        bool keypad;
+        std::uint16_t code;
+    } cases[] = {
+        {Qt::Key_1, false, KEY_1},         {Qt::Key_1, true, KEY_KP1},        {Qt::Key_Return, false, KEY_ENTER},
+        {Qt::Key_Enter, true, KEY_KPENTER}, {Qt::Key_Minus, false, KEY_MINUS}, {Qt::Key_Minus, true, KEY_KPMINUS},
+        {Qt::Key_A, true, KEY_A},          {Qt::Key_Control, false, KEY_LEFTCTRL},
+    };
+    for (const auto& c : cases) {
+        const auto code = LinuxCodeOfQtKey(c.key, c.keypad);
+        ASSERT_TRUE(code) << c.key;
+        EXPECT_EQ(*code, c.code) << c.key << " keypad " << c.keypad;
+    }
+    EXPECT_FALSE(LinuxCodeOfQtKey(Qt::Key_unknown, false));
+    EXPECT_EQ(LinuxCodeOfMouseButton(Qt::BackButton), std::optional<std::uint16_t>(BTN_SIDE));
+    EXPECT_FALSE(LinuxCodeOfMouseButton(Qt::NoButton));
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ public:
         singleKeyMessage_ = RegisterWindowMessage(QLatin1String(macros::HookMessageName::kKeySingleKey.data()));
     }
     QString GetWindowClassName() const override { return QStringLiteral("RecordingWnd"); }
-    QString GetSkinFile() const override { return QStringLiteral("XML_TEST"); }
+    QString GetSkinFile() const override { return QStringLiteral("XML_ROW"); }  // a small plain skin
 
     LRESULT HandleCustomMessage(unsigned msg, WPARAM wParam, LPARAM lParam, bool& handled) override
     {
