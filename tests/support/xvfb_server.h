@@ -1,6 +1,8 @@
 #pragma once
 // A private X server (Xvfb) for tests that need real X input: started on a free display
 // number chosen by the server itself, ended with the object. Input is driven with xdotool.
+// "-noreset": the server would otherwise reset when its last client leaves and refuse
+// connections for a moment.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -24,7 +26,7 @@ public:
             dup2(devNull, STDOUT_FILENO);
             dup2(devNull, STDERR_FILENO);
             const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0", "1024x768x24",
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0", "1024x768x24",
                    static_cast<char*>(nullptr));
             _exit(127);
         }
