@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <vector>
+#include "shell/device_hook.h"
 #include "shell/skin_change.h"
 #include "ui/skin_window.h"
 #include "mainwnd/main_wnd_part.h"
@@ -66,6 +67,10 @@ public:
     bool StartThread(int slot, std::function<void(const StopEvent&)> body);
     bool ThreadRunning(int slot) const;
     const StopEvent* SlotStopEvent(int slot) const;
+
+    // ---- input hooks of macro recording and key capture (message 1054 installs them for key
+    // capture; a recording start installs them in its own mode) ----
+    CDeviceHook& Hook() { return hook_; }
 
     // ---- state ----
     int LightControl() const { return lightControl_; }
@@ -157,6 +162,7 @@ private:
     WindowHandle settingsWnd_ = 0;
     WindowHandle aboutWnd_ = 0;
     std::unique_ptr<CTrayIcon> tray_;
+    CDeviceHook hook_;
     QPointer<CMenuWnd> trayMenu_;
     QPointer<QObject> powerWatch_;
 

@@ -2,6 +2,7 @@
 // group (display, timers, tray, menus, language, device and hook messages) is ignored
 // while the system sleeps.
 #include <QWidget>
+#include "macros/hook_messages.h"
 #include "shell/about_wnd.h"
 #include "shell/app_names.h"
 #include "ui/controls.h"
@@ -114,6 +115,12 @@ bool CMainWnd::HandleLowerMessage(unsigned msg, WPARAM wParam, LPARAM lParam, LR
         return true;
     case kMsgOpenSettings:
         OpenSettings(false);
+        return true;
+    case kMsgHook:
+        if (wParam == 1)
+            hook_.Install(0, macros::HookMode::kSingleKey, GetHWND(), 1, 1);
+        else if (wParam == 0)
+            hook_.Uninstall();
         return true;
     case kMsgClearUpdateBadge:
         SetForegroundImage(qobject_cast<QAbstractButton*>(setBtn_), QString());

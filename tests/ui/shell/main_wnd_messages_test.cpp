@@ -179,3 +179,25 @@ TEST_F(MainWndMessages, DisplayChangeFitsTheWindowAgainAndKeepsItsState) {
     wnd->SendMessage(WM_DISPLAYCHANGE);
     EXPECT_FALSE(wnd->isVisible()) << "a hidden window stays hidden";
 }
+
+TEST_F(MainWndMessages, HookMessageInstallsKeyCaptureAndRemovesIt) {
+    wnd->Hook().SetCaptureFactory([] { return nullptr; });  // the window's own key events
+    const unsigned singleKey = RegisterWindowMessage(QStringLiteral("WM_HOOK_KEY_SINGLEKEY_MSG"));
+    const auto singleKeysSeen = [&] {
+        std::vector<WPARAM> seen;
+        for (size_t i = 0; i < record->messages.size(); ++i)
+            if (record->messages[i] == singleKey) seen.push_back(record->messageParams[i]);
+        return seen;
+    };
+    wnd->SendMessage(kMsgHook, 1, 0);
+    EXPECT_TRUE(wnd->Hook().KeyboardInstalled());
+    EXPECT_EQ(wnd->Hook().Mode(), 1);
+    EXPECT_EQ(wnd->Hook().Window(), wnd->GetHWND());
+    QTest::keyClick(wnd.get(), Qt::Key_A);
+    EXPECT_EQ(singleKeysSeen(), (std::vector<WPARAM>{0x0100, 0x0101})) << "down and up reach the parts";
+
+    wnd->SendMessage(kMsgHook, 0, 0);
+    EXPECT_FALSE(wnd->Hook().KeyboardInstalled());
+    QTest::keyClick(wnd.get(), Qt::Key_A);
+    EXPECT_EQ(singleKeysSeen().size(), 2u) << "nothing after the hooks are removed";
+}
