@@ -54,7 +54,6 @@ TEST_F(ProfileCommands, TwoChoicesWithinTheDelaySwitchOnceToTheLast) {
 
 TEST_F(ProfileCommands, ResetAndDefaultsDoNothingWhenNotConfirmed) {
     TypeAndLeave(PageControl("DPI_edit_2"), QStringLiteral("2350"));
-    AddPageButton("default_btn");
     const QByteArray before = FileBytes(ProfilePath());
     const QByteArray listBefore = FileBytes(ListFile());
     sim->ClearFrames();
@@ -94,7 +93,6 @@ TEST_F(ProfileCommands, ConfirmedResetRestoresTheProfileAndSendsIt) {
 
 TEST_F(ProfileCommands, ConfirmedDefaultsReloadTheDefaultDataAndSendIt) {
     TypeAndLeave(PageControl("DPI_edit_2"), QStringLiteral("2350"));
-    AddPageButton("default_btn");
     sim->ClearFrames();
 
     CMsgWnd::SetNextAnswer(1);
