@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include <QAbstractButton>
 
 #include <QApplication>
 #include <QDir>
@@ -7,18 +8,18 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include "app/startup_options.h"
+#include "mainwnd/device_part.h"
+#include "mainwnd/main_wnd.h"
+#include "mainwnd/page_wiring_part.h"
 #include "shell/about_wnd.h"
 #include "shell/app_names.h"
 #include "shell/ipc_endpoint.h"
-#include "app/startup_options.h"
+#include "sim/sim_devices.h"
 #include "ui/skin_builder.h"
 #include "ui/skin_resources.h"
 #include "ui/skin_style.h"
-#include "mainwnd/main_wnd.h"
-#include "mainwnd/device_part.h"
-#include "mainwnd/page_wiring_part.h"
 #include "util/debug_log.h"
-#include "sim/sim_devices.h"
 
 namespace {
 
@@ -30,21 +31,32 @@ constexpr int kScreenshotPollMs = 50;
 constexpr int kScreenshotSettleMs = 1000;
 
 // Saves the main window once it is visible with its layout adapted, then closes it.
-void ScheduleScreenshot(CMainWnd* wnd, const QString& path, int* exitCode) {
+void ScheduleScreenshot(CMainWnd* wnd, const QString& path, const QString& click, int* exitCode) {
     auto* poll = new QTimer(wnd);
     auto* waited = new int(0);
-    QObject::connect(poll, &QTimer::timeout, wnd, [wnd, path, exitCode, poll, waited] {
+    QObject::connect(poll, &QTimer::timeout, wnd, [wnd, path, click, exitCode, poll, waited] {
         *waited += kScreenshotPollMs;
         const bool ready = wnd->LayoutAdapted() && wnd->isVisible();
         if (!ready && *waited < kScreenshotPatienceMs) return;
         poll->stop();
         delete waited;
+        if (!click.isEmpty()) {
+            auto* button = qobject_cast<QAbstractButton*>(wnd->FindControl(click));
+            if (button) {
+                button->click();
+            } else {
+                std::fprintf(stderr, "kvelm: no button named %s to click\n", click.toLocal8Bit().constData());
+                *exitCode = 1;
+            }
+        }
         // Let an attached device fill its page and pending paints and layouts finish.
         QTimer::singleShot(kScreenshotSettleMs, wnd, [wnd, path, exitCode] {
             if (SaveWindowImage(wnd, path)) {
-                std::fprintf(stderr, "kvelm: main window saved to %s\n", QDir::toNativeSeparators(path).toLocal8Bit().constData());
+                std::fprintf(stderr, "kvelm: main window saved to %s\n",
+                             QDir::toNativeSeparators(path).toLocal8Bit().constData());
             } else {
-                std::fprintf(stderr, "kvelm: cannot write the screenshot %s\n", path.toLocal8Bit().constData());
+                std::fprintf(stderr, "kvelm: cannot write the screenshot %s\n",
+                             path.toLocal8Bit().constData());
                 *exitCode = 1;
             }
             wnd->Close(0);
@@ -53,7 +65,9 @@ void ScheduleScreenshot(CMainWnd* wnd, const QString& path, int* exitCode) {
     poll->start(kScreenshotPollMs);
 }
 
-QString FallbackScreenshotPath() { return QDir(QDir::tempPath()).filePath(QStringLiteral("kvelm-window.png")); }
+QString FallbackScreenshotPath() {
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("kvelm-window.png"));
+}
 
 }  // namespace
 
@@ -67,10 +81,12 @@ bool SaveWindowImage(QWidget* widget, const QString& path) {
 int RunProgram(int argc, char** argv) {
     StartupOptions options = ParseStartupOptions(argc, argv, std::getenv("KVELM_SIMULATE"));
     if (!options.error.empty()) {
-        std::fprintf(stderr, "kvelm: %s\nusage: kvelm [--simulate LIST] [--screenshot FILE]\n", options.error.c_str());
+        std::fprintf(stderr, "kvelm: %s\nusage: kvelm [--simulate LIST] [--screenshot FILE [--click NAME]]\n",
+                     options.error.c_str());
         return 2;
     }
-    if (NeedsOffscreenFallback(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM"))) {
+    if (NeedsOffscreenFallback(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                               std::getenv("QT_QPA_PLATFORM"))) {
         // Failing silently would leave the user with nothing: show what the window would be.
         if (options.screenshotPath.isEmpty()) options.screenshotPath = FallbackScreenshotPath();
         std::fprintf(stderr,
@@ -95,8 +111,9 @@ int RunProgram(int argc, char** argv) {
                        {QString::fromUtf8(AppNames::kInstanceMessage), 0, 1});
         return 0;
     case CIpcEndpoint::ListenResult::Failed:
-        std::fprintf(stderr, "kvelm: cannot open the local socket that keeps a second copy from starting; "
-                             "continuing without it\n");
+        std::fprintf(stderr,
+                     "kvelm: cannot open the local socket that keeps a second copy from starting; "
+                     "continuing without it\n");
         break;
     case CIpcEndpoint::ListenResult::Listening:
         break;
@@ -125,11 +142,13 @@ int RunProgram(int argc, char** argv) {
     endpoint.SetTarget(wnd->GetHWND());
     // What other programs may send; our own light-control broadcast comes back here too
     // and is none of the window's business.
-    for (const char* name : {AppNames::kInstanceMessage, AppNames::kUpdaterMessage, AppNames::kLightControlRequest})
+    for (const char* name :
+         {AppNames::kInstanceMessage, AppNames::kUpdaterMessage, AppNames::kLightControlRequest})
         endpoint.AcceptName(QString::fromUtf8(name));
 
     int exitCode = 0;
-    if (!options.screenshotPath.isEmpty()) ScheduleScreenshot(wnd, options.screenshotPath, &exitCode);
+    if (!options.screenshotPath.isEmpty())
+        ScheduleScreenshot(wnd, options.screenshotPath, options.clickBeforeScreenshot, &exitCode);
 
     SetProgramLoopRunning(true);
     app.exec();

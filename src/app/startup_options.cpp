@@ -4,7 +4,9 @@
 
 namespace {
 
-bool IsSet(const char* value) { return value && *value; }
+bool IsSet(const char* value) {
+    return value && *value;
+}
 
 // Matches "--name value" (advancing i) or "--name=value"; false when arg is another option.
 bool TakeValue(int argc, const char* const* argv, int& i, std::string_view name, std::string* value,
@@ -35,6 +37,9 @@ StartupOptions ParseStartupOptions(int argc, const char* const* argv, const char
         if (TakeValue(argc, argv, i, "--screenshot", &value, &options.error)) {
             if (options.error.empty() && value.empty()) options.error = "--screenshot needs a file name";
             options.screenshotPath = QString::fromLocal8Bit(value.c_str());
+        } else if (TakeValue(argc, argv, i, "--click", &value, &options.error)) {
+            if (options.error.empty() && value.empty()) options.error = "--click needs a control name";
+            options.clickBeforeScreenshot = QString::fromLocal8Bit(value.c_str());
         } else if (TakeValue(argc, argv, i, "--simulate", &value, &options.error)) {
             options.simulate = value;
             simulateGiven = true;

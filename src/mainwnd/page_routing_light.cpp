@@ -35,8 +35,10 @@ void OnLightControl(WiringContext& ctx, int) {
     if (change == LightChange::Mode) {
         if (device->Page()) device->Page()->ShowLightEffect(device->GetLightEffect());
         // The logo's hint names the mode now chosen, not the one the page was filled with.
-        if (CVornakelMouseDevice* mouse = ctx.Mouse(); mouse && ctx.MousePage())
-            ctx.MousePage()->ShowLightingHint(LightModeNameOf(mouse->Lists(), device->GetLightEffect().selectItem));
+        if (CVornakelMouseDevice* mouse = ctx.Mouse(); mouse && ctx.MousePage()) {
+            const int mode = device->GetLightEffect().selectItem;
+            ctx.MousePage()->ShowLightingHint(LightModeNameOf(mouse->Lists(), mode));
+        }
     }
     ctx.WriteSettings();
 }

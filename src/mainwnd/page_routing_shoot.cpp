@@ -1,7 +1,6 @@
 // The gun presets panel of the mouse page: choosing a gun and a bullet, editing the bullet,
 // resetting, importing and exporting a preset, and sending the four presets to the mouse.
 // Editing only touches the preset files; the mouse receives them when the user asks.
-#include "ui/language_table.h"
 #include "devices/mouse_device.h"
 #include "macros/shoot_device.h"
 #include "macros/shoot_store.h"
@@ -10,6 +9,7 @@
 #include "mainwnd/main_wnd.h"
 #include "mainwnd/page_routing.h"
 #include "panels/shoot/shoot_control_ui.h"
+#include "ui/language_table.h"
 
 namespace wiring {
 namespace {

@@ -2,9 +2,9 @@
 // CDeviceKeyButtonUI ("DeviceKeyButton"): a key or light button of a device page. Over the
 // button it paints the light image (tinted with the light colour at the light level) while
 // the light is on, and the key-set image unless it is hidden. A double click inside the
-// enabled button pushes it as a press does and raises "dbclick"; its release clicks. Skin properties: "lightimage",
-// "keysetimage" (image descriptions); "lightColour", "lightLevel", "lightOn" and
-// "keysetHidden" may be set from code or skin.
+// enabled button pushes it as a press does and raises "dbclick"; its release clicks. Skin properties:
+// "lightimage", "keysetimage" (image descriptions); "lightColour", "lightLevel", "lightOn" and "keysetHidden"
+// may be set from code or skin.
 #include <QPushButton>
 #include <QString>
 

@@ -18,13 +18,13 @@ struct CursorName {
 };
 // The system cursors a skin may name, as the desktop draws them.
 constexpr std::array kCursors = {
-    CursorName{"arrow", Qt::ArrowCursor},       CursorName{"ibeam", Qt::IBeamCursor},
-    CursorName{"wait", Qt::WaitCursor},         CursorName{"cross", Qt::CrossCursor},
-    CursorName{"uparrow", Qt::UpArrowCursor},   CursorName{"size", Qt::SizeAllCursor},
-    CursorName{"icon", Qt::ArrowCursor},        CursorName{"sizenwse", Qt::SizeFDiagCursor},
+    CursorName{"arrow", Qt::ArrowCursor},        CursorName{"ibeam", Qt::IBeamCursor},
+    CursorName{"wait", Qt::WaitCursor},          CursorName{"cross", Qt::CrossCursor},
+    CursorName{"uparrow", Qt::UpArrowCursor},    CursorName{"size", Qt::SizeAllCursor},
+    CursorName{"icon", Qt::ArrowCursor},         CursorName{"sizenwse", Qt::SizeFDiagCursor},
     CursorName{"sizenesw", Qt::SizeBDiagCursor}, CursorName{"sizewe", Qt::SizeHorCursor},
-    CursorName{"sizens", Qt::SizeVerCursor},    CursorName{"sizeall", Qt::SizeAllCursor},
-    CursorName{"no", Qt::ForbiddenCursor},      CursorName{"hand", Qt::PointingHandCursor},
+    CursorName{"sizens", Qt::SizeVerCursor},     CursorName{"sizeall", Qt::SizeAllCursor},
+    CursorName{"no", Qt::ForbiddenCursor},       CursorName{"hand", Qt::PointingHandCursor},
 };
 
 void NotifyHover(QWidget* button, const char* type) {
@@ -84,9 +84,9 @@ void CHandImgSelectButtonUI::ResetPart() {
 }
 
 void CHandImgSelectButtonUI::Compose() {
-    painted_ = part_.IsPartial()
-                   ? QString::fromStdString(controls::ComposeSourceDescription(imageFile_.toStdString(), part_.Part()))
-                   : handImage_;
+    painted_ = part_.IsPartial() ? QString::fromStdString(controls::ComposeSourceDescription(
+                                       imageFile_.toStdString(), part_.Part()))
+                                 : handImage_;
     update();
 }
 

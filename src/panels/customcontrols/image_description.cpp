@@ -31,7 +31,9 @@ std::optional<Edges> ReadEdges(std::string_view text) {
     return Edges{values[0], values[1], values[2], values[3]};
 }
 
-bool ReadFlag(std::string_view value) { return value == "true" || value == "1"; }
+bool ReadFlag(std::string_view value) {
+    return value == "true" || value == "1";
+}
 
 void Apply(ImageDescription& out, std::string_view key, std::string_view value) {
     if (key == "file" || key == "res") {
@@ -93,7 +95,8 @@ ImageDescription ParseImageDescription(std::string_view text) {
 
 std::string ComposeSourceDescription(const std::string& file, const Edges& source) {
     char part[64];
-    std::snprintf(part, sizeof part, "source='%d,%d,%d,%d'", source.left, source.top, source.right, source.bottom);
+    std::snprintf(part, sizeof part, "source='%d,%d,%d,%d'", source.left, source.top, source.right,
+                  source.bottom);
     return "file='" + file + "' " + part;
 }
 

@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kFullLevel = 255;
 
-QRect ToRect(const Edges& edges) { return QRect(QPoint(edges.left, edges.top), QPoint(edges.right - 1, edges.bottom - 1)); }
+QRect ToRect(const Edges& edges) {
+    return QRect(QPoint(edges.left, edges.top), QPoint(edges.right - 1, edges.bottom - 1));
+}
 
 QImage Tinted(const QImage& image, unsigned colour) {
     QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -74,7 +74,8 @@ void CChartViewUI::PaintPie(QPainter& painter, const QRect& area) {
 void CChartViewUI::PaintBars(QPainter& painter, const QRect& area) {
     QRect plot = area;
     if (!shadowImage_.isEmpty() && shadowImageHeight_ > 0) {
-        const QRect shadow(area.left(), area.bottom() - shadowImageHeight_ + 1, area.width(), shadowImageHeight_);
+        const QRect shadow(area.left(), area.bottom() - shadowImageHeight_ + 1, area.width(),
+                           shadowImageHeight_);
         controls::DrawImageString(painter, shadow, shadowImage_);
         plot.setBottom(shadow.top() - 1);
     }
@@ -83,7 +84,8 @@ void CChartViewUI::PaintBars(QPainter& painter, const QRect& area) {
     for (const Item& item : items_) largest = std::max(largest, item.value);
     if (largest <= 0) return;
     const int slot = plot.width() / static_cast<int>(items_.size());
-    const int barWidth = pillarImageWidth_ > 0 ? std::min(pillarImageWidth_, slot) : std::max(slot * 2 / 3, 1);
+    const int barWidth =
+        pillarImageWidth_ > 0 ? std::min(pillarImageWidth_, slot) : std::max(slot * 2 / 3, 1);
     const int textHeight = showText_ ? painter.fontMetrics().height() : 0;
     for (size_t i = 0; i < items_.size(); ++i) {
         const int height = static_cast<int>((plot.height() - textHeight) * (items_[i].value / largest));
@@ -95,7 +97,8 @@ void CChartViewUI::PaintBars(QPainter& painter, const QRect& area) {
             painter.fillRect(bar, kSliceColours[i % std::size(kSliceColours)]);
         }
         if (showText_) {
-            const QRect label(plot.left() + static_cast<int>(i) * slot, plot.bottom() - textHeight + 1, slot, textHeight);
+            const QRect label(plot.left() + static_cast<int>(i) * slot, plot.bottom() - textHeight + 1, slot,
+                              textHeight);
             painter.setPen(palette().color(QPalette::WindowText));
             painter.drawText(label, Qt::AlignCenter, items_[i].name);
         }

@@ -10,7 +10,9 @@
 
 namespace {
 
-std::string Local(const QString& path) { return path.toLocal8Bit().toStdString(); }
+std::string Local(const QString& path) {
+    return path.toLocal8Bit().toStdString();
+}
 
 }  // namespace
 
@@ -18,11 +20,17 @@ CShootControlUI::CShootControlUI(QWidget* parent) : QWidget(parent) {}
 
 CShootControlUI::~CShootControlUI() = default;
 
-void CShootControlUI::SetUserFolder(const QString& path) { store_.SetUserFolder(Local(path)); }
+void CShootControlUI::SetUserFolder(const QString& path) {
+    store_.SetUserFolder(Local(path));
+}
 
-void CShootControlUI::SetDefaultFolder(const QString& path) { store_.SetDefaultFolder(Local(path)); }
+void CShootControlUI::SetDefaultFolder(const QString& path) {
+    store_.SetDefaultFolder(Local(path));
+}
 
-QWidget* CShootControlUI::Control(const char* name) const { return FindControl(this, QLatin1String(name)); }
+QWidget* CShootControlUI::Control(const char* name) const {
+    return FindControl(this, QLatin1String(name));
+}
 
 QWidget* CShootControlUI::Numbered(const char* prefix, int n) const {
     return FindControl(this, QLatin1String(prefix) + QString::number(n));
@@ -57,7 +65,9 @@ void CShootControlUI::SelectBullet(int n) {
     Show(view);
 }
 
-void CShootControlUI::ShowBullet(int gun, int bullet) { Show(editor_.ShowBullet(gun, bullet)); }
+void CShootControlUI::ShowBullet(int gun, int bullet) {
+    Show(editor_.ShowBullet(gun, bullet));
+}
 
 void CShootControlUI::Show(const shoot::BulletView& view) {
     if (horizontalCheck_) {
@@ -110,7 +120,8 @@ int CShootControlUI::ExportGun(const QString& path) {
 
 void CShootControlUI::UpdateHorizontalText() {
     if (horizontalCheck_)
-        SetResourceText(horizontalCheck_, QLatin1String(shoot::HorizontalTextId(IsSelected(horizontalCheck_))));
+        SetResourceText(horizontalCheck_,
+                        QLatin1String(shoot::HorizontalTextId(IsSelected(horizontalCheck_))));
 }
 
 void CShootControlUI::UpdateVerticalText() {
@@ -118,4 +129,6 @@ void CShootControlUI::UpdateVerticalText() {
         SetResourceText(verticalCheck_, QLatin1String(shoot::VerticalTextId(IsSelected(verticalCheck_))));
 }
 
-QString CShootControlUI::LastError() const { return QString::fromStdString(store_.LastError()); }
+QString CShootControlUI::LastError() const {
+    return QString::fromStdString(store_.LastError());
+}

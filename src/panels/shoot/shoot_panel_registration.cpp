@@ -1,7 +1,7 @@
 #include "panels/shoot/shoot_panel_registration.h"
 
-#include "ui/control_factory.h"
 #include "panels/shoot/shoot_control_ui.h"
+#include "ui/control_factory.h"
 
 void RegisterShootPanelClasses() {
     CControlFactory& factory = CControlFactory::Instance();

@@ -27,7 +27,8 @@ public:
         seen.push_back({msg.type, msg.sender ? msg.sender->objectName() : QString()});
     }
     int Count(const QString& type) const {
-        return static_cast<int>(std::count_if(seen.begin(), seen.end(), [&](const auto& s) { return s.first == type; }));
+        return static_cast<int>(
+            std::count_if(seen.begin(), seen.end(), [&](const auto& s) { return s.first == type; }));
     }
     std::vector<std::pair<QString, QString>> seen;  // type, sender name
 };
@@ -218,7 +219,8 @@ TEST(ImagePart, StaysInsideTheImageAndKeepsItsSize) {
 TEST(ImageDescription, ReadsPlainNamesAndKeyedDescriptions) {
     using controls::ParseImageDescription;
     EXPECT_EQ(ParseImageDescription("Control/light_glow.png").file, "Control/light_glow.png");
-    const auto keyed = ParseImageDescription("file='a b.png' source='1,2,30,40' dest='0,0,8,8' fade='300' xtiled='true'");
+    const auto keyed =
+        ParseImageDescription("file='a b.png' source='1,2,30,40' dest='0,0,8,8' fade='300' xtiled='true'");
     EXPECT_EQ(keyed.file, "a b.png");
     EXPECT_EQ(keyed.source, (Edges{1, 2, 30, 40}));
     EXPECT_EQ(keyed.dest, (Edges{0, 0, 8, 8}));

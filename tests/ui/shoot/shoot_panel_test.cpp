@@ -4,8 +4,8 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 
-#include "ui/language_table.h"
 #include "panels/shoot/shoot_control_ui.h"
+#include "ui/language_table.h"
 #include "wiring_fixture.h"
 
 namespace {
@@ -55,13 +55,17 @@ protected:
         Click("mouse_device_seting_option_1");
     }
 
-    std::string PresetPath(int gun) const { return InUserFolder("ShootData_" + std::to_string(gun) + ".Shoot"); }
+    std::string PresetPath(int gun) const {
+        return InUserFolder("ShootData_" + std::to_string(gun) + ".Shoot");
+    }
     std::string DefaultPath(int gun) const {
-        return std::string(KVELM_TEST_PROGRAM_DIR) + "/DefaultData/ShootData_" + std::to_string(gun) + ".Shoot";
+        return std::string(KVELM_TEST_PROGRAM_DIR) + "/DefaultData/ShootData_" + std::to_string(gun) +
+               ".Shoot";
     }
     EventSeen FileEvent(int gun, int index) const {
         const Json::Value event = ReadJson(PresetPath(gun))["Events"][index];
-        return {event["Type"].asInt(), event["Button"].asInt(), event["Action"].asString(), event["Delay"].asInt()};
+        return {event["Type"].asInt(), event["Button"].asInt(), event["Action"].asString(),
+                event["Delay"].asInt()};
     }
     QString Text(const char* name) const { return GetText(PageControl(name)); }
     bool Checked(const char* name) const { return IsSelected(PageControl(name)); }
@@ -75,7 +79,8 @@ protected:
 };
 
 TEST_F(ShootPanel, StartsOnTheFirstBulletOfTheFirstPresetWithEveryFileInPlace) {
-    for (int gun = 0; gun < 4; ++gun) EXPECT_EQ(FileBytes(PresetPath(gun)), FileBytes(DefaultPath(gun))) << gun;
+    for (int gun = 0; gun < 4; ++gun)
+        EXPECT_EQ(FileBytes(PresetPath(gun)), FileBytes(DefaultPath(gun))) << gun;
     EXPECT_EQ(shoot->CurrentGun(), 0);
     EXPECT_EQ(shoot->GetBulletIndex(), 0);
     EXPECT_EQ(Text("bullet_select_index"), QStringLiteral("1"));
@@ -109,9 +114,11 @@ TEST_F(ShootPanel, EditedBulletReachesItsFileAndTheMouse) {
 
     const int first = 3 * kEventsPerBullet;
     const std::vector<EventSeen> expected = {
-        {1, 1, "down", 10}, {1, 1, "up", 0}, {4, 12, "down", 5}, {5, 255, "down", 45}, {4, 0, "down", 0}, {5, 0, "down", 0},
+        {1, 1, "down", 10},   {1, 1, "up", 0},   {4, 12, "down", 5},
+        {5, 255, "down", 45}, {4, 0, "down", 0}, {5, 0, "down", 0},
     };
-    for (int i = 0; i < kEventsPerBullet; ++i) EXPECT_EQ(FileEvent(2, first + i), expected[static_cast<size_t>(i)]) << i;
+    for (int i = 0; i < kEventsPerBullet; ++i)
+        EXPECT_EQ(FileEvent(2, first + i), expected[static_cast<size_t>(i)]) << i;
     // Editing sends nothing; the other presets are untouched.
     EXPECT_EQ(CountCommand(kWriteShoot), 0);
     for (int gun : {0, 1, 3}) EXPECT_EQ(FileBytes(PresetPath(gun)), FileBytes(DefaultPath(gun))) << gun;

@@ -19,7 +19,8 @@ void CaptureQt(QtMsgType, const QMessageLogContext&, const QString& text) {
 
 bool MentionsMissingPart(const QString& line) {
     static const char* const kSigns[] = {"unable to create", "custom widget", "Cannot open", "not found",
-                                         "no such", "unknown", "skin:", "could not", "missing"};
+                                         "no such",          "unknown",       "skin:",       "could not",
+                                         "missing"};
     for (const char* sign : kSigns)
         if (line.contains(QLatin1String(sign), Qt::CaseInsensitive)) return true;
     return false;
