@@ -1,6 +1,6 @@
 #include "app/startup.h"
-#include <QAbstractButton>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -8,18 +8,18 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include "app/startup_options.h"
-#include "mainwnd/device_part.h"
-#include "mainwnd/main_wnd.h"
-#include "mainwnd/page_wiring_part.h"
 #include "shell/about_wnd.h"
 #include "shell/app_names.h"
 #include "shell/ipc_endpoint.h"
-#include "sim/sim_devices.h"
+#include "app/startup_options.h"
 #include "ui/skin_builder.h"
 #include "ui/skin_resources.h"
 #include "ui/skin_style.h"
+#include "mainwnd/main_wnd.h"
+#include "mainwnd/device_part.h"
+#include "mainwnd/page_wiring_part.h"
 #include "util/debug_log.h"
+#include "sim/sim_devices.h"
 
 namespace {
 
@@ -41,8 +41,7 @@ void ScheduleScreenshot(CMainWnd* wnd, const QString& path, const QString& click
         poll->stop();
         delete waited;
         if (!click.isEmpty()) {
-            auto* button = qobject_cast<QAbstractButton*>(wnd->FindControl(click));
-            if (button) {
+            if (auto* button = qobject_cast<QAbstractButton*>(wnd->FindControl(click))) {
                 button->click();
             } else {
                 std::fprintf(stderr, "kvelm: no button named %s to click\n", click.toLocal8Bit().constData());
@@ -52,11 +51,9 @@ void ScheduleScreenshot(CMainWnd* wnd, const QString& path, const QString& click
         // Let an attached device fill its page and pending paints and layouts finish.
         QTimer::singleShot(kScreenshotSettleMs, wnd, [wnd, path, exitCode] {
             if (SaveWindowImage(wnd, path)) {
-                std::fprintf(stderr, "kvelm: main window saved to %s\n",
-                             QDir::toNativeSeparators(path).toLocal8Bit().constData());
+                std::fprintf(stderr, "kvelm: main window saved to %s\n", QDir::toNativeSeparators(path).toLocal8Bit().constData());
             } else {
-                std::fprintf(stderr, "kvelm: cannot write the screenshot %s\n",
-                             path.toLocal8Bit().constData());
+                std::fprintf(stderr, "kvelm: cannot write the screenshot %s\n", path.toLocal8Bit().constData());
                 *exitCode = 1;
             }
             wnd->Close(0);
@@ -65,9 +62,7 @@ void ScheduleScreenshot(CMainWnd* wnd, const QString& path, const QString& click
     poll->start(kScreenshotPollMs);
 }
 
-QString FallbackScreenshotPath() {
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("kvelm-window.png"));
-}
+QString FallbackScreenshotPath() { return QDir(QDir::tempPath()).filePath(QStringLiteral("kvelm-window.png")); }
 
 }  // namespace
 
@@ -81,12 +76,10 @@ bool SaveWindowImage(QWidget* widget, const QString& path) {
 int RunProgram(int argc, char** argv) {
     StartupOptions options = ParseStartupOptions(argc, argv, std::getenv("KVELM_SIMULATE"));
     if (!options.error.empty()) {
-        std::fprintf(stderr, "kvelm: %s\nusage: kvelm [--simulate LIST] [--screenshot FILE [--click NAME]]\n",
-                     options.error.c_str());
+        std::fprintf(stderr, "kvelm: %s\nusage: kvelm [--simulate LIST] [--screenshot FILE [--click NAME]]\n", options.error.c_str());
         return 2;
     }
-    if (NeedsOffscreenFallback(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
-                               std::getenv("QT_QPA_PLATFORM"))) {
+    if (NeedsOffscreenFallback(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM"))) {
         // Failing silently would leave the user with nothing: show what the window would be.
         if (options.screenshotPath.isEmpty()) options.screenshotPath = FallbackScreenshotPath();
         std::fprintf(stderr,
@@ -111,9 +104,8 @@ int RunProgram(int argc, char** argv) {
                        {QString::fromUtf8(AppNames::kInstanceMessage), 0, 1});
         return 0;
     case CIpcEndpoint::ListenResult::Failed:
-        std::fprintf(stderr,
-                     "kvelm: cannot open the local socket that keeps a second copy from starting; "
-                     "continuing without it\n");
+        std::fprintf(stderr, "kvelm: cannot open the local socket that keeps a second copy from starting; "
+                             "continuing without it\n");
         break;
     case CIpcEndpoint::ListenResult::Listening:
         break;
@@ -142,8 +134,7 @@ int RunProgram(int argc, char** argv) {
     endpoint.SetTarget(wnd->GetHWND());
     // What other programs may send; our own light-control broadcast comes back here too
     // and is none of the window's business.
-    for (const char* name :
-         {AppNames::kInstanceMessage, AppNames::kUpdaterMessage, AppNames::kLightControlRequest})
+    for (const char* name : {AppNames::kInstanceMessage, AppNames::kUpdaterMessage, AppNames::kLightControlRequest})
         endpoint.AcceptName(QString::fromUtf8(name));
 
     int exitCode = 0;

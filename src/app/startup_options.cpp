@@ -4,9 +4,7 @@
 
 namespace {
 
-bool IsSet(const char* value) {
-    return value && *value;
-}
+bool IsSet(const char* value) { return value && *value; }
 
 // Matches "--name value" (advancing i) or "--name=value"; false when arg is another option.
 bool TakeValue(int argc, const char* const* argv, int& i, std::string_view name, std::string* value,
