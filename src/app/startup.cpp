@@ -41,9 +41,14 @@ void ScheduleScreenshot(CMainWnd* wnd, const QString& path, const QString& click
         poll->stop();
         delete waited;
         if (!click.isEmpty()) {
-            if (auto* button = qobject_cast<QAbstractButton*>(wnd->FindControl(click))) {
+            // Every device page has its own copy of its controls: the one shown is meant.
+            int clicked = 0;
+            for (QAbstractButton* button : wnd->findChildren<QAbstractButton*>(click)) {
+                if (!button->isVisible()) continue;
                 button->click();
-            } else {
+                ++clicked;
+            }
+            if (clicked == 0) {
                 std::fprintf(stderr, "kvelm: no button named %s to click\n", click.toLocal8Bit().constData());
                 *exitCode = 1;
             }

@@ -12,19 +12,19 @@
 
 namespace {
 
-struct CursorName {
+struct NamedCursor {
     const char* name;
     Qt::CursorShape shape;
 };
 // The system cursors a skin may name, as the desktop draws them.
 constexpr std::array kCursors = {
-    CursorName{"arrow", Qt::ArrowCursor},        CursorName{"ibeam", Qt::IBeamCursor},
-    CursorName{"wait", Qt::WaitCursor},          CursorName{"cross", Qt::CrossCursor},
-    CursorName{"uparrow", Qt::UpArrowCursor},    CursorName{"size", Qt::SizeAllCursor},
-    CursorName{"icon", Qt::ArrowCursor},         CursorName{"sizenwse", Qt::SizeFDiagCursor},
-    CursorName{"sizenesw", Qt::SizeBDiagCursor}, CursorName{"sizewe", Qt::SizeHorCursor},
-    CursorName{"sizens", Qt::SizeVerCursor},     CursorName{"sizeall", Qt::SizeAllCursor},
-    CursorName{"no", Qt::ForbiddenCursor},       CursorName{"hand", Qt::PointingHandCursor},
+    NamedCursor{"arrow", Qt::ArrowCursor},        NamedCursor{"ibeam", Qt::IBeamCursor},
+    NamedCursor{"wait", Qt::WaitCursor},          NamedCursor{"cross", Qt::CrossCursor},
+    NamedCursor{"uparrow", Qt::UpArrowCursor},    NamedCursor{"size", Qt::SizeAllCursor},
+    NamedCursor{"icon", Qt::ArrowCursor},         NamedCursor{"sizenwse", Qt::SizeFDiagCursor},
+    NamedCursor{"sizenesw", Qt::SizeBDiagCursor}, NamedCursor{"sizewe", Qt::SizeHorCursor},
+    NamedCursor{"sizens", Qt::SizeVerCursor},     NamedCursor{"sizeall", Qt::SizeAllCursor},
+    NamedCursor{"no", Qt::ForbiddenCursor},       NamedCursor{"hand", Qt::PointingHandCursor},
 };
 
 void NotifyHover(QWidget* button, const char* type) {
@@ -74,7 +74,7 @@ void CHandImgSelectButtonUI::SetHandImage(const QString& description) {
 
 void CHandImgSelectButtonUI::SetCursorName(const QString& name) {
     cursorName_ = name;
-    for (const CursorName& cursor : kCursors)
+    for (const NamedCursor& cursor : kCursors)
         if (name.compare(QLatin1String(cursor.name), Qt::CaseInsensitive) == 0) setCursor(cursor.shape);
 }
 

@@ -1,9 +1,11 @@
 #include "panels/customcontrols/plain_controls_ui.h"
 
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOption>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numeric>
 
 #include "panels/customcontrols/image_painter.h"

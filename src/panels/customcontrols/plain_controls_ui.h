@@ -14,6 +14,8 @@
 #include <QWindow>
 #include <vector>
 
+class QPainter;
+
 class CRedioMacroButtonUI : public QPushButton {
     Q_OBJECT
     Q_PROPERTY(QString redioimage READ RedioImage WRITE SetRedioImage)
@@ -53,8 +55,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void PaintPie(class QPainter& painter, const QRect& area);
-    void PaintBars(class QPainter& painter, const QRect& area);
+    void PaintPie(QPainter& painter, const QRect& area);
+    void PaintBars(QPainter& painter, const QRect& area);
 
     bool bars_ = false;
     std::vector<Item> items_;

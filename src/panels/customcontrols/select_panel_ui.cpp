@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOption>
 
 #include "panels/customcontrols/device_key_button_ui.h"

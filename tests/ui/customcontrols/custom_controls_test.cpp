@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "panels/customcontrols/device_key_button_ui.h"
@@ -98,7 +99,10 @@ TEST_F(SelectPanelTest, APressWithoutAMoveSelectsNothing) {
 }
 
 TEST_F(SelectPanelTest, ADoubleClickOnAnEnabledKeyButtonIsReported) {
+    // The second press of a double click arrives as the double click, then the release.
     QTest::mouseDClick(buttons[2], Qt::LeftButton, Qt::NoModifier, QPoint(20, 15));
+    EXPECT_TRUE(buttons[2]->isDown());
+    QTest::mouseRelease(buttons[2], Qt::LeftButton, Qt::NoModifier, QPoint(20, 15));
     EXPECT_EQ(receiver->Count(QStringLiteral("dbclick")), 1);
     auto it = std::find_if(receiver->seen.begin(), receiver->seen.end(),
                            [](const auto& s) { return s.first == QStringLiteral("dbclick"); });

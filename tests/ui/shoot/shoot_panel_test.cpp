@@ -3,6 +3,7 @@
 // is what lands in the preset files and what the simulated mouse receives.
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <array>
 
 #include "panels/shoot/shoot_control_ui.h"
 #include "ui/language_table.h"
