@@ -34,7 +34,7 @@ public:
     std::vector<std::pair<QString, QString>> seen;  // type, sender name
 };
 
-// A panel of 200 x 120 with four key buttons in a row of 40 x 30 at x = 10, 60, 110, 160.
+// A panel of 200 x 120 with four key buttons in a row of 40 x 30 at x = 10, 60, 110, 160, y = 40.
 class SelectPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -43,10 +43,17 @@ protected:
         panel = new CSelectPanelUI(receiver.get());
         panel->setObjectName(QStringLiteral("mouse_device_key_light"));
         panel->setGeometry(0, 0, 200, 120);
+        // The last button sits in a row of its own inside the panel, as the page's LEDs do.
+        auto* row = new QWidget(panel);
+        row->setGeometry(150, 30, 50, 50);
         for (int i = 0; i < 4; ++i) {
-            auto* button = new CDeviceKeyButtonUI(panel);
+            auto* button = new CDeviceKeyButtonUI(i < 3 ? panel : row);
             button->setObjectName(QStringLiteral("key_%1").arg(i));
-            button->setGeometry(10 + 50 * i, 40, 40, 30);
+            if (i < 3) {
+                button->setGeometry(10 + 50 * i, 40, 40, 30);
+            } else {
+                button->setGeometry(10, 10, 40, 30);
+            }
             buttons.push_back(button);
         }
         receiver->show();
@@ -81,6 +88,7 @@ TEST_F(SelectPanelTest, TheBandSelectsTheButtonsItMeets) {
         {"dragged backwards", {150, 110}, {55, 5}, {false, true, true, false}},
         {"touching one edge", {5, 5}, {10, 100}, {true, false, false, false}},
         {"over no button", {5, 80}, {195, 115}, {false, false, false, false}},
+        {"over the nested one only", {155, 5}, {198, 45}, {false, false, false, true}},
     };
     int ends = 0;
     for (const Case& c : cases) {

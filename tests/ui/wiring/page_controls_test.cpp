@@ -1,5 +1,6 @@
 // The page's other controls: the "tolva_DPI_" pair, setting pages, feature tabs, key
 // selection, the lighting chain, name case rules and the editing state.
+#include <QComboBox>
 #include <QStackedWidget>
 
 #include "panels/light/light_control_ui.h"
@@ -96,6 +97,17 @@ TEST_F(PageControls, LightingModeGoesToProfileAndDevice) {
     EXPECT_EQ(OnlySettingsRecord()[1], mode);
 }
 
+TEST_F(PageControls, LogoHintNamesTheModeJustChosen) {
+    QWidget* modes = PageControl("light_combo_modeSelect");
+    QWidget* logo = PageControl("Logo");
+    ASSERT_NE(logo, nullptr);
+    for (int mode : {2, 3}) {
+        ChooseItem(modes, mode);
+        const QString name = qobject_cast<QComboBox*>(modes)->itemText(mode);
+        EXPECT_TRUE(logo->toolTip().endsWith(name)) << logo->toolTip().toStdString() << " / " << name.toStdString();
+    }
+}
+
 TEST_F(PageControls, SwatchColourIsWrittenAndKeepsTheLightHold) {
     ChooseItem(PageControl("light_combo_modeSelect"), 2);  // a mode with swatches
     auto* light = qobject_cast<CLightControlUI*>(PageControl("LightControlItem"));
@@ -137,15 +149,13 @@ TEST_F(PageControls, LetterCaseRulesOfClickNames) {
 }
 
 TEST_F(PageControls, EditingStateLocksTheBarAndTheProfilesAndFreesTheKeyButtons) {
-    // The page has "key_butt_prosave"; the other two come with the key panel, and until it is
-    // there stand-ins show what happens to them.
+    // The key panel's buttons.
     std::vector<QPushButton*> keyButtons;
     for (const char* name : {"key_butt_keysave", "key_butt_keycancel", "key_butt_prosave"}) {
-        auto* button = qobject_cast<QPushButton*>(PageControl(name));
-        keyButtons.push_back(button ? button : AddPageButton(name));
+        keyButtons.push_back(qobject_cast<QPushButton*>(PageControl(name)));
+        ASSERT_NE(keyButtons.back(), nullptr) << name;
         keyButtons.back()->setEnabled(false);
     }
-    EXPECT_NE(qobject_cast<QPushButton*>(PageControl("key_butt_prosave")), nullptr);
     QWidget* bar = wnd->FindControl(QStringLiteral("device_select_layout"));
     ASSERT_NE(bar, nullptr);
 
