@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -30,15 +31,28 @@ constexpr int kScreenshotPollMs = 50;
 constexpr int kScreenshotSettleMs = 1000;
 
 // Saves the main window once it is visible with its layout adapted, then closes it.
-void ScheduleScreenshot(CMainWnd* wnd, const QString& path, int* exitCode) {
+void ScheduleScreenshot(CMainWnd* wnd, const QString& path, const QString& click, int* exitCode) {
     auto* poll = new QTimer(wnd);
     auto* waited = new int(0);
-    QObject::connect(poll, &QTimer::timeout, wnd, [wnd, path, exitCode, poll, waited] {
+    QObject::connect(poll, &QTimer::timeout, wnd, [wnd, path, click, exitCode, poll, waited] {
         *waited += kScreenshotPollMs;
         const bool ready = wnd->LayoutAdapted() && wnd->isVisible();
         if (!ready && *waited < kScreenshotPatienceMs) return;
         poll->stop();
         delete waited;
+        if (!click.isEmpty()) {
+            // Every device page has its own copy of its controls: the one shown is meant.
+            int clicked = 0;
+            for (QAbstractButton* button : wnd->findChildren<QAbstractButton*>(click)) {
+                if (!button->isVisible()) continue;
+                button->click();
+                ++clicked;
+            }
+            if (clicked == 0) {
+                std::fprintf(stderr, "kvelm: no button named %s to click\n", click.toLocal8Bit().constData());
+                *exitCode = 1;
+            }
+        }
         // Let an attached device fill its page and pending paints and layouts finish.
         QTimer::singleShot(kScreenshotSettleMs, wnd, [wnd, path, exitCode] {
             if (SaveWindowImage(wnd, path)) {
@@ -67,7 +81,7 @@ bool SaveWindowImage(QWidget* widget, const QString& path) {
 int RunProgram(int argc, char** argv) {
     StartupOptions options = ParseStartupOptions(argc, argv, std::getenv("KVELM_SIMULATE"));
     if (!options.error.empty()) {
-        std::fprintf(stderr, "kvelm: %s\nusage: kvelm [--simulate LIST] [--screenshot FILE]\n", options.error.c_str());
+        std::fprintf(stderr, "kvelm: %s\nusage: kvelm [--simulate LIST] [--screenshot FILE [--click NAME]]\n", options.error.c_str());
         return 2;
     }
     if (NeedsOffscreenFallback(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM"))) {
@@ -129,7 +143,8 @@ int RunProgram(int argc, char** argv) {
         endpoint.AcceptName(QString::fromUtf8(name));
 
     int exitCode = 0;
-    if (!options.screenshotPath.isEmpty()) ScheduleScreenshot(wnd, options.screenshotPath, &exitCode);
+    if (!options.screenshotPath.isEmpty())
+        ScheduleScreenshot(wnd, options.screenshotPath, options.clickBeforeScreenshot, &exitCode);
 
     SetProgramLoopRunning(true);
     app.exec();

@@ -35,6 +35,9 @@ StartupOptions ParseStartupOptions(int argc, const char* const* argv, const char
         if (TakeValue(argc, argv, i, "--screenshot", &value, &options.error)) {
             if (options.error.empty() && value.empty()) options.error = "--screenshot needs a file name";
             options.screenshotPath = QString::fromLocal8Bit(value.c_str());
+        } else if (TakeValue(argc, argv, i, "--click", &value, &options.error)) {
+            if (options.error.empty() && value.empty()) options.error = "--click needs a control name";
+            options.clickBeforeScreenshot = QString::fromLocal8Bit(value.c_str());
         } else if (TakeValue(argc, argv, i, "--simulate", &value, &options.error)) {
             options.simulate = value;
             simulateGiven = true;

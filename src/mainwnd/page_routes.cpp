@@ -38,11 +38,19 @@ constexpr std::array kRoutes = {
     Exact(kClick, "device_profile_edit_save_btn", OnRenameProfile),
     Exact(kClick, "key_butt_prosave", OnSaveKeys),
     Exact(kClick, "profile_fun_spread_btn", OnProfileMenuButton),
+    Exact(kClick, "shootdate_save_btn", OnShootSend),
+    Exact(kClick, "shootdate_reset_btn", OnShootReset),
+    Exact(kClick, "shootdate_import_btn", OnShootImport),
+    Exact(kClick, "shootdate_export_btn", OnShootExport),
+    Exact(kClick, "bullet_selected_prev", OnPreviousBullet),
+    Exact(kClick, "bullet_selected_next", OnNextBullet),
 
     // ---- selectchanged ----
     Numbered(kSelectChanged, "DPI_enable_check_", OnDpiEnableCheck),
     Numbered(kSelectChanged, "polling_rate_option_", OnPollingOption),
     Numbered(kSelectChanged, "mouse_device_seting_option_", OnSettingPageOption),
+    Numbered(kSelectChanged, "shoot_gun_op_", OnShootGunOption),
+    Numbered(kSelectChanged, "bullet_op_", OnBulletOption),
     Exact(kSelectChanged, "pointer_precision_check", OnPointerPrecision),
     Exact(kSelectChanged, "scrolls_page_check", OnScrollByPageCheck),
     Exact(kSelectChanged, "deng_Op_tab", OnFunctionTab),
@@ -56,6 +64,8 @@ constexpr std::array kRoutes = {
     Exact(kSelectChanged, "deng_FXL_check", OnLightControl),
     Exact(kSelectChanged, "deng_FXR_check", OnLightControl),
     Exact(kSelectChanged, "deng_7color_check", OnLightControl),
+    Exact(kSelectChanged, "bullet_x_check", OnBulletHorizontalCheck),
+    Exact(kSelectChanged, "bullet_y_check", OnBulletVerticalCheck),
 
     // ---- valuechanged: a slider was released ----
     Numbered(kValueChanged, "DPI_slider_", OnDpiSliderReleased),
@@ -82,6 +92,9 @@ constexpr std::array kRoutes = {
     Exact(kKillFocus, "deng_edit_R", OnLightControl),
     Exact(kKillFocus, "deng_edit_G", OnLightControl),
     Exact(kKillFocus, "deng_edit_B", OnLightControl),
+    Exact(kKillFocus, "bullet_x_eidt", OnBulletEditLeft),
+    Exact(kKillFocus, "bullet_y_eidt", OnBulletEditLeft),
+    Exact(kKillFocus, "bullet_delay_eidt", OnBulletEditLeft),
 
     // ---- colorchanged ----
     Exact(kColorChanged, "deng_Color_Pallet", OnLightControl),

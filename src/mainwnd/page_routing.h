@@ -81,6 +81,22 @@ void OnFunctionTab(WiringContext& ctx, int);
 void OnProfileMenuButton(WiringContext& ctx, int);
 void OnKeyButton(WiringContext& ctx, int key);
 
+// ---- page_routing_shoot.cpp ----
+// Gives the slot's gun presets panel the mouse's folders, sets its files up and shows gun 0,
+// bullet 0. Nothing for another kind, a page without the panel, or a panel bound already.
+void BindShootPanel(DeviceSlot& slot);
+void OnShootGunOption(WiringContext& ctx, int gun);
+void OnBulletOption(WiringContext& ctx, int bullet);
+void OnPreviousBullet(WiringContext& ctx, int);
+void OnNextBullet(WiringContext& ctx, int);
+void OnBulletHorizontalCheck(WiringContext& ctx, int);
+void OnBulletVerticalCheck(WiringContext& ctx, int);
+void OnBulletEditLeft(WiringContext& ctx, int);
+void OnShootSend(WiringContext& ctx, int);
+void OnShootReset(WiringContext& ctx, int);
+void OnShootImport(WiringContext& ctx, int);
+void OnShootExport(WiringContext& ctx, int);
+
 // ---- profile_commands.cpp ----
 void OnNewProfile(WiringContext& ctx, int);
 void OnDeleteProfile(WiringContext& ctx, int);

@@ -1,7 +1,9 @@
 // The lighting chain: a lighting control of a device page changed. The panel shows the
 // value and changes the device's lighting record (CLightControlUI::TakeChange); here the
 // record goes to the device, into the profile file and out to the device.
+#include "devices/device_lists.h"
 #include "devices/mouse_device.h"
+#include "devices/mouse_page_view.h"
 #include "mainwnd/device_slots.h"
 #include "mainwnd/page_routing.h"
 #include "panels/light/light_control_ui.h"
@@ -30,8 +32,14 @@ void OnLightControl(WiringContext& ctx, int) {
     device->SetLightEffect(record);
     device->SaveProfile();
     device->ApplyProfileLighting();
-    // The page's lighting hint names the current mode.
-    if (change == LightChange::Mode && device->Page()) device->Page()->ShowLightEffect(device->GetLightEffect());
+    if (change == LightChange::Mode) {
+        if (device->Page()) device->Page()->ShowLightEffect(device->GetLightEffect());
+        // The logo's hint names the mode now chosen, not the one the page was filled with.
+        if (CVornakelMouseDevice* mouse = ctx.Mouse(); mouse && ctx.MousePage()) {
+            const int mode = device->GetLightEffect().selectItem;
+            ctx.MousePage()->ShowLightingHint(LightModeNameOf(mouse->Lists(), mode));
+        }
+    }
     ctx.WriteSettings();
 }
 

@@ -15,6 +15,7 @@
 #include "mainwnd/page_routing.h"
 #include "panels/profile/device_profile_ui.h"
 #include "panels/profile/profile_panel_registration.h"
+#include "panels/shoot/shoot_panel_registration.h"
 
 namespace wiring {
 
@@ -96,6 +97,7 @@ const char* const kKeyPanelButtons[] = {"key_butt_keysave", "key_butt_keycancel"
 CPageWiringPart::CPageWiringPart() {
     // The device pages embed the profile panel; its classes must be known before they are built.
     RegisterProfilePanelClasses();
+    RegisterShootPanelClasses();
 }
 
 void CPageWiringPart::OnWindowInit(CMainWnd& wnd) {
@@ -111,7 +113,10 @@ void CPageWiringPart::OnWindowInit(CMainWnd& wnd) {
 void CPageWiringPart::BindAllProfilePanels(CMainWnd& wnd) {
     CDeviceSlots* deviceSlots = wnd.DeviceSlots();
     if (!deviceSlots) return;
-    for (const auto& slot : deviceSlots->All()) BindProfilePanel(*slot);
+    for (const auto& slot : deviceSlots->All()) {
+        BindProfilePanel(*slot);
+        wiring::BindShootPanel(*slot);
+    }
 }
 
 void CPageWiringPart::BindProfilePanel(DeviceSlot& slot) {

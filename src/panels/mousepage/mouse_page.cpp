@@ -15,6 +15,7 @@
 #include "ui/controls.h"
 #include "ui/language_table.h"
 #include "devices/assignment_labels.h"
+#include "panels/customcontrols/custom_controls_registration.h"
 #include "panels/light/light_control_ui.h"
 
 namespace {
@@ -493,16 +494,11 @@ void CMousePage::ShowKeySetting(int key, const KeyAssignEntry* assignment)
 
 void RegisterMousePageClasses()
 {
+    RegisterCustomControls();
     CControlFactory& factory = CControlFactory::Instance();
     factory.RegisterControl(QStringLiteral("VornakelMouseDevice"), [](QWidget* parent) -> QWidget* {
         return new CMousePage(parent);
     });
-    if (!factory.IsKnown(QStringLiteral("SelectPanel")))
-        factory.RegisterControl(QStringLiteral("SelectPanel"), [](QWidget* parent) -> QWidget* { return new QWidget(parent); });
-    if (!factory.IsKnown(QStringLiteral("DeviceKeyButton")))
-        factory.RegisterControl(QStringLiteral("DeviceKeyButton"), [](QWidget* parent) -> QWidget* {
-            return new QPushButton(parent);
-        });
     if (!factory.IsKnown(QStringLiteral("OptionUI")))
         factory.RegisterControl(QStringLiteral("OptionUI"), [](QWidget* parent) -> QWidget* {
             auto* option = new QPushButton(parent);

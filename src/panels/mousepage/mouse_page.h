@@ -99,7 +99,7 @@ private:
     int shownKey_ = -1;
 };
 
-// Registers "VornakelMouseDevice" (CMousePage) with the UI layer's factory, and the plain
-// stand-ins "SelectPanel" (container), "DeviceKeyButton" (button) and "OptionUI" (option)
-// unless someone registered those classes already.
+// Registers "VornakelMouseDevice" (CMousePage) with the UI layer's factory, the program's
+// own controls the page uses ("SelectPanel", "DeviceKeyButton", ...) and the plain stand-in
+// "OptionUI" (option) unless someone registered that class already.
 void RegisterMousePageClasses();

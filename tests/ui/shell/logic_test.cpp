@@ -113,6 +113,16 @@ TEST(StartupOptions, CommandLineAndEnvironment) {
     }
 }
 
+TEST(StartupOptions, AButtonToClickBeforeTheScreenshot) {
+    const char* const given[] = {"kvelm", "--screenshot", "a.png", "--click=mouse_device_seting_option_1"};
+    EXPECT_EQ(ParseStartupOptions(4, given, nullptr).clickBeforeScreenshot,
+              QStringLiteral("mouse_device_seting_option_1"));
+    const char* const empty[] = {"kvelm", "--click"};
+    EXPECT_FALSE(ParseStartupOptions(2, empty, nullptr).error.empty());
+    const char* const none[] = {"kvelm", "--screenshot", "a.png"};
+    EXPECT_TRUE(ParseStartupOptions(3, none, nullptr).clickBeforeScreenshot.isEmpty());
+}
+
 TEST(StartupOptions, OffscreenOnlyWhenNoDisplayAndNoPlatformIsChosen) {
     EXPECT_TRUE(NeedsOffscreenFallback(nullptr, nullptr, nullptr));
     EXPECT_TRUE(NeedsOffscreenFallback("", "", ""));

@@ -1,5 +1,6 @@
 // The page's other controls: the "tolva_DPI_" pair, setting pages, feature tabs, key
 // selection, the lighting chain, name case rules and the editing state.
+#include <QComboBox>
 #include <QStackedWidget>
 
 #include "panels/light/light_control_ui.h"
@@ -96,6 +97,17 @@ TEST_F(PageControls, LightingModeGoesToProfileAndDevice) {
     EXPECT_EQ(OnlySettingsRecord()[1], mode);
 }
 
+TEST_F(PageControls, LogoHintNamesTheModeJustChosen) {
+    QWidget* modes = PageControl("light_combo_modeSelect");
+    QWidget* logo = PageControl("Logo");
+    ASSERT_NE(logo, nullptr);
+    for (int mode : {2, 3}) {
+        ChooseItem(modes, mode);
+        const QString name = qobject_cast<QComboBox*>(modes)->itemText(mode);
+        EXPECT_TRUE(logo->toolTip().endsWith(name)) << logo->toolTip().toStdString() << " / " << name.toStdString();
+    }
+}
+
 TEST_F(PageControls, SwatchColourIsWrittenAndKeepsTheLightHold) {
     ChooseItem(PageControl("light_combo_modeSelect"), 2);  // a mode with swatches
     auto* light = qobject_cast<CLightControlUI*>(PageControl("LightControlItem"));
@@ -137,10 +149,11 @@ TEST_F(PageControls, LetterCaseRulesOfClickNames) {
 }
 
 TEST_F(PageControls, EditingStateLocksTheBarAndTheProfilesAndFreesTheKeyButtons) {
-    // The key panel's buttons come with their panel; stand-ins show what happens to them.
+    // The key panel's buttons.
     std::vector<QPushButton*> keyButtons;
     for (const char* name : {"key_butt_keysave", "key_butt_keycancel", "key_butt_prosave"}) {
-        keyButtons.push_back(AddPageButton(name));
+        keyButtons.push_back(qobject_cast<QPushButton*>(PageControl(name)));
+        ASSERT_NE(keyButtons.back(), nullptr) << name;
         keyButtons.back()->setEnabled(false);
     }
     QWidget* bar = wnd->FindControl(QStringLiteral("device_select_layout"));

@@ -54,7 +54,6 @@ TEST_F(ProfileCommands, TwoChoicesWithinTheDelaySwitchOnceToTheLast) {
 
 TEST_F(ProfileCommands, ResetAndDefaultsDoNothingWhenNotConfirmed) {
     TypeAndLeave(PageControl("DPI_edit_2"), QStringLiteral("2350"));
-    AddPageButton("default_btn");
     const QByteArray before = FileBytes(ProfilePath());
     const QByteArray listBefore = FileBytes(ListFile());
     sim->ClearFrames();
@@ -75,7 +74,8 @@ TEST_F(ProfileCommands, ResetAndDefaultsDoNothingWhenNotConfirmed) {
 TEST_F(ProfileCommands, ConfirmedResetRestoresTheProfileAndSendsIt) {
     TypeAndLeave(PageControl("DPI_edit_2"), QStringLiteral("2350"));
     const Json::Value before = ReadJson(ProfilePath());
-    auto* keySave = AddPageButton("key_butt_keysave");
+    auto* keySave = qobject_cast<QPushButton*>(PageControl("key_butt_keysave"));
+    ASSERT_NE(keySave, nullptr);  // the key panel's
     keySave->setEnabled(true);
     sim->ClearFrames();
 
@@ -94,7 +94,6 @@ TEST_F(ProfileCommands, ConfirmedResetRestoresTheProfileAndSendsIt) {
 
 TEST_F(ProfileCommands, ConfirmedDefaultsReloadTheDefaultDataAndSendIt) {
     TypeAndLeave(PageControl("DPI_edit_2"), QStringLiteral("2350"));
-    AddPageButton("default_btn");
     sim->ClearFrames();
 
     CMsgWnd::SetNextAnswer(1);
