@@ -68,7 +68,8 @@ void CSetWnd::ShowPageState() {
     if (auto* image = FindControl<QLabel>(QStringLiteral("update_status_image"))) {
         image->setVisible(!view.ringShown);
         const QPixmap picture(CSkinResources::Instance().PathOf(QLatin1String(view.image)));
-        image->setPixmap(picture.scaled(image->maximumSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        if (!picture.isNull())
+            image->setPixmap(picture.scaled(image->maximumSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
     QString text = Text(view.textId);
     if (flow_.PageState() == PageState::kAllCurrent) {
