@@ -77,6 +77,9 @@ void CSetWnd::ShowPageState() {
         if (owner_) PostWindowMessage(owner_, kMsgClearUpdateBadge, 0, 0);
     }
     SetText(FindControl(QStringLiteral("Update_Status_text")), text);
+    // Without a service there is nothing to list.
+    if (QWidget* listPages = FindControl(QStringLiteral("get_update_tab_layout")))
+        listPages->setVisible(flow_.PageState() != PageState::kNoService);
     QWidget* updateButton = FindControl(QStringLiteral("update_fw_and_ap"));
     if (updateButton) {
         updateButton->setVisible(flow_.UpdateButtonShown());
