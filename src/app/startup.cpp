@@ -18,6 +18,7 @@
 #include "mainwnd/main_wnd.h"
 #include "mainwnd/device_part.h"
 #include "mainwnd/page_wiring_part.h"
+#include "mainwnd/settings_part.h"
 #include "util/debug_log.h"
 #include "sim/sim_devices.h"
 
@@ -129,6 +130,7 @@ int RunProgram(int argc, char** argv) {
     // Parts of the main window (devices, discovery, settings) are added here.
     wnd->AddPart(std::make_unique<CDevicePart>(options.simulate));
     wnd->AddPart(std::make_unique<CPageWiringPart>());  // after the devices: it routes their pages
+    wnd->AddPart(std::make_unique<CSettingsPart>());
     if (!wnd->CreateMainWindow()) {
         std::fprintf(stderr, "kvelm: the main window cannot be built from the skin in %s: %s\n",
                      CSkinResources::Instance().Folder().toLocal8Bit().constData(),

@@ -1,6 +1,6 @@
-// The three workers of the main window: discovery (thread slot 0), update check (2) and
-// light synchronisation (8). Each waits on its slot's stop event and ends within a moment
-// of it being set.
+// Two workers of the main window: discovery (thread slot 0) and light synchronisation (8).
+// Each waits on its slot's stop event and ends within a moment of it being set. The update
+// check (slot 2) belongs to the settings part (settings_part.cpp).
 #include "shell/app_names.h"
 #include "ui/window_messages.h"
 #include "devices/discovery/device_discovery.h"
@@ -11,15 +11,7 @@
 namespace {
 
 constexpr int kDiscoverySlot = 0;
-constexpr int kUpdateSlot = 2;
 constexpr int kLightSyncSlot = 8;
-
-// The update check asks the update service once after start; until that service is built
-// the worker only waits for its stop.
-void RunUpdateCheck(const StopEvent& stop) {
-    stop.Wait(-1);
-    DebugOutput("获取更新线程退出\n");
-}
 
 // Host-side lighting frames for synchronised devices are not computed (nothing would show
 // or send them); the worker waits for its stop.
@@ -51,6 +43,5 @@ void CDevicePart::StartWorkers() {
         };
         RunDeviceDiscovery(*table, stop, hooks);
     });
-    wnd.StartThread(kUpdateSlot, RunUpdateCheck);
     wnd.StartThread(kLightSyncSlot, RunLightSync);
 }

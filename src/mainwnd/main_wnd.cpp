@@ -17,6 +17,7 @@
 #include "mainwnd/main_wnd_thread_slot.h"
 #include "mainwnd/power_watch.h"
 #include "ui/menu_wnd.h"
+#include "update/program_version.h"
 #include "util/debug_log.h"
 
 namespace {
@@ -138,7 +139,7 @@ void CMainWnd::ShowAbout() {
     if (aboutWnd_) return;
     CAboutWnd about(this);
     if (!about.Create(this, QStringLiteral("  "), 800, 572, Qt::Tool | Qt::FramelessWindowHint)) return;
-    about.ShowVersion(ProgramVersionText());
+    about.ShowVersion(QString::fromStdString(ProgramVersionText()));
     about.CenterWindow();
     aboutWnd_ = about.GetHWND();
     about.ShowModal();

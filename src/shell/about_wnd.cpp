@@ -6,8 +6,6 @@
 #include "ui/controls.h"
 #include "ui/language_table.h"
 
-QString ProgramVersionText() { return QStringLiteral("V0100"); }
-
 namespace {
 bool programLoopRunning = false;
 }  // namespace

@@ -32,8 +32,6 @@ private:
     QWidget* menuBtn_ = nullptr;
 };
 
-// The program's version text, shown in the about window ("V0100").
-QString ProgramVersionText();
 // Ends the program's message loop once the current handler returns (the windows are torn
 // down by the start-up code), modal loops running inside it included. Does nothing while
 // the program's loop does not run: Qt would otherwise refuse every later loop.

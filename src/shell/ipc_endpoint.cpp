@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include "update/updater_message.h"
 #include "util/debug_log.h"
 
 namespace {
@@ -143,6 +144,16 @@ void CIpcEndpoint::ReadLines(QLocalSocket* socket) {
         if (!line.endsWith('\n')) {
             socket->abort();
             return;
+        }
+        // An updater speaks its own one-line format (update/updater_message.h).
+        if (const std::optional<UpdaterMessage> updater = ParseUpdaterMessage(line.toStdString())) {
+            const QString name = QString::fromUtf8(kUpdaterMessageName.data(), kUpdaterMessageName.size());
+            if (accepted_.contains(name)) {
+                const IpcMessage message{name, static_cast<WPARAM>(updater->code), updater->value};
+                PostWindowMessage(target_, RegisterWindowMessage(name), message.wParam, message.lParam);
+                emit MessageReceived(message);
+                continue;
+            }
         }
         line.chop(1);
         const std::optional<IpcMessage> message = ParseIpcLine(line);

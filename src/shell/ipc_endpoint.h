@@ -8,7 +8,9 @@
 // RegisterWindowMessage (it may contain blanks). An endpoint delivers the messages whose
 // names it accepts to its target window as posted window messages, under this process's
 // number for the name; lines that do not parse, names it does not accept and overlong
-// lines are dropped (the connection with them).
+// lines are dropped (the connection with them). A running updater's own line
+// ("{4695579F-...} <code> <value>", update/updater_message.h) is taken as the updater
+// message with wParam code and lParam value when that name is accepted.
 //
 // The program's own endpoint is the single-instance lock: it listens under the lock name,
 // so a second start finds it (Listen reports AlreadyRunning) and talks to it instead.

@@ -84,3 +84,13 @@ bool ReadLanguageFile(const QString& path, QHash<QString, QString>* texts) {
     if (!file.open(QIODevice::ReadOnly)) return false;
     return ParseLanguageXml(file.readAll(), texts);
 }
+
+int LanguageIndexForLocale(const std::vector<LanguageEntry>& entries, const QString& localeName) {
+    const bool chinese = localeName.compare(QLatin1String("zh"), Qt::CaseInsensitive) == 0 ||
+                         localeName.startsWith(QLatin1String("zh_"), Qt::CaseInsensitive) ||
+                         localeName.startsWith(QLatin1String("zh-"), Qt::CaseInsensitive);
+    const QLatin1String wanted(chinese ? "zh" : "en");
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].name.startsWith(wanted, Qt::CaseInsensitive)) return static_cast<int>(i);
+    return 0;
+}

@@ -28,6 +28,11 @@ bool ReadLanguageConfig(const QString& path, std::vector<LanguageEntry>* entries
 // The index of the first entry with the given id; 0 when none has it.
 int LanguageIndexOfId(const std::vector<LanguageEntry>& entries, int id);
 
+// The language for a user who never chose one, from the locale's name ("zh_CN", "de_DE"):
+// a Chinese locale (zh, zh_*) takes the first entry whose "Language_name" starts with "zh",
+// any other locale the first entry named "en..."; 0 when the list has no such entry.
+int LanguageIndexForLocale(const std::vector<LanguageEntry>& entries, const QString& localeName);
+
 // Reads a stored id as the program always has: leading blanks, an optional sign, then
 // decimal digits; anything else ends the number (no digits: 0).
 int ParseLanguageId(const QString& text);

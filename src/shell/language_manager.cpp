@@ -1,6 +1,7 @@
 #include "shell/language_manager.h"
 
 #include <QDir>
+#include <QLocale>
 #include "shell/font_table.h"
 #include "shell/user_settings.h"
 #include "ui/language_table.h"
@@ -26,11 +27,11 @@ std::vector<LanguageEntry> CLanguageManager::Entries() const {
 
 int CLanguageManager::ReadLanguage() const {
     const std::optional<QString> stored = ReadStoredLanguage();
-    if (!stored) return 0;
-    const int id = ParseLanguageId(*stored);
     std::vector<LanguageEntry> entries;
     if (!ReadLanguageConfig(ConfigPath(), &entries)) return 0;
-    return LanguageIndexOfId(entries, id);
+    // A first start follows the user's locale; the choice is stored once it is applied.
+    if (!stored) return LanguageIndexForLocale(entries, QLocale::system().name());
+    return LanguageIndexOfId(entries, ParseLanguageId(*stored));
 }
 
 bool CLanguageManager::LoadLanguageFile(const QString& fileName) {

@@ -18,8 +18,8 @@ public:
     std::vector<LanguageEntry> Entries() const;
 
     // The language index chosen by the user: the position of the first entry whose id
-    // equals the stored id; 0 when nothing is stored, the file is unreadable or no entry
-    // matches.
+    // equals the stored id; 0 when the file is unreadable or no entry matches. When nothing
+    // is stored yet, the entry for the user's locale (LanguageIndexForLocale).
     int ReadLanguage() const;
 
     // The applied index; -1 before the first application.

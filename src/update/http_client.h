@@ -48,6 +48,9 @@ public:
     // longer than the buffer, or a transfer that broke off; LastError() tells which.
     int Post(std::string_view verb, const std::string& url, const void* body, size_t length,
              AnswerBuffer& answer);
+    // A stop event that ends a Post within a second when it is set (the answer then reads
+    // as nothing sent); nullptr: none. The event must outlive the client's calls.
+    void SetStopEvent(const StopEvent* stop) { stop_ = stop; }
 
     // Fetches `url` into a temporary file beside `path` and renames it to `path` only when
     // the whole announced length arrived. progress runs after every chunk, and with
@@ -64,6 +67,7 @@ public:
 private:
     void SetError(int code, std::string text);
 
+    const StopEvent* stop_ = nullptr;
     long responseCode_ = 0;
     int lastError_ = kHttpErrorNone;
     std::string lastErrorText_;

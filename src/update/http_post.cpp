@@ -32,6 +32,13 @@ size_t AppendAnswer(char* data, size_t size, size_t count, void* user)
     return bytes;
 }
 
+// libcurl calls this at least once a second, also while no data moves.
+int CheckStop(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    const auto* stop = static_cast<const StopEvent*>(user);
+    return stop != nullptr && stop->IsSet() ? 1 : 0;
+}
+
 class HeaderList {
 public:
     ~HeaderList() { curl_slist_free_all(list_); }
@@ -89,6 +96,11 @@ int CHttpClient::Post(std::string_view verb, const std::string& url, const void*
     AnswerSink sink{answer};
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendAnswer);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &sink);
+    if (stop_ != nullptr) {
+        curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, CheckStop);
+        curl_easy_setopt(handle, CURLOPT_XFERINFODATA, stop_);
+    }
 
     const CURLcode result = curl_easy_perform(handle);
     responseCode_ = session.ResponseCode();

@@ -13,6 +13,7 @@
 #include "mainwnd/device_part.h"
 #include "mainwnd/main_wnd.h"
 #include "mainwnd/page_wiring_part.h"
+#include "mainwnd/settings_part.h"
 #include "sim/sim_bus.h"
 #include "sim/sim_mouse.h"
 #include "util/debug_log.h"
@@ -66,7 +67,7 @@ inline int CountCommand(const SimMouse& mouse, uint8_t command) {
     }));
 }
 
-// The main window as the program builds it (device part, then page wiring), created and
+// The main window as the program builds it (device part, page wiring, settings), created and
 // through its window-init sequence. No simulated device is plugged at the start.
 class MainWindowFixture : public ::testing::Test {
 protected:
@@ -77,6 +78,7 @@ protected:
         part = devicePart.get();
         wnd->AddPart(std::move(devicePart));
         wnd->AddPart(std::make_unique<CPageWiringPart>());
+        wnd->AddPart(std::make_unique<CSettingsPart>());
         ASSERT_TRUE(wnd->CreateMainWindow());
         ASSERT_TRUE(QTest::qWaitFor([this] { return wnd->Initialised(); }, 3000));
     }

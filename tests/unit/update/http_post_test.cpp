@@ -1,6 +1,12 @@
 // The update query over real HTTPS: what reaches the server, what comes back, and every
 // way the exchange can fail.
 #include <gtest/gtest.h>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <chrono>
+#include <thread>
 #include "https_fixture.h"
 #include "update/http_client.h"
 #include "update/update_query.h"
@@ -176,3 +182,35 @@ TEST_F(HttpPostTest, VerbOtherThanGetOrPostIsRefusedWithoutSending)
     EXPECT_EQ(server.Requests().size(), 1u);
 }
 }  // namespace
+
+// A server that takes the connection and never answers: only the stop event ends the wait
+// (well before libcurl's own stall limit would).
+TEST(HttpPostStop, StopEventEndsARequestTheServerNeverAnswers)
+{
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(listener, 4), 0);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const std::string url = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/api/updates";
+
+    StopEvent stop;
+    CHttpClient client;
+    client.SetStopEvent(&stop);
+    std::thread stopper([&stop] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        stop.Set();
+    });
+    AnswerBuffer answer;
+    const auto started = std::chrono::steady_clock::now();
+    const int count = client.Post("POST", url, "a=1", 3, answer);
+    const auto waited = std::chrono::steady_clock::now() - started;
+    stopper.join();
+    close(listener);
+    EXPECT_LE(count, 0) << "a stopped request brings no answer";
+    EXPECT_LT(waited, std::chrono::seconds(kTransferStallSeconds)) << "ended by the stop, not by the stall limit";
+}
