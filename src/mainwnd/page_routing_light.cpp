@@ -1,7 +1,7 @@
 // The lighting chain: a lighting control of a device page changed. The panel shows the
-// value and changes the device's lighting record (CLightControlUI::TakeChange); here the
-// record goes to the device, into the profile file and out to the device.
-#include "devices/mouse_device.h"
+// value and changes the device's lighting record (CLightControlUI::TakeChange); the device
+// stores, saves, shows and writes it (SetLighting).
+#include "devices/usb_device.h"
 #include "mainwnd/device_slots.h"
 #include "mainwnd/page_routing.h"
 #include "panels/light/light_control_ui.h"
@@ -24,15 +24,7 @@ void OnLightControl(WiringContext& ctx, int) {
     LightInfoRecord record = device->GetLightEffect();
     const LightChange change = panel->TakeChange(ctx.msg, &record);
     if (change == LightChange::None) return;
-    // The user's own choice lifts the hold that keeps the device's lighting as it is (a
-    // swatch only picks a colour and leaves it).
-    if (change != LightChange::Swatch) device->CommandChannel().lightHold = 0;
-    device->SetLightEffect(record);
-    device->SaveProfile();
-    device->ApplyProfileLighting();
-    // The page's lighting hint names the current mode.
-    if (change == LightChange::Mode && device->Page()) device->Page()->ShowLightEffect(device->GetLightEffect());
-    ctx.WriteSettings();
+    device->SetLighting(record, change == LightChange::Mode);
 }
 
 }  // namespace wiring
