@@ -2,6 +2,7 @@
 
 #include "ctl/ctl.h"
 #include "ctl/ctl_interfaces.h"
+#include "devices/device_result.h"
 
 int OpenNamedDevice(const std::string& argument, CDeviceProtocol& channel, std::string* path,
                     CtlContext& context)
@@ -20,5 +21,5 @@ int OpenNamedDevice(const std::string& argument, CDeviceProtocol& channel, std::
 
 int FailCommand(CtlContext& context, const char* what, int result, const std::string& path)
 {
-    return CtlFail(context, kExitFailure, std::string(what) + " failed: " + ResultText(result) + ": " + path);
+    return CtlFail(context, kExitFailure, std::string(what) + " failed: " + DeviceResultText(result) + ": " + path);
 }

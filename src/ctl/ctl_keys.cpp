@@ -88,7 +88,7 @@ int RunAssign(const std::vector<std::string>& args, CtlContext& context)
     }
     if (const int result = device.WriteCurrentKeyAssignments(); result != kResultOk)
         code = FailCommand(context, "writing the key assignments", result, mouse.path);
-    if (device.SaveProfile() != 0)
+    if (device.SaveProfile() != kResultOk)
         code = CtlFail(context, kExitFailure, "the profile cannot be saved");
     if (code == kExitOk)
         context.out << ButtonWord(static_cast<std::size_t>(button)) << ": "

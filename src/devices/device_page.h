@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "profiles/profile_records.h"
@@ -44,11 +45,17 @@ public:
 struct DeviceOwner {
     // Called on the input worker's thread when the device asked to be read again (input
     // report usage 0x0401). It must only hand the request over to the owner's thread (post a
-    // message, start timer 1002) and must stay harmless once the owner is gone: a worker
+    // message that calls ScheduleResync) and must stay harmless once the owner is gone: a worker
     // that failed to stop may still call it.
     std::function<void()> resyncRequested;
     // A window message to the owner, sent on the device's own thread.
     std::function<void(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)> sendMessage;
+    // Runs `task` once on the device's thread after delayMs (the program: a single-shot
+    // timer of the window, held back while the system sleeps). Without one the device
+    // schedules nothing and its caller reads it itself (kvelmctl, tests).
+    std::function<void(int delayMs, std::function<void()> task)> schedule;
+    // The screen size recorded by the owner at start-up, handed to every settings write.
+    std::function<std::pair<int, int>()> screenSize;
 };
 
 // One built-in lighting mode of the device: its name (a language text id) and whether the

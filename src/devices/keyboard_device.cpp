@@ -75,8 +75,8 @@ std::string CVornakelKeyboardDevice::GetProfileFile() const
 int CVornakelKeyboardDevice::SaveProfile()
 {
     if (profile_.GetProfilePath().empty() || profile_.Tree().isNull())
-        return 0;
-    return profile_.Save();
+        return kResultOk;
+    return profile_.Save() == 0 ? kResultOk : kResultProfileNotSaved;
 }
 
 int CVornakelKeyboardDevice::LoadProfile()

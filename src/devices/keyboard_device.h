@@ -72,7 +72,7 @@ public:
     // group selected in the lighting panel.
     void LoadCustomColours();
     // Every LED to the current colour (on) or black; stores the group and saves the profile.
-    // -1 when no group can be chosen (nothing stored), else the save result (0 written).
+    // -1 when no group can be chosen (nothing stored), else the save result (kResultOk written).
     int FillCustomColours(bool on);
     // LED `index` to the current colour, only in mode 8 and for an LED that exists; then
     // stores the whole group and saves. -1 when no group can be chosen or nothing changed.

@@ -79,7 +79,6 @@ int CVornakelKeyboardDevice::ReadDeviceState()
 int CVornakelKeyboardDevice::ReadLightBlock()
 {
     CDeviceProtocol& channel = commandChannel_;
-    channel.lightHold = 0;
     if (!channel.opened)
         return kResultNoAnswer;
     uint8_t slot = 0;

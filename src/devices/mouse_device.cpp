@@ -79,8 +79,8 @@ int CVornakelMouseDevice::SaveProfile()
 {
     // Without a loaded profile there is no file to write the tree into.
     if (profile_.GetProfilePath().empty() || profile_.Tree().isNull())
-        return 0;
-    return profile_.Save();
+        return kResultOk;
+    return profile_.Save() == 0 ? kResultOk : kResultProfileNotSaved;
 }
 
 int CVornakelMouseDevice::LoadProfile()

@@ -8,14 +8,15 @@
 // and a read checks the link once at its start; a link that is down ends the operation
 // with its failure value. A wired mouse sends its commands without that check.
 //
-// Results (writes): WriteSettings and WriteKeyAssignments give 1 when every command was
-// answered without error, 0 when the channel is closed, a link check failed or nothing can
-// be written, otherwise the failing command's result (negative for a device status
-// error). WriteMacros and SendShootData give 0 when sent (or when there is nothing to
+// Results (writes, device_result.h): WriteSettings and WriteKeyAssignments give 1 when
+// every command was answered without error, 0 when the channel is closed, a link check
+// failed or nothing can be written, otherwise the failing command's result (negative for a
+// device status error) or kResultNoKeySlot. WriteMacros and SendShootData give 0 when sent (or when there is nothing to
 // send), -1 when anything failed, and WriteMacros a positive number when the macros do not
 // fit the device: the number of 4-byte units over the limit plus one.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,13 +57,13 @@ public:
     IMousePage* MousePage() const { return Page() != nullptr ? mousePage_ : nullptr; }
 
     // ---- reads ----
-    // The initial read (timer 1001's device part), only with the channel open (and the link
+    // The initial read (the first read after arrival), only with the channel open (and the link
     // up on kind 6): BeginConfig, ReadDeviceInfo (the sensor goes to the profile),
     // SetDataLength(key slots x 3), ReadKeyBlock, EndConfig; builds the button-to-slot map
     // and sets the DPI slider ranges. With more than 170 key slots no key block is read.
     // 1 when the device answered; otherwise the first failing result (0 when closed).
     int ReadInitialState();
-    // Reads the active settings record (timer 1002's device part): the active record's
+    // Reads the active settings record (the re-read the device asks for): the active record's
     // number, then its first 57 bytes; takes lighting, active stage and polling rate into
     // the model and the profile and saves the profile. 1 or the failing result.
     int ReadSettingsRecord();
@@ -71,6 +72,26 @@ public:
     // Shoot data: the four presets "ShootData_" n ".Shoot" of the data folder in one image
     // (command 23); no capacity rule.
     int SendShootData();
+
+    // ---- page operations ----
+    // Each takes the value the user chose, stores it in the model and the profile, saves
+    // the profile, writes the settings to the device when the value lives there, and shows
+    // the result on the page. Results as in device_result.h: kResultOk, kResultBadArgument
+    // for a stage or value index the mouse does not have (nothing changes), otherwise the
+    // first failure (kResultProfileNotSaved, or the settings write's result).
+    // Stage n enabled or not (the page keeps at least one stage enabled).
+    int SetDpiStageEnabled(int stage, bool enabled);
+    // Stage n at slider position p (shown with the DPI it stands for).
+    int SetDpiStagePosition(int stage, int position);
+    // Stage n from the DPI typed into its edit, converted with the sensor's table; a
+    // sensor that reports no step keeps the stage's position (and shows it again).
+    int SetDpiStageText(int stage, const std::string& dpiText);
+    // Polling-rate option n (system value 5).
+    int SetPollingRate(int option);
+    // System value `index` (MouseValue); values kept in the profile only are not written.
+    int SetSystemValue(int index, int value);
+    // Scroll by page on or off with a wheel line count (system values 3 and 4, profile only).
+    int SetScrolling(bool byPage, int lines);
 
     // ---- model, for the page routing of the main window ----
     const std::vector<KeyAssignEntry>& Assignments() const { return assignments_; }
@@ -120,7 +141,9 @@ public:
     void ValidateMacroKeys() override;
     // Merges the list into the key block as read (only the buttons found on the device;
     // every other slot keeps exactly its bytes) and writes it. Refused (0) while no key
-    // block was read from the device, or when its key slot count changed since.
+    // block was read from the device, or when its key slot count changed since. When a
+    // button without a slot is given anything but its factory bytes, the rest is written
+    // and the result is kResultNoKeySlot.
     int WriteKeyAssignments(const std::vector<KeyAssignEntry>& list) override;
     int WriteCurrentKeyAssignments() override;
     int WriteMacros() override;
@@ -143,6 +166,8 @@ private:
     void TakeProfileValues();
     void ShowDpiStages();
     void ShowSystemValues();
+    int ChangeDpiStage(int stage, const std::function<void(DpiStage&)>& change);
+    int SaveAndWrite(bool write);
 
     IMousePage* mousePage_ = nullptr;
     std::array<uint8_t, mouse::kMaxKeyBlockBytes> keyBlock_{};

@@ -4,7 +4,9 @@
 
 #include "devices/mouse/mouse_event_files.h"
 #include "devices/mouse/mouse_images.h"
+#include "devices/device_result.h"
 #include "devices/mouse_device.h"
+#include "devices/mouse_key_slots.h"
 
 namespace {
 
@@ -94,14 +96,20 @@ int CVornakelMouseDevice::ReadInitialState()
     keyBlock_ = block;
     keyBlockRead_ = true;
     keySlotsRead_ = slots;
-    buttonSlots_ = mouse::MapButtonsToSlots(std::span<const uint8_t>(keyBlock_.data(), mouse::KeyBlockLength(slots)), slots);
+    // The map found on the factory block is remembered: a reassigned button no longer shows
+    // its factory bytes, yet keeps its slot.
+    const std::string slotFile = DataFolder() + kKeySlotsFile;
+    const mouse::ButtonSlotMap remembered = LoadRememberedSlots(slotFile, slots);
+    buttonSlots_ = mouse::ResolveButtonSlots(std::span<const uint8_t>(keyBlock_.data(), mouse::KeyBlockLength(slots)),
+                                             slots, remembered);
+    if (buttonSlots_ != remembered)
+        SaveRememberedSlots(slotFile, slots, buttonSlots_);
     return ended;
 }
 
 int CVornakelMouseDevice::ReadSettingsRecord()
 {
     CDeviceProtocol& channel = commandChannel_;
-    channel.lightHold = 0;
     std::copy_n(settingsRead_.bytes.begin(), previousSettings_.size(), previousSettings_.begin());
     if (!channel.opened)
         return kResultNoAnswer;
@@ -196,6 +204,9 @@ int CVornakelMouseDevice::WriteKeyAssignments(const std::vector<KeyAssignEntry>&
     std::vector<mouse::KeySlotBytes> assignments;
     for (size_t i = 0; i < list.size() && i < mouse::kLogicalButtonCount; ++i)
         assignments.push_back({list[i].current.type, list[i].current.param1, list[i].current.param2});
+    // An assignment for a button without a slot cannot reach the device: the others are
+    // written, and the result says that one was not.
+    const bool unplaced = mouse::HasUnplacedAssignment(buttonSlots_, assignments);
     std::vector<uint8_t> block;
     if (mouse::MergeKeyAssignments(keyBlock_, keySlotsRead_, buttonSlots_, assignments, &block) != 1)
         return kResultNoAnswer;
@@ -207,7 +218,9 @@ int CVornakelMouseDevice::WriteKeyAssignments(const std::vector<KeyAssignEntry>&
         return result;
     result = Checked([&] { return channel.WriteKeyBlock(block, 0); });
     const int ended = Checked([&] { return channel.EndConfig(); });
-    return result != kResultOk ? result : ended;
+    if (result != kResultOk)
+        return result;
+    return ended == kResultOk && unplaced ? kResultNoKeySlot : ended;
 }
 
 int CVornakelMouseDevice::WriteCurrentKeyAssignments()

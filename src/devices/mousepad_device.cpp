@@ -54,7 +54,6 @@ void CVornakelMousePadDevice::OnDeviceTimer5()
 int CVornakelMousePadDevice::ReadLightingRecord()
 {
     CDeviceProtocol& channel = commandChannel_;
-    channel.lightHold = 0;
     if (!channel.opened)
         return kResultNoAnswer;
     uint8_t slot = 0;
@@ -108,8 +107,8 @@ std::string CVornakelMousePadDevice::GetProfileFile() const
 int CVornakelMousePadDevice::SaveProfile()
 {
     if (profile_.GetProfilePath().empty() || profile_.Tree().isNull())
-        return 0;
-    return profile_.Save();
+        return kResultOk;
+    return profile_.Save() == 0 ? kResultOk : kResultProfileNotSaved;
 }
 
 int CVornakelMousePadDevice::LoadProfile()

@@ -1,6 +1,6 @@
 #pragma once
 // Making a profile the device's current one and sending it, the same way for the main
-// window (profile combo, timer 1055) and kvelmctl apply.
+// window (profile combo, after its delay) and kvelmctl apply.
 #include <string>
 
 #include "devices/usb_device.h"

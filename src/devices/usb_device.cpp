@@ -63,7 +63,6 @@ void CVornakelUSBDevice::SetHidInfo(const HidDeviceInfo& info)
 {
     hidInfo_ = info;
     deviceKind_ = info.deviceKind;
-    deviceSubKind_ = info.deviceSubKind;
 }
 
 bool CVornakelUSBDevice::OpenCommandChannel(const std::string& path)

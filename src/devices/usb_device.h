@@ -11,15 +11,15 @@
 // resynchronisation request to the owner (DeviceOwner::resyncRequested), or, without an
 // owner, queueing it for RunQueuedTasks on the device's thread.
 //
-// Result codes: 1 success, 0 refusal or no answer, negative protocol codes
-// (hid/protocol/protocol_codes.h). Nothing throws.
+// Result codes: see device_result.h (1 success, 0 refusal or no answer, negative codes).
+// Nothing throws.
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "devices/device_page.h"
+#include "devices/device_result.h"
 #include "devices/input_worker.h"
 #include "hid/hid_device_info.h"
 #include "hid/protocol/device_info.h"
@@ -40,6 +40,10 @@ struct SettingsWrite {
 class CVornakelUSBDevice {
 public:
     static constexpr int kDefaultResyncTimerMs = 500;
+    // The first read follows an arrival after this delay; the power status is then polled
+    // at kPowerPollMs while the device polls periodically.
+    static constexpr int kFirstReadDelayMs = 500;
+    static constexpr int kPowerPollMs = 5000;
 
     CVornakelUSBDevice();
     // Stops the input worker and closes both channels.
@@ -50,13 +54,11 @@ public:
     // ---- configuration (the main window, after the page is built, before opening) ----
     // The skin file of the device page; empty: the device has no page.
     void SetLayoutFile(const std::string& file) { layoutFile_ = file; }
-    const std::string& LayoutFile() const { return layoutFile_; }
     // The page object that shows the device (not owned; nullptr: none). Used only while a
     // layout file is set.
     void SetPage(IDevicePage* page) { page_ = page; }
     IDevicePage* Page() const { return layoutFile_.empty() ? nullptr : page_; }
     void SetOwnerWindow(DeviceOwner owner);
-    bool HasOwnerWindow() const { return static_cast<bool>(owner_.sendMessage) || static_cast<bool>(owner_.resyncRequested); }
     // Base name of the profile file: data folder + name + ".Json".
     void SetProfileName(const std::string& name) { profileName_ = name; }
     const std::string& ProfileName() const { return profileName_; }
@@ -77,13 +79,10 @@ public:
     void SetPowerPanel(IPowerPanel* panel);
     void SetPollPeriodically(int flag);
     int PollPeriodically() const { return pollPeriodically_; }
-    void SetEnabled(int flag) { enabled_ = flag; }
-    int Enabled() const { return enabled_; }
-    // Copies the interface record; the device kind and sub-kind come from it.
+    // Copies the interface record; the device kind comes from it (the sub-kind stays in HidInfo()).
     void SetHidInfo(const HidDeviceInfo& info);
     const HidDeviceInfo& HidInfo() const { return hidInfo_; }
     int DeviceKind() const { return deviceKind_; }
-    int DeviceSubKind() const { return deviceSubKind_; }
 
     // ---- channels ----
     CDeviceProtocol& CommandChannel() { return commandChannel_; }
@@ -101,8 +100,20 @@ public:
     // read, wait up to 1000 ms), then closes the channel.
     void CloseInputChannel();
     bool InputWorkerRunning() const { return inputWorker_.Running(); }
-    // Period of timer 1002 that the owner starts on a resynchronisation request.
+    // Delay between a resynchronisation request and the re-read (ScheduleResync).
     virtual int ResyncTimerMs() const { return kDefaultResyncTimerMs; }
+
+    // ---- scheduling (through DeviceOwner::schedule; nothing without one) ----
+    // The device arrived (its command channel was opened): OnDeviceTimer1 (the first read)
+    // follows after kFirstReadDelayMs; after it, while pollPeriodically is set and the command
+    // channel is open, OnDeviceTimer5 (the power status query) every kPowerPollMs. Whatever an
+    // earlier arrival scheduled is dropped.
+    void ScheduleFirstRead();
+    // The device asked to be read again: OnDeviceTimer2 after ResyncTimerMs. A request that
+    // comes while one is pending restarts the delay, so a burst gives one re-read.
+    void ScheduleResync();
+    // The device left: nothing scheduled so far runs.
+    void CancelScheduled();
 
     // Without an owner, a resynchronisation request of the device is queued: wait for one
     // (true when queued) and run it on this thread (OnDeviceTimer2; true when one ran).
@@ -118,15 +129,23 @@ public:
     // missing.
     std::string DataFolder() const;
 
-    // The device information block as last read (zeros before the first read).
-    const DeviceInfoBlock& DeviceInfoBytes() const { return deviceInfo_; }
-
     // The power status query (every kind answers OnDeviceTimer5 with it): nothing when the
     // command channel is closed (0); reads the 6-byte record (ReadSmallBlock at 0) and
     // returns its result unless 1; sets byte 3 from the channel's slow-link flag, shows the
-    // record on the power panel and sends the owner 0x0D01 with wParam byte 4. *record
-    // receives it when given.
+    // record on the power panel and sends the owner kMsgPowerStatusRead with wParam byte 4.
+    // *record receives it when given.
     int QueryPowerStatus(PowerStatusRecord* record = nullptr);
+
+    // ---- page operations (device_operations.cpp) ----
+    // The settings write every page operation ends with: record 0, first byte 0, flag 1 and
+    // the owner's screen size.
+    SettingsWrite PageSettingsWrite() const;
+    // SaveProfile, then WriteSettings(PageSettingsWrite()): the first failure, else kResultOk.
+    int SaveAndWriteSettings();
+    // A lighting control changed the record: it is stored (SetLightEffect), saved, taken
+    // back from the profile (ApplyProfileLighting), shown on the page when the mode changed
+    // (the lighting hint names the mode), and written.
+    int SetLighting(const LightInfoRecord& effect, bool modeChanged);
 
     // ---- virtual operations (base behaviour; the device kinds override) ----
     // Without a layout file: both control counts become 0 and the control tables are
@@ -137,11 +156,10 @@ public:
     // indexes are ignored (set) or read as 0 (get).
     virtual void SetLedColour(int index, uint32_t value);
     virtual uint32_t GetLedColour(int index) const;
-    // Driven by the device bar entry's timers 1001-1005.
+    // The scheduled work: OnDeviceTimer1 the first read after an arrival, OnDeviceTimer2 the
+    // re-read a device asks for, OnDeviceTimer5 the periodic power poll.
     virtual void OnDeviceTimer1() {}
     virtual void OnDeviceTimer2() {}
-    virtual void OnDeviceTimer3() {}
-    virtual void OnDeviceTimer4() {}
     virtual void OnDeviceTimer5() {}
     virtual int LoadProfile() { return 0; }
     virtual void RefreshPage() {}
@@ -152,14 +170,14 @@ public:
     virtual int WriteMacros() { return 0; }
     virtual int WriteSettings(const SettingsWrite& /*request*/) { return 0; }
     virtual void LoadLists() {}
-    virtual void SetKeyMap(const std::map<int, int>& map) { keyMap_ = map; }
     // Stores the type and selects the page's function tabs (function_tabs.h).
     virtual void SetFunctionMode(int type);
     int GetFunctionMode() const { return deviceFunction_; }
     virtual void SetFilePaths() {}
     virtual std::string GetProfileFile() const { return {}; }
-    // 0 when the profile was written (or there is nothing to write), 1 on failure.
-    virtual int SaveProfile() { return 0; }
+    // kResultOk when the profile was written (or there is nothing to write),
+    // kResultProfileNotSaved when the file could not be written.
+    virtual int SaveProfile() { return kResultOk; }
     virtual void SetUserValue(int value) { userValue_ = value; }
     int GetUserValue() const { return userValue_; }
     virtual void SetLightEffect(const LightInfoRecord& effect) { lightEffect_ = effect; }
@@ -182,6 +200,17 @@ private:
     // The input channel lives in a block shared with the worker (see the file comment).
     std::shared_ptr<CInputChannelState> input_;
     WorkerThread inputWorker_;
+    // Serial numbers of what was scheduled; a task runs only while its serial is current and
+    // the block (that is, the device) still exists.
+    struct ScheduleSerials {
+        unsigned arrival = 0;
+        unsigned resync = 0;
+    };
+    void Schedule(int delayMs, unsigned ScheduleSerials::*serial, void (CVornakelUSBDevice::*task)());
+    void FirstRead();
+    void PowerPoll();
+    void SchedulePowerPoll();
+    std::shared_ptr<ScheduleSerials> scheduled_ = std::make_shared<ScheduleSerials>();
 
     std::string layoutFile_;
     IDevicePage* page_ = nullptr;
@@ -190,16 +219,13 @@ private:
     std::string configName_;
     std::string folderTag_;
     int deviceKind_ = 0;
-    int deviceSubKind_ = 0;
     int keyControlCount_ = 0;
     int ledCount_ = 0;
     int deviceFunction_ = 1;
     int selectedKey_ = -1;
-    std::map<int, int> keyMap_;
     std::vector<uint32_t> ledColours_;
     std::vector<LightInfoRecord> ledEffects_;  // per-LED effect records
     IPowerPanel* powerPanel_ = nullptr;
-    int enabled_ = 1;
     int pollPeriodically_ = 0;
     HidDeviceInfo hidInfo_;
     int userValue_ = 0;

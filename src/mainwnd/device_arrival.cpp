@@ -1,7 +1,6 @@
-// Arrival (3090) and removal (3091) of an interface slot, on the user-interface thread.
+// Arrival (kMsgDeviceArrival) and removal (kMsgDeviceRemoval) of an interface slot, on the user-interface thread.
 // The discovery worker waits in its blocking send meanwhile, so the slot reads as the
 // worker left it.
-#include "ui/control_timers.h"
 #include "devices/usb_device.h"
 #include "hid/protocol/supported_devices.h"
 #include "mainwnd/device_option_ui.h"
@@ -38,11 +37,6 @@ bool MatchesSecondary(const CVornakelUSBDevice& device, const HidDeviceInfo& slo
 }
 
 bool InputOpen(CVornakelUSBDevice& device) { return device.InputChannel().opened.load() != 0; }
-
-void StopEntryTimers(CDeviceOptionUI* entry) {
-    if (!entry) return;
-    for (int id = CDeviceOptionUI::kTimerStartUp; id <= CDeviceOptionUI::kTimerPowerPoll; ++id) KillTimer(entry, id);
-}
 
 }  // namespace
 
@@ -88,7 +82,8 @@ void CDevicePart::OnArrival(int slotIndex) {
             // no other entry shows (or keeps the selection it has).
             const int index = IndexOfSlot(slot);
             ShowEntry(index, true, !AnyOtherEntryVisible(index) || slot->entry->IsSelected());
-            SetTimer(slot->entry, CDeviceOptionUI::kTimerStartUp, CDeviceOptionUI::kStartUpDelayMs);
+            // The device reads itself once it has settled, and polls from then on.
+            device.ScheduleFirstRead();
             break;
         }
     }
@@ -113,7 +108,7 @@ void CDevicePart::OnRemoval(int slotIndex) {
         DeviceSlot* slot = slots_.At(i);
         if (!(IsMouseKind(kind) ? IsMouseKind(slot->kind) : slot->kind == kind)) continue;
         if (!(slot->device->HidInfo() == info)) continue;
-        StopEntryTimers(slot->entry);
+        slot->device->CancelScheduled();
         slot->device->CloseCommandChannel();
         HideEntry(i);
         break;

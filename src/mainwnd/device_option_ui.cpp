@@ -2,11 +2,9 @@
 
 #include <QAbstractButton>
 #include "ui/control_factory.h"
-#include "ui/control_timers.h"
 #include "ui/controls.h"
 #include "ui/language_table.h"
 #include "ui/skin_style.h"
-#include "devices/usb_device.h"
 #include "devices/discovery/device_tables.h"
 
 namespace {
@@ -99,37 +97,6 @@ QString CDeviceOptionUI::Name() const { return GetText(FindControl(this, kName))
 void CDeviceOptionUI::Show(bool on) {
     shown_ = on;
     setVisible(on);
-}
-
-void CDeviceOptionUI::OnControlTimer(int id) {
-    if (gate_ && !gate_()) return;  // asleep: the timer keeps running and comes back
-    if (id < kTimerStartUp || id > kTimerPowerPoll) return;
-    KillTimer(this, id);
-    if (!device_) return;
-    const auto keepPolling = [this] {
-        return device_->PollPeriodically() != 0 && device_->CommandChannel().opened.load() != 0;
-    };
-    switch (id) {
-    case kTimerStartUp:
-        device_->OnDeviceTimer1();
-        if (keepPolling()) SetTimer(this, kTimerPowerPoll, kPowerPollMs);
-        break;
-    case kTimerResync:
-        device_->OnDeviceTimer2();
-        break;
-    case kTimerDevice3:
-        device_->OnDeviceTimer3();
-        break;
-    case kTimerDevice4:
-        device_->OnDeviceTimer4();
-        break;
-    case kTimerPowerPoll:
-        device_->OnDeviceTimer5();
-        if (keepPolling()) SetTimer(this, kTimerPowerPoll, kPowerPollMs);
-        break;
-    default:
-        break;
-    }
 }
 
 void RegisterDeviceOptionClass() {

@@ -4,40 +4,19 @@
 // it selects the device and shows its page), the option "synchro_device_select" (marks the
 // device for light synchronisation) and the label "device_select_name".
 //
-// The entry also drives its device: its control timers 1001-1005 call the device's
-// OnDeviceTimer1..5 (timer 1001 starts the power poll 1005 when the device asks for it).
-// While the timer gate says no (the system sleeps) a timer that fires is left running and
-// does its work once the gate opens.
+// The entry only shows its device: the device schedules its own reads (usb_device.h).
 //
 // Setters change controls without notifications, except Select and SetSynchro, which
 // raise "selectchanged" as a user's choice does.
 #include <QString>
 #include <QWidget>
-#include <functional>
-#include "ui/ui_types.h"
 
-class CVornakelUSBDevice;
 class QAbstractButton;
 
-class CDeviceOptionUI : public QWidget, public IControlTimerTarget {
+class CDeviceOptionUI : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kTimerStartUp = 1001;       // 500 ms after arrival: the first read
-    static constexpr int kTimerResync = 1002;        // the device asked to be read again
-    static constexpr int kTimerDevice3 = 1003;
-    static constexpr int kTimerDevice4 = 1004;
-    static constexpr int kTimerPowerPoll = 1005;     // every 5000 ms while the device polls
-    static constexpr int kStartUpDelayMs = 500;
-    static constexpr int kResyncDelayMs = 500;
-    static constexpr int kPowerPollMs = 5000;
-
     explicit CDeviceOptionUI(QWidget* parent = nullptr);
-
-    // The device the entry drives (not owned).
-    void SetDevice(CVornakelUSBDevice* device) { device_ = device; }
-    CVornakelUSBDevice* Device() const { return device_; }
-    // Timers do their work only while gate() is true (no gate: always).
-    void SetTimerGate(std::function<bool()> gate) { gate_ = std::move(gate); }
 
     // Images and tool tip of "device_select" for a device kind (device_tables.h icon sets);
     // a mouse pad of a sub-kind other than 0 or 1 changes nothing.
@@ -82,13 +61,7 @@ public:
     QAbstractButton* SelectOption() const;
     QAbstractButton* SynchroOption() const;
 
-    // IControlTimerTarget
-    void OnControlTimer(int id) override;
-
 private:
-
-    CVornakelUSBDevice* device_ = nullptr;
-    std::function<bool()> gate_;
     bool shown_ = true;
     int kind_ = 0;
     int subKind_ = 0;

@@ -41,10 +41,7 @@ CDevicePart::~CDevicePart() {
     // The devices go before the widgets that show them: no device may call a page that
     // is being destroyed, and the devices' workers stop here. (The window itself is being
     // destroyed when this runs; it is not touched.)
-    for (const auto& slot : slots_.All()) {
-        if (slot->entry) slot->entry->SetDevice(nullptr);
-        slot->device.reset();
-    }
+    for (const auto& slot : slots_.All()) slot->device.reset();
 }
 
 void CDevicePart::OnWindowInit(CMainWnd& wnd) {
@@ -67,8 +64,8 @@ bool CDevicePart::OnMessage(CMainWnd& wnd, unsigned msg, WPARAM wParam, LPARAM l
         *result = 1;
         return true;
     case kMsgDeviceResync:
-        if (DeviceSlot* slot = slots_.At(static_cast<int>(wParam)); slot && slot->entry)
-            SetTimer(slot->entry, CDeviceOptionUI::kTimerResync, CDeviceOptionUI::kResyncDelayMs);
+        if (DeviceSlot* slot = slots_.At(static_cast<int>(wParam)); slot && slot->device)
+            slot->device->ScheduleResync();
         return true;
     case kMsgDeviceAccessDenied:
         // A supported device is there but unreadable: the no-device panel names the cure.

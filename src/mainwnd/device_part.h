@@ -4,13 +4,13 @@
 //     slot per device-definition row whose kind has a device class (device object, page,
 //     device-bar entry, power panel; all hidden), and the three workers: discovery (thread
 //     slot 0), update check (2) and light synchronisation (8);
-//   - arrival (3090) and removal (3091) of interfaces: channels opened and closed, entries
+//   - arrival (kMsgDeviceArrival) and removal (kMsgDeviceRemoval) of interfaces: channels opened and closed, entries
 //     shown and hidden with the selection rules, "No_device_Link";
 //   - the device bar: the user's selection, "device_select_prev"/"device_select_next";
 //   - the flags every device is told; the tray items that plug and unplug simulated devices.
 //
 // Files: device_part.cpp (the part's entry points), device_slot_factory.cpp (start-up
-// creation), device_arrival.cpp (3090/3091, secondary channels), device_bar.cpp (showing,
+// creation), device_arrival.cpp (arrival and removal, secondary channels), device_bar.cpp (showing,
 // hiding and selecting entries), device_workers.cpp (the three threads),
 // sim_tray_menu.cpp (simulated devices). Everything runs on the user-interface thread but
 // the workers, which reach it only by window messages.
@@ -28,7 +28,7 @@ class QWidget;
 struct DeviceDefinitionRow;
 
 // Posted by a device's input worker (through its owner callback) when the device asked to
-// be read again: wParam = device slot index. The handler starts timer 1002 on its entry.
+// be read again: wParam = device slot index. The handler has the device schedule its re-read.
 constexpr unsigned kMsgDeviceResync = 3100;
 // Posted by the discovery worker when an interface of a supported device is present but
 // may not be opened (no access rights): the no-device panel then says what to do.

@@ -10,6 +10,7 @@
 #include "hid/protocol/supported_devices.h"
 #include "mainwnd/device_option_ui.h"
 #include "mainwnd/device_part.h"
+#include "mainwnd/gated_schedule.h"
 #include "devices/discovery/device_tables.h"
 #include "mainwnd/main_wnd.h"
 #include "panels/light/light_control_ui.h"
@@ -142,6 +143,12 @@ void CDevicePart::CreateDeviceSlot(int interfaceRow, int subKind) {
     ownerWindow.sendMessage = [owner](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
         SendWindowMessage(owner, message, wParam, lParam);
     };
+    CMainWnd* window = &wnd;
+    ownerWindow.screenSize = [window] { return std::pair{window->ScreenSize().width(), window->ScreenSize().height()}; };
+    // The device's own timers (first read, power poll, re-read) wait while the system sleeps.
+    ownerWindow.schedule = [window](int delayMs, std::function<void()> task) {
+        RunGatedLater(window, delayMs, [window] { return !window->Asleep(); }, std::move(task));
+    };
     device.SetOwnerWindow(std::move(ownerWindow));
     device.SetKeyControlCount(pageRow.keyCount);
     device.SetLedCount(pageRow.ledCount);
@@ -167,9 +174,6 @@ void CDevicePart::CreateDeviceSlot(int interfaceRow, int subKind) {
     entry->SetKind(def.deviceKind, def.deviceSubKind);
     entry->Show(false);
     entry->SetName(slot->deviceName);
-    entry->SetDevice(slot->device.get());
-    CMainWnd* window = &wnd;
-    entry->SetTimerGate([window] { return !window->Asleep(); });
 
     slots_.All().push_back(std::move(slot));
 }

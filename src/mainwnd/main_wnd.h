@@ -80,7 +80,7 @@ public:
     int UiDpi() const { return GetDpi(); }
     QSize ScreenSize() const { return screenSize_; }
     bool Initialised() const { return initialised_; }
-    // True once the layout was adapted to the screen (timer 1011).
+    // True once the layout was adapted to the screen (kTimerLayout).
     bool LayoutAdapted() const { return layoutAdapted_; }
     WindowHandle SettingsWindow() const { return settingsWnd_; }
     void SetSettingsWindow(WindowHandle window) { settingsWnd_ = window; }

@@ -35,14 +35,14 @@ public:
     // starts the discovery worker in slot 0 takes over showing the window (post the
     // instance message to it after the first pass); without one the frame shows it.
     virtual void OnWindowInit(CMainWnd& wnd) { (void)wnd; }
-    // Window messages the frame does not handle itself (3090, 3091, 1054, hook messages,
+    // Window messages the frame does not handle itself (kMsgDeviceArrival, kMsgDeviceRemoval, kMsgHook, hook messages,
     // ...). They never arrive while the system sleeps. True when handled; *result is the
     // message's result.
     virtual bool OnMessage(CMainWnd& wnd, unsigned msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
         (void)wnd, (void)msg, (void)wParam, (void)lParam, (void)result;
         return false;
     }
-    // Window timers the frame does not own (1011 and 1032 are the frame's).
+    // Window timers the frame does not own (kTimerLayout and kTimerTrayMenu are the frame's).
     virtual bool OnTimer(CMainWnd& wnd, int id) {
         (void)wnd, (void)id;
         return false;
@@ -63,7 +63,7 @@ public:
     // names through OnMenuCommand like the menu file's items.
     virtual void OnTrayMenu(CMainWnd& wnd, CMenuWnd& menu) { (void)wnd, (void)menu; }
     // Opens the settings window: docked beside the main window (from "setbtn") or centred
-    // (tray menu, message 3093). The part tells the frame the window's handle while it is
+    // (tray menu, kMsgOpenSettings). The part tells the frame the window's handle while it is
     // open (CMainWnd::SetSettingsWindow).
     virtual bool OpenSettings(CMainWnd& wnd, bool docked) {
         (void)wnd, (void)docked;
@@ -71,7 +71,7 @@ public:
     }
     // A flag every device reads (see DeviceFlag).
     virtual void OnDeviceFlag(CMainWnd& wnd, DeviceFlag flag, int value) { (void)wnd, (void)flag, (void)value; }
-    // After message 3089 applied a language: mice and keyboards refresh their texts.
+    // After kMsgLanguageChanged applied a language: mice and keyboards refresh their texts.
     virtual void OnLanguageApplied(CMainWnd& wnd, int index) { (void)wnd, (void)index; }
     // Whether any device-bar entry is visible ("No_device_Link" shows when none is).
     virtual bool AnyDeviceEntryVisible(const CMainWnd& wnd) const {

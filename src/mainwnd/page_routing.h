@@ -108,7 +108,7 @@ void OnResetProfile(WiringContext& ctx, int);
 void OnRestoreDefaults(WiringContext& ctx, int);
 void OnSaveKeys(WiringContext& ctx, int);
 void OnProfileChosen(WiringContext& ctx, int);
-// Timer 1055: the slot's device switches to the profile chosen in its panel.
+// kTimerProfileSwitch: the slot's device switches to the profile chosen in its panel.
 void RunProfileSwitch(CMainWnd& wnd, DeviceSlot* slot);
 
 }  // namespace wiring

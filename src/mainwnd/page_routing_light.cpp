@@ -1,6 +1,7 @@
 // The lighting chain: a lighting control of a device page changed. The panel shows the
-// value and changes the device's lighting record (CLightControlUI::TakeChange); here the
-// record goes to the device, into the profile file and out to the device.
+// value and changes the device's lighting record (CLightControlUI::TakeChange); the device
+// stores, saves, shows and writes it (SetLighting).
+#include "devices/usb_device.h"
 #include "devices/device_lists.h"
 #include "devices/mouse_device.h"
 #include "devices/mouse_page_view.h"
@@ -26,21 +27,13 @@ void OnLightControl(WiringContext& ctx, int) {
     LightInfoRecord record = device->GetLightEffect();
     const LightChange change = panel->TakeChange(ctx.msg, &record);
     if (change == LightChange::None) return;
-    // The user's own choice lifts the hold that keeps the device's lighting as it is (a
-    // swatch only picks a colour and leaves it).
-    if (change != LightChange::Swatch) device->CommandChannel().lightHold = 0;
-    device->SetLightEffect(record);
-    device->SaveProfile();
-    device->ApplyProfileLighting();
+    device->SetLighting(record, change == LightChange::Mode);
+    // The logo's hint names the mode now chosen, not the one the page was filled with.
     if (change == LightChange::Mode) {
-        if (device->Page()) device->Page()->ShowLightEffect(device->GetLightEffect());
-        // The logo's hint names the mode now chosen, not the one the page was filled with.
         if (CVornakelMouseDevice* mouse = ctx.Mouse(); mouse && ctx.MousePage()) {
-            const int mode = device->GetLightEffect().selectItem;
-            ctx.MousePage()->ShowLightingHint(LightModeNameOf(mouse->Lists(), mode));
+            ctx.MousePage()->ShowLightingHint(LightModeNameOf(mouse->Lists(), device->GetLightEffect().selectItem));
         }
     }
-    ctx.WriteSettings();
 }
 
 }  // namespace wiring

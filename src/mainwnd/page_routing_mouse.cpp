@@ -1,10 +1,8 @@
 // The mouse page's own controls: DPI stages, polling rate, the pointer and system values,
 // the setting pages, the "tolva_DPI_" pair and the buttons that open the desktop's mouse
-// settings. Every change goes page -> device model -> profile file -> device.
-#include <algorithm>
-
+// settings. Each row reads the page's value and hands it to one operation of the mouse
+// (mouse_operations.cpp), which stores, saves, writes and shows it.
 #include "ui/controls.h"
-#include "devices/mouse/mouse_dpi.h"
 #include "devices/mouse_device.h"
 #include "mainwnd/desktop_settings.h"
 #include "mainwnd/device_slots.h"
@@ -16,37 +14,10 @@
 namespace wiring {
 namespace {
 
-// Stage `stage` of the mouse's list after `change`; the list grows with zeroed stages as
-// needed. False (nothing stored) for a stage the page does not have.
-template <class Change>
-bool ChangeDpiStage(CVornakelMouseDevice& mouse, int stage, Change change) {
-    std::vector<DpiStage> stages = mouse.GetDpiStages();
-    if (!EnsureDpiStage(stages, stage)) return false;
-    change(stages[static_cast<size_t>(stage)]);
-    mouse.SetDpiStages(stages);
-    return true;
-}
-
-void SetMouseValue(CVornakelMouseDevice& mouse, int index, int value) {
-    mouse.SetSystemValues(WithMouseValue(mouse.GetSystemValues(), index, value));
-}
-
-uint16_t StoredPosition(const CVornakelMouseDevice& mouse, int stage) {
-    const std::vector<DpiStage>& stages = mouse.GetDpiStages();
-    return IsDpiStageIndex(stage) && static_cast<size_t>(stage) < stages.size() ? stages[static_cast<size_t>(stage)].X()
-                                                                                 : 0;
-}
-
-// The stage's slider position as a stored value (a slider never goes below 0).
-uint16_t AsPosition(int position) { return static_cast<uint16_t>(std::clamp(position, 0, 0xFFFF)); }
-
 void SetItemValue(WiringContext& ctx, int index, int (IMousePage::*item)() const) {
     CVornakelMouseDevice* mouse = ctx.Mouse();
     IMousePage* page = ctx.MousePage();
-    if (!mouse || !page) return;
-    SetMouseValue(*mouse, index, (page->*item)());
-    mouse->SaveProfile();
-    ctx.WriteSettings();
+    if (mouse && page) mouse->SetSystemValue(index, (page->*item)());
 }
 
 }  // namespace
@@ -54,23 +25,13 @@ void SetItemValue(WiringContext& ctx, int index, int (IMousePage::*item)() const
 void OnDpiEnableCheck(WiringContext& ctx, int stage) {
     CVornakelMouseDevice* mouse = ctx.Mouse();
     IMousePage* page = ctx.MousePage();
-    if (!mouse || !page || !IsDpiStageIndex(stage)) return;
-    const bool enabled = page->IsDpiStageChecked(stage);
-    mouse->ShowDpiStageEnabled(stage, enabled);
-    ChangeDpiStage(*mouse, stage, [enabled](DpiStage& s) { s.stageActive = enabled ? 1 : 0; });
-    mouse->SaveProfile();
-    ctx.WriteSettings();
+    if (mouse && page) mouse->SetDpiStageEnabled(stage, page->IsDpiStageChecked(stage));
 }
 
 void OnDpiSliderReleased(WiringContext& ctx, int stage) {
     CVornakelMouseDevice* mouse = ctx.Mouse();
     IMousePage* page = ctx.MousePage();
-    if (!mouse || !page || !IsDpiStageIndex(stage)) return;
-    const int position = page->DpiSliderPosition(stage);
-    mouse->ShowDpiStagePosition(stage, position);
-    ChangeDpiStage(*mouse, stage, [position](DpiStage& s) { s.SetX(AsPosition(position)); });
-    mouse->SaveProfile();
-    ctx.WriteSettings();
+    if (mouse && page) mouse->SetDpiStagePosition(stage, page->DpiSliderPosition(stage));
 }
 
 void OnDpiSliderMoving(WiringContext& ctx, int stage) {
@@ -83,25 +44,13 @@ void OnDpiSliderMoving(WiringContext& ctx, int stage) {
 void OnDpiEditLeft(WiringContext& ctx, int stage) {
     CVornakelMouseDevice* mouse = ctx.Mouse();
     IMousePage* page = ctx.MousePage();
-    if (!mouse || !page || !IsDpiStageIndex(stage)) return;
-    // A sensor that reports no step cannot convert: the stage keeps its position, and
-    // showing it puts the DPI it stands for back into the edit.
-    const int position =
-        mouse::PositionForDpiText(mouse->SensorInfo(), page->DpiEditText(stage), StoredPosition(*mouse, stage));
-    mouse->ShowDpiStagePosition(stage, position);
-    ChangeDpiStage(*mouse, stage, [position](DpiStage& s) { s.SetX(AsPosition(position)); });
-    mouse->SaveProfile();
-    ctx.WriteSettings();
+    if (mouse && page) mouse->SetDpiStageText(stage, page->DpiEditText(stage));
 }
 
 void OnPollingOption(WiringContext& ctx, int option) {
     CVornakelMouseDevice* mouse = ctx.Mouse();
     // Only the option that became selected tells the choice.
-    if (!mouse || !IsSelected(ctx.Sender())) return;
-    mouse->ShowPollingOption(option);
-    SetMouseValue(*mouse, MouseValue::kPollingRate, option);
-    mouse->SaveProfile();
-    ctx.WriteSettings();
+    if (mouse && IsSelected(ctx.Sender())) mouse->SetPollingRate(option);
 }
 
 void OnSettingPageOption(WiringContext& ctx, int pageIndex) {
@@ -113,52 +62,33 @@ void OnSettingPageOption(WiringContext& ctx, int pageIndex) {
 void OnPointerSpeed(WiringContext& ctx, int) {
     CVornakelMouseDevice* mouse = ctx.Mouse();
     IMousePage* page = ctx.MousePage();
-    if (!mouse || !page) return;
-    SetMouseValue(*mouse, MouseValue::kMouseSpeed, page->PointerSpeed());
-    mouse->SaveProfile();
+    if (mouse && page) mouse->SetSystemValue(MouseValue::kMouseSpeed, page->PointerSpeed());
 }
 
 void OnPointerPrecision(WiringContext& ctx, int) {
     CVornakelMouseDevice* mouse = ctx.Mouse();
     IMousePage* page = ctx.MousePage();
-    if (!mouse || !page) return;
-    SetMouseValue(*mouse, MouseValue::kPointerPrecision, page->PointerPrecision() ? 1 : 0);
-    mouse->SaveProfile();
+    if (mouse && page) mouse->SetSystemValue(MouseValue::kPointerPrecision, page->PointerPrecision() ? 1 : 0);
 }
 
 void OnScrollByPageCheck(WiringContext& ctx, int) {
     CVornakelMouseDevice* mouse = ctx.Mouse();
     IMousePage* page = ctx.MousePage();
-    if (!mouse || !page) return;
-    const bool byPage = page->ScrollByPage();
-    const int lines = page->ScrollLines();
-    page->ShowScroll(byPage, lines);
-    MouseSystemValues values = WithMouseValue(mouse->GetSystemValues(), MouseValue::kScrollByPage, byPage ? 1 : 0);
-    mouse->SetSystemValues(WithMouseValue(values, MouseValue::kWheelScrollLines, lines));
-    mouse->SaveProfile();
+    if (mouse && page) mouse->SetScrolling(page->ScrollByPage(), page->ScrollLines());
 }
 
 void OnScrollSpeed(WiringContext& ctx, int) {
     CVornakelMouseDevice* mouse = ctx.Mouse();
     IMousePage* page = ctx.MousePage();
-    if (!mouse || !page) return;
     // Choosing a line count ends scrolling by pages.
-    const int lines = page->ScrollLines();
-    page->ShowScroll(false, lines);
-    MouseSystemValues values = WithMouseValue(mouse->GetSystemValues(), MouseValue::kScrollByPage, 0);
-    mouse->SetSystemValues(WithMouseValue(values, MouseValue::kWheelScrollLines, lines));
-    mouse->SaveProfile();
+    if (mouse && page) mouse->SetScrolling(false, page->ScrollLines());
 }
 
 void OnDoubleClick(WiringContext& ctx, int) {
     CVornakelMouseDevice* mouse = ctx.Mouse();
     IMousePage* page = ctx.MousePage();
-    if (!mouse || !page) return;
-    const int value = page->DoubleClickValue();
-    // The slider's tip tells the time the new value stands for.
-    page->ShowDoubleClickTime(value);
-    SetMouseValue(*mouse, MouseValue::kDoubleClickTime, value);
-    mouse->SaveProfile();
+    // Showing the value puts the time it stands for into the slider's tip.
+    if (mouse && page) mouse->SetSystemValue(MouseValue::kDoubleClickTime, page->DoubleClickValue());
 }
 
 void OnAstCombo(WiringContext& ctx, int) { SetItemValue(ctx, MouseValue::kAstItem, &IMousePage::AstItem); }

@@ -1,5 +1,5 @@
 // The page wiring part: window init, the dispatch of notifications through the routing
-// table, timer 1055 and the editing state; and the context the handlers share.
+// table, kTimerProfileSwitch and the editing state; and the context the handlers share.
 #include "mainwnd/page_wiring_part.h"
 
 #include <QByteArray>

@@ -9,7 +9,7 @@
 //     page_routing_mouse.cpp (DPI stages, polling rate, system values, setting pages),
 //     page_routing_light.cpp (the lighting chain), page_routing_tabs.cpp (function tabs,
 //     key selection, the editing state), profile_commands.cpp (profile buttons, reset,
-//     defaults, the delayed profile switch on timer 1055);
+//     defaults, the delayed profile switch on kTimerProfileSwitch);
 //   - the editing state (SetEditingState) that recordings and the key panel use.
 //
 // A notification acts on the device whose page holds the control (the selected device as
@@ -45,7 +45,7 @@ public:
     // profile name already (it was bound) or its page has no panel.
     static void BindProfilePanel(DeviceSlot& slot);
 
-    // A profile was chosen in the slot's panel: (re)starts timer 1055, after which the
+    // A profile was chosen in the slot's panel: (re)starts kTimerProfileSwitch, after which the
     // slot's device switches to the panel's choice. Choices on several devices within the
     // delay all take effect; on one device only the last.
     void ScheduleProfileSwitch(CMainWnd& wnd, DeviceSlot* slot);

@@ -1,6 +1,6 @@
 #pragma once
 // Context menus built from a menu skin (format in menu_xml.h). Choosing an item sends
-// kMsgMenuCommand (1145) to the owner window with wParam = `const QString*` of the item's
+// kMsgMenuCommand to the owner window with wParam = `const QString*` of the item's
 // name (valid during the call) and lParam 0. Item texts are resource texts: they follow
 // language changes.
 //

@@ -22,21 +22,40 @@ std::size_t KeyBlockLength(unsigned keySlots) { return static_cast<std::size_t>(
 bool KeySlotCountFits(unsigned keySlots) { return keySlots <= kMaxKeySlots; }
 
 ButtonSlotMap MapButtonsToSlots(std::span<const std::uint8_t> keyBlock, unsigned keySlots) {
+    ButtonSlotMap none;
+    none.fill(kNoSlot);
+    return ResolveButtonSlots(keyBlock, keySlots, none);
+}
+
+ButtonSlotMap ResolveButtonSlots(std::span<const std::uint8_t> keyBlock, unsigned keySlots,
+                                 const ButtonSlotMap& remembered) {
     ButtonSlotMap map;
     map.fill(kNoSlot);
     if (!KeySlotCountFits(keySlots)) return map;
+    // Slots from 126 on could not be told apart from kNoSlot.
     const std::size_t searchable =
         std::min<std::size_t>({keySlots, kNoSlot, keyBlock.size() / kKeySlotBytes});
+    const auto used = [&map](std::size_t slot) { return std::find(map.begin(), map.end(), slot) != map.end(); };
+    for (std::size_t button = 0; button < kLogicalButtonCount; ++button)
+        if (remembered[button] < searchable && !used(remembered[button])) map[button] = remembered[button];
     for (std::size_t button = 0; button < kLogicalButtonCount; ++button) {
+        if (map[button] != kNoSlot) continue;
         const KeySlotBytes& factory = kFactoryButtonBytes[button];
         for (std::size_t slot = 0; slot < searchable; ++slot) {
-            if (std::equal(factory.begin(), factory.end(), keyBlock.begin() + slot * kKeySlotBytes)) {
+            if (!used(slot) && std::equal(factory.begin(), factory.end(), keyBlock.begin() + slot * kKeySlotBytes)) {
                 map[button] = static_cast<std::uint8_t>(slot);
                 break;
             }
         }
     }
     return map;
+}
+
+bool HasUnplacedAssignment(const ButtonSlotMap& map, std::span<const KeySlotBytes> assignments) {
+    const std::size_t buttons = std::min(kLogicalButtonCount, assignments.size());
+    for (std::size_t button = 0; button < buttons; ++button)
+        if (map[button] == kNoSlot && assignments[button] != kFactoryButtonBytes[button]) return true;
+    return false;
 }
 
 int MergeKeyAssignments(std::span<const std::uint8_t> keyBlock, unsigned keySlots, const ButtonSlotMap& map,

@@ -3,7 +3,9 @@
 //
 // The block (commands 7 and 9) holds 3 bytes per key slot: slot n at bytes 3n..3n+2
 // (type, parameter 1, parameter 2). The host finds each logical button's slot by looking
-// for the button's factory assignment in the block as read from the device.
+// for the button's factory assignment in the block as read from the device. Once a button
+// has been reassigned its factory bytes are gone from the block, so the map found on a
+// factory block is remembered (ResolveButtonSlots) and wins on every later read.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -46,6 +48,18 @@ bool KeySlotCountFits(unsigned keySlots);
 // unmapped and its slot is then written back exactly as read. With more than 170 slots
 // no map is built: every entry is kNoSlot.
 ButtonSlotMap MapButtonsToSlots(std::span<const std::uint8_t> keyBlock, unsigned keySlots);
+
+// The slot map of a block read from the device, given the map remembered from an earlier
+// read of the same model (all kNoSlot when none): every remembered slot below
+// min(keySlots, 126) is kept; each remaining button takes the first slot, not used by
+// another button, that holds its factory bytes. With more than 170 slots every entry is
+// kNoSlot.
+ButtonSlotMap ResolveButtonSlots(std::span<const std::uint8_t> keyBlock, unsigned keySlots,
+                                 const ButtonSlotMap& remembered);
+
+// True when `assignments` asks for a button that has no slot to hold anything but its
+// factory bytes: such a write cannot reach the device.
+bool HasUnplacedAssignment(const ButtonSlotMap& map, std::span<const KeySlotBytes> assignments);
 
 // Builds the key block to write: a copy of the first keySlots x 3 bytes of `keyBlock`,
 // then for every button i with a slot s (and an entry in `assignments`), bytes 3s..3s+2 =

@@ -44,9 +44,6 @@ public:
     std::atomic<uint16_t> dataLength{kDefaultDataLength};
     // 1 while the interface is open; every transaction fails at once while it is 0.
     std::atomic<int> opened{0};
-    // Set by the main window while it drives the device's lighting itself, cleared by the
-    // device when it reloads its settings. The channel never reads it.
-    std::atomic<int> lightHold{0};
     CHidDevice hid;
     std::mutex ioLock;
     std::mutex commandLock;

@@ -6,21 +6,6 @@
 
 namespace wiring {
 
-bool IsDpiStageIndex(int stage) { return stage >= 0 && stage < CVornakelMouseDevice::kDpiStageCount; }
-
-bool EnsureDpiStage(std::vector<DpiStage>& stages, int stage) {
-    if (!IsDpiStageIndex(stage)) return false;
-    const size_t needed = static_cast<size_t>(stage) + 1;
-    if (stages.size() < needed) stages.resize(needed, DpiStage{});
-    return true;
-}
-
-MouseSystemValues WithMouseValue(MouseSystemValues values, int index, int value) {
-    if (index < 0 || index >= MouseValue::kCount) return values;
-    values[static_cast<size_t>(index)] = static_cast<uint16_t>(value);
-    return values;
-}
-
 namespace {
 constexpr uint8_t kMouseButtonType = 0x10;
 constexpr uint8_t kLeftButtonBit = 0x01;

@@ -8,20 +8,15 @@
 #include <vector>
 
 #include "devices/mouse_device.h"
+#include "devices/mouse_operations.h"
 #include "profiles/profile_records.h"
 
 namespace wiring {
 
-// The stages the page offers: "DPI_..._" 0..6.
-bool IsDpiStageIndex(int stage);
-
-// The list with room for `stage`: zeroed records are appended until it holds stage + 1.
-// A stage outside 0..6 leaves the list as it is and returns false.
-bool EnsureDpiStage(std::vector<DpiStage>& stages, int stage);
-
-// The mouse's values with value `index` replaced by `value` as a 16-bit word (-1, "no item",
-// becomes 0xFFFF). An index outside 0..8 changes nothing.
-MouseSystemValues WithMouseValue(MouseSystemValues values, int index, int value);
+// The DPI stage and system value rules live with the mouse's operations.
+using mouseops::EnsureDpiStage;
+using mouseops::IsDpiStageIndex;
+using mouseops::WithMouseValue;
 
 // True when button `button`'s current assignment is the left mouse button (0x10 0x01 0x00)
 // and no other button's is: that button cannot be taken into editing.

@@ -1,28 +1,16 @@
 // The device-bar entry built from its skin: images and tool tip per kind, the synchro
-// option, and the timers that drive its device.
+// option; and the scheduler the window hands its devices.
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QTest>
 #include <memory>
-#include "ui/control_timers.h"
 #include "ui/controls.h"
 #include "ui/language_table.h"
 #include "ui/skin_builder.h"
-#include "devices/usb_device.h"
 #include "mainwnd/device_option_ui.h"
+#include "mainwnd/gated_schedule.h"
 
 namespace {
-
-// A device that counts the timer operations the entry calls.
-class CountingDevice : public CVornakelUSBDevice {
-public:
-    int calls[5] = {0, 0, 0, 0, 0};
-    void OnDeviceTimer1() override { ++calls[0]; }
-    void OnDeviceTimer2() override { ++calls[1]; }
-    void OnDeviceTimer3() override { ++calls[2]; }
-    void OnDeviceTimer4() override { ++calls[3]; }
-    void OnDeviceTimer5() override { ++calls[4]; }
-};
 
 class DeviceOptionTest : public ::testing::Test {
 protected:
@@ -31,11 +19,8 @@ protected:
         root.reset(CSkinBuilder::Build(QStringLiteral("XML\\CustomControlXML\\DeviceOption.xml"), nullptr));
         entry = qobject_cast<CDeviceOptionUI*>(root.get());
         ASSERT_NE(entry, nullptr) << CSkinBuilder::LastError().toStdString();
-        entry->SetDevice(&device);
     }
-    void TearDown() override { entry->SetDevice(nullptr); }
 
-    CountingDevice device;
     std::unique_ptr<QWidget> root;
     CDeviceOptionUI* entry = nullptr;
 };
@@ -89,26 +74,23 @@ TEST_F(DeviceOptionTest, NameGroupPageAndPowerBindings) {
     EXPECT_FALSE(entry->IsShown());
 }
 
-TEST_F(DeviceOptionTest, TimersCallTheirDeviceOperationOnce) {
-    for (int id = CDeviceOptionUI::kTimerStartUp; id <= CDeviceOptionUI::kTimerPowerPoll; ++id)
-        SetTimer(entry, id, 10);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return device.calls[4] == 1; }, 1000));
-    QTest::qWait(60);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(device.calls[i], 1) << "timer " << 1001 + i;
-    EXPECT_FALSE(IsTimerActive(entry, CDeviceOptionUI::kTimerPowerPoll))
-        << "no power poll while the device does not ask for it";
-    EXPECT_FALSE(IsTimerActive(entry, CDeviceOptionUI::kTimerStartUp));
-}
-
-TEST_F(DeviceOptionTest, AClosedGateHoldsTimersUntilItOpens) {
+// The window's scheduler for its devices: a task runs once after its delay, and a closed
+// gate (the system sleeps) holds it until the gate opens.
+TEST(GatedSchedule, RunsOnceAndWaitsForAnOpenGate) {
+    QObject context;
     bool awake = false;
-    entry->SetTimerGate([&awake] { return awake; });
-    SetTimer(entry, CDeviceOptionUI::kTimerResync, 10);
+    int runs = 0;
+    RunGatedLater(&context, 10, [&awake] { return awake; }, [&runs] { ++runs; });
     QTest::qWait(80);
-    EXPECT_EQ(device.calls[1], 0) << "asleep: the timer is ignored";
-    EXPECT_TRUE(IsTimerActive(entry, CDeviceOptionUI::kTimerResync));
+    EXPECT_EQ(runs, 0) << "asleep: held back";
     awake = true;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return device.calls[1] == 1; }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return runs == 1; }, 1000));
     QTest::qWait(40);
-    EXPECT_EQ(device.calls[1], 1);
+    EXPECT_EQ(runs, 1);
+
+    auto gone = std::make_unique<QObject>();
+    RunGatedLater(gone.get(), 10, {}, [&runs] { ++runs; });
+    gone.reset();
+    QTest::qWait(40);
+    EXPECT_EQ(runs, 1) << "nothing runs once the window is gone";
 }

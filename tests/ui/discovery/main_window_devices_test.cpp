@@ -77,7 +77,7 @@ TEST_F(MainWindowDevices, APluggedMouseShowsItsEntryAndFillsItsPage) {
     EXPECT_FALSE(wnd->isMinimized()) << "an arrival brings the window forward";
     EXPECT_EQ(CurrentIndex(Control("device_switch")), slot->pageIndex);
 
-    // Timer 1001 reads the mouse and fills the page from the default profile.
+    // The first read after arrival reads the mouse and fills the page from the default profile.
     ASSERT_TRUE(QTest::qWaitFor([&] { return PageText(slot, "DPI_edit_1") == QStringLiteral("800"); }, 1000))
         << PageText(slot, "DPI_edit_1").toStdString();
     const char* const expected[] = {"400", "800", "1600", "3200", "6400", "12000", "16000"};
@@ -208,7 +208,7 @@ TEST_F(MainWindowDevices, AResyncRequestLeadsToARead) {
     QTest::qWait(50);
     mouse->ClearFrames();
     mouse->RequestResync();
-    // Timer 1002 starts 500 ms after the request; the mouse then reads its settings record.
+    // The re-read follows 500 ms after the request; the mouse then reads its settings record.
     ASSERT_TRUE(QTest::qWaitFor([&] { return CountCommand(*mouse, kReadSettings) >= 1; }, 1500));
     EXPECT_EQ(CountCommand(*mouse, kReadInfo), 0) << "a resync reads the settings, not the whole device";
 }

@@ -86,14 +86,12 @@ TEST_F(PageControls, LastLeftButtonCannotBeTakenIntoEditing) {
 }
 
 TEST_F(PageControls, LightingModeGoesToProfileAndDevice) {
-    slot->device->CommandChannel().lightHold = 1;
     QWidget* modes = PageControl("light_combo_modeSelect");
     const int mode = GetCurSel(modes) == 2 ? 3 : 2;
     ChooseItem(modes, mode);
 
     EXPECT_EQ(ProfileDevice()["LightInfo"]["SelectItem"].asInt(), mode);
     EXPECT_EQ(slot->device->GetLightEffect().selectItem, mode);
-    EXPECT_EQ(slot->device->CommandChannel().lightHold.load(), 0);
     EXPECT_EQ(OnlySettingsRecord()[1], mode);
 }
 
@@ -108,7 +106,7 @@ TEST_F(PageControls, LogoHintNamesTheModeJustChosen) {
     }
 }
 
-TEST_F(PageControls, SwatchColourIsWrittenAndKeepsTheLightHold) {
+TEST_F(PageControls, SwatchColourIsWritten) {
     ChooseItem(PageControl("light_combo_modeSelect"), 2);  // a mode with swatches
     auto* light = qobject_cast<CLightControlUI*>(PageControl("LightControlItem"));
     ASSERT_NE(light, nullptr);
@@ -119,11 +117,9 @@ TEST_F(PageControls, SwatchColourIsWrittenAndKeepsTheLightHold) {
     ASSERT_GE(swatch, 0) << "no colour swatch in the lighting panel";
     const uint32_t argb = light->GetSwatchColour(swatch);
     sim->ClearFrames();
-    slot->device->CommandChannel().lightHold = 1;
 
     qobject_cast<QAbstractButton*>(FindControl(light, QStringLiteral("color_option_%1").arg(swatch)))->click();
 
-    EXPECT_EQ(slot->device->CommandChannel().lightHold.load(), 1);
     const Json::Value info = ProfileDevice()["LightInfo"];
     EXPECT_EQ(info["Red"].asUInt(), (argb >> 16) & 0xFF);
     EXPECT_EQ(info["Green"].asUInt(), (argb >> 8) & 0xFF);

@@ -84,10 +84,33 @@ TEST_F(CtlKeys, AssignWritesTheKeyBlockAndTheProfile)
     EXPECT_NE(keys.out.find("forward    key:ctrl+c               Key Ctrl+C\n"), std::string::npos) << keys.out;
     EXPECT_NE(keys.out.find("back       back                     Back (default)\n"), std::string::npos);
 
-    // The device no longer holds the factory bytes the host finds the slot by, so the block
-    // keeps Ctrl+C; the profile takes the default.
-    ASSERT_EQ(Ctl({"assign", "0", "forward", "default"}).code, 0);
+    // A second run no longer finds the factory bytes of the forward button on the device;
+    // the slot remembered from the first run still takes the default back.
+    mouse->ClearFrames();
+    const CtlOutput back = Ctl({"assign", "0", "forward", "default"});
+    ASSERT_EQ(back.code, 0) << back.err;
+    EXPECT_EQ(mouse->KeyBlock(), factoryBlock);
     EXPECT_EQ(ProfileKey(3)["Assignment"].asInt(), 0x101000);
+}
+
+// A reassigned button whose slot nobody remembers (the data folder was lost) cannot be
+// written: the other buttons still reach the device, and the command fails.
+TEST_F(CtlKeys, AButtonWithoutASlotIsAFailure)
+{
+    const size_t forward = SlotOffset(factoryBlock, {0x10, 0x10, 0x00});
+    ASSERT_EQ(Ctl({"assign", "0", "forward", "key:ctrl+c"}).code, 0);
+    std::filesystem::remove(Folder() / "KeySlots.json");
+    const Bytes reassigned = mouse->KeyBlock();
+    ASSERT_NE(reassigned, factoryBlock);
+
+    const CtlOutput run = Ctl({"assign", "0", "back", "key:ctrl+c"});
+    EXPECT_EQ(run.code, kExitFailure);
+    EXPECT_NE(run.err.find("no key slot"), std::string::npos) << run.err;
+    const size_t back = SlotOffset(factoryBlock, {0x10, 0x08, 0x00});
+    Bytes expected = reassigned;
+    std::copy_n(Bytes{0x20, 0x01, 0x06}.begin(), 3, expected.begin() + static_cast<std::ptrdiff_t>(back));
+    EXPECT_EQ(mouse->KeyBlock(), expected);
+    EXPECT_EQ(Bytes(expected.begin() + forward, expected.begin() + forward + 3), (Bytes{0x20, 0x01, 0x06}));
 }
 
 TEST_F(CtlKeys, RefusalsWriteNothing)

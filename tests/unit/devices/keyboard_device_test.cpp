@@ -148,7 +148,7 @@ TEST_F(KeyboardDeviceTest, CustomColoursInModeEight)
 
     device->SetCustomColourGroup(2);
     device->SetLightEffect(LightInfoRecord{8, 4, 2, 0, 0, 0x10, 0x20, 0x30});
-    ASSERT_EQ(device->PaintCustomKey(5), 0);
+    ASSERT_EQ(device->PaintCustomKey(5), kResultOk);
     Json::Value group = ProfileDevice()["CustomLightMode"]["LightColorInfo"][2];
     ASSERT_EQ(group.size(), 126u);
     EXPECT_EQ(group[5]["Red"].asInt(), 0x10);
@@ -159,7 +159,7 @@ TEST_F(KeyboardDeviceTest, CustomColoursInModeEight)
     device->SetCustomColourGroup(1);
     device->LoadCustomColours();
     EXPECT_EQ(device->GetLedColour(5), 0u);
-    ASSERT_EQ(device->FillCustomColours(true), 0);
+    ASSERT_EQ(device->FillCustomColours(true), kResultOk);
     const Json::Value saved = ProfileDevice()["CustomLightMode"]["LightColorInfo"];
     EXPECT_EQ(saved[1][100]["Green"].asInt(), 0x20);
     EXPECT_EQ(saved[2][100]["Green"].asInt(), 0);

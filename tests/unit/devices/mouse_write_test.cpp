@@ -129,7 +129,9 @@ TEST_F(MouseDeviceTest, KeyBlockWriteChangesOnlyTheSlotsOfMappedButtons)
     std::vector<KeyAssignEntry> list(10);
     for (uint8_t i = 0; i < 10; ++i)
         list[i].current = {i, 0x20, 0x00, static_cast<uint8_t>(0x04 + i), 0};
-    EXPECT_EQ(device->WriteKeyAssignments(list), 1);
+    // Buttons 3, 4, 5, 7, 8 and 9 have no slot: their assignments cannot be sent, and the
+    // result says so.
+    EXPECT_EQ(device->WriteKeyAssignments(list), kResultNoKeySlot);
 
     Bytes expected = block;
     const std::pair<size_t, uint8_t> written[] = {{3, 0x04}, {2, 0x05}, {4, 0x06}, {6, 0x0A}};
@@ -141,6 +143,14 @@ TEST_F(MouseDeviceTest, KeyBlockWriteChangesOnlyTheSlotsOfMappedButtons)
     EXPECT_EQ(mouse->KeyBlock(), expected);
     const std::vector<FrameHeader> frames = {{0x03, 34, 0}, {0x01, 0, 0}, {0x09, 48, 0}, {0x02, 0, 0}};
     EXPECT_EQ(Headers(), frames);
+
+    // Unmapped buttons that keep their factory bytes ask for nothing the device lacks.
+    for (size_t i : {3u, 4u, 5u, 7u, 8u, 9u}) {
+        const mouse::KeySlotBytes& factory = mouse::kFactoryButtonBytes[i];
+        list[i].current = {static_cast<uint16_t>(i), factory[0], factory[1], factory[2], 0};
+    }
+    EXPECT_EQ(device->WriteKeyAssignments(list), kResultOk);
+    EXPECT_EQ(mouse->KeyBlock(), expected);
 }
 
 // A macro file's "Events" as the macro panel writes them.
@@ -294,7 +304,7 @@ TEST_F(MouseDeviceTest, LoadDefaultsOverwritesTheEditedProfileFile)
     MouseSystemValues values = device->GetSystemValues();
     values[MouseValue::kPollingRate] = 1;
     device->SetSystemValues(values);
-    ASSERT_EQ(device->SaveProfile(), 0);
+    ASSERT_EQ(device->SaveProfile(), kResultOk);
     const CJsonFile files;
     EXPECT_EQ(files.ReadJsonFile((DataFolder() / "p1.Json").string())["Device"][0]["ReportStages"]["StageActive"].asInt(), 1);
 

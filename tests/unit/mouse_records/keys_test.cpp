@@ -82,6 +82,43 @@ TEST(MouseKeys, MoreThan170SlotsBuildNoMap) {
     EXPECT_EQ(KeyBlockLength(170), 510u);
 }
 
+TEST(MouseKeys, RememberedSlotsWinOverTheFactoryBytesFoundNow) {
+    // Button 3 (slot 5) now holds the left button's bytes, ahead of button 0's own slot 8;
+    // button 4 was reassigned and its factory bytes are gone.
+    std::vector<std::uint8_t> block = NeutralBlock(12);
+    PutSlot(block, 5, kFactoryButtonBytes[0]);
+    PutSlot(block, 8, kFactoryButtonBytes[0]);
+    PutSlot(block, 2, kFactoryButtonBytes[1]);
+    ButtonSlotMap none;
+    none.fill(kNoSlot);
+    ButtonSlotMap remembered = none;
+    remembered[3] = 5;
+    remembered[4] = 9;
+    remembered[7] = 12;  // not a slot of this device: ignored
+
+    struct Case {
+        const char* name;
+        ButtonSlotMap remembered;
+        ButtonSlotMap expected;
+    };
+    const Case cases[] = {
+        {"nothing remembered", none, {5, 2, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot}},
+        {"remembered", remembered, {8, 2, kNoSlot, 5, 9, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ResolveButtonSlots(block, 12, c.remembered), c.expected) << c.name;
+}
+
+TEST(MouseKeys, AnAssignmentWithoutASlotIsUnplaced) {
+    ButtonSlotMap map = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    map[4] = kNoSlot;
+    std::vector<KeySlotBytes> list(kFactoryButtonBytes.begin(), kFactoryButtonBytes.end());
+    list[0] = {0x20, 0x00, 0x04};
+    EXPECT_FALSE(HasUnplacedAssignment(map, list)) << "button 4 keeps its factory bytes";
+    list[4] = {0x20, 0x00, 0x05};
+    EXPECT_TRUE(HasUnplacedAssignment(map, list));
+    EXPECT_FALSE(HasUnplacedAssignment(map, std::span(list).first(4))) << "button 4 not asked for";
+}
+
 TEST(MouseKeys, MergeWritesMappedSlotsAndLeavesTheRestAsRead) {
     // Slot 3 holds button 0's factory bytes; nothing equals button 5's.
     std::vector<std::uint8_t> block = NeutralBlock(12);
