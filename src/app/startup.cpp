@@ -18,6 +18,7 @@
 #include "mainwnd/device_part.h"
 #include "mainwnd/page_wiring_part.h"
 #include "util/debug_log.h"
+#include "devices/discovery/simulated_rows.h"
 #include "sim/sim_devices.h"
 
 namespace {
@@ -103,7 +104,7 @@ int RunProgram(int argc, char** argv) {
     }
 
     std::string simulateError;
-    if (PlugSimulatedDevices(options.simulate, &simulateError) < 0) {
+    if (PlugSimulatedDevicesWithRows(options.simulate, &simulateError) < 0) {
         std::fprintf(stderr, "kvelm: %s\n", simulateError.c_str());
         return 2;
     }

@@ -7,7 +7,7 @@
 #include "ui/language_table.h"
 #include "ui/skin_style.h"
 #include "devices/usb_device.h"
-#include "devices/discovery/device_tables.h"
+#include "devices/discovery/device_kinds.h"
 
 namespace {
 

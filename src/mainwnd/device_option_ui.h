@@ -39,7 +39,7 @@ public:
     // Timers do their work only while gate() is true (no gate: always).
     void SetTimerGate(std::function<bool()> gate) { gate_ = std::move(gate); }
 
-    // Images and tool tip of "device_select" for a device kind (device_tables.h icon sets);
+    // Images and tool tip of "device_select" for a device kind (device_kinds.h icon sets);
     // a mouse pad of a sub-kind other than 0 or 1 changes nothing.
     void SetKind(int kind, int subKind);
     int Kind() const { return kind_; }
