@@ -218,10 +218,12 @@ TEST_F(CtlTest, ListMarksInterfacesOfUserRowsAndNamesTheirBadRows)
             EXPECT_NE(line.find("keyboard (command) (user table)"), std::string::npos) << line;
             EXPECT_TRUE(line.starts_with("2 ")) << "numbered after the two mice: " << line;
         }
-        if (keyboardLine && line.find("000c:0001") != std::string::npos)
+        if (keyboardLine && line.find("000c:0001") != std::string::npos) {
             EXPECT_NE(line.find("keyboard (input) (user table)"), std::string::npos) << line;
-        if (!keyboardLine)
+        }
+        if (!keyboardLine) {
             EXPECT_FALSE(marked) << "shipped rows are not marked: " << line;
+        }
         userLines += marked ? 1 : 0;
     }
     EXPECT_EQ(userLines, 2);
