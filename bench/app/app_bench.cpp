@@ -28,6 +28,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <vector>
+#include "devices/discovery/device_table_store.h"
 #include "hid/protocol/supported_devices.h"
 #include "devices/discovery/device_discovery.h"
 #include "sim/sim_mouse.h"
@@ -203,7 +204,7 @@ void Idle(benchmark::State& state, const char* simulate) {
 // of the mouse (slot 2) arrives and leaves.
 void PlugToArrival(benchmark::State& state) {
     CInterfaceSlots table;
-    table.Load(SupportedInterfaceTable());
+    table.Load(ShippedDeviceTable().Interfaces());
     std::mutex mutex;
     std::condition_variable changed;
     bool present = false;

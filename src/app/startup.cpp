@@ -20,6 +20,7 @@
 #include "mainwnd/page_wiring_part.h"
 #include "mainwnd/settings_part.h"
 #include "util/debug_log.h"
+#include "devices/discovery/simulated_rows.h"
 #include "sim/sim_devices.h"
 
 namespace {
@@ -118,7 +119,7 @@ int RunProgram(int argc, char** argv) {
     }
 
     std::string simulateError;
-    if (PlugSimulatedDevices(options.simulate, &simulateError) < 0) {
+    if (PlugSimulatedDevicesWithRows(options.simulate, &simulateError) < 0) {
         std::fprintf(stderr, "kvelm: %s\n", simulateError.c_str());
         return 2;
     }

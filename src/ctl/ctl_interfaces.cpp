@@ -4,61 +4,25 @@
 #include <cstring>
 #include <unistd.h>
 #include "ctl/ctl_numbers.h"
-#include "hid/hid_device.h"
-#include "hid/hid_device_info.h"
-#include "hid/protocol/supported_devices.h"
+#include "devices/discovery/device_table_store.h"
 
 namespace {
 constexpr const char* kUdevHint =
     "install packaging/70-kvelm.rules into /etc/udev/rules.d/, then run "
     "'udevadm control --reload' and plug the device in again";
 
-bool IsCommandRow(int row)
-{
-    return row >= 0 && SupportedInterfaceTable()[static_cast<size_t>(row)].deviceSubKind == kSubKindCommand;
-}
 }  // namespace
 
 bool ListInterfaces(std::vector<ListedInterface>& interfaces, std::string* error)
 {
-    interfaces.clear();
-    CHidDevice cursor;
-    if (!cursor.Enumerate()) {
+    if (!ListHidInterfaces(ActiveDeviceTable(), interfaces)) {
         if (error != nullptr)
             *error = "cannot list the HID interfaces of this machine";
         return false;
     }
-    int nextDeviceIndex = 0;
-    for (const std::string* path = cursor.NextPath(); path != nullptr; path = cursor.NextPath()) {
-        ListedInterface entry;
-        entry.path = *path;
-        entry.vendorId = ParseVendorId(*path);
-        entry.productId = ParseProductId(*path);
-        entry.interfaceNumber = ParseInterfaceNumber(*path);
-        entry.collectionNumber = ParseCollectionNumber(*path);
-
-        CHidDevice probe;
-        if (probe.Open(*path, true, false, true, false)) {
-            entry.opened = true;
-            entry.vendorId = probe.Attributes().vendorId;
-            entry.productId = probe.Attributes().productId;
-            entry.usagePage = probe.Caps().usagePage;
-            entry.usage = probe.Caps().usage;
-            probe.Close();
-            entry.supportedRow = MatchSupportedInterface(entry.vendorId, entry.productId, entry.interfaceNumber,
-                                                         entry.collectionNumber, entry.usagePage, entry.usage);
-        } else {
-            // The usage is unknown; the ids and numbers of the path still tell whether it
-            // would be a supported interface, which is what the user needs to hear.
-            entry.supportedRow = MatchSupportedPath(entry.vendorId, entry.productId, entry.interfaceNumber,
-                                                    entry.collectionNumber);
-            entry.openProblem = DescribeOpenFailure(*path, false, entry.supportedRow >= 0);
-        }
-        if (IsCommandRow(entry.supportedRow))
-            entry.deviceIndex = nextDeviceIndex++;
-        interfaces.push_back(std::move(entry));
-    }
-    cursor.ClearPaths();
+    for (ListedInterface& entry : interfaces)
+        if (!entry.opened)
+            entry.openProblem = DescribeOpenFailure(entry.path, false, entry.supportedRow >= 0);
     return true;
 }
 

@@ -1,25 +1,12 @@
 #pragma once
 // The HID interfaces as kvelmctl shows them, and how a command names one of them.
-#include <cstdint>
+#include "devices/discovery/interface_listing.h"
 #include <string>
 #include <vector>
 
-struct ListedInterface {
-    std::string path;
-    uint16_t vendorId = 0;         // from the device once opened, else from the path
-    uint16_t productId = 0;
-    uint16_t interfaceNumber = 0;
-    uint16_t collectionNumber = 0;
-    bool opened = false;           // usage page and usage are known only then
-    uint16_t usagePage = 0;
-    uint16_t usage = 0;
-    int supportedRow = -1;         // row of the supported-interface table, -1 none
-    int deviceIndex = -1;          // INDEX of a supported command collection, else -1
-    std::string openProblem;       // why the interface could not be opened
-};
-
-// Every interface the HID backends list (real and simulated), each opened read-only to
-// learn its usage. False with *error set when the interfaces cannot be listed at all.
+// Every interface the HID backends list (real and simulated), probed and matched against
+// the program's device table (ListHidInterfaces); openProblem says why one could not be
+// opened. False with *error set when the interfaces cannot be listed at all.
 bool ListInterfaces(std::vector<ListedInterface>& interfaces, std::string* error);
 
 // Why a listed path cannot be opened, as a short phrase ("permission denied; ...").

@@ -4,6 +4,7 @@
 #include "ctl/ctl_commands.h"
 #include "ctl/ctl.h"
 #include "ctl/ctl_interfaces.h"
+#include "devices/discovery/device_table_store.h"
 #include "hid/protocol/supported_devices.h"
 
 namespace {
@@ -11,9 +12,9 @@ std::string DescribeSupport(const ListedInterface& entry)
 {
     if (entry.supportedRow < 0)
         return "-";
-    const SupportedInterface& row = SupportedInterfaceTable()[static_cast<size_t>(entry.supportedRow)];
-    return std::string(DeviceKindName(row.deviceKind))
-         + (row.deviceSubKind == kSubKindCommand ? " (command)" : " (input)");
+    return std::string(DeviceKindName(entry.deviceKind))
+         + (entry.deviceSubKind == kSubKindCommand ? " (command)" : " (input)")
+         + (entry.userRow ? " (user table)" : "");
 }
 
 std::string FormatLine(const ListedInterface& entry)
@@ -33,6 +34,8 @@ std::string FormatLine(const ListedInterface& entry)
 int RunList(const std::vector<std::string>&, CtlContext& context)
 {
     std::vector<ListedInterface> interfaces;
+    for (const DeviceTableProblem& problem : DeviceTableProblems())
+        context.err << "kvelmctl: device table: " << problem.text << "\n";
     std::string error;
     if (!ListInterfaces(interfaces, &error))
         return CtlFail(context, kExitFailure, error);

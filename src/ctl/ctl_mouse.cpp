@@ -2,20 +2,11 @@
 
 #include "ctl/ctl.h"
 #include "ctl/ctl_interfaces.h"
+#include "devices/discovery/device_table_store.h"
 #include "hid/protocol/supported_devices.h"
 
 namespace {
 
-// The mouse rows of the program's device table: model, data folder, user value.
-struct MouseModelRow {
-    uint16_t vendorId;
-    uint16_t productId;
-    const char* folder;
-};
-constexpr MouseModelRow kMouseModels[] = {
-    {0x320F, 0x2002, "mouse"},
-    {0x320F, 0x21FD, "mouse3389"},
-};
 // What the program hands every mouse: its light configuration file and its row of the
 // light name lists.
 constexpr const char* kLightConfigName = "tolva_light";
@@ -25,10 +16,10 @@ constexpr int kMouseUserValue = 1;
 
 std::string MouseFolderName(uint16_t vendorId, uint16_t productId)
 {
-    for (const MouseModelRow& row : kMouseModels)
-        if (row.vendorId == vendorId && row.productId == productId)
-            return row.folder;
-    return {};
+    const CDeviceTable table = ActiveDeviceTable();
+    const DeviceRow* row = table.FindByIds(vendorId, productId);
+    const bool mouse = row && (row->kind == DeviceKind::kMouse || row->kind == DeviceKind::kMouseVariant);
+    return mouse ? row->folder : std::string();
 }
 
 int ConfigureNamedMouse(const std::string& argument, CVornakelMouseDevice& device, std::string* path,
@@ -38,15 +29,14 @@ int ConfigureNamedMouse(const std::string& argument, CVornakelMouseDevice& devic
     std::string error;
     if (!ResolveDevice(argument, listed, &error))
         return CtlFail(context, kExitFailure, error);
-    const int row = listed.supportedRow;
-    const bool mouseCommand = row >= 0
-        && SupportedInterfaceTable()[static_cast<size_t>(row)].deviceKind == DeviceKind::kMouse
-        && SupportedInterfaceTable()[static_cast<size_t>(row)].deviceSubKind == kSubKindCommand;
+    const bool mouseCommand = listed.supportedRow >= 0
+        && (listed.deviceKind == DeviceKind::kMouse || listed.deviceKind == DeviceKind::kMouseVariant)
+        && listed.deviceSubKind == kSubKindCommand;
     const std::string folder = MouseFolderName(listed.vendorId, listed.productId);
     if (!mouseCommand || folder.empty())
         return CtlFail(context, kExitFailure, listed.path + ": not the command interface of a supported mouse");
 
-    HidDeviceInfo info = ToHidDeviceInfo(SupportedInterfaceTable()[static_cast<size_t>(row)]);
+    HidDeviceInfo info = ToHidDeviceInfo(ActiveDeviceTable().Interfaces()[static_cast<size_t>(listed.supportedRow)]);
     info.attached = 1;
     info.devicePath = listed.path;
     device.SetFolderTag(folder);

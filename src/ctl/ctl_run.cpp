@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include "ctl/ctl.h"
 #include "ctl/ctl_commands.h"
+#include "devices/discovery/simulated_rows.h"
 #include "sim/sim_devices.h"
 
 namespace {
@@ -89,7 +90,7 @@ int RunCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
         simulate = fromEnvironment != nullptr ? fromEnvironment : "";
     }
     std::string error;
-    if (PlugSimulatedDevices(simulate, &error) < 0)
+    if (PlugSimulatedDevicesWithRows(simulate, &error) < 0)
         return CtlFail(context, kExitUsage, error);
 
     const auto commands = CtlCommands();

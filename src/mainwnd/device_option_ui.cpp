@@ -5,7 +5,7 @@
 #include "ui/controls.h"
 #include "ui/language_table.h"
 #include "ui/skin_style.h"
-#include "devices/discovery/device_tables.h"
+#include "devices/discovery/device_kinds.h"
 
 namespace {
 

@@ -18,7 +18,7 @@ class CDeviceOptionUI : public QWidget {
 public:
     explicit CDeviceOptionUI(QWidget* parent = nullptr);
 
-    // Images and tool tip of "device_select" for a device kind (device_tables.h icon sets);
+    // Images and tool tip of "device_select" for a device kind (device_kinds.h icon sets);
     // a mouse pad of a sub-kind other than 0 or 1 changes nothing.
     void SetKind(int kind, int subKind);
     int Kind() const { return kind_; }

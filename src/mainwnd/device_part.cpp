@@ -8,6 +8,8 @@
 #include "devices/mouse_device.h"
 #include "devices/usb_device.h"
 #include "hid/protocol/supported_devices.h"
+#include "devices/discovery/device_table_store.h"
+#include "devices/discovery/simulated_rows.h"
 #include "mainwnd/device_option_ui.h"
 #include "mainwnd/main_wnd.h"
 #include "panels/light/light_panel_registration.h"
@@ -46,7 +48,13 @@ CDevicePart::~CDevicePart() {
 
 void CDevicePart::OnWindowInit(CMainWnd& wnd) {
     wnd_ = &wnd;
-    interfaceSlots_->Load(SupportedInterfaceTable());
+    if (!simulateList_.empty()) {
+        // The simulation menu can plug every simulated model later; their rows must be in
+        // the table before the slots are made.
+        AddSimulatedDeviceRows(SimulatedModelList());
+    }
+    deviceTable_ = ActiveDeviceTable();
+    interfaceSlots_->Load(deviceTable_.Interfaces());
     CreateDeviceSlots();
     wnd.SetDeviceSlots(&slots_);
     StartWorkers();

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 #include "mainwnd/device_slots.h"
+#include "devices/discovery/device_table.h"
 #include "devices/discovery/interface_slots.h"
 #include "mainwnd/main_wnd_part.h"
 
@@ -33,6 +34,9 @@ constexpr unsigned kMsgDeviceResync = 3100;
 // Posted by the discovery worker when an interface of a supported device is present but
 // may not be opened (no access rights): the no-device panel then says what to do.
 constexpr unsigned kMsgDeviceAccessDenied = 3101;
+
+// The simulated models the simulation menu can plug, as a --simulate list.
+std::string SimulatedModelList();
 
 class CDevicePart final : public IMainWndPart {
 public:
@@ -79,7 +83,8 @@ public:
 private:
     // device_slot_factory.cpp
     void CreateDeviceSlots();
-    void CreateDeviceSlot(int interfaceRow, int subKind);
+    void CreateDeviceSlot(int deviceRow);
+    void NameEntries();
     void FindContainers();
     // device_arrival.cpp
     void OpenSecondary(const HidDeviceInfo& info);
@@ -101,6 +106,7 @@ private:
     CMainWnd* wnd_ = nullptr;
     std::string simulateList_;
     std::shared_ptr<CInterfaceSlots> interfaceSlots_;
+    CDeviceTable deviceTable_;  // the table the slots were made from
     CDeviceSlots slots_;
     QPointer<QWidget> entryContainer_;   // where entries go ("device_select_list" or "device_select_layout")
     QPointer<QStackedWidget> pageStack_;   // "device_switch"

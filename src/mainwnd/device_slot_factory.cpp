@@ -1,4 +1,4 @@
-// Start-up creation of the device slots: for every device-definition row whose kind has a
+// Start-up creation of the device slots: for every device-table row whose kind has a
 // device class, a device object with its page, a device-bar entry and a power panel, all
 // hidden. Arrival only opens and shows what is made here.
 #include <QLayout>
@@ -11,7 +11,8 @@
 #include "mainwnd/device_option_ui.h"
 #include "mainwnd/device_part.h"
 #include "mainwnd/gated_schedule.h"
-#include "devices/discovery/device_tables.h"
+#include "devices/discovery/device_bar_names.h"
+#include "devices/discovery/device_kinds.h"
 #include "mainwnd/main_wnd.h"
 #include "panels/light/light_control_ui.h"
 #include "panels/power/mp_device_power_ui.h"
@@ -66,44 +67,39 @@ void CDevicePart::CreateDeviceSlots() {
         DebugOutput("device bar containers missing in the main window's skin\n");
         return;
     }
-    for (const DeviceDefinitionRow& row : DeviceDefinitionTable()) {
-        const int interfaceRow = InterfaceRowOfDefinition(row);
-        if (interfaceRow < 0) continue;
-        // Keyboards, mouse pads and headsets have no device class yet; their rows carry no
-        // ids and never match, so nothing is missed.
-        if (!KindHasDeviceClass(row.deviceKind)) continue;
-        CreateDeviceSlot(interfaceRow, row.deviceSubKind);
+    const auto rows = deviceTable_.Rows();
+    for (size_t row = 0; row < rows.size(); ++row) {
+        // Keyboards, mouse pads and headsets have no device class yet.
+        if (!KindHasDeviceClass(rows[row].kind)) continue;
+        CreateDeviceSlot(static_cast<int>(row));
     }
+    NameEntries();
 }
 
-void CDevicePart::CreateDeviceSlot(int interfaceRow, int subKind) {
+void CDevicePart::NameEntries() {
+    std::vector<std::string> products;
+    for (const auto& slot : slots_.All()) products.push_back(slot->productName.toStdString());
+    const std::vector<std::string> names = DeviceBarNames(products);
+    for (size_t i = 0; i < names.size(); ++i)
+        if (CDeviceOptionUI* entry = slots_.All()[i]->entry) entry->SetName(QString::fromStdString(names[i]));
+}
+
+void CDevicePart::CreateDeviceSlot(int row) {
     CMainWnd& wnd = *wnd_;
-    HidDeviceInfo slotInfo = interfaceSlots_->At(interfaceRow);
+    const int interfaceRow = deviceTable_.CommandInterfaceOf(row);
+    if (interfaceRow < 0) return;
+    const DeviceRow& def = deviceTable_.Rows()[static_cast<size_t>(row)];
+    const HidDeviceInfo slotInfo = interfaceSlots_->At(interfaceRow);
     const int kind = slotInfo.deviceKind;
-    uint16_t vendorId = slotInfo.vendorId;
-    uint16_t productId = slotInfo.productId;
-    uint16_t lookupKind = slotInfo.deviceKind;
-    if (kind == DeviceKind::kMouseVariant) {
-        // The wireless variant uses the definition of the wired mouse it pairs with.
-        lookupKind = DeviceKind::kMouse;
-        if (slotInfo.hasPartner) {
-            const HidDeviceInfo partner = interfaceSlots_->At(slotInfo.partnerIndex);
-            vendorId = partner.vendorId;
-            productId = partner.productId;
-        }
-    }
-    const int row = FindDefinitionRow(vendorId, productId, lookupKind, static_cast<uint16_t>(subKind));
-    if (row < 0) return;
-    const DeviceDefinitionRow& def = DeviceDefinitionTable()[static_cast<size_t>(row)];
-    const DevicePageRow& pageRow = DevicePageTable()[static_cast<size_t>(row)];
+    const int subKind = def.subKind;
 
     // Build the three controls; when one fails, the slot does not exist.
     auto* power = qobject_cast<CMpDevicePowerUI*>(wnd.BuildSkin(kPowerXml, powerStack_));
     auto* entry = qobject_cast<CDeviceOptionUI*>(wnd.BuildSkin(ToQString(def.entryXml), entryContainer_));
-    QWidget* page = wnd.BuildSkin(ToQString(pageRow.pageXml), pageStack_);
+    QWidget* page = wnd.BuildSkin(ToQString(def.pageXml), pageStack_);
     IMousePage* mousePage = page ? FindMousePage(page) : nullptr;
     if (!power || !entry || !page || !mousePage) {
-        DebugPrintf("device slot \"%s\" not made: a skin file is missing or incomplete\n", def.deviceName.data());
+        DebugPrintf("device slot \"%s\" not made: a skin file is missing or incomplete\n", def.folder.c_str());
         delete power;
         delete entry;
         delete page;
@@ -115,7 +111,8 @@ void CDevicePart::CreateDeviceSlot(int interfaceRow, int subKind) {
     slot->definitionRow = row;
     slot->interfaceRow = interfaceRow;
     slot->kind = kind;
-    slot->deviceName = ToQString(def.deviceName);
+    slot->deviceName = ToQString(def.folder);
+    slot->productName = ToQString(def.name);
     auto mouse = std::make_unique<CVornakelMouseDevice>();
     slot->mouse = mouse.get();
     slot->device = std::move(mouse);
@@ -131,7 +128,7 @@ void CDevicePart::CreateDeviceSlot(int interfaceRow, int subKind) {
 
     // The device object.
     CVornakelMouseDevice& device = *slot->mouse;
-    device.SetLayoutFile(std::string(pageRow.pageXml));
+    device.SetLayoutFile(def.pageXml);
     device.SetMousePage(mousePage);
     const WindowHandle owner = wnd.GetHWND();
     DeviceOwner ownerWindow;
@@ -150,14 +147,14 @@ void CDevicePart::CreateDeviceSlot(int interfaceRow, int subKind) {
         RunGatedLater(window, delayMs, [window] { return !window->Asleep(); }, std::move(task));
     };
     device.SetOwnerWindow(std::move(ownerWindow));
-    device.SetKeyControlCount(pageRow.keyCount);
-    device.SetLedCount(pageRow.ledCount);
-    device.SetPollPeriodically(pageRow.pollPeriodically);
-    device.SetFolderTag(std::string(def.deviceName));
+    device.SetKeyControlCount(def.keyCount);
+    device.SetLedCount(def.ledCount);
+    device.SetPollPeriodically(def.pollPeriodically);
+    device.SetFolderTag(def.folder);
     device.SetPowerPanel(power);
     device.SetHidInfo(slotInfo);
     device.SetUserValue(def.typeCode);
-    device.SetConfigName(std::string(pageRow.lightName));
+    device.SetConfigName(def.lightName);
     device.BindPageControls();
     if (slot->lightPanel) slot->lightPanel->SetDeviceKind(kind == DeviceKind::kMouseVariant ? DeviceKind::kMouse : kind);
 
@@ -171,9 +168,9 @@ void CDevicePart::CreateDeviceSlot(int interfaceRow, int subKind) {
     entry->SetGroup(ToQString(def.optionGroup));
     entry->BindPage(pageStack_->objectName(), slot->pageIndex);
     entry->SetPowerPanel(ToQString(def.powerContainer), slot->powerIndex);
-    entry->SetKind(def.deviceKind, def.deviceSubKind);
+    // The wireless variant shows the icons of the mouse it is.
+    entry->SetKind(kind == DeviceKind::kMouseVariant ? DeviceKind::kMouse : kind, subKind);
     entry->Show(false);
-    entry->SetName(slot->deviceName);
 
     slots_.All().push_back(std::move(slot));
 }

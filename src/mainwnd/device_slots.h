@@ -1,5 +1,5 @@
 #pragma once
-// The device slots of the main window: one per row of the device-definition table whose
+// The device slots of the main window: one per row of the device table whose
 // kind has a device class (today the two mouse rows). A slot is made once at window init
 // and lives as long as the window; arrival and removal only open/close its device and
 // show/hide its entry.
@@ -18,10 +18,11 @@ class CLightControlUI;
 class QWidget;
 
 struct DeviceSlot {
-    int definitionRow = -1;  // row of the device-definition table (device_tables.h)
+    int definitionRow = -1;  // row of the device table (devices/discovery/device_table.h)
     int interfaceRow = -1;   // first interface row tied to it (its command collection)
     int kind = 0;            // device kind of that interface row (2 mouse, 6 wireless mouse, ...)
-    QString deviceName;      // "mouse", "mouse3389", ... (also the data folder tag)
+    QString deviceName;      // "mouse", "mouse3389", ... (the data folder tag)
+    QString productName;     // the row's product name; the entry shows it (told apart when repeated)
 
     std::unique_ptr<CVornakelUSBDevice> device;  // owned; never null in a made slot
     CVornakelMouseDevice* mouse = nullptr;       // the device as a mouse (kinds 2, 6), else nullptr

@@ -16,6 +16,16 @@ constexpr const char* kSimulatedModels[] = {"mouse", "mouse3389", "mousewl"};
 const QString kPlugPrefix = QStringLiteral("sim_plug_");
 const QString kUnplugPrefix = QStringLiteral("sim_unplug_");
 
+}  // namespace
+
+std::string SimulatedModelList() {
+    std::string list;
+    for (const char* model : kSimulatedModels) list += std::string(list.empty() ? "" : ",") + model;
+    return list;
+}
+
+namespace {
+
 bool Plugged(const std::string& name) {
     for (const SimHidBus::Entry& entry : SimHidBus::Instance().Devices())
         if (entry.device && entry.device->Name() == name) return true;

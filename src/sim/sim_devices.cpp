@@ -38,7 +38,9 @@ std::string Trim(const std::string& text)
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
-std::vector<std::string> SplitNames(const std::string& list)
+}  // namespace
+
+std::vector<std::string> SimulatedDeviceNames(const std::string& list)
 {
     std::vector<std::string> names;
     size_t start = 0;
@@ -50,6 +52,8 @@ std::vector<std::string> SplitNames(const std::string& list)
     }
     return names;
 }
+
+namespace {
 
 const KnownDevice* FindKnown(const std::string& name)
 {
@@ -75,16 +79,23 @@ std::shared_ptr<ISimDevice> MakeSimulatedDevice(const std::string& name)
     return known ? known->make() : nullptr;
 }
 
-int PlugSimulatedDevices(const std::string& list, std::string* error)
+bool CheckSimulatedDeviceList(const std::string& list, std::string* error)
 {
-    const std::vector<std::string> names = SplitNames(list);
-    for (const std::string& name : names) {
+    for (const std::string& name : SimulatedDeviceNames(list)) {
         if (name != kNone && !FindKnown(name)) {
             if (error)
                 *error = "unknown simulated device \"" + name + "\" (known: " + KnownNames() + ")";
-            return -1;
+            return false;
         }
     }
+    return true;
+}
+
+int PlugSimulatedDevices(const std::string& list, std::string* error)
+{
+    if (!CheckSimulatedDeviceList(list, error))
+        return -1;
+    const std::vector<std::string> names = SimulatedDeviceNames(list);
     int plugged = 0;
     for (const std::string& name : names) {
         if (auto device = MakeSimulatedDevice(name); device && SimHidBus::Instance().Plug(device) >= 0)

@@ -3,12 +3,15 @@
 // KVELM_SIMULATE variable. Known names:
 //   "mouse"      wired mouse 0x320F:0x2002, sensor 0x3327
 //   "mouse3389"  wired mouse 0x320F:0x21FD, sensor 0x3389
-//   "mousewl"    wireless variant of "mouse" (same ids; its link state answers command 0xAA)
-//   "keyboard"   126-key keyboard; ids 0x0000:0x0000, as its rows of the device table stand
-//   "pad"        lighted mouse pad; ids 0x0000:0x0000, as its rows of the device table stand
+//   "mousewl"    wireless variant of "mouse", 0x320F:0x2012 (its link state answers command 0xAA)
+//   "keyboard"   126-key keyboard, 0x320F:0x5021
+//   "pad"        lighted mouse pad, 0x320F:0x5022
+// The shipped device table has no rows for the last three; each brings its own
+// (SimulatedDeviceRowsJson).
 //   "none"       plugs nothing
 #include <memory>
 #include <string>
+#include <vector>
 #include "sim/sim_bus.h"
 
 // A new, unplugged simulator for one of the names above; nullptr for "none" or an
@@ -20,6 +23,17 @@ std::shared_ptr<ISimDevice> MakeSimulatedDevice(const std::string& name);
 // nothing is plugged, *error (when given) receives a one-line explanation and the
 // result is -1. Otherwise the result is the number of devices plugged.
 int PlugSimulatedDevices(const std::string& list, std::string* error);
+
+// The names of a comma-separated list, blanks trimmed, empty names dropped.
+std::vector<std::string> SimulatedDeviceNames(const std::string& list);
+// True when every name of the list is known or "none"; else *error as PlugSimulatedDevices.
+bool CheckSimulatedDeviceList(const std::string& list, std::string* error);
+
+// The device rows (JSON, the device table's format) a simulated device needs because no
+// shipped row carries its ids: kind 1 for "keyboard", kind 3 for "pad", kind 6 (the
+// wireless mouse, checked for its link before each command) for "mousewl"; "" for the
+// others.
+std::string SimulatedDeviceRowsJson(const std::string& name);
 
 // The list given by "--simulate LIST" or "--simulate=LIST" on the command line, else the
 // value of KVELM_SIMULATE, else "". The last "--simulate" on the line wins.

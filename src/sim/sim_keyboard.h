@@ -24,9 +24,10 @@
 
 struct SimKeyboardModel {
     std::string name = "keyboard";
-    // The ids of the keyboard's rows in the supported-interface table as they stand.
-    uint16_t vendorId = 0x0000;
-    uint16_t productId = 0x0000;
+    // The shipped keyboard rows carry no ids; the simulator brings a row with these
+    // (sim_devices.h, SimulatedDeviceRowsJson).
+    uint16_t vendorId = kSimVendorId;
+    uint16_t productId = kSimKeyboardProductId;
     uint8_t macroMemoryUnits = 32;
     // Factory key table, 3 bytes per device key; its size gives N.
     std::vector<uint8_t> factoryKeys;

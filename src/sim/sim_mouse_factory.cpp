@@ -82,6 +82,7 @@ SimMouseModel SimMouseModel::MouseWireless()
 {
     SimMouseModel model = Mouse();
     model.name = "mousewl";
+    model.productId = kSimWirelessMouseProductId;
     model.wireless = true;
     return model;
 }

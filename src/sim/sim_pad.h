@@ -18,9 +18,10 @@
 
 struct SimPadModel {
     std::string name = "pad";
-    // The ids of the pad's rows in the supported-interface table as they stand.
-    uint16_t vendorId = 0x0000;
-    uint16_t productId = 0x0000;
+    // The shipped pad rows carry no ids; the simulator brings a row with these
+    // (sim_devices.h, SimulatedDeviceRowsJson).
+    uint16_t vendorId = kSimVendorId;
+    uint16_t productId = kSimPadProductId;
 
     static SimPadModel Pad();
 };

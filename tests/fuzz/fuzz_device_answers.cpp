@@ -11,6 +11,7 @@
 #include <memory>
 #include <mutex>
 
+#include "devices/discovery/device_table_store.h"
 #include "devices/mouse_device.h"
 #include "fuzz_files.h"
 #include "hid/hid_device.h"
@@ -106,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         device.SetConfigName("tolva_light");
         device.SetKeyControlCount(7);
         device.SetLedCount(6);
-        HidDeviceInfo info = ToHidDeviceInfo(SupportedInterfaceTable()[2]);
+        HidDeviceInfo info = ToHidDeviceInfo(ShippedDeviceTable().Interfaces()[2]);
         info.devicePath = CommandPath(busId);
         device.SetHidInfo(info);
         device.SetUserValue(1);

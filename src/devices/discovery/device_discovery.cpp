@@ -1,5 +1,6 @@
 #include "devices/discovery/device_discovery.h"
 
+#include "devices/discovery/interface_listing.h"
 #include "util/debug_log.h"
 
 namespace {
@@ -59,16 +60,10 @@ void CDeviceDiscovery::ProbeCandidates(const StopEvent& stop) {
 }
 
 void CDeviceDiscovery::ProbeOne(const std::string& path) {
-    HidDeviceInfo record;
-    record.vendorId = ParseVendorId(path);
-    record.productId = ParseProductId(path);
-    record.collectionNumber = ParseCollectionNumber(path);
-    record.interfaceNumber = ParseInterfaceNumber(path);
-    record.devicePath = path;
+    HidDeviceInfo record = RecordFromPath(path);
     if (!slots_.IsCandidate(record)) return;
 
-    // Read only and shared: a probe never keeps another program from the interface.
-    if (!probe_.Open(path, true, false, true, false)) {
+    if (!ProbeRecord(probe_, &record)) {
         const HidOpenError error = probe_.LastOpenError();
         const std::string told = path + '\n' + OpenErrorText(error);
         if (told != lastFailedProbe_) {
@@ -78,11 +73,6 @@ void CDeviceDiscovery::ProbeOne(const std::string& path) {
         }
         return;
     }
-    record.vendorId = probe_.Attributes().vendorId;
-    record.productId = probe_.Attributes().productId;
-    record.usagePage = probe_.Caps().usagePage;
-    record.usage = probe_.Caps().usage;
-    probe_.Close();
     lastFailedProbe_.clear();
 
     const int slot = slots_.Bind(&record);

@@ -1,10 +1,8 @@
 #pragma once
-// The table of supported HID interfaces, compiled in. Discovery and kvelmctl both match
-// interfaces against it. Only the rows of the two mouse models carry real ids; the
-// keyboard, mouse pad and headset rows keep vendor and product id 0 and never match, so
-// the device objects behind them exist but stay hidden.
+// The values of the supported-interface rows: device kinds, sub-kinds, the two collections
+// a supported interface can be, and the row record itself. The rows are data: the device
+// table of devices/discovery derives them from its device rows.
 #include <cstdint>
-#include <span>
 #include "hid/hid_device_info.h"
 
 // Device kinds (HidDeviceInfo::deviceKind).
@@ -42,19 +40,6 @@ struct SupportedInterface {
     uint16_t usagePage;
     uint16_t usage;
 };
-
-// The nine rows, in table order.
-std::span<const SupportedInterface> SupportedInterfaceTable();
-
-// Index of the first row whose vendor id, product id, interface number, collection
-// number, usage page and usage all equal the arguments; -1 when none does. Rows with
-// vendor and product id 0 never match.
-int MatchSupportedInterface(uint16_t vendorId, uint16_t productId, uint16_t interfaceNumber,
-                            uint16_t collectionNumber, uint16_t usagePage, uint16_t usage);
-// The same test on the four values a device path carries (before the interface is opened
-// to learn its usage); -1 when no row has them.
-int MatchSupportedPath(uint16_t vendorId, uint16_t productId, uint16_t interfaceNumber,
-                       uint16_t collectionNumber);
 
 // A row as an interface record: kind, sub-kind and ids filled, not attached, no path.
 HidDeviceInfo ToHidDeviceInfo(const SupportedInterface& row);

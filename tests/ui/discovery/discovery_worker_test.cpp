@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include "devices/discovery/device_table_store.h"
 #include "discovery_fixture.h"
 #include "hid/protocol/supported_devices.h"
 #include "devices/discovery/device_discovery.h"
@@ -64,7 +65,7 @@ class DiscoveryWorkerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SimHidBus::Instance().UnplugAll();
-        table.Load(SupportedInterfaceTable());
+        table.Load(ShippedDeviceTable().Interfaces());
         hooks = log.Hooks(table);
     }
     void TearDown() override {

@@ -3,6 +3,9 @@
 #include <QStackedWidget>
 #include "shell/app_names.h"
 #include "ui/menu_wnd.h"
+#include <QDir>
+#include <QFile>
+#include "devices/discovery/device_table_store.h"
 #include "devices/mouse_device.h"
 #include "discovery_fixture.h"
 #include "hid/protocol/supported_devices.h"
@@ -32,16 +35,19 @@ TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
     for (int slot : {0, 2, 8}) EXPECT_TRUE(wnd->ThreadRunning(slot)) << "thread slot " << slot;
     EXPECT_FALSE(wnd->ThreadRunning(1));
 
-    // One slot per mouse row; the keyboard, pad and headset rows have no device class.
-    ASSERT_EQ(part->Slots().Count(), 2);
+    // One slot per mouse row; the keyboard, pad and headset rows have no device class. With
+    // simulation on, the wireless mouse the simulation menu can plug brings a row (kind 6).
+    ASSERT_EQ(part->Slots().Count(), 3);
     EXPECT_EQ(part->Slots().At(0)->deviceName, QStringLiteral("mouse"));
     EXPECT_EQ(part->Slots().At(1)->deviceName, QStringLiteral("mouse3389"));
-    EXPECT_EQ(part->InterfaceSlots().Count(), 9);
+    EXPECT_EQ(part->Slots().At(2)->deviceName, QStringLiteral("mouse"));
+    EXPECT_EQ(part->Slots().At(2)->kind, 6);
+    EXPECT_EQ(part->InterfaceSlots().Count(), 11);
     for (const auto& slot : part->Slots().All()) {
         EXPECT_FALSE(slot->entry->IsShown());
         EXPECT_FALSE(slot->entry->isVisible());
-        EXPECT_EQ(slot->entry->Kind(), 2);
-        EXPECT_EQ(slot->powerPanel->Kind(), 2);
+        EXPECT_EQ(slot->entry->Kind(), 2) << "the wireless mouse shows the mouse icons";
+        EXPECT_EQ(slot->powerPanel->Kind(), slot->kind);
         EXPECT_FALSE(FindControl(slot->powerPanel, QStringLiteral("device_power_Layout"))->isVisible())
             << "no shipped page row polls the power status";
         EXPECT_NE(slot->lightPanel, nullptr);
@@ -52,6 +58,51 @@ TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
         EXPECT_EQ(slot->device->LedCount(), 6);
     }
     EXPECT_EQ(wnd->SelectedSlot(), nullptr);
+}
+
+TEST_F(MainWindowDevices, EntriesShowProductNames) {
+    const char* expected[] = {"KV_ELM Gaming Mouse", "KV_ELM Gaming Mouse 3389", "KV_ELM Wireless Gaming Mouse"};
+    ASSERT_EQ(part->Slots().Count(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(GetText(FindControl(part->Slots().At(i)->entry, QStringLiteral("device_select_name"))),
+                  QString::fromUtf8(expected[i]));
+}
+
+TEST_F(MainWindowDevices, TheWirelessMouseIsCheckedForItsLinkBeforeItIsRead) {
+    DeviceSlot* slot = part->Slots().At(2);
+    auto mouse = PlugMouse(SimMouseModel::MouseWireless());
+    ASSERT_TRUE(WaitShown(slot, true));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mouse->CommandFrames().size() >= 2; }, 3000));
+    const auto frames = mouse->CommandFrames();
+    EXPECT_EQ(frames[0][3], 0xAA) << "the link check comes first";
+    EXPECT_EQ(frames[1][3], kBeginConfig);
+    EXPECT_EQ(slot->device->FolderTag(), "mouse");
+}
+
+// Two rows with one product name: the user's file names the second model like the first.
+class MainWindowSameNames : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        const QString folder = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/kvelm");
+        QDir().mkpath(folder);
+        QFile file(folder + QStringLiteral("/devices.json"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(R"({"devices": [{"vendorId": "0x320F", "productId": "0x21FD", "name": "KV_ELM Gaming Mouse"}]})");
+        file.close();
+        ResetActiveDeviceTable();
+        MainWindowFixture::SetUp();
+        QFile::remove(folder + QStringLiteral("/devices.json"));
+        ResetActiveDeviceTable();
+    }
+};
+
+TEST_F(MainWindowSameNames, RepeatedProductNamesAreToldApart) {
+    ASSERT_EQ(part->Slots().Count(), 3);
+    EXPECT_EQ(GetText(FindControl(part->Slots().At(0)->entry, QStringLiteral("device_select_name"))),
+              QStringLiteral("KV_ELM Gaming Mouse"));
+    EXPECT_EQ(GetText(FindControl(part->Slots().At(1)->entry, QStringLiteral("device_select_name"))),
+              QStringLiteral("KV_ELM Gaming Mouse (2)"));
+    EXPECT_EQ(part->Slots().At(1)->deviceName, QStringLiteral("mouse3389")) << "its data folder stays";
 }
 
 TEST_F(MainWindowDevices, AnUnreadableDeviceNamesTheCureOnTheNoDevicePanel) {

@@ -1,7 +1,8 @@
-// The compiled-in device tables and the interface slots' matching rules (no window).
+// The icon sets of the device kinds and the interface slots' matching rules (no window).
 #include <gtest/gtest.h>
 #include "hid/protocol/supported_devices.h"
-#include "devices/discovery/device_tables.h"
+#include "devices/discovery/device_kinds.h"
+#include "devices/discovery/device_table_store.h"
 #include "devices/discovery/interface_slots.h"
 
 namespace {
@@ -22,47 +23,6 @@ HidDeviceInfo Probed(uint16_t vid, uint16_t pid, uint16_t mi, uint16_t col, uint
 
 }  // namespace
 
-TEST(DeviceTables, DefinitionRowsTieToTheirInterfaceRowsAndPages) {
-    struct Case {
-        const char* name;
-        int interfaceRow;  // -1: no interface row carries its ids
-        int typeCode;
-        int ledCount, keyCount;
-        const char* pageXml;
-        bool hasClass;
-    };
-    const Case cases[] = {
-        {"mouse", 2, 1, 6, 7, "XML\\DeviceXml\\mousedevice.xml", true},
-        {"keyboard", 0, 0, 126, 126, "XML\\DeviceXml\\keyboarddevice.xml", false},
-        {"MousePad", 6, 2, 15, 0, "XML\\DeviceXml\\mousepaddevice.xml", false},
-        {"HD", 8, 3, 13, 0, "XML\\DeviceXml\\hs6533device.xml", false},
-        {"mouse3389", 4, 1, 6, 7, "XML\\DeviceXml\\mousedevice.xml", true},
-    };
-    ASSERT_EQ(DeviceDefinitionTable().size(), std::size(cases));
-    ASSERT_EQ(DevicePageTable().size(), std::size(cases));
-    for (size_t i = 0; i < std::size(cases); ++i) {
-        const Case& c = cases[i];
-        const DeviceDefinitionRow& def = DeviceDefinitionTable()[i];
-        const DevicePageRow& page = DevicePageTable()[i];
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(def.deviceName, c.name);
-        EXPECT_EQ(def.entryXml, "XML\\CustomControlXML\\DeviceOption.xml");
-        EXPECT_EQ(def.optionGroup, "tab_header_device");
-        EXPECT_EQ(def.powerContainer, "device_power_switch");
-        EXPECT_EQ(def.typeCode, c.typeCode);
-        EXPECT_EQ(InterfaceRowOfDefinition(def), c.interfaceRow);
-        EXPECT_EQ(page.pageXml, c.pageXml);
-        EXPECT_EQ(page.lightName, "tolva_light");
-        EXPECT_EQ(page.ledCount, c.ledCount);
-        EXPECT_EQ(page.keyCount, c.keyCount);
-        EXPECT_EQ(page.pollPeriodically, 0);
-        EXPECT_EQ(KindHasDeviceClass(def.deviceKind), c.hasClass);
-        EXPECT_EQ(FindDefinitionRow(def.vendorId, def.productId, def.deviceKind, def.deviceSubKind), static_cast<int>(i));
-    }
-    EXPECT_EQ(FindDefinitionRow(0x320F, 0x2002, DeviceKind::kMouse, kSubKindSecondary), -1)
-        << "the consumer collection has no device of its own";
-}
-
 TEST(DeviceTables, IconSetsByKind) {
     struct Case {
         int kind, subKind;
@@ -78,7 +38,8 @@ TEST(DeviceTables, IconSetsByKind) {
 
 class InterfaceSlotsTest : public ::testing::Test {
 protected:
-    void SetUp() override { table.Load(SupportedInterfaceTable()); }
+    void SetUp() override { table.Load(shipped.Interfaces()); }
+    const CDeviceTable shipped = ShippedDeviceTable();
     CInterfaceSlots table;
 };
 
@@ -88,7 +49,7 @@ TEST_F(InterfaceSlotsTest, CopiesTheNineRowsFree) {
         const HidDeviceInfo slot = table.At(i);
         EXPECT_EQ(slot.attached, 0);
         EXPECT_TRUE(slot.devicePath.empty());
-        EXPECT_EQ(slot.deviceKind, SupportedInterfaceTable()[static_cast<size_t>(i)].deviceKind);
+        EXPECT_EQ(slot.deviceKind, shipped.Interfaces()[static_cast<size_t>(i)].deviceKind);
     }
     EXPECT_FALSE(table.AllFilled());
     EXPECT_TRUE(table.BoundPaths().empty());

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "devices/discovery/device_table_store.h"
 #include "ui/controls.h"
 #include "ui/language_table.h"
 #include "ui/skin_builder.h"
@@ -95,7 +96,7 @@ protected:
         device->SetKeyControlCount(7);
         device->SetLedCount(6);
         device->SetFolderTag(c.folder);
-        device->SetHidInfo(ToHidDeviceInfo(SupportedInterfaceTable()[static_cast<size_t>(c.row)]));
+        device->SetHidInfo(ToHidDeviceInfo(ShippedDeviceTable().Interfaces()[static_cast<size_t>(c.row)]));
         device->SetUserValue(1);
         device->SetConfigName("tolva_light");
         device->BindPageControls();

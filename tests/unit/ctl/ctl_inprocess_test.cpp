@@ -9,7 +9,12 @@
 #include "ctl/ctl_interfaces.h"
 #include "ctl/ctl_numbers.h"
 #include "sim/sim_bus.h"
+#include "devices/discovery/device_table_store.h"
+#include "sim/sim_keyboard.h"
 #include "sim/sim_mouse.h"
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 #include "util/debug_log.h"
 
 namespace {
@@ -31,6 +36,9 @@ protected:
     void SetUp() override
     {
         unsetenv("KVELM_SIMULATE");
+        // No user's device table: the shipped rows only.
+        setenv("XDG_CONFIG_HOME", "/nonexistent", 1);
+        ResetActiveDeviceTable();
         SetDebugSink([](std::string_view) {});
         SimHidBus::Instance().UnplugAll();
         first = std::make_shared<SimMouse>(SimMouseModel::Mouse());
@@ -180,6 +188,48 @@ TEST_F(CtlTest, BadArgumentsAreUsageErrors)
         EXPECT_FALSE(run.err.empty()) << joined;
         EXPECT_TRUE(first->CommandFrames().empty()) << joined << ": nothing sent on a usage error";
     }
+}
+
+TEST_F(CtlTest, ListMarksInterfacesOfUserRowsAndNamesTheirBadRows)
+{
+    namespace fs = std::filesystem;
+    const fs::path config = fs::path(::testing::TempDir()) / ("kvelm_ctl_config_" + std::to_string(::getpid()));
+    fs::create_directories(config / "kvelm");
+    std::ofstream(config / "kvelm" / "devices.json") << "{\"devices\": [\n"
+        "  {\"vendorId\": \"0x320F\", \"productId\": \"0x5021\", \"kind\": 1, \"name\": \"Desk board\"},\n"
+        "  {\"vendorId\": \"0x320F\", \"kind\": 1}\n"
+        "]}\n";
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    ResetActiveDeviceTable();
+    auto keyboard = std::make_shared<SimKeyboard>();
+    keyboard->Plug();
+
+    const CtlRun run = Ctl({"list"});
+    setenv("XDG_CONFIG_HOME", "/nonexistent", 1);
+    ResetActiveDeviceTable();
+    fs::remove_all(config);
+
+    ASSERT_EQ(run.code, kExitOk) << run.err;
+    int userLines = 0;
+    for (const std::string& line : Lines(run.out)) {
+        const bool keyboardLine = line.find("320f:5021") != std::string::npos;
+        const bool marked = line.find("(user table)") != std::string::npos;
+        if (keyboardLine && line.find("ff1c:0092") != std::string::npos) {
+            EXPECT_NE(line.find("keyboard (command) (user table)"), std::string::npos) << line;
+            EXPECT_TRUE(line.starts_with("2 ")) << "numbered after the two mice: " << line;
+        }
+        if (keyboardLine && line.find("000c:0001") != std::string::npos) {
+            EXPECT_NE(line.find("keyboard (input) (user table)"), std::string::npos) << line;
+        }
+        if (!keyboardLine) {
+            EXPECT_FALSE(marked) << "shipped rows are not marked: " << line;
+        }
+        userLines += marked ? 1 : 0;
+    }
+    EXPECT_EQ(userLines, 2);
+    EXPECT_NE(run.out.find("3 supported devices"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("devices.json: line 3 (row 2): \"productId\" missing; row skipped"), std::string::npos)
+        << run.err;
 }
 
 TEST(CtlNumbers, ParsesDecimalAndHexWithinTheLimit)

@@ -2,9 +2,12 @@
 // the real program on an empty data folder.
 #include <sys/wait.h>
 
+#include <set>
 #include <sstream>
 
 #include "ctl/ctl.h"
+#include "devices/discovery/device_table_store.h"
+#include "devices/discovery/simulated_rows.h"
 #include "device_fixture.h"
 #include "profiles/profile_list.h"
 #include "util/json_file.h"
@@ -30,6 +33,8 @@ protected:
         unsetenv("KVELM_SIMULATE");
         SetDebugSink([](std::string_view) {});
         setenv("XDG_DATA_HOME", home.Path().c_str(), 1);
+        setenv("XDG_CONFIG_HOME", home.Path().c_str(), 1);
+        ResetActiveDeviceTable();
         setenv("KVELM_DATA_DIR", KVELM_BIN_DIR, 1);
         SimHidBus::Instance().UnplugAll();
         mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
@@ -46,6 +51,48 @@ protected:
     TempFolder home;
     std::shared_ptr<SimMouse> mouse;
 };
+
+TEST_F(KvelmctlMouse, TheWirelessMousesRowPutsALinkCheckBeforeEachCommand)
+{
+    struct Case {
+        const char* simulated;
+        SimMouseModel model;
+        bool linkChecks;
+    };
+    const Case cases[] = {{"mousewl", SimMouseModel::MouseWireless(), true}, {"mouse", SimMouseModel::Mouse(), false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.simulated);
+        setenv("XDG_CONFIG_HOME", home.Path().c_str(), 1);
+        ResetActiveDeviceTable();
+        AddSimulatedDeviceRows(c.simulated);
+        SimHidBus::Instance().UnplugAll();
+        auto device = std::make_shared<SimMouse>(c.model);
+        device->Plug();
+        device->ClearFrames();
+
+        const CtlRun run = Ctl({"apply", "0"});
+        ResetActiveDeviceTable();
+        ASSERT_EQ(run.code, 0) << run.err;
+        std::vector<uint8_t> commands;
+        for (const auto& frame : device->CommandFrames()) commands.push_back(frame[3]);
+        ASSERT_GT(commands.size(), 3u);
+        const size_t checks = static_cast<size_t>(std::count(commands.begin(), commands.end(), 0xAA));
+        if (!c.linkChecks) {
+            EXPECT_EQ(checks, 0u);
+            continue;
+        }
+        // The first read checks the link once; every write command is checked on its own.
+        EXPECT_EQ(commands.front(), 0xAA);
+        const std::set<uint8_t> writes = {0x06, 0x09, 0x15, 0x17};
+        size_t writeCommands = 0;
+        for (size_t i = 1; i < commands.size(); ++i) {
+            if (!writes.count(commands[i]) || commands[i] == commands[i - 1]) continue;  // later chunks
+            ++writeCommands;
+            EXPECT_EQ(commands[i - 1], 0xAA) << "command " << int{commands[i]} << " at frame " << i;
+        }
+        EXPECT_GE(writeCommands, 2u) << "settings and key assignments";
+    }
+}
 
 TEST_F(KvelmctlMouse, ApplyOnAnEmptyFolderCreatesTheDefaultProfileAndSendsIt)
 {

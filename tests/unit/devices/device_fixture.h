@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "devices/discovery/device_table_store.h"
 #include "devices/mouse_device.h"
 #include "hid/hid_device.h"
 #include "hid/protocol/supported_devices.h"
@@ -132,7 +133,7 @@ protected:
         device->SetConfigName("tolva_light");
         device->SetKeyControlCount(7);
         device->SetLedCount(6);
-        HidDeviceInfo info = ToHidDeviceInfo(SupportedInterfaceTable()[is3389 ? 4 : 2]);
+        HidDeviceInfo info = ToHidDeviceInfo(ShippedDeviceTable().Interfaces()[is3389 ? 4 : 2]);
         if (model_.wireless)
             info.deviceKind = DeviceKind::kMouseVariant;
         info.devicePath = commandPath;

@@ -66,7 +66,7 @@ TEST_F(SimDevicesTest, ModelsDifferInIdsSensorAndLink)
         bool wireless;
     };
     for (const Case& c : {Case{"mouse", 0x2002, 0x3327, false}, Case{"mouse3389", 0x21FD, 0x3389, false},
-                          Case{"mousewl", 0x2002, 0x3327, true}}) {
+                          Case{"mousewl", 0x2012, 0x3327, true}}) {
         SCOPED_TRACE(c.name);
         auto device = std::dynamic_pointer_cast<SimMouse>(MakeSimulatedDevice(c.name));
         ASSERT_TRUE(device);

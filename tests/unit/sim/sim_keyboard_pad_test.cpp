@@ -4,6 +4,8 @@
 
 #include "hid/hid_device.h"
 #include "hid/protocol/supported_devices.h"
+#include "devices/discovery/device_table_store.h"
+#include "sim/sim_devices.h"
 #include "sim/sim_keyboard.h"
 #include "sim/sim_pad.h"
 #include "sim_test_host.h"
@@ -43,13 +45,19 @@ public:
     bool opened = false;
 };
 
-// Every supported-table row of `kind` is a collection of the device with the row's
-// interface, collection, usage page and usage; the ids are the row's.
-void ExpectRowsPresent(int busId, uint16_t kind)
+// Every interface row the simulator's own device row brings (the rows of its kind with
+// ids) is a collection of the device with the row's interface, collection, usage page and
+// usage; the ids are the row's.
+void ExpectRowsPresent(int busId, uint16_t kind, const std::string& simName)
 {
-    for (const SupportedInterface& row : SupportedInterfaceTable()) {
-        if (row.deviceKind != kind)
+    CDeviceTable table = ShippedDeviceTable();
+    ASSERT_EQ(AddDeviceRowsJson(table, SimulatedDeviceRowsJson(simName), DeviceRowSource::Simulator, simName,
+                                nullptr), 1);
+    int checked = 0;
+    for (const SupportedInterface& row : table.Interfaces()) {
+        if (row.deviceKind != kind || (row.vendorId == 0 && row.productId == 0))
             continue;
+        ++checked;
         SCOPED_TRACE("collection " + std::to_string(row.collectionNumber));
         CHidDevice probe;
         ASSERT_TRUE(probe.Open(SimPath(busId, row.interfaceNumber, row.collectionNumber), true, false, true, false));
@@ -58,16 +66,17 @@ void ExpectRowsPresent(int busId, uint16_t kind)
         EXPECT_EQ(probe.Caps().usagePage, row.usagePage);
         EXPECT_EQ(probe.Caps().usage, row.usage);
     }
+    EXPECT_EQ(checked, 2) << "the command and the consumer-control collection";
 }
 
 TEST(SimKeyboardPad, CollectionsMatchTheDeviceTableRows)
 {
     Host<SimKeyboard> keyboard;
     ASSERT_TRUE(keyboard.opened);
-    ExpectRowsPresent(keyboard.busId, DeviceKind::kKeyboard);
+    ExpectRowsPresent(keyboard.busId, DeviceKind::kKeyboard, "keyboard");
     Host<SimPad> pad;
     ASSERT_TRUE(pad.opened);
-    ExpectRowsPresent(pad.busId, DeviceKind::kMousePad);
+    ExpectRowsPresent(pad.busId, DeviceKind::kMousePad, "pad");
 }
 
 TEST(SimKeyboard, ReportsKeyTableAndKeepsWrites)
