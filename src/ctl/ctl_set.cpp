@@ -123,7 +123,8 @@ int RunSet(const std::vector<std::string>& args, CtlContext& context)
         code = SetLighting(mouse, args, context);
     if (code != kExitOk)
         return code;
-    if (mouse.device.SaveProfile() != 1)
+    // 0: written (the profile was loaded when the mouse was opened).
+    if (mouse.device.SaveProfile() != 0)
         return CtlFail(context, kExitFailure, "the profile '" + mouse.profileName + "' cannot be saved");
     if (const int result = mouse.device.WriteSettings(SettingsWrite{}); result != kResultOk)
         return FailCommand(context, "writing the settings", result, mouse.path);

@@ -14,12 +14,12 @@
 
 namespace {
 
-struct Run {
+struct CtlOutcome {
     int code;
     std::string out, err;
 };
 
-Run Ctl(std::vector<std::string> args)
+CtlOutcome Ctl(std::vector<std::string> args)
 {
     std::ostringstream out, err;
     const int code = RunCtl(args, out, err);
@@ -61,7 +61,7 @@ protected:
     {
         std::string all;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(home))
-            if (entry.path().extension() == ".json")
+            if (entry.path().extension() == ".Json")
                 all += Slurp(entry.path());
         return all;
     }
@@ -72,17 +72,17 @@ protected:
 
 TEST_F(CtlSetTest, ChangesReachTheMouseAndSettingsShowsThemInThePagesWords)
 {
-    const Run rate = Ctl({"set", "0", "rate", "500"});
+    const CtlOutcome rate = Ctl({"set", "0", "rate", "500"});
     ASSERT_EQ(rate.code, kExitOk) << rate.err;
     EXPECT_NE(rate.out.find("saved in profile 'profile1'"), std::string::npos) << rate.out;
     // Options may stand before the device as well as after the mode.
-    const Run light = Ctl({"set", "--colour", "102030", "0", "lighting", "single-colour", "--brightness=3"});
+    const CtlOutcome light = Ctl({"set", "--colour", "102030", "0", "lighting", "single-colour", "--brightness=3"});
     ASSERT_EQ(light.code, kExitOk) << light.err;
-    const Run dpi = Ctl({"set", "0", "dpi", "2", "1600"});
+    const CtlOutcome dpi = Ctl({"set", "0", "dpi", "2", "1600"});
     ASSERT_EQ(dpi.code, kExitOk) << dpi.err;
     EXPECT_NE(dpi.out.find("DPI stage 2: 1600 DPI"), std::string::npos) << dpi.out;
 
-    const Run settings = Ctl({"settings", "0"});
+    const CtlOutcome settings = Ctl({"settings", "0"});
     ASSERT_EQ(settings.code, kExitOk) << settings.err;
     for (const char* line : {"lighting mode:     single-colour (5)\n", "brightness:        3\n",
                              "colour:            #102030\n", "polling rate:      500 Hz\n",
@@ -105,13 +105,13 @@ TEST_F(CtlSetTest, BadValuesAreRefusedWithoutTouchingTheMouse)
         {{"set", "0", "dpi", "0", "800"}, "counted from 1"},
         {{"set", "0", "dpi", "8", "800"}, "counted from 1"},
         {{"set", "0", "lighting", "disco"}, "single-colour"},
-        {{"set", "0", "lighting", "static", "--colour", "12345"}, "RRGGBB"},
-        {{"set", "0", "lighting", "static", "--speed", "5"}, "0 to 4"},
+        {{"set", "0", "lighting", "single-colour", "--colour", "12345"}, "RRGGBB"},
+        {{"set", "0", "lighting", "single-colour", "--speed", "5"}, "0 to 4"},
         {{"set", "0", "volume", "3"}, "usage: kvelmctl set"},
     };
     for (const Case& c : cases) {
         mouse->ClearFrames();
-        const Run run = Ctl(c.args);
+        const CtlOutcome run = Ctl(c.args);
         EXPECT_EQ(run.code, kExitUsage) << c.args[2] << " " << c.args[3];
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
         // The device may be read to learn its sensor, but nothing is written.
@@ -122,7 +122,7 @@ TEST_F(CtlSetTest, BadValuesAreRefusedWithoutTouchingTheMouse)
 
 TEST_F(CtlSetTest, ApplyTakesItsOptionBeforeTheDevice)
 {
-    const Run run = Ctl({"apply", "--profile", "profile1", "0"});
+    const CtlOutcome run = Ctl({"apply", "--profile", "profile1", "0"});
     EXPECT_EQ(run.code, kExitOk) << run.err;
     EXPECT_NE(run.out.find("applied profile 'profile1'"), std::string::npos) << run.out;
 }
