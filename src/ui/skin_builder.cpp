@@ -29,6 +29,9 @@ class SkinLoader : public QUiLoader {
 public:
     explicit SkinLoader(const CreateCallback& callback) : callback_(callback) {
         setWorkingDirectory(QDir(CSkinResources::Instance().Folder()));
+        // Every class comes from the control factory or Qt itself: the designer plugins
+        // would only pull in Qt Quick, QML and OpenGL.
+        clearPluginPaths();
     }
 
     QWidget* createWidget(const QString& className, QWidget* parent, const QString& name) override {
