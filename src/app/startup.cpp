@@ -11,6 +11,7 @@
 #include "shell/about_wnd.h"
 #include "shell/app_names.h"
 #include "shell/ipc_endpoint.h"
+#include "app/screenshot_file.h"
 #include "app/startup_options.h"
 #include "ui/skin_builder.h"
 #include "ui/skin_resources.h"
@@ -38,7 +39,7 @@ void ScheduleScreenshot(CMainWnd* wnd, const QString& path, const QString& click
     auto* waited = new int(0);
     QObject::connect(poll, &QTimer::timeout, wnd, [wnd, path, click, exitCode, poll, waited] {
         *waited += kScreenshotPollMs;
-        const bool ready = wnd->LayoutAdapted() && wnd->isVisible();
+        const bool ready = wnd->LayoutAdapted() && wnd->isVisible() && wnd->Initialised();
         if (!ready && *waited < kScreenshotPatienceMs) return;
         poll->stop();
         delete waited;
@@ -69,30 +70,42 @@ void ScheduleScreenshot(CMainWnd* wnd, const QString& path, const QString& click
     poll->start(kScreenshotPollMs);
 }
 
-QString FallbackScreenshotPath() { return QDir(QDir::tempPath()).filePath(QStringLiteral("kvelm-window.png")); }
-
 }  // namespace
 
 bool SaveWindowImage(QWidget* widget, const QString& path) {
     if (!widget || path.isEmpty()) return false;
-    const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath())) return false;
-    return widget->grab().save(path, "PNG");
+    QString error;
+    if (SaveImageFile(widget->grab().toImage(), path, &error)) return true;
+    std::fprintf(stderr, "kvelm: %s\n", error.toLocal8Bit().constData());
+    return false;
 }
 
 int RunProgram(int argc, char** argv) {
-    StartupOptions options = ParseStartupOptions(argc, argv, std::getenv("KVELM_SIMULATE"));
-    if (!options.error.empty()) {
-        std::fprintf(stderr, "kvelm: %s\nusage: kvelm [--simulate LIST] [--screenshot FILE [--click NAME]]\n", options.error.c_str());
-        return 2;
+    QStringList args;
+    for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    StartupOptions options = ParseStartupOptions(args, std::getenv("KVELM_SIMULATE"));
+    switch (options.action) {
+    case StartupAction::UsageError:
+        std::fprintf(stderr, "kvelm: %s\nTry 'kvelm --help'.\n", options.error.c_str());
+        return kUsageExitCode;
+    case StartupAction::ShowHelp:
+        std::fputs(StartupHelpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case StartupAction::ShowVersion:
+        std::fputs(StartupVersionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case StartupAction::Run:
+        break;
     }
-    if (NeedsOffscreenFallback(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM"))) {
-        // Failing silently would leave the user with nothing: show what the window would be.
-        if (options.screenshotPath.isEmpty()) options.screenshotPath = FallbackScreenshotPath();
-        std::fprintf(stderr,
-                     "kvelm: no display found (DISPLAY and WAYLAND_DISPLAY are not set); running offscreen "
-                     "and saving the main window to %s\n",
-                     options.screenshotPath.toLocal8Bit().constData());
+    if (NeedsOffscreenFallback(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM")) &&
+        !ArgumentsChoosePlatform(args)) {
+        if (options.screenshotPath.isEmpty()) {
+            std::fprintf(stderr, "kvelm: no display found (DISPLAY and WAYLAND_DISPLAY are not set), so the window "
+                                 "cannot be shown.\nRun it in a desktop session, or save a picture of the window "
+                                 "with 'kvelm --screenshot FILE'.\n");
+            return kNoDisplayExitCode;
+        }
+        // A picture was asked for: it needs no display.
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
 
@@ -128,6 +141,7 @@ int RunProgram(int argc, char** argv) {
     ApplySkinStyleSheet();
 
     auto* wnd = new CMainWnd;
+    wnd->SetStartMinimized(options.minimized && options.screenshotPath.isEmpty());
     // Parts of the main window (devices, discovery, settings) are added here.
     wnd->AddPart(std::make_unique<CDevicePart>(options.simulate));
     wnd->AddPart(std::make_unique<CPageWiringPart>());  // after the devices: it routes their pages

@@ -37,4 +37,5 @@ int RunGun(const std::vector<std::string>& args, CtlContext& context);
 int RunKeys(const std::vector<std::string>& args, CtlContext& context);
 int RunAssign(const std::vector<std::string>& args, CtlContext& context);
 int RunMacro(const std::vector<std::string>& args, CtlContext& context);
+int RunSet(const std::vector<std::string>& args, CtlContext& context);
 int RunHelp(const std::vector<std::string>& args, CtlContext& context);

@@ -4,13 +4,45 @@
 #include "ctl/ctl_commands.h"
 #include "devices/discovery/simulated_rows.h"
 #include "sim/sim_devices.h"
+#include "update/program_version.h"
 
 namespace {
 constexpr std::string_view kSimulateOption = "--simulate";
+// Options of the commands that take a value; they may stand anywhere after the command.
+constexpr std::string_view kValueOptions[] = {"--profile", "--kind", "--colour", "--color", "--brightness", "--speed"};
+
+bool IsValueOption(std::string_view arg)
+{
+    return std::find(std::begin(kValueOptions), std::end(kValueOptions), arg) != std::end(kValueOptions);
+}
+
+// The command's own arguments first, then its options with their values in the order
+// given ("--name=value" split in two), which is the order the commands read them in.
+std::vector<std::string> OptionsLast(const std::vector<std::string>& args)
+{
+    std::vector<std::string> plain, options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const size_t equals = arg.find('=');
+        if (arg.starts_with("--") && equals != std::string::npos && IsValueOption(arg.substr(0, equals))) {
+            options.push_back(arg.substr(0, equals));
+            options.push_back(arg.substr(equals + 1));
+        } else if (IsValueOption(arg)) {
+            options.push_back(arg);
+            if (i + 1 < args.size())
+                options.push_back(args[++i]);
+        } else {
+            plain.push_back(arg);
+        }
+    }
+    plain.insert(plain.end(), options.begin(), options.end());
+    return plain;
+}
 
 void PrintUsage(std::ostream& out)
 {
-    out << "usage: kvelmctl [--simulate LIST] COMMAND [ARGUMENTS]\n\ncommands:\n";
+    out << "usage: kvelmctl [--simulate LIST] COMMAND [ARGUMENTS]\n"
+           "       kvelmctl --help | --version\n\ncommands:\n";
     for (const CtlCommand& command : CtlCommands()) {
         std::string head = std::string(command.name);
         if (!command.arguments.empty())
@@ -19,7 +51,8 @@ void PrintUsage(std::ostream& out)
             << command.summary << "\n";
     }
     out << "\nINDEX counts the supported devices in the order 'list' shows them, from 0.\n"
-           "Numbers are decimal or hexadecimal with 0x.\n"
+           "Numbers are decimal or hexadecimal with 0x. DPI stages count from 1.\n"
+           "Options may stand anywhere after the command.\n"
            "--simulate mouse,mouse3389,mousewl (or KVELM_SIMULATE) adds simulated devices.\n"
            "KVELM_UPDATE_URL (or Url= in [Update] of kvelm.ini) names the update service.\n"
            "KVELM_DEBUG=1 writes the frames sent and received to standard error.\n";
@@ -43,6 +76,8 @@ std::span<const CtlCommand> CtlCommands()
          RunAssign},
         {"macro", "list|show|import|export PATH|INDEX [NAME|FILE] [FILE]", "the mouse's macro files", 2, RunMacro,
          2},
+        {"set", "PATH|INDEX dpi STAGE VALUE | rate HZ | lighting MODE [--colour RRGGBB] [--brightness N] [--speed N]",
+         "change a mouse setting in the selected profile and write it to the mouse", 3, RunSet, 7},
         {"help", "assign", "the words an assignment is made of", 1, RunHelp},
     };
     return kCommands;
@@ -61,10 +96,13 @@ int RunCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::string simulate;
     bool simulateGiven = false;
     bool help = false;
+    bool version = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             help = true;
+        } else if (arg == "--version" || arg == "-V") {
+            version = true;
         } else if (arg == kSimulateOption) {
             if (i + 1 >= args.size())
                 return CtlFail(context, kExitUsage, "--simulate needs a list of device names");
@@ -79,6 +117,10 @@ int RunCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (help) {
         PrintUsage(out);
+        return kExitOk;
+    }
+    if (version) {
+        out << "kvelmctl " << ProgramVersionDotted() << "\n";
         return kExitOk;
     }
     if (rest.empty()) {
@@ -98,7 +140,7 @@ int RunCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
                                     [&](const CtlCommand& c) { return c.name == rest[0]; });
     if (found == commands.end())
         return CtlFail(context, kExitUsage, "unknown command '" + rest[0] + "' (see kvelmctl --help)");
-    const std::vector<std::string> commandArgs(rest.begin() + 1, rest.end());
+    const std::vector<std::string> commandArgs = OptionsLast({rest.begin() + 1, rest.end()});
     if (commandArgs.size() < found->argumentCount
         || commandArgs.size() > found->argumentCount + found->optionalArguments) {
         std::string usage = "usage: kvelmctl " + std::string(found->name);

@@ -25,9 +25,8 @@ void RunLightSync(const StopEvent& stop) {
 void CDevicePart::StartWorkers() {
     CMainWnd& wnd = *wnd_;
     const WindowHandle window = wnd.GetHWND();
-    const unsigned instanceMessage = AppMessages().instance;
     std::shared_ptr<CInterfaceSlots> table = interfaceSlots_;
-    wnd.StartThread(kDiscoverySlot, [window, instanceMessage, table](const StopEvent& stop) {
+    wnd.StartThread(kDiscoverySlot, [window, table](const StopEvent& stop) {
         DiscoveryHooks hooks;
         // Blocking sends: the worker goes on once the window has handled the report, and
         // a report given up because the worker is stopping returns at once.
@@ -37,7 +36,9 @@ void CDevicePart::StartWorkers() {
         hooks.removed = [window, &stop](int slot) {
             return SendWindowMessage(window, kMsgDeviceRemoval, static_cast<WPARAM>(slot), 0, &stop) == 1;
         };
-        hooks.firstPassDone = [window, instanceMessage] { PostWindowMessage(window, instanceMessage, 0, 0); };
+        // The window is on screen already (it does not wait for the first pass), and one
+        // started in the tray stays there.
+        hooks.firstPassDone = [] { DebugOutput("first discovery pass done\n"); };
         hooks.probeFailed = [window](const std::string&, HidOpenError error) {
             if (error == HidOpenError::AccessDenied) PostWindowMessage(window, kMsgDeviceAccessDenied, 0, 0);
         };

@@ -1,6 +1,8 @@
 #include "mainwnd/file_dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 #include <deque>
 
@@ -14,6 +16,16 @@ std::deque<QString>& Answers() {
 FileDialogRequest& LastRequest() {
     static FileDialogRequest request;
     return request;
+}
+
+// The folder of the last file chosen in this run; the dialogs start there.
+QString& LastFolder() {
+    static QString folder;
+    return folder;
+}
+
+void RememberFolderOf(const QString& path) {
+    if (!path.isEmpty()) LastFolder() = QFileInfo(path).absolutePath();
 }
 
 QStringList Patterns(const FileDialogFilter& filter) {
@@ -39,18 +51,27 @@ QString DefaultSuffix(const FileDialogFilter& filter) {
     return suffix.contains(QLatin1Char('*')) ? QString() : suffix;
 }
 
+QString FileDialogFolder() {
+    if (!LastFolder().isEmpty() && QFileInfo(LastFolder()).isDir()) return LastFolder();
+    return QDir::homePath();
+}
+
 QString AskFileName(QWidget* owner, FileDialogMode mode, const FileDialogFilter& filter) {
     FileDialogRequest& request = LastRequest();
     ++request.count;
     request.mode = mode;
     request.filterName = QString::fromLatin1(filter.name);
+    request.folder = FileDialogFolder();
     if (!Answers().empty()) {
         const QString answer = Answers().front();
         Answers().pop_front();
+        RememberFolderOf(answer);
         return answer;
     }
 
     QFileDialog dialog(owner);
+    // Not the working directory, which means nothing to a program started from a menu.
+    dialog.setDirectory(request.folder);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setNameFilter(QtNameFilter(filter));
     if (mode == FileDialogMode::Open) {
@@ -64,10 +85,13 @@ QString AskFileName(QWidget* owner, FileDialogMode mode, const FileDialogFilter&
     }
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.front();
+    if (files.isEmpty()) return {};
+    RememberFolderOf(files.front());
+    return files.front();
 }
 
 void SetNextFileName(const QString& path) { Answers().push_back(path); }
 void ClearNextFileNames() { Answers().clear(); }
+void ForgetFileDialogFolder() { LastFolder().clear(); }
 int PendingFileNames() { return static_cast<int>(Answers().size()); }
 const FileDialogRequest& LastFileDialog() { return LastRequest(); }

@@ -20,7 +20,11 @@ inline constexpr FileDialogFilter kProfileFileFilter{"Profile Files(*.json)", "*
 inline constexpr FileDialogFilter kMacroFileFilter{"Macro Files(*.mac)", "*.mac;"};
 inline constexpr FileDialogFilter kShootFileFilter{"Shoot Files(*.shoot)", "*.shoot;"};
 
-// Shows the dialog modally over owner. Open: the file must exist. Save: a name typed
+// The folder a dialog opens in: the one of the last file chosen in this run while it
+// exists, else the user's home.
+QString FileDialogFolder();
+
+// Shows the dialog modally over owner, in FileDialogFolder(). Open: the file must exist. Save: a name typed
 // without an extension gets the filter's first one; replacing a file is confirmed.
 QString AskFileName(QWidget* owner, FileDialogMode mode, const FileDialogFilter& filter);
 
@@ -33,11 +37,13 @@ QString DefaultSuffix(const FileDialogFilter& filter);
 // Queues the answer of a coming dialog (empty: cancelled); answers are used in order.
 void SetNextFileName(const QString& path);
 void ClearNextFileNames();
+void ForgetFileDialogFolder();
 int PendingFileNames();
 // What the last dialog was asked for (filled also when a queued answer was used).
 struct FileDialogRequest {
     int count = 0;  // dialogs asked for so far in this process
     FileDialogMode mode = FileDialogMode::Open;
     QString filterName;
+    QString folder;  // the folder it opened in
 };
 const FileDialogRequest& LastFileDialog();

@@ -90,7 +90,14 @@ QWidget* CMainWnd::CreateControl(const QString& className, QWidget* parent) {
 
 void CMainWnd::InitWindow() {
     DebugOutput("InitWindow\n");
-    CLanguageManager::Instance().LoadLanguageFile(QStringLiteral("lan_cn.xml"));
+    // The texts of the language in use from the start: another language's texts would be
+    // measured first and load its fonts (a CJK font file is several megabytes).
+    CLanguageManager& languages = CLanguageManager::Instance();
+    const std::vector<LanguageEntry> entries = languages.Entries();
+    const int language = languages.ReadLanguage();
+    languages.LoadLanguageFile(language >= 0 && static_cast<size_t>(language) < entries.size()
+                                   ? entries[static_cast<size_t>(language)].file
+                                   : QStringLiteral("lan_cn.xml"));
     CSkinChangeObserver::Instance().AddReceiver(this);
 
     closeBtn_ = FindControl(QStringLiteral("closebtn"));
@@ -119,16 +126,11 @@ void CMainWnd::InitWindow() {
 void CMainWnd::OnWindowInitSequence() {
     BroadcastIpcMessage({QString::fromUtf8(AppNames::kLightControlBroadcast), 1, 1});
     ApplyLanguageIndex(CLanguageManager::Instance().ReadLanguage());
-    for (const auto& part : parts_) part->OnWindowInit(*this);
-
     if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
         screenSize_ = screen->geometry().size();
-    hide();
-    // Without a discovery worker nobody reports a first pass: the frame shows the window
-    // itself once its layout fits the screen.
-    frameShowsWindow_ = !ThreadRunning(0);
-    SetTimer(kTimerLayout, 100);
-    initialised_ = true;
+    // The frame is shown at once; the parts (devices, discovery, profile files) fill it
+    // after its first paint (main_wnd_first_paint.cpp).
+    ShowThenFill();
 }
 
 int CMainWnd::ShowMessage(const QString& text, bool textIsId, int buttons) {

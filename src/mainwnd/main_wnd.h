@@ -79,7 +79,10 @@ public:
     bool Asleep() const { return asleep_; }
     int UiDpi() const { return GetDpi(); }
     QSize ScreenSize() const { return screenSize_; }
+    // True once the parts have filled the window (after its first paint).
     bool Initialised() const { return initialised_; }
+    // Start in the tray (or minimised without one) instead of showing the window.
+    void SetStartMinimized(bool minimized) { startMinimized_ = minimized; }
     // True once the layout was adapted to the screen (kTimerLayout).
     bool LayoutAdapted() const { return layoutAdapted_; }
     WindowHandle SettingsWindow() const { return settingsWnd_; }
@@ -117,6 +120,9 @@ public:
 private:
     // main_wnd.cpp
     void OnWindowInitSequence();
+    // main_wnd_first_paint.cpp
+    void ShowThenFill();
+    void FillWindow();
     static void ExitProcessNow(int code);
     // main_wnd_notify.cpp
     bool HandleCaptionClick(const QString& name);
@@ -157,6 +163,8 @@ private:
     bool initialised_ = false;
     bool layoutAdapted_ = false;
     bool frameShowsWindow_ = false;
+    bool startMinimized_ = false;
+    bool filled_ = false;
     QSize screenSize_;
 
     WindowHandle settingsWnd_ = 0;

@@ -1,4 +1,5 @@
 // Showing the window, and fitting it to its screen.
+#include <QTimer>
 #include <QGuiApplication>
 #include <QEvent>
 #include <QLayout>
@@ -22,6 +23,11 @@ void CMainWnd::UpdateNoDeviceLink() {
 }
 
 bool CMainWnd::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::Paint && !filled_) {
+        // Filled once the paint has reached the screen, never inside it.
+        removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { FillWindow(); });
+    }
     if (watched == noDeviceLink_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
         // The panel lies over the page area; a page showing through it would look broken.
         if (QWidget* pages = FindControl(QStringLiteral("device_switch")))

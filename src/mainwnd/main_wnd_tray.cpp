@@ -17,10 +17,12 @@ CMenuWnd* CMainWnd::TrayMenu() const { return trayMenu_.data(); }
 
 void CMainWnd::OpenTrayMenu() {
     if (trayMenu_) trayMenu_->close();  // a menu still open goes first
-    // The menu keeps itself on the screen of the cursor, wherever the panel is.
-    trayMenu_ = CMenuWnd::CreateMenu(GetHWND(), QStringLiteral("menu.xml"), QCursor::pos());
-    if (trayMenu_)
-        for (const auto& part : parts_) part->OnTrayMenu(*this, *trayMenu_);
+    // The parts add their items first: only the whole menu can be kept on the screen of
+    // the cursor, wherever the panel is.
+    trayMenu_ = CMenuWnd::LoadMenu(GetHWND(), QStringLiteral("menu.xml"));
+    if (!trayMenu_) return;
+    for (const auto& part : parts_) part->OnTrayMenu(*this, *trayMenu_);
+    trayMenu_->Popup(QCursor::pos());
 }
 
 bool CMainWnd::OnMenuCommand(const QString& item) {

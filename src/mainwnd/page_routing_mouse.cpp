@@ -110,6 +110,9 @@ void OnTolvaEditLeft(WiringContext& ctx, int n) {
     if (QWidget* slider = ctx.FindNearSender(QStringLiteral("tolva_DPI_slider_%1").arg(n))) SetValue(slider, value);
 }
 
-void OnDesktopSettings(WiringContext&, int n) { OpenDesktopMouseSettings(n); }
+void OnDesktopSettings(WiringContext& ctx, int n) {
+    // A click that opens nothing would look broken: say what to do instead.
+    if (!OpenDesktopMouseSettings(n)) ctx.wnd.ShowMessage(QStringLiteral("message_text_no_desktop_tool"), true, 0);
+}
 
 }  // namespace wiring

@@ -67,12 +67,23 @@ bool Confirm(WiringContext& ctx, const char* textId) {
 void OnNewProfile(WiringContext& ctx, int) {
     CDeviceProfileUI* panel = ctx.ProfilePanel();
     if (!ctx.Device() || !panel) return;
-    ReportProfileResult(ctx, *panel, panel->NewProfile());
+    const int result = panel->NewProfile();
+    ReportProfileResult(ctx, *panel, result);
+    // The new profile is the one the user goes on to edit: chosen as if from the combo,
+    // so that the device switches to it.
+    if (result == kProfileDone) panel->Select(panel->ProfileList().Count() - 1, true);
 }
 
 void OnDeleteProfile(WiringContext& ctx, int) {
     CDeviceProfileUI* panel = ctx.ProfilePanel();
     if (!ctx.Device() || !panel) return;
+    const int index = panel->GetSelectedIndex();
+    if (index < 0 || index >= panel->ProfileList().Count()) return;
+    // Nothing brings a deleted profile back: ask first, naming it.
+    const QString name = QString::fromLocal8Bit(panel->ProfileList().Entries()[static_cast<size_t>(index)].name.c_str());
+    const QString question =
+        CLanguageTable::Instance().Text(QStringLiteral("message_text_profile_delete")).replace(QLatin1String("%s"), name);
+    if (ctx.wnd.ShowMessage(question, false, kConfirmAndCancel) != kConfirmed) return;
     // Deleting the profile in use moves the panel to another one, which it reports as a
     // choice: the device follows through the profile switch.
     ReportProfileResult(ctx, *panel, panel->DeleteProfile());
@@ -96,8 +107,12 @@ void OnImportProfile(WiringContext& ctx, int) {
     CDeviceProfileUI* panel = ctx.ProfilePanel();
     if (!ctx.Device() || !panel || panel->GetSelectedIndex() < 0) return;
     const QString path = AskFileName(&ctx.wnd, FileDialogMode::Open, kProfileFileFilter);
-    // Any other file is ignored without a word, as it always was.
-    if (path.isEmpty() || !IsProfileFile(path)) return;
+    if (path.isEmpty()) return;
+    if (!IsProfileFile(path)) {
+        const QString text = CLanguageTable::Instance().Text(QStringLiteral("message_text_profile_not_profile"));
+        ctx.wnd.ShowMessage(text + QLatin1Char('\n') + path, false, kConfirmOnly);
+        return;
+    }
     ReportProfileResult(ctx, *panel, panel->ImportProfile(path));
 }
 

@@ -57,6 +57,8 @@ bool CLanguageManager::ApplyLanguage(int index) {
     const LanguageEntry& entry = entries[static_cast<size_t>(index)];
     if (LoadLanguageFile(entry.file)) name_ = entry.name;
 
-    if (StoreLanguage(QString::number(entry.id))) DebugOutput("写成功！\n");
+    // Written only when it changes: the start applies the stored language and writes nothing.
+    const QString id = QString::number(entry.id);
+    if (ReadStoredLanguage() != std::optional<QString>(id) && StoreLanguage(id)) DebugOutput("写成功！\n");
     return true;
 }

@@ -14,6 +14,12 @@ CMenuWnd::CMenuWnd(WindowHandle owner) : owner_(owner) {
 }
 
 CMenuWnd* CMenuWnd::CreateMenu(WindowHandle owner, const QString& skinIdOrFile, QPoint point, int alignment) {
+    CMenuWnd* menu = LoadMenu(owner, skinIdOrFile);
+    if (menu) menu->Popup(point, alignment);
+    return menu;
+}
+
+CMenuWnd* CMenuWnd::LoadMenu(WindowHandle owner, const QString& skinIdOrFile) {
     const QString path = CSkinResources::Instance().Resolve(skinIdOrFile);
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
@@ -25,9 +31,7 @@ CMenuWnd* CMenuWnd::CreateMenu(WindowHandle owner, const QString& skinIdOrFile, 
         DebugPrintf("menu: %s: %s\n", skinIdOrFile.toUtf8().constData(), spec.error.toUtf8().constData());
         return nullptr;
     }
-    CMenuWnd* menu = FromSpec(owner, spec);
-    menu->Popup(point, alignment);
-    return menu;
+    return FromSpec(owner, spec);
 }
 
 CMenuWnd* CMenuWnd::FromSpec(WindowHandle owner, const MenuSpec& spec) {
@@ -64,20 +68,24 @@ void CMenuWnd::AddItems(QMenu* menu, const std::vector<MenuItemSpec>& items) {
     }
 }
 
-void CMenuWnd::Popup(QPoint point, int alignment) {
-    const QSize size = sizeHint();
+QPoint CMenuWnd::PlaceOnScreen(QPoint point, QSize size, int alignment, const QRect& area) {
     int left = 0;
     int top = 0;
     MenuTopLeft(point.x(), point.y(), size.width(), size.height(), alignment, &left, &top);
-    QPoint where(left, top);
-    // Keep the menu on the screen of the point.
-    if (QScreen* screen = QGuiApplication::screenAt(point) ? QGuiApplication::screenAt(point)
-                                                          : QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        where.setX(qBound(area.left(), where.x(), qMax(area.left(), area.right() - size.width() + 1)));
-        where.setY(qBound(area.top(), where.y(), qMax(area.top(), area.bottom() - size.height() + 1)));
-    }
-    popup(where);
+    if (area.isEmpty()) return {left, top};
+    left = qBound(area.left(), left, qMax(area.left(), area.right() - size.width() + 1));
+    top = qBound(area.top(), top, qMax(area.top(), area.bottom() - size.height() + 1));
+    return {left, top};
+}
+
+void CMenuWnd::Popup(QPoint point, int alignment) {
+    // The size with every item added and laid out, submenu arrows and icons included.
+    ensurePolished();
+    adjustSize();
+    const QSize size = sizeHint().expandedTo(this->size());
+    QScreen* screen = QGuiApplication::screenAt(point) ? QGuiApplication::screenAt(point)
+                                                       : QGuiApplication::primaryScreen();
+    popup(PlaceOnScreen(point, size, alignment, screen ? screen->availableGeometry() : QRect()));
 }
 
 QAction* CMenuWnd::FindItem(const QString& name) const {

@@ -20,9 +20,16 @@ public:
     // on the screen. nullptr when the file is missing or not a valid menu.
     static CMenuWnd* CreateMenu(WindowHandle owner, const QString& skinIdOrFile, QPoint point,
                                 int alignment = kMenuAlignLeft | kMenuAlignTop);
+    // The same without the popup: for menus that get more items before they are shown
+    // (their size, and so their place on the screen, is known only then).
+    static CMenuWnd* LoadMenu(WindowHandle owner, const QString& skinIdOrFile);
     // The same from a parsed menu (no popup; tests and code-built menus call Popup).
     static CMenuWnd* FromSpec(WindowHandle owner, const MenuSpec& spec);
     void Popup(QPoint point, int alignment = kMenuAlignLeft | kMenuAlignTop);
+    // Where a menu of `size` aligned at `point` goes so that it lies wholly inside `area`
+    // (the screen's available part); a menu larger than the area keeps its top-left corner
+    // inside it.
+    static QPoint PlaceOnScreen(QPoint point, QSize size, int alignment, const QRect& area);
 
     // The action of an item by name (submenus included), or nullptr.
     QAction* FindItem(const QString& name) const;

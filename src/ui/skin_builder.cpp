@@ -1,6 +1,7 @@
 #include "ui/skin_builder.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLayout>
@@ -25,9 +26,24 @@ void Fail(const QString& reason) {
     DebugPrintf("skin: %s\n", reason.toUtf8().constData());
 }
 
-class SkinLoader : public QUiLoader {
+// QUiLoader loads the designer plugins of every library path as it is constructed; they
+// would only pull in Qt Quick, QML and OpenGL (several megabytes), since every class comes
+// from the control factory or Qt itself. This base, constructed first, hides the library
+// paths until the loader is built; the loader puts them back.
+class LibraryPathsHidden {
+protected:
+    LibraryPathsHidden() : saved_(QCoreApplication::libraryPaths()) { QCoreApplication::setLibraryPaths({}); }
+    void Restore() const { QCoreApplication::setLibraryPaths(saved_); }
+
+private:
+    QStringList saved_;
+};
+
+class SkinLoader : private LibraryPathsHidden, public QUiLoader {
 public:
     explicit SkinLoader(const CreateCallback& callback) : callback_(callback) {
+        Restore();
+        clearPluginPaths();
         setWorkingDirectory(QDir(CSkinResources::Instance().Folder()));
     }
 

@@ -1,3 +1,4 @@
+#include <QColor>
 #include "panels/light/light_control_ui.h"
 
 #include <QComboBox>
@@ -33,8 +34,14 @@ QString ColourText(uint32_t argb) {
     return QStringLiteral("#%1").arg(argb, 8, 16, QLatin1Char('0'));
 }
 
+// A swatch shows its colour; disabled, a dim grey of the same lightness with a
+// dashed frame, so that it no longer looks clickable.
 QString BackgroundSheet(uint32_t argb) {
-    return QStringLiteral("background-color: #%1;").arg(argb & 0x00FFFFFFu, 6, 16, QLatin1Char('0'));
+    const QColor colour = QColor::fromRgb(argb & 0x00FFFFFFu);
+    const int grey = 0x1a + qGray(colour.rgb()) / 6;
+    return QStringLiteral("QPushButton { background-color: %1; }"
+                          " QPushButton:disabled { background-color: %2; border: 1px dashed #343b4b; }")
+        .arg(colour.name(), QColor(grey, grey, grey + 6).name());
 }
 
 uint8_t ClampByte(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }

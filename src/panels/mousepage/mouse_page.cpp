@@ -67,6 +67,17 @@ void ShowLightWhite(QWidget* button)
     button->setProperty("lightOn", true);
 }
 
+// The LEDs under the button grid only show the lighting: no focus, no clicks, drawn as
+// lamps by the style sheet (role "led") rather than as buttons.
+void MakeIndicator(QWidget* led)
+{
+    led->setFocusPolicy(Qt::NoFocus);
+    led->setAttribute(Qt::WA_TransparentForMouseEvents);
+    led->setProperty("role", QStringLiteral("led"));
+    led->style()->unpolish(led);
+    led->style()->polish(led);
+}
+
 void Repolish(QWidget* widget)
 {
     widget->style()->unpolish(widget);
@@ -130,10 +141,12 @@ void CMousePage::BindKeyAndLightControls(int keyCount, int ledCount)
         case mousepage::KeyButtonRole::Key: keyControls_[index] = button; break;
         case mousepage::KeyButtonRole::Light:
             lightControls_[index] = button;
+            MakeIndicator(button);
             ShowLightWhite(button);
             break;
         case mousepage::KeyButtonRole::SecondLight:
             secondLights_[index] = button;
+            MakeIndicator(button);
             ShowLightWhite(button);
             break;
         case mousepage::KeyButtonRole::None: break;

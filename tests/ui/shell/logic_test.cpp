@@ -84,32 +84,45 @@ TEST(SkinFrame, PopUpHangsBelowTheAnchorRightAligned) {
 }
 
 TEST(StartupOptions, CommandLineAndEnvironment) {
+    using A = StartupAction;
     struct Case {
         std::vector<const char*> args;
         const char* env;
+        A action;
         const char* screenshot;
         const char* simulate;
-        bool error;
+        bool minimized;
     };
     const Case cases[] = {
-        {{"kvelm"}, nullptr, "", "", false},
-        {{"kvelm"}, "mouse", "", "mouse", false},
-        {{"kvelm", "--simulate", "mouse,mouse3389"}, "none", "", "mouse,mouse3389", false},
-        {{"kvelm", "--simulate=mousewl", "--simulate", "mouse"}, nullptr, "", "mouse", false},
-        {{"kvelm", "--screenshot", "/tmp/a b.png"}, nullptr, "/tmp/a b.png", "", false},
-        {{"kvelm", "--screenshot=/tmp/x.png", "-platform", "offscreen"}, nullptr, "/tmp/x.png", "", false},
-        {{"kvelm", "--screenshot"}, nullptr, "", "", true},
-        {{"kvelm", "--screenshot="}, nullptr, "", "", true},
-        {{"kvelm", "--simulate"}, "mouse", "", "", true},
-        {{"kvelm", "--screenshotx", "y"}, nullptr, "", "", false},
+        {{"kvelm"}, nullptr, A::Run, "", "", false},
+        {{"kvelm"}, "mouse", A::Run, "", "mouse", false},
+        {{"kvelm", "--simulate", "mouse,mouse3389"}, "none", A::Run, "", "mouse,mouse3389", false},
+        {{"kvelm", "--simulate=mousewl", "--simulate", "mouse"}, nullptr, A::Run, "", "mouse", false},
+        {{"kvelm", "--screenshot", "/tmp/a b.png"}, nullptr, A::Run, "/tmp/a b.png", "", false},
+        {{"kvelm", "--screenshot=/tmp/x.png", "-platform", "offscreen"}, nullptr, A::Run, "/tmp/x.png", "", false},
+        {{"kvelm", "--minimized"}, nullptr, A::Run, "", "", true},
+        {{"kvelm", "--help"}, nullptr, A::ShowHelp, "", "", false},
+        {{"kvelm", "-h", "--bogus"}, nullptr, A::UsageError, "", "", false},
+        {{"kvelm", "--simulate", "mouse", "-h"}, nullptr, A::ShowHelp, "", "", false},
+        {{"kvelm", "--version"}, nullptr, A::ShowVersion, "", "", false},
+        {{"kvelm", "-v"}, nullptr, A::ShowVersion, "", "", false},
+        {{"kvelm", "--screenshot"}, nullptr, A::UsageError, "", "", false},
+        {{"kvelm", "--screenshot="}, nullptr, A::UsageError, "", "", false},
+        {{"kvelm", "--simulate"}, "mouse", A::UsageError, "", "", false},
+        {{"kvelm", "--screenshotx", "y"}, nullptr, A::UsageError, "", "", false},
+        {{"kvelm", "--frobnicate"}, nullptr, A::UsageError, "", "", false},
+        {{"kvelm", "stray"}, nullptr, A::UsageError, "", "", false},
     };
     for (const Case& c : cases) {
         const StartupOptions o = ParseStartupOptions(static_cast<int>(c.args.size()), c.args.data(), c.env);
-        const std::string line = c.args.size() > 1 ? c.args[1] : "(none)";
-        EXPECT_EQ(!o.error.empty(), c.error) << line << ": " << o.error;
-        if (c.error) continue;
+        std::string line;
+        for (size_t i = 1; i < c.args.size(); ++i) line += std::string(c.args[i]) + " ";
+        EXPECT_EQ(o.action, c.action) << line << ": " << o.error;
+        EXPECT_EQ(o.error.empty(), c.action != A::UsageError) << line;
+        if (c.action != A::Run) continue;
         EXPECT_EQ(o.screenshotPath, QString::fromUtf8(c.screenshot)) << line;
         EXPECT_EQ(o.simulate, c.simulate) << line;
+        EXPECT_EQ(o.minimized, c.minimized) << line;
     }
 }
 
@@ -118,9 +131,23 @@ TEST(StartupOptions, AButtonToClickBeforeTheScreenshot) {
     EXPECT_EQ(ParseStartupOptions(4, given, nullptr).clickBeforeScreenshot,
               QStringLiteral("mouse_device_seting_option_1"));
     const char* const empty[] = {"kvelm", "--click"};
-    EXPECT_FALSE(ParseStartupOptions(2, empty, nullptr).error.empty());
+    EXPECT_EQ(ParseStartupOptions(2, empty, nullptr).action, StartupAction::UsageError);
     const char* const none[] = {"kvelm", "--screenshot", "a.png"};
     EXPECT_TRUE(ParseStartupOptions(3, none, nullptr).clickBeforeScreenshot.isEmpty());
+}
+
+TEST(StartupOptions, HelpNamesEveryOptionAndNotQtsOwn) {
+    const QString help = StartupHelpText();
+    EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: kvelm [options]"))) << help.toStdString();
+    for (const char* option : {"--help", "--version", "--simulate <LIST>", "--screenshot <FILE>", "--minimized"})
+        EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
+    EXPECT_FALSE(help.contains(QLatin1String("platform")));
+}
+
+TEST(StartupOptions, PlatformOnTheCommandLineCountsAsADisplay) {
+    EXPECT_TRUE(ArgumentsChoosePlatform({QStringLiteral("kvelm"), QStringLiteral("-platform"), QStringLiteral("xcb")}));
+    EXPECT_TRUE(ArgumentsChoosePlatform({QStringLiteral("kvelm"), QStringLiteral("--platform=offscreen")}));
+    EXPECT_FALSE(ArgumentsChoosePlatform({QStringLiteral("kvelm"), QStringLiteral("--simulate"), QStringLiteral("mouse")}));
 }
 
 TEST(StartupOptions, OffscreenOnlyWhenNoDisplayAndNoPlatformIsChosen) {

@@ -3,6 +3,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QCursor>
+#include <QMenu>
+#include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include "shell/app_names.h"
 #include "shell/ipc_endpoint.h"
@@ -22,8 +26,8 @@ TEST(MainWndCreation, OpensHiddenAt800By572CentredThenFitsTheScreen) {
     const QRect screen = wnd.screen()->availableGeometry();
     EXPECT_EQ(wnd.frameGeometry().center(), screen.center());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd.LayoutAdapted() && wnd.isVisible(); }, 3000))
-        << "without a discovery worker the frame shows itself";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd.LayoutAdapted() && wnd.isVisible() && wnd.Initialised(); }, 3000))
+        << "the frame shows itself and is filled after its first paint";
     EXPECT_EQ(wnd.size(), QSize(1000, 640));
     EXPECT_EQ(wnd.UiDpi(), 96) << "the offscreen screen is small";
     EXPECT_TRUE(wnd.Initialised());
@@ -193,26 +197,101 @@ TEST(MainWndThreads, SlotsStartOnceAndStopTogetherAtDestroy) {
 }
 
 namespace {
-// A part that runs a discovery worker in slot 0, which takes over showing the window.
-class DiscoveryStandIn : public IMainWndPart {
+// A part that notes how the window looked when it was asked to fill it, then starts a
+// discovery worker in slot 0 (which used to hold the window back until its first pass).
+class FillRecorder : public IMainWndPart {
 public:
     void OnWindowInit(CMainWnd& wnd) override {
+        ++fills;
+        visibleAtFill = wnd.isVisible() && !wnd.isMinimized();
         wnd.StartThread(0, [](const StopEvent& stop) {
             while (!stop.Wait(1)) {
             }
         });
     }
+    int fills = 0;
+    bool visibleAtFill = false;
 };
 }  // namespace
 
-TEST(MainWndThreads, WithADiscoveryWorkerTheWindowWaitsForTheInstanceMessage) {
+TEST(MainWndStart, TheWindowIsShownFirstAndFilledAfterItsFirstPaint) {
     CMainWnd wnd;
-    wnd.AddPart(std::make_unique<DiscoveryStandIn>());
+    auto part = std::make_unique<FillRecorder>();
+    FillRecorder* record = part.get();
+    wnd.AddPart(std::move(part));
     ASSERT_TRUE(wnd.CreateMainWindow());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd.LayoutAdapted(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd.Initialised(); }, 3000));
+    EXPECT_EQ(record->fills, 1);
+    EXPECT_TRUE(record->visibleAtFill) << "the parts start once the window is on screen";
     QTest::qWait(50);
-    EXPECT_FALSE(wnd.isVisible());
-    wnd.PostMessage(AppMessages().instance, 0, 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return wnd.isVisible(); }, 2000));
+    EXPECT_TRUE(wnd.isVisible()) << "a running discovery worker does not hide it again";
     wnd.Close(0);
+}
+
+TEST(MainWndStart, StartedMinimizedItIsFilledButNotShown) {
+    CMainWnd wnd;
+    auto part = std::make_unique<FillRecorder>();
+    FillRecorder* record = part.get();
+    wnd.AddPart(std::move(part));
+    wnd.SetStartMinimized(true);
+    ASSERT_TRUE(wnd.CreateMainWindow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd.Initialised(); }, 3000));
+    EXPECT_EQ(record->fills, 1);
+    EXPECT_FALSE(record->visibleAtFill);
+    EXPECT_TRUE(!wnd.isVisible() || wnd.isMinimized());
+    wnd.Close(0);
+}
+
+namespace {
+// A part that widens the tray menu the way the simulated-device items do.
+class WideTrayItems : public IMainWndPart {
+public:
+    void OnTrayMenu(CMainWnd&, CMenuWnd& menu) override {
+        QMenu* sub = menu.addMenu(QStringLiteral("Simulated devices (plug and unplug without hardware)"));
+        sub->addAction(QStringLiteral("Plug mouse3389"));
+        menu.addAction(QStringLiteral("A second long item that makes the menu taller and wider"));
+    }
+};
+}  // namespace
+
+TEST(MainWndTray, TheMenuStaysOnScreenWithThePartsItemsAtTheRightEdge) {
+    CMainWnd wnd;
+    wnd.AddPart(std::make_unique<WideTrayItems>());
+    ASSERT_TRUE(wnd.CreateMainWindow());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd.Initialised(); }, 3000));
+    const QRect area = wnd.screen()->availableGeometry();
+    // Where a tray icon sits: the bottom-right corner, and the top-right one.
+    for (const QPoint corner : {area.bottomRight() - QPoint(2, 2), area.topRight() + QPoint(-2, 2)}) {
+        QCursor::setPos(corner);
+        ASSERT_EQ(QCursor::pos(), corner) << "the platform moves no cursor";
+        QPointer<CMenuWnd> before = wnd.TrayMenu();
+        wnd.SendMessage(kMsgTrayIcon, 0, WM_RBUTTONUP);  // a right click on the tray icon
+        ASSERT_TRUE(QTest::qWaitFor([&] { return wnd.TrayMenu() && wnd.TrayMenu() != before; }, 2000));
+        QPointer<CMenuWnd> menu = wnd.TrayMenu();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000));
+        const QRect shown = menu->geometry();
+        EXPECT_GT(shown.width(), 300) << "the parts' items are in the measured menu";
+        EXPECT_TRUE(area.contains(shown)) << "menu " << shown.x() << "," << shown.y() << " " << shown.width() << "x"
+                                          << shown.height() << " on " << area.width() << "x" << area.height();
+        menu->close();
+    }
+    wnd.Close(0);
+}
+
+TEST(MenuPlacement, KeepsTheWholeMenuInsideTheArea) {
+    const QRect area(0, 0, 1000, 700);
+    struct Case {
+        QPoint point;
+        QSize size;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {{100, 100}, {200, 150}, {100, 100}},  // fits as it is
+        {{990, 690}, {200, 150}, {800, 550}},  // pushed back from both far edges
+        {{-20, -5}, {200, 150}, {0, 0}},       // and from the near ones
+        {{500, 10}, {1200, 900}, {0, 0}},      // larger than the area: top-left kept inside
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CMenuWnd::PlaceOnScreen(c.point, c.size, kMenuAlignLeft | kMenuAlignTop, area), c.expected)
+            << c.point.x() << "," << c.point.y();
 }

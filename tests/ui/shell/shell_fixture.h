@@ -133,7 +133,14 @@ protected:
         wnd = std::make_unique<CMainWnd>();
         wnd->AddPart(std::make_unique<RecordingPart>(record));
         ASSERT_TRUE(wnd->CreateMainWindow());
-        ASSERT_TRUE(QTest::qWaitFor([this] { return wnd->LayoutAdapted() && wnd->isVisible(); }, 3000));
+        // Shown first, then filled by the parts after the first paint.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return wnd->LayoutAdapted() && wnd->isVisible() && wnd->Initialised(); }, 3000));
+        // The activation the window asked for when it came forward arrives before the test.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(wnd.get(), 3000));
+        QTest::qWait(100);
+        // The tests watch what they send themselves, not the platform's start-up activations.
+        record->messages.clear();
+        record->messageParams.clear();
     }
     void TearDown() override {
         if (wnd && wnd->IsCreated()) wnd->Close(0);

@@ -66,7 +66,11 @@ TEST_F(DesktopSettingsButtons, BothButtonsOpenTheInstalledToolAndOthersNothing) 
     Click("windowdeviceset_0");
     EXPECT_EQ(started, (std::vector<DesktopCommand>{expected, expected}));
 
+    // A button that opens nothing says so instead of doing nothing.
+    CMsgWnd::SetNextAnswer(1);
     AddPageButton("windowdeviceset_2")->click();
     EXPECT_EQ(started.size(), 2u);
+    EXPECT_EQ(CMsgWnd::LastShown().textId, QStringLiteral("message_text_no_desktop_tool"));
+    EXPECT_EQ(CMsgWnd::PendingAnswers(), 0);
     EXPECT_TRUE(Commands().empty());
 }

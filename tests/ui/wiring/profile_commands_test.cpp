@@ -105,26 +105,68 @@ TEST_F(ProfileCommands, ConfirmedDefaultsReloadTheDefaultDataAndSendIt) {
     EXPECT_EQ(OnlySettingsRecord()[19], 30);
 }
 
-TEST_F(ProfileCommands, NewCopyAndDeleteFollowTheList) {
+TEST_F(ProfileCommands, NewSelectsTheNewProfileAndTheDeviceFollows) {
+    const std::string before = slot->device->ProfileName();
+    sim->ClearFrames();
+    Click("device_add_btn");
+    QWidget* combo = PageControl("device_profile_combo");
+    EXPECT_EQ(ComboTexts(combo), (QStringList{"profile1", "profile2"}));
+    EXPECT_EQ(panel->GetSelectedIndex(), 1);
+    EXPECT_EQ(GetText(PageControl("device_profile_name_edit")), QStringLiteral("profile2"));
+    EXPECT_EQ(ReadJson(ListFile())["profileselect"].asInt(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return CountCommand(kWriteKeyBlock) > 0; }, 3000));
+    EXPECT_EQ(slot->device->ProfileName(), panel->ProfileList().Entries()[1].id);
+    EXPECT_NE(slot->device->ProfileName(), before);
+}
+
+TEST_F(ProfileCommands, DeleteAsksFirstNamingTheProfileAndOnlyAConfirmedOneGoes) {
     Click("device_add_btn");
     Click("device_copy_btn");
     QWidget* combo = PageControl("device_profile_combo");
-    EXPECT_EQ(ComboTexts(combo), (QStringList{"profile1", "profile2", "profile1 copy"}));
-    EXPECT_EQ(panel->ProfileList().Count(), 3);
-
-    // Deleting the profile in use moves the device to the one the list selects instead.
-    const std::string deletedFile = ProfilePath();
-    sim->ClearFrames();
-    Click("device_sub_btn");
-    EXPECT_EQ(ComboTexts(combo), (QStringList{"profile2", "profile1 copy"}));
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(deletedFile)));
+    ASSERT_EQ(ComboTexts(combo), (QStringList{"profile1", "profile2", "profile2 copy"}));
     ASSERT_TRUE(QTest::qWaitFor([this] { return CountCommand(kWriteKeyBlock) > 0; }, 3000));
-    EXPECT_EQ(slot->device->ProfileName(), panel->ProfileList().Entries()[0].id);
+    const std::string inUse = ProfilePath();
+    const QByteArray listBefore = FileBytes(ListFile());
+    sim->ClearFrames();
+
+    CMsgWnd::SetNextAnswer(0);
+    Click("device_sub_btn");
+    EXPECT_TRUE(CMsgWnd::LastShown().cancelVisible);
+    EXPECT_TRUE(CMsgWnd::LastShown().text.contains(QStringLiteral("\"profile2\""))) << CMsgWnd::LastShown().text.toStdString();
+    EXPECT_EQ(ComboTexts(combo), (QStringList{"profile1", "profile2", "profile2 copy"}));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(inUse)));
+    EXPECT_EQ(FileBytes(ListFile()), listBefore);
+
+    // Confirmed: the profile in use goes and the device moves to the one the list selects.
+    CMsgWnd::SetNextAnswer(1);
+    Click("device_sub_btn");
+    EXPECT_EQ(CMsgWnd::PendingAnswers(), 0);
+    EXPECT_EQ(ComboTexts(combo), (QStringList{"profile1", "profile2 copy"}));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(inUse)));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return CountCommand(kWriteKeyBlock) > 0; }, 3000));
+    EXPECT_EQ(slot->device->ProfileName(), panel->ProfileList().SelectedId());
     EXPECT_TRUE(QFile::exists(QString::fromStdString(ProfilePath())));
+}
+
+TEST_F(ProfileCommands, FileDialogsOpenInTheHomeThenInTheLastFolderUsed) {
+    ForgetFileDialogFolder();
+    SetNextFileName(QString());
+    Click("device_export_btn");
+    EXPECT_EQ(LastFileDialog().folder, QDir::homePath());
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    SetNextFileName(dir.filePath(QStringLiteral("mine.json")));
+    Click("device_export_btn");
+    SetNextFileName(QString());
+    Click("device_import_btn");
+    EXPECT_EQ(LastFileDialog().folder, QDir(dir.path()).absolutePath());
+    ForgetFileDialogFolder();
 }
 
 TEST_F(ProfileCommands, RenameRefusesATakenName) {
     Click("device_add_btn");
+    ChooseItem(PageControl("device_profile_combo"), 0);  // back to profile1, which is renamed
     const int shown = CMsgWnd::LastShown().count;
 
     SetText(PageControl("device_profile_name_edit"), QStringLiteral("PROFILE2"));
@@ -146,7 +188,7 @@ TEST_F(ProfileCommands, RenameRefusesATakenName) {
     EXPECT_EQ(ComboTexts(PageControl("device_profile_combo")).front(), QStringLiteral("Work"));
 }
 
-TEST_F(ProfileCommands, ImportTakesOnlyProfileFiles) {
+TEST_F(ProfileCommands, ImportTakesOnlyProfileFilesAndSaysWhenAFileIsNotOne) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     auto file = [&dir](const char* name, const QByteArray& bytes) {
@@ -173,19 +215,26 @@ TEST_F(ProfileCommands, ImportTakesOnlyProfileFiles) {
         {dir.filePath(QStringLiteral("absent.json")), false},                        // no such file
         {file("valid.json", QByteArray::fromStdString(validText)), true},
     };
-    const int shown = CMsgWnd::LastShown().count;
+    const QString refusal = CLanguageTable::Instance().Text(QStringLiteral("message_text_profile_not_profile"));
     int expected = panel->ProfileList().Count();
     for (const Case& c : cases) {
         const int dialogs = LastFileDialog().count;
+        const int shown = CMsgWnd::LastShown().count;
+        const bool refused = !c.path.isEmpty() && !c.taken;
+        if (refused) CMsgWnd::SetNextAnswer(1);
         SetNextFileName(c.path);
         Click("device_import_btn");
+        EXPECT_EQ(CMsgWnd::LastShown().count, shown + (refused ? 1 : 0)) << c.path.toStdString();
+        if (refused) {
+            EXPECT_TRUE(CMsgWnd::LastShown().text.startsWith(refusal)) << CMsgWnd::LastShown().text.toStdString();
+            EXPECT_TRUE(CMsgWnd::LastShown().text.endsWith(c.path));
+        }
         EXPECT_EQ(LastFileDialog().count, dialogs + 1);
         EXPECT_EQ(LastFileDialog().mode, FileDialogMode::Open);
         EXPECT_EQ(LastFileDialog().filterName, QStringLiteral("Profile Files(*.json)"));
         expected += c.taken ? 1 : 0;
         EXPECT_EQ(panel->ProfileList().Count(), expected) << c.path.toStdString();
     }
-    EXPECT_EQ(CMsgWnd::LastShown().count, shown);  // refused files are ignored silently
     EXPECT_EQ(ComboTexts(PageControl("device_profile_combo")).back(), QStringLiteral("Imported"));
 }
 
