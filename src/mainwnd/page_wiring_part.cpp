@@ -14,7 +14,10 @@
 #include "mainwnd/main_wnd.h"
 #include "mainwnd/page_routing.h"
 #include "panels/profile/device_profile_ui.h"
+#include "panels/keyset/keyset_control_ui.h"
+#include "panels/macro/macro_control_ui.h"
 #include "panels/profile/profile_panel_registration.h"
+#include "ui/menu_wnd.h"
 
 namespace wiring {
 
@@ -93,9 +96,38 @@ const char* const kKeyPanelButtons[] = {"key_butt_keysave", "key_butt_keycancel"
 
 }  // namespace
 
-CPageWiringPart::CPageWiringPart() {
-    // The device pages embed the profile panel; its classes must be known before they are built.
+CPageWiringPart::CPageWiringPart() : hook_(MakeWindowOnlyHook()) {
+    // The device pages embed these panels; their classes must be known before they are built.
     RegisterProfilePanelClasses();
+    RegisterKeySetControlClasses();
+    RegisterMacroControlClasses();
+}
+
+CPageWiringPart::~CPageWiringPart() = default;
+
+void CPageWiringPart::SetDeviceHook(std::unique_ptr<IDeviceHook> hook) {
+    if (hook) hook_ = std::move(hook);
+}
+
+bool CPageWiringPart::OnMessage(CMainWnd& wnd, unsigned msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (!wiring::OnHookMessage(wnd, *this, msg, wParam, lParam)) return false;
+    if (result) *result = 0;
+    return true;
+}
+
+bool CPageWiringPart::OnMenuCommand(CMainWnd& wnd, const QString& item) {
+    return wiring::OnMacroMenuCommand(wnd, *this, item);
+}
+
+void CPageWiringPart::OnDestroy(CMainWnd&) {
+    if (macroMenu_) macroMenu_->deleteLater();
+    hook_->Uninstall();
+}
+
+void CPageWiringPart::OpenMacroMenu(CMainWnd& wnd, QPoint at) {
+    // One macro action menu at a time.
+    if (macroMenu_) macroMenu_->deleteLater();
+    macroMenu_ = CMenuWnd::CreateMenu(wnd.GetHWND(), QLatin1String(kMacroActionMenu), at);
 }
 
 void CPageWiringPart::OnWindowInit(CMainWnd& wnd) {
@@ -124,6 +156,7 @@ void CPageWiringPart::BindProfilePanel(DeviceSlot& slot) {
     panel->Init();
     panel->SelectTab(1);
     device.SetProfileName(panel->GetSelectedId().toStdString());
+    wiring::MacroPanelOf(&slot);  // the macro page lists the macros of the device kind
 }
 
 bool CPageWiringPart::OnTimer(CMainWnd& wnd, int id) {

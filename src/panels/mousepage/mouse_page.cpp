@@ -15,6 +15,8 @@
 #include "ui/controls.h"
 #include "ui/language_table.h"
 #include "devices/assignment_labels.h"
+#include "macros/assignment_words.h"
+#include "panels/keyset/keyset_control_ui.h"
 #include "panels/light/light_control_ui.h"
 
 namespace {
@@ -219,6 +221,11 @@ void CMousePage::ShowLightEffect(const LightInfoRecord& effect)
 void CMousePage::ShowMacroNames(const std::vector<std::string>& names)
 {
     macroNames_ = names;
+    if (auto* keyPanel = findChild<CKeySetControlUI*>())
+        keyPanel->SetMacroNames(names);
+    // The Keys list names macros by name.
+    if (!shownAssignments_.empty())
+        ShowKeyAssignments(std::vector<KeyAssignEntry>(shownAssignments_));
 }
 
 void CMousePage::ShowLightingHint(const std::string& modeName)
@@ -455,6 +462,14 @@ int CMousePage::DoubleClickValue() const
 
 // ---- keys ----
 
+namespace {
+bool IsDefault(const KeyAssignEntry& entry)
+{
+    return entry.current.type == entry.defaults.type && entry.current.param1 == entry.defaults.param1
+        && entry.current.param2 == entry.defaults.param2;
+}
+}  // namespace
+
 void CMousePage::ShowKeyAssignments(const std::vector<KeyAssignEntry>& assignments)
 {
     shownAssignments_ = assignments;
@@ -463,11 +478,11 @@ void CMousePage::ShowKeyAssignments(const std::vector<KeyAssignEntry>& assignmen
         return;
     RemoveAllItems(list);
     for (size_t i = 0; i < assignments.size() && i < std::size(kButtonNames); ++i) {
-        const AssignmentLabel label = DescribeAssignment(assignments[i].current);
+        const KeyAssignHalf& current = assignments[i].current;
+        const std::string name = macros::AssignmentName({current.type, current.param1, current.param2}, macroNames_);
         const QString text = Tr(kButtonNames[i].textId, kButtonNames[i].fallback) + QStringLiteral(": ")
-            + CLanguageTable::Instance().Text(QString::fromStdString(label.textId),
-                                              QString::fromUtf8(AssignmentLabelFallback(label.textId)))
-            + QString::fromStdString(label.suffix);
+            + QString::fromStdString(name)
+            + (IsDefault(assignments[i]) ? QStringLiteral(" (default)") : QString());
         AddTextItem(list, text);
     }
     if (shownKey_ >= 0)
