@@ -118,6 +118,7 @@ constexpr std::array kRoutes = {
     Exact(kItemSelect, "keyset_gunkey_combo", OnKeyOptionChanged),
     Exact(kItemSelect, "keyset_combokey_combo", OnKeyOptionChanged),
     Exact(kItemSelect, "macro_name_list", OnMacroChosen),
+    Exact(kItemSelect, "macro_action_list", OnEventRowChosen),
 
     // ---- killfocus ----
     Numbered(kKillFocus, "tolva_DPI_edit_", OnTolvaEditLeft),

@@ -108,6 +108,7 @@ bool CaptureSingleKey(CMainWnd& wnd, const macros::HookRecord& record);
 CMacroControlUI* MacroPanelOf(DeviceSlot* slot);
 bool SaveMacroAndSend(WiringContext& ctx);
 void OnMacroChosen(WiringContext& ctx, int);
+void OnEventRowChosen(WiringContext& ctx, int);
 void OnNewMacro(WiringContext& ctx, int);
 void OnCopyMacro(WiringContext& ctx, int);
 void OnDeleteMacro(WiringContext& ctx, int);

@@ -73,6 +73,10 @@ void OnMacroChosen(WiringContext& ctx, int) {
     if (CMacroControlUI* panel = MacroPanelOf(ctx.slot)) panel->LoadSelectedMacro();
 }
 
+void OnEventRowChosen(WiringContext& ctx, int) {
+    if (CMacroControlUI* panel = MacroPanelOf(ctx.slot)) panel->ShowSelectedEvent();
+}
+
 void OnNewMacro(WiringContext& ctx, int) {
     CMacroControlUI* panel = MacroPanelOf(ctx.slot);
     if (panel && !panel->NewMacro().empty()) RefreshMacroNames(ctx);

@@ -147,6 +147,11 @@ void CMacroControlUI::ShowRows() {
     ShowEditArea();
 }
 
+void CMacroControlUI::ShowSelectedEvent() {
+    rows_.Select(GetCurSel(EventList()));
+    ShowEditArea();
+}
+
 void CMacroControlUI::ShowEditArea() {
     const int row = rows_.Selected();
     if (row < 0) return;

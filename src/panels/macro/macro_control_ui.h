@@ -63,6 +63,8 @@ public:
     // A key event from the editing area inserted after the selected row (at the end
     // without one).
     bool InsertKeyEvent();
+    // The row chosen in "macro_action_list" goes into the editing area.
+    void ShowSelectedEvent();
 
     // ---- recording ----
     void StartRecording(macros::RecordMode mode);
