@@ -12,6 +12,8 @@
 #include "panels/keyset/keyset_control_ui.h"
 #include "ui/controls.h"
 
+#include <QListWidget>
+
 namespace wiring {
 namespace {
 
@@ -36,6 +38,10 @@ void ShowSelectedKeyOnPanel(DeviceSlot* slot) {
     if (key < 0 || static_cast<size_t>(key) >= list.size()) return;
     if (panel->DeviceKind() == 0) panel->SetDeviceKind(CKeySetControlUI::kMouseKind);
     panel->ShowKey(list[static_cast<size_t>(key)].current, list[static_cast<size_t>(key)].defaults);
+    // The title names the button as the Keys list does.
+    if (QWidget* keys = FindControl(slot->page, QStringLiteral("device_setkeyinfo_list")))
+        if (auto* row = qobject_cast<QListWidget*>(keys); row && key < row->count())
+            panel->SetTitle(row->item(key)->text().section(QLatin1Char(':'), 0, 0));
 }
 
 void ApplyKeyPanel(WiringContext& ctx) {
@@ -71,8 +77,14 @@ void OnKeyListRow(WiringContext& ctx, int) {
 void OnKeyFunctionChosen(WiringContext& ctx, int) {
     CKeySetControlUI* panel = KeyPanelOf(ctx.slot);
     if (!panel) return;
-    panel->ShowFunctionPage(panel->GetFunctionNumber(GetCurSel(ctx.Sender())));
-    ApplyKeyPanel(ctx);
+    const int function = panel->GetFunctionNumber(GetCurSel(ctx.Sender()));
+    panel->ShowFunctionPage(function);
+    // The keyboard key waits for the key to be pressed in its field and applied: storing the
+    // empty choice at once would leave the button without any function meanwhile.
+    if (function != static_cast<int>(macros::KeyFunction::Keyboard))
+        ApplyKeyPanel(ctx);
+    else
+        ctx.part.SetEditingState(ctx.wnd, false, false);  // Apply takes the key
 }
 
 void OnKeyOptionChanged(WiringContext& ctx, int) { ApplyKeyPanel(ctx); }

@@ -155,6 +155,8 @@ void CKeySetControlUI::ShowKey(const KeyAssignHalf& current, const KeyAssignHalf
     ShowAssignment(current);
 }
 
+void CKeySetControlUI::SetTitle(const QString& title) { SetText(Control("keyset_title"), title); }
+
 void CKeySetControlUI::ShowKeyName(std::uint8_t usage) {
     const auto row = macros::FindUsageRow(usage);
     SetText(Control("keyset_keyboard_text_edit"),

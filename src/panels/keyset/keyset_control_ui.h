@@ -38,6 +38,8 @@ public:
     int MacroCount() const { return static_cast<int>(macroNames_.size()); }
 
     void ShowKey(const KeyAssignHalf& current, const KeyAssignHalf& defaults);
+    // The name of the button being edited ("Button n" until set).
+    void SetTitle(const QString& title);
     void ShowAssignment(const KeyAssignHalf& half);
     KeyAssignHalf BuildAssignment();
     void ShowDefault() { ShowAssignment(default_); }

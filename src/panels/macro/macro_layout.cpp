@@ -88,16 +88,21 @@ QHBoxLayout* MoveRow(QWidget* parent) {
                                                      {"mouse_x_right_edit", "macro_inset_moverightkey_btn"},
                                                      {"mouse_y_up_edit", "macro_inset_moveupkey_btn"},
                                                      {"mouse_y_down_edit", "macro_inset_movedownkey_btn"}};
-    const QString texts[] = {QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Up"),
-                             QStringLiteral("Down")};
-    row->addWidget(new QLabel(QStringLiteral("Move"), parent));
+    const QString texts[] = {QStringLiteral("\u2190"), QStringLiteral("\u2192"), QStringLiteral("\u2191"),
+                             QStringLiteral("\u2193")};
+    const QString tips[] = {QStringLiteral("Insert a pointer move to the left"),
+                            QStringLiteral("Insert a pointer move to the right"),
+                            QStringLiteral("Insert a pointer move up"), QStringLiteral("Insert a pointer move down")};
+    row->addWidget(new QLabel(QStringLiteral("Move pointer"), parent));
     for (int i = 0; i < 4; ++i) {
         auto* distance = Named<QLineEdit>(parent, moves[i].first);
         distance->setText(QStringLiteral("1"));
         distance->setMaxLength(3);
         distance->setMaximumWidth(40);
         row->addWidget(distance);
-        row->addWidget(Button(parent, moves[i].second, texts[i], QStringLiteral("Insert a pointer move")));
+        auto* button = Button(parent, moves[i].second, texts[i], tips[i]);
+        button->setMaximumWidth(40);
+        row->addWidget(button);
     }
     row->addStretch(1);
     return row;

@@ -26,8 +26,12 @@ constexpr uint8_t kScanC = 0x2E, kScanCtrl = 0x1D;
 TEST_F(KeyPanel, KeyboardKeyWithCapturedModifierGoesToDeviceAndProfile) {
     Click("key_2");
     ASSERT_TRUE(PageControl("KeySetControlItem")->isVisibleTo(slot->page));
+    const std::vector<uint8_t> before = DeviceKey(kButton);
     ChooseFunction(6);
     ASSERT_EQ(GetCurSel(PageControl("function_switch_tablayout")), 6);
+    EXPECT_EQ(DeviceKey(kButton), before);  // nothing stored before a key was taken
+    EXPECT_TRUE(GetText(PageControl("keyset_title")).startsWith(
+        qobject_cast<QListWidget*>(PageControl("device_setkeyinfo_list"))->item(kButton)->text().section(':', 0, 0)));
 
     // Right Ctrl, then C, as the capture reports them while the key field has the focus.
     SendKey(hookmode::kSingleKey, kScanCtrl, true, true);
