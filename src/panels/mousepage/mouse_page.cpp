@@ -462,14 +462,6 @@ int CMousePage::DoubleClickValue() const
 
 // ---- keys ----
 
-namespace {
-bool IsDefault(const KeyAssignEntry& entry)
-{
-    return entry.current.type == entry.defaults.type && entry.current.param1 == entry.defaults.param1
-        && entry.current.param2 == entry.defaults.param2;
-}
-}  // namespace
-
 void CMousePage::ShowKeyAssignments(const std::vector<KeyAssignEntry>& assignments)
 {
     shownAssignments_ = assignments;
@@ -479,10 +471,15 @@ void CMousePage::ShowKeyAssignments(const std::vector<KeyAssignEntry>& assignmen
     RemoveAllItems(list);
     for (size_t i = 0; i < assignments.size() && i < std::size(kButtonNames); ++i) {
         const KeyAssignHalf& current = assignments[i].current;
-        const std::string name = macros::AssignmentName({current.type, current.param1, current.param2}, macroNames_);
-        const QString text = Tr(kButtonNames[i].textId, kButtonNames[i].fallback) + QStringLiteral(": ")
-            + QString::fromStdString(name)
-            + (IsDefault(assignments[i]) ? QStringLiteral(" (default)") : QString());
+        // The language's name of the assignment where it has one, else the readable name
+        // (macros by their names, keys with their modifiers), never raw bytes.
+        const AssignmentLabel label = DescribeAssignment(current);
+        const QString translated = CLanguageTable::Instance().Text(
+            QString::fromStdString(label.textId), QString::fromUtf8(AssignmentLabelFallback(label.textId)));
+        const QString name = !label.textId.empty() && label.suffix.empty()
+            ? translated
+            : QString::fromStdString(macros::AssignmentName({current.type, current.param1, current.param2}, macroNames_));
+        const QString text = Tr(kButtonNames[i].textId, kButtonNames[i].fallback) + QStringLiteral(": ") + name;
         AddTextItem(list, text);
     }
     if (shownKey_ >= 0)

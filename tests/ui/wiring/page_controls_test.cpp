@@ -137,10 +137,11 @@ TEST_F(PageControls, LetterCaseRulesOfClickNames) {
 }
 
 TEST_F(PageControls, EditingStateLocksTheBarAndTheProfilesAndFreesTheKeyButtons) {
-    // The key panel's buttons come with their panel; stand-ins show what happens to them.
+    // The key panel's own buttons.
     std::vector<QPushButton*> keyButtons;
     for (const char* name : {"key_butt_keysave", "key_butt_keycancel", "key_butt_prosave"}) {
-        keyButtons.push_back(AddPageButton(name));
+        keyButtons.push_back(qobject_cast<QPushButton*>(PageControl(name)));
+        ASSERT_NE(keyButtons.back(), nullptr) << name;
         keyButtons.back()->setEnabled(false);
     }
     QWidget* bar = wnd->FindControl(QStringLiteral("device_select_layout"));

@@ -75,7 +75,7 @@ TEST_F(ProfileCommands, ResetAndDefaultsDoNothingWhenNotConfirmed) {
 TEST_F(ProfileCommands, ConfirmedResetRestoresTheProfileAndSendsIt) {
     TypeAndLeave(PageControl("DPI_edit_2"), QStringLiteral("2350"));
     const Json::Value before = ReadJson(ProfilePath());
-    auto* keySave = AddPageButton("key_butt_keysave");
+    auto* keySave = qobject_cast<QPushButton*>(PageControl("key_butt_keysave"));
     keySave->setEnabled(true);
     sim->ClearFrames();
 
