@@ -33,13 +33,21 @@ constexpr int kScreenshotPollMs = 50;
 // state and fills its page 500 ms after arrival.
 constexpr int kScreenshotSettleMs = 1000;
 
+bool VisibleButtonNamed(CMainWnd* wnd, const QString& name) {
+    for (QAbstractButton* button : wnd->findChildren<QAbstractButton*>(name))
+        if (button->isVisible()) return true;
+    return false;
+}
+
 // Saves the main window once it is visible with its layout adapted, then closes it.
 void ScheduleScreenshot(CMainWnd* wnd, const QString& path, const QString& click, int* exitCode) {
     auto* poll = new QTimer(wnd);
     auto* waited = new int(0);
     QObject::connect(poll, &QTimer::timeout, wnd, [wnd, path, click, exitCode, poll, waited] {
         *waited += kScreenshotPollMs;
-        const bool ready = wnd->LayoutAdapted() && wnd->isVisible() && wnd->Initialised();
+        bool ready = wnd->LayoutAdapted() && wnd->isVisible() && wnd->Initialised();
+        // A button to click belongs to a device page, which a device fills after it arrives.
+        if (ready && !click.isEmpty()) ready = VisibleButtonNamed(wnd, click);
         if (!ready && *waited < kScreenshotPatienceMs) return;
         poll->stop();
         delete waited;

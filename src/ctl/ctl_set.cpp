@@ -5,6 +5,7 @@
 //   set DEVICE lighting MODE [--colour RRGGBB] [--brightness N] [--speed N]
 #include <cstdio>
 
+#include "devices/device_result.h"
 #include "ctl/ctl.h"
 #include "ctl/ctl_device.h"
 #include "ctl/ctl_mouse_words.h"
@@ -124,7 +125,7 @@ int RunSet(const std::vector<std::string>& args, CtlContext& context)
     if (code != kExitOk)
         return code;
     // 0: written (the profile was loaded when the mouse was opened).
-    if (mouse.device.SaveProfile() != 0)
+    if (mouse.device.SaveProfile() != kResultOk)
         return CtlFail(context, kExitFailure, "the profile '" + mouse.profileName + "' cannot be saved");
     if (const int result = mouse.device.WriteSettings(SettingsWrite{}); result != kResultOk)
         return FailCommand(context, "writing the settings", result, mouse.path);

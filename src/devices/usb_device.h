@@ -129,6 +129,9 @@ public:
     // missing.
     std::string DataFolder() const;
 
+    // The device information block as last read (zeros before the first read).
+    const DeviceInfoBlock& DeviceInfoBytes() const { return deviceInfo_; }
+
     // The power status query (every kind answers OnDeviceTimer5 with it): nothing when the
     // command channel is closed (0); reads the 6-byte record (ReadSmallBlock at 0) and
     // returns its result unless 1; sets byte 3 from the channel's slow-link flag, shows the

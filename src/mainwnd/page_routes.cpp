@@ -15,6 +15,9 @@ constexpr std::string_view kMoveValueChanged = "movevaluechanged";
 constexpr std::string_view kItemSelect = "itemselect";
 constexpr std::string_view kKillFocus = "killfocus";
 constexpr std::string_view kColorChanged = "colorchanged";
+constexpr std::string_view kSetFocus = "setfocus";
+constexpr std::string_view kTextChanged = "textchanged";
+constexpr std::string_view kItemActivate = "itemactivate";
 
 constexpr Route Numbered(std::string_view type, std::string_view prefix, RouteHandler handler) {
     return {{type, prefix, true}, handler};
@@ -44,6 +47,31 @@ constexpr std::array kRoutes = {
     Exact(kClick, "shootdate_export_btn", OnShootExport),
     Exact(kClick, "bullet_selected_prev", OnPreviousBullet),
     Exact(kClick, "bullet_selected_next", OnNextBullet),
+    Exact(kClick, "key_butt_keysave", OnKeyOptionChanged),
+    Exact(kClick, "key_butt_keydefalut", OnKeyDefault),
+    Exact(kClick, "key_butt_keycancel", OnKeyCancel),
+    Exact(kClick, "macro_btn_name_add", OnNewMacro),
+    Exact(kClick, "macro_btn_name_sub", OnDeleteMacro),
+    Exact(kClick, "macro_btn_name_edit", OnRenameMacro),
+    Exact(kClick, "macro_btn_name_copy", OnCopyMacro),
+    Exact(kClick, "macro_btn_import", OnImportMacro),
+    Exact(kClick, "macro_btn_export", OnExportMacro),
+    Exact(kClick, "macro_btn_save", OnSaveMacro),
+    Exact(kClick, "macro_btn_cancel", OnCancelMacro),
+    Exact(kClick, "macro_btn_up", OnMacroRowCommand),
+    Exact(kClick, "macro_btn_down", OnMacroRowCommand),
+    Exact(kClick, "macro_btn_uptop", OnMacroRowCommand),
+    Exact(kClick, "macro_btn_downbottom", OnMacroRowCommand),
+    Exact(kClick, "macro_btn_delete", OnMacroRowCommand),
+    Exact(kClick, "macro_btn_deleteall", OnMacroRowCommand),
+    Exact(kClick, "macro_btn_event_set", OnMacroRowCommand),
+    Exact(kClick, "macro_btn_event_insert", OnMacroRowCommand),
+    Exact(kClick, "macro_btn_starredio", OnStartRecording),
+    Exact(kClick, "macro_btn_stopredio", OnStopRecording),
+    Exact(kClick, "macro_inset_moveleftkey_btn", [](WiringContext& c, int) { OnMacroMove(c, 0); }),
+    Exact(kClick, "macro_inset_moverightkey_btn", [](WiringContext& c, int) { OnMacroMove(c, 1); }),
+    Exact(kClick, "macro_inset_moveupkey_btn", [](WiringContext& c, int) { OnMacroMove(c, 2); }),
+    Exact(kClick, "macro_inset_movedownkey_btn", [](WiringContext& c, int) { OnMacroMove(c, 3); }),
 
     // ---- selectchanged ----
     Numbered(kSelectChanged, "DPI_enable_check_", OnDpiEnableCheck),
@@ -67,6 +95,8 @@ constexpr std::array kRoutes = {
     Exact(kSelectChanged, "bullet_x_check", OnBulletHorizontalCheck),
     Exact(kSelectChanged, "bullet_y_check", OnBulletVerticalCheck),
 
+    Numbered(kSelectChanged, "key_ComBox_check_", OnModifierOption),
+
     // ---- valuechanged: a slider was released ----
     Numbered(kValueChanged, "DPI_slider_", OnDpiSliderReleased),
     Exact(kValueChanged, "pointer_speed_slider", OnPointerSpeed),
@@ -85,6 +115,20 @@ constexpr std::array kRoutes = {
     Exact(kItemSelect, "AST_set_comboSelect", OnAstCombo),
     Exact(kItemSelect, "MSH_set_comboSelect", OnMshCombo),
     Exact(kItemSelect, "Logolight_combo_modeSelect", OnLogoCombo),
+    Exact(kItemSelect, "device_setkeyinfo_list", OnKeyListRow),
+    Exact(kItemSelect, "keyset_function_combo", OnKeyFunctionChosen),
+    Exact(kItemSelect, "keyset_macro_over_combo", OnMacroOverChosen),
+    Exact(kItemSelect, "keyset_mousekey_combo", OnKeyOptionChanged),
+    Exact(kItemSelect, "keyset_mouseswing_combo", OnKeyOptionChanged),
+    Exact(kItemSelect, "keyset_mousewheel_combo", OnKeyOptionChanged),
+    Exact(kItemSelect, "keyset_mousedpi_combo", OnKeyOptionChanged),
+    Exact(kItemSelect, "keyset_media_combo", OnKeyOptionChanged),
+    Exact(kItemSelect, "keyset_system_combo", OnKeyOptionChanged),
+    Exact(kItemSelect, "keyset_macro_combo", OnKeyOptionChanged),
+    Exact(kItemSelect, "keyset_gunkey_combo", OnKeyOptionChanged),
+    Exact(kItemSelect, "keyset_combokey_combo", OnKeyOptionChanged),
+    Exact(kItemSelect, "macro_name_list", OnMacroChosen),
+    Exact(kItemSelect, "macro_action_list", OnEventRowChosen),
 
     // ---- killfocus ----
     Numbered(kKillFocus, "tolva_DPI_edit_", OnTolvaEditLeft),
@@ -95,6 +139,22 @@ constexpr std::array kRoutes = {
     Exact(kKillFocus, "bullet_x_eidt", OnBulletEditLeft),
     Exact(kKillFocus, "bullet_y_eidt", OnBulletEditLeft),
     Exact(kKillFocus, "bullet_delay_eidt", OnBulletEditLeft),
+    Exact(kKillFocus, "keyset_keyboard_text_edit", OnKeyCaptureFocus),
+    Exact(kKillFocus, "macro_delay", OnMacroDelayLeft),
+    Exact(kKillFocus, "keyset_mouseswing_num_edit", OnKeyOptionChanged),
+    Exact(kKillFocus, "keyset_mouseswing_delay_edit", OnKeyOptionChanged),
+    Exact(kKillFocus, "keyset_mouseswing_speed_edit", OnKeyOptionChanged),
+    Exact(kKillFocus, "keyset_mousewheel_num_edit", OnKeyOptionChanged),
+    Exact(kKillFocus, "keyset_mousewheel_delay_edit", OnKeyOptionChanged),
+    Exact(kKillFocus, "keyset_mousewheel_speed_edit", OnKeyOptionChanged),
+    Exact(kKillFocus, "keyset_mousefire_interval_edit", OnKeyOptionChanged),
+    Exact(kKillFocus, "keyset_mousefire_num_edit", OnKeyOptionChanged),
+    Exact(kKillFocus, "keyset_macro_cycle_edit", OnKeyOptionChanged),
+
+    // ---- setfocus, textchanged, itemactivate ----
+    Exact(kSetFocus, "keyset_keyboard_text_edit", OnKeyCaptureFocus),
+    Exact(kTextChanged, "macro_fixed_time_edit", OnFixedDelayTyped),
+    Exact(kItemActivate, "macro_action", OnMacroRowActivated),
 
     // ---- colorchanged ----
     Exact(kColorChanged, "deng_Color_Pallet", OnLightControl),

@@ -5,6 +5,8 @@
 
 #include "ui/ui_types.h"
 #include "devices/usb_device.h"
+#include "macros/hook_record.h"
+#include "macros/macro_recorder.h"
 #include "mainwnd/rules/name_match.h"
 
 class CMainWnd;
@@ -12,6 +14,9 @@ class CPageWiringPart;
 class CDeviceProfileUI;
 class CLightControlUI;
 class CVornakelMouseDevice;
+class CKeySetControlUI;
+class CMacroControlUI;
+class QString;
 class IMousePage;
 class QWidget;
 struct DeviceSlot;
@@ -96,6 +101,52 @@ void OnShootSend(WiringContext& ctx, int);
 void OnShootReset(WiringContext& ctx, int);
 void OnShootImport(WiringContext& ctx, int);
 void OnShootExport(WiringContext& ctx, int);
+
+// ---- page_routing_keys.cpp: the key assignment panel ----
+CKeySetControlUI* KeyPanelOf(const DeviceSlot* slot);
+// The key panel shows the slot's selected key (nothing without one).
+void ShowSelectedKeyOnPanel(DeviceSlot* slot);
+// Builds the panel's assignment, stores it for the selected key, saves the profile and
+// sends the key block.
+void ApplyKeyPanel(WiringContext& ctx);
+void OnKeyListRow(WiringContext& ctx, int);
+void OnKeyFunctionChosen(WiringContext& ctx, int);
+void OnKeyOptionChanged(WiringContext& ctx, int);
+void OnMacroOverChosen(WiringContext& ctx, int);
+void OnModifierOption(WiringContext& ctx, int option);
+void OnKeyDefault(WiringContext& ctx, int);
+void OnKeyCancel(WiringContext& ctx, int);
+void OnKeyCaptureFocus(WiringContext& ctx, int);
+bool CaptureSingleKey(CMainWnd& wnd, const macros::HookRecord& record);
+
+// ---- page_routing_macro.cpp: the macro page ----
+// The slot's macro page with its user folder set (its list loaded), or nullptr.
+CMacroControlUI* MacroPanelOf(DeviceSlot* slot);
+bool SaveMacroAndSend(WiringContext& ctx);
+void OnMacroChosen(WiringContext& ctx, int);
+void OnEventRowChosen(WiringContext& ctx, int);
+void OnNewMacro(WiringContext& ctx, int);
+void OnCopyMacro(WiringContext& ctx, int);
+void OnDeleteMacro(WiringContext& ctx, int);
+void OnRenameMacro(WiringContext& ctx, int);
+void OnImportMacro(WiringContext& ctx, int);
+void OnExportMacro(WiringContext& ctx, int);
+void OnSaveMacro(WiringContext& ctx, int);
+void OnCancelMacro(WiringContext& ctx, int);
+void OnMacroRowCommand(WiringContext& ctx, int);
+void OnMacroMove(WiringContext& ctx, int variant);
+void OnMacroDelayLeft(WiringContext& ctx, int);
+void OnFixedDelayTyped(WiringContext& ctx, int);
+void OnStartRecording(WiringContext& ctx, int);
+void OnStopRecording(WiringContext& ctx, int);
+void OnMacroRowActivated(WiringContext& ctx, int);
+// recordMode 0: from the page's timing options.
+void StartMacroRecording(CMainWnd& wnd, CPageWiringPart& part, int recordMode, int hookMode);
+bool RecordHookEvent(CMainWnd& wnd, const macros::HookRecord& record, macros::RecordPosition position);
+bool OnMacroMenuCommand(CMainWnd& wnd, CPageWiringPart& part, const QString& item);
+
+// ---- page_routing_hook.cpp ----
+bool OnHookMessage(CMainWnd& wnd, CPageWiringPart& part, unsigned msg, WPARAM wParam, LPARAM lParam);
 
 // ---- profile_commands.cpp ----
 void OnNewProfile(WiringContext& ctx, int);

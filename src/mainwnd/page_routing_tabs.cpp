@@ -30,6 +30,7 @@ void OnFunctionTab(WiringContext& ctx, int) {
     if (!device || type == 0 || !IsSelected(ctx.Sender())) return;
     device->SetFunctionMode(type);
     if (CDeviceProfileUI* panel = ctx.ProfilePanel()) panel->SelectTab(type);
+    MacroPanelOf(ctx.slot);  // the macro page follows the files it shows
 }
 
 void OnProfileMenuButton(WiringContext& ctx, int) {
@@ -49,6 +50,7 @@ void OnKeyButton(WiringContext& ctx, int key) {
         }
     }
     device->SelectKey(key);
+    ShowSelectedKeyOnPanel(ctx.slot);
 }
 
 }  // namespace wiring

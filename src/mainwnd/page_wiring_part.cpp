@@ -14,8 +14,11 @@
 #include "mainwnd/main_wnd.h"
 #include "mainwnd/page_routing.h"
 #include "panels/profile/device_profile_ui.h"
+#include "panels/keyset/keyset_control_ui.h"
+#include "panels/macro/macro_control_ui.h"
 #include "panels/profile/profile_panel_registration.h"
 #include "panels/shoot/shoot_panel_registration.h"
+#include "ui/menu_wnd.h"
 
 namespace wiring {
 
@@ -94,13 +97,62 @@ const char* const kKeyPanelButtons[] = {"key_butt_keysave", "key_butt_keycancel"
 
 }  // namespace
 
-CPageWiringPart::CPageWiringPart() {
-    // The device pages embed the profile panel; its classes must be known before they are built.
+CPageWiringPart::CPageWiringPart() : hook_(MakeWindowOnlyHook()) {
+    // The device pages embed these panels; their classes must be known before they are built.
     RegisterProfilePanelClasses();
     RegisterShootPanelClasses();
+    RegisterKeySetControlClasses();
+    RegisterMacroControlClasses();
 }
 
+CPageWiringPart::~CPageWiringPart() = default;
+
+void CPageWiringPart::SetDeviceHook(std::unique_ptr<IDeviceHook> hook) {
+    if (hook) hook_ = std::move(hook);
+}
+
+bool CPageWiringPart::OnMessage(CMainWnd& wnd, unsigned msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (!wiring::OnHookMessage(wnd, *this, msg, wParam, lParam)) return false;
+    if (result) *result = 0;
+    return true;
+}
+
+bool CPageWiringPart::OnMenuCommand(CMainWnd& wnd, const QString& item) {
+    return wiring::OnMacroMenuCommand(wnd, *this, item);
+}
+
+void CPageWiringPart::OnDestroy(CMainWnd&) {
+    if (macroMenu_) macroMenu_->deleteLater();
+    hook_->Uninstall();
+}
+
+void CPageWiringPart::OpenMacroMenu(CMainWnd& wnd, QPoint at) {
+    // One macro action menu at a time.
+    if (macroMenu_) macroMenu_->deleteLater();
+    macroMenu_ = CMenuWnd::CreateMenu(wnd.GetHWND(), QLatin1String(kMacroActionMenu), at);
+}
+
+namespace {
+
+// The window's device hook (system-wide capture where the desktop allows it, else the
+// window's own input) behind the seam the page handlers use.
+class CMainWndHook : public IDeviceHook {
+public:
+    explicit CMainWndHook(CDeviceHook& hook) : hook_(hook) {}
+    int Install(int value, int mode, WindowHandle window, int keyboardHook, int hookLibrary) override {
+        return hook_.Install(value, mode, window, keyboardHook, hookLibrary);
+    }
+    int Uninstall() override { return hook_.Uninstall(); }
+    bool SeesWholeDesktop() const override { return hook_.CapturesOutsideWindow(); }
+
+private:
+    CDeviceHook& hook_;
+};
+
+}  // namespace
+
 void CPageWiringPart::OnWindowInit(CMainWnd& wnd) {
+    SetDeviceHook(std::make_unique<CMainWndHook>(wnd.Hook()));
     BindAllProfilePanels(wnd);
     // The device part may be asked after this one: bind once more when every part has
     // made its slots, still long before a device's first read.
@@ -129,6 +181,7 @@ void CPageWiringPart::BindProfilePanel(DeviceSlot& slot) {
     panel->Init();
     panel->SelectTab(1);
     device.SetProfileName(panel->GetSelectedId().toStdString());
+    wiring::MacroPanelOf(&slot);  // the macro page lists the macros of the device kind
 }
 
 bool CPageWiringPart::OnTimer(CMainWnd& wnd, int id) {

@@ -15,23 +15,44 @@
 // A notification acts on the device whose page holds the control (the selected device as
 // a rule); rows for another device kind, or without a device, do nothing. Everything runs
 // on the user-interface thread.
+#include <QPointer>
+#include <memory>
 #include <vector>
 
+#include "mainwnd/device_hook_seam.h"
 #include "mainwnd/main_wnd_part.h"
+#include "ui/menu_wnd.h"
 
 struct DeviceSlot;
+class QPoint;
 
 class CPageWiringPart final : public IMainWndPart {
 public:
     static constexpr int kTimerProfileSwitch = 1055;
     static constexpr int kProfileSwitchDelayMs = 400;
 
+    static constexpr const char* kMacroActionMenu = "XML\\Menus\\macro_action_menu.xml";
+
     CPageWiringPart();
+    ~CPageWiringPart() override;
 
     // ---- IMainWndPart ----
     void OnWindowInit(CMainWnd& wnd) override;
     bool OnTimer(CMainWnd& wnd, int id) override;
     bool OnNotify(CMainWnd& wnd, TNotifyUI& msg) override;
+    // Message 1054 and the hook messages (page_routing_hook.cpp).
+    bool OnMessage(CMainWnd& wnd, unsigned msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    // The items of the macro action menu.
+    bool OnMenuCommand(CMainWnd& wnd, const QString& item) override;
+    void OnDestroy(CMainWnd& wnd) override;
+
+    // The input capture used for recording and key capture (the window-only capture until
+    // another is set).
+    IDeviceHook& Hook() { return *hook_; }
+    void SetDeviceHook(std::unique_ptr<IDeviceHook> hook);
+    // Opens the macro action menu at a screen point, closing one still open.
+    void OpenMacroMenu(CMainWnd& wnd, QPoint at);
+    CMenuWnd* MacroMenu() const { return macroMenu_; }
 
     // Enables or disables the device bar and the profile panel (includeBar) and the key
     // panel's save, cancel and write buttons (enabled while not idle) of the selected
@@ -54,5 +75,7 @@ private:
     void BindAllProfilePanels(CMainWnd& wnd);
 
     bool idle_ = true;
+    std::unique_ptr<IDeviceHook> hook_;
+    QPointer<CMenuWnd> macroMenu_;
     std::vector<DeviceSlot*> pendingSwitches_;  // slots live as long as the window
 };

@@ -16,6 +16,8 @@
 #include "ui/language_table.h"
 #include "devices/assignment_labels.h"
 #include "panels/customcontrols/custom_controls_registration.h"
+#include "macros/assignment_words.h"
+#include "panels/keyset/keyset_control_ui.h"
 #include "panels/light/light_control_ui.h"
 
 namespace {
@@ -233,6 +235,11 @@ void CMousePage::ShowLightEffect(const LightInfoRecord& effect)
 void CMousePage::ShowMacroNames(const std::vector<std::string>& names)
 {
     macroNames_ = names;
+    if (auto* keyPanel = findChild<CKeySetControlUI*>())
+        keyPanel->SetMacroNames(names);
+    // The Keys list names macros by name.
+    if (!shownAssignments_.empty())
+        ShowKeyAssignments(std::vector<KeyAssignEntry>(shownAssignments_));
 }
 
 void CMousePage::ShowLightingHint(const std::string& modeName)
@@ -477,11 +484,16 @@ void CMousePage::ShowKeyAssignments(const std::vector<KeyAssignEntry>& assignmen
         return;
     RemoveAllItems(list);
     for (size_t i = 0; i < assignments.size() && i < std::size(kButtonNames); ++i) {
-        const AssignmentLabel label = DescribeAssignment(assignments[i].current);
-        const QString text = Tr(kButtonNames[i].textId, kButtonNames[i].fallback) + QStringLiteral(": ")
-            + CLanguageTable::Instance().Text(QString::fromStdString(label.textId),
-                                              QString::fromUtf8(AssignmentLabelFallback(label.textId)))
-            + QString::fromStdString(label.suffix);
+        const KeyAssignHalf& current = assignments[i].current;
+        // The language's name of the assignment where it has one, else the readable name
+        // (macros by their names, keys with their modifiers), never raw bytes.
+        const AssignmentLabel label = DescribeAssignment(current);
+        const QString translated = CLanguageTable::Instance().Text(
+            QString::fromStdString(label.textId), QString::fromUtf8(AssignmentLabelFallback(label.textId)));
+        const QString name = !label.textId.empty() && label.suffix.empty()
+            ? translated
+            : QString::fromStdString(macros::AssignmentName({current.type, current.param1, current.param2}, macroNames_));
+        const QString text = Tr(kButtonNames[i].textId, kButtonNames[i].fallback) + QStringLiteral(": ") + name;
         AddTextItem(list, text);
     }
     if (shownKey_ >= 0)

@@ -1,0 +1,21 @@
+#pragma once
+// The controls of the key assignment panel, made in code under the names the page wiring
+// looks for: the function combo, one page per function in "function_switch_tablayout",
+// and the default / cancel / apply / write buttons.
+class QWidget;
+
+namespace keyset {
+
+// Texts of the function combo items, by function number 0..11.
+inline constexpr const char* kFunctionTexts[] = {
+    "Default",      "Mouse button", "Horizontal scroll", "Wheel",     "DPI action",  "Rapid fire",
+    "Keyboard key", "Media key",    "System key",        "Macro",     "Gun preset",  "Key combination",
+};
+inline constexpr int kFunctionCount = 12;
+inline constexpr const char* kModifierOptionPrefix = "key_ComBox_check_";
+inline constexpr const char* kModifierOptionGroup = "keyset_modifier_group";
+
+// Builds the controls into `panel` (which gets a layout).
+void BuildKeySetControls(QWidget* panel);
+
+}  // namespace keyset

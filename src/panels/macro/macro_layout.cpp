@@ -1,0 +1,172 @@
+#include "panels/macro/macro_layout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "macros/key_table.h"
+
+namespace macropage {
+namespace {
+
+template <class T>
+T* Named(QWidget* parent, const char* name) {
+    auto* control = new T(parent);
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QString& tip = {}) {
+    auto* button = Named<QPushButton>(parent, name);
+    button->setText(text);
+    if (!tip.isEmpty()) button->setToolTip(tip);
+    return button;
+}
+
+QHBoxLayout* ButtonRow(QWidget* parent, const QList<QPair<const char*, QString>>& buttons) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    for (const auto& [name, text] : buttons) row->addWidget(Button(parent, name, text));
+    return row;
+}
+
+QWidget* NameColumn(QWidget* panel) {
+    auto* column = Named<QWidget>(panel, "macro_name_tab");
+    auto* box = new QVBoxLayout(column);
+    box->setContentsMargins(0, 0, 0, 0);
+    auto* title = new QLabel(QStringLiteral("Macros"), column);
+    title->setProperty("role", QStringLiteral("title"));
+    box->addWidget(title);
+    box->addWidget(Named<QListWidget>(column, "macro_name_list"), 1);
+    auto* name = Named<QLineEdit>(column, "macro_edit_macroname");
+    name->setPlaceholderText(QStringLiteral("New name"));
+    box->addWidget(name);
+    box->addLayout(ButtonRow(column, {{"macro_btn_name_add", QStringLiteral("New")},
+                                      {"macro_btn_name_edit", QStringLiteral("Rename")},
+                                      {"macro_btn_name_sub", QStringLiteral("Delete")}}));
+    box->addLayout(ButtonRow(column, {{"macro_btn_name_copy", QStringLiteral("Copy")},
+                                      {"macro_btn_import", QStringLiteral("Import")},
+                                      {"macro_btn_export", QStringLiteral("Export")}}));
+    return column;
+}
+
+QWidget* EventEditor(QWidget* parent) {
+    auto* editor = Named<QWidget>(parent, "macro_tab_macroaction_edit");
+    auto* row = new QHBoxLayout(editor);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* keys = Named<QComboBox>(editor, "macro_event_key_combo");
+    for (std::size_t i = 0; i < macros::kScanRowCount; ++i) {
+        const std::string_view label = macros::KeyRows()[i].label;
+        keys->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())), static_cast<int>(i));
+    }
+    keys->setCurrentIndex(-1);
+    row->addWidget(keys, 1);
+    auto* action = Named<QComboBox>(editor, "macro_event_action_combo");
+    action->addItems({QStringLiteral("Press"), QStringLiteral("Release")});
+    row->addWidget(action);
+    auto* delay = Named<QLineEdit>(editor, "macro_tab_macrodelay_edit");
+    delay->setMaxLength(5);
+    delay->setPlaceholderText(QStringLiteral("ms"));
+    delay->setMaximumWidth(64);
+    row->addWidget(delay);
+    row->addWidget(Button(editor, "macro_btn_event_set", QStringLiteral("Set"), QStringLiteral("Change the selected event")));
+    row->addWidget(Button(editor, "macro_btn_event_insert", QStringLiteral("Insert"),
+                          QStringLiteral("Insert this key event after the selected one")));
+    return editor;
+}
+
+QHBoxLayout* MoveRow(QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    const QPair<const char*, const char*> moves[] = {{"mouse_x_left_edit", "macro_inset_moveleftkey_btn"},
+                                                     {"mouse_x_right_edit", "macro_inset_moverightkey_btn"},
+                                                     {"mouse_y_up_edit", "macro_inset_moveupkey_btn"},
+                                                     {"mouse_y_down_edit", "macro_inset_movedownkey_btn"}};
+    const QString texts[] = {QStringLiteral("\u2190"), QStringLiteral("\u2192"), QStringLiteral("\u2191"),
+                             QStringLiteral("\u2193")};
+    const QString tips[] = {QStringLiteral("Insert a pointer move to the left"),
+                            QStringLiteral("Insert a pointer move to the right"),
+                            QStringLiteral("Insert a pointer move up"), QStringLiteral("Insert a pointer move down")};
+    row->addWidget(new QLabel(QStringLiteral("Move pointer"), parent));
+    for (int i = 0; i < 4; ++i) {
+        auto* distance = Named<QLineEdit>(parent, moves[i].first);
+        distance->setText(QStringLiteral("1"));
+        distance->setMaxLength(3);
+        distance->setMaximumWidth(40);
+        row->addWidget(distance);
+        auto* button = Button(parent, moves[i].second, texts[i], tips[i]);
+        button->setMaximumWidth(40);
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    return row;
+}
+
+QWidget* RecordRow(QWidget* parent) {
+    auto* record = Named<QWidget>(parent, "macro_record_layout");
+    auto* row = new QHBoxLayout(record);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(Button(record, "macro_btn_starredio", QStringLiteral("Record")));
+    auto* stop = Button(record, "macro_btn_stopredio", QStringLiteral("Stop"));
+    stop->setVisible(false);
+    row->addWidget(stop);
+    auto* timing = Named<QCheckBox>(record, "macro_check_time");
+    timing->setText(QStringLiteral("Fixed delay"));
+    row->addWidget(timing);
+    auto* fixed = Named<QLineEdit>(record, "macro_fixed_time_edit");
+    fixed->setText(QStringLiteral("50"));
+    fixed->setMaxLength(5);
+    fixed->setMaximumWidth(56);
+    row->addWidget(fixed);
+    row->addWidget(new QLabel(QStringLiteral("ms"), record));
+    auto* noDelay = Named<QCheckBox>(record, "macro_check_nodelay");
+    noDelay->setText(QStringLiteral("No delays"));
+    row->addWidget(noDelay);
+    row->addStretch(1);
+    return record;
+}
+
+}  // namespace
+
+void BuildMacroControls(QWidget* panel) {
+    auto* root = new QHBoxLayout(panel);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(10);
+    root->addWidget(NameColumn(panel), 2);
+
+    auto* area = Named<QWidget>(panel, "macro_action_layout");
+    area->setEnabled(false);
+    auto* box = new QVBoxLayout(area);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(6);
+    auto* title = new QLabel(QStringLiteral("Events"), area);
+    title->setProperty("role", QStringLiteral("title"));
+    box->addWidget(title);
+    auto* events = Named<QListWidget>(area, "macro_action_list");
+    box->addWidget(events, 1);
+    box->addLayout(ButtonRow(area, {{"macro_btn_up", QStringLiteral("Up")},
+                                    {"macro_btn_down", QStringLiteral("Down")},
+                                    {"macro_btn_uptop", QStringLiteral("Top")},
+                                    {"macro_btn_downbottom", QStringLiteral("Bottom")},
+                                    {"macro_btn_delete", QStringLiteral("Delete")},
+                                    {"macro_btn_deleteall", QStringLiteral("Clear")}}));
+    box->addWidget(EventEditor(area));
+    box->addLayout(MoveRow(area));
+    box->addWidget(RecordRow(area));
+    auto* note = Named<QLabel>(area, "macro_record_note");
+    note->setWordWrap(true);
+    note->setText(QLatin1String(kWindowOnlyNote));
+    note->setVisible(false);
+    box->addWidget(note);
+    box->addLayout(ButtonRow(area, {{"macro_btn_cancel", QStringLiteral("Undo changes")},
+                                    {"macro_btn_save", QStringLiteral("Save")}}));
+    root->addWidget(area, 3);
+}
+
+}  // namespace macropage

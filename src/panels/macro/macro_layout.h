@@ -1,0 +1,15 @@
+#pragma once
+// The controls of the macro page, made in code under the names the page wiring looks for.
+class QWidget;
+
+namespace macropage {
+
+inline constexpr const char* kRowSkin = "XML\\CustomControlXML\\MacroActionRow.xml";
+inline constexpr const char* kWindowOnlyNote =
+    "Recording sees only the keys and clicks given to this window: no system-wide input capture is "
+    "available.";
+
+// Builds the controls into `panel` (which gets a layout).
+void BuildMacroControls(QWidget* panel);
+
+}  // namespace macropage
