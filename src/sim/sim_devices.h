@@ -6,6 +6,7 @@
 //   "mousewl"    wireless variant of "mouse" (same ids; its link state answers command 0xAA)
 //   "keyboard"   126-key keyboard; ids 0x0000:0x0000, as its rows of the device table stand
 //   "pad"        lighted mouse pad; ids 0x0000:0x0000, as its rows of the device table stand
+//   "headset"    headset (HID side: lighting, power); ids 0x0000:0x0000, as its row stands
 //   "none"       plugs nothing
 #include <memory>
 #include <string>
