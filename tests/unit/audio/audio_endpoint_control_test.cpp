@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "devices/audio/audio_endpoint_control.h"
+#include "devices/audio/headset_audio_source.h"
 #include "devices/audio/simulated_audio_library.h"
 
 namespace {
@@ -270,4 +271,19 @@ TEST(AudioControlWithoutLibrary, EverythingIsSkippedAndCountsAsDone)
     EXPECT_FALSE(control.Available());
     EXPECT_EQ(s.settings.micInValue, 12);
     EXPECT_EQ(control.SetAudioProperty(AudioRole::kMicrophone, prop::kMute, int32_t{1}), 0);
+}
+
+TEST(HeadsetAudioSourceTest, TheSimulatedLibraryOnlyWhenTheHeadsetIsSimulated)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"headset", true}, {"mouse, headset ", true}, {"headsets", false}, {"", false}, {"mouse,pad", false},
+    };
+    for (const auto& [list, simulated] : cases) {
+        EXPECT_EQ(SimulatesHeadset(list), simulated) << list;
+        const std::unique_ptr<IAudioConfigLibrary> library = MakeHeadsetAudioLibrary(list, 0x0000, 0x0000);
+        EXPECT_EQ(dynamic_cast<SimulatedAudioLibrary*>(library.get()) != nullptr, simulated) << list;
+        if (!simulated) {
+            EXPECT_EQ(library, nullptr) << "no sound card has ids 0000:0000";
+        }
+    }
 }
