@@ -282,4 +282,13 @@ TEST_F(HeadsetDeviceTest, ResetKeepsTheCustomPresets)
     EXPECT_EQ(disk.GetHeadsetSettings().customEqSelect, 1);
 }
 
+TEST(HeadsetShippedDataTest, DefaultTablesAreTheBuiltInPresets)
+{
+    CHs6533Profiledata defaults;
+    defaults.Load(std::string(KVELM_BIN_DIR) + "/DefaultData/HD.Json");
+    for (int type = 1; type <= 12; ++type)
+        EXPECT_EQ(defaults.GetEqValues(type), *BuiltInEqBands(type)) << type;
+    EXPECT_TRUE(defaults.GetCustomEqNames().empty());
+}
+
 }  // namespace
