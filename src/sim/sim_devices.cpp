@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include "sim/sim_headset.h"
 #include "sim/sim_keyboard.h"
 #include "sim/sim_mouse.h"
 #include "sim/sim_pad.h"
@@ -27,6 +28,7 @@ const KnownDevice kKnownDevices[] = {
     {"mousewl", &Make<SimMouse, SimMouseModel, &SimMouseModel::MouseWireless>},
     {"keyboard", &Make<SimKeyboard, SimKeyboardModel, &SimKeyboardModel::Keyboard>},
     {"pad", &Make<SimPad, SimPadModel, &SimPadModel::Pad>},
+    {"headset", &Make<SimHeadset, SimHeadsetModel, &SimHeadsetModel::Headset>},
 };
 
 std::string Trim(const std::string& text)

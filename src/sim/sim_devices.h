@@ -6,9 +6,10 @@
 //   "mousewl"    wireless variant of "mouse", 0x320F:0x2012 (its link state answers command 0xAA)
 //   "keyboard"   126-key keyboard, 0x320F:0x5021
 //   "pad"        lighted mouse pad, 0x320F:0x5022
-// The shipped device table has no rows for the last three; each brings its own
-// (SimulatedDeviceRowsJson).
+//   "headset"    headset (HID side: lighting, power); ids 0x0000:0x0000, as its row stands
 //   "none"       plugs nothing
+// The shipped device table has no rows for "mousewl", "keyboard" and "pad"; each brings
+// its own (SimulatedDeviceRowsJson).
 #include <memory>
 #include <string>
 #include <vector>

@@ -15,6 +15,19 @@ constexpr int kProfiles = 3;
 // Large enough that a write takes several system calls' worth of bytes.
 constexpr size_t kPadBytes = 48 * 1024;
 
+// The round profile i's list entry names ("p<i>-<n>"), 0 for none. A run killed between a
+// profile file and the list leaves the file one round ahead of its entry; numbering each
+// profile on from its entry keeps every file at its entry's round or the one after it
+// across restarts.
+long ListedRound(const CProfileList& list, int i)
+{
+    if (i >= list.Count()) return 0;
+    const std::string& name = list.Entries()[static_cast<size_t>(i)].name;
+    const size_t dash = name.find('-');
+    if (name.empty() || name[0] != 'p' || dash == std::string::npos) return 0;
+    return std::strtol(name.c_str() + dash + 1, nullptr, 10);
+}
+
 }  // namespace
 
 int main()
@@ -30,8 +43,11 @@ int main()
     std::puts("ready");
     std::fflush(stdout);
     const std::string pad(kPadBytes, 'x');
-    for (long round = 1;; ++round) {
+    long next[kProfiles];
+    for (int i = 0; i < kProfiles; ++i) next[i] = ListedRound(list, i) + 1;
+    for (long pass = 1;; ++pass) {
         for (int i = 0; i < kProfiles; ++i) {
+            const long round = next[i]++;
             if (list.RenameProfile(i, "p" + std::to_string(i) + "-" + std::to_string(round)) != kProfileDone)
                 return 4;
             CBasicProfiledata profile;
@@ -41,6 +57,6 @@ int main()
             if (profile.SaveDeviceData(device, list.ProfilePathAt(i)) != 0)
                 return 5;
         }
-        list.Select(static_cast<int>(round % kProfiles));
+        list.Select(static_cast<int>(pass % kProfiles));
     }
 }

@@ -23,14 +23,15 @@
 using Bytes = std::vector<uint8_t>;
 
 // The path of one collection ("col04" command, "col03" consumer control) of a plugged device.
-inline std::string SimCollectionPath(int busId, const std::string& collection)
+inline std::string SimCollectionPath(int busId, const std::string& collection, int interfaceNumber = 1)
 {
     const std::string prefix = "sim:" + std::to_string(busId) + ":";
+    const std::string mi = std::string("&mi_") + (interfaceNumber < 10 ? "0" : "") + std::to_string(interfaceNumber) + "&";
     CHidDevice cursor;
     std::string found;
     if (cursor.Enumerate()) {
         for (const std::string* path = cursor.NextPath(); path != nullptr; path = cursor.NextPath())
-            if (path->starts_with(prefix) && path->find("&mi_01&" + collection) != std::string::npos)
+            if (path->starts_with(prefix) && path->find(mi + collection) != std::string::npos)
                 found = *path;
     }
     cursor.ClearPaths();

@@ -35,6 +35,7 @@ TEST_F(SimDevicesTest, PlugsTheNamedDevices)
         {" mouse3389 , mousewl ", 2, {"mouse3389", "mousewl"}},
         {"mouse,,none,mouse", 2, {"mouse", "mouse"}},
         {"keyboard,pad", 2, {"keyboard", "pad"}},
+        {"pad, headset", 2, {"pad", "headset"}},
     };
     for (const PlugCase& c : cases) {
         SCOPED_TRACE(c.list);
