@@ -10,6 +10,7 @@
 #include "shell/about_wnd.h"
 #include "shell/app_names.h"
 #include "shell/ipc_endpoint.h"
+#include "app/quit_signals.h"
 #include "app/startup_options.h"
 #include "ui/skin_builder.h"
 #include "ui/skin_resources.h"
@@ -127,6 +128,11 @@ int RunProgram(int argc, char** argv) {
     // and is none of the window's business.
     for (const char* name : {AppNames::kInstanceMessage, AppNames::kUpdaterMessage, AppNames::kLightControlRequest})
         endpoint.AcceptName(QString::fromUtf8(name));
+
+    // A session logout or Ctrl+C closes like the tray's "exit": workers stopped, files saved.
+    CQuitSignals quitSignals([wnd] {
+        if (wnd->IsCreated()) wnd->Close(0);
+    });
 
     int exitCode = 0;
     if (!options.screenshotPath.isEmpty()) ScheduleScreenshot(wnd, options.screenshotPath, &exitCode);
