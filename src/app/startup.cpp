@@ -18,6 +18,7 @@
 #include "mainwnd/main_wnd.h"
 #include "mainwnd/device_part.h"
 #include "mainwnd/page_wiring_part.h"
+#include "mainwnd/profile_keep_part.h"
 #include "util/debug_log.h"
 #include "sim/sim_devices.h"
 
@@ -114,8 +115,11 @@ int RunProgram(int argc, char** argv) {
 
     auto* wnd = new CMainWnd;
     // Parts of the main window (devices, discovery, settings) are added here.
-    wnd->AddPart(std::make_unique<CDevicePart>(options.simulate));
+    auto devicePart = std::make_unique<CDevicePart>(options.simulate);
+    CDevicePart& devices = *devicePart;
+    wnd->AddPart(std::move(devicePart));
     wnd->AddPart(std::make_unique<CPageWiringPart>());  // after the devices: it routes their pages
+    wnd->AddPart(std::make_unique<CProfileKeepPart>(devices));
     if (!wnd->CreateMainWindow()) {
         std::fprintf(stderr, "kvelm: the main window cannot be built from the skin in %s: %s\n",
                      CSkinResources::Instance().Folder().toLocal8Bit().constData(),

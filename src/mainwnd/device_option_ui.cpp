@@ -8,6 +8,7 @@
 #include "ui/skin_style.h"
 #include "devices/usb_device.h"
 #include "devices/discovery/device_tables.h"
+#include "mainwnd/profile_keep_part.h"
 
 namespace {
 
@@ -112,6 +113,7 @@ void CDeviceOptionUI::OnControlTimer(int id) {
     switch (id) {
     case kTimerStartUp:
         device_->OnDeviceTimer1();
+        KeepSelectedProfile(*device_);
         if (keepPolling()) SetTimer(this, kTimerPowerPoll, kPowerPollMs);
         break;
     case kTimerResync:
