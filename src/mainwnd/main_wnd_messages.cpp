@@ -54,12 +54,10 @@ bool CMainWnd::HandleUpperMessage(unsigned msg, WPARAM wParam, LPARAM lParam, LR
         ShutdownThreads();
         PostQuitMessage();
         return true;
-    case WM_POWERBROADCAST: {
+    case WM_POWERBROADCAST:
         OnPowerBroadcast(wParam);
-        LRESULT ignored = 0;
-        for (const auto& part : parts_) part->OnMessage(*this, msg, wParam, lParam, &ignored);  // each may act on it
+        for (const auto& part : parts_) part->OnPowerNotice(*this, wParam);
         return true;
-    }
     default:
         break;
     }

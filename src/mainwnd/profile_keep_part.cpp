@@ -49,12 +49,10 @@ void KeepSelectedProfile(CVornakelUSBDevice& device) {
     if (mouse && ReadApplyOnArrivalAndResume()) Reapply(*mouse);
 }
 
-bool CProfileKeepPart::OnMessage(CMainWnd&, unsigned msg, WPARAM wParam, LPARAM, LRESULT*) {
-    if (msg != WM_POWERBROADCAST || wParam != PBT_APMRESUMEAUTOMATIC) return false;
-    if (!ReadApplyOnArrivalAndResume()) return false;
+void CProfileKeepPart::OnPowerNotice(CMainWnd&, WPARAM event) {
+    if (event != PBT_APMRESUMEAUTOMATIC || !ReadApplyOnArrivalAndResume()) return;
     for (const auto& slot : devices_.Slots().All())
         if (slot->mouse) Reapply(*slot->mouse);
-    return false;  // the frame and other parts handle waking as well
 }
 
 bool CProfileKeepPart::OnMenuCommand(CMainWnd&, const QString& item) {

@@ -12,7 +12,7 @@ class CProfileKeepPart final : public IMainWndPart {
 public:
     explicit CProfileKeepPart(CDevicePart& devices) : devices_(devices) {}
 
-    bool OnMessage(CMainWnd& wnd, unsigned msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void OnPowerNotice(CMainWnd& wnd, WPARAM event) override;
     bool OnMenuCommand(CMainWnd& wnd, const QString& item) override;
     void OnTrayMenu(CMainWnd& wnd, CMenuWnd& menu) override;
 
