@@ -6,6 +6,8 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libqt6opengl6-dev libqt6svg6
+  # Hot-plug: the discovery worker waits on a udev monitor for hidraw nodes.
+  libudev-dev
   libjsoncpp-dev libcurl4-openssl-dev libssl-dev openssl python3 libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps x11-utils xdotool fonts-dejavu-core
   # Input capture for macro recording: XInput2 raw events (xinput to inspect them by hand).

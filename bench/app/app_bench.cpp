@@ -4,10 +4,11 @@
 //   Idle                CPU of the process over KVELM_BENCH_IDLE_SECONDS (default 30) once
 //                       it has settled, as percent of one core (/proc/<pid>/stat), and its
 //                       resident memory after start (/proc/<pid>/status VmRSS)
-// each with no device and with one simulated mouse. Targets: window under 400 ms, idle CPU
+// each with no device, with one simulated mouse and (Idle) with six simulated devices. Targets: window under 400 ms, idle CPU
 // under 0.5 % of one core, resident memory under 80 MB. In this process:
 //   PlugToArrival       time from plugging a simulated mouse to the discovery worker's
-//                       report of its command collection (target: within one pass, 100 ms)
+//                       report of its command collection; the bus wakes discovery, so no
+//                       timed pass is waited for (target: well under the 100 ms period)
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -158,8 +159,8 @@ double ResidentMb(pid_t pid) {
 
 int IdleSeconds() {
     const char* value = std::getenv("KVELM_BENCH_IDLE_SECONDS");
-    const int seconds = value ? std::atoi(value) : 30;
-    return seconds > 0 ? seconds : 30;
+    const int seconds = value ? std::atoi(value) : 10;
+    return seconds > 0 ? seconds : 10;
 }
 
 void StartToWindowShown(benchmark::State& state, const char* simulate) {
@@ -265,5 +266,7 @@ BENCHMARK_CAPTURE(StartToWindowShown, no_device, "none")->UseManualTime()->Itera
 BENCHMARK_CAPTURE(StartToWindowShown, one_mouse, "mouse")->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Idle, no_device, "none")->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(Idle, one_mouse, "mouse")->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(Idle, six_devices, "mouse,mouse3389,mousewl,keyboard,pad,mouse")
+    ->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
 
 BENCHMARK_MAIN();

@@ -12,6 +12,7 @@
 #include "shell/app_names.h"
 #include "shell/ipc_endpoint.h"
 #include "app/screenshot_file.h"
+#include "app/quit_signals.h"
 #include "app/startup_options.h"
 #include "ui/skin_builder.h"
 #include "ui/skin_resources.h"
@@ -20,6 +21,7 @@
 #include "mainwnd/device_part.h"
 #include "mainwnd/page_wiring_part.h"
 #include "mainwnd/settings_part.h"
+#include "mainwnd/profile_keep_part.h"
 #include "util/debug_log.h"
 #include "devices/discovery/simulated_rows.h"
 #include "sim/sim_devices.h"
@@ -151,9 +153,12 @@ int RunProgram(int argc, char** argv) {
     auto* wnd = new CMainWnd;
     wnd->SetStartMinimized(options.minimized && options.screenshotPath.isEmpty());
     // Parts of the main window (devices, discovery, settings) are added here.
-    wnd->AddPart(std::make_unique<CDevicePart>(options.simulate));
+    auto devicePart = std::make_unique<CDevicePart>(options.simulate);
+    CDevicePart& devices = *devicePart;
+    wnd->AddPart(std::move(devicePart));
     wnd->AddPart(std::make_unique<CPageWiringPart>());  // after the devices: it routes their pages
     wnd->AddPart(std::make_unique<CSettingsPart>());
+    wnd->AddPart(std::make_unique<CProfileKeepPart>(devices));
     if (!wnd->CreateMainWindow()) {
         std::fprintf(stderr, "kvelm: the main window cannot be built from the skin in %s: %s\n",
                      CSkinResources::Instance().Folder().toLocal8Bit().constData(),
@@ -166,6 +171,11 @@ int RunProgram(int argc, char** argv) {
     // and is none of the window's business.
     for (const char* name : {AppNames::kInstanceMessage, AppNames::kUpdaterMessage, AppNames::kLightControlRequest})
         endpoint.AcceptName(QString::fromUtf8(name));
+
+    // A session logout or Ctrl+C closes like the tray's "exit": workers stopped, files saved.
+    CQuitSignals quitSignals([wnd] {
+        if (wnd->IsCreated()) wnd->Close(0);
+    });
 
     int exitCode = 0;
     if (!options.screenshotPath.isEmpty())

@@ -1,7 +1,9 @@
 // kvelmctl apply: sends a stored profile to a mouse the way the program's profile switch
-// does: settings, macros, key assignments.
+// does: settings, macros, key assignments. "apply --all" sends every attached mouse its
+// selected profile (what the login entry runs).
 #include "ctl/ctl.h"
 #include "ctl/ctl_device.h"
+#include "ctl/ctl_interfaces.h"
 #include "ctl/ctl_mouse.h"
 #include "devices/profile_switch.h"
 #include "devices/program_paths.h"
@@ -11,6 +13,7 @@
 namespace {
 
 constexpr std::string_view kProfileOption = "--profile";
+constexpr std::string_view kAllOption = "--all";
 
 std::string ProfileNames(const CProfileList& list)
 {
@@ -20,17 +23,14 @@ std::string ProfileNames(const CProfileList& list)
     return names;
 }
 
-}  // namespace
-
-int RunApply(const std::vector<std::string>& args, CtlContext& context)
+// Applies the selected profile, or the one named by profileName (not null), to the mouse
+// `argument` names.
+int ApplyToMouse(const std::string& argument, const std::string* profileName, CtlContext& context)
 {
-    const bool named = args.size() == 3 && args[1] == kProfileOption;
-    if (args.size() != 1 && !named)
-        return CtlFail(context, kExitUsage, "usage: kvelmctl apply PATH|INDEX [--profile NAME]");
-
+    const bool named = profileName != nullptr;
     CVornakelMouseDevice device;
     std::string path;
-    if (const int code = OpenNamedMouse(args[0], device, &path, context); code != kExitOk)
+    if (const int code = OpenNamedMouse(argument, device, &path, context); code != kExitOk)
         return code;
 
     // The profiles of the mouse's kind, created on first use as the program creates them.
@@ -41,10 +41,10 @@ int RunApply(const std::vector<std::string>& args, CtlContext& context)
         return CtlFail(context, kExitFailure, "the profile list cannot be written: " + list.LastError());
     int index = list.SelectedIndex();
     if (named) {
-        index = list.FindByName(args[2]);
+        index = list.FindByName(*profileName);
         if (index < 0)
             return CtlFail(context, kExitFailure,
-                           "profile not found: '" + args[2] + "' (profiles: " + ProfileNames(list) + ")");
+                           "profile not found: '" + *profileName + "' (profiles: " + ProfileNames(list) + ")");
         list.Select(index);  // a profile switch in the program selects it too
     }
     if (index < 0 || index >= list.Count())
@@ -73,4 +73,39 @@ int RunApply(const std::vector<std::string>& args, CtlContext& context)
     if (code == kExitOk)
         context.out << "applied profile '" << entry.name << "' (" << entry.id << ") to " << path << "\n";
     return code;
+}
+
+// Every supported mouse that is attached; one failing mouse does not keep the others from
+// their profiles, but makes the exit code a failure.
+int ApplyToAll(CtlContext& context)
+{
+    std::vector<ListedInterface> interfaces;
+    std::string error;
+    if (!ListInterfaces(interfaces, &error))
+        return CtlFail(context, kExitFailure, error);
+    int code = kExitOk;
+    int mice = 0;
+    for (const ListedInterface& entry : interfaces) {
+        if (entry.deviceIndex < 0 || MouseFolderName(entry.vendorId, entry.productId).empty())
+            continue;
+        ++mice;
+        if (ApplyToMouse(entry.path, nullptr, context) != kExitOk)
+            code = kExitFailure;
+    }
+    if (mice == 0)
+        context.out << "no mouse attached: nothing to apply\n";
+    return code;
+}
+
+}  // namespace
+
+int RunApply(const std::vector<std::string>& args, CtlContext& context)
+{
+    if (args.size() == 1 && args[0] == kAllOption)
+        return ApplyToAll(context);
+    if (args.size() == 3 && args[1] == kProfileOption)
+        return ApplyToMouse(args[0], &args[2], context);
+    if (args.size() != 1 || args[0].starts_with("--"))
+        return CtlFail(context, kExitUsage, "usage: kvelmctl apply PATH|INDEX|--all [--profile NAME]");
+    return ApplyToMouse(args[0], nullptr, context);
 }

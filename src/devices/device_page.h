@@ -56,6 +56,9 @@ struct DeviceOwner {
     std::function<void(int delayMs, std::function<void()> task)> schedule;
     // The screen size recorded by the owner at start-up, handed to every settings write.
     std::function<std::pair<int, int>()> screenSize;
+    // Called on the device's thread once the first read after an arrival is done (the
+    // program may then bring the device in step with the selected profile).
+    std::function<void()> firstReadDone;
 };
 
 // One built-in lighting mode of the device: its name (a language text id) and whether the

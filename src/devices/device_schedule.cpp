@@ -38,6 +38,7 @@ void CVornakelUSBDevice::CancelScheduled()
 void CVornakelUSBDevice::FirstRead()
 {
     OnDeviceTimer1();
+    if (owner_.firstReadDone) owner_.firstReadDone();
     SchedulePowerPoll();
 }
 

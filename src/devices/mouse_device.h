@@ -67,6 +67,10 @@ public:
     // number, then its first 57 bytes; takes lighting, active stage and polling rate into
     // the model and the profile and saves the profile. 1 or the failing result.
     int ReadSettingsRecord();
+    // Reads the active settings record and tells whether it holds what the loaded profile
+    // would write (*same); nothing is taken into the model or the profile. 1 or the
+    // failing result (kResultBadArgument without a loaded profile).
+    int CompareSettingsWithProfile(bool* same);
 
     // ---- writes ----
     // Shoot data: the four presets "ShootData_" n ".Shoot" of the data folder in one image

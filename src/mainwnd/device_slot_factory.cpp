@@ -14,6 +14,7 @@
 #include "devices/discovery/device_bar_names.h"
 #include "devices/discovery/device_kinds.h"
 #include "mainwnd/main_wnd.h"
+#include "mainwnd/profile_keep_part.h"
 #include "panels/light/light_control_ui.h"
 #include "panels/power/mp_device_power_ui.h"
 #include "util/debug_log.h"
@@ -146,6 +147,10 @@ void CDevicePart::CreateDeviceSlot(int row) {
     ownerWindow.schedule = [window](int delayMs, std::function<void()> task) {
         RunGatedLater(window, delayMs, [window] { return !window->Asleep(); }, std::move(task));
     };
+    // With the user's choice on, a device whose settings differ from its profile gets the
+    // profile written after its first read.
+    CVornakelUSBDevice* arrived = &device;
+    ownerWindow.firstReadDone = [arrived] { KeepSelectedProfile(*arrived); };
     device.SetOwnerWindow(std::move(ownerWindow));
     device.SetKeyControlCount(def.keyCount);
     device.SetLedCount(def.ledCount);

@@ -57,6 +57,7 @@ bool CMainWnd::HandleUpperMessage(unsigned msg, WPARAM wParam, LPARAM lParam, LR
         return true;
     case WM_POWERBROADCAST:
         OnPowerBroadcast(wParam);
+        for (const auto& part : parts_) part->OnPowerNotice(*this, wParam);
         return true;
     default:
         break;

@@ -69,6 +69,9 @@ public:
         (void)wnd, (void)docked;
         return false;
     }
+    // The system is going to sleep (PBT_APMSUSPEND) or woke up (PBT_APMRESUMEAUTOMATIC);
+    // told after the frame handled it.
+    virtual void OnPowerNotice(CMainWnd& wnd, WPARAM event) { (void)wnd, (void)event; }
     // A flag every device reads (see DeviceFlag).
     virtual void OnDeviceFlag(CMainWnd& wnd, DeviceFlag flag, int value) { (void)wnd, (void)flag, (void)value; }
     // After kMsgLanguageChanged applied a language: mice and keyboards refresh their texts.

@@ -1,6 +1,7 @@
 #include "sim/sim_bus.h"
 
 #include <algorithm>
+#include "hid/hid_change_notice.h"
 #include "sim/sim_backend.h"
 #include "sim/sim_bus_impl.h"
 
@@ -37,13 +38,14 @@ int SimHidBus::Plug(std::shared_ptr<ISimDevice> device)
         }
     }
     RegisterSimHidBackend();
+    NotifyHidInterfacesChanged();
     return id;
 }
 
 void SimHidBus::Unplug(int id)
 {
     std::shared_ptr<ISimDevice> leaving;  // released after the lock
-    std::lock_guard guard(impl_->lock);
+    std::unique_lock guard(impl_->lock);
     auto& devices = impl_->devices;
     auto it = std::find_if(devices.begin(), devices.end(), [id](const Entry& e) { return e.id == id; });
     if (it == devices.end())
@@ -59,6 +61,8 @@ void SimHidBus::Unplug(int id)
     }
     std::erase_if(impl_->pending, [id](const auto& item) { return item.second.deviceId == id; });
     impl_->PruneHandles();
+    guard.unlock();
+    NotifyHidInterfacesChanged();
 }
 
 void SimHidBus::UnplugAll()

@@ -1,6 +1,11 @@
 #include "devices/discovery/device_discovery.h"
 
 #include "devices/discovery/interface_listing.h"
+#include <poll.h>
+#include <cerrno>
+#include <iterator>
+#include "devices/discovery/udev_hidraw_monitor.h"
+#include "hid/hid_change_notice.h"
 #include "util/debug_log.h"
 
 namespace {
@@ -18,18 +23,34 @@ const char* OpenErrorText(HidOpenError error) {
     return "none";
 }
 
+// Waits until stop is set, one of the other descriptors is readable or timeoutMs passes
+// (negative: no limit). A descriptor of -1 is ignored.
+void WaitForChange(const StopEvent& stop, int busFd, int udevFd, int timeoutMs) {
+    pollfd fds[] = {{stop.Fd(), POLLIN, 0}, {busFd, POLLIN, 0}, {udevFd, POLLIN, 0}};
+    while (poll(fds, std::size(fds), timeoutMs) < 0 && errno == EINTR) {
+    }
+}
+
 }  // namespace
 
 void RunDeviceDiscovery(CInterfaceSlots& interfaceSlots, const StopEvent& stop, const DiscoveryHooks& hooks, int periodMs) {
     CDeviceDiscovery discovery(interfaceSlots, hooks);
+    HidChangeListener busChanges;
+    CUdevHidrawMonitor udev;
+    const bool udevHeard = udev.Open();
+    if (!udevHeard) DebugPrintf("no udev daemon: looking for devices every %d ms\n", periodMs);
     while (!stop.IsSet()) {
+        busChanges.Take();  // before the pass: a change during the pass wakes the next wait
         discovery.RunPass(stop);
-        if (stop.Wait(periodMs)) break;
+        const bool timed = !udevHeard || discovery.RetryWanted();
+        WaitForChange(stop, busChanges.Fd(), udev.Fd(), timed ? periodMs : -1);
+        udev.TakeChanges();
     }
     DebugOutput("抓取设备线程设定退出\n");
 }
 
 bool CDeviceDiscovery::RunPass(const StopEvent& stop) {
+    retryWanted_ = false;
     RetryPendingRemovals(stop);
     bool listed = true;
     if (!slots_.AllFilled()) {
@@ -40,6 +61,7 @@ bool CDeviceDiscovery::RunPass(const StopEvent& stop) {
             // A failed listing is tried again on the next pass; giving up would leave the
             // program blind to every device until it is restarted.
             DebugOutput("HID interface list unavailable; retrying\n");
+            retryWanted_ = true;
         }
         enumerator_.ClearPaths();
     }
@@ -77,7 +99,10 @@ void CDeviceDiscovery::ProbeOne(const std::string& path) {
 
     const int slot = slots_.Bind(&record);
     if (slot < 0) return;  // another collection of the interface, or its slot is taken
-    if (!hooks_.arrived || !hooks_.arrived(slot)) slots_.Release(slot);  // bound again next pass
+    if (!hooks_.arrived || !hooks_.arrived(slot)) {
+        slots_.Release(slot);  // bound again next pass
+        retryWanted_ = true;
+    }
 }
 
 void CDeviceDiscovery::CheckLiveness(const StopEvent& stop) {
@@ -87,6 +112,7 @@ void CDeviceDiscovery::CheckLiveness(const StopEvent& stop) {
         slots_.Release(bound.slot);
         slots_.MarkRemovalPending(bound.slot);
         if (!hooks_.removed || hooks_.removed(bound.slot)) slots_.MarkRemovalTaken(bound.slot);
+        else retryWanted_ = true;
     }
 }
 
@@ -94,5 +120,6 @@ void CDeviceDiscovery::RetryPendingRemovals(const StopEvent& stop) {
     for (int slot : slots_.PendingRemovals()) {
         if (stop.IsSet()) return;
         if (!hooks_.removed || hooks_.removed(slot)) slots_.MarkRemovalTaken(slot);
+        else retryWanted_ = true;
     }
 }

@@ -2,8 +2,10 @@
 // The discovery worker: every pass lists the HID interfaces of the machine, probes the
 // ones that may belong to a supported device, binds them to interface slots and reports
 // arrivals; then it checks that every bound interface is still there and reports
-// removals. Between passes it waits on its stop event (the pass period), so it stops at
-// once and costs nothing while it waits.
+// removals. Between passes it waits on its stop event together with what announces a
+// change: a udev monitor of hidraw nodes and the simulated bus's notices. Where no udev
+// daemon runs, and while a report is still to be taken again, it also runs a timed pass
+// every period. It stops at once and costs nothing while it waits.
 //
 // Reports go to the user-interface thread by blocking calls: the hook returns only after
 // the main window has handled the report, and says whether it did. A report the window
@@ -40,6 +42,9 @@ class CDeviceDiscovery {
 public:
     CDeviceDiscovery(CInterfaceSlots& interfaceSlots, const DiscoveryHooks& hooks) : slots_(interfaceSlots), hooks_(hooks) {}
     bool RunPass(const StopEvent& stop);
+    // True when the last pass left work for a later one (a report the window did not take,
+    // an interface list that could not be taken): no notice may come to trigger it.
+    bool RetryWanted() const { return retryWanted_; }
 
 private:
     void ProbeCandidates(const StopEvent& stop);
@@ -53,5 +58,6 @@ private:
     CHidDevice enumerator_;
     CHidDevice probe_;
     bool firstPassDone_ = false;
+    bool retryWanted_ = false;
     std::string lastFailedProbe_;  // path + reason of the last probe failure told
 };

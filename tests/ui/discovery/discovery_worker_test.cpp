@@ -10,6 +10,7 @@
 #include "discovery_fixture.h"
 #include "hid/protocol/supported_devices.h"
 #include "devices/discovery/device_discovery.h"
+#include "devices/discovery/udev_hidraw_monitor.h"
 #include "util/worker_thread.h"
 
 namespace {
@@ -72,8 +73,10 @@ protected:
         worker.Stop();
         SimHidBus::Instance().UnplugAll();
     }
-    void Start() {
-        ASSERT_TRUE(worker.Start([this](const StopEvent& stop) { RunDeviceDiscovery(table, stop, hooks); }));
+    void Start(int periodMs = kDiscoveryPeriodMs) {
+        ASSERT_TRUE(worker.Start([this, periodMs](const StopEvent& stop) {
+            RunDeviceDiscovery(table, stop, hooks, periodMs);
+        }));
     }
 
     CInterfaceSlots table;
@@ -114,6 +117,38 @@ TEST_F(DiscoveryWorkerTest, APluggedMouseArrivesWithBothCollectionsWithinAPass) 
         EXPECT_TRUE(after[i].info.devicePath.empty());
     }
     EXPECT_TRUE(table.BoundPaths().empty());
+}
+
+TEST_F(DiscoveryWorkerTest, TheSimulatedBusWakesDiscoveryWithoutATimedPass) {
+    // A period far beyond the waits below: only the bus's notice can trigger these passes.
+    constexpr int kNoTimedPassMs = 60000;
+    Start(kNoTimedPassMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.firstPasses.load() == 1; }, 1000));
+
+    auto mouse = PlugMouse(SimMouseModel::Mouse3389());
+    ASSERT_TRUE(log.WaitFor(2, 1000)) << "plugging woke the worker";
+    mouse->Unplug();
+    ASSERT_TRUE(log.WaitFor(4, 1000)) << "unplugging woke the worker";
+    const auto reports = log.Reports();
+    EXPECT_TRUE(reports[0].arrival && reports[1].arrival);
+    EXPECT_FALSE(reports[2].arrival || reports[3].arrival);
+
+    const auto stopAsked = std::chrono::steady_clock::now();
+    worker.Stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - stopAsked, std::chrono::seconds(1)) << "the wait ends on stop";
+}
+
+TEST(UdevHidrawMonitorTest, OpensOnlyWhileAUdevDaemonRuns) {
+    CUdevHidrawMonitor absent("/nonexistent/udev/control");
+    EXPECT_FALSE(absent.Open()) << "a monitor without a daemon would never hear anything";
+    EXPECT_EQ(absent.Fd(), -1);
+    EXPECT_FALSE(absent.TakeChanges());
+
+    // Any existing path stands for the daemon's socket.
+    CUdevHidrawMonitor present(KVELM_TEST_PROGRAM_DIR);
+    ASSERT_TRUE(present.Open());
+    EXPECT_GE(present.Fd(), 0);
+    EXPECT_FALSE(present.TakeChanges()) << "nothing was plugged";
 }
 
 TEST_F(DiscoveryWorkerTest, ReportsTheWindowDidNotTakeComeAgainOnTheNextPass) {

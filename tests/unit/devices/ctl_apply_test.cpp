@@ -8,6 +8,11 @@
 #include "ctl/ctl.h"
 #include "devices/discovery/device_table_store.h"
 #include "devices/discovery/simulated_rows.h"
+#include <algorithm>
+#include <sstream>
+
+#include "ctl/ctl.h"
+#include "hid/protocol/protocol_codes.h"
 #include "device_fixture.h"
 #include "profiles/profile_list.h"
 #include "util/json_file.h"
@@ -262,6 +267,42 @@ TEST(KvelmctlProgram, ApplyOnAnEmptyDataFolderWritesTheDefaultProfileOfThe3389Mo
     EXPECT_EQ(Bytes(first.begin() + 8 + 15, first.begin() + 8 + 23), (Bytes{7, 0, 15, 0, 31, 0, 63, 0}));
     EXPECT_EQ(Bytes(first.begin() + 8 + 24, first.begin() + 8 + 30), (Bytes{127, 0, 239, 0, 0x3F, 0x01}));
     EXPECT_EQ(frames[11][4], 42) << "the key block of the 14 key slots";
+}
+
+}  // namespace
+
+namespace {
+
+// apply --all: every attached mouse gets its selected profile; the rest of the bus is left alone.
+TEST_F(KvelmctlMouse, ApplyAllSendsEveryAttachedMouseItsProfile)
+{
+    auto other = std::make_shared<SimMouse>(SimMouseModel::Mouse3389());
+    other->Plug();
+    const CtlRun run = Ctl({"apply", "--all"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    for (const SimMouse* each : {mouse.get(), other.get()}) {
+        const auto frames = each->CommandFrames();
+        EXPECT_TRUE(std::any_of(frames.begin(), frames.end(), [](const std::vector<uint8_t>& frame) {
+            return frame.size() > 3 && frame[3] == Command::kWriteMemory;
+        })) << each->Name() << " got no settings write";
+    }
+    size_t applied = 0;
+    for (size_t at = run.out.find("applied profile"); at != std::string::npos; at = run.out.find("applied profile", at + 1))
+        ++applied;
+    EXPECT_EQ(applied, 2u) << run.out;
+
+    SimHidBus::Instance().UnplugAll();
+    const CtlRun none = Ctl({"apply", "--all"});
+    EXPECT_EQ(none.code, 0) << "nothing attached is no failure at login";
+    EXPECT_NE(none.out.find("no mouse attached"), std::string::npos) << none.out;
+}
+
+TEST_F(KvelmctlMouse, ApplyAllReportsAMouseThatDoesNotAnswer)
+{
+    mouse->SetSilent(true);
+    const CtlRun run = Ctl({"apply", "--all"});
+    EXPECT_NE(run.code, 0);
+    EXPECT_FALSE(run.err.empty());
 }
 
 }  // namespace

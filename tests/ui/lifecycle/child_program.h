@@ -1,0 +1,87 @@
+#pragma once
+// Runs the real kvelm as a child in a private home (offscreen, simulated devices, debug
+// lines to a file), so a test can signal it and read what it logged.
+#include <gtest/gtest.h>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+class ChildProgram {
+public:
+    explicit ChildProgram(const std::string& simulate) {
+        char pattern[] = "/tmp/kvelm-child-XXXXXX";
+        home_ = mkdtemp(pattern);
+        debugFile_ = home_ / "debug.log";
+        std::vector<std::string> env = {
+            "HOME=" + home_.string(),
+            "XDG_CONFIG_HOME=" + (home_ / "config").string(),
+            "XDG_DATA_HOME=" + (home_ / "data").string(),
+            "XDG_RUNTIME_DIR=" + home_.string(),
+            "QT_QPA_PLATFORM=offscreen",
+            "KVELM_DEBUG=" + debugFile_.string(),
+            "KVELM_SIMULATE=" + simulate,
+        };
+        if (const char* path = std::getenv("PATH")) env.push_back(std::string("PATH=") + path);
+        std::vector<char*> envp;
+        for (std::string& entry : env) envp.push_back(entry.data());
+        envp.push_back(nullptr);
+        std::string binary = KVELM_BINARY;
+        char* argv[] = {binary.data(), nullptr};
+        if (posix_spawn(&pid_, binary.c_str(), nullptr, nullptr, argv, envp.data()) != 0) pid_ = -1;
+    }
+    ~ChildProgram() {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        std::error_code ignored;
+        std::filesystem::remove_all(home_, ignored);
+    }
+
+    pid_t Pid() const { return pid_; }
+    std::string DebugText() const {
+        std::ifstream in(debugFile_);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    // Waits until the debug output holds line (up to timeout).
+    bool WaitForDebug(const std::string& line, std::chrono::milliseconds timeout) const {
+        const auto end = std::chrono::steady_clock::now() + timeout;
+        while (std::chrono::steady_clock::now() < end) {
+            if (DebugText().find(line) != std::string::npos) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    }
+    // The child's wait status once it ended, or -1 when it did not end within timeout.
+    int WaitForExit(std::chrono::milliseconds timeout) {
+        const auto end = std::chrono::steady_clock::now() + timeout;
+        while (std::chrono::steady_clock::now() < end) {
+            int status = 0;
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
+                pid_ = -1;
+                return status;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return -1;
+    }
+    const std::filesystem::path& Home() const { return home_; }
+
+private:
+    std::filesystem::path home_;
+    std::filesystem::path debugFile_;
+    pid_t pid_ = -1;
+};
