@@ -90,9 +90,17 @@ void CDeviceOptionUI::SetPowerPanel(const QString& container, int index) {
 
 void CDeviceOptionUI::SetGroup(const QString& group) { SetOptionGroup(SelectOption(), group); }
 
-void CDeviceOptionUI::SetName(const QString& text) { SetText(FindControl(this, kName), text); }
+void CDeviceOptionUI::SetName(const QString& text) {
+    name_ = text;
+    // The entry is wide enough for the product names; the tool tip keeps a longer name
+    // (a user's table row) readable.
+    QWidget* label = FindControl(this, kName);
+    if (!label) return;
+    SetText(label, text);
+    label->setToolTip(text);
+}
 
-QString CDeviceOptionUI::Name() const { return GetText(FindControl(this, kName)); }
+QString CDeviceOptionUI::Name() const { return name_; }
 
 void CDeviceOptionUI::Show(bool on) {
     shown_ = on;

@@ -66,6 +66,7 @@ private:
     int kind_ = 0;
     int subKind_ = 0;
     QString normalImage_, selectedImage_, synchroNormalImage_, synchroSelectedImage_;
+    QString name_;
     QString pageContainer_;
     int pageIndex_ = -1;
     QString powerContainer_;
