@@ -4,8 +4,8 @@
 //   Idle                CPU of the process over KVELM_BENCH_IDLE_SECONDS (default 30) once
 //                       it has settled, as percent of one core (/proc/<pid>/stat), and its
 //                       resident memory after start (/proc/<pid>/status VmRSS)
-// each with no device, with one simulated mouse and (Idle) with six simulated devices. Targets: window under 400 ms, idle CPU
-// under 0.5 % of one core, resident memory under 80 MB. In this process:
+// each with no device, with one simulated mouse and (Idle) with six simulated devices. Targets: window under
+// 400 ms, idle CPU under 0.5 % of one core, resident memory under 80 MB. In this process:
 //   PlugToArrival       time from plugging a simulated mouse to the discovery worker's
 //                       report of its command collection; the bus wakes discovery, so no
 //                       timed pass is waited for (target: well under the 100 ms period)
@@ -99,7 +99,8 @@ Process Launch(const RunFolder& folder, const char* simulate) {
     char* argv[] = {program.data(), nullptr};
     Process process;
     process.started = Clock::now();
-    if (posix_spawn(&process.pid, program.c_str(), &actions, nullptr, argv, envp.data()) != 0) process.pid = -1;
+    if (posix_spawn(&process.pid, program.c_str(), &actions, nullptr, argv, envp.data()) != 0)
+        process.pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     return process;
 }
@@ -122,7 +123,8 @@ bool FileContains(const std::string& path, const std::string& needle) {
 // Time until the window was shown; negative when it never was.
 double WaitForWindowMs(const RunFolder& folder, const Process& process) {
     while (Clock::now() - process.started < std::chrono::milliseconds(kPatienceMs)) {
-        if (FileContains(folder.DebugFile(), kShownLines[0]) || FileContains(folder.DebugFile(), kShownLines[1]))
+        if (FileContains(folder.DebugFile(), kShownLines[0]) ||
+            FileContains(folder.DebugFile(), kShownLines[1]))
             return std::chrono::duration<double, std::milli>(Clock::now() - process.started).count();
         if (waitpid(process.pid, nullptr, WNOHANG) == process.pid) return -1;
         std::this_thread::sleep_for(std::chrono::microseconds(500));
@@ -195,7 +197,8 @@ void Idle(benchmark::State& state, const char* simulate) {
         const long long after = CpuTicks(process.pid);
         const double wall = std::chrono::duration<double>(Clock::now() - from).count();
         Stop(process);
-        const double cpuSeconds = static_cast<double>(after - before) / static_cast<double>(sysconf(_SC_CLK_TCK));
+        const double cpuSeconds =
+            static_cast<double>(after - before) / static_cast<double>(sysconf(_SC_CLK_TCK));
         state.SetIterationTime(wall);
         state.counters["cpu_percent"] = 100.0 * cpuSeconds / wall;
         state.counters["resident_mb"] = residentMb;
@@ -262,11 +265,19 @@ void PlugToArrival(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(PlugToArrival)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StartToWindowShown, no_device, "none")->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StartToWindowShown, one_mouse, "mouse")->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StartToWindowShown, no_device, "none")
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StartToWindowShown, one_mouse, "mouse")
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Idle, no_device, "none")->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(Idle, one_mouse, "mouse")->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(Idle, six_devices, "mouse,mouse3389,mousewl,keyboard,pad,mouse")
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 
 BENCHMARK_MAIN();

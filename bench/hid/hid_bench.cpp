@@ -16,8 +16,7 @@ namespace {
 constexpr int kNodeCount = 40;
 
 // 40 nodes: every other one a four-collection vendor interface, the rest boot mice.
-void FillTree(FakeSysfs& sys)
-{
+void FillTree(FakeSysfs& sys) {
     for (int node = 0; node < kNodeCount; ++node) {
         if (node % 2)
             sys.AddNode(node, 0x320F, 0x2002, 1, kVendorInterfaceDescriptor);
@@ -27,8 +26,7 @@ void FillTree(FakeSysfs& sys)
 }
 
 // What the discovery thread does every 100 ms: one pass over the nodes it has seen before.
-void BM_HidrawEnumerate40Nodes(benchmark::State& state)
-{
+void BM_HidrawEnumerate40Nodes(benchmark::State& state) {
     FakeSysfs sys;
     FillTree(sys);
     HidrawBackend backend(sys.SysRoot(), sys.DevRoot(), sys.Opener());
@@ -44,8 +42,7 @@ void BM_HidrawEnumerate40Nodes(benchmark::State& state)
 BENCHMARK(BM_HidrawEnumerate40Nodes)->Unit(benchmark::kMicrosecond);
 
 // A first pass, with every descriptor parsed.
-void BM_HidrawEnumerate40NodesCold(benchmark::State& state)
-{
+void BM_HidrawEnumerate40NodesCold(benchmark::State& state) {
     FakeSysfs sys;
     FillTree(sys);
     std::vector<std::string> paths;
@@ -59,8 +56,7 @@ void BM_HidrawEnumerate40NodesCold(benchmark::State& state)
 BENCHMARK(BM_HidrawEnumerate40NodesCold)->Unit(benchmark::kMicrosecond);
 
 // The whole discovery cursor: Enumerate, NextPath to the end, ClearPaths.
-void BM_CursorPass40Nodes(benchmark::State& state)
-{
+void BM_CursorPass40Nodes(benchmark::State& state) {
     FakeSysfs sys;
     FillTree(sys);
     auto saved = HidBackends();
@@ -70,8 +66,7 @@ void BM_CursorPass40Nodes(benchmark::State& state)
     for (auto _ : state) {
         hid.Enumerate();
         size_t count = 0;
-        while (hid.NextPath())
-            ++count;
+        while (hid.NextPath()) ++count;
         hid.ClearPaths();
         benchmark::DoNotOptimize(count);
     }
@@ -81,8 +76,7 @@ BENCHMARK(BM_CursorPass40Nodes)->Unit(benchmark::kMicrosecond);
 
 // Close on one thread while another waits in ReadReport with no time-out: the time until
 // Close has returned, which includes the reader leaving its wait.
-void BM_CloseAbortsInfiniteRead(benchmark::State& state)
-{
+void BM_CloseAbortsInfiniteRead(benchmark::State& state) {
     FakeSysfs sys;
     sys.AddNode(3, 0x320F, 0x2002, 1, kVendorInterfaceDescriptor);
     auto saved = HidBackends();
@@ -100,8 +94,7 @@ void BM_CloseAbortsInfiniteRead(benchmark::State& state)
             reading = true;
             hid.ReadReport(buffer, sizeof buffer, kHidInfinite);
         });
-        while (!reading)
-            std::this_thread::yield();
+        while (!reading) std::this_thread::yield();
         std::this_thread::sleep_for(std::chrono::milliseconds(2));  // let it reach poll()
         const auto start = std::chrono::steady_clock::now();
         hid.Close();
@@ -115,8 +108,7 @@ BENCHMARK(BM_CloseAbortsInfiniteRead)->UseManualTime()->Iterations(300)->Unit(be
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

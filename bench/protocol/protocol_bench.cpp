@@ -9,15 +9,13 @@
 
 namespace {
 
-std::string CommandPath(int busId)
-{
+std::string CommandPath(int busId) {
     const std::string prefix = "sim:" + std::to_string(busId) + ":";
     CHidDevice cursor;
     std::string found;
     if (cursor.Enumerate())
         for (const std::string* path = cursor.NextPath(); path != nullptr; path = cursor.NextPath())
-            if (path->starts_with(prefix) && path->find("&col04") != std::string::npos)
-                found = *path;
+            if (path->starts_with(prefix) && path->find("&col04") != std::string::npos) found = *path;
     cursor.ClearPaths();
     return found;
 }
@@ -26,16 +24,14 @@ struct Bench {
     std::shared_ptr<SimMouse> mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
     CDeviceProtocol channel;
     bool ready = false;
-    Bench()
-    {
+    Bench() {
         SetDebugSink(nullptr);
         ready = channel.Open(CommandPath(mouse->Plug()));
     }
     ~Bench() { mouse->Unplug(); }
 };
 
-void BM_Transact(benchmark::State& state)
-{
+void BM_Transact(benchmark::State& state) {
     Bench bench;
     if (!bench.ready) {
         state.SkipWithError("cannot open the simulated mouse");
@@ -57,8 +53,7 @@ void BM_Transact(benchmark::State& state)
 BENCHMARK(BM_Transact);
 
 // A 57-byte settings record read: two chunks under commandLock.
-void BM_ReadSettingsRecord(benchmark::State& state)
-{
+void BM_ReadSettingsRecord(benchmark::State& state) {
     Bench bench;
     if (!bench.ready) {
         state.SkipWithError("cannot open the simulated mouse");

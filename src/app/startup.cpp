@@ -69,9 +69,11 @@ void ScheduleScreenshot(CMainWnd* wnd, const QString& path, const QString& click
         // Let an attached device fill its page and pending paints and layouts finish.
         QTimer::singleShot(kScreenshotSettleMs, wnd, [wnd, path, exitCode] {
             if (SaveWindowImage(wnd, path)) {
-                std::fprintf(stderr, "kvelm: main window saved to %s\n", QDir::toNativeSeparators(path).toLocal8Bit().constData());
+                std::fprintf(stderr, "kvelm: main window saved to %s\n",
+                             QDir::toNativeSeparators(path).toLocal8Bit().constData());
             } else {
-                std::fprintf(stderr, "kvelm: cannot write the screenshot %s\n", path.toLocal8Bit().constData());
+                std::fprintf(stderr, "kvelm: cannot write the screenshot %s\n",
+                             path.toLocal8Bit().constData());
                 *exitCode = 1;
             }
             wnd->Close(0);
@@ -107,12 +109,14 @@ int RunProgram(int argc, char** argv) {
     case StartupAction::Run:
         break;
     }
-    if (NeedsOffscreenFallback(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM")) &&
+    if (NeedsOffscreenFallback(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                               std::getenv("QT_QPA_PLATFORM")) &&
         !ArgumentsChoosePlatform(args)) {
         if (options.screenshotPath.isEmpty()) {
-            std::fprintf(stderr, "kvelm: no display found (DISPLAY and WAYLAND_DISPLAY are not set), so the window "
-                                 "cannot be shown.\nRun it in a desktop session, or save a picture of the window "
-                                 "with 'kvelm --screenshot FILE'.\n");
+            std::fprintf(stderr,
+                         "kvelm: no display found (DISPLAY and WAYLAND_DISPLAY are not set), so the window "
+                         "cannot be shown.\nRun it in a desktop session, or save a picture of the window "
+                         "with 'kvelm --screenshot FILE'.\n");
             return kNoDisplayExitCode;
         }
         // A picture was asked for: it needs no display.
@@ -134,8 +138,9 @@ int RunProgram(int argc, char** argv) {
                        {QString::fromUtf8(AppNames::kInstanceMessage), 0, 1});
         return 0;
     case CIpcEndpoint::ListenResult::Failed:
-        std::fprintf(stderr, "kvelm: cannot open the local socket that keeps a second copy from starting; "
-                             "continuing without it\n");
+        std::fprintf(stderr,
+                     "kvelm: cannot open the local socket that keeps a second copy from starting; "
+                     "continuing without it\n");
         break;
     case CIpcEndpoint::ListenResult::Listening:
         break;
@@ -169,7 +174,8 @@ int RunProgram(int argc, char** argv) {
     endpoint.SetTarget(wnd->GetHWND());
     // What other programs may send; our own light-control broadcast comes back here too
     // and is none of the window's business.
-    for (const char* name : {AppNames::kInstanceMessage, AppNames::kUpdaterMessage, AppNames::kLightControlRequest})
+    for (const char* name :
+         {AppNames::kInstanceMessage, AppNames::kUpdaterMessage, AppNames::kLightControlRequest})
         endpoint.AcceptName(QString::fromUtf8(name));
 
     // A session logout or Ctrl+C closes like the tray's "exit": workers stopped, files saved.

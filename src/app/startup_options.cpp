@@ -5,7 +5,9 @@
 
 namespace {
 
-bool IsSet(const char* value) { return value && *value; }
+bool IsSet(const char* value) {
+    return value && *value;
+}
 
 // Qt's own options that take a value; QApplication reads and removes them later.
 const char* const kQtValueOptions[] = {"platform", "style", "stylesheet", "display"};
@@ -72,7 +74,8 @@ StartupOptions ParseStartupOptions(const QStringList& args, const char* simulate
     }
     if (p.parser.isSet(p.click)) {
         options.clickBeforeScreenshot = p.parser.values(p.click).constLast();
-        if (options.clickBeforeScreenshot.isEmpty()) return Error(QStringLiteral("--click needs a control name"));
+        if (options.clickBeforeScreenshot.isEmpty())
+            return Error(QStringLiteral("--click needs a control name"));
     }
     if (p.parser.isSet(p.simulate))
         options.simulate = p.parser.values(p.simulate).constLast().toStdString();

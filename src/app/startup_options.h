@@ -28,9 +28,9 @@ struct StartupOptions {
     StartupAction action = StartupAction::Run;
     QString screenshotPath;
     QString clickBeforeScreenshot;  // empty: none
-    std::string simulate;  // empty: no simulated devices
+    std::string simulate;           // empty: no simulated devices
     bool minimized = false;
-    std::string error;     // the usage problem for UsageError
+    std::string error;  // the usage problem for UsageError
 };
 
 // args includes the program name first, as QCoreApplication::arguments() has it.

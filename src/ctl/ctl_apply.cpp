@@ -15,8 +15,7 @@ namespace {
 constexpr std::string_view kProfileOption = "--profile";
 constexpr std::string_view kAllOption = "--all";
 
-std::string ProfileNames(const CProfileList& list)
-{
+std::string ProfileNames(const CProfileList& list) {
     std::string names;
     for (const ProfileEntry& entry : list.Entries())
         names += (names.empty() ? "'" : ", '") + entry.name + "'";
@@ -25,13 +24,11 @@ std::string ProfileNames(const CProfileList& list)
 
 // Applies the selected profile, or the one named by profileName (not null), to the mouse
 // `argument` names.
-int ApplyToMouse(const std::string& argument, const std::string* profileName, CtlContext& context)
-{
+int ApplyToMouse(const std::string& argument, const std::string* profileName, CtlContext& context) {
     const bool named = profileName != nullptr;
     CVornakelMouseDevice device;
     std::string path;
-    if (const int code = OpenNamedMouse(argument, device, &path, context); code != kExitOk)
-        return code;
+    if (const int code = OpenNamedMouse(argument, device, &path, context); code != kExitOk) return code;
 
     // The profiles of the mouse's kind, created on first use as the program creates them.
     CProfileList list;
@@ -43,8 +40,9 @@ int ApplyToMouse(const std::string& argument, const std::string* profileName, Ct
     if (named) {
         index = list.FindByName(*profileName);
         if (index < 0)
-            return CtlFail(context, kExitFailure,
-                           "profile not found: '" + *profileName + "' (profiles: " + ProfileNames(list) + ")");
+            return CtlFail(
+                context, kExitFailure,
+                "profile not found: '" + *profileName + "' (profiles: " + ProfileNames(list) + ")");
         list.Select(index);  // a profile switch in the program selects it too
     }
     if (index < 0 || index >= list.Count())
@@ -64,8 +62,8 @@ int ApplyToMouse(const std::string& argument, const std::string* profileName, Ct
         code = FailCommand(context, "writing the settings", result.settings, path);
     if (result.macros > 0)
         code = CtlFail(context, kExitFailure,
-                       "the macros do not fit the device's macro memory (" + std::to_string(result.macros)
-                           + " units of 4 bytes over); they were not sent");
+                       "the macros do not fit the device's macro memory (" + std::to_string(result.macros) +
+                           " units of 4 bytes over); they were not sent");
     else if (result.macros < 0)
         code = CtlFail(context, kExitFailure, "writing the macros failed: " + path);
     if (result.assignments != kResultOk)
@@ -77,34 +75,26 @@ int ApplyToMouse(const std::string& argument, const std::string* profileName, Ct
 
 // Every supported mouse that is attached; one failing mouse does not keep the others from
 // their profiles, but makes the exit code a failure.
-int ApplyToAll(CtlContext& context)
-{
+int ApplyToAll(CtlContext& context) {
     std::vector<ListedInterface> interfaces;
     std::string error;
-    if (!ListInterfaces(interfaces, &error))
-        return CtlFail(context, kExitFailure, error);
+    if (!ListInterfaces(interfaces, &error)) return CtlFail(context, kExitFailure, error);
     int code = kExitOk;
     int mice = 0;
     for (const ListedInterface& entry : interfaces) {
-        if (entry.deviceIndex < 0 || MouseFolderName(entry.vendorId, entry.productId).empty())
-            continue;
+        if (entry.deviceIndex < 0 || MouseFolderName(entry.vendorId, entry.productId).empty()) continue;
         ++mice;
-        if (ApplyToMouse(entry.path, nullptr, context) != kExitOk)
-            code = kExitFailure;
+        if (ApplyToMouse(entry.path, nullptr, context) != kExitOk) code = kExitFailure;
     }
-    if (mice == 0)
-        context.out << "no mouse attached: nothing to apply\n";
+    if (mice == 0) context.out << "no mouse attached: nothing to apply\n";
     return code;
 }
 
 }  // namespace
 
-int RunApply(const std::vector<std::string>& args, CtlContext& context)
-{
-    if (args.size() == 1 && args[0] == kAllOption)
-        return ApplyToAll(context);
-    if (args.size() == 3 && args[1] == kProfileOption)
-        return ApplyToMouse(args[0], &args[2], context);
+int RunApply(const std::vector<std::string>& args, CtlContext& context) {
+    if (args.size() == 1 && args[0] == kAllOption) return ApplyToAll(context);
+    if (args.size() == 3 && args[1] == kProfileOption) return ApplyToMouse(args[0], &args[2], context);
     if (args.size() != 1 || args[0].starts_with("--"))
         return CtlFail(context, kExitUsage, "usage: kvelmctl apply PATH|INDEX|--all [--profile NAME]");
     return ApplyToMouse(args[0], nullptr, context);

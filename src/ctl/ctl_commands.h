@@ -17,7 +17,7 @@ struct CtlCommand {
     std::string_view name;
     std::string_view arguments;  // as shown in the usage text
     std::string_view summary;
-    size_t argumentCount;        // number of arguments after the name
+    size_t argumentCount;  // number of arguments after the name
     int (*run)(const std::vector<std::string>& args, CtlContext& context);
     size_t optionalArguments = 0;  // further arguments the command may take (its options)
 };

@@ -5,21 +5,18 @@
 #include "devices/device_result.h"
 
 int OpenNamedDevice(const std::string& argument, CDeviceProtocol& channel, std::string* path,
-                    CtlContext& context)
-{
+                    CtlContext& context) {
     ListedInterface device;
     std::string error;
-    if (!ResolveDevice(argument, device, &error))
-        return CtlFail(context, kExitFailure, error);
+    if (!ResolveDevice(argument, device, &error)) return CtlFail(context, kExitFailure, error);
     if (!channel.Open(device.path))
         return CtlFail(context, kExitFailure,
                        device.path + ": " + DescribeOpenFailure(device.path, true, device.supportedRow >= 0));
-    if (path != nullptr)
-        *path = device.path;
+    if (path != nullptr) *path = device.path;
     return kExitOk;
 }
 
-int FailCommand(CtlContext& context, const char* what, int result, const std::string& path)
-{
-    return CtlFail(context, kExitFailure, std::string(what) + " failed: " + DeviceResultText(result) + ": " + path);
+int FailCommand(CtlContext& context, const char* what, int result, const std::string& path) {
+    return CtlFail(context, kExitFailure,
+                   std::string(what) + " failed: " + DeviceResultText(result) + ": " + path);
 }

@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr const char* kGunUsage = "usage: kvelmctl gun PATH|INDEX list|show N|import N FILE|export N FILE|send";
+constexpr const char* kGunUsage =
+    "usage: kvelmctl gun PATH|INDEX list|show N|import N FILE|export N FILE|send";
 
 struct GunAction {
     std::string_view name;
@@ -18,28 +19,23 @@ struct GunAction {
 };
 constexpr GunAction kActions[] = {{"list", 0}, {"show", 1}, {"import", 2}, {"export", 2}, {"send", 0}};
 
-bool KnownAction(const std::vector<std::string>& args)
-{
+bool KnownAction(const std::vector<std::string>& args) {
     for (const GunAction& action : kActions)
-        if (args[1] == action.name)
-            return args.size() == 2 + action.arguments;
+        if (args[1] == action.name) return args.size() == 2 + action.arguments;
     return false;
 }
 
-std::string Direction(bool negative, const char* whenTrue, const char* whenFalse)
-{
+std::string Direction(bool negative, const char* whenTrue, const char* whenFalse) {
     return negative ? whenTrue : whenFalse;
 }
 
-void ReportKeptAside(CtlContext& context, const shoot::CShootStore& store)
-{
+void ReportKeptAside(CtlContext& context, const shoot::CShootStore& store) {
     for (const std::string& aside : store.KeptAside())
         context.err << "kvelmctl: a preset file was broken; it is kept as " << aside
                     << " and its default is used\n";
 }
 
-int PrintList(CtlContext& context, shoot::CShootStore& store)
-{
+int PrintList(CtlContext& context, shoot::CShootStore& store) {
     for (int gun = 0; gun < shoot::kGunCount; ++gun) {
         shoot::CShootPreset preset;
         const bool readable = store.Load(gun, &preset) == shoot::kShootDone;
@@ -53,8 +49,7 @@ int PrintList(CtlContext& context, shoot::CShootStore& store)
     return kExitOk;
 }
 
-int PrintPreset(CtlContext& context, shoot::CShootStore& store, int gun)
-{
+int PrintPreset(CtlContext& context, shoot::CShootStore& store, int gun) {
     shoot::CShootPreset preset;
     if (store.Load(gun, &preset) != shoot::kShootDone)
         return CtlFail(context, kExitFailure, store.LastError());
@@ -63,50 +58,42 @@ int PrintPreset(CtlContext& context, shoot::CShootStore& store, int gun)
     for (int bullet = 0; bullet < preset.BulletCount(); ++bullet) {
         const shoot::ShootBullet b = preset.Bullet(bullet);
         context.out << std::setw(6) << bullet + 1 << "  " << std::left << std::setw(10)
-                    << (Direction(b.left, "left ", "right ") + std::to_string(b.horizontal)) << "  " << std::setw(8)
-                    << (Direction(b.up, "up ", "down ") + std::to_string(b.vertical)) << std::right << "  "
-                    << std::setw(5) << b.delay << "\n";
+                    << (Direction(b.left, "left ", "right ") + std::to_string(b.horizontal)) << "  "
+                    << std::setw(8) << (Direction(b.up, "up ", "down ") + std::to_string(b.vertical))
+                    << std::right << "  " << std::setw(5) << b.delay << "\n";
     }
     return kExitOk;
 }
 
-int Send(const std::string& argument, CtlContext& context, shoot::CShootStore& store)
-{
+int Send(const std::string& argument, CtlContext& context, shoot::CShootStore& store) {
     CVornakelMouseDevice device;
     std::string path;
-    if (const int code = OpenNamedMouse(argument, device, &path, context); code != kExitOk)
-        return code;
+    if (const int code = OpenNamedMouse(argument, device, &path, context); code != kExitOk) return code;
     shoot::UseDeviceFolders(store, device);
     const int result = shoot::SendPresets(device, store);
     ReportKeptAside(context, store);
-    if (result != 0)
-        return CtlFail(context, kExitFailure, "writing the gun presets failed: " + path);
+    if (result != 0) return CtlFail(context, kExitFailure, "writing the gun presets failed: " + path);
     context.out << "sent gun presets 0-" << shoot::kGunCount - 1 << " to " << path << "\n";
     return kExitOk;
 }
 
 }  // namespace
 
-int RunGun(const std::vector<std::string>& args, CtlContext& context)
-{
+int RunGun(const std::vector<std::string>& args, CtlContext& context) {
     // Every argument is checked before any file is touched.
-    if (args.size() < 2 || !KnownAction(args))
-        return CtlFail(context, kExitUsage, kGunUsage);
+    if (args.size() < 2 || !KnownAction(args)) return CtlFail(context, kExitUsage, kGunUsage);
     const std::string& action = args[1];
     uint32_t gun = 0;
     if (args.size() > 2 && !ParseNumber(args[2], shoot::kGunCount - 1, gun))
         return CtlFail(context, kExitUsage,
                        "no gun preset '" + args[2] + "' (0 to " + std::to_string(shoot::kGunCount - 1) + ")");
-    if (args.size() > 3 && args[3].empty())
-        return CtlFail(context, kExitUsage, kGunUsage);
+    if (args.size() > 3 && args[3].empty()) return CtlFail(context, kExitUsage, kGunUsage);
 
     shoot::CShootStore store;
-    if (action == "send")
-        return Send(args[0], context, store);
+    if (action == "send") return Send(args[0], context, store);
 
     CVornakelMouseDevice device;
-    if (const int code = ConfigureNamedMouse(args[0], device, nullptr, context); code != kExitOk)
-        return code;
+    if (const int code = ConfigureNamedMouse(args[0], device, nullptr, context); code != kExitOk) return code;
     shoot::UseDeviceFolders(store, device);
     if (action == "import") {
         // The file is checked before the presets are set up, so a bad one changes nothing.
@@ -117,12 +104,9 @@ int RunGun(const std::vector<std::string>& args, CtlContext& context)
     }
     const int setUp = store.Init();
     ReportKeptAside(context, store);
-    if (setUp != shoot::kShootDone)
-        context.err << "kvelmctl: " << store.LastError() << "\n";
-    if (action == "list")
-        return PrintList(context, store);
-    if (action == "show")
-        return PrintPreset(context, store, static_cast<int>(gun));
+    if (setUp != shoot::kShootDone) context.err << "kvelmctl: " << store.LastError() << "\n";
+    if (action == "list") return PrintList(context, store);
+    if (action == "show") return PrintPreset(context, store, static_cast<int>(gun));
     if (store.ExportGun(static_cast<int>(gun), args[3]) != shoot::kShootDone)
         return CtlFail(context, kExitFailure, store.LastError());
     context.out << "exported gun " << gun << " to " << args[3] << "\n";

@@ -6,8 +6,7 @@
 #include "hid/protocol/device_info.h"
 
 namespace {
-void PrintInfo(std::ostream& out, const std::string& path, const DeviceInfoBlock& block)
-{
+void PrintInfo(std::ostream& out, const std::string& path, const DeviceInfoBlock& block) {
     const DeviceInfo info = DecodeDeviceInfo(block);
     char text[96];
     out << "device:            " << path << "\n";
@@ -23,12 +22,10 @@ void PrintInfo(std::ostream& out, const std::string& path, const DeviceInfoBlock
 }
 }  // namespace
 
-int RunInfo(const std::vector<std::string>& args, CtlContext& context)
-{
+int RunInfo(const std::vector<std::string>& args, CtlContext& context) {
     CDeviceProtocol channel;
     std::string path;
-    if (const int code = OpenNamedDevice(args[0], channel, &path, context); code != kExitOk)
-        return code;
+    if (const int code = OpenNamedDevice(args[0], channel, &path, context); code != kExitOk) return code;
     if (const int result = channel.BeginConfig(); result != kResultOk)
         return FailCommand(context, "begin configuration", result, path);
     DeviceInfoBlock block{};
@@ -38,8 +35,7 @@ int RunInfo(const std::vector<std::string>& args, CtlContext& context)
     const int endResult = channel.EndConfig();
     if (readResult != kResultOk)
         return FailCommand(context, "reading the information block", readResult, path);
-    if (endResult != kResultOk)
-        return FailCommand(context, "end configuration", endResult, path);
+    if (endResult != kResultOk) return FailCommand(context, "end configuration", endResult, path);
     PrintInfo(context.out, path, block);
     return kExitOk;
 }

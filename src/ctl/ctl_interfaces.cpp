@@ -13,11 +13,9 @@ constexpr const char* kUdevHint =
 
 }  // namespace
 
-bool ListInterfaces(std::vector<ListedInterface>& interfaces, std::string* error)
-{
+bool ListInterfaces(std::vector<ListedInterface>& interfaces, std::string* error) {
     if (!ListHidInterfaces(ActiveDeviceTable(), interfaces)) {
-        if (error != nullptr)
-            *error = "cannot list the HID interfaces of this machine";
+        if (error != nullptr) *error = "cannot list the HID interfaces of this machine";
         return false;
     }
     for (ListedInterface& entry : interfaces)
@@ -26,49 +24,44 @@ bool ListInterfaces(std::vector<ListedInterface>& interfaces, std::string* error
     return true;
 }
 
-std::string DescribeOpenFailure(const std::string& path, bool readWrite, bool supported)
-{
+std::string DescribeOpenFailure(const std::string& path, bool readWrite, bool supported) {
     const std::string node = path.substr(0, path.find('#'));
-    if (node.empty() || node[0] != '/')
-        return "cannot open the interface";
+    if (node.empty() || node[0] != '/') return "cannot open the interface";
     if (access(node.c_str(), readWrite ? (R_OK | W_OK) : R_OK) == 0)
         return "cannot open the interface (busy or not a HID device)";
     return DescribeOpenError(node, errno, supported);
 }
 
-std::string DescribeOpenError(const std::string& node, int error, bool supported)
-{
+std::string DescribeOpenError(const std::string& node, int error, bool supported) {
     if (error == EACCES || error == EPERM) {
         std::string text = "permission denied on " + node;
-        if (supported)
-            text += std::string("; ") + kUdevHint;
+        if (supported) text += std::string("; ") + kUdevHint;
         return text;
     }
-    if (error == ENOENT || error == ENODEV)
-        return node + " is gone (device unplugged?)";
+    if (error == ENOENT || error == ENODEV) return node + " is gone (device unplugged?)";
     return "cannot open " + node + ": " + std::strerror(error);
 }
 
-bool ResolveDevice(const std::string& argument, ListedInterface& device, std::string* error)
-{
+bool ResolveDevice(const std::string& argument, ListedInterface& device, std::string* error) {
     std::vector<ListedInterface> interfaces;
-    if (!ListInterfaces(interfaces, error))
-        return false;
+    if (!ListInterfaces(interfaces, error)) return false;
     uint32_t index = 0;
-    const bool byIndex = ParseNumber(argument, 0xFFFF, index) && argument.find_first_not_of("0123456789") == std::string::npos;
+    const bool byIndex =
+        ParseNumber(argument, 0xFFFF, index) && argument.find_first_not_of("0123456789") == std::string::npos;
     int supportedCount = 0;
     for (const ListedInterface& entry : interfaces) {
-        if (entry.deviceIndex >= 0)
-            ++supportedCount;
-        if ((byIndex && entry.deviceIndex == static_cast<int>(index)) || (!byIndex && entry.path == argument)) {
+        if (entry.deviceIndex >= 0) ++supportedCount;
+        if ((byIndex && entry.deviceIndex == static_cast<int>(index)) ||
+            (!byIndex && entry.path == argument)) {
             device = entry;
             return true;
         }
     }
     if (error != nullptr) {
         if (byIndex)
-            *error = "no such device: " + argument + " (" + std::to_string(supportedCount)
-                   + " supported device" + (supportedCount == 1 ? "" : "s") + " attached; see 'kvelmctl list')";
+            *error = "no such device: " + argument + " (" + std::to_string(supportedCount) +
+                     " supported device" + (supportedCount == 1 ? "" : "s") +
+                     " attached; see 'kvelmctl list')";
         else
             *error = "no such device: " + argument + " (see 'kvelmctl list')";
     }

@@ -11,29 +11,24 @@ namespace {
 
 constexpr const char* kLastLeftButtonMessage = "The last left button cannot be given another function.";
 
-std::vector<std::string> MacroNames(const CVornakelMouseDevice& device)
-{
+std::vector<std::string> MacroNames(const CVornakelMouseDevice& device) {
     macros::CMacroStore store;
     store.SetUserFolder(device.DataFolder());
     store.Load();
     return store.Names();
 }
 
-std::vector<macros::Assignment> CurrentAssignments(const CVornakelMouseDevice& device)
-{
+std::vector<macros::Assignment> CurrentAssignments(const CVornakelMouseDevice& device) {
     std::vector<macros::Assignment> current;
-    for (const KeyAssignEntry& entry : device.Assignments())
-        current.push_back(ToAssignment(entry.current));
+    for (const KeyAssignEntry& entry : device.Assignments()) current.push_back(ToAssignment(entry.current));
     return current;
 }
 
 }  // namespace
 
-int RunKeys(const std::vector<std::string>& args, CtlContext& context)
-{
+int RunKeys(const std::vector<std::string>& args, CtlContext& context) {
     ProfiledMouse mouse;
-    if (const int code = OpenProfiledMouse(args[0], mouse, context); code != kExitOk)
-        return code;
+    if (const int code = OpenProfiledMouse(args[0], mouse, context); code != kExitOk) return code;
     const std::vector<std::string> names = MacroNames(mouse.device);
     context.out << "profile '" << mouse.profileName << "' on " << mouse.path << "\n";
     const auto& list = mouse.device.Assignments();
@@ -49,19 +44,17 @@ int RunKeys(const std::vector<std::string>& args, CtlContext& context)
     return kExitOk;
 }
 
-int RunAssign(const std::vector<std::string>& args, CtlContext& context)
-{
+int RunAssign(const std::vector<std::string>& args, CtlContext& context) {
     const int button = FindButton(args[1]);
     if (button < 0)
-        return CtlFail(context, kExitUsage, "unknown button '" + args[1] + "' (buttons: " + ButtonWords() + ")");
+        return CtlFail(context, kExitUsage,
+                       "unknown button '" + args[1] + "' (buttons: " + ButtonWords() + ")");
     ProfiledMouse mouse;
-    if (const int code = OpenProfiledMouse(args[0], mouse, context); code != kExitOk)
-        return code;
+    if (const int code = OpenProfiledMouse(args[0], mouse, context); code != kExitOk) return code;
     CVornakelMouseDevice& device = mouse.device;
     const std::vector<std::string> names = MacroNames(device);
     const macros::ParsedAssignment parsed = macros::ParseAssignment(args[2], names);
-    if (!parsed.ok)
-        return CtlFail(context, kExitUsage, parsed.error);
+    if (!parsed.ok) return CtlFail(context, kExitUsage, parsed.error);
     if (static_cast<std::size_t>(button) >= device.Assignments().size())
         return CtlFail(context, kExitFailure, "the profile has no assignment for button '" + args[1] + "'");
 
@@ -73,11 +66,13 @@ int RunAssign(const std::vector<std::string>& args, CtlContext& context)
         half.param2 = parsed.assignment.param2;
     }
     const std::vector<macros::Assignment> current = CurrentAssignments(device);
-    if (macros::IsLastLeftButton(current, static_cast<std::size_t>(button)) && ToAssignment(half) != macros::kLeftButton)
+    if (macros::IsLastLeftButton(current, static_cast<std::size_t>(button)) &&
+        ToAssignment(half) != macros::kLeftButton)
         return CtlFail(context, kExitFailure, kLastLeftButtonMessage);
 
     device.SetAssignment(button, half);
-    const bool macro = half.type == macros::AssignType::kMacro || half.type == macros::AssignType::kMacroRepeat;
+    const bool macro =
+        half.type == macros::AssignType::kMacro || half.type == macros::AssignType::kMacroRepeat;
     int code = kExitOk;
     if (macro) {
         const int macros = device.WriteMacros();
@@ -97,8 +92,7 @@ int RunAssign(const std::vector<std::string>& args, CtlContext& context)
     return code;
 }
 
-int RunHelp(const std::vector<std::string>& args, CtlContext& context)
-{
+int RunHelp(const std::vector<std::string>& args, CtlContext& context) {
     if (args.empty() || args[0] != "assign")
         return CtlFail(context, kExitUsage, "help is available for: assign (see also kvelmctl --help)");
     context.out << "usage: kvelmctl assign PATH|INDEX BUTTON ASSIGNMENT\n\n"

@@ -14,15 +14,13 @@ namespace {
 
 constexpr std::string_view kKindOption = "--kind";
 
-std::string Colour(uint8_t r, uint8_t g, uint8_t b)
-{
+std::string Colour(uint8_t r, uint8_t g, uint8_t b) {
     char text[16];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", r, g, b);
     return text;
 }
 
-int KeyboardSettings(CDeviceProtocol& channel, const std::string& path, CtlContext& context)
-{
+int KeyboardSettings(CDeviceProtocol& channel, const std::string& path, CtlContext& context) {
     uint8_t slot = 0;
     int result = channel.ReadMemory(std::span<uint8_t>(&slot, 1), 0);
     keyboard::KeyboardBlockBytes bytes{};
@@ -47,8 +45,7 @@ int KeyboardSettings(CDeviceProtocol& channel, const std::string& path, CtlConte
     return kExitOk;
 }
 
-int PadSettings(CDeviceProtocol& channel, const std::string& path, CtlContext& context)
-{
+int PadSettings(CDeviceProtocol& channel, const std::string& path, CtlContext& context) {
     uint8_t slot = 0;
     int result = channel.ReadMemory(std::span<uint8_t>(&slot, 1), 0);
     std::array<uint8_t, pad::lighting::kBlockStride> block{};
@@ -73,13 +70,12 @@ int PadSettings(CDeviceProtocol& channel, const std::string& path, CtlContext& c
 
 }  // namespace
 
-int RunKindSettings(const std::vector<std::string>& args, CtlContext& context)
-{
+int RunKindSettings(const std::vector<std::string>& args, CtlContext& context) {
     if (args.size() != 3 || args[1] != kKindOption || (args[2] != "keyboard" && args[2] != "pad"))
         return CtlFail(context, kExitUsage, "usage: kvelmctl settings PATH|INDEX [--kind keyboard|pad]");
     CDeviceProtocol channel;
     std::string path;
-    if (const int code = OpenNamedDevice(args[0], channel, &path, context); code != kExitOk)
-        return code;
-    return args[2] == "keyboard" ? KeyboardSettings(channel, path, context) : PadSettings(channel, path, context);
+    if (const int code = OpenNamedDevice(args[0], channel, &path, context); code != kExitOk) return code;
+    return args[2] == "keyboard" ? KeyboardSettings(channel, path, context)
+                                 : PadSettings(channel, path, context);
 }

@@ -14,8 +14,7 @@ constexpr int kMouseUserValue = 1;
 
 }  // namespace
 
-std::string MouseFolderName(uint16_t vendorId, uint16_t productId)
-{
+std::string MouseFolderName(uint16_t vendorId, uint16_t productId) {
     const CDeviceTable table = ActiveDeviceTable();
     const DeviceRow* row = table.FindByIds(vendorId, productId);
     const bool mouse = row && (row->kind == DeviceKind::kMouse || row->kind == DeviceKind::kMouseVariant);
@@ -23,40 +22,38 @@ std::string MouseFolderName(uint16_t vendorId, uint16_t productId)
 }
 
 int ConfigureNamedMouse(const std::string& argument, CVornakelMouseDevice& device, std::string* path,
-                        CtlContext& context)
-{
+                        CtlContext& context) {
     ListedInterface listed;
     std::string error;
-    if (!ResolveDevice(argument, listed, &error))
-        return CtlFail(context, kExitFailure, error);
-    const bool mouseCommand = listed.supportedRow >= 0
-        && (listed.deviceKind == DeviceKind::kMouse || listed.deviceKind == DeviceKind::kMouseVariant)
-        && listed.deviceSubKind == kSubKindCommand;
+    if (!ResolveDevice(argument, listed, &error)) return CtlFail(context, kExitFailure, error);
+    const bool mouseCommand =
+        listed.supportedRow >= 0 &&
+        (listed.deviceKind == DeviceKind::kMouse || listed.deviceKind == DeviceKind::kMouseVariant) &&
+        listed.deviceSubKind == kSubKindCommand;
     const std::string folder = MouseFolderName(listed.vendorId, listed.productId);
     if (!mouseCommand || folder.empty())
-        return CtlFail(context, kExitFailure, listed.path + ": not the command interface of a supported mouse");
+        return CtlFail(context, kExitFailure,
+                       listed.path + ": not the command interface of a supported mouse");
 
-    HidDeviceInfo info = ToHidDeviceInfo(ActiveDeviceTable().Interfaces()[static_cast<size_t>(listed.supportedRow)]);
+    HidDeviceInfo info =
+        ToHidDeviceInfo(ActiveDeviceTable().Interfaces()[static_cast<size_t>(listed.supportedRow)]);
     info.attached = 1;
     info.devicePath = listed.path;
     device.SetFolderTag(folder);
     device.SetConfigName(kLightConfigName);
     device.SetHidInfo(info);
     device.SetUserValue(kMouseUserValue);
-    if (path != nullptr)
-        *path = listed.path;
+    if (path != nullptr) *path = listed.path;
     return kExitOk;
 }
 
 int OpenNamedMouse(const std::string& argument, CVornakelMouseDevice& device, std::string* path,
-                   CtlContext& context)
-{
+                   CtlContext& context) {
     std::string resolved;
     if (const int code = ConfigureNamedMouse(argument, device, &resolved, context); code != kExitOk)
         return code;
     if (!device.OpenCommandChannel(resolved))
         return CtlFail(context, kExitFailure, resolved + ": " + DescribeOpenFailure(resolved, true, true));
-    if (path != nullptr)
-        *path = resolved;
+    if (path != nullptr) *path = resolved;
     return kExitOk;
 }

@@ -2,12 +2,10 @@
 
 #include <cstdio>
 
-bool ParseNumber(const std::string& text, uint32_t maximum, uint32_t& value)
-{
+bool ParseNumber(const std::string& text, uint32_t maximum, uint32_t& value) {
     const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
     const size_t first = hex ? 2 : 0;
-    if (text.size() <= first)
-        return false;
+    if (text.size() <= first) return false;
     uint64_t number = 0;
     for (size_t i = first; i < text.size(); ++i) {
         const char c = text[i];
@@ -21,15 +19,13 @@ bool ParseNumber(const std::string& text, uint32_t maximum, uint32_t& value)
         else
             return false;
         number = number * (hex ? 16 : 10) + digit;
-        if (number > maximum)
-            return false;
+        if (number > maximum) return false;
     }
     value = static_cast<uint32_t>(number);
     return true;
 }
 
-std::string FormatHexDump(const uint8_t* bytes, size_t length, uint32_t firstOffset)
-{
+std::string FormatHexDump(const uint8_t* bytes, size_t length, uint32_t firstOffset) {
     std::string text;
     char cell[16];
     for (size_t line = 0; line < length; line += 16) {

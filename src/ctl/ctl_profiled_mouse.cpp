@@ -14,31 +14,27 @@ constexpr std::string_view kButtonWords[mouse::kLogicalButtonCount] = {
 };
 }  // namespace
 
-std::string_view ButtonWord(std::size_t button)
-{
+std::string_view ButtonWord(std::size_t button) {
     return button < mouse::kLogicalButtonCount ? kButtonWords[button] : std::string_view{};
 }
 
-int FindButton(const std::string& word)
-{
+int FindButton(const std::string& word) {
     for (std::size_t i = 0; i < mouse::kLogicalButtonCount; ++i)
-        if (kButtonWords[i] == word || std::to_string(i) == word)
-            return static_cast<int>(i);
+        if (kButtonWords[i] == word || std::to_string(i) == word) return static_cast<int>(i);
     return -1;
 }
 
-std::string ButtonWords()
-{
+std::string ButtonWords() {
     std::string words;
-    for (std::string_view word : kButtonWords)
-        words += (words.empty() ? "" : ", ") + std::string(word);
+    for (std::string_view word : kButtonWords) words += (words.empty() ? "" : ", ") + std::string(word);
     return words;
 }
 
-macros::Assignment ToAssignment(const KeyAssignHalf& half) { return {half.type, half.param1, half.param2}; }
+macros::Assignment ToAssignment(const KeyAssignHalf& half) {
+    return {half.type, half.param1, half.param2};
+}
 
-int OpenProfiledMouse(const std::string& argument, ProfiledMouse& mouse, CtlContext& context)
-{
+int OpenProfiledMouse(const std::string& argument, ProfiledMouse& mouse, CtlContext& context) {
     if (const int code = OpenNamedMouse(argument, mouse.device, &mouse.path, context); code != kExitOk)
         return code;
     CProfileList list;

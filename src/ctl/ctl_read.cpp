@@ -3,8 +3,7 @@
 #include "ctl/ctl_device.h"
 #include "ctl/ctl_numbers.h"
 
-int RunRead(const std::vector<std::string>& args, CtlContext& context)
-{
+int RunRead(const std::vector<std::string>& args, CtlContext& context) {
     uint32_t offset = 0;
     uint32_t length = 0;
     if (!ParseNumber(args[1], 0xFFFF, offset))
@@ -16,8 +15,7 @@ int RunRead(const std::vector<std::string>& args, CtlContext& context)
 
     CDeviceProtocol channel;
     std::string path;
-    if (const int code = OpenNamedDevice(args[0], channel, &path, context); code != kExitOk)
-        return code;
+    if (const int code = OpenNamedDevice(args[0], channel, &path, context); code != kExitOk) return code;
     std::vector<uint8_t> bytes(length);
     if (const int result = channel.ReadMemory(bytes, static_cast<uint16_t>(offset)); result != kResultOk)
         return FailCommand(context, "reading memory", result, path);

@@ -9,17 +9,16 @@
 namespace {
 constexpr std::string_view kSimulateOption = "--simulate";
 // Options of the commands that take a value; they may stand anywhere after the command.
-constexpr std::string_view kValueOptions[] = {"--profile", "--kind", "--colour", "--color", "--brightness", "--speed"};
+constexpr std::string_view kValueOptions[] = {"--profile", "--kind",       "--colour",
+                                              "--color",   "--brightness", "--speed"};
 
-bool IsValueOption(std::string_view arg)
-{
+bool IsValueOption(std::string_view arg) {
     return std::find(std::begin(kValueOptions), std::end(kValueOptions), arg) != std::end(kValueOptions);
 }
 
 // The command's own arguments first, then its options with their values in the order
 // given ("--name=value" split in two), which is the order the commands read them in.
-std::vector<std::string> OptionsLast(const std::vector<std::string>& args)
-{
+std::vector<std::string> OptionsLast(const std::vector<std::string>& args) {
     std::vector<std::string> plain, options;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -29,8 +28,7 @@ std::vector<std::string> OptionsLast(const std::vector<std::string>& args)
             options.push_back(arg.substr(equals + 1));
         } else if (IsValueOption(arg)) {
             options.push_back(arg);
-            if (i + 1 < args.size())
-                options.push_back(args[++i]);
+            if (i + 1 < args.size()) options.push_back(args[++i]);
         } else {
             plain.push_back(arg);
         }
@@ -39,16 +37,14 @@ std::vector<std::string> OptionsLast(const std::vector<std::string>& args)
     return plain;
 }
 
-void PrintUsage(std::ostream& out)
-{
+void PrintUsage(std::ostream& out) {
     out << "usage: kvelmctl [--simulate LIST] COMMAND [ARGUMENTS]\n"
            "       kvelmctl --help | --version\n\ncommands:\n";
     for (const CtlCommand& command : CtlCommands()) {
         std::string head = std::string(command.name);
-        if (!command.arguments.empty())
-            head += " " + std::string(command.arguments);
-        out << "  " << head << std::string(head.size() < 32 ? 32 - head.size() : 1, ' ')
-            << command.summary << "\n";
+        if (!command.arguments.empty()) head += " " + std::string(command.arguments);
+        out << "  " << head << std::string(head.size() < 32 ? 32 - head.size() : 1, ' ') << command.summary
+            << "\n";
     }
     out << "\nINDEX counts the supported devices in the order 'list' shows them, from 0.\n"
            "Numbers are decimal or hexadecimal with 0x. DPI stages count from 1.\n"
@@ -59,8 +55,7 @@ void PrintUsage(std::ostream& out)
 }
 }  // namespace
 
-std::span<const CtlCommand> CtlCommands()
-{
+std::span<const CtlCommand> CtlCommands() {
     static const CtlCommand kCommands[] = {
         {"list", "", "list every HID interface and mark the supported ones", 0, RunList},
         {"info", "PATH|INDEX", "read and decode the device information block", 1, RunInfo},
@@ -75,23 +70,23 @@ std::span<const CtlCommand> CtlCommands()
         {"keys", "PATH|INDEX", "show each button's assignment in the selected profile", 1, RunKeys},
         {"assign", "PATH|INDEX BUTTON ASSIGNMENT", "give a button a new assignment (kvelmctl help assign)", 3,
          RunAssign},
-        {"macro", "list|show|import|export PATH|INDEX [NAME|FILE] [FILE]", "the mouse's macro files", 2, RunMacro,
-         2},
-        {"set", "PATH|INDEX dpi STAGE VALUE | rate HZ | lighting MODE [--colour RRGGBB] [--brightness N] [--speed N]",
+        {"macro", "list|show|import|export PATH|INDEX [NAME|FILE] [FILE]", "the mouse's macro files", 2,
+         RunMacro, 2},
+        {"set",
+         "PATH|INDEX dpi STAGE VALUE | rate HZ | lighting MODE [--colour RRGGBB] [--brightness N] [--speed "
+         "N]",
          "change a mouse setting in the selected profile and write it to the mouse", 3, RunSet, 7},
         {"help", "assign", "the words an assignment is made of", 1, RunHelp},
     };
     return kCommands;
 }
 
-int CtlFail(CtlContext& context, int code, const std::string& text)
-{
+int CtlFail(CtlContext& context, int code, const std::string& text) {
     context.err << "kvelmctl: " << text << "\n";
     return code;
 }
 
-int RunCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
+int RunCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CtlContext context{out, err};
     std::vector<std::string> rest;
     std::string simulate;
@@ -133,8 +128,7 @@ int RunCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
         simulate = fromEnvironment != nullptr ? fromEnvironment : "";
     }
     std::string error;
-    if (PlugSimulatedDevicesWithRows(simulate, &error) < 0)
-        return CtlFail(context, kExitUsage, error);
+    if (PlugSimulatedDevicesWithRows(simulate, &error) < 0) return CtlFail(context, kExitUsage, error);
 
     const auto commands = CtlCommands();
     const auto found = std::find_if(commands.begin(), commands.end(),
@@ -142,11 +136,10 @@ int RunCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (found == commands.end())
         return CtlFail(context, kExitUsage, "unknown command '" + rest[0] + "' (see kvelmctl --help)");
     const std::vector<std::string> commandArgs = OptionsLast({rest.begin() + 1, rest.end()});
-    if (commandArgs.size() < found->argumentCount
-        || commandArgs.size() > found->argumentCount + found->optionalArguments) {
+    if (commandArgs.size() < found->argumentCount ||
+        commandArgs.size() > found->argumentCount + found->optionalArguments) {
         std::string usage = "usage: kvelmctl " + std::string(found->name);
-        if (!found->arguments.empty())
-            usage += " " + std::string(found->arguments);
+        if (!found->arguments.empty()) usage += " " + std::string(found->arguments);
         return CtlFail(context, kExitUsage, usage);
     }
     return found->run(commandArgs, context);

@@ -20,19 +20,19 @@ constexpr std::string_view kUsage =
 constexpr uint32_t kMaxLightLevel = 4;  // brightness and speed levels 0-4, as the page's sliders
 constexpr uint32_t kMaxDpi = 65535;
 
-int Usage(CtlContext& context) { return CtlFail(context, kExitUsage, std::string(kUsage)); }
+int Usage(CtlContext& context) {
+    return CtlFail(context, kExitUsage, std::string(kUsage));
+}
 
-int SetDpi(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlContext& context)
-{
+int SetDpi(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlContext& context) {
     uint32_t stage = 0, dpi = 0;
-    if (args.size() != 4 || !ParseNumber(args[2], CVornakelMouseDevice::kDpiStageCount, stage) || stage < 1
-        || !ParseNumber(args[3], kMaxDpi, dpi))
+    if (args.size() != 4 || !ParseNumber(args[2], CVornakelMouseDevice::kDpiStageCount, stage) || stage < 1 ||
+        !ParseNumber(args[3], kMaxDpi, dpi))
         return CtlFail(context, kExitUsage,
-                       "usage: kvelmctl set PATH|INDEX dpi STAGE VALUE (STAGE 1-"
-                           + std::to_string(CVornakelMouseDevice::kDpiStageCount) + ", counted from 1)");
+                       "usage: kvelmctl set PATH|INDEX dpi STAGE VALUE (STAGE 1-" +
+                           std::to_string(CVornakelMouseDevice::kDpiStageCount) + ", counted from 1)");
     std::vector<DpiStage> stages = mouse.device.GetDpiStages();
-    if (stages.size() < stage)
-        stages.resize(stage);
+    if (stages.size() < stage) stages.resize(stage);
     DpiStage& changed = stages[stage - 1];
     const mouse::MouseSensorInfo sensor = mouse.device.SensorInfo();
     const int position = mouse::PositionForDpi(sensor, static_cast<int>(dpi), changed.X());
@@ -43,12 +43,12 @@ int SetDpi(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlContex
     return kExitOk;
 }
 
-int SetRate(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlContext& context)
-{
+int SetRate(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlContext& context) {
     uint32_t hz = 0;
     const int index = args.size() == 3 && ParseNumber(args[2], kMaxDpi, hz) ? PollingRateIndex(int(hz)) : -1;
     if (index < 0)
-        return CtlFail(context, kExitUsage, "usage: kvelmctl set PATH|INDEX rate HZ (HZ: " + PollingRateList() + ")");
+        return CtlFail(context, kExitUsage,
+                       "usage: kvelmctl set PATH|INDEX rate HZ (HZ: " + PollingRateList() + ")");
     MouseSystemValues values = mouse.device.GetSystemValues();
     values[MouseValue::kPollingRate] = static_cast<uint16_t>(index);
     mouse.device.SetSystemValues(values);
@@ -56,12 +56,10 @@ int SetRate(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlConte
     return kExitOk;
 }
 
-bool ParseColour(const std::string& text, LightInfoRecord& effect)
-{
+bool ParseColour(const std::string& text, LightInfoRecord& effect) {
     uint32_t rgb = 0;
     const std::string digits = text.starts_with("#") ? text.substr(1) : text;
-    if (digits.size() != 6 || !ParseNumber("0x" + digits, 0xFFFFFF, rgb))
-        return false;
+    if (digits.size() != 6 || !ParseNumber("0x" + digits, 0xFFFFFF, rgb)) return false;
     effect.red = uint8_t(rgb >> 16);
     effect.green = uint8_t(rgb >> 8);
     effect.blue = uint8_t(rgb);
@@ -69,15 +67,14 @@ bool ParseColour(const std::string& text, LightInfoRecord& effect)
     return true;
 }
 
-int SetLighting(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlContext& context)
-{
-    if (args.size() < 3 || args.size() % 2 == 0)
-        return Usage(context);
+int SetLighting(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlContext& context) {
+    if (args.size() < 3 || args.size() % 2 == 0) return Usage(context);
     mouse.device.LoadLists();
     const DeviceLists& lists = mouse.device.Lists();
     const int mode = FindLightMode(lists, args[2]);
     if (mode < 0 || mode >= mouse::kFirstHostLightMode)
-        return CtlFail(context, kExitUsage, "unknown lighting mode '" + args[2] + "' (modes: " + LightModeWords(lists) + ")");
+        return CtlFail(context, kExitUsage,
+                       "unknown lighting mode '" + args[2] + "' (modes: " + LightModeWords(lists) + ")");
     LightInfoRecord effect = mouse.device.GetLightEffect();
     effect.selectItem = static_cast<uint8_t>(mode);
     for (size_t i = 3; i + 1 < args.size(); i += 2) {
@@ -86,10 +83,12 @@ int SetLighting(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlC
         uint32_t level = 0;
         if (option == "--colour" || option == "--color") {
             if (!ParseColour(value, effect))
-                return CtlFail(context, kExitUsage, "--colour needs six hexadecimal digits RRGGBB, not '" + value + "'");
+                return CtlFail(context, kExitUsage,
+                               "--colour needs six hexadecimal digits RRGGBB, not '" + value + "'");
         } else if (option == "--brightness" || option == "--speed") {
             if (!ParseNumber(value, kMaxLightLevel, level))
-                return CtlFail(context, kExitUsage, option + " needs a level from 0 to " + std::to_string(kMaxLightLevel));
+                return CtlFail(context, kExitUsage,
+                               option + " needs a level from 0 to " + std::to_string(kMaxLightLevel));
             (option == "--speed" ? effect.speed : effect.light) = static_cast<uint8_t>(level);
         } else {
             return Usage(context);
@@ -105,16 +104,12 @@ int SetLighting(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlC
 
 }  // namespace
 
-int RunSet(const std::vector<std::string>& args, CtlContext& context)
-{
-    if (args.size() < 3)
-        return Usage(context);
+int RunSet(const std::vector<std::string>& args, CtlContext& context) {
+    if (args.size() < 3) return Usage(context);
     const std::string& what = args[1];
-    if (what != "dpi" && what != "rate" && what != "lighting")
-        return Usage(context);
+    if (what != "dpi" && what != "rate" && what != "lighting") return Usage(context);
     ProfiledMouse mouse;
-    if (const int code = OpenProfiledMouse(args[0], mouse, context); code != kExitOk)
-        return code;
+    if (const int code = OpenProfiledMouse(args[0], mouse, context); code != kExitOk) return code;
     int code = kExitOk;
     if (what == "dpi")
         code = SetDpi(mouse, args, context);
@@ -122,8 +117,7 @@ int RunSet(const std::vector<std::string>& args, CtlContext& context)
         code = SetRate(mouse, args, context);
     else
         code = SetLighting(mouse, args, context);
-    if (code != kExitOk)
-        return code;
+    if (code != kExitOk) return code;
     // 0: written (the profile was loaded when the mouse was opened).
     if (mouse.device.SaveProfile() != kResultOk)
         return CtlFail(context, kExitFailure, "the profile '" + mouse.profileName + "' cannot be saved");

@@ -12,27 +12,24 @@
 namespace {
 
 // The stage X values in the record, in stage order (little-endian words).
-int StageRaw(const mouse::MouseRecordReadBack& read, size_t stage)
-{
+int StageRaw(const mouse::MouseRecordReadBack& read, size_t stage) {
     using namespace mouse::record;
-    const size_t at = stage < kLowStageCount ? kStageXLow + 2 * stage : kStageXHigh + 2 * (stage - kLowStageCount);
+    const size_t at =
+        stage < kLowStageCount ? kStageXLow + 2 * stage : kStageXHigh + 2 * (stage - kLowStageCount);
     return read.bytes[at] | (read.bytes[at + 1] << 8);
 }
 
-std::string ModeText(const CVornakelMouseDevice& device, unsigned mode)
-{
+std::string ModeText(const CVornakelMouseDevice& device, unsigned mode) {
     const std::string word = LightModeWord(device.Lists(), static_cast<int>(mode));
     return (word.empty() ? std::string("unknown") : word) + " (" + std::to_string(mode) + ")";
 }
 
-std::string RateText(unsigned index)
-{
+std::string RateText(unsigned index) {
     const int hz = PollingRateHz(index);
     return hz > 0 ? std::to_string(hz) + " Hz" : "unknown (index " + std::to_string(index) + ")";
 }
 
-void PrintSettings(std::ostream& out, const std::string& path, const CVornakelMouseDevice& device)
-{
+void PrintSettings(std::ostream& out, const std::string& path, const CVornakelMouseDevice& device) {
     const mouse::MouseRecordReadBack& read = device.LastSettingsRead();
     const mouse::MouseSensorInfo sensor = device.SensorInfo();
     char colour[32];
@@ -50,8 +47,7 @@ void PrintSettings(std::ostream& out, const std::string& path, const CVornakelMo
     for (size_t stage = 0; stage < mouse::record::kStageCount; ++stage) {
         int position = StageRaw(read, stage);
         // This sensor's stage values are stored one higher than the slider position.
-        if (sensor.sensorCode == mouse::kSensorCountingFromOne && position > 0)
-            --position;
+        if (sensor.sensorCode == mouse::kSensorCountingFromOne && position > 0) --position;
         out << "  " << stage + 1 << ": " << mouse::DpiForPosition(sensor, position) << " DPI"
             << (stage == read.activeStage ? "  (active)" : "") << "\n";
     }
@@ -60,14 +56,11 @@ void PrintSettings(std::ostream& out, const std::string& path, const CVornakelMo
 
 }  // namespace
 
-int RunSettings(const std::vector<std::string>& args, CtlContext& context)
-{
-    if (args.size() != 1)
-        return RunKindSettings(args, context);
+int RunSettings(const std::vector<std::string>& args, CtlContext& context) {
+    if (args.size() != 1) return RunKindSettings(args, context);
     CVornakelMouseDevice device;
     std::string path;
-    if (const int code = OpenNamedMouse(args[0], device, &path, context); code != kExitOk)
-        return code;
+    if (const int code = OpenNamedMouse(args[0], device, &path, context); code != kExitOk) return code;
     // The information block names the sensor, which turns stage values into DPI.
     if (const int result = device.ReadInitialState(); result != kResultOk)
         return FailCommand(context, "reading the device (not answering)", result, path);

@@ -10,48 +10,40 @@
 
 namespace {
 // The supported command interfaces present now, with the version of their HID attributes.
-std::vector<AttachedDevice> AttachedDevices()
-{
+std::vector<AttachedDevice> AttachedDevices() {
     std::vector<AttachedDevice> devices;
     std::vector<ListedInterface> interfaces;
-    if (!ListInterfaces(interfaces, nullptr))
-        return devices;
+    if (!ListInterfaces(interfaces, nullptr)) return devices;
     for (const ListedInterface& entry : interfaces) {
         CHidDevice probe;
-        if (entry.deviceIndex < 0 || !probe.Open(entry.path, true, false, true, false))
-            continue;
+        if (entry.deviceIndex < 0 || !probe.Open(entry.path, true, false, true, false)) continue;
         const HidAttributes& attributes = probe.Attributes();
         devices.push_back({attributes.vendorId, attributes.productId, attributes.versionNumber});
     }
     return devices;
 }
 
-const char* StateText(const UpdateItem& item)
-{
-    if (!item.answer.HasInformation())
-        return "no information";
+const char* StateText(const UpdateItem& item) {
+    if (!item.answer.HasInformation()) return "no information";
     return item.state == ItemState::kCurrent ? "current" : "update available";
 }
 
-void PrintItems(std::ostream& out, const std::vector<UpdateItem>& items)
-{
+void PrintItems(std::ostream& out, const std::vector<UpdateItem>& items) {
     char line[256];
     std::snprintf(line, sizeof line, "%-28s %-10s %-10s %s\n", "ITEM", "INSTALLED", "OFFERED", "STATE");
     out << line;
     for (const UpdateItem& item : items) {
         const std::string offered = item.offeredText.empty() ? "-" : item.offeredText;
-        std::snprintf(line, sizeof line, "%-28s %-10s %-10s %s\n", item.name.c_str(), item.installedText.c_str(),
-                      offered.c_str(), StateText(item));
+        std::snprintf(line, sizeof line, "%-28s %-10s %-10s %s\n", item.name.c_str(),
+                      item.installedText.c_str(), offered.c_str(), StateText(item));
         out << line;
     }
 }
 }  // namespace
 
-int RunUpdates(const std::vector<std::string>&, CtlContext& context)
-{
+int RunUpdates(const std::vector<std::string>&, CtlContext& context) {
     const UpdateServiceSetting setting = ResolveUpdateServiceUrl(UpdateUrlFromUserIni());
-    if (!setting.problem.empty())
-        return CtlFail(context, kExitFailure, setting.problem);
+    if (!setting.problem.empty()) return CtlFail(context, kExitFailure, setting.problem);
     if (setting.url.empty()) {
         context.out << kNoServiceText << "\n";
         return kExitOk;
@@ -69,12 +61,12 @@ int RunUpdates(const std::vector<std::string>&, CtlContext& context)
             return answer;
         }
         answer = ask(record);
-        if (answer.ServiceUnreachable())
-            unreachable = client.LastErrorText();
+        if (answer.ServiceUnreachable()) unreachable = client.LastErrorText();
         return answer;
     });
     if (!unreachable.empty())
-        return CtlFail(context, kExitFailure, "cannot reach the update service at " + setting.url + ": " + unreachable);
+        return CtlFail(context, kExitFailure,
+                       "cannot reach the update service at " + setting.url + ": " + unreachable);
     PrintItems(context.out, flow.Items());
     return kExitOk;
 }

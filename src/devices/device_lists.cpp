@@ -8,26 +8,21 @@ namespace {
 constexpr int kFirstPresetMode = 12;
 
 // document[key][row] when both exist, else null.
-const Json::Value& Row(const Json::Value& document, const char* key, int row)
-{
-    if (row < 0)
-        return Json::Value::nullSingleton();
+const Json::Value& Row(const Json::Value& document, const char* key, int row) {
+    if (row < 0) return Json::Value::nullSingleton();
     return JsonAt(JsonMember(document, key), static_cast<unsigned>(row));
 }
 
-std::vector<std::string> NamesOf(const Json::Value& row, const char* key)
-{
+std::vector<std::string> NamesOf(const Json::Value& row, const char* key) {
     std::vector<std::string> names;
-    for (unsigned i = 0; i < JsonSize(row); ++i)
-        names.push_back(JsonStringAt(JsonAt(row, i), key));
+    for (unsigned i = 0; i < JsonSize(row); ++i) names.push_back(JsonStringAt(JsonAt(row, i), key));
     return names;
 }
 
 }  // namespace
 
 DeviceLists LoadDeviceLists(const std::string& macroListFile, const std::string& defaultLightFile,
-                            const std::string& lightConfigFile, int row)
-{
+                            const std::string& lightConfigFile, int row) {
     const CJsonFile files;
     DeviceLists lists;
 
@@ -49,10 +44,8 @@ DeviceLists LoadDeviceLists(const std::string& macroListFile, const std::string&
     return lists;
 }
 
-std::string LightModeNameOf(const DeviceLists& lists, int mode)
-{
-    if (mode < 0)
-        return {};
+std::string LightModeNameOf(const DeviceLists& lists, int mode) {
+    if (mode < 0) return {};
     if (mode < kFirstPresetMode) {
         const auto index = static_cast<size_t>(mode);
         return index < lists.lightModes.size() ? lists.lightModes[index].name : std::string();

@@ -22,10 +22,8 @@ constexpr std::array<std::array<int, kBands>, kEqTypeLastBuiltIn> kPresets{{
 
 }  // namespace
 
-std::optional<std::vector<int>> BuiltInEqBands(int type)
-{
-    if (type < kEqTypeFirstBuiltIn || type > kEqTypeLastBuiltIn)
-        return std::nullopt;
+std::optional<std::vector<int>> BuiltInEqBands(int type) {
+    if (type < kEqTypeFirstBuiltIn || type > kEqTypeLastBuiltIn) return std::nullopt;
     const auto& bands = kPresets[static_cast<size_t>(type - kEqTypeFirstBuiltIn)];
     return std::vector<int>(bands.begin(), bands.end());
 }

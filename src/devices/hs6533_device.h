@@ -72,9 +72,9 @@ public:
     // ---- overrides ----
     void BindPageControls() override;
     int ApplyProfileLighting() override;
-    void OnDeviceTimer1() override;   // LoadProfile, ReadAudioState, RefreshPage
-    void OnDeviceTimer2() override;   // ReadLightingRecord
-    void OnDeviceTimer5() override;   // the power status query
+    void OnDeviceTimer1() override;  // LoadProfile, ReadAudioState, RefreshPage
+    void OnDeviceTimer2() override;  // ReadLightingRecord
+    void OnDeviceTimer5() override;  // the power status query
     int LoadProfile() override;
     // The default data replace the profile; the custom presets and the audio settings stay.
     void LoadDefaults() override;

@@ -15,14 +15,12 @@ constexpr int kIdleWaitMs = 100;
 
 }  // namespace
 
-void CInputChannelState::SetResyncCallback(std::function<void()> callback)
-{
+void CInputChannelState::SetResyncCallback(std::function<void()> callback) {
     std::lock_guard<std::mutex> guard(lock_);
     callback_ = std::move(callback);
 }
 
-void CInputChannelState::ReportResync()
-{
+void CInputChannelState::ReportResync() {
     std::function<void()> callback;
     {
         std::lock_guard<std::mutex> guard(lock_);
@@ -36,32 +34,27 @@ void CInputChannelState::ReportResync()
     callback();  // outside the lock: the owner's hand-over may take its own locks
 }
 
-void CInputChannelState::SetUsageCallback(std::function<void(uint16_t)> callback)
-{
+void CInputChannelState::SetUsageCallback(std::function<void(uint16_t)> callback) {
     std::lock_guard<std::mutex> guard(lock_);
     usageCallback_ = std::move(callback);
 }
 
-void CInputChannelState::ReportUsage(uint16_t usage)
-{
+void CInputChannelState::ReportUsage(uint16_t usage) {
     std::function<void(uint16_t)> callback;
     {
         std::lock_guard<std::mutex> guard(lock_);
         callback = usageCallback_;
     }
-    if (callback)
-        callback(usage);
+    if (callback) callback(usage);
 }
 
-bool CInputChannelState::WaitForQueuedResync(int timeoutMs)
-{
+bool CInputChannelState::WaitForQueuedResync(int timeoutMs) {
     std::unique_lock<std::mutex> guard(lock_);
     return queuedSignal_.wait_for(guard, std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs),
                                   [this] { return queued_; });
 }
 
-bool CInputChannelState::TakeQueuedResync()
-{
+bool CInputChannelState::TakeQueuedResync() {
     std::lock_guard<std::mutex> guard(lock_);
     const bool was = queued_;
     queued_ = false;
@@ -69,18 +62,14 @@ bool CInputChannelState::TakeQueuedResync()
 }
 
 uint16_t FirstInputUsage(const CHidDevice& hid, std::vector<HidDataItem> items, const uint8_t* report,
-                         size_t length)
-{
-    if (items.empty() || !hid.UnpackInputReport(report, length, items))
-        return 0;
+                         size_t length) {
+    if (items.empty() || !hid.UnpackInputReport(report, length, items)) return 0;
     const HidDataItem& first = items.front();
-    if (first.isButtonData)
-        return first.usageList.empty() ? 0 : first.usageList.front();
+    if (first.isButtonData) return first.usageList.empty() ? 0 : first.usageList.front();
     return first.usage;
 }
 
-void RunInputWorker(const std::shared_ptr<CInputChannelState>& state, const StopEvent& stop)
-{
+void RunInputWorker(const std::shared_ptr<CInputChannelState>& state, const StopEvent& stop) {
     CDeviceProtocol& channel = state->channel;
     std::vector<uint8_t> report(kReportBufferSize);
     int waitMs = kBusyPollMs;

@@ -20,21 +20,18 @@ constexpr int kKeysFunction = 2;
 
 }  // namespace
 
-CVornakelKeyboardDevice::CVornakelKeyboardDevice()
-{
+CVornakelKeyboardDevice::CVornakelKeyboardDevice() {
     SetDeviceKindValue(DeviceKind::kKeyboard);
     ledKeyMap_.fill(keyboard::kNoKeySlot);
     SetInputUsageCallback([this](uint16_t usage) { OnKeyEvent(usage); });
 }
 
-void CVornakelKeyboardDevice::SetKeyboardPage(IKeyboardPage* page)
-{
+void CVornakelKeyboardDevice::SetKeyboardPage(IKeyboardPage* page) {
     keyboardPage_ = page;
     SetPage(page);
 }
 
-void CVornakelKeyboardDevice::OnKeyEvent(uint16_t usage)
-{
+void CVornakelKeyboardDevice::OnKeyEvent(uint16_t usage) {
     std::lock_guard<std::mutex> guard(pressedLock_);
     if (usage >= kKeyDownFirst && usage < kKeyDownFirst + kKeyEventSpan)
         pressedKeys_.insert(usage - kKeyDownFirst);
@@ -42,8 +39,7 @@ void CVornakelKeyboardDevice::OnKeyEvent(uint16_t usage)
         pressedKeys_.erase(usage - kKeyUpFirst);
 }
 
-std::set<int> CVornakelKeyboardDevice::PressedLeds() const
-{
+std::set<int> CVornakelKeyboardDevice::PressedLeds() const {
     std::set<int> keys;
     {
         std::lock_guard<std::mutex> guard(pressedLock_);
@@ -58,39 +54,31 @@ std::set<int> CVornakelKeyboardDevice::PressedLeds() const
 
 // ---- profile ----
 
-void CVornakelKeyboardDevice::SetFilePaths()
-{
+void CVornakelKeyboardDevice::SetFilePaths() {
     const std::string folder = DataFolder();
     profile_.SetDefaultDataPath(DefaultDataFile());
-    if (!ProfileName().empty())
-        profile_.SetProfilePath(folder + ProfileName() + ".Json");
+    if (!ProfileName().empty()) profile_.SetProfilePath(folder + ProfileName() + ".Json");
     profile_.SetLightConfigPath(folder + ConfigName() + ".config");
 }
 
-std::string CVornakelKeyboardDevice::GetProfileFile() const
-{
+std::string CVornakelKeyboardDevice::GetProfileFile() const {
     return profile_.GetProfilePath();
 }
 
-int CVornakelKeyboardDevice::SaveProfile()
-{
-    if (profile_.GetProfilePath().empty() || profile_.Tree().isNull())
-        return kResultOk;
+int CVornakelKeyboardDevice::SaveProfile() {
+    if (profile_.GetProfilePath().empty() || profile_.Tree().isNull()) return kResultOk;
     return profile_.Save() == 0 ? kResultOk : kResultProfileNotSaved;
 }
 
-int CVornakelKeyboardDevice::LoadProfile()
-{
+int CVornakelKeyboardDevice::LoadProfile() {
     SetFilePaths();
-    if (ProfileName().empty())
-        return 0;
+    if (ProfileName().empty()) return 0;
     profile_.Load(profile_.GetProfilePath());
     TakeProfileValues();
     return 1;
 }
 
-void CVornakelKeyboardDevice::LoadDefaults()
-{
+void CVornakelKeyboardDevice::LoadDefaults() {
     SetFilePaths();
     profile_.Load(DefaultDataFile());
     TakeProfileValues();
@@ -98,36 +86,31 @@ void CVornakelKeyboardDevice::LoadDefaults()
     RefreshPage();
 }
 
-void CVornakelKeyboardDevice::TakeProfileValues()
-{
+void CVornakelKeyboardDevice::TakeProfileValues() {
     assignments_ = profile_.GetKeyList();
     ApplyProfileLighting();
     system_ = profile_.GetKeyboardSystem();
 }
 
-int CVornakelKeyboardDevice::ApplyProfileLighting()
-{
+int CVornakelKeyboardDevice::ApplyProfileLighting() {
     TakeLightEffect(profile_.GetLightInfo());
     assignments_ = profile_.GetKeyList();
     return 1;
 }
 
-void CVornakelKeyboardDevice::TakeLightEffect(const LightInfoRecord& effect)
-{
+void CVornakelKeyboardDevice::TakeLightEffect(const LightInfoRecord& effect) {
     const uint8_t previousMode = lightEffect_.selectItem;
     lightEffect_ = effect;
     if (effect.selectItem != previousMode && effect.selectItem == keyboard::kCustomColourMode)
         LoadCustomColours();
 }
 
-void CVornakelKeyboardDevice::SetUserValue(int value)
-{
+void CVornakelKeyboardDevice::SetUserValue(int value) {
     CVornakelUSBDevice::SetUserValue(value);
     profile_.SetDeviceIndex(0);
 }
 
-void CVornakelKeyboardDevice::SetLightEffect(const LightInfoRecord& effect)
-{
+void CVornakelKeyboardDevice::SetLightEffect(const LightInfoRecord& effect) {
     const uint8_t previousMode = lightEffect_.selectItem;
     CVornakelUSBDevice::SetLightEffect(effect);
     profile_.SetLightInfo(lightEffect_);
@@ -135,10 +118,8 @@ void CVornakelKeyboardDevice::SetLightEffect(const LightInfoRecord& effect)
         LoadCustomColours();
 }
 
-void CVornakelKeyboardDevice::SetAssignment(int led, const KeyAssignHalf& current)
-{
-    if (led < 0 || static_cast<size_t>(led) >= keyboard::kLedCount)
-        return;
+void CVornakelKeyboardDevice::SetAssignment(int led, const KeyAssignHalf& current) {
+    if (led < 0 || static_cast<size_t>(led) >= keyboard::kLedCount) return;
     const auto index = static_cast<size_t>(led);
     if (assignments_.size() <= index) {
         const size_t first = assignments_.size();
@@ -151,16 +132,14 @@ void CVornakelKeyboardDevice::SetAssignment(int led, const KeyAssignHalf& curren
     profile_.SetKeyList(assignments_);
 }
 
-void CVornakelKeyboardDevice::SetSystemStages(const KeyboardSystemSettings& stages)
-{
+void CVornakelKeyboardDevice::SetSystemStages(const KeyboardSystemSettings& stages) {
     system_ = stages;
     profile_.SetKeyboardSystem(stages);
 }
 
 // ---- lists and page ----
 
-void CVornakelKeyboardDevice::LoadLists()
-{
+void CVornakelKeyboardDevice::LoadLists() {
     const std::string folder = DataFolder();
     lists_ = LoadDeviceLists(folder + kMacroListFile, DefaultDataFolder() + kDefaultLightFile,
                              folder + ConfigName() + ".config", GetUserValue());
@@ -170,26 +149,21 @@ void CVornakelKeyboardDevice::LoadLists()
     }
 }
 
-void CVornakelKeyboardDevice::BindPageControls()
-{
+void CVornakelKeyboardDevice::BindPageControls() {
     CVornakelUSBDevice::BindPageControls();
-    if (Page() != nullptr)
-        LoadLists();
+    if (Page() != nullptr) LoadLists();
 }
 
-void CVornakelKeyboardDevice::RefreshPage()
-{
+void CVornakelKeyboardDevice::RefreshPage() {
     IKeyboardPage* page = KeyboardPage();
-    if (page == nullptr)
-        return;
+    if (page == nullptr) return;
     LoadLists();
     page->ShowKeyAssignments(assignments_);
     page->ShowLightEffect(lightEffect_);
     page->ShowSystemStages(system_);
 }
 
-void CVornakelKeyboardDevice::ValidateMacroKeys()
-{
+void CVornakelKeyboardDevice::ValidateMacroKeys() {
     LoadLists();
     bool changed = false;
     for (KeyAssignEntry& entry : assignments_) {
@@ -200,27 +174,22 @@ void CVornakelKeyboardDevice::ValidateMacroKeys()
             changed = true;
         }
     }
-    if (!changed)
-        return;
+    if (!changed) return;
     profile_.SetKeyList(assignments_);
-    if (IKeyboardPage* page = KeyboardPage())
-        page->ShowKeyAssignments(assignments_);
+    if (IKeyboardPage* page = KeyboardPage()) page->ShowKeyAssignments(assignments_);
 }
 
-void CVornakelKeyboardDevice::SetFunctionMode(int type)
-{
+void CVornakelKeyboardDevice::SetFunctionMode(int type) {
     CVornakelUSBDevice::SetFunctionMode(type);
     IKeyboardPage* page = KeyboardPage();
-    if (page == nullptr)
-        return;
+    if (page == nullptr) return;
     if (type == kLightingFunction)
         page->EnableKeyButton(static_cast<int>(keyboard::kFunctionKeyLed), true);
     else if (type == kKeysFunction)
         page->EnableKeyButton(static_cast<int>(keyboard::kFunctionKeyLed), false);
 }
 
-void CVornakelKeyboardDevice::SelectKey(int index)
-{
+void CVornakelKeyboardDevice::SelectKey(int index) {
     CVornakelUSBDevice::SelectKey(index);
     if (IKeyboardPage* page = KeyboardPage()) {
         const bool known = index >= 0 && static_cast<size_t>(index) < assignments_.size();

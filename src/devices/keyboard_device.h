@@ -82,9 +82,9 @@ public:
     int ResyncTimerMs() const override { return kResyncTimerMs; }
     void BindPageControls() override;
     int ApplyProfileLighting() override;
-    void OnDeviceTimer1() override;   // ReadDeviceState, LoadProfile, RefreshPage
-    void OnDeviceTimer2() override;   // ReadLightBlock, RefreshPage
-    void OnDeviceTimer5() override;   // the power status query
+    void OnDeviceTimer1() override;  // ReadDeviceState, LoadProfile, RefreshPage
+    void OnDeviceTimer2() override;  // ReadLightBlock, RefreshPage
+    void OnDeviceTimer5() override;  // the power status query
     int LoadProfile() override;
     void LoadDefaults() override;
     void RefreshPage() override;

@@ -6,38 +6,30 @@ namespace {
 constexpr int kNoGroup = -1;
 }
 
-int CVornakelKeyboardDevice::CustomGroupInUse()
-{
+int CVornakelKeyboardDevice::CustomGroupInUse() {
     // Without a page (kvelmctl, tests) the profile's group is the one in use.
-    if (IKeyboardPage* page = KeyboardPage())
-        return page->CustomGroup();
+    if (IKeyboardPage* page = KeyboardPage()) return page->CustomGroup();
     return profile_.GetCustomLightGroup();
 }
 
-void CVornakelKeyboardDevice::SetCustomColourGroup(int group)
-{
-    if (IKeyboardPage* page = KeyboardPage())
-        page->SelectCustomGroup(group);
+void CVornakelKeyboardDevice::SetCustomColourGroup(int group) {
+    if (IKeyboardPage* page = KeyboardPage()) page->SelectCustomGroup(group);
     profile_.SetCustomLightGroup(group);
 }
 
-void CVornakelKeyboardDevice::LoadCustomColours()
-{
+void CVornakelKeyboardDevice::LoadCustomColours() {
     const int group = profile_.GetCustomLightGroup();
     const std::vector<RgbaColor> colours = profile_.GetCustomLightColors(group, LedCount());
     for (size_t i = 0; i < colours.size(); ++i) {
         const RgbaColor& c = colours[i];
         SetLedColour(static_cast<int>(i), keyboard::PackLedColour({c.red, c.green, c.blue, c.alpha}));
     }
-    if (IKeyboardPage* page = KeyboardPage())
-        page->SelectCustomGroup(group);
+    if (IKeyboardPage* page = KeyboardPage()) page->SelectCustomGroup(group);
 }
 
-int CVornakelKeyboardDevice::StoreCustomColours()
-{
+int CVornakelKeyboardDevice::StoreCustomColours() {
     const int group = CustomGroupInUse();
-    if (group == kNoGroup)
-        return kNoGroup;
+    if (group == kNoGroup) return kNoGroup;
     std::vector<RgbaColor> colours;
     for (int i = 0; i < LedCount(); ++i) {
         const keyboard::LedColour c = keyboard::UnpackLedColour(GetLedColour(i));
@@ -47,19 +39,15 @@ int CVornakelKeyboardDevice::StoreCustomColours()
     return SaveProfile();
 }
 
-int CVornakelKeyboardDevice::FillCustomColours(bool on)
-{
+int CVornakelKeyboardDevice::FillCustomColours(bool on) {
     std::vector<uint32_t> entries;
-    for (int i = 0; i < LedCount(); ++i)
-        entries.push_back(GetLedColour(i));
+    for (int i = 0; i < LedCount(); ++i) entries.push_back(GetLedColour(i));
     keyboard::FillLedColours(entries, lightEffect_.red, lightEffect_.green, lightEffect_.blue, on);
-    for (size_t i = 0; i < entries.size(); ++i)
-        SetLedColour(static_cast<int>(i), entries[i]);
+    for (size_t i = 0; i < entries.size(); ++i) SetLedColour(static_cast<int>(i), entries[i]);
     return StoreCustomColours();
 }
 
-int CVornakelKeyboardDevice::PaintCustomKey(unsigned index)
-{
+int CVornakelKeyboardDevice::PaintCustomKey(unsigned index) {
     if (lightEffect_.selectItem != keyboard::kCustomColourMode || index >= static_cast<unsigned>(LedCount()))
         return kNoGroup;
     std::vector<uint32_t> entries = {GetLedColour(static_cast<int>(index))};

@@ -21,35 +21,34 @@ constexpr std::array<std::array<std::uint8_t, kKindCount>, kEffectCount> kModes 
 
 }  // namespace
 
-std::optional<LightSyncKind> LightSyncKindOf(int deviceKind)
-{
+std::optional<LightSyncKind> LightSyncKindOf(int deviceKind) {
     switch (deviceKind) {
-    case DeviceKind::kKeyboard: return LightSyncKind::Keyboard;
+    case DeviceKind::kKeyboard:
+        return LightSyncKind::Keyboard;
     case DeviceKind::kMouse:
-    case DeviceKind::kMouseVariant: return LightSyncKind::Mouse;
-    case DeviceKind::kMousePad: return LightSyncKind::MousePad;
-    case DeviceKind::kHeadsetHs6533: return LightSyncKind::Headset;
-    default: return std::nullopt;
+    case DeviceKind::kMouseVariant:
+        return LightSyncKind::Mouse;
+    case DeviceKind::kMousePad:
+        return LightSyncKind::MousePad;
+    case DeviceKind::kHeadsetHs6533:
+        return LightSyncKind::Headset;
+    default:
+        return std::nullopt;
     }
 }
 
-std::optional<CommonEffect> CommonEffectOf(LightSyncKind kind, std::uint8_t mode)
-{
+std::optional<CommonEffect> CommonEffectOf(LightSyncKind kind, std::uint8_t mode) {
     for (std::size_t effect = 0; effect < kEffectCount; ++effect)
-        if (kModes[effect][static_cast<std::size_t>(kind)] == mode)
-            return static_cast<CommonEffect>(effect);
+        if (kModes[effect][static_cast<std::size_t>(kind)] == mode) return static_cast<CommonEffect>(effect);
     return std::nullopt;
 }
 
-std::uint8_t ModeFor(LightSyncKind kind, CommonEffect effect)
-{
+std::uint8_t ModeFor(LightSyncKind kind, CommonEffect effect) {
     return kModes[static_cast<std::size_t>(effect)][static_cast<std::size_t>(kind)];
 }
 
-std::optional<std::uint8_t> EquivalentMode(LightSyncKind from, std::uint8_t mode, LightSyncKind to)
-{
+std::optional<std::uint8_t> EquivalentMode(LightSyncKind from, std::uint8_t mode, LightSyncKind to) {
     const std::optional<CommonEffect> effect = CommonEffectOf(from, mode);
-    if (!effect)
-        return std::nullopt;
+    if (!effect) return std::nullopt;
     return ModeFor(to, *effect);
 }

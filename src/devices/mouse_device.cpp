@@ -11,14 +11,12 @@ namespace {
 const char kMacroListFile[] = "macro.config";
 const char kDefaultLightFile[] = "default_light.json";
 
-MouseSystemValues ValuesOf(const MouseSystemSettings& s)
-{
+MouseSystemValues ValuesOf(const MouseSystemSettings& s) {
     return {s.DoubleClickTime(), s.MouseSpeed(), s.PointerPrecision(), s.ScrollPage(), s.WheelScrollLines(),
             s.ReportRate(),      s.AstItem(),    s.MshItem(),          s.LogoItem()};
 }
 
-MouseSystemSettings SettingsOf(const MouseSystemValues& v)
-{
+MouseSystemSettings SettingsOf(const MouseSystemValues& v) {
     using namespace MouseValue;
     MouseSystemSettings s;
     s.words[0] = PackHalves(v[kDoubleClickTime], v[kMouseSpeed]);
@@ -29,75 +27,61 @@ MouseSystemSettings SettingsOf(const MouseSystemValues& v)
     return s;
 }
 
-int ItemIndex(uint16_t stored)
-{
+int ItemIndex(uint16_t stored) {
     return stored == kNoItem ? -1 : stored;
 }
 
 }  // namespace
 
-CVornakelMouseDevice::CVornakelMouseDevice()
-{
+CVornakelMouseDevice::CVornakelMouseDevice() {
     SetDeviceKindValue(DeviceKind::kMouse);
     buttonSlots_.fill(mouse::kNoSlot);
 }
 
-void CVornakelMouseDevice::SetMousePage(IMousePage* page)
-{
+void CVornakelMouseDevice::SetMousePage(IMousePage* page) {
     mousePage_ = page;
     SetPage(page);
 }
 
-bool CVornakelMouseDevice::IsWireless() const
-{
+bool CVornakelMouseDevice::IsWireless() const {
     return DeviceKind() == DeviceKind::kMouseVariant;
 }
 
-mouse::MouseSensorInfo CVornakelMouseDevice::SensorInfo() const
-{
+mouse::MouseSensorInfo CVornakelMouseDevice::SensorInfo() const {
     const DeviceInfo info = DecodeDeviceInfo(deviceInfo_);
     return {info.sensor, info.dpiStep, info.largestSliderPosition, info.smallestDpi};
 }
 
 // ---- profile ----
 
-void CVornakelMouseDevice::SetFilePaths()
-{
+void CVornakelMouseDevice::SetFilePaths() {
     const std::string folder = DataFolder();
     profile_.SetDefaultDataPath(DefaultDataFile());
-    if (!ProfileName().empty())
-        profile_.SetProfilePath(folder + ProfileName() + ".Json");
+    if (!ProfileName().empty()) profile_.SetProfilePath(folder + ProfileName() + ".Json");
     profile_.SetLightConfigPath(folder + ConfigName() + ".config");
 }
 
-std::string CVornakelMouseDevice::GetProfileFile() const
-{
+std::string CVornakelMouseDevice::GetProfileFile() const {
     return profile_.GetProfilePath();
 }
 
-int CVornakelMouseDevice::SaveProfile()
-{
+int CVornakelMouseDevice::SaveProfile() {
     // Without a loaded profile there is no file to write the tree into.
-    if (profile_.GetProfilePath().empty() || profile_.Tree().isNull())
-        return kResultOk;
+    if (profile_.GetProfilePath().empty() || profile_.Tree().isNull()) return kResultOk;
     return profile_.Save() == 0 ? kResultOk : kResultProfileNotSaved;
 }
 
-int CVornakelMouseDevice::LoadProfile()
-{
+int CVornakelMouseDevice::LoadProfile() {
     SetFilePaths();
-    if (ProfileName().empty())
-        return 0;
+    if (ProfileName().empty()) return 0;
     // Without a device object in the profile or the default data there are no values to
     // take: the page and the device keep what they had.
-    if (!profile_.Load(profile_.GetProfilePath()).isObject())
-        return 0;
+    if (!profile_.Load(profile_.GetProfilePath()).isObject()) return 0;
     TakeProfileValues();
     return 1;
 }
 
-void CVornakelMouseDevice::LoadDefaults()
-{
+void CVornakelMouseDevice::LoadDefaults() {
     SetFilePaths();
     profile_.Load(DefaultDataFile());
     TakeProfileValues();
@@ -105,36 +89,30 @@ void CVornakelMouseDevice::LoadDefaults()
     RefreshPage();
 }
 
-void CVornakelMouseDevice::TakeProfileValues()
-{
+void CVornakelMouseDevice::TakeProfileValues() {
     assignments_ = profile_.GetKeyList();
     ApplyProfileLighting();
     dpiStages_ = profile_.GetDpiStages();
     systemValues_ = ValuesOf(profile_.GetMouseSystem());
 }
 
-int CVornakelMouseDevice::ApplyProfileLighting()
-{
+int CVornakelMouseDevice::ApplyProfileLighting() {
     lightEffect_ = profile_.GetLightInfo();
     return 1;
 }
 
-void CVornakelMouseDevice::SetUserValue(int value)
-{
+void CVornakelMouseDevice::SetUserValue(int value) {
     CVornakelUSBDevice::SetUserValue(value);
     profile_.SetDeviceIndex(0);
 }
 
-void CVornakelMouseDevice::SetLightEffect(const LightInfoRecord& effect)
-{
+void CVornakelMouseDevice::SetLightEffect(const LightInfoRecord& effect) {
     CVornakelUSBDevice::SetLightEffect(effect);
     profile_.SetLightInfo(lightEffect_);
 }
 
-void CVornakelMouseDevice::SetAssignment(int button, const KeyAssignHalf& current)
-{
-    if (button < 0)
-        return;
+void CVornakelMouseDevice::SetAssignment(int button, const KeyAssignHalf& current) {
+    if (button < 0) return;
     const auto index = static_cast<size_t>(button);
     if (assignments_.size() <= index) {
         const size_t first = assignments_.size();
@@ -147,22 +125,19 @@ void CVornakelMouseDevice::SetAssignment(int button, const KeyAssignHalf& curren
     profile_.SetKeyList(assignments_);
 }
 
-void CVornakelMouseDevice::SetDpiStages(const std::vector<DpiStage>& stages)
-{
+void CVornakelMouseDevice::SetDpiStages(const std::vector<DpiStage>& stages) {
     dpiStages_ = stages;
     profile_.SetDpiStages(dpiStages_);
 }
 
-void CVornakelMouseDevice::SetSystemValues(const MouseSystemValues& values)
-{
+void CVornakelMouseDevice::SetSystemValues(const MouseSystemValues& values) {
     systemValues_ = values;
     profile_.SetMouseSystem(SettingsOf(values));
 }
 
 // ---- lists and page ----
 
-void CVornakelMouseDevice::LoadLists()
-{
+void CVornakelMouseDevice::LoadLists() {
     const std::string folder = DataFolder();
     lists_ = LoadDeviceLists(folder + kMacroListFile, DefaultDataFolder() + kDefaultLightFile,
                              profile_.GetLightConfigPath().empty() ? folder + ConfigName() + ".config"
@@ -174,15 +149,12 @@ void CVornakelMouseDevice::LoadLists()
     }
 }
 
-void CVornakelMouseDevice::BindPageControls()
-{
+void CVornakelMouseDevice::BindPageControls() {
     CVornakelUSBDevice::BindPageControls();
-    if (Page() != nullptr)
-        LoadLists();
+    if (Page() != nullptr) LoadLists();
 }
 
-void CVornakelMouseDevice::ValidateMacroKeys()
-{
+void CVornakelMouseDevice::ValidateMacroKeys() {
     LoadLists();
     bool changed = false;
     for (KeyAssignEntry& entry : assignments_) {
@@ -193,22 +165,17 @@ void CVornakelMouseDevice::ValidateMacroKeys()
             changed = true;
         }
     }
-    if (!changed)
-        return;
+    if (!changed) return;
     profile_.SetKeyList(assignments_);
-    if (IMousePage* page = MousePage())
-        page->ShowKeyAssignments(assignments_);
+    if (IMousePage* page = MousePage()) page->ShowKeyAssignments(assignments_);
 }
 
-void CVornakelMouseDevice::SetFunctionMode(int type)
-{
+void CVornakelMouseDevice::SetFunctionMode(int type) {
     CVornakelUSBDevice::SetFunctionMode(type);
-    if (IMousePage* page = MousePage())
-        page->HideHint();
+    if (IMousePage* page = MousePage()) page->HideHint();
 }
 
-void CVornakelMouseDevice::SelectKey(int index)
-{
+void CVornakelMouseDevice::SelectKey(int index) {
     CVornakelUSBDevice::SelectKey(index);
     if (IMousePage* page = MousePage()) {
         const bool known = index >= 0 && static_cast<size_t>(index) < assignments_.size();
@@ -216,29 +183,22 @@ void CVornakelMouseDevice::SelectKey(int index)
     }
 }
 
-void CVornakelMouseDevice::ShowDpiStagePosition(int stage, int position)
-{
+void CVornakelMouseDevice::ShowDpiStagePosition(int stage, int position) {
     if (IMousePage* page = MousePage())
         page->ShowDpiStage(stage, position, std::to_string(mouse::DpiForPosition(SensorInfo(), position)));
 }
 
-void CVornakelMouseDevice::ShowDpiStageEnabled(int stage, bool enabled)
-{
-    if (IMousePage* page = MousePage())
-        page->ShowDpiStageEnabled(stage, enabled);
+void CVornakelMouseDevice::ShowDpiStageEnabled(int stage, bool enabled) {
+    if (IMousePage* page = MousePage()) page->ShowDpiStageEnabled(stage, enabled);
 }
 
-void CVornakelMouseDevice::ShowPollingOption(int index)
-{
-    if (IMousePage* page = MousePage())
-        page->ShowPollingRate(index);
+void CVornakelMouseDevice::ShowPollingOption(int index) {
+    if (IMousePage* page = MousePage()) page->ShowPollingRate(index);
 }
 
-void CVornakelMouseDevice::RefreshPage()
-{
+void CVornakelMouseDevice::RefreshPage() {
     IMousePage* page = MousePage();
-    if (page == nullptr)
-        return;
+    if (page == nullptr) return;
     LoadLists();
     page->ShowKeyAssignments(assignments_);
     page->ShowLightEffect(lightEffect_);
@@ -247,8 +207,7 @@ void CVornakelMouseDevice::RefreshPage()
     ShowSystemValues();
 }
 
-void CVornakelMouseDevice::ShowDpiStages()
-{
+void CVornakelMouseDevice::ShowDpiStages() {
     IMousePage* page = MousePage();
     // Enabling first, then disabling: the enabling rule then leaves exactly the stored
     // stages ticked, with a lone remaining stage locked.
@@ -260,15 +219,13 @@ void CVornakelMouseDevice::ShowDpiStages()
     for (int n = 0; n < kDpiStageCount; ++n) {
         const auto index = static_cast<size_t>(n);
         const bool present = index < dpiStages_.size();
-        if (!present || dpiStages_[index].stageActive == 0)
-            page->ShowDpiStageEnabled(n, false);
+        if (!present || dpiStages_[index].stageActive == 0) page->ShowDpiStageEnabled(n, false);
         ShowDpiStagePosition(n, present ? dpiStages_[index].X() : 0);
     }
     page->ShowActiveDpiStage(static_cast<int>(profile_.GetActiveStage()));
 }
 
-void CVornakelMouseDevice::ShowSystemValues()
-{
+void CVornakelMouseDevice::ShowSystemValues() {
     using namespace MouseValue;
     IMousePage* page = MousePage();
     const MouseSystemValues& v = systemValues_;

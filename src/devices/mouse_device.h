@@ -11,9 +11,9 @@
 // Results (writes, device_result.h): WriteSettings and WriteKeyAssignments give 1 when
 // every command was answered without error, 0 when the channel is closed, a link check
 // failed or nothing can be written, otherwise the failing command's result (negative for a
-// device status error) or kResultNoKeySlot. WriteMacros and SendShootData give 0 when sent (or when there is nothing to
-// send), -1 when anything failed, and WriteMacros a positive number when the macros do not
-// fit the device: the number of 4-byte units over the limit plus one.
+// device status error) or kResultNoKeySlot. WriteMacros and SendShootData give 0 when sent (or when there is
+// nothing to send), -1 when anything failed, and WriteMacros a positive number when the macros do not fit the
+// device: the number of 4-byte units over the limit plus one.
 #include <array>
 #include <cstdint>
 #include <functional>

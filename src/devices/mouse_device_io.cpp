@@ -14,56 +14,46 @@ namespace {
 constexpr int kImageWriteFailed = -1;
 constexpr int kImageSent = 0;
 
-mouse::MouseLightingRecord LightingOf(const LightInfoRecord& r)
-{
-    return {r.selectItem, r.light, r.speed, r.fx, r.multiColor, r.red, r.green, r.blue, r.extra1, r.extra2, r.extra3};
+mouse::MouseLightingRecord LightingOf(const LightInfoRecord& r) {
+    return {r.selectItem, r.light, r.speed,  r.fx,     r.multiColor, r.red,
+            r.green,      r.blue,  r.extra1, r.extra2, r.extra3};
 }
 
-LightInfoRecord LightInfoOf(const mouse::MouseLightingRecord& r)
-{
-    return {r.mode, r.brightness, r.speed, r.direction, r.colourful, r.red, r.green, r.blue, r.ninth, r.extra10,
-            r.extra11};
+LightInfoRecord LightInfoOf(const mouse::MouseLightingRecord& r) {
+    return {r.mode,  r.brightness, r.speed, r.direction, r.colourful, r.red,
+            r.green, r.blue,       r.ninth, r.extra10,   r.extra11};
 }
 
 }  // namespace
 
 template <class Command>
-int CVornakelMouseDevice::Checked(Command&& command)
-{
-    if (IsWireless() && !commandChannel_.QueryLink())
-        return kResultNoAnswer;
+int CVornakelMouseDevice::Checked(Command&& command) {
+    if (IsWireless() && !commandChannel_.QueryLink()) return kResultNoAnswer;
     return command();
 }
 
-void CVornakelMouseDevice::OnDeviceTimer1()
-{
+void CVornakelMouseDevice::OnDeviceTimer1() {
     ReadInitialState();
     LoadProfile();
     RefreshPage();
 }
 
-void CVornakelMouseDevice::OnDeviceTimer2()
-{
+void CVornakelMouseDevice::OnDeviceTimer2() {
     ReadSettingsRecord();
     RefreshPage();
 }
 
-void CVornakelMouseDevice::OnDeviceTimer5()
-{
+void CVornakelMouseDevice::OnDeviceTimer5() {
     QueryPowerStatus();
 }
 
-int CVornakelMouseDevice::ReadInitialState()
-{
+int CVornakelMouseDevice::ReadInitialState() {
     CDeviceProtocol& channel = commandChannel_;
-    if (!channel.opened)
-        return kResultNoAnswer;
-    if (IsWireless() && !channel.QueryLink())
-        return kResultNoAnswer;
+    if (!channel.opened) return kResultNoAnswer;
+    if (IsWireless() && !channel.QueryLink()) return kResultNoAnswer;
 
     int result = channel.BeginConfig();
-    if (result != kResultOk)
-        return result;
+    if (result != kResultOk) return result;
     DeviceInfoBlock info{};
     result = channel.ReadDeviceInfo(info);
     if (result != kResultOk) {
@@ -81,7 +71,8 @@ int CVornakelMouseDevice::ReadInitialState()
         page->SetDpiRange(range.minPosition, range.maxPosition, range.largestTypedDpi);
 
     const unsigned slots = decoded.keySlots;
-    if (!mouse::KeySlotCountFits(slots) || channel.SetDataLength(static_cast<int>(mouse::KeyBlockLength(slots))) != kResultOk) {
+    if (!mouse::KeySlotCountFits(slots) ||
+        channel.SetDataLength(static_cast<int>(mouse::KeyBlockLength(slots))) != kResultOk) {
         // More key slots than the 512-byte block holds: no key block, no button map.
         channel.EndConfig();
         keyBlockRead_ = false;
@@ -91,8 +82,7 @@ int CVornakelMouseDevice::ReadInitialState()
     std::array<uint8_t, mouse::kMaxKeyBlockBytes> block{};
     result = channel.ReadKeyBlock(block);
     const int ended = channel.EndConfig();
-    if (result != kResultOk)
-        return result;
+    if (result != kResultOk) return result;
     keyBlock_ = block;
     keyBlockRead_ = true;
     keySlotsRead_ = slots;
@@ -100,33 +90,26 @@ int CVornakelMouseDevice::ReadInitialState()
     // its factory bytes, yet keeps its slot.
     const std::string slotFile = DataFolder() + kKeySlotsFile;
     const mouse::ButtonSlotMap remembered = LoadRememberedSlots(slotFile, slots);
-    buttonSlots_ = mouse::ResolveButtonSlots(std::span<const uint8_t>(keyBlock_.data(), mouse::KeyBlockLength(slots)),
-                                             slots, remembered);
-    if (buttonSlots_ != remembered)
-        SaveRememberedSlots(slotFile, slots, buttonSlots_);
+    buttonSlots_ = mouse::ResolveButtonSlots(
+        std::span<const uint8_t>(keyBlock_.data(), mouse::KeyBlockLength(slots)), slots, remembered);
+    if (buttonSlots_ != remembered) SaveRememberedSlots(slotFile, slots, buttonSlots_);
     return ended;
 }
 
-int CVornakelMouseDevice::ReadSettingsRecord()
-{
+int CVornakelMouseDevice::ReadSettingsRecord() {
     CDeviceProtocol& channel = commandChannel_;
     std::copy_n(settingsRead_.bytes.begin(), previousSettings_.size(), previousSettings_.begin());
-    if (!channel.opened)
-        return kResultNoAnswer;
-    if (IsWireless() && !channel.QueryLink())
-        return kResultNoAnswer;
+    if (!channel.opened) return kResultNoAnswer;
+    if (IsWireless() && !channel.QueryLink()) return kResultNoAnswer;
 
     uint8_t active = 0;
     int result = channel.ReadMemory(std::span<uint8_t>(&active, 1), 0);
-    if (result != kResultOk)
-        return result;
+    if (result != kResultOk) return result;
     std::array<uint8_t, mouse::record::kReadLength> bytes{};
     result = channel.ReadMemory(bytes, static_cast<uint16_t>(active * mouse::record::kRecordStride));
-    if (result != kResultOk)
-        return result;
+    if (result != kResultOk) return result;
     mouse::MouseRecordReadBack read;
-    if (mouse::DecodeMouseSettingsRecord(bytes, active, IsWireless(), &read) != 1)
-        return kResultNoAnswer;
+    if (mouse::DecodeMouseSettingsRecord(bytes, active, IsWireless(), &read) != 1) return kResultNoAnswer;
     settingsRead_ = read;
 
     mouse::MouseLightingRecord lighting = LightingOf(lightEffect_);
@@ -142,13 +125,12 @@ int CVornakelMouseDevice::ReadSettingsRecord()
     return kResultOk;
 }
 
-mouse::MouseSettings CVornakelMouseDevice::BuildSettings() const
-{
+mouse::MouseSettings CVornakelMouseDevice::BuildSettings() const {
     mouse::MouseSettings settings;
     settings.lighting = LightingOf(lightEffect_);
     for (const DpiStage& stage : dpiStages_)
-        settings.stages.push_back({stage.stageActive, stage.stageXY, stage.X(), stage.Y(), stage.red, stage.green,
-                                   stage.blue});
+        settings.stages.push_back(
+            {stage.stageActive, stage.stageXY, stage.X(), stage.Y(), stage.red, stage.green, stage.blue});
     settings.pollingRateIndex = systemValues_[MouseValue::kPollingRate];
     settings.activeStage = profile_.GetActiveStage();
     settings.astItem = systemValues_[MouseValue::kAstItem];
@@ -159,44 +141,34 @@ mouse::MouseSettings CVornakelMouseDevice::BuildSettings() const
     return settings;
 }
 
-int CVornakelMouseDevice::WriteSettings(const SettingsWrite& request)
-{
+int CVornakelMouseDevice::WriteSettings(const SettingsWrite& request) {
     CDeviceProtocol& channel = commandChannel_;
-    if (!channel.opened)
-        return kResultNoAnswer;
-    if (request.record < 0)
-        return kResultBadArgument;
+    if (!channel.opened) return kResultNoAnswer;
+    if (request.record < 0) return kResultBadArgument;
     // A record built without a loaded profile would be all zeros: never send one.
-    if (!profile_.Tree().isObject())
-        return kResultBadArgument;
+    if (!profile_.Tree().isObject()) return kResultBadArgument;
     mouse::MouseSettingsBytes bytes = mouse::EncodeMouseSettingsRecord(BuildSettings());
     bytes[mouse::record::kActiveRecord] = static_cast<uint8_t>(request.firstByte);
     const uint32_t offset = static_cast<uint32_t>(request.record) * mouse::record::kRecordStride;
-    if (!TransferFits(bytes.size(), offset))
-        return kResultBadArgument;
+    if (!TransferFits(bytes.size(), offset)) return kResultBadArgument;
 
     int result = Checked([&] { return channel.BeginConfig(); });
-    if (result != kResultOk)
-        return result;
+    if (result != kResultOk) return result;
     result = Checked([&] { return channel.WriteMemory(bytes, static_cast<uint16_t>(offset)); });
     // The configuration bracket is closed even after a failed write.
     const int ended = Checked([&] { return channel.EndConfig(); });
     return result != kResultOk ? result : ended;
 }
 
-int CVornakelMouseDevice::WriteKeyAssignments(const std::vector<KeyAssignEntry>& list)
-{
+int CVornakelMouseDevice::WriteKeyAssignments(const std::vector<KeyAssignEntry>& list) {
     CDeviceProtocol& channel = commandChannel_;
-    if (!channel.opened)
-        return kResultNoAnswer;
+    if (!channel.opened) return kResultNoAnswer;
     // Without the block as the device holds it, the slots of the buttons the host does not
     // know would be overwritten with zeros.
-    if (!keyBlockRead_)
-        return kResultNoAnswer;
+    if (!keyBlockRead_) return kResultNoAnswer;
     DeviceInfoBlock info{};
     int result = Checked([&] { return channel.ReadDeviceInfo(info); });
-    if (result != kResultOk)
-        return result;
+    if (result != kResultOk) return result;
     deviceInfo_ = info;
     if (DecodeDeviceInfo(info).keySlots != keySlotsRead_)
         return kResultNoAnswer;  // the layout changed since the block was read
@@ -210,65 +182,56 @@ int CVornakelMouseDevice::WriteKeyAssignments(const std::vector<KeyAssignEntry>&
     std::vector<uint8_t> block;
     if (mouse::MergeKeyAssignments(keyBlock_, keySlotsRead_, buttonSlots_, assignments, &block) != 1)
         return kResultNoAnswer;
-    if (channel.SetDataLength(static_cast<int>(block.size())) != kResultOk)
-        return kResultNoAnswer;
+    if (channel.SetDataLength(static_cast<int>(block.size())) != kResultOk) return kResultNoAnswer;
 
     result = Checked([&] { return channel.BeginConfig(); });
-    if (result != kResultOk)
-        return result;
+    if (result != kResultOk) return result;
     result = Checked([&] { return channel.WriteKeyBlock(block, 0); });
     const int ended = Checked([&] { return channel.EndConfig(); });
-    if (result != kResultOk)
-        return result;
+    if (result != kResultOk) return result;
     return ended == kResultOk && unplaced ? kResultNoKeySlot : ended;
 }
 
-int CVornakelMouseDevice::WriteCurrentKeyAssignments()
-{
+int CVornakelMouseDevice::WriteCurrentKeyAssignments() {
     return WriteKeyAssignments(assignments_);
 }
 
-int CVornakelMouseDevice::WriteMacros()
-{
+int CVornakelMouseDevice::WriteMacros() {
     CDeviceProtocol& channel = commandChannel_;
-    if (!channel.opened)
-        return kImageWriteFailed;
+    if (!channel.opened) return kImageWriteFailed;
     DeviceInfoBlock info{};
-    if (Checked([&] { return channel.ReadDeviceInfo(info); }) != kResultOk)
-        return kImageWriteFailed;
+    if (Checked([&] { return channel.ReadDeviceInfo(info); }) != kResultOk) return kImageWriteFailed;
     deviceInfo_ = info;
 
     const mouse::PreparedImage image =
         mouse::PrepareMacroImage(DataFolder(), mouse::MacroCapacityBytes(info[DeviceInfoByte::kMacroUnits]));
     switch (image.status) {
-    case mouse::ImageStatus::NothingToSend: return kImageSent;
-    case mouse::ImageStatus::OverCapacity: return image.overflowUnits;
-    case mouse::ImageStatus::TooLong: return kImageWriteFailed;
-    case mouse::ImageStatus::Ready: break;
-    }
-    if (Checked([&] { return channel.BeginConfig(); }) != kResultOk)
+    case mouse::ImageStatus::NothingToSend:
+        return kImageSent;
+    case mouse::ImageStatus::OverCapacity:
+        return image.overflowUnits;
+    case mouse::ImageStatus::TooLong:
         return kImageWriteFailed;
+    case mouse::ImageStatus::Ready:
+        break;
+    }
+    if (Checked([&] { return channel.BeginConfig(); }) != kResultOk) return kImageWriteFailed;
     const int written = Checked([&] { return channel.WriteMacroData(image.bytes); });
     // The device checks and applies the image when the bracket closes.
     const int ended = Checked([&] { return channel.EndConfig(); });
     return written == kResultOk && ended == kResultOk ? kImageSent : kImageWriteFailed;
 }
 
-int CVornakelMouseDevice::SendShootData()
-{
+int CVornakelMouseDevice::SendShootData() {
     CDeviceProtocol& channel = commandChannel_;
-    if (!channel.opened)
-        return kImageWriteFailed;
+    if (!channel.opened) return kImageWriteFailed;
     DeviceInfoBlock info{};
-    if (Checked([&] { return channel.ReadDeviceInfo(info); }) != kResultOk)
-        return kImageWriteFailed;
+    if (Checked([&] { return channel.ReadDeviceInfo(info); }) != kResultOk) return kImageWriteFailed;
     deviceInfo_ = info;
 
     const mouse::PreparedImage image = mouse::PrepareShootImage(DataFolder());
-    if (image.status != mouse::ImageStatus::Ready)
-        return kImageWriteFailed;
-    if (Checked([&] { return channel.BeginConfig(); }) != kResultOk)
-        return kImageWriteFailed;
+    if (image.status != mouse::ImageStatus::Ready) return kImageWriteFailed;
+    if (Checked([&] { return channel.BeginConfig(); }) != kResultOk) return kImageWriteFailed;
     const int written = Checked([&] { return channel.WriteShootData(image.bytes); });
     const int ended = Checked([&] { return channel.EndConfig(); });
     return written == kResultOk && ended == kResultOk ? kImageSent : kImageWriteFailed;

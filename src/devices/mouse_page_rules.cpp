@@ -7,10 +7,8 @@
 
 namespace mousepage {
 
-DpiChecks ApplyDpiStageEnabling(DpiChecks checks, int stage, bool enabled)
-{
-    if (stage < 0 || stage >= kDpiStageCount)
-        return checks;
+DpiChecks ApplyDpiStageEnabling(DpiChecks checks, int stage, bool enabled) {
+    if (stage < 0 || stage >= kDpiStageCount) return checks;
     const auto n = static_cast<size_t>(stage);
     if (enabled) {
         checks.layoutEnabled[n] = true;
@@ -26,38 +24,32 @@ DpiChecks ApplyDpiStageEnabling(DpiChecks checks, int stage, bool enabled)
     return checks;
 }
 
-int DoubleClickMilliseconds(int sliderValue, int sliderMaximum)
-{
+int DoubleClickMilliseconds(int sliderValue, int sliderMaximum) {
     return (sliderMaximum - sliderValue + 1) * 100;
 }
 
-int PollingOptionFor(int index)
-{
+int PollingOptionFor(int index) {
     return index >= 0 && index < kPollingOptionCount ? index : 0;
 }
 
 namespace {
 
-bool SameNoCase(const std::string& a, const char* b)
-{
+bool SameNoCase(const std::string& a, const char* b) {
     const std::string other(b);
-    return a.size() == other.size()
-        && std::equal(a.begin(), a.end(), other.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    return a.size() == other.size() && std::equal(a.begin(), a.end(), other.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
 }  // namespace
 
-KeyButtonBinding ClassifyKeyButton(const std::string& name, int keyCount, int ledCount)
-{
+KeyButtonBinding ClassifyKeyButton(const std::string& name, int keyCount, int ledCount) {
     const size_t cut = name.rfind('_');
-    if (cut == std::string::npos)
-        return {};
+    if (cut == std::string::npos) return {};
     const std::string prefix = name.substr(0, cut + 1);
     const int number = mouse::ParseLeadingDecimal(std::string_view(name).substr(cut + 1));
-    if (number < 0)
-        return {};
+    if (number < 0) return {};
     if (SameNoCase(prefix, "key_"))
         return number < keyCount ? KeyButtonBinding{KeyButtonRole::Key, number} : KeyButtonBinding{};
     if (SameNoCase(prefix, "light_"))

@@ -33,9 +33,9 @@ public:
     virtual int SelectedPollingRate() const = 0;
 
     // ---- pointer and system values (kept in the profile only) ----
-    virtual void ShowPointerSpeed(int value) = 0;           // "pointer_speed_slider"
+    virtual void ShowPointerSpeed(int value) = 0;  // "pointer_speed_slider"
     virtual int PointerSpeed() const = 0;
-    virtual void ShowPointerPrecision(bool on) = 0;         // "pointer_precision_check"
+    virtual void ShowPointerPrecision(bool on) = 0;  // "pointer_precision_check"
     virtual bool PointerPrecision() const = 0;
     // "AST_set_comboSelect", "MSH_set_comboSelect", "Logolight_combo_modeSelect":
     // the selected item, -1 (stored as 0xFFFF) for none.
@@ -43,7 +43,7 @@ public:
     virtual int AstItem() const = 0;
     virtual int MshItem() const = 0;
     virtual int LogoItem() const = 0;
-    virtual void ShowScroll(bool byPage, int lines) = 0;    // "scrolls_page_check", "scroll_speed_slider"
+    virtual void ShowScroll(bool byPage, int lines) = 0;  // "scrolls_page_check", "scroll_speed_slider"
     virtual bool ScrollByPage() const = 0;
     virtual int ScrollLines() const = 0;
     // "double_click_slider": the slider value as stored; the page shows the time it means.

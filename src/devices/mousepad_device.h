@@ -36,8 +36,8 @@ public:
     // With the channel open: BeginConfig, ReadDeviceInfo, EndConfig. Then LoadProfile and
     // RefreshPage in any case.
     void OnDeviceTimer1() override;
-    void OnDeviceTimer2() override;   // ReadLightingRecord
-    void OnDeviceTimer5() override;   // the power status query
+    void OnDeviceTimer2() override;  // ReadLightingRecord
+    void OnDeviceTimer5() override;  // the power status query
     int LoadProfile() override;
     void LoadDefaults() override;
     void RefreshPage() override;

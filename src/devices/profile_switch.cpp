@@ -3,8 +3,7 @@
 #include "hid/protocol/protocol_codes.h"
 
 ProfileSwitchResult SwitchToProfile(CVornakelUSBDevice& device, const std::string& profileName,
-                                    const SettingsWrite& settings)
-{
+                                    const SettingsWrite& settings) {
     ProfileSwitchResult result;
     device.SetProfileName(profileName);
     result.loaded = device.LoadProfile();

@@ -9,10 +9,10 @@
 constexpr int kProfileNotSent = -1;
 
 struct ProfileSwitchResult {
-    int loaded = 0;        // LoadProfile
-    int settings = 0;      // WriteSettings
-    int macros = 0;        // WriteMacros
-    int assignments = 0;   // WriteCurrentKeyAssignments
+    int loaded = 0;       // LoadProfile
+    int settings = 0;     // WriteSettings
+    int macros = 0;       // WriteMacros
+    int assignments = 0;  // WriteCurrentKeyAssignments
 };
 
 // SetProfileName, LoadProfile, ValidateMacroKeys, RefreshPage, WriteSettings, WriteMacros,

@@ -191,7 +191,9 @@ public:
 protected:
     const DeviceOwner& Owner() const { return owner_; }
     // Hands every input usage but 0x0401 to `callback` on the input worker's thread.
-    void SetInputUsageCallback(std::function<void(uint16_t)> callback) { input_->SetUsageCallback(std::move(callback)); }
+    void SetInputUsageCallback(std::function<void(uint16_t)> callback) {
+        input_->SetUsageCallback(std::move(callback));
+    }
     void SendOwnerMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) const;
     void SetDeviceKindValue(int kind) { deviceKind_ = kind; }
 

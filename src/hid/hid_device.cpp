@@ -7,15 +7,17 @@
 
 namespace {
 
-HidOpenError OpenErrorFromErrno(int error)
-{
+HidOpenError OpenErrorFromErrno(int error) {
     switch (error) {
     case EACCES:
-    case EPERM: return HidOpenError::AccessDenied;
+    case EPERM:
+        return HidOpenError::AccessDenied;
     case ENOENT:
     case ENODEV:
-    case ENXIO: return HidOpenError::NotFound;
-    default: return HidOpenError::Failed;
+    case ENXIO:
+        return HidOpenError::NotFound;
+    default:
+        return HidOpenError::Failed;
     }
 }
 
@@ -23,14 +25,12 @@ HidOpenError OpenErrorFromErrno(int error)
 
 CHidDevice::CHidDevice() = default;
 
-CHidDevice::~CHidDevice()
-{
+CHidDevice::~CHidDevice() {
     Close();
     ClearPaths();
 }
 
-bool CHidDevice::Enumerate()
-{
+bool CHidDevice::Enumerate() {
     cursor_ = 0;
     paths_.clear();
     pathsHeld_ = false;
@@ -38,31 +38,27 @@ bool CHidDevice::Enumerate()
     paths.reserve(8);
     for (const std::shared_ptr<IHidBackend>& backend : HidBackendsSnapshot()) {
         // A partial list would look like devices that went away: fail the whole pass.
-        if (!backend->Enumerate(paths))
-            return false;
+        if (!backend->Enumerate(paths)) return false;
     }
     paths_ = std::move(paths);
     pathsHeld_ = true;
     return true;
 }
 
-const std::string* CHidDevice::NextPath()
-{
-    if (!pathsHeld_ || cursor_ >= paths_.size())
-        return nullptr;
+const std::string* CHidDevice::NextPath() {
+    if (!pathsHeld_ || cursor_ >= paths_.size()) return nullptr;
     return &paths_[cursor_++];
 }
 
-void CHidDevice::ClearPaths()
-{
+void CHidDevice::ClearPaths() {
     paths_.clear();
     paths_.shrink_to_fit();
     pathsHeld_ = false;
     cursor_ = 0;
 }
 
-bool CHidDevice::Open(const std::string& path, bool readAccess, bool writeAccess, bool overlapped, bool exclusive)
-{
+bool CHidDevice::Open(const std::string& path, bool readAccess, bool writeAccess, bool overlapped,
+                      bool exclusive) {
     std::lock_guard<std::mutex> lifecycle(lifecycleLock_);
     CloseLocked();
     readAccess_ = readAccess;
@@ -105,8 +101,7 @@ bool CHidDevice::Open(const std::string& path, bool readAccess, bool writeAccess
     state->canRead = readAccess;
     state->canWrite = writeAccess;
     state->usesReportIds = collection_.usesReportIds;
-    for (uint8_t id : collection_.reportIds)
-        state->ownReportIds[id] = true;
+    for (uint8_t id : collection_.reportIds) state->ownReportIds[id] = true;
     state->inputReportLength = caps_.inputReportByteLength;
     // A stop signalled for the previous interface does not carry over to this one.
     stop_.Reset();
@@ -115,20 +110,17 @@ bool CHidDevice::Open(const std::string& path, bool readAccess, bool writeAccess
     return true;
 }
 
-HidOpenError CHidDevice::BuildInterfaceDescription(const std::string& path, const IHidConnection& connection)
-{
+HidOpenError CHidDevice::BuildInterfaceDescription(const std::string& path,
+                                                   const IHidConnection& connection) {
     std::vector<HidTopCollection> collections = ParseReportDescriptor(connection.ReportDescriptor());
-    if (collections.empty())
-        return HidOpenError::BadDescriptor;
+    if (collections.empty()) return HidOpenError::BadDescriptor;
     const uint16_t collectionNumber = ParseCollectionNumber(path);
     size_t index = 0;
     if (collectionNumber == 0) {
         // Without a collection token the interface must have exactly one collection.
-        if (collections.size() != 1)
-            return HidOpenError::NoSuchCollection;
+        if (collections.size() != 1) return HidOpenError::NoSuchCollection;
     } else {
-        if (collectionNumber > collections.size())
-            return HidOpenError::NoSuchCollection;
+        if (collectionNumber > collections.size()) return HidOpenError::NoSuchCollection;
         index = collectionNumber - 1u;
     }
     std::lock_guard<std::mutex> guard(descriptionLock_);
@@ -149,32 +141,27 @@ HidOpenError CHidDevice::BuildInterfaceDescription(const std::string& path, cons
     return HidOpenError::None;
 }
 
-void CHidDevice::Close()
-{
+void CHidDevice::Close() {
     std::lock_guard<std::mutex> lifecycle(lifecycleLock_);
     CloseLocked();
 }
 
-void CHidDevice::CloseLocked()
-{
+void CHidDevice::CloseLocked() {
     std::shared_ptr<OpenInterface> state;
     {
         std::unique_lock<std::mutex> lock(openLock_);
         state = std::move(open_);
         open_.reset();
-        if (state)
-            state->closed.Set();
+        if (state) state->closed.Set();
         // Calls in flight wake on the closed event and return; only then may the report
         // buffers they could be filling go away.
         ioIdle_.wait(lock, [this] { return ioInFlight_ == 0; });
     }
-    if (state)
-        ReleaseReportSets();
+    if (state) ReleaseReportSets();
     // The connection closes when the last reference (here, or a finishing call) drops.
 }
 
-void CHidDevice::ReleaseReportSets()
-{
+void CHidDevice::ReleaseReportSets() {
     std::lock_guard<std::mutex> guard(descriptionLock_);
     described_ = false;
     inputReport_.clear();
@@ -186,32 +173,27 @@ void CHidDevice::ReleaseReportSets()
     collection_ = HidTopCollection{};
 }
 
-bool CHidDevice::IsOpen() const
-{
+bool CHidDevice::IsOpen() const {
     std::lock_guard<std::mutex> guard(openLock_);
     return open_ != nullptr;
 }
 
-bool CHidDevice::DeviceGone() const
-{
+bool CHidDevice::DeviceGone() const {
     return gone_;
 }
 
-bool CHidDevice::UnpackInputReport(const uint8_t* report, size_t length, std::vector<HidDataItem>& items) const
-{
+bool CHidDevice::UnpackInputReport(const uint8_t* report, size_t length,
+                                   std::vector<HidDataItem>& items) const {
     // An input worker may unpack while another thread closes the interface: the items and
     // the collection stay whole until the unpacking is done.
     std::lock_guard<std::mutex> guard(descriptionLock_);
-    if (!described_)
-        return false;
+    if (!described_) return false;
     return UnpackReportItems(collection_, report, length, items);
 }
 
-bool CHidDevice::IsPresent(const std::string& path)
-{
+bool CHidDevice::IsPresent(const std::string& path) {
     for (const std::shared_ptr<IHidBackend>& backend : HidBackendsSnapshot()) {
-        if (backend->Handles(path))
-            return backend->IsPresent(path);
+        if (backend->Handles(path)) return backend->IsPresent(path);
     }
     return false;
 }

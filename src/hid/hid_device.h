@@ -36,8 +36,8 @@ public:
     CHidDevice& operator=(const CHidDevice&) = delete;
 
     // Enumeration cursor (independent of the open interface).
-    bool Enumerate();                  // rebuilds the path list, cursor reset to 0
-    const std::string* NextPath();     // nullptr when exhausted or no list
+    bool Enumerate();               // rebuilds the path list, cursor reset to 0
+    const std::string* NextPath();  // nullptr when exhausted or no list
     void ClearPaths();
 
     bool Open(const std::string& path, bool readAccess, bool writeAccess, bool overlapped, bool exclusive);

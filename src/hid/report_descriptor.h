@@ -23,14 +23,14 @@ enum class HidReportType { Input, Output, Feature };
 struct HidField {
     HidReportType type = HidReportType::Input;
     uint8_t reportId = 0;
-    uint32_t bitOffset = 0;        // from the first data bit (after the report id byte)
-    uint32_t reportSize = 0;       // bits per element
+    uint32_t bitOffset = 0;   // from the first data bit (after the report id byte)
+    uint32_t reportSize = 0;  // bits per element
     uint32_t reportCount = 0;
-    bool isArray = false;          // array (selector) item rather than variable
+    bool isArray = false;  // array (selector) item rather than variable
     bool isConstant = false;
     uint16_t usagePage = 0;
     uint16_t usageMin = 0, usageMax = 0;  // range of usages (equal for one usage)
-    std::vector<uint16_t> usages;  // explicit usage list when given one by one
+    std::vector<uint16_t> usages;         // explicit usage list when given one by one
     int32_t logicalMin = 0, logicalMax = 0;
     int32_t physicalMin = 0, physicalMax = 0;
 };
@@ -64,7 +64,7 @@ std::vector<HidTopCollection> ParseReportDescriptor(const std::vector<uint8_t>& 
 struct HidDataItem {
     bool isButtonData = false;
     uint16_t usagePage = 0;
-    uint32_t status = 0;           // 0 success
+    uint32_t status = 0;  // 0 success
     uint32_t reportId = 0;
     bool isDataSet = false;
     // button items

@@ -2,62 +2,53 @@
 
 #include <algorithm>
 
-bool FieldHasUsages(const HidField& field)
-{
+bool FieldHasUsages(const HidField& field) {
     return !field.usages.empty() || field.usageMin != 0 || field.usageMax != 0;
 }
 
-uint32_t FieldUsageCount(const HidField& field)
-{
-    if (!field.usages.empty())
-        return static_cast<uint32_t>(field.usages.size());
-    if (!FieldHasUsages(field))
-        return 0;
+uint32_t FieldUsageCount(const HidField& field) {
+    if (!field.usages.empty()) return static_cast<uint32_t>(field.usages.size());
+    if (!FieldHasUsages(field)) return 0;
     return static_cast<uint32_t>(field.usageMax) - field.usageMin + 1;
 }
 
-uint16_t FieldUsageAt(const HidField& field, uint32_t index)
-{
-    if (!field.usages.empty())
-        return field.usages[index];
+uint16_t FieldUsageAt(const HidField& field, uint32_t index) {
+    if (!field.usages.empty()) return field.usages[index];
     return static_cast<uint16_t>(field.usageMin + index);
 }
 
-int64_t FieldUsageIndex(const HidField& field, uint16_t usage)
-{
+int64_t FieldUsageIndex(const HidField& field, uint16_t usage) {
     if (!field.usages.empty()) {
         const auto it = std::find(field.usages.begin(), field.usages.end(), usage);
         return it == field.usages.end() ? -1 : it - field.usages.begin();
     }
-    if (!FieldHasUsages(field) || usage < field.usageMin || usage > field.usageMax)
-        return -1;
+    if (!FieldHasUsages(field) || usage < field.usageMin || usage > field.usageMax) return -1;
     return usage - field.usageMin;
 }
 
-bool FieldIsButton(const HidField& field)
-{
+bool FieldIsButton(const HidField& field) {
     return field.isArray || field.reportSize == 1;
 }
 
 namespace {
 
-std::vector<HidCapability>* CapabilityList(HidTopCollection& collection, HidReportType type, bool button)
-{
+std::vector<HidCapability>* CapabilityList(HidTopCollection& collection, HidReportType type, bool button) {
     switch (type) {
-    case HidReportType::Input: return button ? &collection.inputButtonCaps : &collection.inputValueCaps;
-    case HidReportType::Output: return button ? &collection.outputButtonCaps : &collection.outputValueCaps;
-    case HidReportType::Feature: return button ? &collection.featureButtonCaps : &collection.featureValueCaps;
+    case HidReportType::Input:
+        return button ? &collection.inputButtonCaps : &collection.inputValueCaps;
+    case HidReportType::Output:
+        return button ? &collection.outputButtonCaps : &collection.outputValueCaps;
+    case HidReportType::Feature:
+        return button ? &collection.featureButtonCaps : &collection.featureValueCaps;
     }
     return nullptr;
 }
 
 }  // namespace
 
-void BuildCapabilities(HidTopCollection& collection)
-{
+void BuildCapabilities(HidTopCollection& collection) {
     for (const HidField& field : collection.fields) {
-        if (!FieldHasUsages(field))
-            continue;
+        if (!FieldHasUsages(field)) continue;
         const bool button = FieldIsButton(field);
         std::vector<HidCapability>* list = CapabilityList(collection, field.type, button);
         HidCapability capability;
@@ -87,26 +78,22 @@ void BuildCapabilities(HidTopCollection& collection)
     caps.numberFeatureValueCaps = static_cast<uint16_t>(collection.featureValueCaps.size());
 }
 
-bool ReadReportBits(const uint8_t* data, size_t length, uint64_t bitOffset, uint32_t bitCount, uint32_t& value)
-{
+bool ReadReportBits(const uint8_t* data, size_t length, uint64_t bitOffset, uint32_t bitCount,
+                    uint32_t& value) {
     value = 0;
-    if (bitCount > 32 || bitOffset + bitCount > static_cast<uint64_t>(length) * 8)
-        return false;
+    if (bitCount > 32 || bitOffset + bitCount > static_cast<uint64_t>(length) * 8) return false;
     for (uint32_t i = 0; i < bitCount; ++i) {
         const uint64_t bit = bitOffset + i;
-        if ((data[bit / 8] >> (bit % 8)) & 1u)
-            value |= 1u << i;
+        if ((data[bit / 8] >> (bit % 8)) & 1u) value |= 1u << i;
     }
     return true;
 }
 
-int64_t FieldElementValue(const HidField& field, uint32_t raw)
-{
+int64_t FieldElementValue(const HidField& field, uint32_t raw) {
     const uint32_t bits = std::min<uint32_t>(field.reportSize, 32);
     if (field.logicalMin >= 0 || bits == 0 || bits >= 32)
         return field.logicalMin < 0 ? static_cast<int32_t>(raw) : static_cast<int64_t>(raw);
     const uint32_t signBit = 1u << (bits - 1);
-    if (raw & signBit)
-        return static_cast<int64_t>(raw) - (static_cast<int64_t>(1) << bits);
+    if (raw & signBit) return static_cast<int64_t>(raw) - (static_cast<int64_t>(1) << bits);
     return raw;
 }

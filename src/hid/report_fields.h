@@ -21,6 +21,7 @@ void BuildCapabilities(HidTopCollection& collection);
 
 // Reads bitCount (at most 32) bits starting at bitOffset of data, least significant bit
 // first. False when they do not all lie inside the length bytes of data.
-bool ReadReportBits(const uint8_t* data, size_t length, uint64_t bitOffset, uint32_t bitCount, uint32_t& value);
+bool ReadReportBits(const uint8_t* data, size_t length, uint64_t bitOffset, uint32_t bitCount,
+                    uint32_t& value);
 // The element read as a signed number when the field's logical minimum is negative.
 int64_t FieldElementValue(const HidField& field, uint32_t raw);

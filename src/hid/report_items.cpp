@@ -7,33 +7,35 @@
 
 namespace {
 
-const std::vector<HidCapability>& ButtonCaps(const HidTopCollection& collection, HidReportType type)
-{
+const std::vector<HidCapability>& ButtonCaps(const HidTopCollection& collection, HidReportType type) {
     switch (type) {
-    case HidReportType::Output: return collection.outputButtonCaps;
-    case HidReportType::Feature: return collection.featureButtonCaps;
-    default: return collection.inputButtonCaps;
+    case HidReportType::Output:
+        return collection.outputButtonCaps;
+    case HidReportType::Feature:
+        return collection.featureButtonCaps;
+    default:
+        return collection.inputButtonCaps;
     }
 }
 
-const std::vector<HidCapability>& ValueCaps(const HidTopCollection& collection, HidReportType type)
-{
+const std::vector<HidCapability>& ValueCaps(const HidTopCollection& collection, HidReportType type) {
     switch (type) {
-    case HidReportType::Output: return collection.outputValueCaps;
-    case HidReportType::Feature: return collection.featureValueCaps;
-    default: return collection.inputValueCaps;
+    case HidReportType::Output:
+        return collection.outputValueCaps;
+    case HidReportType::Feature:
+        return collection.featureValueCaps;
+    default:
+        return collection.inputValueCaps;
     }
 }
 
-bool FieldInReport(const HidField& field, uint8_t reportId)
-{
+bool FieldInReport(const HidField& field, uint8_t reportId) {
     return field.type == HidReportType::Input && field.reportId == reportId && FieldHasUsages(field);
 }
 
 // Usages of the page that are on in the report data, in field and element order.
 void CollectUsages(const HidTopCollection& collection, uint8_t reportId, uint16_t usagePage,
-                   const uint8_t* data, size_t length, std::vector<uint16_t>& on)
-{
+                   const uint8_t* data, size_t length, std::vector<uint16_t>& on) {
     for (const HidField& field : collection.fields) {
         if (!FieldInReport(field, reportId) || !FieldIsButton(field) || field.usagePage != usagePage)
             continue;
@@ -46,27 +48,22 @@ void CollectUsages(const HidTopCollection& collection, uint8_t reportId, uint16_
                 break;  // a short report: the rest of the field is absent
             if (!field.isArray) {
                 // One bit per usage; surplus elements repeat the last usage.
-                if (raw != 0)
-                    on.push_back(FieldUsageAt(field, std::min(element, usageCount - 1)));
+                if (raw != 0) on.push_back(FieldUsageAt(field, std::min(element, usageCount - 1)));
                 continue;
             }
             // An array element selects a usage by its index above the logical minimum.
             const int64_t value = FieldElementValue(field, raw);
-            if (value < field.logicalMin || value > field.logicalMax)
-                continue;
+            if (value < field.logicalMin || value > field.logicalMax) continue;
             const int64_t index = value - field.logicalMin;
-            if (index >= usageCount)
-                continue;
+            if (index >= usageCount) continue;
             const uint16_t usage = FieldUsageAt(field, static_cast<uint32_t>(index));
-            if (usage != 0)
-                on.push_back(usage);
+            if (usage != 0) on.push_back(usage);
         }
     }
 }
 
-void FillButtonItem(const HidTopCollection& collection, uint8_t reportId, const uint8_t* data,
-                    size_t length, HidDataItem& item)
-{
+void FillButtonItem(const HidTopCollection& collection, uint8_t reportId, const uint8_t* data, size_t length,
+                    HidDataItem& item) {
     std::vector<uint16_t> on;
     CollectUsages(collection, reportId, item.usagePage, data, length, on);
     item.status = kHidStatusSuccess;
@@ -76,14 +73,12 @@ void FillButtonItem(const HidTopCollection& collection, uint8_t reportId, const 
     }
     size_t kept = 0;
     for (uint16_t usage : on) {
-        if (usage >= item.usageMin && usage <= item.usageMax)
-            item.usageList[kept++] = usage;
+        if (usage >= item.usageMin && usage <= item.usageMax) item.usageList[kept++] = usage;
     }
     std::fill(item.usageList.begin() + static_cast<std::ptrdiff_t>(kept), item.usageList.end(), 0);
 }
 
-int32_t ScaleValue(const HidField& field, int64_t value, uint32_t& status)
-{
+int32_t ScaleValue(const HidField& field, int64_t value, uint32_t& status) {
     status = kHidStatusSuccess;
     if (field.logicalMax <= field.logicalMin) {
         status = kHidStatusBadLogicalRange;
@@ -101,20 +96,19 @@ int32_t ScaleValue(const HidField& field, int64_t value, uint32_t& status)
     }
     // Both spans reach 2^32 with 32-bit extremes, so their product needs more than 64 bits.
     const __int128 product = static_cast<__int128>(value - field.logicalMin) * (physicalMax - physicalMin);
-    const int64_t scaled = physicalMin + static_cast<int64_t>(product / (int64_t{field.logicalMax} - field.logicalMin));
+    const int64_t scaled =
+        physicalMin + static_cast<int64_t>(product / (int64_t{field.logicalMax} - field.logicalMin));
     return static_cast<int32_t>(std::clamp<int64_t>(scaled, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
 }
 
-bool FillValueItem(const HidTopCollection& collection, uint8_t reportId, const uint8_t* data,
-                   size_t length, HidDataItem& item)
-{
+bool FillValueItem(const HidTopCollection& collection, uint8_t reportId, const uint8_t* data, size_t length,
+                   HidDataItem& item) {
     for (const HidField& field : collection.fields) {
         if (!FieldInReport(field, reportId) || FieldIsButton(field) || field.usagePage != item.usagePage)
             continue;
         const int64_t index = FieldUsageIndex(field, item.usage);
-        if (index < 0)
-            continue;
+        if (index < 0) continue;
         // A usage names its own element; a value array under one usage gives its first.
         const uint32_t element = std::min<uint32_t>(static_cast<uint32_t>(index), field.reportCount - 1);
         uint32_t raw = 0;
@@ -134,21 +128,17 @@ bool FillValueItem(const HidTopCollection& collection, uint8_t reportId, const u
 
 }  // namespace
 
-uint32_t MaxUsageListLength(const HidTopCollection& collection, HidReportType type, uint16_t usagePage)
-{
+uint32_t MaxUsageListLength(const HidTopCollection& collection, HidReportType type, uint16_t usagePage) {
     uint32_t total = 0;
     for (const HidField& field : collection.fields) {
-        if (field.type != type || !FieldHasUsages(field) || !FieldIsButton(field))
-            continue;
-        if (usagePage != 0 && field.usagePage != usagePage)
-            continue;
+        if (field.type != type || !FieldHasUsages(field) || !FieldIsButton(field)) continue;
+        if (usagePage != 0 && field.usagePage != usagePage) continue;
         total += field.isArray ? field.reportCount : std::min(FieldUsageCount(field), field.reportCount);
     }
     return total;
 }
 
-uint64_t ReportItemSlots(const HidTopCollection& collection, HidReportType type)
-{
+uint64_t ReportItemSlots(const HidTopCollection& collection, HidReportType type) {
     uint64_t slots = 0;
     for (const HidCapability& capability : ButtonCaps(collection, type))
         slots += MaxUsageListLength(collection, type, capability.usagePage);
@@ -157,8 +147,7 @@ uint64_t ReportItemSlots(const HidTopCollection& collection, HidReportType type)
     return slots;
 }
 
-std::vector<HidDataItem> BuildReportItems(const HidTopCollection& collection, HidReportType type)
-{
+std::vector<HidDataItem> BuildReportItems(const HidTopCollection& collection, HidReportType type) {
     std::vector<HidDataItem> items;
     for (const HidCapability& capability : ButtonCaps(collection, type)) {
         HidDataItem item;
@@ -184,23 +173,19 @@ std::vector<HidDataItem> BuildReportItems(const HidTopCollection& collection, Hi
 }
 
 bool UnpackReportItems(const HidTopCollection& collection, const uint8_t* report, size_t length,
-                       std::vector<HidDataItem>& items)
-{
-    if (report == nullptr)
-        length = 0;
+                       std::vector<HidDataItem>& items) {
+    if (report == nullptr) length = 0;
     const uint8_t* data = report;
     size_t dataLength = length;
     uint8_t reportId = 0;
     if (collection.usesReportIds) {
-        if (length == 0)
-            return true;  // no report id: no item belongs to it
+        if (length == 0) return true;  // no report id: no item belongs to it
         reportId = report[0];
         data = report + 1;
         dataLength = length - 1;
     }
     for (HidDataItem& item : items) {
-        if (item.reportId != reportId)
-            continue;
+        if (item.reportId != reportId) continue;
         if (item.isButtonData) {
             FillButtonItem(collection, reportId, data, dataLength, item);
         } else if (!FillValueItem(collection, reportId, data, dataLength, item)) {

@@ -9,11 +9,11 @@
 
 // Values of HidDataItem::status.
 constexpr uint32_t kHidStatusSuccess = 0;
-constexpr uint32_t kHidStatusNull = 1;                // value outside its logical range
-constexpr uint32_t kHidStatusBadLogicalRange = 2;     // logical maximum not above the minimum
-constexpr uint32_t kHidStatusBufferTooSmall = 3;      // more usages on than the list holds
-constexpr uint32_t kHidStatusInvalidReportLength = 4; // the report ends before the value
-constexpr uint32_t kHidStatusUsageNotFound = 5;       // no field of the report names the usage
+constexpr uint32_t kHidStatusNull = 1;                 // value outside its logical range
+constexpr uint32_t kHidStatusBadLogicalRange = 2;      // logical maximum not above the minimum
+constexpr uint32_t kHidStatusBufferTooSmall = 3;       // more usages on than the list holds
+constexpr uint32_t kHidStatusInvalidReportLength = 4;  // the report ends before the value
+constexpr uint32_t kHidStatusUsageNotFound = 5;        // no field of the report names the usage
 
 // The most usages of usagePage (0: every page) that one report of the type can turn on.
 uint32_t MaxUsageListLength(const HidTopCollection& collection, HidReportType type, uint16_t usagePage);

@@ -29,7 +29,7 @@ struct ParsedAssignment {
     bool ok = false;
     bool isDefault = false;  // "default": the caller uses the button's default assignment
     Assignment assignment;
-    std::string error;       // why the words were refused, naming the accepted ones
+    std::string error;  // why the words were refused, naming the accepted ones
 };
 ParsedAssignment ParseAssignment(const std::string& words, const std::vector<std::string>& macroNames);
 

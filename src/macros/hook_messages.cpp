@@ -24,39 +24,34 @@ constexpr ModeNames kModes[] = {
 };
 
 constexpr std::array kAllNames = {
-    HookMessageName::kKeySingleKey,      HookMessageName::kKeyHitKey,
-    HookMessageName::kKeyMacro,          HookMessageName::kKeyMacroPrevious,
-    HookMessageName::kKeyMacroLater,     HookMessageName::kKeyMacroSingle,
-    HookMessageName::kMouseMacro,        HookMessageName::kMouseMacroPrevious,
-    HookMessageName::kMouseMacroLater,   HookMessageName::kMouseMacroSingle,
-    HookMessageName::kMouSingleKey,      HookMessageName::kMouHitKey,
-    HookMessageName::kMouKeyboardMacro,  HookMessageName::kMouMouseMacro,
+    HookMessageName::kKeySingleKey,     HookMessageName::kKeyHitKey,
+    HookMessageName::kKeyMacro,         HookMessageName::kKeyMacroPrevious,
+    HookMessageName::kKeyMacroLater,    HookMessageName::kKeyMacroSingle,
+    HookMessageName::kMouseMacro,       HookMessageName::kMouseMacroPrevious,
+    HookMessageName::kMouseMacroLater,  HookMessageName::kMouseMacroSingle,
+    HookMessageName::kMouSingleKey,     HookMessageName::kMouHitKey,
+    HookMessageName::kMouKeyboardMacro, HookMessageName::kMouMouseMacro,
 };
 
-const ModeNames* FindMode(int mode)
-{
+const ModeNames* FindMode(int mode) {
     for (const ModeNames& row : kModes)
-        if (row.mode == mode)
-            return &row;
+        if (row.mode == mode) return &row;
     return nullptr;
 }
 
 }  // namespace
 
-std::optional<std::string_view> KeyMessageName(int mode)
-{
+std::optional<std::string_view> KeyMessageName(int mode) {
     const ModeNames* row = FindMode(mode);
     return row ? std::optional(row->key) : std::nullopt;
 }
 
-std::optional<std::string_view> MouseMessageName(int mode)
-{
+std::optional<std::string_view> MouseMessageName(int mode) {
     const ModeNames* row = FindMode(mode);
     return row && !row->mouse.empty() ? std::optional(row->mouse) : std::nullopt;
 }
 
-std::span<const std::string_view> AllHookMessageNames()
-{
+std::span<const std::string_view> AllHookMessageNames() {
     return kAllNames;
 }
 

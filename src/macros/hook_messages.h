@@ -9,12 +9,12 @@
 namespace macros {
 
 namespace HookMode {
-inline constexpr int kSingleKey = 1;          // one key for a key assignment
+inline constexpr int kSingleKey = 1;  // one key for a key assignment
 inline constexpr int kHitKey = 2;
-inline constexpr int kMacro = 4;              // append to the macro
-inline constexpr int kMacroPrevious = 8;      // insert before the selected row
-inline constexpr int kMacroLater = 16;        // insert after the selected row
-inline constexpr int kMacroSingle = 32;       // replace the selected row's key or button
+inline constexpr int kMacro = 4;          // append to the macro
+inline constexpr int kMacroPrevious = 8;  // insert before the selected row
+inline constexpr int kMacroLater = 16;    // insert after the selected row
+inline constexpr int kMacroSingle = 32;   // replace the selected row's key or button
 inline constexpr int kMouseSingleKey = 256;
 inline constexpr int kMouseHitKey = 512;
 inline constexpr int kMouseMacro = 1024;

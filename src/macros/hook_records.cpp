@@ -11,13 +11,11 @@ namespace {
 constexpr std::uint32_t kXButtonMask = 0xFFFF;
 }
 
-bool IsKeyDownMessage(std::uint32_t message)
-{
+bool IsKeyDownMessage(std::uint32_t message) {
     return message == KeyboardMessage::kKeyDown || message == KeyboardMessage::kSysKeyDown;
 }
 
-HookRecord FromKeyboardHook(std::uint32_t message, const KeyboardHookRecord& record)
-{
+HookRecord FromKeyboardHook(std::uint32_t message, const KeyboardHookRecord& record) {
     HookRecord out;
     out.kind = HookKind::Key;
     out.down = IsKeyDownMessage(message);
@@ -28,8 +26,7 @@ HookRecord FromKeyboardHook(std::uint32_t message, const KeyboardHookRecord& rec
     return out;
 }
 
-HookRecord FromMouseHook(std::uint32_t message, const MouseHookRecord& record)
-{
+HookRecord FromMouseHook(std::uint32_t message, const MouseHookRecord& record) {
     HookRecord out;
     out.kind = HookKind::Button;
     out.down = message == MouseHookMessage::kLeftDown || message == MouseHookMessage::kRightDown ||
@@ -42,13 +39,11 @@ HookRecord FromMouseHook(std::uint32_t message, const MouseHookRecord& record)
     return out;
 }
 
-std::uint32_t KeyboardMessageOf(const HookRecord& record)
-{
+std::uint32_t KeyboardMessageOf(const HookRecord& record) {
     return record.down ? KeyboardMessage::kKeyDown : KeyboardMessage::kKeyUp;
 }
 
-KeyboardHookRecord ToKeyboardHookRecord(const HookRecord& record)
-{
+KeyboardHookRecord ToKeyboardHookRecord(const HookRecord& record) {
     KeyboardHookRecord out;
     out.virtualKey = record.virtualKey;
     out.scanCode = record.scan;
@@ -57,8 +52,7 @@ KeyboardHookRecord ToKeyboardHookRecord(const HookRecord& record)
     return out;
 }
 
-MouseHookRecord ToMouseHookRecord(const HookRecord& record)
-{
+MouseHookRecord ToMouseHookRecord(const HookRecord& record) {
     MouseHookRecord out;
     out.x = record.x;
     out.y = record.y;

@@ -47,13 +47,13 @@ inline constexpr unsigned kXButtonShift = 16;  // X button number in the high 16
 // lParam of a mouse hook message. The first six fields keep the layout mouse hook records
 // have always had; `time` follows them so the delay is measured where the event was taken in.
 struct MouseHookRecord {
-    std::int32_t x = 0;            // cursor position on the screen
+    std::int32_t x = 0;  // cursor position on the screen
     std::int32_t y = 0;
-    std::uint32_t window = 0;      // not used: always 0
-    std::uint32_t hitTestCode = 0; // not used: always 0
-    std::uint32_t extraInfo = 0;   // always 0 here
-    std::uint32_t mouseData = 0;   // high 16 bits: X button number (1 back, 2 forward)
-    std::uint32_t time = 0;        // monotonic milliseconds when the button was taken in
+    std::uint32_t window = 0;       // not used: always 0
+    std::uint32_t hitTestCode = 0;  // not used: always 0
+    std::uint32_t extraInfo = 0;    // always 0 here
+    std::uint32_t mouseData = 0;    // high 16 bits: X button number (1 back, 2 forward)
+    std::uint32_t time = 0;         // monotonic milliseconds when the button was taken in
 };
 static_assert(sizeof(MouseHookRecord) == 7 * sizeof(std::uint32_t));
 

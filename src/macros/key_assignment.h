@@ -38,8 +38,19 @@ inline constexpr std::uint8_t kKeyCombination = 0xB0;
 
 // Function numbers of the panel (the user data of the function combo items).
 enum class KeyFunction {
-    Default = 0, MouseButton = 1, Swing = 2, Wheel = 3, Dpi = 4, RapidFire = 5, Keyboard = 6, Media = 7,
-    System = 8, Macro = 9, GunPreset = 10, KeyCombination = 11, None = -1,
+    Default = 0,
+    MouseButton = 1,
+    Swing = 2,
+    Wheel = 3,
+    Dpi = 4,
+    RapidFire = 5,
+    Keyboard = 6,
+    Media = 7,
+    System = 8,
+    Macro = 9,
+    GunPreset = 10,
+    KeyCombination = 11,
+    None = -1,
 };
 
 struct OptionRow {
@@ -74,7 +85,7 @@ Assignment BuildSwing(const ScrollChoice& choice);
 Assignment BuildWheel(const ScrollChoice& choice);
 ScrollChoice ReadScroll(const Assignment& assignment);
 
-inline constexpr int kMacroModeCount = 4;    // playback modes 0-3 of type 0x70
+inline constexpr int kMacroModeCount = 4;     // playback modes 0-3 of type 0x70
 inline constexpr int kMacroRepeatOption = 4;  // the "over" item that means a repeat count
 inline constexpr int kMaxMacroRepeat = 255;
 // Macro `index` of `macroCount` with the "over" option (0-3 mode, 4 repeat `repeat`, limited to

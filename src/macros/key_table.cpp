@@ -20,25 +20,43 @@ constexpr KeyRow kKeyRows[] = {
     {0xA5, kKeyboard, 0x40, 0, "keyboard_key_RAlt", "ralt", "Right Alt"},
     {0x5C, kKeyboard, 0x80, 0, "keyboard_key_RWin", "rwin", "Right Win"},
     // Letters.
-    {0x41, kKeyboard, 0, 0x04, "keyboard_key_A", "a", "A"}, {0x42, kKeyboard, 0, 0x05, "keyboard_key_B", "b", "B"},
-    {0x43, kKeyboard, 0, 0x06, "keyboard_key_C", "c", "C"}, {0x44, kKeyboard, 0, 0x07, "keyboard_key_D", "d", "D"},
-    {0x45, kKeyboard, 0, 0x08, "keyboard_key_E", "e", "E"}, {0x46, kKeyboard, 0, 0x09, "keyboard_key_F", "f", "F"},
-    {0x47, kKeyboard, 0, 0x0A, "keyboard_key_G", "g", "G"}, {0x48, kKeyboard, 0, 0x0B, "keyboard_key_H", "h", "H"},
-    {0x49, kKeyboard, 0, 0x0C, "keyboard_key_I", "i", "I"}, {0x4A, kKeyboard, 0, 0x0D, "keyboard_key_J", "j", "J"},
-    {0x4B, kKeyboard, 0, 0x0E, "keyboard_key_K", "k", "K"}, {0x4C, kKeyboard, 0, 0x0F, "keyboard_key_L", "l", "L"},
-    {0x4D, kKeyboard, 0, 0x10, "keyboard_key_M", "m", "M"}, {0x4E, kKeyboard, 0, 0x11, "keyboard_key_N", "n", "N"},
-    {0x4F, kKeyboard, 0, 0x12, "keyboard_key_O", "o", "O"}, {0x50, kKeyboard, 0, 0x13, "keyboard_key_P", "p", "P"},
-    {0x51, kKeyboard, 0, 0x14, "keyboard_key_Q", "q", "Q"}, {0x52, kKeyboard, 0, 0x15, "keyboard_key_R", "r", "R"},
-    {0x53, kKeyboard, 0, 0x16, "keyboard_key_S", "s", "S"}, {0x54, kKeyboard, 0, 0x17, "keyboard_key_T", "t", "T"},
-    {0x55, kKeyboard, 0, 0x18, "keyboard_key_U", "u", "U"}, {0x56, kKeyboard, 0, 0x19, "keyboard_key_V", "v", "V"},
-    {0x57, kKeyboard, 0, 0x1A, "keyboard_key_W", "w", "W"}, {0x58, kKeyboard, 0, 0x1B, "keyboard_key_X", "x", "X"},
-    {0x59, kKeyboard, 0, 0x1C, "keyboard_key_Y", "y", "Y"}, {0x5A, kKeyboard, 0, 0x1D, "keyboard_key_Z", "z", "Z"},
+    {0x41, kKeyboard, 0, 0x04, "keyboard_key_A", "a", "A"},
+    {0x42, kKeyboard, 0, 0x05, "keyboard_key_B", "b", "B"},
+    {0x43, kKeyboard, 0, 0x06, "keyboard_key_C", "c", "C"},
+    {0x44, kKeyboard, 0, 0x07, "keyboard_key_D", "d", "D"},
+    {0x45, kKeyboard, 0, 0x08, "keyboard_key_E", "e", "E"},
+    {0x46, kKeyboard, 0, 0x09, "keyboard_key_F", "f", "F"},
+    {0x47, kKeyboard, 0, 0x0A, "keyboard_key_G", "g", "G"},
+    {0x48, kKeyboard, 0, 0x0B, "keyboard_key_H", "h", "H"},
+    {0x49, kKeyboard, 0, 0x0C, "keyboard_key_I", "i", "I"},
+    {0x4A, kKeyboard, 0, 0x0D, "keyboard_key_J", "j", "J"},
+    {0x4B, kKeyboard, 0, 0x0E, "keyboard_key_K", "k", "K"},
+    {0x4C, kKeyboard, 0, 0x0F, "keyboard_key_L", "l", "L"},
+    {0x4D, kKeyboard, 0, 0x10, "keyboard_key_M", "m", "M"},
+    {0x4E, kKeyboard, 0, 0x11, "keyboard_key_N", "n", "N"},
+    {0x4F, kKeyboard, 0, 0x12, "keyboard_key_O", "o", "O"},
+    {0x50, kKeyboard, 0, 0x13, "keyboard_key_P", "p", "P"},
+    {0x51, kKeyboard, 0, 0x14, "keyboard_key_Q", "q", "Q"},
+    {0x52, kKeyboard, 0, 0x15, "keyboard_key_R", "r", "R"},
+    {0x53, kKeyboard, 0, 0x16, "keyboard_key_S", "s", "S"},
+    {0x54, kKeyboard, 0, 0x17, "keyboard_key_T", "t", "T"},
+    {0x55, kKeyboard, 0, 0x18, "keyboard_key_U", "u", "U"},
+    {0x56, kKeyboard, 0, 0x19, "keyboard_key_V", "v", "V"},
+    {0x57, kKeyboard, 0, 0x1A, "keyboard_key_W", "w", "W"},
+    {0x58, kKeyboard, 0, 0x1B, "keyboard_key_X", "x", "X"},
+    {0x59, kKeyboard, 0, 0x1C, "keyboard_key_Y", "y", "Y"},
+    {0x5A, kKeyboard, 0, 0x1D, "keyboard_key_Z", "z", "Z"},
     // Digits 1-9, 0.
-    {0x31, kKeyboard, 0, 0x1E, "keyboard_key_1", "1", "1"}, {0x32, kKeyboard, 0, 0x1F, "keyboard_key_2", "2", "2"},
-    {0x33, kKeyboard, 0, 0x20, "keyboard_key_3", "3", "3"}, {0x34, kKeyboard, 0, 0x21, "keyboard_key_4", "4", "4"},
-    {0x35, kKeyboard, 0, 0x22, "keyboard_key_5", "5", "5"}, {0x36, kKeyboard, 0, 0x23, "keyboard_key_6", "6", "6"},
-    {0x37, kKeyboard, 0, 0x24, "keyboard_key_7", "7", "7"}, {0x38, kKeyboard, 0, 0x25, "keyboard_key_8", "8", "8"},
-    {0x39, kKeyboard, 0, 0x26, "keyboard_key_9", "9", "9"}, {0x30, kKeyboard, 0, 0x27, "keyboard_key_0", "0", "0"},
+    {0x31, kKeyboard, 0, 0x1E, "keyboard_key_1", "1", "1"},
+    {0x32, kKeyboard, 0, 0x1F, "keyboard_key_2", "2", "2"},
+    {0x33, kKeyboard, 0, 0x20, "keyboard_key_3", "3", "3"},
+    {0x34, kKeyboard, 0, 0x21, "keyboard_key_4", "4", "4"},
+    {0x35, kKeyboard, 0, 0x22, "keyboard_key_5", "5", "5"},
+    {0x36, kKeyboard, 0, 0x23, "keyboard_key_6", "6", "6"},
+    {0x37, kKeyboard, 0, 0x24, "keyboard_key_7", "7", "7"},
+    {0x38, kKeyboard, 0, 0x25, "keyboard_key_8", "8", "8"},
+    {0x39, kKeyboard, 0, 0x26, "keyboard_key_9", "9", "9"},
+    {0x30, kKeyboard, 0, 0x27, "keyboard_key_0", "0", "0"},
     {0x0D, kKeyboard, 0, 0x28, "keyboard_key_Enter", "enter", "Enter"},
     {0x1B, kKeyboard, 0, 0x29, "keyboard_key_Esc", "esc", "Esc"},
     {0x08, kKeyboard, 0, 0x2A, "keyboard_key_BackSpace", "backspace", "Backspace"},
@@ -57,10 +75,14 @@ constexpr KeyRow kKeyRows[] = {
     {0xBF, kKeyboard, 0, 0x38, "keyboard_key_/", "slash", "/"},
     {0x14, kKeyboard, 0, 0x39, "keyboard_key_Caplk", "capslock", "Caps Lock"},
     // F1-F12.
-    {0x70, kKeyboard, 0, 0x3A, "keyboard_key_F1", "f1", "F1"}, {0x71, kKeyboard, 0, 0x3B, "keyboard_key_F2", "f2", "F2"},
-    {0x72, kKeyboard, 0, 0x3C, "keyboard_key_F3", "f3", "F3"}, {0x73, kKeyboard, 0, 0x3D, "keyboard_key_F4", "f4", "F4"},
-    {0x74, kKeyboard, 0, 0x3E, "keyboard_key_F5", "f5", "F5"}, {0x75, kKeyboard, 0, 0x3F, "keyboard_key_F6", "f6", "F6"},
-    {0x76, kKeyboard, 0, 0x40, "keyboard_key_F7", "f7", "F7"}, {0x77, kKeyboard, 0, 0x41, "keyboard_key_F8", "f8", "F8"},
+    {0x70, kKeyboard, 0, 0x3A, "keyboard_key_F1", "f1", "F1"},
+    {0x71, kKeyboard, 0, 0x3B, "keyboard_key_F2", "f2", "F2"},
+    {0x72, kKeyboard, 0, 0x3C, "keyboard_key_F3", "f3", "F3"},
+    {0x73, kKeyboard, 0, 0x3D, "keyboard_key_F4", "f4", "F4"},
+    {0x74, kKeyboard, 0, 0x3E, "keyboard_key_F5", "f5", "F5"},
+    {0x75, kKeyboard, 0, 0x3F, "keyboard_key_F6", "f6", "F6"},
+    {0x76, kKeyboard, 0, 0x40, "keyboard_key_F7", "f7", "F7"},
+    {0x77, kKeyboard, 0, 0x41, "keyboard_key_F8", "f8", "F8"},
     {0x78, kKeyboard, 0, 0x42, "keyboard_key_F9", "f9", "F9"},
     {0x79, kKeyboard, 0, 0x43, "keyboard_key_F10", "f10", "F10"},
     {0x7A, kKeyboard, 0, 0x44, "keyboard_key_F11", "f11", "F11"},
@@ -143,27 +165,126 @@ constexpr KeyRow kKeyRows[] = {
 static_assert(std::size(kKeyRows) == kKeyRowCount);
 
 constexpr ScanRow kScanRows[] = {
-    {0x1D, 0}, {0x2A, 0}, {0x38, 0}, {0x5B, 1}, {0x1D, 1}, {0x36, 1}, {0x38, 1}, {0x5C, 1},
+    {0x1D, 0},
+    {0x2A, 0},
+    {0x38, 0},
+    {0x5B, 1},
+    {0x1D, 1},
+    {0x36, 1},
+    {0x38, 1},
+    {0x5C, 1},
     // A-Z
-    {0x1E, 0}, {0x30, 0}, {0x2E, 0}, {0x20, 0}, {0x12, 0}, {0x21, 0}, {0x22, 0}, {0x23, 0}, {0x17, 0},
-    {0x24, 0}, {0x25, 0}, {0x26, 0}, {0x32, 0}, {0x31, 0}, {0x18, 0}, {0x19, 0}, {0x10, 0}, {0x13, 0},
-    {0x1F, 0}, {0x14, 0}, {0x16, 0}, {0x2F, 0}, {0x11, 0}, {0x2D, 0}, {0x15, 0}, {0x2C, 0},
+    {0x1E, 0},
+    {0x30, 0},
+    {0x2E, 0},
+    {0x20, 0},
+    {0x12, 0},
+    {0x21, 0},
+    {0x22, 0},
+    {0x23, 0},
+    {0x17, 0},
+    {0x24, 0},
+    {0x25, 0},
+    {0x26, 0},
+    {0x32, 0},
+    {0x31, 0},
+    {0x18, 0},
+    {0x19, 0},
+    {0x10, 0},
+    {0x13, 0},
+    {0x1F, 0},
+    {0x14, 0},
+    {0x16, 0},
+    {0x2F, 0},
+    {0x11, 0},
+    {0x2D, 0},
+    {0x15, 0},
+    {0x2C, 0},
     // 1-9, 0
-    {0x02, 0}, {0x03, 0}, {0x04, 0}, {0x05, 0}, {0x06, 0}, {0x07, 0}, {0x08, 0}, {0x09, 0}, {0x0A, 0}, {0x0B, 0},
+    {0x02, 0},
+    {0x03, 0},
+    {0x04, 0},
+    {0x05, 0},
+    {0x06, 0},
+    {0x07, 0},
+    {0x08, 0},
+    {0x09, 0},
+    {0x0A, 0},
+    {0x0B, 0},
     // Enter .. Caps Lock
-    {0x1C, 0}, {0x01, 0}, {0x0E, 0}, {0x0F, 0}, {0x39, 0}, {0x0C, 0}, {0x0D, 0}, {0x1A, 0}, {0x1B, 0},
-    {0x2B, 0}, {0x27, 0}, {0x28, 0}, {0x29, 0}, {0x33, 0}, {0x34, 0}, {0x35, 0}, {0x3A, 0},
+    {0x1C, 0},
+    {0x01, 0},
+    {0x0E, 0},
+    {0x0F, 0},
+    {0x39, 0},
+    {0x0C, 0},
+    {0x0D, 0},
+    {0x1A, 0},
+    {0x1B, 0},
+    {0x2B, 0},
+    {0x27, 0},
+    {0x28, 0},
+    {0x29, 0},
+    {0x33, 0},
+    {0x34, 0},
+    {0x35, 0},
+    {0x3A, 0},
     // F1-F12
-    {0x3B, 0}, {0x3C, 0}, {0x3D, 0}, {0x3E, 0}, {0x3F, 0}, {0x40, 0}, {0x41, 0}, {0x42, 0}, {0x43, 0},
-    {0x44, 0}, {0x57, 0}, {0x58, 0},
+    {0x3B, 0},
+    {0x3C, 0},
+    {0x3D, 0},
+    {0x3E, 0},
+    {0x3F, 0},
+    {0x40, 0},
+    {0x41, 0},
+    {0x42, 0},
+    {0x43, 0},
+    {0x44, 0},
+    {0x57, 0},
+    {0x58, 0},
     // Print Scr .. Up
-    {0x37, 1}, {0x46, 0}, {0x45, 0}, {0x52, 1}, {0x47, 1}, {0x49, 1}, {0x53, 1}, {0x4F, 1}, {0x51, 1},
-    {0x4D, 1}, {0x4B, 1}, {0x50, 1}, {0x48, 1},
+    {0x37, 1},
+    {0x46, 0},
+    {0x45, 0},
+    {0x52, 1},
+    {0x47, 1},
+    {0x49, 1},
+    {0x53, 1},
+    {0x4F, 1},
+    {0x51, 1},
+    {0x4D, 1},
+    {0x4B, 1},
+    {0x50, 1},
+    {0x48, 1},
     // Num Lock .. App
-    {0x45, 1}, {0x35, 1}, {0x37, 0}, {0x4A, 0}, {0x4E, 0}, {0x1C, 1}, {0x4F, 0}, {0x50, 0}, {0x51, 0},
-    {0x4B, 0}, {0x4C, 0}, {0x4D, 0}, {0x47, 0}, {0x48, 0}, {0x49, 0}, {0x52, 0}, {0x53, 0}, {0x5D, 1},
+    {0x45, 1},
+    {0x35, 1},
+    {0x37, 0},
+    {0x4A, 0},
+    {0x4E, 0},
+    {0x1C, 1},
+    {0x4F, 0},
+    {0x50, 0},
+    {0x51, 0},
+    {0x4B, 0},
+    {0x4C, 0},
+    {0x4D, 0},
+    {0x47, 0},
+    {0x48, 0},
+    {0x49, 0},
+    {0x52, 0},
+    {0x53, 0},
+    {0x5D, 1},
     // International keys
-    {0x56, 0}, {0x73, 0}, {0x7D, 0}, {0x7E, 0}, {0x7B, 0}, {0x79, 0}, {0x70, 0}, {0x71, 0}, {0x72, 0},
+    {0x56, 0},
+    {0x73, 0},
+    {0x7D, 0},
+    {0x7E, 0},
+    {0x7B, 0},
+    {0x79, 0},
+    {0x70, 0},
+    {0x71, 0},
+    {0x72, 0},
 };
 static_assert(std::size(kScanRows) == kScanRowCount);
 
@@ -194,84 +315,75 @@ constexpr std::size_t kForwardDownRow = 6;
 constexpr std::size_t kBackDownRow = 8;
 
 template <class Pred>
-std::optional<std::size_t> FindRow(std::size_t from, std::size_t to, Pred pred)
-{
+std::optional<std::size_t> FindRow(std::size_t from, std::size_t to, Pred pred) {
     for (std::size_t i = from; i < to; ++i)
-        if (pred(kKeyRows[i]))
-            return i;
+        if (pred(kKeyRows[i])) return i;
     return std::nullopt;
 }
 
-bool SameWord(std::string_view a, std::string_view b)
-{
+bool SameWord(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
 }  // namespace
 
-std::span<const KeyRow> KeyRows() { return kKeyRows; }
-std::span<const ScanRow> ScanRows() { return kScanRows; }
-std::span<const MouseActionRow> MouseActionRows() { return kMouseActions; }
+std::span<const KeyRow> KeyRows() {
+    return kKeyRows;
+}
+std::span<const ScanRow> ScanRows() {
+    return kScanRows;
+}
+std::span<const MouseActionRow> MouseActionRows() {
+    return kMouseActions;
+}
 
-std::optional<std::size_t> FindScanRow(std::uint8_t scan, bool extended)
-{
+std::optional<std::size_t> FindScanRow(std::uint8_t scan, bool extended) {
     const std::uint8_t ext = extended ? 1 : 0;
     for (std::size_t i = 0; i < kScanRowCount; ++i)
-        if (kScanRows[i].scan == scan && kScanRows[i].extended == ext)
-            return i;
+        if (kScanRows[i].scan == scan && kScanRows[i].extended == ext) return i;
     return std::nullopt;
 }
 
-std::optional<std::size_t> FindUsageRow(std::uint8_t usage)
-{
+std::optional<std::size_t> FindUsageRow(std::uint8_t usage) {
     return FindRow(kFirstStandardRow, kKeyRowCount, [&](const KeyRow& r) {
         return r.category == kKeyboard && r.param1 == 0 && r.param2 == usage;
     });
 }
 
-std::optional<std::size_t> FindModifierRow(std::uint8_t bit)
-{
+std::optional<std::size_t> FindModifierRow(std::uint8_t bit) {
     return FindRow(0, kModifierRowCount, [&](const KeyRow& r) { return r.param1 == bit && r.param2 == 0; });
 }
 
-std::optional<std::size_t> FindConsumerRow(std::uint16_t usage)
-{
+std::optional<std::size_t> FindConsumerRow(std::uint16_t usage) {
     return FindRow(0, kKeyRowCount, [&](const KeyRow& r) {
         return r.category == kConsumer && (r.param1 | r.param2 << 8) == usage;
     });
 }
 
-std::optional<std::size_t> FindSystemRow(std::uint8_t bit)
-{
-    return FindRow(0, kKeyRowCount, [&](const KeyRow& r) { return r.category == kSystem && r.param1 == bit; });
+std::optional<std::size_t> FindSystemRow(std::uint8_t bit) {
+    return FindRow(0, kKeyRowCount,
+                   [&](const KeyRow& r) { return r.category == kSystem && r.param1 == bit; });
 }
 
-std::optional<std::size_t> FindWordRow(std::string_view word)
-{
+std::optional<std::size_t> FindWordRow(std::string_view word) {
     return FindRow(0, kKeyRowCount, [&](const KeyRow& r) { return SameWord(r.word, word); });
 }
 
-std::optional<std::size_t> FindVirtualKeyRow(std::uint16_t code)
-{
-    if (code == 0)
-        return std::nullopt;
+std::optional<std::size_t> FindVirtualKeyRow(std::uint16_t code) {
+    if (code == 0) return std::nullopt;
     return FindRow(0, kKeyRowCount, [&](const KeyRow& r) { return r.code == code; });
 }
 
-std::optional<std::size_t> FindMouseActionRow(std::uint16_t message, int xButton)
-{
+std::optional<std::size_t> FindMouseActionRow(std::uint16_t message, int xButton) {
     for (std::size_t i = 0; i < kButtonMessageRows; ++i)
-        if (kMouseActions[i].message == message)
-            return i;
-    if (message != MouseMessage::kXDown && message != MouseMessage::kXUp)
-        return std::nullopt;
+        if (kMouseActions[i].message == message) return i;
+    if (message != MouseMessage::kXDown && message != MouseMessage::kXUp) return std::nullopt;
     const std::size_t up = message == MouseMessage::kXUp ? 1 : 0;
-    if (xButton == kXButtonForward)
-        return kForwardDownRow + up;
-    if (xButton == kXButtonBack)
-        return kBackDownRow + up;
+    if (xButton == kXButtonForward) return kForwardDownRow + up;
+    if (xButton == kXButtonBack) return kBackDownRow + up;
     return std::nullopt;
 }
 

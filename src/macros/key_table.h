@@ -39,7 +39,7 @@ struct ScanRow {
 
 inline constexpr std::size_t kKeyRowCount = 141;
 inline constexpr std::size_t kScanRowCount = 113;
-inline constexpr std::size_t kModifierRowCount = 8;       // rows 0-7
+inline constexpr std::size_t kModifierRowCount = 8;  // rows 0-7
 inline constexpr std::size_t kFirstStandardRow = 8;
 
 std::span<const KeyRow> KeyRows();
@@ -62,10 +62,10 @@ std::optional<std::size_t> FindVirtualKeyRow(std::uint16_t code);
 
 // Mouse action table: 15 rows of (message, category, button bit, type byte, name key).
 struct MouseActionRow {
-    std::uint16_t message;    // mouse message
+    std::uint16_t message;  // mouse message
     std::uint8_t category;
-    std::uint8_t bit;         // button bit
-    std::uint8_t typeByte;    // event type, bit 7 set for "down"
+    std::uint8_t bit;       // button bit
+    std::uint8_t typeByte;  // event type, bit 7 set for "down"
     std::string_view nameKey;
 };
 inline constexpr std::size_t kMouseActionRowCount = 15;

@@ -14,7 +14,8 @@ namespace macros {
 // of 4-byte units over the memory plus one).
 inline constexpr const char* kCapacityMessageId = "message_text_16";
 inline constexpr const char* kCapacityMessageEnglish =
-    "The macros do not fit into the device's memory (%d units too many). Please shorten or remove some macros.";
+    "The macros do not fit into the device's memory (%d units too many). Please shorten or remove some "
+    "macros.";
 
 struct CapacityCheck {
     std::size_t imageLength = 0;

@@ -12,84 +12,73 @@ constexpr std::uint8_t kTypeMask = 0x7F;
 constexpr std::uint32_t kMaxMeasuredDelay = 65535;  // above 65534 is shown as 65535
 }  // namespace
 
-std::uint32_t MonotonicMilliseconds()
-{
+std::uint32_t MonotonicMilliseconds() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
-void CMacroRecorder::Start(RecordMode mode, std::uint32_t nowMs)
-{
+void CMacroRecorder::Start(RecordMode mode, std::uint32_t nowMs) {
     mode_ = mode;
     lastEventMs_ = nowMs;
 }
 
-int CMacroRecorder::SetFixedDelay(long long delay)
-{
+int CMacroRecorder::SetFixedDelay(long long delay) {
     fixedDelay_ = static_cast<int>(std::clamp<long long>(delay, 0, kMaxDelay));
     return fixedDelay_;
 }
 
-std::optional<MacroEvent> CMacroRecorder::KeyEvent(const HookRecord& record)
-{
+std::optional<MacroEvent> CMacroRecorder::KeyEvent(const HookRecord& record) {
     const std::pair<std::uint8_t, bool> key{record.scan, record.extended};
     if (record.down) {
-        if (lastKey_ == key)
-            return std::nullopt;  // auto-repeat of the key held down
+        if (lastKey_ == key) return std::nullopt;  // auto-repeat of the key held down
         lastKey_ = key;
     } else if (lastKey_ == key) {
         lastKey_.reset();
     }
     const auto row = FindScanRow(record.scan, record.extended);
-    if (!row)
-        return std::nullopt;
+    if (!row) return std::nullopt;
     const KeyRow& k = KeyRows()[*row];
-    if (k.param2 != 0)
-        return MacroEvent{EventType::kKey, k.param2, record.down, 0};
-    if (k.param1 != 0)
-        return MacroEvent{EventType::kModifier, k.param1, record.down, 0};
+    if (k.param2 != 0) return MacroEvent{EventType::kKey, k.param2, record.down, 0};
+    if (k.param1 != 0) return MacroEvent{EventType::kModifier, k.param1, record.down, 0};
     return std::nullopt;
 }
 
-std::optional<MacroEvent> CMacroRecorder::ButtonEvent(const HookRecord& record)
-{
+std::optional<MacroEvent> CMacroRecorder::ButtonEvent(const HookRecord& record) {
     const auto row = FindMouseActionRow(record.message, record.xButton);
-    if (!row || record.message == lastMouseMessage_)
-        return std::nullopt;
+    if (!row || record.message == lastMouseMessage_) return std::nullopt;
     lastMouseMessage_ = record.message;
     const bool left = record.message == MouseMessage::kLeftDown || record.message == MouseMessage::kLeftUp;
-    if (left && stopRect_ && stopRect_->Contains(record.x, record.y))
-        return std::nullopt;
+    if (left && stopRect_ && stopRect_->Contains(record.x, record.y)) return std::nullopt;
     const MouseActionRow& action = MouseActionRows()[*row];
-    return MacroEvent{action.typeByte & kTypeMask, action.bit, (action.typeByte & mouse::kEventDownBit) != 0, 0};
+    return MacroEvent{action.typeByte & kTypeMask, action.bit, (action.typeByte & mouse::kEventDownBit) != 0,
+                      0};
 }
 
-bool CMacroRecorder::Record(const HookRecord& record, RecordPosition position, CMacroEventList& rows)
-{
+bool CMacroRecorder::Record(const HookRecord& record, RecordPosition position, CMacroEventList& rows) {
     const auto event = record.kind == HookKind::Key ? KeyEvent(record) : ButtonEvent(record);
     return event && Place(*event, record.timeMs, position, rows);
 }
 
-int CMacroRecorder::Delta(std::uint32_t timeMs)
-{
+int CMacroRecorder::Delta(std::uint32_t timeMs) {
     switch (mode_) {
     case RecordMode::Measured: {
         const std::uint32_t delta = std::min(timeMs - lastEventMs_, kMaxMeasuredDelay);
         lastEventMs_ = timeMs;
         return static_cast<int>(delta);
     }
-    case RecordMode::Fixed: return fixedDelay_;
-    case RecordMode::NoDelay: return 0;
+    case RecordMode::Fixed:
+        return fixedDelay_;
+    case RecordMode::NoDelay:
+        return 0;
     }
     return 0;
 }
 
-bool CMacroRecorder::Place(MacroEvent event, std::uint32_t timeMs, RecordPosition position, CMacroEventList& rows)
-{
+bool CMacroRecorder::Place(MacroEvent event, std::uint32_t timeMs, RecordPosition position,
+                           CMacroEventList& rows) {
     const int selected = rows.Selected();
     if (position == RecordPosition::Replace) {
-        if (selected < 0)
-            return false;
+        if (selected < 0) return false;
         MacroEvent replaced = rows.Events()[static_cast<size_t>(selected)];
         replaced.type = event.type;
         replaced.button = event.button;
@@ -98,8 +87,7 @@ bool CMacroRecorder::Place(MacroEvent event, std::uint32_t timeMs, RecordPositio
         rows.Insert(selected, replaced);
         return true;
     }
-    if (rows.Full() || (position != RecordPosition::Append && selected < 0))
-        return false;
+    if (rows.Full() || (position != RecordPosition::Append && selected < 0)) return false;
     int at = rows.Count();
     if (position == RecordPosition::Before)
         at = selected;
@@ -108,8 +96,7 @@ bool CMacroRecorder::Place(MacroEvent event, std::uint32_t timeMs, RecordPositio
     const int delta = Delta(timeMs);
     event.delay = (rows.Count() == 0 || at == 0) ? 0 : (mode_ == RecordMode::Fixed ? fixedDelay_ : 0);
     rows.Insert(at, event);
-    if (at > 0 && eventRecorded_)
-        rows.SetDelay(at - 1, delta);
+    if (at > 0 && eventRecorded_) rows.SetDelay(at - 1, delta);
     eventRecorded_ = true;
     // "Before" keeps the old row selected so the next event goes before it, after this one.
     rows.Select(position == RecordPosition::Before ? at + 1 : at);

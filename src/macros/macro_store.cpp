@@ -14,52 +14,44 @@ namespace {
 constexpr const char* kNewNamePrefix = "macro_";
 constexpr const char* kCopySuffix = " copy";
 
-std::string Lower(std::string text)
-{
+std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
-bool IsSafeGuid(const std::string& guid)
-{
+bool IsSafeGuid(const std::string& guid) {
     return IsAcceptableMacroName(guid);
 }
 
 }  // namespace
 
-bool IsAcceptableMacroName(const std::string& name)
-{
-    if (name.empty() || name == "." || name == "..")
-        return false;
-    return std::none_of(name.begin(), name.end(), [](unsigned char c) { return c == '/' || c == '\\' || c < 0x20; });
+bool IsAcceptableMacroName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    return std::none_of(name.begin(), name.end(),
+                        [](unsigned char c) { return c == '/' || c == '\\' || c < 0x20; });
 }
 
-void CMacroStore::SetUserFolder(const std::string& folder)
-{
+void CMacroStore::SetUserFolder(const std::string& folder) {
     folder_ = folder;
-    if (!folder_.empty() && folder_.back() != '/')
-        folder_ += '/';
+    if (!folder_.empty() && folder_.back() != '/') folder_ += '/';
     macros_.clear();
 }
 
-std::string CMacroStore::ListFile() const { return folder_ + kMacroListFileName; }
+std::string CMacroStore::ListFile() const {
+    return folder_ + kMacroListFileName;
+}
 
-std::string CMacroStore::MacroFile(int index) const
-{
-    if (index < 0 || index >= Count() || !IsSafeGuid(macros_[static_cast<size_t>(index)].guid))
-        return {};
+std::string CMacroStore::MacroFile(int index) const {
+    if (index < 0 || index >= Count() || !IsSafeGuid(macros_[static_cast<size_t>(index)].guid)) return {};
     return folder_ + macros_[static_cast<size_t>(index)].guid + kMacroFileExtension;
 }
 
-Json::Value CMacroStore::ReadOrSetAside(const std::string& path)
-{
+Json::Value CMacroStore::ReadOrSetAside(const std::string& path) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error))
-        return Json::Value();
+    if (!std::filesystem::exists(path, error)) return Json::Value();
     Json::Value root = files_.ReadJsonFile(path);
-    if (JsonIsObject(root))
-        return root;
+    if (JsonIsObject(root)) return root;
     // Keep the bytes a person may still want; the next write must not replace them.
     const std::string aside = path + kUnreadableSuffix + files_.MakeTimestamp();
     std::filesystem::rename(path, aside, error);
@@ -67,11 +59,9 @@ Json::Value CMacroStore::ReadOrSetAside(const std::string& path)
     return Json::Value();
 }
 
-void CMacroStore::Load()
-{
+void CMacroStore::Load() {
     macros_.clear();
-    if (folder_.empty())
-        return;
+    if (folder_.empty()) return;
     const Json::Value root = ReadOrSetAside(ListFile());
     const Json::Value& list = JsonMember(root, "MacroInfo");
     for (unsigned i = 0; i < JsonSize(list); ++i) {
@@ -80,51 +70,42 @@ void CMacroStore::Load()
     }
 }
 
-int CMacroStore::FindByName(const std::string& name) const
-{
+int CMacroStore::FindByName(const std::string& name) const {
     const std::string wanted = Lower(name);
     for (int i = 0; i < Count(); ++i)
-        if (Lower(macros_[static_cast<size_t>(i)].name) == wanted)
-            return i;
+        if (Lower(macros_[static_cast<size_t>(i)].name) == wanted) return i;
     return -1;
 }
 
-std::vector<std::string> CMacroStore::Names() const
-{
+std::vector<std::string> CMacroStore::Names() const {
     std::vector<std::string> names;
-    for (const MacroInfo& info : macros_)
-        names.push_back(info.name);
+    for (const MacroInfo& info : macros_) names.push_back(info.name);
     return names;
 }
 
-std::string CMacroStore::FreeMacroName() const
-{
+std::string CMacroStore::FreeMacroName() const {
     for (int n = 1;; ++n) {
         const std::string name = kNewNamePrefix + std::to_string(n);
-        if (FindByName(name) < 0)
-            return name;
+        if (FindByName(name) < 0) return name;
     }
 }
 
 // Time stamps repeat within one millisecond; a number keeps identifiers (file names) apart.
-std::string CMacroStore::FreeGuid() const
-{
+std::string CMacroStore::FreeGuid() const {
     const std::string stamp = files_.MakeTimestamp();
     std::string guid = stamp;
     for (int n = 1;; ++n) {
         std::error_code error;
-        const bool listed = std::any_of(macros_.begin(), macros_.end(), [&](const MacroInfo& m) { return m.guid == guid; });
-        if (!listed && !std::filesystem::exists(folder_ + guid + kMacroFileExtension, error))
-            return guid;
+        const bool listed =
+            std::any_of(macros_.begin(), macros_.end(), [&](const MacroInfo& m) { return m.guid == guid; });
+        if (!listed && !std::filesystem::exists(folder_ + guid + kMacroFileExtension, error)) return guid;
         guid = stamp + "_" + std::to_string(n);
     }
 }
 
-bool CMacroStore::WriteList()
-{
+bool CMacroStore::WriteList() {
     Json::Value root = ReadOrSetAside(ListFile());
-    if (!JsonIsObject(root))
-        root = Json::Value(Json::objectValue);
+    if (!JsonIsObject(root)) root = Json::Value(Json::objectValue);
     Json::Value list(Json::arrayValue);
     for (const MacroInfo& info : macros_) {
         Json::Value entry(Json::objectValue);
@@ -136,8 +117,7 @@ bool CMacroStore::WriteList()
     return files_.WriteJsonFile(ListFile(), root) == 0;
 }
 
-int CMacroStore::Append(const std::string& name)
-{
+int CMacroStore::Append(const std::string& name) {
     if (folder_.empty()) {
         last_ = MacroResult::WriteFailed;
         return -1;
@@ -156,18 +136,15 @@ int CMacroStore::Append(const std::string& name)
     return Count() - 1;
 }
 
-int CMacroStore::NewMacro() { return Append(FreeMacroName()); }
+int CMacroStore::NewMacro() {
+    return Append(FreeMacroName());
+}
 
-MacroResult CMacroStore::Rename(int index, const std::string& newName)
-{
-    if (index < 0 || index >= Count())
-        return last_ = MacroResult::NotFound;
-    if (newName.empty())
-        return last_ = MacroResult::NameEmpty;
-    if (!IsAcceptableMacroName(newName))
-        return last_ = MacroResult::BadName;
-    if (FindByName(newName) >= 0)
-        return last_ = MacroResult::NameInUse;
+MacroResult CMacroStore::Rename(int index, const std::string& newName) {
+    if (index < 0 || index >= Count()) return last_ = MacroResult::NotFound;
+    if (newName.empty()) return last_ = MacroResult::NameEmpty;
+    if (!IsAcceptableMacroName(newName)) return last_ = MacroResult::BadName;
+    if (FindByName(newName) >= 0) return last_ = MacroResult::NameInUse;
     const std::string old = macros_[static_cast<size_t>(index)].name;
     macros_[static_cast<size_t>(index)].name = newName;
     if (!WriteList()) {
@@ -177,10 +154,8 @@ MacroResult CMacroStore::Rename(int index, const std::string& newName)
     return last_ = MacroResult::Done;
 }
 
-MacroResult CMacroStore::Delete(int index)
-{
-    if (index < 0 || index >= Count())
-        return last_ = MacroResult::NotFound;
+MacroResult CMacroStore::Delete(int index) {
+    if (index < 0 || index >= Count()) return last_ = MacroResult::NotFound;
     const std::string file = MacroFile(index);
     const MacroInfo removed = macros_[static_cast<size_t>(index)];
     macros_.erase(macros_.begin() + index);
@@ -189,21 +164,18 @@ MacroResult CMacroStore::Delete(int index)
         return last_ = MacroResult::WriteFailed;
     }
     std::error_code error;
-    if (!file.empty())
-        std::filesystem::remove(file, error);
+    if (!file.empty()) std::filesystem::remove(file, error);
     return last_ = MacroResult::Done;
 }
 
-int CMacroStore::Import(const std::string& path)
-{
+int CMacroStore::Import(const std::string& path) {
     const std::string bytes = path.empty() ? std::string() : files_.ReadTextFile(path);
     if (bytes.empty() || !JsonIsObject(files_.ReadJsonFile(path))) {
         last_ = MacroResult::Unreadable;
         return -1;
     }
     const int index = NewMacro();
-    if (index < 0)
-        return -1;
+    if (index < 0) return -1;
     if (WriteFileAtomic(MacroFile(index), bytes) != 0) {
         Delete(index);
         last_ = MacroResult::WriteFailed;
@@ -212,10 +184,8 @@ int CMacroStore::Import(const std::string& path)
     return index;
 }
 
-MacroResult CMacroStore::Export(int index, const std::string& path)
-{
-    if (index < 0 || index >= Count() || path.empty())
-        return last_ = MacroResult::NotFound;
+MacroResult CMacroStore::Export(int index, const std::string& path) {
+    if (index < 0 || index >= Count() || path.empty()) return last_ = MacroResult::NotFound;
     std::string bytes = files_.ReadTextFile(MacroFile(index));
     if (bytes.empty()) {
         const MacroInfo& info = macros_[static_cast<size_t>(index)];
@@ -229,8 +199,7 @@ MacroResult CMacroStore::Export(int index, const std::string& path)
     return last_ = WriteFileAtomic(path, bytes) == 0 ? MacroResult::Done : MacroResult::WriteFailed;
 }
 
-int CMacroStore::Copy(int index)
-{
+int CMacroStore::Copy(int index) {
     if (index < 0 || index >= Count()) {
         last_ = MacroResult::NotFound;
         return -1;
@@ -238,11 +207,9 @@ int CMacroStore::Copy(int index)
     const std::vector<MacroEvent> events = LoadEvents(index);
     const std::string base = macros_[static_cast<size_t>(index)].name + kCopySuffix;
     std::string name = base;
-    for (int n = 2; FindByName(name) >= 0; ++n)
-        name = base + " " + std::to_string(n);
+    for (int n = 2; FindByName(name) >= 0; ++n) name = base + " " + std::to_string(n);
     const int copy = Append(name);
-    if (copy < 0)
-        return -1;
+    if (copy < 0) return -1;
     if (SaveEvents(copy, events) != MacroResult::Done) {
         Delete(copy);
         last_ = MacroResult::WriteFailed;
@@ -251,12 +218,10 @@ int CMacroStore::Copy(int index)
     return copy;
 }
 
-std::vector<MacroEvent> CMacroStore::LoadEvents(int index)
-{
+std::vector<MacroEvent> CMacroStore::LoadEvents(int index) {
     std::vector<MacroEvent> events;
     const std::string file = MacroFile(index);
-    if (file.empty())
-        return events;
+    if (file.empty()) return events;
     const Json::Value root = ReadOrSetAside(file);
     const Json::Value& list = JsonMember(root, "Events");
     for (unsigned i = 0; i < JsonSize(list) && events.size() < static_cast<size_t>(kMaxEvents); ++i)
@@ -264,11 +229,9 @@ std::vector<MacroEvent> CMacroStore::LoadEvents(int index)
     return events;
 }
 
-MacroResult CMacroStore::SaveEvents(int index, const std::vector<MacroEvent>& events)
-{
+MacroResult CMacroStore::SaveEvents(int index, const std::vector<MacroEvent>& events) {
     const std::string file = MacroFile(index);
-    if (file.empty())
-        return last_ = MacroResult::NotFound;
+    if (file.empty()) return last_ = MacroResult::NotFound;
     ReadOrSetAside(file);  // an unparsable file is kept, not overwritten
     const MacroInfo& info = macros_[static_cast<size_t>(index)];
     Json::Value root(Json::objectValue);

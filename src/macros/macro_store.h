@@ -29,8 +29,8 @@ struct MacroInfo {
 
 enum class MacroResult {
     Done,
-    NotFound,    // no macro at that index / with that name
-    ListFull,    // 50 macros already
+    NotFound,  // no macro at that index / with that name
+    ListFull,  // 50 macros already
     NameEmpty,
     NameInUse,   // another macro (or this one) has the name, letter case ignored
     BadName,     // the name holds a path part ('/', '\\', "." or "..") or a control character

@@ -6,8 +6,7 @@
 
 namespace shoot {
 
-KeyAssignHalf GunPresetAssignment(int gun, std::uint16_t keyIndex)
-{
+KeyAssignHalf GunPresetAssignment(int gun, std::uint16_t keyIndex) {
     KeyAssignHalf half;
     half.keyIndex = keyIndex;
     half.type = AssignmentType::kGunPreset;
@@ -16,10 +15,8 @@ KeyAssignHalf GunPresetAssignment(int gun, std::uint16_t keyIndex)
     return half;
 }
 
-int AssignedGunPreset(const KeyAssignHalf& assignment)
-{
-    if (assignment.type != AssignmentType::kGunPreset || assignment.param1 >= kGunCount)
-        return -1;
+int AssignedGunPreset(const KeyAssignHalf& assignment) {
+    if (assignment.type != AssignmentType::kGunPreset || assignment.param1 >= kGunCount) return -1;
     return assignment.param1;
 }
 

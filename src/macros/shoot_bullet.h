@@ -8,11 +8,11 @@
 namespace shoot {
 
 struct ShootBullet {
-    bool left = false;  // horizontal direction: true left, false right
-    int horizontal = 0; // horizontal distance, kMinDistance .. kMaxDistance
-    bool up = false;    // vertical direction: true up, false down
-    int vertical = 0;   // vertical distance, kMinDistance .. kMaxDistance
-    int delay = 0;      // milliseconds after the bullet, kMinDelay .. kMaxDelay
+    bool left = false;   // horizontal direction: true left, false right
+    int horizontal = 0;  // horizontal distance, kMinDistance .. kMaxDistance
+    bool up = false;     // vertical direction: true up, false down
+    int vertical = 0;    // vertical distance, kMinDistance .. kMaxDistance
+    int delay = 0;       // milliseconds after the bullet, kMinDelay .. kMaxDelay
     bool operator==(const ShootBullet&) const = default;
 };
 

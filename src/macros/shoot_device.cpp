@@ -2,14 +2,12 @@
 
 namespace shoot {
 
-void UseDeviceFolders(CShootStore& store, const CVornakelUSBDevice& device)
-{
+void UseDeviceFolders(CShootStore& store, const CVornakelUSBDevice& device) {
     store.SetUserFolder(device.DataFolder());
     store.SetDefaultFolder(device.DefaultDataFolder());
 }
 
-int SendPresets(CVornakelMouseDevice& device, CShootStore& store)
-{
+int SendPresets(CVornakelMouseDevice& device, CShootStore& store) {
     store.Init();
     return device.SendShootData();
 }

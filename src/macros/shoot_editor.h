@@ -13,11 +13,11 @@ namespace shoot {
 struct BulletView {
     int gun = 0;
     int bullet = 0;
-    std::string indexText;        // the bullet number counted from 1 ("bullet_select_index")
-    ShootBullet values;           // directions, distances, delay
-    const char* horizontalTextId = nullptr; // text id of the horizontal direction check
-    const char* verticalTextId = nullptr;   // text id of the vertical direction check
-    bool readable = true;         // false when the preset file could not be read (zeros shown)
+    std::string indexText;                   // the bullet number counted from 1 ("bullet_select_index")
+    ShootBullet values;                      // directions, distances, delay
+    const char* horizontalTextId = nullptr;  // text id of the horizontal direction check
+    const char* verticalTextId = nullptr;    // text id of the vertical direction check
+    bool readable = true;                    // false when the preset file could not be read (zeros shown)
 };
 
 class CShootEditor {

@@ -12,27 +12,22 @@ const char kAsideSuffix[] = ".bad";
 // Enough names for every broken file a user could ever collect; past it the file stays.
 constexpr int kMaxAsideNames = 1000;
 
-std::string AsideName(const std::string& path, int attempt)
-{
+std::string AsideName(const std::string& path, int attempt) {
     return path + kAsideSuffix + (attempt == 0 ? std::string() : "." + std::to_string(attempt));
 }
 
 }  // namespace
 
-bool ReadFileBytes(const std::string& path, std::string* bytes)
-{
+bool ReadFileBytes(const std::string& path, std::string* bytes) {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
+    if (!in) return false;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return false;
+    if (in.bad()) return false;
     *bytes = std::move(content);
     return true;
 }
 
-std::string MoveAside(const std::string& path)
-{
+std::string MoveAside(const std::string& path) {
     namespace fs = std::filesystem;
     for (int attempt = 0; attempt < kMaxAsideNames; ++attempt) {
         const std::string candidate = AsideName(path, attempt);
@@ -43,8 +38,7 @@ std::string MoveAside(const std::string& path)
             fs::remove(path, ec);
             return candidate;
         }
-        if (fs::exists(candidate, ec))
-            continue;
+        if (fs::exists(candidate, ec)) continue;
         // A file system without hard links: a rename to a name that was free just now.
         fs::rename(path, candidate, ec);
         return ec ? std::string() : candidate;

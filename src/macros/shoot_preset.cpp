@@ -7,70 +7,60 @@
 
 namespace shoot {
 
-PresetShape ShapeOf(const Json::Value& document)
-{
-    if (!document.isObject())
-        return PresetShape::NotAPreset;
+PresetShape ShapeOf(const Json::Value& document) {
+    if (!document.isObject()) return PresetShape::NotAPreset;
     const Json::Value& events = JsonMember(document, "Events");
-    if (events.isNull())
-        return PresetShape::NoEvents;
-    if (!events.isArray())
-        return PresetShape::NotAPreset;
-    return events.size() > static_cast<unsigned>(kMaxEvents) ? PresetShape::TooManyEvents : PresetShape::Valid;
+    if (events.isNull()) return PresetShape::NoEvents;
+    if (!events.isArray()) return PresetShape::NotAPreset;
+    return events.size() > static_cast<unsigned>(kMaxEvents) ? PresetShape::TooManyEvents
+                                                             : PresetShape::Valid;
 }
 
-PresetShape ShapeOfText(const std::string& text)
-{
+PresetShape ShapeOfText(const std::string& text) {
     // Parsed as the preset files are read everywhere else, so both agree on what is valid.
     Json::Value document;
     try {
         Json::Reader reader;
-        if (text.empty() || !reader.parse(text, document, true))
-            return PresetShape::NotAPreset;
+        if (text.empty() || !reader.parse(text, document, true)) return PresetShape::NotAPreset;
     } catch (...) {
         return PresetShape::NotAPreset;  // nested too deeply for the parser
     }
     return ShapeOf(document);
 }
 
-std::string DescribeShape(PresetShape shape)
-{
+std::string DescribeShape(PresetShape shape) {
     switch (shape) {
-    case PresetShape::Valid: return "a gun preset";
-    case PresetShape::NoEvents: return "no \"Events\" array";
-    case PresetShape::NotAPreset: return "not a JSON object with an \"Events\" array";
+    case PresetShape::Valid:
+        return "a gun preset";
+    case PresetShape::NoEvents:
+        return "no \"Events\" array";
+    case PresetShape::NotAPreset:
+        return "not a JSON object with an \"Events\" array";
     case PresetShape::TooManyEvents:
-        return "more than " + std::to_string(kMaxEvents) + " events (" + std::to_string(kBulletCount)
-            + " bullets of " + std::to_string(kEventsPerBullet) + ")";
+        return "more than " + std::to_string(kMaxEvents) + " events (" + std::to_string(kBulletCount) +
+               " bullets of " + std::to_string(kEventsPerBullet) + ")";
     }
     return {};
 }
 
-CShootPreset::CShootPreset(Json::Value document)
-{
-    if (document.isObject())
-        document_ = std::move(document);
+CShootPreset::CShootPreset(Json::Value document) {
+    if (document.isObject()) document_ = std::move(document);
 }
 
-int CShootPreset::EventCount() const
-{
+int CShootPreset::EventCount() const {
     return static_cast<int>(JsonSize(JsonMember(document_, "Events")));
 }
 
-int CShootPreset::BulletCount() const
-{
+int CShootPreset::BulletCount() const {
     return std::min(kBulletCount, (EventCount() + kEventsPerBullet - 1) / kEventsPerBullet);
 }
 
-ShootBullet CShootPreset::Bullet(int bullet) const
-{
+ShootBullet CShootPreset::Bullet(int bullet) const {
     return ReadBullet(document_, bullet);
 }
 
-bool CShootPreset::SetBullet(int bullet, const ShootBullet& values, ShootBullet* kept)
-{
-    if (kept != nullptr)
-        *kept = ClampBullet(values);
+bool CShootPreset::SetBullet(int bullet, const ShootBullet& values, ShootBullet* kept) {
+    if (kept != nullptr) *kept = ClampBullet(values);
     return WriteBullet(document_, bullet, values);
 }
 

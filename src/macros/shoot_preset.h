@@ -11,10 +11,10 @@ namespace shoot {
 
 // What a document read from a preset file is.
 enum class PresetShape {
-    Valid,         // an object whose "Events" is an array of at most kMaxEvents elements
-    NoEvents,      // an object without "Events" (bullets read as zeros; a save adds them)
-    NotAPreset,    // not JSON, not an object, or "Events" is not an array
-    TooManyEvents, // more events than kBulletCount bullets hold
+    Valid,          // an object whose "Events" is an array of at most kMaxEvents elements
+    NoEvents,       // an object without "Events" (bullets read as zeros; a save adds them)
+    NotAPreset,     // not JSON, not an object, or "Events" is not an array
+    TooManyEvents,  // more events than kBulletCount bullets hold
 };
 
 // The shape of a parsed document (a null document is NotAPreset).

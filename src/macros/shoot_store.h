@@ -16,7 +16,8 @@ namespace shoot {
 
 // Results of the store's operations.
 inline constexpr int kShootDone = 1;
-inline constexpr int kShootRefused = 0;     // a bad gun or bullet number, an empty path, a file that is no preset
+inline constexpr int kShootRefused =
+    0;  // a bad gun or bullet number, an empty path, a file that is no preset
 inline constexpr int kShootFileError = -1;  // a file could not be read or written
 
 // True for a gun number 0 .. kGunCount - 1.

@@ -1,6 +1,5 @@
-// Arrival (kMsgDeviceArrival) and removal (kMsgDeviceRemoval) of an interface slot, on the user-interface thread.
-// The discovery worker waits in its blocking send meanwhile, so the slot reads as the
-// worker left it.
+// Arrival (kMsgDeviceArrival) and removal (kMsgDeviceRemoval) of an interface slot, on the user-interface
+// thread. The discovery worker waits in its blocking send meanwhile, so the slot reads as the worker left it.
 #include "devices/usb_device.h"
 #include "hid/protocol/supported_devices.h"
 #include "mainwnd/device_option_ui.h"
@@ -10,7 +9,9 @@
 
 namespace {
 
-bool IsMouseKind(int kind) { return kind == DeviceKind::kMouse || kind == DeviceKind::kMouseVariant; }
+bool IsMouseKind(int kind) {
+    return kind == DeviceKind::kMouse || kind == DeviceKind::kMouseVariant;
+}
 
 void DebugKindLine(int kind, bool arrival) {
     switch (kind) {
@@ -36,7 +37,9 @@ bool MatchesSecondary(const CVornakelUSBDevice& device, const HidDeviceInfo& slo
            identity.deviceKind == slot.deviceKind;
 }
 
-bool InputOpen(CVornakelUSBDevice& device) { return device.InputChannel().opened.load() != 0; }
+bool InputOpen(CVornakelUSBDevice& device) {
+    return device.InputChannel().opened.load() != 0;
+}
 
 }  // namespace
 
@@ -64,7 +67,8 @@ void CDevicePart::OnArrival(int slotIndex) {
         OpenSecondary(info);
         return;
     }
-    if (info.deviceSubKind == kSubKindCommand && IsMouseKind(kind) && interfaceSlots_->PartnerAttached(slotIndex)) {
+    if (info.deviceSubKind == kSubKindCommand && IsMouseKind(kind) &&
+        interfaceSlots_->PartnerAttached(slotIndex)) {
         ReopenPaired(info);
         return;
     }
@@ -155,8 +159,10 @@ void CDevicePart::OpenSecondary(const HidDeviceInfo& info) {
 void CDevicePart::CloseSecondary(int slotIndex, const HidDeviceInfo& info) {
     const int kind = info.deviceKind;
     if (kind == DeviceKind::kMouse || kind == DeviceKind::kMouseVariant) {
-        const bool partnerAttached = kind == DeviceKind::kMouse && interfaceSlots_->PartnerAttached(slotIndex);
-        const HidDeviceInfo partner = partnerAttached ? interfaceSlots_->At(info.partnerIndex) : HidDeviceInfo{};
+        const bool partnerAttached =
+            kind == DeviceKind::kMouse && interfaceSlots_->PartnerAttached(slotIndex);
+        const HidDeviceInfo partner =
+            partnerAttached ? interfaceSlots_->At(info.partnerIndex) : HidDeviceInfo{};
         for (DeviceSlot* slot : SlotsOfKind(kind)) {
             CVornakelUSBDevice& device = *slot->device;
             if (!InputOpen(device) || !MatchesSecondary(device, info)) continue;
@@ -188,7 +194,8 @@ void CDevicePart::ReopenPaired(const HidDeviceInfo& info) {
         // The secondary channel follows to the attached consumer collection of the device.
         for (const HidDeviceInfo& other : interfaceSlots_->All()) {
             if (other.deviceSubKind != kSubKindSecondary || other.attached == 0) continue;
-            if (other.vendorId != device.HidInfo().vendorId || other.productId != device.HidInfo().productId ||
+            if (other.vendorId != device.HidInfo().vendorId ||
+                other.productId != device.HidInfo().productId ||
                 other.deviceKind != device.HidInfo().deviceKind)
                 continue;
             device.CloseInputChannel();

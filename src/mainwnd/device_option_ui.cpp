@@ -14,8 +14,8 @@ const QString kSynchro = QStringLiteral("synchro_device_select");
 const QString kName = QStringLiteral("device_select_name");
 
 QString IconPath(std::string_view set, const char* state) {
-    return QStringLiteral("common/device_ico/%1_device_%2.png").arg(QString::fromLatin1(set.data(), static_cast<int>(set.size())),
-                                                                  QLatin1String(state));
+    return QStringLiteral("common/device_ico/%1_device_%2.png")
+        .arg(QString::fromLatin1(set.data(), static_cast<int>(set.size())), QLatin1String(state));
 }
 
 }  // namespace
@@ -28,9 +28,13 @@ CDeviceOptionUI::CDeviceOptionUI(QWidget* parent) : QWidget(parent) {
     synchroSelectedImage_ = IconPath(unknown, "synchro_selected");
 }
 
-QAbstractButton* CDeviceOptionUI::SelectOption() const { return FindControl<QAbstractButton>(this, kSelect); }
+QAbstractButton* CDeviceOptionUI::SelectOption() const {
+    return FindControl<QAbstractButton>(this, kSelect);
+}
 
-QAbstractButton* CDeviceOptionUI::SynchroOption() const { return FindControl<QAbstractButton>(this, kSynchro); }
+QAbstractButton* CDeviceOptionUI::SynchroOption() const {
+    return FindControl<QAbstractButton>(this, kSynchro);
+}
 
 void CDeviceOptionUI::SetKind(int kind, int subKind) {
     const std::string_view set = DeviceIconSet(kind, subKind);
@@ -42,8 +46,8 @@ void CDeviceOptionUI::SetKind(int kind, int subKind) {
     synchroNormalImage_ = IconPath(set, "synchro_normal");
     synchroSelectedImage_ = IconPath(set, "synchro_selected");
     RefreshImages();
-    SetResourceToolTip(SelectOption(),
-                       QString::fromLatin1(set.data(), static_cast<int>(set.size())) + QStringLiteral("_device_name_text"));
+    SetResourceToolTip(SelectOption(), QString::fromLatin1(set.data(), static_cast<int>(set.size())) +
+                                           QStringLiteral("_device_name_text"));
 }
 
 void CDeviceOptionUI::RefreshImages() {
@@ -51,8 +55,8 @@ void CDeviceOptionUI::RefreshImages() {
     if (!select) return;
     const bool synchro = IsSynchro();
     // The normal image also stands for the disabled state.
-    SetButtonImages(select, synchro ? synchroNormalImage_ : normalImage_, synchro ? synchroSelectedImage_ : selectedImage_,
-                    normalImage_);
+    SetButtonImages(select, synchro ? synchroNormalImage_ : normalImage_,
+                    synchro ? synchroSelectedImage_ : selectedImage_, normalImage_);
 }
 
 void CDeviceOptionUI::ShowSynchroOption(bool on) {
@@ -65,11 +69,17 @@ void CDeviceOptionUI::SetSynchro(bool on) {
     RefreshImages();
 }
 
-bool CDeviceOptionUI::IsSynchro() const { return ::IsSelected(SynchroOption()); }
+bool CDeviceOptionUI::IsSynchro() const {
+    return ::IsSelected(SynchroOption());
+}
 
-void CDeviceOptionUI::Select(bool on) { SetSelected(SelectOption(), on, true); }
+void CDeviceOptionUI::Select(bool on) {
+    SetSelected(SelectOption(), on, true);
+}
 
-bool CDeviceOptionUI::IsSelected() const { return ::IsSelected(SelectOption()); }
+bool CDeviceOptionUI::IsSelected() const {
+    return ::IsSelected(SelectOption());
+}
 
 void CDeviceOptionUI::BindPage(const QString& container, int index) {
     QAbstractButton* select = SelectOption();
@@ -79,16 +89,22 @@ void CDeviceOptionUI::BindPage(const QString& container, int index) {
     BindOptionToTab(select, container, index);
 }
 
-int CDeviceOptionUI::PageIndex() const { return SelectOption() ? pageIndex_ : -1; }
+int CDeviceOptionUI::PageIndex() const {
+    return SelectOption() ? pageIndex_ : -1;
+}
 
-QString CDeviceOptionUI::PageContainer() const { return SelectOption() ? pageContainer_ : QString(); }
+QString CDeviceOptionUI::PageContainer() const {
+    return SelectOption() ? pageContainer_ : QString();
+}
 
 void CDeviceOptionUI::SetPowerPanel(const QString& container, int index) {
     powerContainer_ = container;
     if (index >= 0) powerIndex_ = index;
 }
 
-void CDeviceOptionUI::SetGroup(const QString& group) { SetOptionGroup(SelectOption(), group); }
+void CDeviceOptionUI::SetGroup(const QString& group) {
+    SetOptionGroup(SelectOption(), group);
+}
 
 void CDeviceOptionUI::SetName(const QString& text) {
     name_ = text;
@@ -100,7 +116,9 @@ void CDeviceOptionUI::SetName(const QString& text) {
     label->setToolTip(text);
 }
 
-QString CDeviceOptionUI::Name() const { return name_; }
+QString CDeviceOptionUI::Name() const {
+    return name_;
+}
 
 void CDeviceOptionUI::Show(bool on) {
     shown_ = on;
@@ -109,6 +127,6 @@ void CDeviceOptionUI::Show(bool on) {
 
 void RegisterDeviceOptionClass() {
     for (const char* name : {"DeviceOption", "CDeviceOptionUI"})
-        CControlFactory::Instance().RegisterControl(QString::fromLatin1(name),
-                                                    [](QWidget* parent) { return new CDeviceOptionUI(parent); });
+        CControlFactory::Instance().RegisterControl(
+            QString::fromLatin1(name), [](QWidget* parent) { return new CDeviceOptionUI(parent); });
 }

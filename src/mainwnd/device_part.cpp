@@ -18,7 +18,9 @@
 
 namespace {
 
-bool SenderIs(const TNotifyUI& msg, const char* name) { return NameEquals(msg.SenderName(), QLatin1String(name)); }
+bool SenderIs(const TNotifyUI& msg, const char* name) {
+    return NameEquals(msg.SenderName(), QLatin1String(name));
+}
 
 // The entry a control belongs to, or nullptr.
 CDeviceOptionUI* EntryOf(QWidget* control) {
@@ -139,7 +141,8 @@ void CDevicePart::OnLanguageApplied(CMainWnd& wnd, int index) {
     // The texts a mouse composes in code (key assignment rows, the lighting hint) follow
     // the language when the page is shown again.
     for (DeviceSlot* slot : SlotsOfKind(DeviceKind::kMouse))
-        if (slot->device->Page() && slot->device->CommandChannel().opened.load() != 0) slot->device->RefreshPage();
+        if (slot->device->Page() && slot->device->CommandChannel().opened.load() != 0)
+            slot->device->RefreshPage();
 }
 
 bool CDevicePart::AnyDeviceEntryVisible(const CMainWnd& wnd) const {

@@ -4,7 +4,8 @@
 //     slot per device-definition row whose kind has a device class (device object, page,
 //     device-bar entry, power panel; all hidden), and the three workers: discovery (thread
 //     slot 0), update check (2) and light synchronisation (8);
-//   - arrival (kMsgDeviceArrival) and removal (kMsgDeviceRemoval) of interfaces: channels opened and closed, entries
+//   - arrival (kMsgDeviceArrival) and removal (kMsgDeviceRemoval) of interfaces: channels opened and closed,
+//   entries
 //     shown and hidden with the selection rules, "No_device_Link";
 //   - the device bar: the user's selection, "device_select_prev"/"device_select_next";
 //   - the flags every device is told; the tray items that plug and unplug simulated devices.
@@ -108,9 +109,9 @@ private:
     std::shared_ptr<CInterfaceSlots> interfaceSlots_;
     CDeviceTable deviceTable_;  // the table the slots were made from
     CDeviceSlots slots_;
-    QPointer<QWidget> entryContainer_;   // where entries go ("device_select_list" or "device_select_layout")
-    QPointer<QStackedWidget> pageStack_;   // "device_switch"
-    QPointer<QWidget> powerSwitch_;        // "device_power_switch"
+    QPointer<QWidget> entryContainer_;    // where entries go ("device_select_list" or "device_select_layout")
+    QPointer<QStackedWidget> pageStack_;  // "device_switch"
+    QPointer<QWidget> powerSwitch_;       // "device_power_switch"
     QPointer<QStackedWidget> powerStack_;  // the stack of power panels in it
     int selectedEntry_ = -1;
     int selectedKind_ = 0;

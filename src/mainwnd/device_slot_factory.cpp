@@ -23,7 +23,9 @@ namespace {
 
 const QString kPowerXml = QStringLiteral("XML\\CustomControlXML\\MpDevicePower.xml");
 
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
 
 // The mouse page inside a built page skin: its root or the first control below it.
 IMousePage* FindMousePage(QWidget* root) {
@@ -100,7 +102,8 @@ void CDevicePart::CreateDeviceSlot(int row) {
     QWidget* page = wnd.BuildSkin(ToQString(def.pageXml), pageStack_);
     IMousePage* mousePage = page ? FindMousePage(page) : nullptr;
     if (!power || !entry || !page || !mousePage) {
-        DebugPrintf("device slot \"%s\" not made: a skin file is missing or incomplete\n", def.folder.c_str());
+        DebugPrintf("device slot \"%s\" not made: a skin file is missing or incomplete\n",
+                    def.folder.c_str());
         delete power;
         delete entry;
         delete page;
@@ -142,10 +145,13 @@ void CDevicePart::CreateDeviceSlot(int row) {
         SendWindowMessage(owner, message, wParam, lParam);
     };
     CMainWnd* window = &wnd;
-    ownerWindow.screenSize = [window] { return std::pair{window->ScreenSize().width(), window->ScreenSize().height()}; };
+    ownerWindow.screenSize = [window] {
+        return std::pair{window->ScreenSize().width(), window->ScreenSize().height()};
+    };
     // The device's own timers (first read, power poll, re-read) wait while the system sleeps.
     ownerWindow.schedule = [window](int delayMs, std::function<void()> task) {
-        RunGatedLater(window, delayMs, [window] { return !window->Asleep(); }, std::move(task));
+        RunGatedLater(
+            window, delayMs, [window] { return !window->Asleep(); }, std::move(task));
     };
     // With the user's choice on, a device whose settings differ from its profile gets the
     // profile written after its first read.
@@ -161,7 +167,8 @@ void CDevicePart::CreateDeviceSlot(int row) {
     device.SetUserValue(def.typeCode);
     device.SetConfigName(def.lightName);
     device.BindPageControls();
-    if (slot->lightPanel) slot->lightPanel->SetDeviceKind(kind == DeviceKind::kMouseVariant ? DeviceKind::kMouse : kind);
+    if (slot->lightPanel)
+        slot->lightPanel->SetDeviceKind(kind == DeviceKind::kMouseVariant ? DeviceKind::kMouse : kind);
 
     // The page.
     pageStack_->addWidget(page);

@@ -23,7 +23,9 @@ int CDeviceSlots::SelectedIndex() const {
     return -1;
 }
 
-DeviceSlot* CDeviceSlots::Selected() const { return At(SelectedIndex()); }
+DeviceSlot* CDeviceSlots::Selected() const {
+    return At(SelectedIndex());
+}
 
 bool CDeviceSlots::AnyVisible() const {
     for (const auto& slot : slots_)
@@ -31,4 +33,6 @@ bool CDeviceSlots::AnyVisible() const {
     return false;
 }
 
-DeviceSlot* CMainWnd::SelectedSlot() const { return deviceSlots_ ? deviceSlots_->Selected() : nullptr; }
+DeviceSlot* CMainWnd::SelectedSlot() const {
+    return deviceSlots_ ? deviceSlots_->Selected() : nullptr;
+}

@@ -28,11 +28,11 @@ struct DeviceSlot {
     CVornakelMouseDevice* mouse = nullptr;       // the device as a mouse (kinds 2, 6), else nullptr
 
     // Widgets, owned by their containers in the main window's skin.
-    QWidget* page = nullptr;                    // the device page, a tab of "device_switch"
-    CDeviceOptionUI* entry = nullptr;           // the device-bar entry in "device_select_layout"
-    CMpDevicePowerUI* powerPanel = nullptr;     // a tab of "device_power_switch"
-    CDeviceProfileUI* profilePanel = nullptr;   // inside the page; nullptr when the page has none
-    CLightControlUI* lightPanel = nullptr;      // inside the page; nullptr when the page has none
+    QWidget* page = nullptr;                   // the device page, a tab of "device_switch"
+    CDeviceOptionUI* entry = nullptr;          // the device-bar entry in "device_select_layout"
+    CMpDevicePowerUI* powerPanel = nullptr;    // a tab of "device_power_switch"
+    CDeviceProfileUI* profilePanel = nullptr;  // inside the page; nullptr when the page has none
+    CLightControlUI* lightPanel = nullptr;     // inside the page; nullptr when the page has none
 
     int pageIndex = -1;   // index of the page in "device_switch" (same as the entry's index)
     int powerIndex = -1;  // index of the power panel in "device_power_switch"

@@ -90,8 +90,18 @@ QString AskFileName(QWidget* owner, FileDialogMode mode, const FileDialogFilter&
     return files.front();
 }
 
-void SetNextFileName(const QString& path) { Answers().push_back(path); }
-void ClearNextFileNames() { Answers().clear(); }
-void ForgetFileDialogFolder() { LastFolder().clear(); }
-int PendingFileNames() { return static_cast<int>(Answers().size()); }
-const FileDialogRequest& LastFileDialog() { return LastRequest(); }
+void SetNextFileName(const QString& path) {
+    Answers().push_back(path);
+}
+void ClearNextFileNames() {
+    Answers().clear();
+}
+void ForgetFileDialogFolder() {
+    LastFolder().clear();
+}
+int PendingFileNames() {
+    return static_cast<int>(Answers().size());
+}
+const FileDialogRequest& LastFileDialog() {
+    return LastRequest();
+}

@@ -65,9 +65,13 @@ void CMainWnd::AddPart(std::unique_ptr<IMainWndPart> part) {
     if (part) parts_.push_back(std::move(part));
 }
 
-WindowHandle CMainWnd::MainWindowHandle() { return mainWindowHandle.load(); }
+WindowHandle CMainWnd::MainWindowHandle() {
+    return mainWindowHandle.load();
+}
 
-void CMainWnd::ExitProcessNow(int code) { ExitProcess()(code); }
+void CMainWnd::ExitProcessNow(int code) {
+    ExitProcess()(code);
+}
 
 void CMainWnd::SetExitProcess(std::function<void(int)> exitProcess) {
     if (exitProcess) ExitProcess() = std::move(exitProcess);
@@ -111,7 +115,8 @@ void CMainWnd::InitWindow() {
     setBtn_ = FindControl(QStringLiteral("setbtn"));
     noDeviceLink_ = FindControl(QStringLiteral("No_device_Link"));
     if (noDeviceLink_) noDeviceLink_->installEventFilter(this);
-    if (QWidget* caption = FindControl(QStringLiteral("caption"))) SetCaptionHeight(caption->sizeHint().height());
+    if (QWidget* caption = FindControl(QStringLiteral("caption")))
+        SetCaptionHeight(caption->sizeHint().height());
 
     // The default picture, stretched over the window whatever its size.
     OnSkinChanged(SkinChangedParam{false, 0, QString::fromLatin1(CSkinFrame::kDefaultBackground)});

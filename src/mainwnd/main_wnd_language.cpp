@@ -17,8 +17,7 @@ void CMainWnd::OnSkinChanged(const SkinChangedParam& param) {
     if (!root) return;
     // The style sheet gives "root" a picture of its own; a colour or another picture
     // replaces it.
-    SetStylePart(root, QStringLiteral("bkimage_base"),
-                 QStringLiteral("#root { background-image: none; }"));
+    SetStylePart(root, QStringLiteral("bkimage_base"), QStringLiteral("#root { background-image: none; }"));
     if (param.isColor) {
         SetBackgroundImage(root, QString());
         SetStylePart(root, QStringLiteral("bkimage_none"), QStringLiteral("#root { border-image: none; }"));

@@ -63,7 +63,8 @@ bool CMainWnd::HandleUpperMessage(unsigned msg, WPARAM wParam, LPARAM lParam, LR
         break;
     }
     if (msg == app.instance) {
-        DebugPrintf("软件标示 %d，%xd%xd\n", msg, static_cast<unsigned>(wParam), static_cast<unsigned>(lParam));
+        DebugPrintf("软件标示 %d，%xd%xd\n", msg, static_cast<unsigned>(wParam),
+                    static_cast<unsigned>(lParam));
         BringForward();
         return true;
     }

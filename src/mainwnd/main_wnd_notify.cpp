@@ -31,12 +31,13 @@ void CMainWnd::Notify(TNotifyUI& msg) {
     }
     if (msg.Is(NotifyType::kClick) && HandleCaptionClick(msg.SenderName())) return;
     // Pointer and typing notices, and the list's own edit buttons, mean nothing here.
-    if (TypeIsOneOf(msg, {"msleave", "msenter", NotifyType::kItemClick, NotifyType::kTextChanged, "click_wpremove",
-                          "click_wpedit"}))
+    if (TypeIsOneOf(msg, {"msleave", "msenter", NotifyType::kItemClick, NotifyType::kTextChanged,
+                          "click_wpremove", "click_wpedit"}))
         return;
     if (msg.Is(NotifyType::kSetFocus)) {
         // The key-assignment edit takes keys through the input hooks while it has focus.
-        if (NameEquals(msg.SenderName(), QStringLiteral("keyset_keyboard_text_edit"))) SendMessage(kMsgHook, 1, 0);
+        if (NameEquals(msg.SenderName(), QStringLiteral("keyset_keyboard_text_edit")))
+            SendMessage(kMsgHook, 1, 0);
         return;
     }
     RouteToParts(msg);

@@ -35,7 +35,8 @@ public:
     // starts the discovery worker in slot 0 takes over showing the window (post the
     // instance message to it after the first pass); without one the frame shows it.
     virtual void OnWindowInit(CMainWnd& wnd) { (void)wnd; }
-    // Window messages the frame does not handle itself (kMsgDeviceArrival, kMsgDeviceRemoval, kMsgHook, hook messages,
+    // Window messages the frame does not handle itself (kMsgDeviceArrival, kMsgDeviceRemoval, kMsgHook, hook
+    // messages,
     // ...). They never arrive while the system sleeps. True when handled; *result is the
     // message's result.
     virtual bool OnMessage(CMainWnd& wnd, unsigned msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -73,7 +74,9 @@ public:
     // told after the frame handled it.
     virtual void OnPowerNotice(CMainWnd& wnd, WPARAM event) { (void)wnd, (void)event; }
     // A flag every device reads (see DeviceFlag).
-    virtual void OnDeviceFlag(CMainWnd& wnd, DeviceFlag flag, int value) { (void)wnd, (void)flag, (void)value; }
+    virtual void OnDeviceFlag(CMainWnd& wnd, DeviceFlag flag, int value) {
+        (void)wnd, (void)flag, (void)value;
+    }
     // After kMsgLanguageChanged applied a language: mice and keyboards refresh their texts.
     virtual void OnLanguageApplied(CMainWnd& wnd, int index) { (void)wnd, (void)index; }
     // Whether any device-bar entry is visible ("No_device_Link" shows when none is).

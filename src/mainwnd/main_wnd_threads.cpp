@@ -7,7 +7,6 @@
 #include "util/stop_event.h"
 #include "util/worker_thread.h"
 
-
 bool CMainWnd::StartThread(int slot, std::function<void(const StopEvent&)> body) {
     if (slot < 0 || slot >= kThreadSlots || !body || threadsShutDown_) return false;
     std::unique_ptr<ThreadSlot>& entry = threads_[static_cast<size_t>(slot)];

@@ -9,11 +9,14 @@
 
 void CMainWnd::CreateTrayIcon() {
     const QIcon icon(CSkinResources::Instance().PathOf(QStringLiteral("common/app_icon.png")));
-    tray_ = std::make_unique<CTrayIcon>(GetHWND(), kMsgTrayIcon, icon, QString::fromUtf8(AppNames::kWindowTitle));
+    tray_ =
+        std::make_unique<CTrayIcon>(GetHWND(), kMsgTrayIcon, icon, QString::fromUtf8(AppNames::kWindowTitle));
     tray_->Show();
 }
 
-CMenuWnd* CMainWnd::TrayMenu() const { return trayMenu_.data(); }
+CMenuWnd* CMainWnd::TrayMenu() const {
+    return trayMenu_.data();
+}
 
 void CMainWnd::OpenTrayMenu() {
     if (trayMenu_) trayMenu_->close();  // a menu still open goes first

@@ -162,6 +162,8 @@ constexpr std::array kRoutes = {
 
 }  // namespace
 
-std::span<const Route> PageRoutes() { return kRoutes; }
+std::span<const Route> PageRoutes() {
+    return kRoutes;
+}
 
 }  // namespace wiring

@@ -40,10 +40,12 @@ bool OnHookMessage(CMainWnd& wnd, CPageWiringPart&, unsigned msg, WPARAM wParam,
         const auto message = static_cast<std::uint32_t>(wParam);
         macros::HookRecord record;
         if (route.keyboard) {
-            record = macros::FromKeyboardHook(message, *reinterpret_cast<const macros::KeyboardHookRecord*>(lParam));
+            record = macros::FromKeyboardHook(message,
+                                              *reinterpret_cast<const macros::KeyboardHookRecord*>(lParam));
         } else {
             if (route.position == macros::RecordPosition::Append) DebugOutput("WM_HOOK_KEY_MSMACRO\n");
-            record = macros::FromMouseHook(message, *reinterpret_cast<const macros::MouseHookRecord*>(lParam));
+            record =
+                macros::FromMouseHook(message, *reinterpret_cast<const macros::MouseHookRecord*>(lParam));
         }
         if (route.single)
             CaptureSingleKey(wnd, record);

@@ -87,7 +87,9 @@ void OnKeyFunctionChosen(WiringContext& ctx, int) {
         ctx.part.SetEditingState(ctx.wnd, false, false);  // Apply takes the key
 }
 
-void OnKeyOptionChanged(WiringContext& ctx, int) { ApplyKeyPanel(ctx); }
+void OnKeyOptionChanged(WiringContext& ctx, int) {
+    ApplyKeyPanel(ctx);
+}
 
 void OnMacroOverChosen(WiringContext& ctx, int) {
     if (CKeySetControlUI* panel = KeyPanelOf(ctx.slot)) panel->ShowRepeatForOverChoice();
@@ -116,7 +118,8 @@ void OnKeyCancel(WiringContext& ctx, int) {
 }
 
 void OnKeyCaptureFocus(WiringContext& ctx, int) {
-    SendWindowMessage(ctx.wnd.GetHWND(), kHookInstallMessage, ctx.msg.type == QLatin1String("setfocus") ? 1 : 0);
+    SendWindowMessage(ctx.wnd.GetHWND(), kHookInstallMessage,
+                      ctx.msg.type == QLatin1String("setfocus") ? 1 : 0);
 }
 
 bool CaptureSingleKey(CMainWnd& wnd, const macros::HookRecord& record) {

@@ -31,7 +31,8 @@ void OnLightControl(WiringContext& ctx, int) {
     // The logo's hint names the mode now chosen, not the one the page was filled with.
     if (change == LightChange::Mode) {
         if (CVornakelMouseDevice* mouse = ctx.Mouse(); mouse && ctx.MousePage()) {
-            ctx.MousePage()->ShowLightingHint(LightModeNameOf(mouse->Lists(), device->GetLightEffect().selectItem));
+            ctx.MousePage()->ShowLightingHint(
+                LightModeNameOf(mouse->Lists(), device->GetLightEffect().selectItem));
         }
     }
 }

@@ -58,10 +58,11 @@ bool SaveMacroAndSend(WiringContext& ctx) {
     const macros::CapacityCheck check = macros::CheckMacroCapacity(
         panel->Store(), mouse::MacroCapacityBytes(units), panel->GetSelectedMacroIndex(), &rows);
     if (units != 0 && !check.Fits()) {
-        const QString format = CLanguageTable::Instance().Text(QLatin1String(macros::kCapacityMessageId),
-                                                                QLatin1String(macros::kCapacityMessageEnglish));
-        ctx.wnd.ShowMessage(QString::fromStdString(macros::CapacityMessage(check.overflowUnits, format.toStdString())),
-                            false, kConfirmOnly);
+        const QString format = CLanguageTable::Instance().Text(
+            QLatin1String(macros::kCapacityMessageId), QLatin1String(macros::kCapacityMessageEnglish));
+        ctx.wnd.ShowMessage(
+            QString::fromStdString(macros::CapacityMessage(check.overflowUnits, format.toStdString())), false,
+            kConfirmOnly);
         return false;
     }
     if (!panel->SaveSelectedMacro()) return false;
@@ -96,7 +97,8 @@ void OnDeleteMacro(WiringContext& ctx, int) {
     const MacroDeleteFixup fix = FixKeysForDeletedMacro(mouse->Assignments(), index);
     if (fix.usesDeleted && !Confirm(ctx, "message_text_2")) return;
     if (panel->DeleteMacro() < 0) return;
-    for (size_t i = 0; fix.changed && i < fix.keys.size(); ++i) mouse->SetAssignment(static_cast<int>(i), fix.keys[i].current);
+    for (size_t i = 0; fix.changed && i < fix.keys.size(); ++i)
+        mouse->SetAssignment(static_cast<int>(i), fix.keys[i].current);
     if (fix.changed) mouse->SaveProfile();
     RefreshMacroNames(ctx);
     mouse->RefreshPage();
@@ -130,7 +132,9 @@ void OnExportMacro(WiringContext& ctx, int) {
     panel->ExportMacro(AskFileName(&ctx.wnd, FileDialogMode::Save, kMacroFileFilter).toStdString());
 }
 
-void OnSaveMacro(WiringContext& ctx, int) { SaveMacroAndSend(ctx); }
+void OnSaveMacro(WiringContext& ctx, int) {
+    SaveMacroAndSend(ctx);
+}
 
 void OnCancelMacro(WiringContext& ctx, int) {
     if (CMacroControlUI* panel = MacroPanelOf(ctx.slot)) panel->LoadSelectedMacro();
@@ -140,14 +144,22 @@ void OnMacroRowCommand(WiringContext& ctx, int) {
     CMacroControlUI* panel = MacroPanelOf(ctx.slot);
     if (!panel) return;
     const QString name = ctx.msg.SenderName().toLower();
-    if (name == QLatin1String("macro_btn_up")) panel->MoveEventUp();
-    else if (name == QLatin1String("macro_btn_down")) panel->MoveEventDown();
-    else if (name == QLatin1String("macro_btn_uptop")) panel->MoveEventToTop();
-    else if (name == QLatin1String("macro_btn_downbottom")) panel->MoveEventToBottom();
-    else if (name == QLatin1String("macro_btn_delete")) panel->DeleteEvent();
-    else if (name == QLatin1String("macro_btn_deleteall")) panel->DeleteAllEvents();
-    else if (name == QLatin1String("macro_btn_event_set")) panel->ApplyEventEdit();
-    else if (name == QLatin1String("macro_btn_event_insert")) panel->InsertKeyEvent();
+    if (name == QLatin1String("macro_btn_up"))
+        panel->MoveEventUp();
+    else if (name == QLatin1String("macro_btn_down"))
+        panel->MoveEventDown();
+    else if (name == QLatin1String("macro_btn_uptop"))
+        panel->MoveEventToTop();
+    else if (name == QLatin1String("macro_btn_downbottom"))
+        panel->MoveEventToBottom();
+    else if (name == QLatin1String("macro_btn_delete"))
+        panel->DeleteEvent();
+    else if (name == QLatin1String("macro_btn_deleteall"))
+        panel->DeleteAllEvents();
+    else if (name == QLatin1String("macro_btn_event_set"))
+        panel->ApplyEventEdit();
+    else if (name == QLatin1String("macro_btn_event_insert"))
+        panel->InsertKeyEvent();
     SaveMacroAndSend(ctx);
 }
 
@@ -169,13 +181,16 @@ void StartMacroRecording(CMainWnd& wnd, CPageWiringPart& part, int recordMode, i
     CMacroControlUI* panel = MacroPanelOf(wnd.SelectedSlot());
     if (panel) {
         panel->ShowWindowOnlyNote(!part.Hook().SeesWholeDesktop());
-        panel->StartRecording(recordMode > 0 ? static_cast<macros::RecordMode>(recordMode) : panel->TimingRecordMode());
+        panel->StartRecording(recordMode > 0 ? static_cast<macros::RecordMode>(recordMode)
+                                             : panel->TimingRecordMode());
     }
     part.Hook().Install(0, hookMode, wnd.GetHWND(), 1, 1);
     part.SetEditingState(wnd, true, false);
 }
 
-void OnStartRecording(WiringContext& ctx, int) { StartMacroRecording(ctx.wnd, ctx.part, 0, hookmode::kMacro); }
+void OnStartRecording(WiringContext& ctx, int) {
+    StartMacroRecording(ctx.wnd, ctx.part, 0, hookmode::kMacro);
+}
 
 void OnStopRecording(WiringContext& ctx, int) {
     CMacroControlUI* panel = MacroPanelOf(ctx.slot);
@@ -205,8 +220,8 @@ struct MenuButton {
     int variant;  // the X button variant: 0 back, 1 forward
 };
 constexpr MenuButton kMenuButtons[] = {
-    {"left", macros::MouseMessage::kLeftDown, 0},      {"middle", macros::MouseMessage::kMiddleDown, 0},
-    {"right", macros::MouseMessage::kRightDown, 0},    {"forward", macros::MouseMessage::kXDown, 1},
+    {"left", macros::MouseMessage::kLeftDown, 0},   {"middle", macros::MouseMessage::kMiddleDown, 0},
+    {"right", macros::MouseMessage::kRightDown, 0}, {"forward", macros::MouseMessage::kXDown, 1},
     {"back", macros::MouseMessage::kXDown, 0},
 };
 
@@ -242,7 +257,8 @@ bool OnMacroMenuCommand(CMainWnd& wnd, CPageWiringPart& part, const QString& ite
         const auto up = static_cast<std::uint16_t>(button.down + 1);
         if (what == QLatin1String("down") || what == QLatin1String("click"))
             panel->InsertMouseEvent(button.down, button.variant);
-        if (what == QLatin1String("up") || what == QLatin1String("click")) panel->InsertMouseEvent(up, button.variant);
+        if (what == QLatin1String("up") || what == QLatin1String("click"))
+            panel->InsertMouseEvent(up, button.variant);
         TNotifyUI none;
         WiringContext ctx{wnd, part, none, wnd.SelectedSlot()};
         SaveMacroAndSend(ctx);

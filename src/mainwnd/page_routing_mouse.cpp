@@ -91,9 +91,15 @@ void OnDoubleClick(WiringContext& ctx, int) {
     if (mouse && page) mouse->SetSystemValue(MouseValue::kDoubleClickTime, page->DoubleClickValue());
 }
 
-void OnAstCombo(WiringContext& ctx, int) { SetItemValue(ctx, MouseValue::kAstItem, &IMousePage::AstItem); }
-void OnMshCombo(WiringContext& ctx, int) { SetItemValue(ctx, MouseValue::kMshItem, &IMousePage::MshItem); }
-void OnLogoCombo(WiringContext& ctx, int) { SetItemValue(ctx, MouseValue::kLogoItem, &IMousePage::LogoItem); }
+void OnAstCombo(WiringContext& ctx, int) {
+    SetItemValue(ctx, MouseValue::kAstItem, &IMousePage::AstItem);
+}
+void OnMshCombo(WiringContext& ctx, int) {
+    SetItemValue(ctx, MouseValue::kMshItem, &IMousePage::MshItem);
+}
+void OnLogoCombo(WiringContext& ctx, int) {
+    SetItemValue(ctx, MouseValue::kLogoItem, &IMousePage::LogoItem);
+}
 
 void OnTolvaSliderMoving(WiringContext& ctx, int n) {
     QWidget* slider = ctx.Sender();
@@ -107,12 +113,14 @@ void OnTolvaEditLeft(WiringContext& ctx, int n) {
     if (!edit) return;
     const int value = ClampTolvaDpi(GetText(edit).toStdString());
     SetText(edit, QString::number(value));
-    if (QWidget* slider = ctx.FindNearSender(QStringLiteral("tolva_DPI_slider_%1").arg(n))) SetValue(slider, value);
+    if (QWidget* slider = ctx.FindNearSender(QStringLiteral("tolva_DPI_slider_%1").arg(n)))
+        SetValue(slider, value);
 }
 
 void OnDesktopSettings(WiringContext& ctx, int n) {
     // A click that opens nothing would look broken: say what to do instead.
-    if (!OpenDesktopMouseSettings(n)) ctx.wnd.ShowMessage(QStringLiteral("message_text_no_desktop_tool"), true, 0);
+    if (!OpenDesktopMouseSettings(n))
+        ctx.wnd.ShowMessage(QStringLiteral("message_text_no_desktop_tool"), true, 0);
 }
 
 }  // namespace wiring

@@ -15,7 +15,8 @@ namespace {
 // Function type of a feature tab (1..8), 0 for another name.
 int FunctionTypeOfTab(const QString& name) {
     for (size_t i = 0; i < kFeatureTabNames.size(); ++i)
-        if (name.compare(QLatin1String(kFeatureTabNames[i]), Qt::CaseInsensitive) == 0) return static_cast<int>(i) + 1;
+        if (name.compare(QLatin1String(kFeatureTabNames[i]), Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i) + 1;
     return 0;
 }
 

@@ -22,9 +22,13 @@
 
 namespace wiring {
 
-bool IsMouseKind(int kind) { return kind == 2 || kind == 6; }
+bool IsMouseKind(int kind) {
+    return kind == 2 || kind == 6;
+}
 
-CVornakelUSBDevice* WiringContext::Device() const { return slot ? slot->device.get() : nullptr; }
+CVornakelUSBDevice* WiringContext::Device() const {
+    return slot ? slot->device.get() : nullptr;
+}
 
 CVornakelMouseDevice* WiringContext::Mouse() const {
     if (!slot || !slot->mouse || !IsMouseKind(slot->device->DeviceKind())) return nullptr;
@@ -36,9 +40,13 @@ IMousePage* WiringContext::MousePage() const {
     return mouse ? mouse->MousePage() : nullptr;
 }
 
-CDeviceProfileUI* WiringContext::ProfilePanel() const { return ProfilePanelOf(slot); }
+CDeviceProfileUI* WiringContext::ProfilePanel() const {
+    return ProfilePanelOf(slot);
+}
 
-QWidget* WiringContext::Sender() const { return msg.sender.data(); }
+QWidget* WiringContext::Sender() const {
+    return msg.sender.data();
+}
 
 QWidget* WiringContext::FindNearSender(const QString& name) const {
     // Every mouse page has its own copy of the page's controls: look in the sender's
@@ -219,7 +227,8 @@ void CPageWiringPart::SetEditingState(CMainWnd& wnd, bool includeBar, bool idle)
         if (QWidget* bar = wnd.FindControl(QStringLiteral("device_select_layout"))) bar->setEnabled(idle);
         if (CDeviceProfileUI* panel = wiring::ProfilePanelOf(slot)) panel->setEnabled(idle);
     }
-    if (slot && slot->page && (wiring::IsMouseKind(slot->device->DeviceKind()) || slot->device->DeviceKind() == 1)) {
+    if (slot && slot->page &&
+        (wiring::IsMouseKind(slot->device->DeviceKind()) || slot->device->DeviceKind() == 1)) {
         for (const char* name : kKeyPanelButtons)
             if (QWidget* button = FindControl(slot->page, QLatin1String(name))) button->setEnabled(!idle);
     }

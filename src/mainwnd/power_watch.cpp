@@ -11,10 +11,10 @@ class CPowerWatch : public QObject {
     Q_OBJECT
 public:
     explicit CPowerWatch(CSkinWindow* window) : QObject(window), window_(window) {
-        QDBusConnection::systemBus().connect(QStringLiteral("org.freedesktop.login1"),
-                                             QStringLiteral("/org/freedesktop/login1"),
-                                             QStringLiteral("org.freedesktop.login1.Manager"),
-                                             QStringLiteral("PrepareForSleep"), this, SLOT(OnPrepareForSleep(bool)));
+        QDBusConnection::systemBus().connect(
+            QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"), this,
+            SLOT(OnPrepareForSleep(bool)));
     }
 
 private slots:
@@ -28,7 +28,8 @@ private:
 
 }  // namespace
 
-QObject* WatchPowerNotices(CSkinWindow* window) { return new CPowerWatch(window); }
+QObject* WatchPowerNotices(CSkinWindow* window) {
+    return new CPowerWatch(window);
+}
 
 #include "power_watch.moc"
-

@@ -47,10 +47,13 @@ void ReportMacroResult(CMainWnd& wnd, int result) {
 
 void HideKeyEditor(const DeviceSlot& slot) {
     if (!slot.page) return;
-    if (QWidget* editor = FindControl(slot.page, QStringLiteral("KeySetControlItem"))) editor->setVisible(false);
+    if (QWidget* editor = FindControl(slot.page, QStringLiteral("KeySetControlItem")))
+        editor->setVisible(false);
 }
 
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 // A profile file is taken only when it is JSON with a name and an identifier.
 bool IsProfileFile(const QString& path) {
@@ -80,9 +83,11 @@ void OnDeleteProfile(WiringContext& ctx, int) {
     const int index = panel->GetSelectedIndex();
     if (index < 0 || index >= panel->ProfileList().Count()) return;
     // Nothing brings a deleted profile back: ask first, naming it.
-    const QString name = QString::fromLocal8Bit(panel->ProfileList().Entries()[static_cast<size_t>(index)].name.c_str());
-    const QString question =
-        CLanguageTable::Instance().Text(QStringLiteral("message_text_profile_delete")).replace(QLatin1String("%s"), name);
+    const QString name =
+        QString::fromLocal8Bit(panel->ProfileList().Entries()[static_cast<size_t>(index)].name.c_str());
+    const QString question = CLanguageTable::Instance()
+                                 .Text(QStringLiteral("message_text_profile_delete"))
+                                 .replace(QLatin1String("%s"), name);
     if (ctx.wnd.ShowMessage(question, false, kConfirmAndCancel) != kConfirmed) return;
     // Deleting the profile in use moves the panel to another one, which it reports as a
     // choice: the device follows through the profile switch.
@@ -109,7 +114,8 @@ void OnImportProfile(WiringContext& ctx, int) {
     const QString path = AskFileName(&ctx.wnd, FileDialogMode::Open, kProfileFileFilter);
     if (path.isEmpty()) return;
     if (!IsProfileFile(path)) {
-        const QString text = CLanguageTable::Instance().Text(QStringLiteral("message_text_profile_not_profile"));
+        const QString text =
+            CLanguageTable::Instance().Text(QStringLiteral("message_text_profile_not_profile"));
         ctx.wnd.ShowMessage(text + QLatin1Char('\n') + path, false, kConfirmOnly);
         return;
     }

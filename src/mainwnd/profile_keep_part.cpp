@@ -29,8 +29,8 @@ void Reapply(CVornakelMouseDevice& mouse) {
 }
 
 // A checkable item that reports its name to the owner window as the menu file's items do.
-void AddCheckItem(CMenuWnd& menu, QAction* before, WindowHandle owner, const QString& name, const QString& text,
-                  bool checked) {
+void AddCheckItem(CMenuWnd& menu, QAction* before, WindowHandle owner, const QString& name,
+                  const QString& text, bool checked) {
     auto* action = new QAction(text, &menu);
     action->setObjectName(name);
     action->setCheckable(true);
@@ -62,7 +62,8 @@ bool CProfileKeepPart::OnMenuCommand(CMainWnd&, const QString& item) {
     }
     if (item == QLatin1String(kApplyAtLoginItem)) {
         if (!StoreApplyAtLogin(!ReadApplyAtLogin()))
-            DebugPrintf("cannot change the login entry %s\n", LoginApplyEntryPath().toLocal8Bit().constData());
+            DebugPrintf("cannot change the login entry %s\n",
+                        LoginApplyEntryPath().toLocal8Bit().constData());
         return true;
     }
     return false;
@@ -75,8 +76,9 @@ void CProfileKeepPart::OnTrayMenu(CMainWnd& wnd, CMenuWnd& menu) {
                  texts.Text(QStringLiteral("keep_profile_menu_text"),
                             QStringLiteral("Apply my profile when a device arrives or the computer wakes")),
                  ReadApplyOnArrivalAndResume());
-    AddCheckItem(menu, first, wnd.GetHWND(), QLatin1String(kApplyAtLoginItem),
-                 texts.Text(QStringLiteral("login_apply_menu_text"), QStringLiteral("Apply my profiles at login")),
-                 ReadApplyAtLogin());
+    AddCheckItem(
+        menu, first, wnd.GetHWND(), QLatin1String(kApplyAtLoginItem),
+        texts.Text(QStringLiteral("login_apply_menu_text"), QStringLiteral("Apply my profiles at login")),
+        ReadApplyAtLogin());
     menu.insertSeparator(first);
 }

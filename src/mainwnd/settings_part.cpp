@@ -25,9 +25,10 @@ void CSettingsPart::OnWindowInit(CMainWnd& wnd) {
     if (!setting.problem.empty()) DebugPrintf("update: %s\n", setting.problem.c_str());
     serviceUrl_ = setting.url;
     const WindowHandle window = wnd.GetHWND();
-    wnd.StartThread(kUpdateCheckSlot, [window, url = serviceUrl_, services = services_](const StopEvent& stop) {
-        RunUpdateCheck(stop, window, url, services);
-    });
+    wnd.StartThread(kUpdateCheckSlot,
+                    [window, url = serviceUrl_, services = services_](const StopEvent& stop) {
+                        RunUpdateCheck(stop, window, url, services);
+                    });
 }
 
 std::vector<UpdateRecord> CSettingsPart::RecordsTakingPart(const CMainWnd& wnd) {
@@ -76,7 +77,8 @@ bool CSettingsPart::OpenSettings(CMainWnd& wnd, bool docked) {
     if (updateFound_) settings.ShowUpdateBanner();
     if (docked && wnd.isVisible()) {
         const QRect frame = wnd.geometry();
-        settings.move(frame.right() - CSetWnd::kWidth - wnd.Scale(kDockRightGap), frame.top() + wnd.Scale(kDockTopGap));
+        settings.move(frame.right() - CSetWnd::kWidth - wnd.Scale(kDockRightGap),
+                      frame.top() + wnd.Scale(kDockTopGap));
     } else {
         settings.CenterWindow();
     }
@@ -98,8 +100,8 @@ void RunUpdateCheck(const StopEvent& stop, WindowHandle window, const std::strin
             stopped.name = std::string(kNoLinkServer);
             return stopped;
         };
-        const BackgroundCheckResult result = stop.IsSet() ? BackgroundCheckResult::NoUpdate
-                                                          : RunBackgroundCheck(records, serviceUrl, query);
+        const BackgroundCheckResult result =
+            stop.IsSet() ? BackgroundCheckResult::NoUpdate : RunBackgroundCheck(records, serviceUrl, query);
         if (!stop.IsSet()) {
             if (result == BackgroundCheckResult::UpdateAvailable) {
                 PostWindowMessage(window, kMsgUpdateFound, 0, 0);
@@ -107,7 +109,8 @@ void RunUpdateCheck(const StopEvent& stop, WindowHandle window, const std::strin
                 DebugOutput("获取更新线程退出\n");
                 return;
             }
-            if (result == BackgroundCheckResult::NoUpdate) PostWindowMessage(window, kMsgClearUpdateBadge, 0, 0);
+            if (result == BackgroundCheckResult::NoUpdate)
+                PostWindowMessage(window, kMsgClearUpdateBadge, 0, 0);
         }
     }
     stop.Wait(-1);

@@ -55,7 +55,8 @@ void CDevicePart::OnTrayMenu(CMainWnd& wnd, CMenuWnd& menu) {
     if (simulateList_.empty()) return;
     CLanguageTable& texts = CLanguageTable::Instance();
     QAction* first = menu.actions().isEmpty() ? nullptr : menu.actions().first();
-    QMenu* sub = new QMenu(texts.Text(QStringLiteral("sim_devices_menu_text"), QStringLiteral("Simulated devices")), &menu);
+    QMenu* sub = new QMenu(
+        texts.Text(QStringLiteral("sim_devices_menu_text"), QStringLiteral("Simulated devices")), &menu);
     sub->menuAction()->setObjectName(QStringLiteral("sim_devices_menu"));
     const QString plugText = texts.Text(QStringLiteral("sim_plug_menu_text"), QStringLiteral("Plug in"));
     const QString unplugText = texts.Text(QStringLiteral("sim_unplug_menu_text"), QStringLiteral("Unplug"));
@@ -83,7 +84,8 @@ bool CDevicePart::OnSimulationCommand(const QString& item) {
         const QString model = item.mid(kUnplugPrefix.size());
         if (!IsModel(model)) return false;
         for (const SimHidBus::Entry& entry : SimHidBus::Instance().Devices())
-            if (entry.device && entry.device->Name() == model.toStdString()) SimHidBus::Instance().Unplug(entry.id);
+            if (entry.device && entry.device->Name() == model.toStdString())
+                SimHidBus::Instance().Unplug(entry.id);
         return true;
     }
     return false;

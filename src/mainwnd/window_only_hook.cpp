@@ -32,12 +32,20 @@ constexpr ModeNames kModeNames[] = {
 std::uint16_t DownMessageOf(Qt::MouseButton button, int* xButton) {
     *xButton = 0;
     switch (button) {
-    case Qt::LeftButton: return macros::MouseMessage::kLeftDown;
-    case Qt::RightButton: return macros::MouseMessage::kRightDown;
-    case Qt::MiddleButton: return macros::MouseMessage::kMiddleDown;
-    case Qt::BackButton: *xButton = macros::kXButtonBack; return macros::MouseMessage::kXDown;
-    case Qt::ForwardButton: *xButton = macros::kXButtonForward; return macros::MouseMessage::kXDown;
-    default: return 0;
+    case Qt::LeftButton:
+        return macros::MouseMessage::kLeftDown;
+    case Qt::RightButton:
+        return macros::MouseMessage::kRightDown;
+    case Qt::MiddleButton:
+        return macros::MouseMessage::kMiddleDown;
+    case Qt::BackButton:
+        *xButton = macros::kXButtonBack;
+        return macros::MouseMessage::kXDown;
+    case Qt::ForwardButton:
+        *xButton = macros::kXButtonForward;
+        return macros::MouseMessage::kXDown;
+    default:
+        return 0;
     }
 }
 
@@ -49,7 +57,8 @@ public:
         Uninstall();
         window_ = window;
         keyMessage_ = RegisterWindowMessage(KeyboardHookMessageName(mode));
-        mouseMessage_ = MouseHookMessageName(mode).isEmpty() ? 0 : RegisterWindowMessage(MouseHookMessageName(mode));
+        mouseMessage_ =
+            MouseHookMessageName(mode).isEmpty() ? 0 : RegisterWindowMessage(MouseHookMessageName(mode));
         if (!qApp || KeyboardHookMessageName(mode).isEmpty()) return 0;
         qApp->installEventFilter(this);
         installed_ = true;
@@ -70,18 +79,22 @@ protected:
         if (!watched->isWidgetType()) return false;  // each event once, at its widget
         switch (event->type()) {
         case QEvent::KeyPress:
-        case QEvent::KeyRelease: return OnKey(static_cast<QKeyEvent*>(event));
+        case QEvent::KeyRelease:
+            return OnKey(static_cast<QKeyEvent*>(event));
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease: OnMouse(static_cast<QMouseEvent*>(event)); return false;
-        default: return false;
+        case QEvent::MouseButtonRelease:
+            OnMouse(static_cast<QMouseEvent*>(event));
+            return false;
+        default:
+            return false;
         }
     }
 
 private:
     bool OnKey(QKeyEvent* event) {
         const auto identity = event->nativeScanCode() > kX11KeycodeOffset
-                                  ? macros::IdentityOfLinuxKey(static_cast<std::uint16_t>(event->nativeScanCode() -
-                                                                                           kX11KeycodeOffset))
+                                  ? macros::IdentityOfLinuxKey(static_cast<std::uint16_t>(
+                                        event->nativeScanCode() - kX11KeycodeOffset))
                                   : std::nullopt;
         if (!identity) return true;
         macros::HookRecord record;
@@ -131,4 +144,6 @@ QString MouseHookMessageName(int mode) {
     return {};
 }
 
-std::unique_ptr<IDeviceHook> MakeWindowOnlyHook() { return std::make_unique<CWindowOnlyHook>(); }
+std::unique_ptr<IDeviceHook> MakeWindowOnlyHook() {
+    return std::make_unique<CWindowOnlyHook>();
+}

@@ -53,7 +53,9 @@ Json::Value CBasicProfiledata::Load(const std::string& path) {
     return tree_;
 }
 
-int CBasicProfiledata::Save() { return SaveDeviceData(tree_, profilePath_); }
+int CBasicProfiledata::Save() {
+    return SaveDeviceData(tree_, profilePath_);
+}
 
 int CBasicProfiledata::SaveDeviceData(Json::Value value, const std::string& path) {
     Json::Value document = ReadDocumentForUpdate(jsonFile_, path);
@@ -98,7 +100,8 @@ void CBasicProfiledata::LoadLightConfig(const std::string& path) {
 std::vector<LedEffectEntry> CBasicProfiledata::LoadCustomLightEffects() {
     effects_.clear();
     if (lightConfig_.isNull()) return effects_;
-    const Json::Value& row = JsonAt(JsonMember(lightConfig_, "LightInfo"), static_cast<unsigned>(deviceIndex_));
+    const Json::Value& row =
+        JsonAt(JsonMember(lightConfig_, "LightInfo"), static_cast<unsigned>(deviceIndex_));
     const std::string guid = JsonStringAt(JsonAt(row, lightInfo_.selectItem), "Guid");
     if (!IsPlainFileName(guid)) return effects_;
     // The preset's file lies beside the light configuration, not in whatever folder the

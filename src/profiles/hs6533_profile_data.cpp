@@ -53,12 +53,14 @@ std::vector<int> CHs6533Profiledata::ReadBands(const char* key, int index) {
     const Json::Value& table = JsonAt(JsonMember(Tree(), key), static_cast<unsigned>(index));
     if (table.isNull()) {
         // A missing table is completed with zero bands, so the next Save stores it whole.
-        Json::Value& created = JsonArrayElement(JsonObjectMember(MutableTree(), key), static_cast<unsigned>(index));
+        Json::Value& created =
+            JsonArrayElement(JsonObjectMember(MutableTree(), key), static_cast<unsigned>(index));
         for (int i = 0; i < kEqBandCount; ++i)
             JsonObjectMember(JsonArrayElement(created, static_cast<unsigned>(i)), "value") = 0;
         return bands;
     }
-    for (int i = 0; i < kEqBandCount; ++i) bands[i] = JsonIntAt(JsonAt(table, static_cast<unsigned>(i)), "value");
+    for (int i = 0; i < kEqBandCount; ++i)
+        bands[i] = JsonIntAt(JsonAt(table, static_cast<unsigned>(i)), "value");
     return bands;
 }
 
@@ -82,7 +84,9 @@ void CHs6533Profiledata::SetEqValues(int type, const std::vector<int>& values) {
     WriteBands("EQHzValueInfo", table, values);
 }
 
-std::vector<int> CHs6533Profiledata::GetCustomEqValues(int index) { return ReadBands("CustomEQHzValueInfo", index); }
+std::vector<int> CHs6533Profiledata::GetCustomEqValues(int index) {
+    return ReadBands("CustomEQHzValueInfo", index);
+}
 
 void CHs6533Profiledata::SetCustomEqValues(int index, const std::vector<int>& values) {
     WriteBands("CustomEQHzValueInfo", index, values);

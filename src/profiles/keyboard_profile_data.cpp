@@ -31,8 +31,8 @@ void CKeyboardProfiledata::SetKeyboardSystem(const KeyboardSystemSettings& s) {
 std::vector<RgbaColor> CKeyboardProfiledata::GetCustomLightColors(int group, int count) {
     std::vector<RgbaColor> result(count > 0 ? static_cast<size_t>(count) : 0u);
     if (group < 0 || group > kMaxProfileTableIndex) return result;
-    const Json::Value& stored =
-        JsonAt(JsonMember(JsonMember(Tree(), "CustomLightMode"), "LightColorInfo"), static_cast<unsigned>(group));
+    const Json::Value& stored = JsonAt(JsonMember(JsonMember(Tree(), "CustomLightMode"), "LightColorInfo"),
+                                       static_cast<unsigned>(group));
     Json::Value* groupArray = nullptr;  // created on the first missing colour only
     for (size_t i = 0; i < result.size(); ++i) {
         const Json::Value& color = JsonAt(stored, static_cast<unsigned>(i));
@@ -42,7 +42,8 @@ std::vector<RgbaColor> CKeyboardProfiledata::GetCustomLightColors(int group, int
         }
         if (!groupArray) {
             Json::Value& mode = JsonObjectMember(MutableTree(), "CustomLightMode");
-            groupArray = &JsonArrayElement(JsonObjectMember(mode, "LightColorInfo"), static_cast<unsigned>(group));
+            groupArray =
+                &JsonArrayElement(JsonObjectMember(mode, "LightColorInfo"), static_cast<unsigned>(group));
         }
         RgbaToJson(RgbaColor{}, JsonArrayElement(*groupArray, static_cast<unsigned>(i)));
     }
@@ -54,8 +55,10 @@ void CKeyboardProfiledata::SetCustomLightColors(const std::vector<RgbaColor>& co
     colors_ = colors;
     if (group < 0 || group > kMaxProfileTableIndex || colors.empty()) return;
     Json::Value& mode = JsonObjectMember(MutableTree(), "CustomLightMode");
-    Json::Value& groupArray = JsonArrayElement(JsonObjectMember(mode, "LightColorInfo"), static_cast<unsigned>(group));
-    for (size_t i = 0; i < colors.size(); ++i) RgbaToJson(colors[i], JsonArrayElement(groupArray, static_cast<unsigned>(i)));
+    Json::Value& groupArray =
+        JsonArrayElement(JsonObjectMember(mode, "LightColorInfo"), static_cast<unsigned>(group));
+    for (size_t i = 0; i < colors.size(); ++i)
+        RgbaToJson(colors[i], JsonArrayElement(groupArray, static_cast<unsigned>(i)));
 }
 
 int CKeyboardProfiledata::GetCustomLightGroup() {

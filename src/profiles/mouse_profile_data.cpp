@@ -39,7 +39,8 @@ void CMouseProfiledata::SetDpiStages(const std::vector<DpiStage>& stages) {
     const char* key = StageArrayKey(sensorModel_);
     if (!key || stages.empty()) return;
     Json::Value& array = JsonObjectMember(JsonObjectMember(MutableTree(), "DPIStages"), key);
-    for (size_t i = 0; i < stages.size(); ++i) DpiStageToJson(stages[i], JsonArrayElement(array, static_cast<unsigned>(i)));
+    for (size_t i = 0; i < stages.size(); ++i)
+        DpiStageToJson(stages[i], JsonArrayElement(array, static_cast<unsigned>(i)));
 }
 
 void CMouseProfiledata::SetActiveStage(int stage) {
@@ -51,7 +52,9 @@ MouseSystemSettings CMouseProfiledata::GetMouseSystem() {
     const Json::Value& sys = JsonMember(Tree(), "SystemStages");
     MouseSystemSettings s;
     if (!sys.isNull()) {
-        auto half = [](const Json::Value& o, const char* key) { return static_cast<uint16_t>(JsonIntAt(o, key)); };
+        auto half = [](const Json::Value& o, const char* key) {
+            return static_cast<uint16_t>(JsonIntAt(o, key));
+        };
         const Json::Value& report = JsonMember(Tree(), "ReportStages");
         s.words[0] = PackHalves(half(sys, "DoubleClickTime"), half(sys, "MouseSpeed"));
         s.words[1] = PackHalves(half(sys, "PointerPrecision"), half(sys, "ScorllPage"));

@@ -4,9 +4,15 @@
 
 namespace {
 
-uint8_t Byte(const Json::Value& object, const char* key) { return static_cast<uint8_t>(JsonIntAt(object, key)); }
-uint8_t Flag(const Json::Value& object, const char* key) { return JsonBoolAt(object, key) ? 1 : 0; }
-uint16_t Word(const Json::Value& object, const char* key) { return static_cast<uint16_t>(JsonIntAt(object, key)); }
+uint8_t Byte(const Json::Value& object, const char* key) {
+    return static_cast<uint8_t>(JsonIntAt(object, key));
+}
+uint8_t Flag(const Json::Value& object, const char* key) {
+    return JsonBoolAt(object, key) ? 1 : 0;
+}
+uint16_t Word(const Json::Value& object, const char* key) {
+    return static_cast<uint16_t>(JsonIntAt(object, key));
+}
 
 }  // namespace
 

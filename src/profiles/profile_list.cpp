@@ -59,7 +59,9 @@ void CProfileList::SetClock(Clock clock) {
     if (clock) clock_ = std::move(clock);
 }
 
-const std::string& CProfileList::SelectedId() const { return selectedId_; }
+const std::string& CProfileList::SelectedId() const {
+    return selectedId_;
+}
 
 std::string CProfileList::SelectedProfilePath() const {
     return selectedId_.empty() ? std::string() : ProfilePathOf(selectedId_);
@@ -72,7 +74,9 @@ int CProfileList::FindByName(const std::string& name) const {
     return -1;
 }
 
-std::string CProfileList::ProfilePathOf(const std::string& id) const { return ProfileFile(userFolder_, id); }
+std::string CProfileList::ProfilePathOf(const std::string& id) const {
+    return ProfileFile(userFolder_, id);
+}
 
 std::string CProfileList::ProfilePathAt(int index) const {
     if (index < 0 || index >= Count()) return std::string();
@@ -123,7 +127,8 @@ int CProfileList::WriteList(const std::vector<ProfileEntry>& entries, int select
     document["profilelist"] = list;
     document["profileselect"] = selected;
     if (files_.WriteJsonFile(ProfileListFile(userFolder_), document) != 0) {
-        return Fail(kProfileFileError, "The profile list " + ProfileListFile(userFolder_) + " cannot be written.");
+        return Fail(kProfileFileError,
+                    "The profile list " + ProfileListFile(userFolder_) + " cannot be written.");
     }
     return kProfileDone;
 }
@@ -159,7 +164,8 @@ bool CProfileList::LoadEntries(std::vector<ProfileEntry>& entries, int& selected
         const Json::Value& element = JsonAt(list, i);
         if (!element.isObject()) continue;
         // A name typed under another encoding is kept, re-encoded as the list file stores it.
-        ProfileEntry entry{RepairUtf8(JsonStringAt(element, "profilename")), JsonStringAt(element, "profileUUID")};
+        ProfileEntry entry{RepairUtf8(JsonStringAt(element, "profilename")),
+                           JsonStringAt(element, "profileUUID")};
         if (!IsPlainProfileId(entry.id) || seen.count(entry.id)) {
             // A hand-edited or damaged list: an identifier that is no plain file name would
             // point outside the folder, one that is not UTF-8 would be re-encoded on the next
@@ -210,10 +216,12 @@ std::vector<ProfileEntry> CProfileList::RecoverEntries() const {
         const std::string stem = path.stem().string();
         const Json::Value document = files_.ReadJsonFile(path.string());
         const std::string name = JsonStringAt(document, "profilename");
-        if (!IsPlainProfileId(stem) || name.empty() || JsonStringAt(document, "profileUUID") != stem) continue;
+        if (!IsPlainProfileId(stem) || name.empty() || JsonStringAt(document, "profileUUID") != stem)
+            continue;
         found.push_back({RepairUtf8(name), stem});
     }
-    std::sort(found.begin(), found.end(), [](const ProfileEntry& a, const ProfileEntry& b) { return a.id < b.id; });
+    std::sort(found.begin(), found.end(),
+              [](const ProfileEntry& a, const ProfileEntry& b) { return a.id < b.id; });
     std::vector<ProfileEntry> entries;
     for (ProfileEntry& entry : found) {
         entry.name = ImportProfileName(entry.name, NamesOf(entries));
@@ -251,7 +259,8 @@ int CProfileList::Init() {
     if (result != kProfileDone) return Fail(result, createError);
     if (!lastError_.empty()) return kProfileFileError;
     // A list file too large to read was set aside: the list works, but the user is told.
-    if (!readError_.empty()) lastError_ = readError_ + " It was kept as " + ProfileListFile(userFolder_) + ".bad.";
+    if (!readError_.empty())
+        lastError_ = readError_ + " It was kept as " + ProfileListFile(userFolder_) + ".bad.";
     return kProfileDone;
 }
 
@@ -270,7 +279,8 @@ int CProfileList::Select(int index) {
 
 int CProfileList::NewProfile() {
     if (Count() >= kMaxNewProfiles) {
-        return Fail(kProfileRefused, "A device keeps at most " + std::to_string(kMaxNewProfiles) + " profiles.");
+        return Fail(kProfileRefused,
+                    "A device keeps at most " + std::to_string(kMaxNewProfiles) + " profiles.");
     }
     const ProfileEntry entry{NewProfileName(NamesOf(entries_)), MakeUniqueId({})};
     return AppendProfile(entry, DefaultDocument());
@@ -359,7 +369,8 @@ int CProfileList::ExportProfile(int index, const std::string& path) {
     }
     document["profilename"] = entries_[index].name;
     document["profileUUID"] = entries_[index].id;
-    if (files_.WriteJsonFile(path, document) != 0) return Fail(kProfileFileError, "The file " + path + " cannot be written.");
+    if (files_.WriteJsonFile(path, document) != 0)
+        return Fail(kProfileFileError, "The file " + path + " cannot be written.");
     return Succeed();
 }
 

@@ -105,4 +105,6 @@ bool IsSafeFileStem(const std::string& id) {
     return id.find('/') == std::string::npos && id.find('\0') == std::string::npos;
 }
 
-bool IsPlainProfileId(const std::string& id) { return IsSafeFileStem(id) && IsValidUtf8(id); }
+bool IsPlainProfileId(const std::string& id) {
+    return IsSafeFileStem(id) && IsValidUtf8(id);
+}

@@ -45,10 +45,14 @@ std::string DefaultDataFile(const std::string& programFolder, const std::string&
     return WithSlash(programFolder) + "DefaultData/" + deviceFolder + ".Json";
 }
 
-std::string ProfileListFile(const std::string& userFolder) { return WithSlash(userFolder) + "ProfileList.ini"; }
+std::string ProfileListFile(const std::string& userFolder) {
+    return WithSlash(userFolder) + "ProfileList.ini";
+}
 
 std::string ProfileFile(const std::string& userFolder, const std::string& profileId) {
     return WithSlash(userFolder) + profileId + ".Json";
 }
 
-std::string LightConfigFile(const std::string& userFolder) { return WithSlash(userFolder) + "tolva_light.config"; }
+std::string LightConfigFile(const std::string& userFolder) {
+    return WithSlash(userFolder) + "tolva_light.config";
+}

@@ -13,4 +13,4 @@ std::string DeviceUserFolder(const std::string& deviceFolder);
 std::string DefaultDataFile(const std::string& programFolder, const std::string& deviceFolder);
 std::string ProfileListFile(const std::string& userFolder);  // "ProfileList.ini" (JSON)
 std::string ProfileFile(const std::string& userFolder, const std::string& profileId);  // id + ".Json"
-std::string LightConfigFile(const std::string& userFolder);  // "tolva_light.config"
+std::string LightConfigFile(const std::string& userFolder);                            // "tolva_light.config"

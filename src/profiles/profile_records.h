@@ -36,7 +36,7 @@ struct LightListEntry {
     uint8_t blue = 0;        // "blue"
     uint8_t reserved1 = 0;
     uint8_t reserved2 = 0;
-    uint8_t present = 0;     // 1 when the array element exists, 0 when it is null
+    uint8_t present = 0;  // 1 when the array element exists, 0 when it is null
     bool operator==(const LightListEntry&) const = default;
 };
 static_assert(sizeof(LightListEntry) == 11);
@@ -91,24 +91,36 @@ struct DpiStage {
     uint8_t stageXY = 0;      // "StageXY": separate X and Y values
     uint8_t xLow = 0;         // "StageDPIX", low byte first
     uint8_t xHigh = 0;
-    uint8_t yLow = 0;         // "StageDPIY", low byte first
+    uint8_t yLow = 0;  // "StageDPIY", low byte first
     uint8_t yHigh = 0;
-    uint8_t red = 0;          // "StageColorR"
-    uint8_t green = 0;        // "StageColorG"
-    uint8_t blue = 0;         // "StageColorB"
+    uint8_t red = 0;    // "StageColorR"
+    uint8_t green = 0;  // "StageColorG"
+    uint8_t blue = 0;   // "StageColorB"
 
     uint16_t X() const { return uint16_t(xLow | (xHigh << 8)); }
     uint16_t Y() const { return uint16_t(yLow | (yHigh << 8)); }
-    void SetX(uint16_t v) { xLow = uint8_t(v); xHigh = uint8_t(v >> 8); }
-    void SetY(uint16_t v) { yLow = uint8_t(v); yHigh = uint8_t(v >> 8); }
+    void SetX(uint16_t v) {
+        xLow = uint8_t(v);
+        xHigh = uint8_t(v >> 8);
+    }
+    void SetY(uint16_t v) {
+        yLow = uint8_t(v);
+        yHigh = uint8_t(v >> 8);
+    }
     bool operator==(const DpiStage&) const = default;
 };
 static_assert(sizeof(DpiStage) == 9);
 
 // Two 16-bit values in one word, the low one first.
-inline uint16_t LowHalf(uint32_t word) { return uint16_t(word); }
-inline uint16_t HighHalf(uint32_t word) { return uint16_t(word >> 16); }
-inline uint32_t PackHalves(uint16_t low, uint16_t high) { return uint32_t(low) | (uint32_t(high) << 16); }
+inline uint16_t LowHalf(uint32_t word) {
+    return uint16_t(word);
+}
+inline uint16_t HighHalf(uint32_t word) {
+    return uint16_t(word >> 16);
+}
+inline uint32_t PackHalves(uint16_t low, uint16_t high) {
+    return uint32_t(low) | (uint32_t(high) << 16);
+}
 
 // The mouse's system values as five words of two 16-bit halves:
 //   0: "DoubleClickTime" | "MouseSpeed"        1: "PointerPrecision" | "ScorllPage"

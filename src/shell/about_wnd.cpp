@@ -10,8 +10,12 @@ namespace {
 bool programLoopRunning = false;
 }  // namespace
 
-void SetProgramLoopRunning(bool running) { programLoopRunning = running; }
-bool ProgramLoopRunning() { return programLoopRunning; }
+void SetProgramLoopRunning(bool running) {
+    programLoopRunning = running;
+}
+bool ProgramLoopRunning() {
+    return programLoopRunning;
+}
 
 void PostQuitMessage() {
     if (programLoopRunning) QCoreApplication::exit(0);
@@ -66,10 +70,17 @@ LRESULT CAboutWnd::HandleCustomMessage(unsigned msg, WPARAM wParam, LPARAM, bool
         {
             const bool wasMaximised = isMaximized();
             switch (wParam) {
-            case SC_MINIMIZE: showMinimized(); break;
-            case SC_MAXIMIZE: showMaximized(); break;
-            case SC_RESTORE: showNormal(); break;
-            default: break;
+            case SC_MINIMIZE:
+                showMinimized();
+                break;
+            case SC_MAXIMIZE:
+                showMaximized();
+                break;
+            case SC_RESTORE:
+                showNormal();
+                break;
+            default:
+                break;
             }
             if (wasMaximised != isMaximized()) ShowMaximisedState();
             handled = true;

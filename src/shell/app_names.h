@@ -22,14 +22,14 @@ inline constexpr const char* kLightControlRequest = "{4695579F-999A-41d4-9FAF-EF
 }  // namespace AppNames
 
 // Window message numbers the program's windows exchange.
-constexpr unsigned kMsgHook = 1054;               // wParam 0 removes, 1 installs the input hooks
-constexpr unsigned kMsgDpiNotice = 1224;          // only noted on the debug output
+constexpr unsigned kMsgHook = 1054;       // wParam 0 removes, 1 installs the input hooks
+constexpr unsigned kMsgDpiNotice = 1224;  // only noted on the debug output
 constexpr unsigned kMsgShowSettingProgress = 3072;
-constexpr unsigned kMsgLanguageChanged = 3089;    // wParam = language index (0 from the main window)
-constexpr unsigned kMsgDeviceArrival = 3090;      // wParam = interface slot
-constexpr unsigned kMsgDeviceRemoval = 3091;      // wParam = interface slot
-constexpr unsigned kMsgOpenSettings = 3093;       // open the settings window centred
-constexpr unsigned kMsgClearUpdateBadge = 3094;   // remove the new-update mark of "setbtn"
+constexpr unsigned kMsgLanguageChanged = 3089;   // wParam = language index (0 from the main window)
+constexpr unsigned kMsgDeviceArrival = 3090;     // wParam = interface slot
+constexpr unsigned kMsgDeviceRemoval = 3091;     // wParam = interface slot
+constexpr unsigned kMsgOpenSettings = 3093;      // open the settings window centred
+constexpr unsigned kMsgClearUpdateBadge = 3094;  // remove the new-update mark of "setbtn"
 
 // Power notices (WM_POWERBROADCAST) with their wParam values.
 constexpr unsigned WM_POWERBROADCAST = 0x0218;

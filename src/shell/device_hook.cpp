@@ -11,30 +11,23 @@
 
 namespace {
 
-unsigned RegisteredMessage(std::string_view name)
-{
+unsigned RegisteredMessage(std::string_view name) {
     return RegisterWindowMessage(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 }  // namespace
 
-CDeviceHook::CDeviceHook(QObject* parent) : QObject(parent), factory_(capture::CreateSystemCapture)
-{
-    for (std::string_view name : macros::AllHookMessageNames())
-        RegisteredMessage(name);
+CDeviceHook::CDeviceHook(QObject* parent) : QObject(parent), factory_(capture::CreateSystemCapture) {
+    for (std::string_view name : macros::AllHookMessageNames()) RegisteredMessage(name);
 }
 
-CDeviceHook::~CDeviceHook()
-{
+CDeviceHook::~CDeviceHook() {
     Uninstall();
 }
 
-int CDeviceHook::Install(int value, int mode, WindowHandle window, int keyboardHook, int hookLibrary)
-{
-    if (keyboard_)
-        Uninstall();
-    if (!QCoreApplication::instance())
-        return 0;
+int CDeviceHook::Install(int value, int mode, WindowHandle window, int keyboardHook, int hookLibrary) {
+    if (keyboard_) Uninstall();
+    if (!QCoreApplication::instance()) return 0;
     StopCapture();  // a mouse side installed alone is replaced too
     filter_.reset();
     ++generation_;
@@ -43,29 +36,25 @@ int CDeviceHook::Install(int value, int mode, WindowHandle window, int keyboardH
     value_ = value;
     mode_ = mode;
     window_ = window;
-    if (!keyboard_ && !mouse_)
-        return 1;
+    if (!keyboard_ && !mouse_) return 1;
     capture_ = factory_ ? factory_() : nullptr;
     const unsigned generation = generation_;
     const bool outside = capture_ && capture_->Start([this, generation](const macros::HookRecord& record) {
         // On the capture thread: hand over and return at once.
         QMetaObject::invokeMethod(
-            this, [this, generation, record] {
-                if (generation == generation_)
-                    Deliver(record);
+            this,
+            [this, generation, record] {
+                if (generation == generation_) Deliver(record);
             },
             Qt::QueuedConnection);
     });
-    if (!outside)
-        capture_.reset();
-    filter_ = std::make_unique<CWindowInputFilter>(keyboard_, !outside, [this](const macros::HookRecord& record) {
-        Deliver(record);
-    });
+    if (!outside) capture_.reset();
+    filter_ = std::make_unique<CWindowInputFilter>(
+        keyboard_, !outside, [this](const macros::HookRecord& record) { Deliver(record); });
     return 1;
 }
 
-int CDeviceHook::Uninstall()
-{
+int CDeviceHook::Uninstall() {
     const int removed = keyboard_ ? 1 : 0;
     StopCapture();
     filter_.reset();
@@ -75,32 +64,26 @@ int CDeviceHook::Uninstall()
     return removed;
 }
 
-bool CDeviceHook::CapturesOutsideWindow() const
-{
+bool CDeviceHook::CapturesOutsideWindow() const {
     return capture_ && capture_->Running();
 }
 
-void CDeviceHook::StopCapture()
-{
-    if (capture_)
-        capture_->Stop();
+void CDeviceHook::StopCapture() {
+    if (capture_) capture_->Stop();
     capture_.reset();
 }
 
-void CDeviceHook::Deliver(const macros::HookRecord& record)
-{
+void CDeviceHook::Deliver(const macros::HookRecord& record) {
     if (record.kind == macros::HookKind::Key) {
         const auto name = macros::KeyMessageName(mode_);
-        if (!keyboard_ || !name)
-            return;
+        if (!keyboard_ || !name) return;
         macros::KeyboardHookRecord hook = macros::ToKeyboardHookRecord(record);
         SendWindowMessage(window_, RegisteredMessage(*name), macros::KeyboardMessageOf(record),
                           reinterpret_cast<LPARAM>(&hook));
         return;
     }
     const auto name = macros::MouseMessageName(mode_);
-    if (!mouse_ || !name)
-        return;
+    if (!mouse_ || !name) return;
     macros::MouseHookRecord hook = macros::ToMouseHookRecord(record);
     if (capture_ && !capture_->KnowsCursorPosition()) {
         const QPoint cursor = QCursor::pos();

@@ -30,4 +30,6 @@ void SetAllDpi(int dpi) {
     }
 }
 
-int AllDpi() { return programDpi; }
+int AllDpi() {
+    return programDpi;
+}

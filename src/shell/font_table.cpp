@@ -23,11 +23,14 @@ constexpr std::array<FontSpec, 13> kFonts{{
 
 }  // namespace
 
-std::span<const FontSpec> ProgramFontSpecs() { return kFonts; }
+std::span<const FontSpec> ProgramFontSpecs() {
+    return kFonts;
+}
 
 bool ShouldRebuildFonts(int newIndex, int currentIndex) {
     const bool newMatches = newIndex == 15 || newIndex == 0 || newIndex == 2;
-    const bool currentMatches = currentIndex == 15 || currentIndex == -1 || currentIndex == 2 || currentIndex == 0;
+    const bool currentMatches =
+        currentIndex == 15 || currentIndex == -1 || currentIndex == 2 || currentIndex == 0;
     return newMatches || currentMatches;
 }
 
@@ -36,9 +39,13 @@ CFontTable& CFontTable::Instance() {
     return table;
 }
 
-void CFontTable::RemoveAll() { fonts_.clear(); }
+void CFontTable::RemoveAll() {
+    fonts_.clear();
+}
 
-void CFontTable::AddFont(int id, const QFont& font) { fonts_.insert(id, font); }
+void CFontTable::AddFont(int id, const QFont& font) {
+    fonts_.insert(id, font);
+}
 
 QFont CFontTable::Font(int id) const {
     const auto it = fonts_.constFind(id);

@@ -103,7 +103,9 @@ CIpcEndpoint::CIpcEndpoint(QObject* parent) : QObject(parent) {
     connect(&server_, &QLocalServer::newConnection, this, &CIpcEndpoint::OnNewConnection);
 }
 
-CIpcEndpoint::~CIpcEndpoint() { server_.close(); }
+CIpcEndpoint::~CIpcEndpoint() {
+    server_.close();
+}
 
 CIpcEndpoint::ListenResult CIpcEndpoint::Listen(const QString& endpointName) {
     const QString path = IpcPath(endpointName);

@@ -71,8 +71,9 @@ bool ParseLanguageXml(const QByteArray& xml, QHash<QString, QString>* texts, QSt
     }
     if (reader.hasError() || !sawRoot) {
         if (error)
-            *error = sawRoot ? QStringLiteral("line %1: %2").arg(reader.lineNumber()).arg(reader.errorString())
-                             : QStringLiteral("no <Language> element");
+            *error = sawRoot
+                         ? QStringLiteral("line %1: %2").arg(reader.lineNumber()).arg(reader.errorString())
+                         : QStringLiteral("no <Language> element");
         return false;
     }
     *texts = found;

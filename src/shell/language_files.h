@@ -15,10 +15,10 @@
 #include <vector>
 
 struct LanguageEntry {
-    int id = 0;          // "Language_ID": the value remembered for the user
-    QString name;        // "Language_name"
-    QString file;        // "Language_file"
-    QString textId;      // "Language_text": the entry's label in the language list (a text id)
+    int id = 0;      // "Language_ID": the value remembered for the user
+    QString name;    // "Language_name"
+    QString file;    // "Language_file"
+    QString textId;  // "Language_text": the entry's label in the language list (a text id)
 };
 
 // The entries of a Language.config file; false when it is missing or does not parse (the

@@ -17,7 +17,9 @@ QString CLanguageManager::ConfigPath() {
     return QString::fromStdString(ProgramFolder()) + QStringLiteral("/DefaultData/Language.config");
 }
 
-QString CLanguageManager::LanguageFolder() { return QString::fromStdString(ProgramFolder()) + QStringLiteral("/lang"); }
+QString CLanguageManager::LanguageFolder() {
+    return QString::fromStdString(ProgramFolder()) + QStringLiteral("/lang");
+}
 
 std::vector<LanguageEntry> CLanguageManager::Entries() const {
     std::vector<LanguageEntry> entries;

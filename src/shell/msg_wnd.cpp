@@ -34,10 +34,18 @@ LRESULT CMsgWnd::HandleCustomMessage(unsigned msg, WPARAM wParam, LPARAM, bool& 
     return 0;
 }
 
-void CMsgWnd::SetNextAnswer(int answer) { Answers().push_back(answer); }
-void CMsgWnd::ClearNextAnswers() { Answers().clear(); }
-int CMsgWnd::PendingAnswers() { return static_cast<int>(Answers().size()); }
-const CMsgWnd::Shown& CMsgWnd::LastShown() { return LastShownRef(); }
+void CMsgWnd::SetNextAnswer(int answer) {
+    Answers().push_back(answer);
+}
+void CMsgWnd::ClearNextAnswers() {
+    Answers().clear();
+}
+int CMsgWnd::PendingAnswers() {
+    return static_cast<int>(Answers().size());
+}
+const CMsgWnd::Shown& CMsgWnd::LastShown() {
+    return LastShownRef();
+}
 
 std::deque<int>& CMsgWnd::Answers() {
     static std::deque<int> answers;
@@ -49,7 +57,8 @@ CMsgWnd::Shown& CMsgWnd::LastShownRef() {
     return shown;
 }
 
-int ShowMessageBox(QWidget* owner, const QString& title, const QString& text, int dpi, bool textIsId, int buttons) {
+int ShowMessageBox(QWidget* owner, const QString& title, const QString& text, int dpi, bool textIsId,
+                   int buttons) {
     CMsgWnd box(owner);
     if (!box.Create(owner, QStringLiteral("msgwnd"), 420, 220, Qt::Tool | Qt::FramelessWindowHint)) return 0;
 
@@ -95,7 +104,8 @@ int ShowMessageBox(QWidget* owner, const QString& title, const QString& text, in
         const int answer = CMsgWnd::Answers().front();
         CMsgWnd::Answers().pop_front();
         // Answer through the buttons, once the box runs its loop, as the user would.
-        auto* button = qobject_cast<QAbstractButton*>(answer == 1 ? confirm : box.FindControl(QStringLiteral("closebtn")));
+        auto* button = qobject_cast<QAbstractButton*>(
+            answer == 1 ? confirm : box.FindControl(QStringLiteral("closebtn")));
         QTimer::singleShot(0, &box, [&box, button] {
             if (button)
                 button->click();

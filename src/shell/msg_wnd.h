@@ -28,10 +28,10 @@ public:
 
     // What the last box showed (filled when it is shown).
     struct Shown {
-        int count = 0;          // boxes shown so far in this process
-        QString title;          // text of "MessageTitle"
-        QString text;           // text of "MessageText" as shown (the id resolved)
-        QString textId;         // the id when the text was one, else empty
+        int count = 0;   // boxes shown so far in this process
+        QString title;   // text of "MessageTitle"
+        QString text;    // text of "MessageText" as shown (the id resolved)
+        QString textId;  // the id when the text was one, else empty
         bool confirmVisible = false;
         bool cancelVisible = false;
         int dpi = 96;
@@ -54,4 +54,5 @@ private:
 //            supported one and gives it to every window, else writes "MSG_WND DPI SET
 //            ERROR" and takes 96
 //   buttons  0: "confirm_btn" alone; 1: "confirm_btn" and "cancel_btn"; other: as the skin
-int ShowMessageBox(QWidget* owner, const QString& title, const QString& text, int dpi, bool textIsId, int buttons);
+int ShowMessageBox(QWidget* owner, const QString& title, const QString& text, int dpi, bool textIsId,
+                   int buttons);

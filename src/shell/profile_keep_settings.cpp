@@ -15,7 +15,8 @@ const char kAtLoginKey[] = "ApplyAtLogin";
 const char kEntryName[] = "kvelm-apply.desktop";
 
 QSettings UserConfig() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kvelm"), QStringLiteral("kvelm"));
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kvelm"),
+                     QStringLiteral("kvelm"));
 }
 
 bool ReadFlag(const char* key) {
@@ -46,11 +47,17 @@ bool RemoveEntry() {
 
 }  // namespace
 
-bool ReadApplyOnArrivalAndResume() { return ReadFlag(kOnArrivalAndResumeKey); }
+bool ReadApplyOnArrivalAndResume() {
+    return ReadFlag(kOnArrivalAndResumeKey);
+}
 
-bool StoreApplyOnArrivalAndResume(bool on) { return StoreFlag(kOnArrivalAndResumeKey, on); }
+bool StoreApplyOnArrivalAndResume(bool on) {
+    return StoreFlag(kOnArrivalAndResumeKey, on);
+}
 
-bool ReadApplyAtLogin() { return ReadFlag(kAtLoginKey); }
+bool ReadApplyAtLogin() {
+    return ReadFlag(kAtLoginKey);
+}
 
 bool StoreApplyAtLogin(bool on) {
     const bool stored = StoreFlag(kAtLoginKey, on);

@@ -20,5 +20,6 @@ void CSkinChangeObserver::Broadcast(const SkinChangedParam& param) {
     // A receiver may remove itself (or another) while it handles the change.
     const std::vector<ISkinChangeReceiver*> snapshot = receivers_;
     for (ISkinChangeReceiver* receiver : snapshot)
-        if (std::find(receivers_.begin(), receivers_.end(), receiver) != receivers_.end()) receiver->OnSkinChanged(param);
+        if (std::find(receivers_.begin(), receivers_.end(), receiver) != receivers_.end())
+            receiver->OnSkinChanged(param);
 }

@@ -62,9 +62,10 @@ void CSkinFrame::InitWindow() {
                 SetBackgroundColor(button, ArgbToColor(argb));
         } else if (NameEquals(button->objectName(), QStringLiteral("skin_image_btn"))) {
             const QString image = GetUserData(button);
-            if (!image.isEmpty()) SetStylePart(button, QStringLiteral("picture"),
-                                               QStringLiteral("QAbstractButton { border-image: url(\"%1\"); }")
-                                                   .arg(CSkinResources::Instance().PathOf(image)));
+            if (!image.isEmpty())
+                SetStylePart(button, QStringLiteral("picture"),
+                             QStringLiteral("QAbstractButton { border-image: url(\"%1\"); }")
+                                 .arg(CSkinResources::Instance().PathOf(image)));
         }
     }
 }
@@ -79,7 +80,8 @@ void CSkinFrame::Notify(TNotifyUI& msg) {
     } else if (NameEquals(name, QStringLiteral("skin_color_btn"))) {
         SkinChangedParam param;
         param.isColor = true;
-        if (!ParseArgbText(msg.sender ? msg.sender->property("bkcolor").toString() : QString(), &param.argb)) return;
+        if (!ParseArgbText(msg.sender ? msg.sender->property("bkcolor").toString() : QString(), &param.argb))
+            return;
         CSkinChangeObserver::Instance().Broadcast(param);
     } else if (NameEquals(name, QStringLiteral("skin_color"))) {
         SelectItem(FindControl(QStringLiteral("skin_tab")), 1);
@@ -116,7 +118,9 @@ LRESULT CSkinFrame::HandleCustomMessage(unsigned msg, WPARAM wParam, LPARAM, boo
     return 0;
 }
 
-void CSkinFrame::SetNextFileName(const QString& path) { NextFileName() = path; }
+void CSkinFrame::SetNextFileName(const QString& path) {
+    NextFileName() = path;
+}
 
 std::optional<QString>& CSkinFrame::NextFileName() {
     static std::optional<QString> next;

@@ -9,10 +9,13 @@ namespace {
 
 const char kLanguageKey[] = "LANGUAGE";
 
-QString LanguageGroup() { return QStringLiteral("SOFTWARE/") + QString::fromUtf8(AppNames::kWindowTitle); }
+QString LanguageGroup() {
+    return QStringLiteral("SOFTWARE/") + QString::fromUtf8(AppNames::kWindowTitle);
+}
 
 QSettings UserConfig() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kvelm"), QStringLiteral("kvelm"));
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kvelm"),
+                     QStringLiteral("kvelm"));
 }
 
 }  // namespace

@@ -34,7 +34,10 @@ public:
     // Detaches it: open handles see the device gone (reads and writes fail, POLLHUP).
     void Unplug(int id);
     void UnplugAll();
-    struct Entry { int id; std::shared_ptr<ISimDevice> device; };
+    struct Entry {
+        int id;
+        std::shared_ptr<ISimDevice> device;
+    };
     std::vector<Entry> Devices() const;
 
     // Delivers an input report to every open handle of the interface, at once or after

@@ -17,7 +17,7 @@ struct SimOpenHandle {
     int interfaceNumber = 0;
     bool exclusive = false;
     std::shared_ptr<SimInputQueue> input;  // null when opened without read access
-    std::atomic<bool> gone{false};          // set by Unplug
+    std::atomic<bool> gone{false};         // set by Unplug
 };
 
 struct SimHidBus::Impl {
@@ -49,6 +49,5 @@ struct SimHidBus::Impl {
 
     // Registers a new handle on an interface the caller found on the device; null when
     // the device is no longer plugged or when exclusivity forbids it.
-    std::shared_ptr<SimOpenHandle> OpenHandle(int deviceId, int interfaceNumber, bool read,
-                                              bool exclusive);
+    std::shared_ptr<SimOpenHandle> OpenHandle(int deviceId, int interfaceNumber, bool read, bool exclusive);
 };

@@ -13,23 +13,23 @@ namespace {
 
 constexpr uint16_t kResyncUsage = 0x0401;
 
-size_t ChunkLength(const uint8_t* frame) { return frame[kLength]; }
-size_t ChunkOffset(const uint8_t* frame) { return ReadU16(&frame[kOffsetLow]); }
+size_t ChunkLength(const uint8_t* frame) {
+    return frame[kLength];
+}
+size_t ChunkOffset(const uint8_t* frame) {
+    return ReadU16(&frame[kOffsetLow]);
+}
 
 }  // namespace
 
-bool SimCommandDevice::OnOutputReport(int interfaceNumber, const uint8_t* data, size_t length)
-{
-    if (!data || length == 0)
-        return false;
+bool SimCommandDevice::OnOutputReport(int interfaceNumber, const uint8_t* data, size_t length) {
+    if (!data || length == 0) return false;
     std::lock_guard guard(lock_);
     frames_.push_back({interfaceNumber, std::vector<uint8_t>(data, data + length)});
-    if (interfaceNumber != commandInterface_)
-        return false;  // no other interface takes output reports
+    if (interfaceNumber != commandInterface_) return false;  // no other interface takes output reports
     if (data[0] == simdesc::kKeyboardReportId)
         return length <= simdesc::kKeyboardOutputSize;  // LED state: nothing to light
-    if (data[0] != simdesc::kCommandReportId || length > kSize)
-        return false;
+    if (data[0] != simdesc::kCommandReportId || length > kSize) return false;
     uint8_t frame[kSize] = {};
     std::memcpy(frame, data, length);  // a short report arrives zero-padded
     // Answers go out before the lock is released, so that frames written by several
@@ -40,16 +40,14 @@ bool SimCommandDevice::OnOutputReport(int interfaceNumber, const uint8_t* data, 
     return true;
 }
 
-std::vector<std::vector<uint8_t>> SimCommandDevice::HandleCommand(const uint8_t* frame)
-{
+std::vector<std::vector<uint8_t>> SimCommandDevice::HandleCommand(const uint8_t* frame) {
     const uint64_t number = commandFrameCount_++;
     std::optional<uint8_t> injected;
     if (auto it = failAt_.find(number); it != failAt_.end()) {
         injected = it->second;
         failAt_.erase(it);
     }
-    if (silent_)
-        return {};
+    if (silent_) return {};
 
     std::vector<uint8_t> answer(kSize, 0);
     answer[kReportIdByte] = kReportId;
@@ -60,7 +58,8 @@ std::vector<std::vector<uint8_t>> SimCommandDevice::HandleCommand(const uint8_t*
     if (injected) {
         answer[kStatus] = *injected;
     } else if (const uint16_t sum = ReadU16(&frame[kChecksumLow]); sum != Checksum(frame)) {
-        answer[kStatus] = Refuse("checksum " + std::to_string(sum) + " differs from " + std::to_string(Checksum(frame)));
+        answer[kStatus] =
+            Refuse("checksum " + std::to_string(sum) + " differs from " + std::to_string(Checksum(frame)));
     } else if (ChunkLength(frame) > kMaxPayload) {
         answer[kStatus] = Refuse("chunk of " + std::to_string(ChunkLength(frame)) + " bytes");
     } else {
@@ -79,47 +78,41 @@ std::vector<std::vector<uint8_t>> SimCommandDevice::HandleCommand(const uint8_t*
     return answers;
 }
 
-uint8_t SimCommandDevice::ReadBytes(const uint8_t* memory, size_t size, const uint8_t* frame, uint8_t* answer)
-{
+uint8_t SimCommandDevice::ReadBytes(const uint8_t* memory, size_t size, const uint8_t* frame,
+                                    uint8_t* answer) {
     const size_t length = ChunkLength(frame), offset = ChunkOffset(frame);
     if (offset + length > size)
-        return Refuse("read of " + std::to_string(length) + " bytes at " + std::to_string(offset)
-                      + " past " + std::to_string(size) + " bytes");
-    if (length > 0)
-        std::memcpy(answer + kPayload, memory + offset, length);
+        return Refuse("read of " + std::to_string(length) + " bytes at " + std::to_string(offset) + " past " +
+                      std::to_string(size) + " bytes");
+    if (length > 0) std::memcpy(answer + kPayload, memory + offset, length);
     return kStatusOk;
 }
 
-uint8_t SimCommandDevice::WriteBytes(std::vector<uint8_t>& memory, const uint8_t* frame)
-{
+uint8_t SimCommandDevice::WriteBytes(std::vector<uint8_t>& memory, const uint8_t* frame) {
     const size_t length = ChunkLength(frame), offset = ChunkOffset(frame);
     if (offset + length > memory.size())
-        return Refuse("write of " + std::to_string(length) + " bytes at " + std::to_string(offset)
-                      + " past " + std::to_string(memory.size()) + " bytes");
+        return Refuse("write of " + std::to_string(length) + " bytes at " + std::to_string(offset) +
+                      " past " + std::to_string(memory.size()) + " bytes");
     std::copy_n(frame + kPayload, length, memory.begin() + static_cast<std::ptrdiff_t>(offset));
     return kStatusOk;
 }
 
-uint8_t SimCommandDevice::WriteSlotMemory(std::vector<uint8_t>& memory, size_t slotCount, const uint8_t* frame)
-{
+uint8_t SimCommandDevice::WriteSlotMemory(std::vector<uint8_t>& memory, size_t slotCount,
+                                          const uint8_t* frame) {
     if (ChunkOffset(frame) == 0 && ChunkLength(frame) > 0 && frame[kPayload] >= slotCount)
         return Refuse("no settings slot " + std::to_string(frame[kPayload]));
     return WriteBytes(memory, frame);
 }
 
-uint8_t SimCommandDevice::StageImageChunk(Staging& staging, size_t capacity, const uint8_t* frame)
-{
+uint8_t SimCommandDevice::StageImageChunk(Staging& staging, size_t capacity, const uint8_t* frame) {
     const size_t length = ChunkLength(frame), offset = ChunkOffset(frame);
-    if (offset == 0)
-        staging = Staging{{}, true, false};  // a new image starts
-    if (!staging.active)
-        return Refuse("image chunk at " + std::to_string(offset) + " without its start");
-    if (staging.broken)
-        return Refuse("image already refused");
+    if (offset == 0) staging = Staging{{}, true, false};  // a new image starts
+    if (!staging.active) return Refuse("image chunk at " + std::to_string(offset) + " without its start");
+    if (staging.broken) return Refuse("image already refused");
     if (offset != staging.bytes.size()) {
         staging.broken = true;
-        return Refuse("image chunk at " + std::to_string(offset) + ", expected "
-                      + std::to_string(staging.bytes.size()));
+        return Refuse("image chunk at " + std::to_string(offset) + ", expected " +
+                      std::to_string(staging.bytes.size()));
     }
     if (offset + length > capacity) {
         staging.broken = true;
@@ -130,10 +123,8 @@ uint8_t SimCommandDevice::StageImageChunk(Staging& staging, size_t capacity, con
 }
 
 uint8_t SimCommandDevice::CommitImage(const char* what, Staging& staging, std::vector<uint8_t>& image,
-                                      size_t capacity)
-{
-    if (!staging.active)
-        return kStatusOk;
+                                      size_t capacity) {
+    if (!staging.active) return kStatusOk;
     uint8_t status = kStatusOk;
     if (staging.broken) {
         status = kStatusRefused;  // the reason was kept when the chunk was refused
@@ -146,80 +137,66 @@ uint8_t SimCommandDevice::CommitImage(const char* what, Staging& staging, std::v
     return status;
 }
 
-uint8_t SimCommandDevice::Refuse(std::string why)
-{
+uint8_t SimCommandDevice::Refuse(std::string why) {
     lastRefusal_ = std::move(why);
     return kStatusRefused;
 }
 
-int SimCommandDevice::Plug()
-{
+int SimCommandDevice::Plug() {
     auto self = weak_from_this().lock();
     return self ? SimHidBus::Instance().Plug(self) : -1;
 }
 
-void SimCommandDevice::Unplug()
-{
+void SimCommandDevice::Unplug() {
     const int id = BusId();
-    if (id >= 0)
-        SimHidBus::Instance().Unplug(id);
+    if (id >= 0) SimHidBus::Instance().Unplug(id);
 }
 
-int SimCommandDevice::BusId() const
-{
+int SimCommandDevice::BusId() const {
     for (const auto& entry : SimHidBus::Instance().Devices())
-        if (entry.device.get() == this)
-            return entry.id;
+        if (entry.device.get() == this) return entry.id;
     return -1;
 }
 
-void SimCommandDevice::SendConsumerUsage(uint16_t usage)
-{
+void SimCommandDevice::SendConsumerUsage(uint16_t usage) {
     auto& bus = SimHidBus::Instance();
-    bus.SendInputReport(this, commandInterface_,
-                        {simdesc::kConsumerReportId, static_cast<uint8_t>(usage), static_cast<uint8_t>(usage >> 8)});
+    bus.SendInputReport(
+        this, commandInterface_,
+        {simdesc::kConsumerReportId, static_cast<uint8_t>(usage), static_cast<uint8_t>(usage >> 8)});
     bus.SendInputReport(this, commandInterface_, {simdesc::kConsumerReportId, 0, 0});
 }
 
-void SimCommandDevice::RequestResync()
-{
+void SimCommandDevice::RequestResync() {
     SendConsumerUsage(kResyncUsage);
 }
 
-void SimCommandDevice::SetAnswerDelay(int ms)
-{
+void SimCommandDevice::SetAnswerDelay(int ms) {
     std::lock_guard guard(lock_);
     answerDelayMs_ = std::max(ms, 0);
 }
 
-void SimCommandDevice::FailFrame(int n, uint8_t status)
-{
-    if (n < 0)
-        return;
+void SimCommandDevice::FailFrame(int n, uint8_t status) {
+    if (n < 0) return;
     std::lock_guard guard(lock_);
     failAt_[commandFrameCount_ + static_cast<uint64_t>(n)] = status;
 }
 
-void SimCommandDevice::SetWrongEcho(int count)
-{
+void SimCommandDevice::SetWrongEcho(int count) {
     std::lock_guard guard(lock_);
     wrongEchoes_ = std::max(count, 0);
 }
 
-void SimCommandDevice::SetSilent(bool silent)
-{
+void SimCommandDevice::SetSilent(bool silent) {
     std::lock_guard guard(lock_);
     silent_ = silent;
 }
 
-std::vector<SimFrame> SimCommandDevice::Frames() const
-{
+std::vector<SimFrame> SimCommandDevice::Frames() const {
     std::lock_guard guard(lock_);
     return frames_;
 }
 
-std::vector<std::vector<uint8_t>> SimCommandDevice::CommandFrames() const
-{
+std::vector<std::vector<uint8_t>> SimCommandDevice::CommandFrames() const {
     std::lock_guard guard(lock_);
     std::vector<std::vector<uint8_t>> commands;
     for (const SimFrame& frame : frames_)
@@ -228,20 +205,17 @@ std::vector<std::vector<uint8_t>> SimCommandDevice::CommandFrames() const
     return commands;
 }
 
-void SimCommandDevice::ClearFrames()
-{
+void SimCommandDevice::ClearFrames() {
     std::lock_guard guard(lock_);
     frames_.clear();
 }
 
-bool SimCommandDevice::InConfig() const
-{
+bool SimCommandDevice::InConfig() const {
     std::lock_guard guard(lock_);
     return inConfig_;
 }
 
-std::string SimCommandDevice::LastRefusal() const
-{
+std::string SimCommandDevice::LastRefusal() const {
     std::lock_guard guard(lock_);
     return lastRefusal_;
 }

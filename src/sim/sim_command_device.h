@@ -56,13 +56,13 @@ public:
     void RequestResync();
 
     // Fault injection.
-    void SetAnswerDelay(int ms);                 // answers arrive ms later (0: at once)
-    void FailFrame(int n, uint8_t status);       // n-th command frame from now (0-based):
-                                                 // answered with status, not applied
+    void SetAnswerDelay(int ms);            // answers arrive ms later (0: at once)
+    void FailFrame(int n, uint8_t status);  // n-th command frame from now (0-based):
+                                            // answered with status, not applied
     // The next `count` answer reports carry a wrong command byte: they go out ahead of the
     // proper answer of the next command frame, as stale answers the host must read past.
     void SetWrongEcho(int count);
-    void SetSilent(bool silent);                 // frames are logged but not answered or applied
+    void SetSilent(bool silent);  // frames are logged but not answered or applied
 
     // Every frame received on every interface, oldest first.
     std::vector<SimFrame> Frames() const;
@@ -70,11 +70,11 @@ public:
     std::vector<std::vector<uint8_t>> CommandFrames() const;
     void ClearFrames();
 
-    bool InConfig() const;                     // between begin and end configuration
-    std::string LastRefusal() const;           // why the last frame or image was refused
+    bool InConfig() const;            // between begin and end configuration
+    std::string LastRefusal() const;  // why the last frame or image was refused
 
 protected:
-    struct Staging {                           // an image arriving chunk by chunk
+    struct Staging {  // an image arriving chunk by chunk
         std::vector<uint8_t> bytes;
         bool active = false;
         bool broken = false;
@@ -106,7 +106,7 @@ private:
     bool inConfig_ = false;
     std::vector<SimFrame> frames_;
     uint64_t commandFrameCount_ = 0;
-    std::map<uint64_t, uint8_t> failAt_;       // command frame number -> status
+    std::map<uint64_t, uint8_t> failAt_;  // command frame number -> status
     int answerDelayMs_ = 0;
     int wrongEchoes_ = 0;
     bool silent_ = false;

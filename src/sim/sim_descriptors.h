@@ -11,7 +11,7 @@ constexpr uint8_t kKeyboardReportId = 1;
 constexpr uint8_t kSystemReportId = 2;
 constexpr uint8_t kConsumerReportId = 3;
 constexpr uint8_t kCommandReportId = 4;
-constexpr size_t kKeyboardOutputSize = 2;   // id + LED bits
+constexpr size_t kKeyboardOutputSize = 2;  // id + LED bits
 
 // Boot mouse: 5 buttons, X, Y and wheel (-127..127), no report ids.
 const std::vector<uint8_t>& BootMouse();

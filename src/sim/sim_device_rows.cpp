@@ -21,12 +21,9 @@ constexpr int kKindWirelessMouse = 6;
 
 }  // namespace
 
-std::string SimulatedDeviceRowsJson(const std::string& name)
-{
-    if (name == "keyboard")
-        return Row("KV_ELM Gaming Keyboard", kSimKeyboardProductId, kKindKeyboard);
-    if (name == "pad")
-        return Row("KV_ELM Mouse Pad", kSimPadProductId, kKindMousePad);
+std::string SimulatedDeviceRowsJson(const std::string& name) {
+    if (name == "keyboard") return Row("KV_ELM Gaming Keyboard", kSimKeyboardProductId, kKindKeyboard);
+    if (name == "pad") return Row("KV_ELM Mouse Pad", kSimPadProductId, kKindMousePad);
     if (name == "mousewl")
         return Row("KV_ELM Wireless Gaming Mouse", kSimWirelessMouseProductId, kKindWirelessMouse);
     return {};

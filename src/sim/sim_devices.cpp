@@ -17,8 +17,7 @@ struct KnownDevice {
 };
 
 template <class Device, class Model, Model (*model)()>
-std::shared_ptr<ISimDevice> Make()
-{
+std::shared_ptr<ISimDevice> Make() {
     return std::make_shared<Device>(model());
 }
 
@@ -31,19 +30,16 @@ const KnownDevice kKnownDevices[] = {
     {"headset", &Make<SimHeadset, SimHeadsetModel, &SimHeadsetModel::Headset>},
 };
 
-std::string Trim(const std::string& text)
-{
+std::string Trim(const std::string& text) {
     const char* blanks = " \t\r\n";
     const size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return {};
+    if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 }  // namespace
 
-std::vector<std::string> SimulatedDeviceNames(const std::string& list)
-{
+std::vector<std::string> SimulatedDeviceNames(const std::string& list) {
     std::vector<std::string> names;
     size_t start = 0;
     while (start <= list.size()) {
@@ -57,46 +53,37 @@ std::vector<std::string> SimulatedDeviceNames(const std::string& list)
 
 namespace {
 
-const KnownDevice* FindKnown(const std::string& name)
-{
+const KnownDevice* FindKnown(const std::string& name) {
     for (const KnownDevice& known : kKnownDevices)
-        if (name == known.name)
-            return &known;
+        if (name == known.name) return &known;
     return nullptr;
 }
 
-std::string KnownNames()
-{
+std::string KnownNames() {
     std::string names;
-    for (const KnownDevice& known : kKnownDevices)
-        names += std::string(known.name) + ", ";
+    for (const KnownDevice& known : kKnownDevices) names += std::string(known.name) + ", ";
     return names + kNone;
 }
 
 }  // namespace
 
-std::shared_ptr<ISimDevice> MakeSimulatedDevice(const std::string& name)
-{
+std::shared_ptr<ISimDevice> MakeSimulatedDevice(const std::string& name) {
     const KnownDevice* known = FindKnown(name);
     return known ? known->make() : nullptr;
 }
 
-bool CheckSimulatedDeviceList(const std::string& list, std::string* error)
-{
+bool CheckSimulatedDeviceList(const std::string& list, std::string* error) {
     for (const std::string& name : SimulatedDeviceNames(list)) {
         if (name != kNone && !FindKnown(name)) {
-            if (error)
-                *error = "unknown simulated device \"" + name + "\" (known: " + KnownNames() + ")";
+            if (error) *error = "unknown simulated device \"" + name + "\" (known: " + KnownNames() + ")";
             return false;
         }
     }
     return true;
 }
 
-int PlugSimulatedDevices(const std::string& list, std::string* error)
-{
-    if (!CheckSimulatedDeviceList(list, error))
-        return -1;
+int PlugSimulatedDevices(const std::string& list, std::string* error) {
+    if (!CheckSimulatedDeviceList(list, error)) return -1;
     const std::vector<std::string> names = SimulatedDeviceNames(list);
     int plugged = 0;
     for (const std::string& name : names) {
@@ -106,8 +93,7 @@ int PlugSimulatedDevices(const std::string& list, std::string* error)
     return plugged;
 }
 
-std::string SimulateListFromArgs(int argc, const char* const* argv)
-{
+std::string SimulateListFromArgs(int argc, const char* const* argv) {
     static const char kOption[] = "--simulate";
     const size_t optionLength = std::strlen(kOption);
     std::string list;
@@ -122,8 +108,7 @@ std::string SimulateListFromArgs(int argc, const char* const* argv)
             list = arg + optionLength + 1;
         }
     }
-    if (found)
-        return list;
+    if (found) return list;
     const char* variable = std::getenv("KVELM_SIMULATE");
     return variable ? variable : "";
 }

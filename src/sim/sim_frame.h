@@ -36,21 +36,20 @@ enum Command : uint8_t {
 };
 
 // Sum of bytes 3-63, low 16 bits.
-inline uint16_t Checksum(const uint8_t* frame)
-{
+inline uint16_t Checksum(const uint8_t* frame) {
     unsigned sum = 0;
-    for (size_t i = kCommand; i < kSize; ++i)
-        sum += frame[i];
+    for (size_t i = kCommand; i < kSize; ++i) sum += frame[i];
     return static_cast<uint16_t>(sum);
 }
 
-inline void StoreChecksum(uint8_t* frame)
-{
+inline void StoreChecksum(uint8_t* frame) {
     const uint16_t sum = Checksum(frame);
     frame[kChecksumLow] = static_cast<uint8_t>(sum);
     frame[kChecksumHigh] = static_cast<uint8_t>(sum >> 8);
 }
 
-inline uint16_t ReadU16(const uint8_t* bytes) { return static_cast<uint16_t>(bytes[0] | bytes[1] << 8); }
+inline uint16_t ReadU16(const uint8_t* bytes) {
+    return static_cast<uint16_t>(bytes[0] | bytes[1] << 8);
+}
 
 }  // namespace simframe

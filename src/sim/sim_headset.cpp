@@ -23,15 +23,15 @@ constexpr std::array<uint8_t, SimHeadset::kPowerRecordSize> kFactoryPower = {80,
 
 }  // namespace
 
-SimHeadsetModel SimHeadsetModel::Headset()
-{
+SimHeadsetModel SimHeadsetModel::Headset() {
     return SimHeadsetModel{};
 }
 
 SimHeadset::SimHeadset(SimHeadsetModel model)
-    : SimCommandDevice(kCommandInterface), model_(std::move(model)), settings_(kSettingsMemorySize, 0),
-      power_(kFactoryPower)
-{
+    : SimCommandDevice(kCommandInterface),
+      model_(std::move(model)),
+      settings_(kSettingsMemorySize, 0),
+      power_(kFactoryPower) {
     info_[kInfoDeviceClass] = kDeviceClassHeadset;
     for (size_t slot = 0; slot < kSlotCount; ++slot)
         std::copy(std::begin(kFactorySlots[slot]), std::end(kFactorySlots[slot]),
@@ -39,13 +39,11 @@ SimHeadset::SimHeadset(SimHeadsetModel model)
     settings_[0] = 0;
 }
 
-std::vector<uint8_t> SimHeadset::ReportDescriptor(int interfaceNumber) const
-{
+std::vector<uint8_t> SimHeadset::ReportDescriptor(int interfaceNumber) const {
     return interfaceNumber == kCommandInterface ? simdesc::DeviceControls() : std::vector<uint8_t>{};
 }
 
-uint8_t SimHeadset::Execute(const uint8_t* frame, uint8_t* answer)
-{
+uint8_t SimHeadset::Execute(const uint8_t* frame, uint8_t* answer) {
     switch (frame[kCommand]) {
     case kBeginConfig:
         SetInConfig(true);
@@ -68,30 +66,25 @@ uint8_t SimHeadset::Execute(const uint8_t* frame, uint8_t* answer)
     }
 }
 
-std::vector<uint8_t> SimHeadset::SettingsMemory() const
-{
+std::vector<uint8_t> SimHeadset::SettingsMemory() const {
     std::lock_guard guard(lock_);
     return settings_;
 }
 
-void SimHeadset::SetSettingsBytes(size_t offset, const std::vector<uint8_t>& bytes)
-{
+void SimHeadset::SetSettingsBytes(size_t offset, const std::vector<uint8_t>& bytes) {
     std::lock_guard guard(lock_);
     for (size_t i = 0; i < bytes.size() && offset + i < settings_.size(); ++i) {
-        if (offset + i == 0 && bytes[i] >= kSlotCount)
-            continue;
+        if (offset + i == 0 && bytes[i] >= kSlotCount) continue;
         settings_[offset + i] = bytes[i];
     }
 }
 
-std::array<uint8_t, SimHeadset::kPowerRecordSize> SimHeadset::PowerRecord() const
-{
+std::array<uint8_t, SimHeadset::kPowerRecordSize> SimHeadset::PowerRecord() const {
     std::lock_guard guard(lock_);
     return power_;
 }
 
-void SimHeadset::SetPowerRecord(const std::array<uint8_t, kPowerRecordSize>& record)
-{
+void SimHeadset::SetPowerRecord(const std::array<uint8_t, kPowerRecordSize>& record) {
     std::lock_guard guard(lock_);
     power_ = record;
 }

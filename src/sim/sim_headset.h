@@ -43,7 +43,7 @@ public:
     std::vector<int> InterfaceNumbers() const override { return {kCommandInterface}; }
     std::vector<uint8_t> ReportDescriptor(int interfaceNumber) const override;
 
-    std::vector<uint8_t> SettingsMemory() const;  // byte 0 = active slot
+    std::vector<uint8_t> SettingsMemory() const;                              // byte 0 = active slot
     void SetSettingsBytes(size_t offset, const std::vector<uint8_t>& bytes);  // clipped to memory
     std::array<uint8_t, kPowerRecordSize> PowerRecord() const;
     void SetPowerRecord(const std::array<uint8_t, kPowerRecordSize>& record);

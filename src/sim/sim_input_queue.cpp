@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-SimInputQueue::SimInputQueue()
-{
+SimInputQueue::SimInputQueue() {
     int fds[2];
     if (::pipe2(fds, O_NONBLOCK | O_CLOEXEC) == 0) {
         readFd_ = fds[0];
@@ -14,38 +13,29 @@ SimInputQueue::SimInputQueue()
     }
 }
 
-SimInputQueue::~SimInputQueue()
-{
-    if (writeFd_ >= 0)
-        ::close(writeFd_);
-    if (readFd_ >= 0)
-        ::close(readFd_);
+SimInputQueue::~SimInputQueue() {
+    if (writeFd_ >= 0) ::close(writeFd_);
+    if (readFd_ >= 0) ::close(readFd_);
 }
 
-bool SimInputQueue::Push(std::vector<uint8_t> report)
-{
+bool SimInputQueue::Push(std::vector<uint8_t> report) {
     std::lock_guard guard(lock_);
-    if (writeFd_ < 0 || reports_.size() >= kCapacity)
-        return false;
+    if (writeFd_ < 0 || reports_.size() >= kCapacity) return false;
     // The pipe holds one byte exactly while the queue is not empty.
     if (reports_.empty()) {
         const uint8_t mark = 1;
-        if (::write(writeFd_, &mark, 1) != 1)
-            return false;
+        if (::write(writeFd_, &mark, 1) != 1) return false;
     }
     reports_.push_back(std::move(report));
     return true;
 }
 
-int SimInputQueue::Pop(uint8_t* data, size_t capacity)
-{
+int SimInputQueue::Pop(uint8_t* data, size_t capacity) {
     std::lock_guard guard(lock_);
-    if (reports_.empty())
-        return writeFd_ < 0 ? -1 : 0;
+    if (reports_.empty()) return writeFd_ < 0 ? -1 : 0;
     const std::vector<uint8_t>& report = reports_.front();
     const size_t count = std::min(capacity, report.size());
-    if (count > 0)
-        std::memcpy(data, report.data(), count);
+    if (count > 0) std::memcpy(data, report.data(), count);
     reports_.pop_front();
     if (reports_.empty()) {
         uint8_t mark;
@@ -54,8 +44,7 @@ int SimInputQueue::Pop(uint8_t* data, size_t capacity)
     return static_cast<int>(count);
 }
 
-void SimInputQueue::MarkGone()
-{
+void SimInputQueue::MarkGone() {
     std::lock_guard guard(lock_);
     if (writeFd_ >= 0) {
         ::close(writeFd_);
@@ -63,8 +52,7 @@ void SimInputQueue::MarkGone()
     }
 }
 
-bool SimInputQueue::Gone() const
-{
+bool SimInputQueue::Gone() const {
     std::lock_guard guard(lock_);
     return writeFd_ < 0;
 }

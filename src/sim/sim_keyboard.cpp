@@ -30,8 +30,7 @@ constexpr size_t kBlockPollingRate = 22;
 }  // namespace
 
 SimKeyboard::SimKeyboard(SimKeyboardModel model)
-    : SimCommandDevice(kCommandInterface), model_(std::move(model)), settings_(kSettingsMemorySize, 0)
-{
+    : SimCommandDevice(kCommandInterface), model_(std::move(model)), settings_(kSettingsMemorySize, 0) {
     info_[kInfoDeviceClass] = kDeviceClassKeyboard;
     info_[kInfoMacroUnits] = model_.macroMemoryUnits;
     for (size_t slot = 0; slot < kSlotCount; ++slot) {
@@ -45,38 +44,30 @@ SimKeyboard::SimKeyboard(SimKeyboardModel model)
     TakeKeyTable(model_.factoryKeys);
 }
 
-std::vector<uint8_t> SimKeyboard::ReportDescriptor(int interfaceNumber) const
-{
-    if (interfaceNumber == kBootInterface)
-        return simdesc::BootKeyboard();
-    if (interfaceNumber == kCommandInterface)
-        return simdesc::DeviceControls();
+std::vector<uint8_t> SimKeyboard::ReportDescriptor(int interfaceNumber) const {
+    if (interfaceNumber == kBootInterface) return simdesc::BootKeyboard();
+    if (interfaceNumber == kCommandInterface) return simdesc::DeviceControls();
     return {};
 }
 
-void SimKeyboard::PressKey(uint8_t deviceKey)
-{
+void SimKeyboard::PressKey(uint8_t deviceKey) {
     SendConsumerUsage(static_cast<uint16_t>(kKeyDownUsage + deviceKey));
 }
 
-void SimKeyboard::ReleaseKey(uint8_t deviceKey)
-{
+void SimKeyboard::ReleaseKey(uint8_t deviceKey) {
     SendConsumerUsage(static_cast<uint16_t>(kKeyUpUsage + deviceKey));
 }
 
-void SimKeyboard::TakeKeyTable(std::vector<uint8_t> table)
-{
+void SimKeyboard::TakeKeyTable(std::vector<uint8_t> table) {
     table.resize(std::min(table.size(), kMaxKeyTable) / kKeyCodeLength * kKeyCodeLength);
     keyTable_ = std::move(table);
     const size_t keys = keyTable_.size() / kKeyCodeLength;
     info_[kInfoKeyCount] = static_cast<uint8_t>(keys);
     lightPositions_.resize(keys);
-    for (size_t key = 0; key < keys; ++key)
-        lightPositions_[key] = static_cast<uint8_t>(key);
+    for (size_t key = 0; key < keys; ++key) lightPositions_[key] = static_cast<uint8_t>(key);
 }
 
-uint8_t SimKeyboard::Execute(const uint8_t* frame, uint8_t* answer)
-{
+uint8_t SimKeyboard::Execute(const uint8_t* frame, uint8_t* answer) {
     switch (frame[kCommand]) {
     case kBeginConfig:
         SetInConfig(true);
@@ -84,7 +75,8 @@ uint8_t SimKeyboard::Execute(const uint8_t* frame, uint8_t* answer)
         return kStatusOk;
     case kEndConfig:
         SetInConfig(false);
-        return CommitImage("macro image", macroStaging_, macroImage_, size_t{model_.macroMemoryUnits} * kMacroUnit);
+        return CommitImage("macro image", macroStaging_, macroImage_,
+                           size_t{model_.macroMemoryUnits} * kMacroUnit);
     case kReadInfo:
         return ReadBytes(info_.data(), info_.size(), frame, answer);
     case kReadMemory:
@@ -108,67 +100,56 @@ uint8_t SimKeyboard::Execute(const uint8_t* frame, uint8_t* answer)
     }
 }
 
-std::array<uint8_t, SimKeyboard::kInfoBlockSize> SimKeyboard::InfoBlock() const
-{
+std::array<uint8_t, SimKeyboard::kInfoBlockSize> SimKeyboard::InfoBlock() const {
     std::lock_guard guard(lock_);
     return info_;
 }
 
-std::vector<uint8_t> SimKeyboard::SettingsMemory() const
-{
+std::vector<uint8_t> SimKeyboard::SettingsMemory() const {
     std::lock_guard guard(lock_);
     return settings_;
 }
 
-std::vector<uint8_t> SimKeyboard::ActiveBlock() const
-{
+std::vector<uint8_t> SimKeyboard::ActiveBlock() const {
     std::lock_guard guard(lock_);
     const auto start = settings_.begin() + static_cast<std::ptrdiff_t>(settings_[0] * kBlockSize);
     return std::vector<uint8_t>(start, start + kBlockSize);
 }
 
-void SimKeyboard::SetSettingsBytes(size_t offset, const std::vector<uint8_t>& bytes)
-{
+void SimKeyboard::SetSettingsBytes(size_t offset, const std::vector<uint8_t>& bytes) {
     std::lock_guard guard(lock_);
     for (size_t i = 0; i < bytes.size() && offset + i < settings_.size(); ++i) {
-        if (offset + i == 0 && bytes[i] >= kSlotCount)
-            continue;  // no such slot
+        if (offset + i == 0 && bytes[i] >= kSlotCount) continue;  // no such slot
         settings_[offset + i] = bytes[i];
     }
 }
 
-std::vector<uint8_t> SimKeyboard::KeyTable() const
-{
+std::vector<uint8_t> SimKeyboard::KeyTable() const {
     std::lock_guard guard(lock_);
     return keyTable_;
 }
 
-void SimKeyboard::SetKeyTable(const std::vector<uint8_t>& table)
-{
+void SimKeyboard::SetKeyTable(const std::vector<uint8_t>& table) {
     std::lock_guard guard(lock_);
     TakeKeyTable(table);
 }
 
-std::vector<uint8_t> SimKeyboard::KeyLightPositions() const
-{
+std::vector<uint8_t> SimKeyboard::KeyLightPositions() const {
     std::lock_guard guard(lock_);
     return lightPositions_;
 }
 
-std::vector<uint8_t> SimKeyboard::MacroImage() const
-{
+std::vector<uint8_t> SimKeyboard::MacroImage() const {
     std::lock_guard guard(lock_);
     return macroImage_;
 }
 
-std::array<uint8_t, SimKeyboard::kPowerRecordSize> SimKeyboard::PowerRecord() const
-{
+std::array<uint8_t, SimKeyboard::kPowerRecordSize> SimKeyboard::PowerRecord() const {
     std::lock_guard guard(lock_);
     return power_;
 }
 
-void SimKeyboard::SetPowerRecord(const std::array<uint8_t, kPowerRecordSize>& record)
-{
+void SimKeyboard::SetPowerRecord(const std::array<uint8_t, kPowerRecordSize>& record) {
     std::lock_guard guard(lock_);
     power_ = record;
 }

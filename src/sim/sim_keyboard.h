@@ -63,10 +63,10 @@ public:
 
     // Firmware state.
     std::array<uint8_t, kInfoBlockSize> InfoBlock() const;
-    std::vector<uint8_t> SettingsMemory() const;          // byte 0 = active slot
-    std::vector<uint8_t> ActiveBlock() const;             // the 25 bytes of the active slot
+    std::vector<uint8_t> SettingsMemory() const;  // byte 0 = active slot
+    std::vector<uint8_t> ActiveBlock() const;     // the 25 bytes of the active slot
     void SetSettingsBytes(size_t offset, const std::vector<uint8_t>& bytes);  // clipped to memory
-    std::vector<uint8_t> KeyTable() const;                // N x 3 bytes
+    std::vector<uint8_t> KeyTable() const;                                    // N x 3 bytes
     void SetKeyTable(const std::vector<uint8_t>& table);  // N follows the table's size (at most 512 bytes)
     std::vector<uint8_t> KeyLightPositions() const;       // N bytes
     std::vector<uint8_t> MacroImage() const;              // last accepted image (empty: none)

@@ -36,19 +36,19 @@
 
 // What tells the models apart.
 struct SimMouseModel {
-    std::string name;                  // "mouse", "mouse3389", "mousewl"
+    std::string name;  // "mouse", "mouse3389", "mousewl"
     uint16_t vendorId = 0x320F;
     uint16_t productId = 0x2002;
     uint16_t sensor = 0x3327;
     uint16_t largestSliderPosition = 120;
-    uint8_t macroMemoryUnits = 16;     // information byte 6: macro memory in 128-byte units
+    uint8_t macroMemoryUnits = 16;  // information byte 6: macro memory in 128-byte units
     bool wireless = false;
     // Factory key block, 3 bytes per key slot; its size gives the key slot count.
     std::vector<uint8_t> factoryKeys;
 
-    static SimMouseModel Mouse();        // 0x320F:0x2002, sensor 0x3327
-    static SimMouseModel Mouse3389();    // 0x320F:0x21FD, sensor 0x3389
-    static SimMouseModel MouseWireless();// "mousewl": Mouse() on a wireless link
+    static SimMouseModel Mouse();          // 0x320F:0x2002, sensor 0x3327
+    static SimMouseModel Mouse3389();      // 0x320F:0x21FD, sensor 0x3389
+    static SimMouseModel MouseWireless();  // "mousewl": Mouse() on a wireless link
 };
 
 class SimMouse : public SimCommandDevice {
@@ -76,13 +76,13 @@ public:
 
     // Firmware state.
     std::array<uint8_t, kInfoBlockSize> InfoBlock() const;
-    std::vector<uint8_t> SettingsMemory() const;          // all records, byte 0 = active index
-    std::vector<uint8_t> ActiveRecord() const;            // the 128 bytes of the active record
+    std::vector<uint8_t> SettingsMemory() const;  // all records, byte 0 = active index
+    std::vector<uint8_t> ActiveRecord() const;    // the 128 bytes of the active record
     void SetSettingsBytes(size_t offset, const std::vector<uint8_t>& bytes);  // clipped to memory
-    std::vector<uint8_t> KeyBlock() const;                // key slots x 3 bytes
-    void SetKeyBlock(const std::vector<uint8_t>& block);  // resized to key slots x 3
-    std::vector<uint8_t> KeyExtraBlock() const;           // one byte per key slot
-    std::vector<uint8_t> MacroImage() const;              // last accepted image (empty: none)
+    std::vector<uint8_t> KeyBlock() const;                                    // key slots x 3 bytes
+    void SetKeyBlock(const std::vector<uint8_t>& block);                      // resized to key slots x 3
+    std::vector<uint8_t> KeyExtraBlock() const;                               // one byte per key slot
+    std::vector<uint8_t> MacroImage() const;  // last accepted image (empty: none)
     std::vector<uint8_t> ShootImage() const;
     std::array<uint8_t, kPowerRecordSize> PowerRecord() const;
     void SetPowerRecord(const std::array<uint8_t, kPowerRecordSize>& record);

@@ -6,13 +6,16 @@ using namespace simframe;
 
 namespace {
 
-size_t ChunkLength(const uint8_t* frame) { return frame[kLength]; }
-size_t ChunkOffset(const uint8_t* frame) { return ReadU16(&frame[kOffsetLow]); }
+size_t ChunkLength(const uint8_t* frame) {
+    return frame[kLength];
+}
+size_t ChunkOffset(const uint8_t* frame) {
+    return ReadU16(&frame[kOffsetLow]);
+}
 
 }  // namespace
 
-uint8_t SimMouse::Execute(const uint8_t* frame, uint8_t* answer)
-{
+uint8_t SimMouse::Execute(const uint8_t* frame, uint8_t* answer) {
     const uint8_t command = frame[kCommand];
     if (!linkUp_ && command != kQueryLink) {
         lastRefusal_ = "link down";
@@ -55,19 +58,16 @@ uint8_t SimMouse::Execute(const uint8_t* frame, uint8_t* answer)
     }
 }
 
-uint8_t SimMouse::WriteSettings(const uint8_t* frame)
-{
+uint8_t SimMouse::WriteSettings(const uint8_t* frame) {
     // Byte 0 of the memory selects the active record: only an existing record may be chosen.
     if (ChunkOffset(frame) == 0 && ChunkLength(frame) > 0 && frame[kPayload] >= kRecordCount)
         return Refuse("no settings record " + std::to_string(frame[kPayload]));
     return WriteBytes(settings_, frame);
 }
 
-uint8_t SimMouse::CommitImages()
-{
+uint8_t SimMouse::CommitImages() {
     const size_t macroCapacity = size_t{model_.macroMemoryUnits} * 128;
     const uint8_t macro = CommitImage("macro image", macroStaging_, macroImage_, macroCapacity);
     const uint8_t shoot = CommitImage("shoot image", shootStaging_, shootImage_, kShootMemorySize);
     return macro != kStatusOk ? macro : shoot;
 }
-

@@ -6,8 +6,7 @@ using namespace simlayout;
 
 namespace {
 
-void PutU16(uint8_t* at, uint16_t value)
-{
+void PutU16(uint8_t* at, uint16_t value) {
     at[0] = static_cast<uint8_t>(value);
     at[1] = static_cast<uint8_t>(value >> 8);
 }
@@ -52,8 +51,7 @@ const std::vector<uint8_t> kMouse3389Keys = {
 
 }  // namespace
 
-SimMouseModel SimMouseModel::Mouse()
-{
+SimMouseModel SimMouseModel::Mouse() {
     SimMouseModel model;
     model.name = "mouse";
     model.vendorId = 0x320F;
@@ -65,8 +63,7 @@ SimMouseModel SimMouseModel::Mouse()
     return model;
 }
 
-SimMouseModel SimMouseModel::Mouse3389()
-{
+SimMouseModel SimMouseModel::Mouse3389() {
     SimMouseModel model;
     model.name = "mouse3389";
     model.vendorId = 0x320F;
@@ -78,8 +75,7 @@ SimMouseModel SimMouseModel::Mouse3389()
     return model;
 }
 
-SimMouseModel SimMouseModel::MouseWireless()
-{
+SimMouseModel SimMouseModel::MouseWireless() {
     SimMouseModel model = Mouse();
     model.name = "mousewl";
     model.productId = kSimWirelessMouseProductId;
@@ -87,8 +83,7 @@ SimMouseModel SimMouseModel::MouseWireless()
     return model;
 }
 
-std::array<uint8_t, SimMouse::kInfoBlockSize> FactoryInfoBlock(const SimMouseModel& model)
-{
+std::array<uint8_t, SimMouse::kInfoBlockSize> FactoryInfoBlock(const SimMouseModel& model) {
     std::array<uint8_t, SimMouse::kInfoBlockSize> info{};
     info[kInfoDeviceClass] = kDeviceClassMouse;
     PutU16(&info[kInfoFirmware], kFirmwareVersion);
@@ -102,8 +97,7 @@ std::array<uint8_t, SimMouse::kInfoBlockSize> FactoryInfoBlock(const SimMouseMod
     return info;
 }
 
-std::vector<uint8_t> FactorySettings(const SimMouseModel& model)
-{
+std::vector<uint8_t> FactorySettings(const SimMouseModel& model) {
     static const uint16_t k3327Stages[kStageCount] = {8, 16, 32, 60, 70, 90, 118};
     static const uint16_t k3389Stages[kStageCount] = {8, 16, 30, 60, 100, 200, 318};
     static const uint8_t kStageColours[kStageCount][3] = {
@@ -124,21 +118,17 @@ std::vector<uint8_t> FactorySettings(const SimMouseModel& model)
         record[kRecColour + 1] = 0x80;
         record[kRecColour + 2] = 0xFF;
         record[kRecPollingRate] = 3;
-        for (size_t s = 0; s < 4; ++s)
-            PutU16(&record[kRecStagesLow + 2 * s], stages[s]);
-        for (size_t s = 4; s < kStageCount; ++s)
-            PutU16(&record[kRecStagesHigh + 2 * (s - 4)], stages[s]);
+        for (size_t s = 0; s < 4; ++s) PutU16(&record[kRecStagesLow + 2 * s], stages[s]);
+        for (size_t s = 4; s < kStageCount; ++s) PutU16(&record[kRecStagesHigh + 2 * (s - 4)], stages[s]);
         record[kRecActiveStage] = 1;
         for (size_t s = 0; s < kStageCount; ++s)
-            for (size_t c = 0; c < 3; ++c)
-                record[kRecStageColours + 3 * s + c] = kStageColours[s][c];
+            for (size_t c = 0; c < 3; ++c) record[kRecStageColours + 3 * s + c] = kStageColours[s][c];
     }
     memory[kRecActiveIndex] = 0;
     return memory;
 }
 
-std::array<uint8_t, SimMouse::kPowerRecordSize> FactoryPowerRecord(const SimMouseModel& model)
-{
+std::array<uint8_t, SimMouse::kPowerRecordSize> FactoryPowerRecord(const SimMouseModel& model) {
     std::array<uint8_t, SimMouse::kPowerRecordSize> power{};
     power[kPowerBattery] = model.wireless ? 85 : 100;
     power[kPowerState] = model.wireless ? 0 : 1;

@@ -44,7 +44,7 @@ public:
     std::vector<uint8_t> ReportDescriptor(int interfaceNumber) const override;
 
     std::array<uint8_t, kInfoBlockSize> InfoBlock() const;
-    std::vector<uint8_t> SettingsMemory() const;          // byte 0 = active slot
+    std::vector<uint8_t> SettingsMemory() const;                              // byte 0 = active slot
     void SetSettingsBytes(size_t offset, const std::vector<uint8_t>& bytes);  // clipped to memory
     std::array<uint8_t, kPowerRecordSize> PowerRecord() const;
     void SetPowerRecord(const std::array<uint8_t, kPowerRecordSize>& record);

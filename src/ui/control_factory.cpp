@@ -26,8 +26,8 @@ CControlFactory& CControlFactory::Instance() {
 }
 
 CControlFactory::CControlFactory() {
-    for (const char* name : {"Control", "Container", "HorizontalLayout", "VerticalLayout", "TileLayout",
-                             "Wnd", "CWndUI"})
+    for (const char* name :
+         {"Control", "Container", "HorizontalLayout", "VerticalLayout", "TileLayout", "Wnd", "CWndUI"})
         RegisterControl(QLatin1String(name), Plain<QWidget>());
     for (const char* name : {"Button", "RedioMacroButton", "CRedioMacroButtonUI"})
         RegisterControl(QLatin1String(name), Plain<QPushButton>());
@@ -43,9 +43,8 @@ CControlFactory::CControlFactory() {
     RegisterControl(QStringLiteral("RichEdit"), Plain<QPlainTextEdit>());
     RegisterControl(QStringLiteral("Combo"), Plain<QComboBox>());
     RegisterControl(QStringLiteral("List"), Plain<QListWidget>());
-    RegisterControl(QStringLiteral("Slider"), [](QWidget* parent) -> QWidget* {
-        return new QSlider(Qt::Horizontal, parent);
-    });
+    RegisterControl(QStringLiteral("Slider"),
+                    [](QWidget* parent) -> QWidget* { return new QSlider(Qt::Horizontal, parent); });
     RegisterControl(QStringLiteral("Progress"), Plain<QProgressBar>());
     RegisterControl(QStringLiteral("TabLayout"), Plain<QStackedWidget>());
 }
@@ -72,7 +71,9 @@ QWidget* CControlFactory::CreateControl(const QString& className, QWidget* paren
     return it == creators_.constEnd() ? nullptr : (*it)(parent);
 }
 
-QString CControlFactory::SubtreeFile(const QString& className) const { return subtrees_.value(className.toLower()); }
+QString CControlFactory::SubtreeFile(const QString& className) const {
+    return subtrees_.value(className.toLower());
+}
 
 bool CControlFactory::IsKnown(const QString& className) const {
     const QString key = className.toLower();

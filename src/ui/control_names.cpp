@@ -28,9 +28,13 @@ NumberedName SplitNumberedName(const QString& name) {
     return out;
 }
 
-QString MakeNumberedName(const QString& prefix, int number) { return prefix + QString::number(number); }
+QString MakeNumberedName(const QString& prefix, int number) {
+    return prefix + QString::number(number);
+}
 
-bool NameEquals(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool NameEquals(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 bool MatchNumberedName(const QString& name, const QString& prefix, int* number) {
     const NumberedName split = SplitNumberedName(name);

@@ -33,7 +33,7 @@ public:
         if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             if (auto* widget = qobject_cast<QWidget*>(watched))
                 SendNotify(widget, event->type() == QEvent::FocusIn ? QLatin1String(NotifyType::kSetFocus)
-                                                                     : QLatin1String(NotifyType::kKillFocus));
+                                                                    : QLatin1String(NotifyType::kKillFocus));
         }
         return false;
     }
@@ -41,9 +41,8 @@ public:
 
 // ---- buttons ----
 void WireButton(QAbstractButton* button) {
-    QObject::connect(button, &QAbstractButton::pressed, button, [button] {
-        button->setProperty("kvelmPressChecked", button->isChecked());
-    });
+    QObject::connect(button, &QAbstractButton::pressed, button,
+                     [button] { button->setProperty("kvelmPressChecked", button->isChecked()); });
     QObject::connect(button, &QAbstractButton::clicked, button, [button](bool checked) {
         const bool before = button->property("kvelmPressChecked").toBool();
         QPointer<QAbstractButton> guard(button);
@@ -105,7 +104,8 @@ public:
                 });
         connect(list, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
             userInput_ = false;  // what a handler changes in code is not the user's choice
-            SendNotify(RowSender(index.row()), QLatin1String(NotifyType::kItemClick), static_cast<WPARAM>(index.row()));
+            SendNotify(RowSender(index.row()), QLatin1String(NotifyType::kItemClick),
+                       static_cast<WPARAM>(index.row()));
         });
         connect(list, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
             const bool byReturn = returnKey_;

@@ -66,8 +66,10 @@ QList<QWidget*> FindControlsByClass(const QWidget* root, const QString& classNam
 }
 
 void SetText(QWidget* control, const QString& text) {
-    if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(text);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(text);
     else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         const QSignalBlocker block(edit);
         edit->setText(text);
@@ -77,8 +79,10 @@ void SetText(QWidget* control, const QString& text) {
     } else if (auto* rich = qobject_cast<QTextEdit*>(control)) {
         const QSignalBlocker block(rich);
         rich->setPlainText(text);
-    } else if (auto* group = qobject_cast<QGroupBox*>(control)) group->setTitle(text);
-    else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable()) combo->setEditText(text);
+    } else if (auto* group = qobject_cast<QGroupBox*>(control))
+        group->setTitle(text);
+    else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable())
+        combo->setEditText(text);
 }
 
 QString GetText(const QWidget* control) {
@@ -208,7 +212,9 @@ void RemoveAllItems(QWidget* control) {
     }
 }
 
-int ItemTextIdRole() { return kTextIdRole; }
+int ItemTextIdRole() {
+    return kTextIdRole;
+}
 
 int ListAddRow(QListWidget* list, QWidget* rowWidget) {
     if (!list || !rowWidget) return -1;
@@ -292,8 +298,12 @@ void SetRange(QWidget* control, int minimum, int maximum) {
 void SetUserData(QWidget* control, const QString& data) {
     if (control) control->setProperty("userData", data);
 }
-QString GetUserData(const QWidget* control) { return control ? control->property("userData").toString() : QString(); }
+QString GetUserData(const QWidget* control) {
+    return control ? control->property("userData").toString() : QString();
+}
 void SetTag(QWidget* control, qint64 tag) {
     if (control) control->setProperty("tag", tag);
 }
-qint64 GetTag(const QWidget* control) { return control ? control->property("tag").toLongLong() : 0; }
+qint64 GetTag(const QWidget* control) {
+    return control ? control->property("tag").toLongLong() : 0;
+}

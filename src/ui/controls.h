@@ -54,7 +54,7 @@ QString OptionGroupOf(const QAbstractButton* option);
 void BindOptionToTab(QAbstractButton* option, const QString& tabName, int index);
 
 // ---- items: combos, lists, tab layouts ----
-int GetCurSel(const QWidget* control);   // -1 when nothing is selected or not a kind with items
+int GetCurSel(const QWidget* control);  // -1 when nothing is selected or not a kind with items
 int GetItemCount(const QWidget* control);
 // Selects item index (-1: none) of a combo, list or tab layout. notify=true raises
 // "itemselect" as a user choice would (not for tab layouts).

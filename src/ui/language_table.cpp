@@ -55,7 +55,8 @@ void ResolveWidget(QWidget* w) {
 
 void ResolveAction(QAction* action) {
     const QString id = action->property(kTextId).toString();
-    if (!id.isEmpty()) action->setText(CLanguageTable::Instance().Text(id, action->property(kTextFallback).toString()));
+    if (!id.isEmpty())
+        action->setText(CLanguageTable::Instance().Text(id, action->property(kTextFallback).toString()));
 }
 
 }  // namespace
@@ -65,10 +66,18 @@ CLanguageTable& CLanguageTable::Instance() {
     return *instance;
 }
 
-void CLanguageTable::SetTexts(const QHash<QString, QString>& texts) { texts_ = texts; }
-void CLanguageTable::SetText(const QString& id, const QString& text) { texts_.insert(id, text); }
-void CLanguageTable::Clear() { texts_.clear(); }
-bool CLanguageTable::Contains(const QString& id) const { return texts_.contains(id); }
+void CLanguageTable::SetTexts(const QHash<QString, QString>& texts) {
+    texts_ = texts;
+}
+void CLanguageTable::SetText(const QString& id, const QString& text) {
+    texts_.insert(id, text);
+}
+void CLanguageTable::Clear() {
+    texts_.clear();
+}
+bool CLanguageTable::Contains(const QString& id) const {
+    return texts_.contains(id);
+}
 
 QString CLanguageTable::Text(const QString& id, const QString& fallback) const {
     const auto it = texts_.constFind(id);

@@ -40,7 +40,9 @@ std::string ProgramFolder() {
     return Normalise(exeFolder);
 }
 
-std::string SkinFolder() { return ProgramFolder() + "/skin"; }
+std::string SkinFolder() {
+    return ProgramFolder() + "/skin";
+}
 
 std::string ToSlashPath(const std::string& name) {
     std::string out;

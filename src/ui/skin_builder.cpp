@@ -112,7 +112,8 @@ QWidget* CSkinBuilder::BuildFromData(const QByteArray& xml, QWidget* parent, con
     return Load(&buffer, QStringLiteral("<data>"), parent, callback);
 }
 
-QWidget* CSkinBuilder::BuildInto(QWidget* container, const QString& skinIdOrFile, const CreateCallback& callback) {
+QWidget* CSkinBuilder::BuildInto(QWidget* container, const QString& skinIdOrFile,
+                                 const CreateCallback& callback) {
     if (!container) return nullptr;
     QWidget* root = Build(skinIdOrFile, container, callback);
     if (!root) return nullptr;
@@ -126,4 +127,6 @@ QWidget* CSkinBuilder::BuildInto(QWidget* container, const QString& skinIdOrFile
     return root;
 }
 
-QString CSkinBuilder::LastError() { return lastError; }
+QString CSkinBuilder::LastError() {
+    return lastError;
+}

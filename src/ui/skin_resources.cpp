@@ -51,7 +51,9 @@ bool CSkinResources::Load(const QString& skinFolder) {
     return true;
 }
 
-QString CSkinResources::FileOfId(const QString& id) const { return ids_.value(id.toLower()); }
+QString CSkinResources::FileOfId(const QString& id) const {
+    return ids_.value(id.toLower());
+}
 
 QString CSkinResources::Resolve(const QString& idOrFile) const {
     if (idOrFile.isEmpty()) return QString();
@@ -85,7 +87,8 @@ QString FindPathNoCase(const QString& base, const QString& relative) {
             current += QLatin1Char('/') + part;
             continue;
         }
-        const QStringList entries = QDir(current).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        const QStringList entries =
+            QDir(current).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         QString match;
         for (const QString& entry : entries) {
             if (entry.compare(part, Qt::CaseInsensitive) == 0) {

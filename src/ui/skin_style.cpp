@@ -75,7 +75,8 @@ void SetStylePart(QWidget* control, const QString& key, const QString& declarati
         parts.insert(key, declarations);
     control->setProperty(kPartsProperty, parts);
     QString sheet;
-    for (auto it = parts.cbegin(); it != parts.cend(); ++it) sheet += it.value().toString() + QLatin1Char('\n');
+    for (auto it = parts.cbegin(); it != parts.cend(); ++it)
+        sheet += it.value().toString() + QLatin1Char('\n');
     control->setStyleSheet(sheet);
 }
 
@@ -83,7 +84,9 @@ void SetBackgroundImage(QWidget* control, const QString& image) {
     if (!control) return;
     control->setAttribute(Qt::WA_StyledBackground, true);
     SetStylePart(control, QStringLiteral("bkimage"),
-                 image.isEmpty() ? QString() : QStringLiteral("%1 { border-image: %2; }").arg(Self(control), CssUrl(image)));
+                 image.isEmpty()
+                     ? QString()
+                     : QStringLiteral("%1 { border-image: %2; }").arg(Self(control), CssUrl(image)));
 }
 
 void SetBackgroundColor(QWidget* control, const QColor& color) {
@@ -102,14 +105,18 @@ QColor ArgbToColor(unsigned argb) {
     return QColor((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF, (argb >> 24) & 0xFF);
 }
 
-void SetButtonImages(QAbstractButton* button, const QString& normal, const QString& selected, const QString& disabled) {
+void SetButtonImages(QAbstractButton* button, const QString& normal, const QString& selected,
+                     const QString& disabled) {
     if (!button) return;
     QString css;
-    if (!normal.isEmpty()) css += QStringLiteral("%1 { border-image: %2; }\n").arg(Self(button), CssUrl(normal));
+    if (!normal.isEmpty())
+        css += QStringLiteral("%1 { border-image: %2; }\n").arg(Self(button), CssUrl(normal));
     if (!selected.isEmpty())
-        css += QStringLiteral("%1 { border-image: %2; }\n").arg(Self(button, QStringLiteral(":checked")), CssUrl(selected));
+        css += QStringLiteral("%1 { border-image: %2; }\n")
+                   .arg(Self(button, QStringLiteral(":checked")), CssUrl(selected));
     if (!disabled.isEmpty())
-        css += QStringLiteral("%1 { border-image: %2; }\n").arg(Self(button, QStringLiteral(":disabled")), CssUrl(disabled));
+        css += QStringLiteral("%1 { border-image: %2; }\n")
+                   .arg(Self(button, QStringLiteral(":disabled")), CssUrl(disabled));
     SetStylePart(button, QStringLiteral("buttonimages"), css);
 }
 

@@ -30,9 +30,9 @@ bool CSkinWindow::Create(QWidget* owner, const QString& title, int width, int he
     setObjectName(GetWindowClassName());
     resize(width, height);
 
-    QWidget* root = CSkinBuilder::Build(GetSkinFile(), this, [this](const QString& className, QWidget* parent) {
-        return CreateControl(className, parent);
-    });
+    QWidget* root = CSkinBuilder::Build(
+        GetSkinFile(), this,
+        [this](const QString& className, QWidget* parent) { return CreateControl(className, parent); });
     if (!root) return false;
     root_ = root;
     auto* layout = new QVBoxLayout(this);
@@ -54,7 +54,9 @@ LRESULT CSkinWindow::HandleCustomMessage(unsigned, WPARAM, LPARAM, bool& handled
     return 0;
 }
 
-QWidget* CSkinWindow::CreateControl(const QString&, QWidget*) { return nullptr; }
+QWidget* CSkinWindow::CreateControl(const QString&, QWidget*) {
+    return nullptr;
+}
 
 LRESULT CSkinWindow::HandleMessage(unsigned msg, WPARAM wParam, LPARAM lParam) {
     bool handled = false;
@@ -70,11 +72,20 @@ LRESULT CSkinWindow::DefaultHandling(unsigned msg, WPARAM wParam, LPARAM) {
         return 0;
     case WM_SYSCOMMAND:
         switch (wParam) {
-        case SC_MINIMIZE: showMinimized(); break;
-        case SC_MAXIMIZE: showMaximized(); break;
-        case SC_RESTORE: showNormal(); break;
-        case SC_CLOSE: HandleMessage(WM_CLOSE); break;
-        default: break;
+        case SC_MINIMIZE:
+            showMinimized();
+            break;
+        case SC_MAXIMIZE:
+            showMaximized();
+            break;
+        case SC_RESTORE:
+            showNormal();
+            break;
+        case SC_CLOSE:
+            HandleMessage(WM_CLOSE);
+            break;
+        default:
+            break;
         }
         return 0;
     default:
@@ -86,7 +97,8 @@ void CSkinWindow::SetTimer(int id, int ms) {
     QTimer*& timer = timers_[id];
     if (!timer) {
         timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, [this, id] { HandleMessage(WM_TIMER, static_cast<WPARAM>(id)); });
+        connect(timer, &QTimer::timeout, this,
+                [this, id] { HandleMessage(WM_TIMER, static_cast<WPARAM>(id)); });
     }
     timer->start(ms < 1 ? 1 : ms);
 }
@@ -98,7 +110,9 @@ bool CSkinWindow::KillTimer(int id) {
     return true;
 }
 
-QWidget* CSkinWindow::FindControl(const QString& name) const { return ::FindControl(this, name); }
+QWidget* CSkinWindow::FindControl(const QString& name) const {
+    return ::FindControl(this, name);
+}
 
 QWidget* CSkinWindow::BuildSkin(const QString& skinIdOrFile, QWidget* parent) {
     return CSkinBuilder::Build(skinIdOrFile, parent, [this](const QString& className, QWidget* p) {
@@ -157,7 +171,9 @@ bool CSkinWindow::SetDpi(int dpi) {
     return true;
 }
 
-int CSkinWindow::Scale(int length) const { return ScaleByDpi(length, dpi_); }
+int CSkinWindow::Scale(int length) const {
+    return ScaleByDpi(length, dpi_);
+}
 
 bool CSkinWindow::event(QEvent* e) {
     if (e->type() == WindowMessageEvent::EventType()) {
@@ -183,7 +199,8 @@ void CSkinWindow::ConnectScreenSignals() {
 void CSkinWindow::WatchScreen(QScreen* screen) {
     disconnect(screenGeometry_);
     if (screen)
-        screenGeometry_ = connect(screen, &QScreen::geometryChanged, this, [this] { HandleMessage(WM_DISPLAYCHANGE); });
+        screenGeometry_ =
+            connect(screen, &QScreen::geometryChanged, this, [this] { HandleMessage(WM_DISPLAYCHANGE); });
 }
 
 void CSkinWindow::closeEvent(QCloseEvent* e) {
@@ -211,7 +228,8 @@ void CSkinWindow::leaveEvent(QEvent* e) {
 }
 
 void CSkinWindow::mousePressEvent(QMouseEvent* e) {
-    if (captionHeight_ > 0 && e->button() == Qt::LeftButton && e->position().y() < captionHeight_ && windowHandle()) {
+    if (captionHeight_ > 0 && e->button() == Qt::LeftButton && e->position().y() < captionHeight_ &&
+        windowHandle()) {
         windowHandle()->startSystemMove();
         e->accept();
         return;

@@ -84,7 +84,9 @@ public:
     QWidget* Root() const { return root_; }
     QWidget* FindControl(const QString& name) const;
     template <class T>
-    T* FindControl(const QString& name) const { return qobject_cast<T*>(FindControl(name)); }
+    T* FindControl(const QString& name) const {
+        return qobject_cast<T*>(FindControl(name));
+    }
     // Builds another skin with this window's creation callback (device pages, entries).
     QWidget* BuildSkin(const QString& skinIdOrFile, QWidget* parent);
 

@@ -2,7 +2,8 @@
 
 #include "ui/ui_types.h"
 
-CTrayIcon::CTrayIcon(WindowHandle owner, unsigned message, const QIcon& icon, const QString& toolTip, QObject* parent)
+CTrayIcon::CTrayIcon(WindowHandle owner, unsigned message, const QIcon& icon, const QString& toolTip,
+                     QObject* parent)
     : QObject(parent), owner_(owner), message_(message) {
     tray_.setIcon(icon);
     tray_.setToolTip(toolTip);
@@ -15,7 +16,9 @@ bool CTrayIcon::Show() {
     return true;
 }
 
-void CTrayIcon::Hide() { tray_.hide(); }
+void CTrayIcon::Hide() {
+    tray_.hide();
+}
 
 void CTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {

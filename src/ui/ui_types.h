@@ -59,8 +59,8 @@ inline constexpr const char* kWindowInit = "windowinit";
 }  // namespace NotifyType
 
 struct TNotifyUI {
-    QString type;                // "click", "selectchanged", ...
-    QPointer<QWidget> sender;    // the control that raised it (null if it is gone)
+    QString type;              // "click", "selectchanged", ...
+    QPointer<QWidget> sender;  // the control that raised it (null if it is gone)
     WPARAM wParam = 0;
     LPARAM lParam = 0;
 

@@ -45,7 +45,8 @@ QEvent::Type WindowMessageEvent::EventType() {
     return type;
 }
 
-WindowMessageEvent::WindowMessageEvent(unsigned msg, WPARAM wParam, LPARAM lParam, std::shared_ptr<SendState> state)
+WindowMessageEvent::WindowMessageEvent(unsigned msg, WPARAM wParam, LPARAM lParam,
+                                       std::shared_ptr<SendState> state)
     : QEvent(EventType()), msg_(msg), wParam_(wParam), lParam_(lParam), state_(std::move(state)) {}
 
 WindowMessageEvent::~WindowMessageEvent() {
@@ -81,7 +82,8 @@ bool PostWindowMessage(WindowHandle window, unsigned msg, WPARAM wParam, LPARAM 
     return true;
 }
 
-LRESULT SendWindowMessage(WindowHandle window, unsigned msg, WPARAM wParam, LPARAM lParam, const StopEvent* stop) {
+LRESULT SendWindowMessage(WindowHandle window, unsigned msg, WPARAM wParam, LPARAM lParam,
+                          const StopEvent* stop) {
     auto state = std::make_shared<SendState>();
     {
         std::unique_lock lock(RegistryMutex());

@@ -13,5 +13,5 @@ enum class BackgroundCheckResult {
 
 // Asks about each record taking part, in order: an answer without a name is skipped,
 // "NO_LINK_SERVER" ends the check, the first status other than 7 means an update.
-BackgroundCheckResult RunBackgroundCheck(const std::vector<UpdateRecord>& records, const std::string& serviceUrl,
-                                         const UpdateQuery& query);
+BackgroundCheckResult RunBackgroundCheck(const std::vector<UpdateRecord>& records,
+                                         const std::string& serviceUrl, const UpdateQuery& query);

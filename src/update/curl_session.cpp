@@ -8,30 +8,25 @@ namespace {
 constexpr long kStallBytesPerSecond = 1;
 constexpr const char* kAllowedProtocols = "http,https";
 
-void InitialiseCurlOnce()
-{
+void InitialiseCurlOnce() {
     static std::once_flag once;
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
 // The file of trusted authorities named in the environment, if any.
-const char* AuthorityFileFromEnvironment()
-{
+const char* AuthorityFileFromEnvironment() {
     for (const char* name : {"CURL_CA_BUNDLE", "SSL_CERT_FILE"}) {
         const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0')
-            return value;
+        if (value != nullptr && *value != '\0') return value;
     }
     return nullptr;
 }
 }  // namespace
 
-CurlSession::CurlSession(const std::string& url)
-{
+CurlSession::CurlSession(const std::string& url) {
     InitialiseCurlOnce();
     handle_ = curl_easy_init();
-    if (handle_ == nullptr)
-        return;
+    if (handle_ == nullptr) return;
     curl_easy_setopt(handle_, CURLOPT_URL, url.c_str());
     curl_easy_setopt(handle_, CURLOPT_ERRORBUFFER, errorBuffer_);
     curl_easy_setopt(handle_, CURLOPT_NOSIGNAL, 1L);
@@ -51,21 +46,16 @@ CurlSession::CurlSession(const std::string& url)
     curl_easy_setopt(handle_, CURLOPT_FORBID_REUSE, 1L);
 }
 
-CurlSession::~CurlSession()
-{
-    if (handle_ != nullptr)
-        curl_easy_cleanup(handle_);
+CurlSession::~CurlSession() {
+    if (handle_ != nullptr) curl_easy_cleanup(handle_);
 }
 
-std::string CurlSession::ErrorText(CURLcode code) const
-{
+std::string CurlSession::ErrorText(CURLcode code) const {
     return errorBuffer_[0] != '\0' ? std::string(errorBuffer_) : std::string(curl_easy_strerror(code));
 }
 
-long CurlSession::ResponseCode() const
-{
+long CurlSession::ResponseCode() const {
     long code = 0;
-    if (handle_ != nullptr)
-        curl_easy_getinfo(handle_, CURLINFO_RESPONSE_CODE, &code);
+    if (handle_ != nullptr) curl_easy_getinfo(handle_, CURLINFO_RESPONSE_CODE, &code);
     return code;
 }

@@ -10,4 +10,5 @@ std::string DefaultDownloadFolder();
 // The local file of an item: the folder, the display name made safe as a file name (no
 // "/", no leading ".", no control characters; "update" when nothing is left) and the
 // extension of the download URL's last path segment, if it has a short one.
-std::string LocalUpdateFile(const std::string& folder, const std::string& displayName, const std::string& url);
+std::string LocalUpdateFile(const std::string& folder, const std::string& displayName,
+                            const std::string& url);

@@ -27,9 +27,9 @@ constexpr long kMaxRedirects = 5;
 
 // Last error codes besides libcurl's own (CURLcode values).
 constexpr int kHttpErrorNone = 0;
-constexpr int kHttpErrorBadVerb = 87;          // a verb other than GET or POST
-constexpr int kHttpErrorAnswerTooLong = 10001; // the answer does not fit the buffer
-constexpr int kHttpErrorStatus = 10002;        // the server answered with status 400 or above
+constexpr int kHttpErrorBadVerb = 87;           // a verb other than GET or POST
+constexpr int kHttpErrorAnswerTooLong = 10001;  // the answer does not fit the buffer
+constexpr int kHttpErrorStatus = 10002;         // the server answered with status 400 or above
 
 enum class DownloadResult { Complete, Cancelled, Failed };
 

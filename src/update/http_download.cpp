@@ -22,15 +22,13 @@ struct DownloadState {
     bool cancelled = false;
 };
 
-uint64_t AnnouncedLength(CURL* handle)
-{
+uint64_t AnnouncedLength(CURL* handle) {
     curl_off_t length = -1;
     curl_easy_getinfo(handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
     return length > 0 ? static_cast<uint64_t>(length) : 0;
 }
 
-size_t WriteChunk(char* data, size_t size, size_t count, void* user)
-{
+size_t WriteChunk(char* data, size_t size, size_t count, void* user) {
     auto* state = static_cast<DownloadState*>(user);
     const size_t bytes = size * count;
     if (std::fwrite(data, 1, bytes, state->file) != bytes) {
@@ -38,16 +36,15 @@ size_t WriteChunk(char* data, size_t size, size_t count, void* user)
         return 0;
     }
     state->received += bytes;
-    if (*state->progress)
-        (*state->progress)(AnnouncedLength(state->handle), state->received);
+    if (*state->progress) (*state->progress)(AnnouncedLength(state->handle), state->received);
     return bytes;
 }
 
 // libcurl calls this at least once a second, also while no data moves.
-int CheckCancel(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
-{
+int CheckCancel(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     auto* state = static_cast<DownloadState*>(user);
-    if ((state->cancel != nullptr && state->cancel->load()) || (state->stop != nullptr && state->stop->IsSet())) {
+    if ((state->cancel != nullptr && state->cancel->load()) ||
+        (state->stop != nullptr && state->stop->IsSet())) {
         state->cancelled = true;
         return 1;
     }
@@ -55,12 +52,10 @@ int CheckCancel(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
 }
 
 // A temporary file in the target's folder (so the final rename stays on one file system).
-FILE* OpenPartFile(const std::string& path, std::string* partPath)
-{
+FILE* OpenPartFile(const std::string& path, std::string* partPath) {
     std::string pattern = path + kPartSuffix;
     const int fd = mkstemp(pattern.data());
-    if (fd < 0)
-        return nullptr;
+    if (fd < 0) return nullptr;
     *partPath = pattern;
     FILE* file = fdopen(fd, "wb");
     if (file == nullptr) {
@@ -73,8 +68,7 @@ FILE* OpenPartFile(const std::string& path, std::string* partPath)
 
 DownloadResult CHttpClient::Download(const std::string& url, const std::string& path,
                                      const DownloadProgress& progress, const StopEvent* stop,
-                                     const std::atomic<bool>* cancel)
-{
+                                     const std::atomic<bool>* cancel) {
     responseCode_ = 0;
     SetError(kHttpErrorNone, "");
     std::string partPath;
@@ -112,8 +106,8 @@ DownloadResult CHttpClient::Download(const std::string& url, const std::string& 
     } else if (result != CURLE_OK) {
         SetError(result, state.writeFailed ? "cannot write " + partPath : session.ErrorText(result));
     } else if (announced > 0 && state.received != announced) {
-        SetError(CURLE_PARTIAL_FILE, "received " + std::to_string(state.received) + " of "
-                                         + std::to_string(announced) + " announced bytes");
+        SetError(CURLE_PARTIAL_FILE, "received " + std::to_string(state.received) + " of " +
+                                         std::to_string(announced) + " announced bytes");
     } else if (!flushed || !closed) {
         SetError(CURLE_WRITE_ERROR, "cannot write " + partPath);
     } else if (std::rename(partPath.c_str(), path.c_str()) != 0) {
@@ -122,7 +116,6 @@ DownloadResult CHttpClient::Download(const std::string& url, const std::string& 
         return DownloadResult::Complete;
     }
     std::remove(partPath.c_str());
-    if (outcome == DownloadResult::Failed && progress)
-        progress(0, state.received);
+    if (outcome == DownloadResult::Failed && progress) progress(0, state.received);
     return outcome;
 }

@@ -19,8 +19,7 @@ struct AnswerSink {
     bool overflow = false;
 };
 
-size_t AppendAnswer(char* data, size_t size, size_t count, void* user)
-{
+size_t AppendAnswer(char* data, size_t size, size_t count, void* user) {
     auto* sink = static_cast<AnswerSink*>(user);
     const size_t bytes = size * count;
     if (bytes > sink->buffer.size() - sink->used) {
@@ -33,8 +32,7 @@ size_t AppendAnswer(char* data, size_t size, size_t count, void* user)
 }
 
 // libcurl calls this at least once a second, also while no data moves.
-int CheckStop(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
-{
+int CheckStop(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     const auto* stop = static_cast<const StopEvent*>(user);
     return stop != nullptr && stop->IsSet() ? 1 : 0;
 }
@@ -49,23 +47,20 @@ private:
     curl_slist* list_ = nullptr;
 };
 
-bool RequestWasSent(CURL* handle)
-{
+bool RequestWasSent(CURL* handle) {
     long requestBytes = 0;
     curl_easy_getinfo(handle, CURLINFO_REQUEST_SIZE, &requestBytes);
     return requestBytes > 0;
 }
 }  // namespace
 
-void CHttpClient::SetError(int code, std::string text)
-{
+void CHttpClient::SetError(int code, std::string text) {
     lastError_ = code;
     lastErrorText_ = std::move(text);
 }
 
 int CHttpClient::Post(std::string_view verb, const std::string& url, const void* body, size_t length,
-                      AnswerBuffer& answer)
-{
+                      AnswerBuffer& answer) {
     answer.fill(0);
     responseCode_ = 0;
     SetError(kHttpErrorNone, "");
@@ -106,7 +101,8 @@ int CHttpClient::Post(std::string_view verb, const std::string& url, const void*
     responseCode_ = session.ResponseCode();
     if (sink.overflow) {
         answer.fill(0);
-        SetError(kHttpErrorAnswerTooLong, "the answer is longer than " + std::to_string(kAnswerBufferSize) + " bytes");
+        SetError(kHttpErrorAnswerTooLong,
+                 "the answer is longer than " + std::to_string(kAnswerBufferSize) + " bytes");
         return -1;
     }
     if (result != CURLE_OK && !RequestWasSent(handle)) {

@@ -7,38 +7,32 @@
 namespace {
 constexpr std::string_view kBlanks = " \t\r";
 
-std::string_view Trim(std::string_view text)
-{
+std::string_view Trim(std::string_view text) {
     const size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
+    if (first == std::string_view::npos) return {};
     const size_t last = text.find_last_not_of(kBlanks);
     return text.substr(first, last - first + 1);
 }
 
-bool IsWebUrl(const std::string& url)
-{
+bool IsWebUrl(const std::string& url) {
     return url.starts_with("https://") || url.starts_with("http://");
 }
 }  // namespace
 
-UpdateServiceSetting ResolveUpdateServiceUrl(const std::string& iniValue, const char* environmentValue)
-{
-    const std::string chosen(Trim(environmentValue != nullptr ? std::string_view(environmentValue) : iniValue));
-    if (chosen.empty())
-        return {};
+UpdateServiceSetting ResolveUpdateServiceUrl(const std::string& iniValue, const char* environmentValue) {
+    const std::string chosen(
+        Trim(environmentValue != nullptr ? std::string_view(environmentValue) : iniValue));
+    if (chosen.empty()) return {};
     if (!IsWebUrl(chosen))
         return {"", "the update service URL '" + chosen + "' is not an http:// or https:// URL"};
     return {chosen, ""};
 }
 
-UpdateServiceSetting ResolveUpdateServiceUrl(const std::string& iniValue)
-{
+UpdateServiceSetting ResolveUpdateServiceUrl(const std::string& iniValue) {
     return ResolveUpdateServiceUrl(iniValue, std::getenv(kUpdateUrlVariable));
 }
 
-std::string ReadIniValue(std::string_view iniText, std::string_view group, std::string_view key)
-{
+std::string ReadIniValue(std::string_view iniText, std::string_view group, std::string_view key) {
     std::istringstream lines{std::string(iniText)};
     std::string line;
     bool inGroup = false;
@@ -49,8 +43,7 @@ std::string ReadIniValue(std::string_view iniText, std::string_view group, std::
             continue;
         }
         const size_t equals = text.find('=');
-        if (!inGroup || equals == std::string_view::npos || Trim(text.substr(0, equals)) != key)
-            continue;
+        if (!inGroup || equals == std::string_view::npos || Trim(text.substr(0, equals)) != key) continue;
         std::string_view value = Trim(text.substr(equals + 1));
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
@@ -59,8 +52,7 @@ std::string ReadIniValue(std::string_view iniText, std::string_view group, std::
     return {};
 }
 
-std::string UserIniPath()
-{
+std::string UserIniPath() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     std::string folder;
     if (config != nullptr && *config == '/') {
@@ -72,11 +64,9 @@ std::string UserIniPath()
     return folder + "/kvelm/kvelm.ini";
 }
 
-std::string UpdateUrlFromUserIni()
-{
+std::string UpdateUrlFromUserIni() {
     std::ifstream in(UserIniPath());
-    if (!in)
-        return {};
+    if (!in) return {};
     std::ostringstream text;
     text << in.rdbuf();
     return ReadIniValue(text.str(), kUpdateGroup, kUpdateUrlKey);

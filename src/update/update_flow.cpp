@@ -9,22 +9,19 @@
 #include "update/program_version.h"
 
 namespace {
-bool IsOffered(int state)
-{
+bool IsOffered(int state) {
     return state == ItemState::kOffered || state == ItemState::kOfferedToo;
 }
 }  // namespace
 
 UpdateFlow::UpdateFlow(std::string downloadFolder) : downloadFolder_(std::move(downloadFolder)) {}
 
-std::string UpdateFlow::InitialInstalledText(const UpdateRecord& record) const
-{
+std::string UpdateFlow::InitialInstalledText(const UpdateRecord& record) const {
     return record.IsProgram() ? record.versionText
                               : FormatHexVersion(static_cast<uint32_t>(record.installedVersion));
 }
 
-void UpdateFlow::Begin(std::vector<UpdateRecord> records)
-{
+void UpdateFlow::Begin(std::vector<UpdateRecord> records) {
     records_ = std::move(records);
     items_.clear();
     for (const UpdateRecord& record : records_) {
@@ -40,14 +37,11 @@ void UpdateFlow::Begin(std::vector<UpdateRecord> records)
     current_.reset();
 }
 
-void UpdateFlow::TakeAnswer(size_t index, const UpdateAnswer& answer)
-{
-    if (!Valid(index))
-        return;
+void UpdateFlow::TakeAnswer(size_t index, const UpdateAnswer& answer) {
+    if (!Valid(index)) return;
     const UpdateRecord& record = records_[index];
     UpdateItem& item = items_[index];
-    if (answer.ServiceUnreachable())
-        ++failedQueries_;
+    if (answer.ServiceUnreachable()) ++failedQueries_;
     item.name = record.displayName;
     item.answer = answer;
     if (!answer.HasInformation() || answer.ServiceUnreachable()) {
@@ -65,8 +59,7 @@ void UpdateFlow::TakeAnswer(size_t index, const UpdateAnswer& answer)
     item.localFile = LocalUpdateFile(downloadFolder_, record.displayName, item.url);
 }
 
-void UpdateFlow::FinishCheck()
-{
+void UpdateFlow::FinishCheck() {
     bool anyTicked = false;
     for (UpdateItem& item : items_) {
         const bool offered = item.state != ItemState::kCurrent && item.state != ItemState::kNoAnswer;
@@ -84,8 +77,7 @@ void UpdateFlow::FinishCheck()
 }
 
 void UpdateFlow::RunCheck(std::vector<UpdateRecord> records, const std::string& serviceUrl,
-                          const UpdateQuery& query, const std::function<void()>& afterAnswer)
-{
+                          const UpdateQuery& query, const std::function<void()>& afterAnswer) {
     Begin(std::move(records));
     if (serviceUrl.empty()) {
         pageState_ = PageState::kNoService;
@@ -93,48 +85,39 @@ void UpdateFlow::RunCheck(std::vector<UpdateRecord> records, const std::string& 
     }
     for (size_t i = 0; i < records_.size(); ++i) {
         TakeAnswer(i, query(records_[i]));
-        if (afterAnswer)
-            afterAnswer();
+        if (afterAnswer) afterAnswer();
     }
     FinishCheck();
 }
 
-void UpdateFlow::RefreshUpdateButton()
-{
-    updateButtonShown_ = std::any_of(items_.begin(), items_.end(), [](const UpdateItem& i) { return i.ticked; });
+void UpdateFlow::RefreshUpdateButton() {
+    updateButtonShown_ =
+        std::any_of(items_.begin(), items_.end(), [](const UpdateItem& i) { return i.ticked; });
 }
 
-bool UpdateFlow::SetTicked(size_t index, bool ticked)
-{
-    if (Valid(index) && items_[index].checkEnabled)
-        items_[index].ticked = ticked;
+bool UpdateFlow::SetTicked(size_t index, bool ticked) {
+    if (Valid(index) && items_[index].checkEnabled) items_[index].ticked = ticked;
     RefreshUpdateButton();
     return updateButtonShown_;
 }
 
-void UpdateFlow::Accept()
-{
+void UpdateFlow::Accept() {
     for (UpdateItem& item : items_) {
-        if (!IsOffered(item.state))
-            continue;
-        if (item.ticked)
-            item.state = ItemState::kWaiting;
+        if (!IsOffered(item.state)) continue;
+        if (item.ticked) item.state = ItemState::kWaiting;
         item.checkEnabled = false;
     }
     updateButtonShown_ = false;
     downloadRequested_ = true;
 }
 
-std::vector<DownloadJob> UpdateFlow::StartDownloads()
-{
+std::vector<DownloadJob> UpdateFlow::StartDownloads() {
     std::vector<DownloadJob> jobs;
-    if (!downloadRequested_)
-        return jobs;
+    if (!downloadRequested_) return jobs;
     downloadRequested_ = false;
     for (size_t i = 0; i < items_.size(); ++i) {
         UpdateItem& item = items_[i];
-        if (!item.ticked || (item.state != ItemState::kWaiting && item.state != ItemState::kFailed))
-            continue;
+        if (!item.ticked || (item.state != ItemState::kWaiting && item.state != ItemState::kFailed)) continue;
         item.state = ItemState::kDownloading;
         item.checkEnabled = false;
         item.percent = 0;
@@ -147,17 +130,14 @@ std::vector<DownloadJob> UpdateFlow::StartDownloads()
     return jobs;
 }
 
-void UpdateFlow::DownloadProgress(size_t index, uint64_t total, uint64_t received)
-{
+void UpdateFlow::DownloadProgress(size_t index, uint64_t total, uint64_t received) {
     constexpr uint64_t kPercent = 100;
     if (Valid(index) && total > 0 && items_[index].state == ItemState::kDownloading)
         items_[index].percent = static_cast<int>(std::min(received, total) * kPercent / total);
 }
 
-void UpdateFlow::DownloadFinished(size_t index, bool complete)
-{
-    if (!Valid(index) || items_[index].state != ItemState::kDownloading)
-        return;
+void UpdateFlow::DownloadFinished(size_t index, bool complete) {
+    if (!Valid(index) || items_[index].state != ItemState::kDownloading) return;
     UpdateItem& item = items_[index];
     std::error_code error;
     const uintmax_t size = complete ? std::filesystem::file_size(item.localFile, error) : 0;
@@ -171,8 +151,7 @@ void UpdateFlow::DownloadFinished(size_t index, bool complete)
     item.state = ItemState::kDownloaded;
 }
 
-UpdateQuery ServiceQuery(CHttpClient& client, const std::string& serviceUrl)
-{
+UpdateQuery ServiceQuery(CHttpClient& client, const std::string& serviceUrl) {
     return [&client, serviceUrl](const UpdateRecord& record) {
         return QueryUpdate(client, serviceUrl, BuildAppKey(record), record.installedVersion,
                            record.UsesHexVersions());

@@ -18,24 +18,24 @@
 #include "update/updater_message.h"
 
 namespace ItemState {
-constexpr int kNoAnswer = 0;       // "LessUpdateText"
-constexpr int kOffered = 1;        // "NeedUpdateText"
-constexpr int kOfferedToo = 2;     // "NeedUpdateText"
-constexpr int kWaiting = 3;        // "DownloadWaitText"
-constexpr int kDownloading = 4;    // "DownloadIngText"
-constexpr int kDownloaded = 5;     // "DownloadOkText"
-constexpr int kInstalling = 6;     // "UpdateIngText"
-constexpr int kCurrent = 7;        // "UpdateOkText"
-constexpr int kFailed = 8;         // "UpdateFailText"
+constexpr int kNoAnswer = 0;     // "LessUpdateText"
+constexpr int kOffered = 1;      // "NeedUpdateText"
+constexpr int kOfferedToo = 2;   // "NeedUpdateText"
+constexpr int kWaiting = 3;      // "DownloadWaitText"
+constexpr int kDownloading = 4;  // "DownloadIngText"
+constexpr int kDownloaded = 5;   // "DownloadOkText"
+constexpr int kInstalling = 6;   // "UpdateIngText"
+constexpr int kCurrent = 7;      // "UpdateOkText"
+constexpr int kFailed = 8;       // "UpdateFailText"
 }  // namespace ItemState
 
 namespace PageState {
-constexpr int kChecking = 0;       // "GetUpdateInfoText"
-constexpr int kUpdates = 1;        // "HaveUpdateInfoText"
-constexpr int kUnreachable = 2;    // "NoUpdateInfoText"
-constexpr int kUpdating = 3;       // "ISUpdateINGText"
-constexpr int kAllCurrent = 4;     // "UpdateIsLastText" and the last-check date
-constexpr int kNoService = 5;      // no update service is set: nothing was sent
+constexpr int kChecking = 0;     // "GetUpdateInfoText"
+constexpr int kUpdates = 1;      // "HaveUpdateInfoText"
+constexpr int kUnreachable = 2;  // "NoUpdateInfoText"
+constexpr int kUpdating = 3;     // "ISUpdateINGText"
+constexpr int kAllCurrent = 4;   // "UpdateIsLastText" and the last-check date
+constexpr int kNoService = 5;    // no update service is set: nothing was sent
 }  // namespace PageState
 
 constexpr const char* kProgramItemName = "AP";
@@ -43,8 +43,8 @@ constexpr const char* kProgramItemName = "AP";
 struct UpdateItem {
     std::string name;
     std::string installedText;
-    std::string offeredText;   // shown only while not empty
-    std::string url;           // download location
+    std::string offeredText;  // shown only while not empty
+    std::string url;          // download location
     std::string localFile;
     int state = ItemState::kCurrent;
     bool ticked = false;

@@ -5,16 +5,12 @@
 #include <filesystem>
 #include <system_error>
 
-void UpdateFlow::AcceptRun(size_t index)
-{
-    if (Valid(index) && items_[index].state == ItemState::kDownloaded)
-        items_[index].runAccepted = true;
+void UpdateFlow::AcceptRun(size_t index) {
+    if (Valid(index) && items_[index].state == ItemState::kDownloaded) items_[index].runAccepted = true;
 }
 
-void UpdateFlow::DeclineRun(size_t index)
-{
-    if (!Valid(index) || items_[index].state != ItemState::kDownloaded)
-        return;
+void UpdateFlow::DeclineRun(size_t index) {
+    if (!Valid(index) || items_[index].state != ItemState::kDownloaded) return;
     UpdateItem& item = items_[index];
     std::error_code error;
     std::filesystem::remove(item.localFile, error);
@@ -26,30 +22,22 @@ void UpdateFlow::DeclineRun(size_t index)
     item.sha256.clear();
 }
 
-std::optional<size_t> UpdateFlow::AwaitingRunAnswer() const
-{
+std::optional<size_t> UpdateFlow::AwaitingRunAnswer() const {
     for (size_t i = 0; i < items_.size(); ++i) {
         const UpdateItem& item = items_[i];
-        if (item.ticked && item.state == ItemState::kInstalling)
-            return std::nullopt;
-        if (item.ticked && item.state == ItemState::kDownloaded && !item.runAccepted)
-            return i;
+        if (item.ticked && item.state == ItemState::kInstalling) return std::nullopt;
+        if (item.ticked && item.state == ItemState::kDownloaded && !item.runAccepted) return i;
     }
     return std::nullopt;
 }
 
-std::optional<size_t> UpdateFlow::NextInstall()
-{
+std::optional<size_t> UpdateFlow::NextInstall() {
     for (size_t i = 0; i < items_.size(); ++i) {
         UpdateItem& item = items_[i];
-        if (!item.ticked)
-            continue;
-        if (item.state == ItemState::kInstalling)
-            return std::nullopt;
-        if (item.state != ItemState::kDownloaded)
-            continue;
-        if (!item.runAccepted)
-            return std::nullopt;
+        if (!item.ticked) continue;
+        if (item.state == ItemState::kInstalling) return std::nullopt;
+        if (item.state != ItemState::kDownloaded) continue;
+        if (!item.runAccepted) return std::nullopt;
         item.state = ItemState::kInstalling;
         item.percent = 0;
         pageState_ = PageState::kUpdating;
@@ -59,18 +47,14 @@ std::optional<size_t> UpdateFlow::NextInstall()
     return std::nullopt;
 }
 
-void UpdateFlow::InstallStartFailed(size_t index)
-{
-    if (!Valid(index) || items_[index].state != ItemState::kInstalling)
-        return;
+void UpdateFlow::InstallStartFailed(size_t index) {
+    if (!Valid(index) || items_[index].state != ItemState::kInstalling) return;
     items_[index].state = ItemState::kFailed;
     items_[index].checkEnabled = true;
-    if (current_ == index)
-        current_.reset();
+    if (current_ == index) current_.reset();
 }
 
-void UpdateFlow::MarkInstalled(size_t index)
-{
+void UpdateFlow::MarkInstalled(size_t index) {
     UpdateItem& item = items_[index];
     item.installedText = item.offeredText;
     item.offeredText.clear();
@@ -81,11 +65,9 @@ void UpdateFlow::MarkInstalled(size_t index)
     AfterInstallEnded();
 }
 
-void UpdateFlow::AfterInstallEnded()
-{
+void UpdateFlow::AfterInstallEnded() {
     for (const UpdateItem& other : items_) {
-        if (other.ticked && other.state != ItemState::kCurrent)
-            return;
+        if (other.ticked && other.state != ItemState::kCurrent) return;
     }
     bool anyLeft = false;
     for (UpdateItem& other : items_) {
@@ -97,24 +79,19 @@ void UpdateFlow::AfterInstallEnded()
     pageState_ = anyLeft ? PageState::kUpdates : PageState::kAllCurrent;
 }
 
-void UpdateFlow::VisibleRunEnded(size_t index, int exitCode)
-{
-    if (!Valid(index) || items_[index].state != ItemState::kInstalling)
-        return;
+void UpdateFlow::VisibleRunEnded(size_t index, int exitCode) {
+    if (!Valid(index) || items_[index].state != ItemState::kInstalling) return;
     if (exitCode == 0) {
         MarkInstalled(index);
         return;
     }
     items_[index].state = ItemState::kFailed;
     items_[index].checkEnabled = true;
-    if (current_ == index)
-        current_.reset();
+    if (current_ == index) current_.reset();
 }
 
-void UpdateFlow::HandleUpdaterMessage(const UpdaterMessage& message)
-{
-    if (!current_ || items_[*current_].state != ItemState::kInstalling)
-        return;
+void UpdateFlow::HandleUpdaterMessage(const UpdaterMessage& message) {
+    if (!current_ || items_[*current_].state != ItemState::kInstalling) return;
     const size_t index = *current_;
     switch (message.code) {
     case kUpdaterFinished:
@@ -134,8 +111,7 @@ void UpdateFlow::HandleUpdaterMessage(const UpdaterMessage& message)
     }
 }
 
-bool UpdateFlow::CanClose() const
-{
+bool UpdateFlow::CanClose() const {
     for (const UpdateItem& item : items_) {
         switch (item.state) {
         case ItemState::kNoAnswer:

@@ -8,15 +8,15 @@
 #include <string_view>
 #include <vector>
 
-constexpr int kProgramType = 0;           // the program row: decimal version numbers
+constexpr int kProgramType = 0;  // the program row: decimal version numbers
 constexpr std::string_view kProgramModelCode = "ALL";
 constexpr std::string_view kNullAppKey = "NULL";  // the key of an item with version 0
 
 struct UpdateIdentityRow {
-    int type;                  // 1 or 2 device firmware (hexadecimal versions), 0 the program
-    int keyNumber;             // one decimal digit, used only in the application key
+    int type;       // 1 or 2 device firmware (hexadecimal versions), 0 the program
+    int keyNumber;  // one decimal digit, used only in the application key
     std::string_view brand;
-    std::string_view modelCode;    // "ALL" marks the program row
+    std::string_view modelCode;  // "ALL" marks the program row
     std::string_view productName;
     std::string_view displayName;  // shown in the update list; base of the downloaded file
     std::string_view versionText;  // the program row's version text
@@ -46,7 +46,8 @@ struct AttachedDevice {
 
 // One record per table row, in table order. A device row takes the version of the first
 // attached device with its ids (0 when none); the program row takes programVersion.
-std::vector<UpdateRecord> BuildUpdateRecords(std::span<const AttachedDevice> attached, int32_t programVersion);
+std::vector<UpdateRecord> BuildUpdateRecords(std::span<const AttachedDevice> attached,
+                                             int32_t programVersion);
 // The records that take part in a check: those whose installed version is not 0.
 std::vector<UpdateRecord> RecordsTakingPart(const std::vector<UpdateRecord>& records);
 

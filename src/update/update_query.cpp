@@ -12,8 +12,7 @@ namespace {
 constexpr int kHexBase = 16;
 constexpr int kDecimalBase = 10;
 
-bool ParseObject(const char* data, size_t length, Json::Value& root)
-{
+bool ParseObject(const char* data, size_t length, Json::Value& root) {
     Json::CharReaderBuilder builder;
     builder["collectComments"] = false;
     const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
@@ -22,8 +21,7 @@ bool ParseObject(const char* data, size_t length, Json::Value& root)
 }
 }  // namespace
 
-std::string BuildQueryBody(const std::string& appKey, int32_t installedVersion, bool hexVersions)
-{
+std::string BuildQueryBody(const std::string& appKey, int32_t installedVersion, bool hexVersions) {
     char version[32];
     if (hexVersions)
         std::snprintf(version, sizeof version, "%x", static_cast<uint32_t>(installedVersion));
@@ -32,32 +30,27 @@ std::string BuildQueryBody(const std::string& appKey, int32_t installedVersion, 
     return "app_key=" + appKey + "&version=" + version;
 }
 
-std::string UpdateQueryUrl(const std::string& baseUrl)
-{
+std::string UpdateQueryUrl(const std::string& baseUrl) {
     std::string url = baseUrl;
-    while (!url.empty() && url.back() == '/')
-        url.pop_back();
+    while (!url.empty() && url.back() == '/') url.pop_back();
     return url + std::string(kUpdatesPath);
 }
 
-int32_t ReadOfferedVersion(const std::string& text, bool hexVersions)
-{
-    const unsigned long long value = std::strtoull(text.c_str(), nullptr, hexVersions ? kHexBase : kDecimalBase);
+int32_t ReadOfferedVersion(const std::string& text, bool hexVersions) {
+    const unsigned long long value =
+        std::strtoull(text.c_str(), nullptr, hexVersions ? kHexBase : kDecimalBase);
     return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
-UpdateAnswer ParseUpdateAnswer(const char* data, int count, int32_t installedVersion, bool hexVersions)
-{
+UpdateAnswer ParseUpdateAnswer(const char* data, int count, int32_t installedVersion, bool hexVersions) {
     UpdateAnswer answer;
-    if (count < 0)
-        return answer;
+    if (count < 0) return answer;
     if (count == 0) {
         answer.name = std::string(data, strnlen(data, kAnswerBufferSize));
         return answer;
     }
     Json::Value root;
-    if (!ParseObject(data, static_cast<size_t>(count), root))
-        return answer;
+    if (!ParseObject(data, static_cast<size_t>(count), root)) return answer;
     answer.path = JsonStringAt(root, "path");
     answer.name = JsonStringAt(root, "name");
     answer.versionName = JsonStringAt(root, "version_name");
@@ -78,8 +71,7 @@ UpdateAnswer ParseUpdateAnswer(const char* data, int count, int32_t installedVer
 }
 
 UpdateAnswer QueryUpdate(CHttpClient& client, const std::string& baseUrl, const std::string& appKey,
-                         int32_t installedVersion, bool hexVersions)
-{
+                         int32_t installedVersion, bool hexVersions) {
     const std::string body = BuildQueryBody(appKey, installedVersion, hexVersions);
     AnswerBuffer buffer{};
     // c_str() carries the terminating zero byte that the body includes.

@@ -11,9 +11,9 @@
 #include <string_view>
 #include "update/http_client.h"
 
-constexpr int kStatusNone = 0;     // no answer worth showing
-constexpr int kStatusNewer = 1;    // the service offers a newer version
-constexpr int kStatusCurrent = 7;  // the installed version is current
+constexpr int kStatusNone = 0;       // no answer worth showing
+constexpr int kStatusNewer = 1;      // the service offers a newer version
+constexpr int kStatusCurrent = 7;    // the installed version is current
 constexpr int kDeviceIdVisible = 1;  // the offered file runs visibly; others run hidden
 constexpr std::string_view kUpdatesPath = "/api/updates";
 
@@ -23,8 +23,8 @@ struct UpdateAnswer {
     std::string name;           // kNoLinkServer when the service could not be reached
     std::string installedText;  // "V%04x" (firmware) or "V%d" (program)
     std::string versionName;
-    std::string offeredText;    // firmware: "V" + "version"; program: "version_name"
-    std::string path;           // download location
+    std::string offeredText;  // firmware: "V" + "version"; program: "version_name"
+    std::string path;         // download location
     int32_t offeredVersion = 0;
 
     // An answer with an empty name gives no information and is ignored.

@@ -72,7 +72,9 @@ int CreateTemporaryBeside(const std::string& target, std::string& tempPath) {
 
 }  // namespace
 
-void SetAtomicWriteByteLimitForTest(long long limit) { g_writeByteLimit = limit; }
+void SetAtomicWriteByteLimitForTest(long long limit) {
+    g_writeByteLimit = limit;
+}
 
 int WriteFileAtomic(const std::string& path, const std::string& bytes) {
     if (path.empty()) {
@@ -156,8 +158,8 @@ std::string CJsonFile::ReadTextFile(const std::string& path) const {
     }
     close(fd);
     if (tooLarge) {
-        lastError_ = "The file " + path + " is larger than " + std::to_string(kMaxJsonFileBytes / (1024 * 1024)) +
-                     " MB and was not read.";
+        lastError_ = "The file " + path + " is larger than " +
+                     std::to_string(kMaxJsonFileBytes / (1024 * 1024)) + " MB and was not read.";
         DebugOutput(lastError_);
         return std::string();
     }
@@ -202,8 +204,8 @@ int CJsonFile::WriteJsonFile(const std::string& path, const Json::Value& value) 
 
 std::string FormatTimestamp(const std::tm& local, int millisecond) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%d_%02d_%02d_%02d_%02d_%02d_%03d", local.tm_year + 1900, local.tm_mon + 1,
-                  local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, millisecond);
+    std::snprintf(buffer, sizeof buffer, "%d_%02d_%02d_%02d_%02d_%02d_%03d", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, millisecond);
     return buffer;
 }
 
@@ -222,4 +224,6 @@ std::string CJsonFile::MakeTimestamp(std::chrono::system_clock::time_point when)
     return FormatTimestamp(local, static_cast<int>(ms));
 }
 
-std::string CJsonFile::MakeTimestamp() const { return MakeTimestamp(std::chrono::system_clock::now()); }
+std::string CJsonFile::MakeTimestamp() const {
+    return MakeTimestamp(std::chrono::system_clock::now());
+}

@@ -26,7 +26,8 @@ int JsonInt(const Json::Value& v, int fallback) {
         return v.asUInt64() <= static_cast<Json::UInt64>(INT_MAX) ? static_cast<int>(v.asUInt64()) : fallback;
     case Json::realValue: {
         const double d = v.asDouble();
-        if (!std::isfinite(d) || d <= static_cast<double>(INT_MIN) - 1.0 || d >= static_cast<double>(INT_MAX) + 1.0)
+        if (!std::isfinite(d) || d <= static_cast<double>(INT_MIN) - 1.0 ||
+            d >= static_cast<double>(INT_MAX) + 1.0)
             return fallback;
         return static_cast<int>(d);
     }
@@ -98,11 +99,17 @@ const Json::Value& JsonAt(const Json::Value& array, unsigned index) {
     return array[static_cast<Json::ArrayIndex>(index)];
 }
 
-unsigned JsonSize(const Json::Value& array) { return array.isArray() ? array.size() : 0u; }
+unsigned JsonSize(const Json::Value& array) {
+    return array.isArray() ? array.size() : 0u;
+}
 
-bool JsonIsArray(const Json::Value& v) { return v.isArray(); }
+bool JsonIsArray(const Json::Value& v) {
+    return v.isArray();
+}
 
-bool JsonIsObject(const Json::Value& v) { return v.isObject(); }
+bool JsonIsObject(const Json::Value& v) {
+    return v.isObject();
+}
 
 Json::Value& JsonObjectMember(Json::Value& parent, const char* key) {
     if (!parent.isObject()) parent = Json::Value(Json::objectValue);

@@ -29,4 +29,5 @@ Json::Value& JsonArrayElement(Json::Value& parent, unsigned index);
 // Shorthands: JsonInt(JsonMember(o, key)) and so on.
 int JsonIntAt(const Json::Value& object, const char* key, int fallback = 0);
 bool JsonBoolAt(const Json::Value& object, const char* key, bool fallback = false);
-std::string JsonStringAt(const Json::Value& object, const char* key, const std::string& fallback = std::string());
+std::string JsonStringAt(const Json::Value& object, const char* key,
+                         const std::string& fallback = std::string());

@@ -42,7 +42,9 @@ bool ProcessGone(long long pid) {
 
 }  // namespace
 
-bool IsAtomicWriteTemporaryName(const std::string& name) { return WriterOf(name) >= 0; }
+bool IsAtomicWriteTemporaryName(const std::string& name) {
+    return WriterOf(name) >= 0;
+}
 
 int RemoveStaleTemporaryFiles(const std::string& folder) {
     int removed = 0;

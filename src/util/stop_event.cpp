@@ -19,19 +19,19 @@ void StopEvent::Set() {
     const uint64_t one = 1;
     // The counter only grows; a write fails with EAGAIN only when it is already huge,
     // and then the event is set anyway.
-    while (write(fd_, &one, sizeof one) < 0 && errno == EINTR) {
-    }
+    while (write(fd_, &one, sizeof one) < 0 && errno == EINTR) {}
 }
 
 void StopEvent::Reset() {
     if (fd_ < 0) return;
     uint64_t value = 0;
     // Reading drains the counter to zero, which makes the descriptor unreadable again.
-    while (read(fd_, &value, sizeof value) < 0 && errno == EINTR) {
-    }
+    while (read(fd_, &value, sizeof value) < 0 && errno == EINTR) {}
 }
 
-bool StopEvent::IsSet() const { return Wait(0); }
+bool StopEvent::IsSet() const {
+    return Wait(0);
+}
 
 bool StopEvent::Wait(int timeoutMs) const {
     if (fd_ < 0) return false;

@@ -82,7 +82,8 @@ Json::Value RepairJsonUtf8(const Json::Value& value) {
     }
     if (value.isObject()) {
         Json::Value copy(Json::objectValue);
-        for (auto it = value.begin(); it != value.end(); ++it) copy[RepairUtf8(it.name())] = RepairJsonUtf8(*it);
+        for (auto it = value.begin(); it != value.end(); ++it)
+            copy[RepairUtf8(it.name())] = RepairJsonUtf8(*it);
         return copy;
     }
     return value;

@@ -124,4 +124,6 @@ bool WorkerThread::Running() const {
     return state_->started && !state_->done;
 }
 
-const StopEvent& WorkerThread::Event() const { return state_->event; }
+const StopEvent& WorkerThread::Event() const {
+    return state_->event;
+}

@@ -31,14 +31,11 @@ public:
     uint16_t VendorId() const override { return model_->VendorId(); }
     uint16_t ProductId() const override { return model_->ProductId(); }
     std::vector<int> InterfaceNumbers() const override { return model_->InterfaceNumbers(); }
-    std::vector<uint8_t> ReportDescriptor(int interfaceNumber) const override
-    {
+    std::vector<uint8_t> ReportDescriptor(int interfaceNumber) const override {
         return model_->ReportDescriptor(interfaceNumber);
     }
-    bool OnOutputReport(int interfaceNumber, const uint8_t* data, size_t length) override
-    {
-        if (interfaceNumber != SimMouse::kCommandInterface || length == 0 || data[0] != 4)
-            return true;
+    bool OnOutputReport(int interfaceNumber, const uint8_t* data, size_t length) override {
+        if (interfaceNumber != SimMouse::kCommandInterface || length == 0 || data[0] != 4) return true;
         std::vector<uint8_t> answer(kFrame, 0);
         uint8_t control = 1;
         {
@@ -53,8 +50,7 @@ public:
         answer[0] = 4;
         if (control & 1)
             std::memcpy(answer.data() + 3, data + 3, std::min<size_t>(4, length > 3 ? length - 3 : 0));
-        if (control & 2)
-            answer[7] = 0;
+        if (control & 2) answer[7] = 0;
         SimHidBus::Instance().SendInputReport(this, interfaceNumber, std::move(answer));
         if (!(control & 1)) {
             // A proper empty answer follows the stray one, so that the host does not wait a
@@ -75,15 +71,13 @@ private:
     std::mutex lock_;
 };
 
-std::string CommandPath(int busId)
-{
+std::string CommandPath(int busId) {
     const std::string prefix = "sim:" + std::to_string(busId) + ":";
     CHidDevice cursor;
     std::string found;
     if (cursor.Enumerate()) {
         for (const std::string* path = cursor.NextPath(); path != nullptr; path = cursor.NextPath())
-            if (path->starts_with(prefix) && path->find("&mi_01&col04") != std::string::npos)
-                found = *path;
+            if (path->starts_with(prefix) && path->find("&mi_01&col04") != std::string::npos) found = *path;
     }
     cursor.ClearPaths();
     return found;
@@ -91,8 +85,7 @@ std::string CommandPath(int busId)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool quiet = [] {
         SetDebugSink([](std::string_view) {});
         setenv("KVELM_DATA_DIR", FuzzFolder().c_str(), 1);

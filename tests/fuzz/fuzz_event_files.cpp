@@ -6,8 +6,7 @@
 #include "devices/mouse/mouse_event_files.h"
 #include "fuzz_files.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string folder = FuzzFolder() + "events/";
     // The same bytes as the macro list, as the macro file a "Guid" of "m" names, and as
     // every gun preset.

@@ -11,15 +11,13 @@
 #include <fstream>
 #include <string>
 
-inline const std::string& FuzzFolder()
-{
+inline const std::string& FuzzFolder() {
     static const std::string folder = [] {
         // Every save is flushed to disk; in memory that costs nothing.
         const std::filesystem::path base =
             std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
         std::string pattern = (base / "kvelm_fuzz_XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            abort();
+        if (mkdtemp(pattern.data()) == nullptr) abort();
         setenv("XDG_DATA_HOME", (pattern + "/data").c_str(), 1);
         return pattern + "/";
     }();
@@ -34,9 +32,8 @@ inline const std::string& FuzzFolder()
     return folder;
 }
 
-inline void PutFuzzFile(const std::string& path, const uint8_t* data, size_t size)
-{
+inline void PutFuzzFile(const std::string& path, const uint8_t* data, size_t size) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                   static_cast<std::streamsize>(size));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }

@@ -6,8 +6,7 @@
 #include "fuzz_files.h"
 #include "panels/light/model/light_name_files.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = FuzzFolder() + "light.json";
     PutFuzzFile(path, data, size);
     for (int row = -1; row < 6; ++row) {

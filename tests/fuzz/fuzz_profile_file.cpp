@@ -11,8 +11,7 @@
 namespace {
 
 template <typename Profile>
-Profile Loaded(const std::string& path)
-{
+Profile Loaded(const std::string& path) {
     Profile profile;
     profile.SetDefaultDataPath(FuzzFolder() + "default.Json");
     profile.SetProfilePath(path);
@@ -27,8 +26,7 @@ Profile Loaded(const std::string& path)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = FuzzFolder() + "profile.Json";
     // The same bytes serve as profile, default data, light configuration and effect file.
     PutFuzzFile(FuzzFolder() + "default.Json", data, size);
@@ -51,11 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     PutFuzzFile(path, data, size);
     CHs6533Profiledata headset = Loaded<CHs6533Profiledata>(path);
     headset.GetHeadsetSettings();
-    for (int type = -1; type < 12; ++type)
-        headset.GetEqValues(type);
+    for (int type = -1; type < 12; ++type) headset.GetEqValues(type);
     const auto names = headset.GetCustomEqNames();
-    for (int i = 0; i <= static_cast<int>(names.size()); ++i)
-        headset.GetCustomEqValues(i);
+    for (int i = 0; i <= static_cast<int>(names.size()); ++i) headset.GetCustomEqValues(i);
     headset.Save();
     return 0;
 }

@@ -6,8 +6,7 @@
 #include "profiles/profile_list.h"
 #include "profiles/profile_paths.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string folder = FuzzFolder() + "list/";
     std::error_code error;
     std::filesystem::remove_all(folder, error);

@@ -7,8 +7,7 @@
 #include "hid/report_descriptor.h"
 #include "hid/report_items.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Two length bytes (little-endian) say how much of the rest is the descriptor.
     size_t descriptorLength = size;
     if (size >= 2) {
@@ -16,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         data += 2;
         size -= 2;
     }
-    if (descriptorLength > size)
-        descriptorLength = size;
+    if (descriptorLength > size) descriptorLength = size;
     const std::vector<uint8_t> descriptor(data, data + descriptorLength);
     const uint8_t* report = data + descriptorLength;
     const size_t reportLength = size - descriptorLength;

@@ -14,11 +14,9 @@
 
 class XvfbServer {
 public:
-    XvfbServer()
-    {
+    XvfbServer() {
         int fds[2];
-        if (pipe(fds) != 0)
-            return;
+        if (pipe(fds) != 0) return;
         pid_ = fork();
         if (pid_ == 0) {
             close(fds[0]);
@@ -26,17 +24,15 @@ public:
             dup2(devNull, STDOUT_FILENO);
             dup2(devNull, STDERR_FILENO);
             const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0", "1024x768x24",
-                   static_cast<char*>(nullptr));
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", "-screen", "0",
+                   "1024x768x24", static_cast<char*>(nullptr));
             _exit(127);
         }
         close(fds[1]);
-        if (pid_ > 0)
-            display_ = ReadDisplay(fds[0]);
+        if (pid_ > 0) display_ = ReadDisplay(fds[0]);
         close(fds[0]);
     }
-    ~XvfbServer()
-    {
+    ~XvfbServer() {
         if (pid_ > 0) {
             kill(pid_, SIGTERM);
             waitpid(pid_, nullptr, 0);
@@ -49,8 +45,7 @@ public:
     const std::string& Display() const { return display_; }
 
     // Runs xdotool with `arguments` on this display; true when it succeeded.
-    bool XdoTool(const std::string& arguments) const
-    {
+    bool XdoTool(const std::string& arguments) const {
         const std::string command = "DISPLAY=" + display_ + " xdotool " + arguments + " >/dev/null 2>&1";
         return std::system(command.c_str()) == 0;
     }
@@ -59,13 +54,11 @@ public:
 private:
     static constexpr int kStartTimeoutMs = 10000;
 
-    static std::string ReadDisplay(int fd)
-    {
+    static std::string ReadDisplay(int fd) {
         std::string number;
         pollfd wait{fd, POLLIN, 0};
         char c = 0;
-        while (poll(&wait, 1, kStartTimeoutMs) > 0 && read(fd, &c, 1) == 1 && c != '\n')
-            number += c;
+        while (poll(&wait, 1, kStartTimeoutMs) > 0 && read(fd, &c, 1) == 1 && c != '\n') number += c;
         return number.empty() ? std::string() : ":" + number;
     }
 

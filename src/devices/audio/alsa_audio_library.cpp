@@ -22,24 +22,27 @@ struct CardProperty {
     Quantity quantity;
 };
 
-const std::map<std::string, CardProperty>& CardProperties()
-{
+const std::map<std::string, CardProperty>& CardProperties() {
     using S = MixerSide;
     using Q = Quantity;
     static const std::map<std::string, CardProperty> table = {
-        {prop::kVolumeScalar, {S::kCapture, Q::kScalar}},     {prop::kVolume, {S::kCapture, Q::kDecibels}},
-        {prop::kMute, {S::kCapture, Q::kMute}},               {prop::kMaxVol, {S::kCapture, Q::kMaxDecibels}},
-        {prop::kMinVol, {S::kCapture, Q::kMinDecibels}},      {prop::kVolStep, {S::kCapture, Q::kStepDecibels}},
-        {prop::kMonitorScalar, {S::kPlayback, Q::kScalar}},   {prop::kMonitorVolume, {S::kPlayback, Q::kDecibels}},
-        {prop::kMonitorMute, {S::kPlayback, Q::kMute}},       {prop::kMonitorMaxVol, {S::kPlayback, Q::kMaxDecibels}},
+        {prop::kVolumeScalar, {S::kCapture, Q::kScalar}},
+        {prop::kVolume, {S::kCapture, Q::kDecibels}},
+        {prop::kMute, {S::kCapture, Q::kMute}},
+        {prop::kMaxVol, {S::kCapture, Q::kMaxDecibels}},
+        {prop::kMinVol, {S::kCapture, Q::kMinDecibels}},
+        {prop::kVolStep, {S::kCapture, Q::kStepDecibels}},
+        {prop::kMonitorScalar, {S::kPlayback, Q::kScalar}},
+        {prop::kMonitorVolume, {S::kPlayback, Q::kDecibels}},
+        {prop::kMonitorMute, {S::kPlayback, Q::kMute}},
+        {prop::kMonitorMaxVol, {S::kPlayback, Q::kMaxDecibels}},
         {prop::kMonitorMinVol, {S::kPlayback, Q::kMinDecibels}},
         {prop::kMonitorVolStep, {S::kPlayback, Q::kStepDecibels}},
     };
     return table;
 }
 
-std::string NumberText(double value)
-{
+std::string NumberText(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.6g", value);
     return text;
@@ -49,80 +52,65 @@ std::string NumberText(double value)
 
 AlsaAudioLibrary::AlsaAudioLibrary(std::unique_ptr<IAlsaCardMixer> mixer) : mixer_(std::move(mixer)) {}
 
-int AlsaAudioLibrary::ConfLibInit()
-{
+int AlsaAudioLibrary::ConfLibInit() {
     return audio::kOk;
 }
 
-int AlsaAudioLibrary::CreateDeviceList()
-{
+int AlsaAudioLibrary::CreateDeviceList() {
     return audio::kOk;
 }
 
-int AlsaAudioLibrary::GetDeviceCount(AudioFlow, uint32_t* count)
-{
-    if (count == nullptr)
-        return kFailed;
+int AlsaAudioLibrary::GetDeviceCount(AudioFlow, uint32_t* count) {
+    if (count == nullptr) return kFailed;
     *count = mixer_ != nullptr ? 1 : 0;
     return audio::kOk;
 }
 
-int AlsaAudioLibrary::GetDeviceById(AudioFlow flow, uint32_t index, AudioEndpointId* endpoint)
-{
-    if (endpoint == nullptr || mixer_ == nullptr || index != 0)
-        return kFailed;
-    *endpoint = flow == AudioFlow::kOutput ? AudioEndpointId{kOutputId, kHeadphonesType, 0, audio::kStateActive}
-                                           : AudioEndpointId{kMicrophoneId, kMicrophoneType, 0, audio::kStateActive};
+int AlsaAudioLibrary::GetDeviceById(AudioFlow flow, uint32_t index, AudioEndpointId* endpoint) {
+    if (endpoint == nullptr || mixer_ == nullptr || index != 0) return kFailed;
+    *endpoint = flow == AudioFlow::kOutput
+                    ? AudioEndpointId{kOutputId, kHeadphonesType, 0, audio::kStateActive}
+                    : AudioEndpointId{kMicrophoneId, kMicrophoneType, 0, audio::kStateActive};
     return audio::kOk;
 }
 
-int AlsaAudioLibrary::PropertyControl(AudioEndpointId endpoint, const std::string& name, std::span<uint8_t> value,
-                                      std::span<uint8_t>, PropertyDirection direction)
-{
-    if (mixer_ == nullptr || (endpoint.id != kOutputId && endpoint.id != kMicrophoneId))
-        return kFailed;
+int AlsaAudioLibrary::PropertyControl(AudioEndpointId endpoint, const std::string& name,
+                                      std::span<uint8_t> value, std::span<uint8_t>,
+                                      PropertyDirection direction) {
+    if (mixer_ == nullptr || (endpoint.id != kOutputId && endpoint.id != kMicrophoneId)) return kFailed;
     if (name == prop::kSupportFeature)
         return direction == PropertyDirection::kRead && PutText(value, kNoFeatures) ? audio::kOk : kFailed;
-    if (endpoint.id != kMicrophoneId)
-        return kFailed;
-    if (direction == PropertyDirection::kWrite)
-        return WriteProperty(name, value);
+    if (endpoint.id != kMicrophoneId) return kFailed;
+    if (direction == PropertyDirection::kWrite) return WriteProperty(name, value);
     std::string text;
     const int result = ReadProperty(name, &text);
-    if (result != audio::kOk)
-        return result;
+    if (result != audio::kOk) return result;
     return PutText(value, text) ? audio::kOk : kFailed;
 }
 
-int AlsaAudioLibrary::ReadProperty(const std::string& name, std::string* text)
-{
+int AlsaAudioLibrary::ReadProperty(const std::string& name, std::string* text) {
     const auto found = CardProperties().find(name);
-    if (found == CardProperties().end())
-        return kFailed;
+    if (found == CardProperties().end()) return kFailed;
     const MixerSide side = found->second.side;
     long min = 0, max = 0, raw = 0;
     double decibels = 0, low = 0, high = 0;
     bool on = false;
     switch (found->second.quantity) {
     case Quantity::kMute:
-        if (!mixer_->Switch(side, &on))
-            return kFailed;
+        if (!mixer_->Switch(side, &on)) return kFailed;
         text->assign(1, on ? '0' : '1');  // muted is 1
         return audio::kOk;
     case Quantity::kScalar:
-        if (!mixer_->Range(side, &min, &max) || max <= min || !mixer_->Volume(side, &raw))
-            return kFailed;
+        if (!mixer_->Range(side, &min, &max) || max <= min || !mixer_->Volume(side, &raw)) return kFailed;
         *text = NumberText(static_cast<double>(raw - min) / static_cast<double>(max - min));
         return audio::kOk;
     case Quantity::kDecibels:
-        if (!mixer_->Volume(side, &raw) || !mixer_->Decibels(side, raw, &decibels))
-            return kFailed;
+        if (!mixer_->Volume(side, &raw) || !mixer_->Decibels(side, raw, &decibels)) return kFailed;
         *text = NumberText(decibels);
         return audio::kOk;
     case Quantity::kMaxDecibels:
     case Quantity::kMinDecibels:
-        if (!mixer_->Range(side, &min, &max))
-            return kFailed;
+        if (!mixer_->Range(side, &min, &max)) return kFailed;
         if (!mixer_->Decibels(side, found->second.quantity == Quantity::kMaxDecibels ? max : min, &decibels))
             return kFailed;
         *text = NumberText(decibels);
@@ -137,11 +125,9 @@ int AlsaAudioLibrary::ReadProperty(const std::string& name, std::string* text)
     return kFailed;
 }
 
-int AlsaAudioLibrary::WriteProperty(const std::string& name, std::span<const uint8_t> value)
-{
+int AlsaAudioLibrary::WriteProperty(const std::string& name, std::span<const uint8_t> value) {
     const auto found = CardProperties().find(name);
-    if (found == CardProperties().end())
-        return kFailed;
+    if (found == CardProperties().end()) return kFailed;
     const MixerSide side = found->second.side;
     switch (found->second.quantity) {
     case Quantity::kMute:
@@ -149,8 +135,7 @@ int AlsaAudioLibrary::WriteProperty(const std::string& name, std::span<const uin
     case Quantity::kScalar: {
         long min = 0, max = 0;
         const float scalar = TakeFloat(value);
-        if (!std::isfinite(scalar) || !mixer_->Range(side, &min, &max) || max < min)
-            return kFailed;
+        if (!std::isfinite(scalar) || !mixer_->Range(side, &min, &max) || max < min) return kFailed;
         const double clamped = std::clamp(static_cast<double>(scalar), 0.0, 1.0);
         const long raw = min + std::lround(clamped * static_cast<double>(max - min));
         return mixer_->SetVolume(side, raw) ? audio::kOk : kFailed;
@@ -161,10 +146,8 @@ int AlsaAudioLibrary::WriteProperty(const std::string& name, std::span<const uin
     }
 }
 
-std::unique_ptr<IAudioConfigLibrary> OpenHostAudioLibrary(uint16_t vendorId, uint16_t productId)
-{
+std::unique_ptr<IAudioConfigLibrary> OpenHostAudioLibrary(uint16_t vendorId, uint16_t productId) {
     std::unique_ptr<IAlsaCardMixer> mixer = OpenUsbCardMixer(vendorId, productId);
-    if (mixer == nullptr)
-        return nullptr;
+    if (mixer == nullptr) return nullptr;
     return std::make_unique<AlsaAudioLibrary>(std::move(mixer));
 }

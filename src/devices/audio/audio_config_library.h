@@ -26,7 +26,7 @@ enum class AudioFlow : int { kOutput = 0, kCapture = 1 };
 enum class PropertyDirection : int { kRead = 0, kWrite = 1 };
 
 namespace audio {
-inline constexpr int kOk = 0;              // every entry point: 0 is success
+inline constexpr int kOk = 0;  // every entry point: 0 is success
 inline constexpr uint32_t kStateActive = 1;
 inline constexpr size_t kBufferSize = 1024;
 inline constexpr size_t kFeatureBufferSize = 2048;

@@ -19,23 +19,20 @@ constexpr int kPercent = 100;
 // "MagicVoice_Selection" 0..3 is the voice changer type 1..4.
 constexpr int kMagicSelectionCount = 4;
 
-std::vector<std::string> SplitAtCommas(const std::string& text)
-{
+std::vector<std::string> SplitAtCommas(const std::string& text) {
     std::vector<std::string> items;
     size_t start = 0;
     for (;;) {
         const size_t comma = text.find(',', start);
         items.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (comma == std::string::npos)
-            return items;
+        if (comma == std::string::npos) return items;
         start = comma + 1;
     }
 }
 
 // A level in 0.0-1.0 as a percentage. Rounded: a level written as 0.57 is read back as
 // 0.5699999..., which cut off would lose a step on every start.
-int PercentOf(double scalar)
-{
+int PercentOf(double scalar) {
     const long percent = std::lround(scalar * kPercent);
     return static_cast<int>(std::clamp<long>(percent, 0, kPercent));
 }
@@ -43,53 +40,39 @@ int PercentOf(double scalar)
 }  // namespace
 
 CAudioEndpointControl::CAudioEndpointControl(IAudioConfigLibrary* library, MessageSink messages)
-    : library_(library), messages_(std::move(messages))
-{
+    : library_(library), messages_(std::move(messages)) {}
+
+void CAudioEndpointControl::Show(const std::string& text) const {
+    if (messages_) messages_(text);
 }
 
-void CAudioEndpointControl::Show(const std::string& text) const
-{
-    if (messages_)
-        messages_(text);
-}
-
-const AudioEndpointRecord& CAudioEndpointControl::RecordOf(AudioRole role) const
-{
+const AudioEndpointRecord& CAudioEndpointControl::RecordOf(AudioRole role) const {
     return role == AudioRole::kOutput ? output_ : microphone_;
 }
 
-void CAudioEndpointControl::InitAudio(HeadsetAudioState& state)
-{
-    if (library_ == nullptr)
-        return;
-    if (library_->ConfLibInit() != audio::kOk)
-        Show(audiomsg::kInitFailed);
+void CAudioEndpointControl::InitAudio(HeadsetAudioState& state) {
+    if (library_ == nullptr) return;
+    if (library_->ConfLibInit() != audio::kOk) Show(audiomsg::kInitFailed);
     library_->CreateDeviceList();
     uint32_t outputs = 0;
-    if (library_->GetDeviceCount(AudioFlow::kOutput, &outputs) != audio::kOk || outputs == 0)
-        return;
+    if (library_->GetDeviceCount(AudioFlow::kOutput, &outputs) != audio::kOk || outputs == 0) return;
     SelectEndpoints();
-    if (microphone_.endpoint.type != 0)
-        QueryFeatures(microphone_);
-    if (output_.endpoint.type != 0)
-        QueryFeatures(output_);
+    if (microphone_.endpoint.type != 0) QueryFeatures(microphone_);
+    if (output_.endpoint.type != 0) QueryFeatures(output_);
     WriteDefaults();
     ReadAudioState(state);
 }
 
-void CAudioEndpointControl::SelectEndpoints()
-{
+void CAudioEndpointControl::SelectEndpoints() {
     output_ = {};
     microphone_ = {};
     auto list = [this](AudioFlow flow) {
         std::vector<AudioEndpointId> endpoints;
         uint32_t count = 0;
-        if (library_->GetDeviceCount(flow, &count) != audio::kOk)
-            return endpoints;
+        if (library_->GetDeviceCount(flow, &count) != audio::kOk) return endpoints;
         for (uint32_t index = 0; index < count; ++index) {
             AudioEndpointId endpoint;
-            if (library_->GetDeviceById(flow, index, &endpoint) == audio::kOk)
-                endpoints.push_back(endpoint);
+            if (library_->GetDeviceById(flow, index, &endpoint) == audio::kOk) endpoints.push_back(endpoint);
         }
         return endpoints;
     };
@@ -103,8 +86,7 @@ void CAudioEndpointControl::SelectEndpoints()
                 break;
             }
         }
-        if (found)
-            break;
+        if (found) break;
     }
     for (const AudioEndpointId& endpoint : list(AudioFlow::kCapture)) {
         if (endpoint.type == kMicrophoneType) {
@@ -114,11 +96,10 @@ void CAudioEndpointControl::SelectEndpoints()
     }
 }
 
-void CAudioEndpointControl::QueryFeatures(AudioEndpointRecord& record)
-{
+void CAudioEndpointControl::QueryFeatures(AudioEndpointRecord& record) {
     std::array<uint8_t, audio::kFeatureBufferSize> buffer{};
-    if (library_->PropertyControl(record.endpoint, prop::kSupportFeature, buffer, {}, PropertyDirection::kRead) !=
-        audio::kOk)
+    if (library_->PropertyControl(record.endpoint, prop::kSupportFeature, buffer, {},
+                                  PropertyDirection::kRead) != audio::kOk)
         return;
     buffer.back() = 0;
     const std::vector<std::string> items = SplitAtCommas(BufferText(buffer));
@@ -132,11 +113,9 @@ void CAudioEndpointControl::QueryFeatures(AudioEndpointRecord& record)
 }
 
 int CAudioEndpointControl::Call(AudioRole role, const std::string& name, AudioValue* written,
-                                const std::vector<int32_t>& second, std::string* text)
-{
+                                const std::vector<int32_t>& second, std::string* text) {
     const AudioEndpointRecord& record = RecordOf(role);
-    if (record.endpoint.type == 0)
-        return kAudioNoEndpoint;
+    if (record.endpoint.type == 0) return kAudioNoEndpoint;
     std::array<uint8_t, audio::kBufferSize> value{};
     std::array<uint8_t, audio::kBufferSize> secondBuffer{};
     if (written != nullptr) {
@@ -147,8 +126,10 @@ int CAudioEndpointControl::Call(AudioRole role, const std::string& name, AudioVa
     }
     for (size_t i = 0; i < second.size() && i < 3; ++i)
         PutInt32(std::span<uint8_t>(secondBuffer).subspan(i * sizeof(int32_t)), second[i]);
-    const std::span<uint8_t> secondSpan = second.empty() ? std::span<uint8_t>() : std::span<uint8_t>(secondBuffer);
-    const PropertyDirection direction = written != nullptr ? PropertyDirection::kWrite : PropertyDirection::kRead;
+    const std::span<uint8_t> secondSpan =
+        second.empty() ? std::span<uint8_t>() : std::span<uint8_t>(secondBuffer);
+    const PropertyDirection direction =
+        written != nullptr ? PropertyDirection::kWrite : PropertyDirection::kRead;
     const int result = library_->PropertyControl(record.endpoint, name, value, secondSpan, direction);
     if (result == audio::kOk && text != nullptr) {
         value.back() = 0;
@@ -158,55 +139,43 @@ int CAudioEndpointControl::Call(AudioRole role, const std::string& name, AudioVa
 }
 
 int CAudioEndpointControl::SetAudioProperty(AudioRole role, const std::string& name, AudioValue value,
-                                            std::optional<int> channel)
-{
-    if (library_ == nullptr)
-        return audio::kOk;
+                                            std::optional<int> channel) {
+    if (library_ == nullptr) return audio::kOk;
     std::vector<int32_t> second;
-    if (channel)
-        second.push_back(*channel);
+    if (channel) second.push_back(*channel);
     return Call(role, name, &value, second, nullptr);
 }
 
-int CAudioEndpointControl::ReadAudioProperty(AudioRole role, const std::string& name, std::optional<int> channel,
-                                             std::string* text)
-{
-    if (library_ == nullptr)
-        return kAudioNoEndpoint;
+int CAudioEndpointControl::ReadAudioProperty(AudioRole role, const std::string& name,
+                                             std::optional<int> channel, std::string* text) {
+    if (library_ == nullptr) return kAudioNoEndpoint;
     std::vector<int32_t> second;
-    if (channel)
-        second.push_back(*channel);
+    if (channel) second.push_back(*channel);
     return Call(role, name, nullptr, second, text);
 }
 
-std::optional<int> CAudioEndpointControl::ReadInt(AudioRole role, const std::string& name, std::optional<int> channel)
-{
+std::optional<int> CAudioEndpointControl::ReadInt(AudioRole role, const std::string& name,
+                                                  std::optional<int> channel) {
     std::string text;
-    if (ReadAudioProperty(role, name, channel, &text) != audio::kOk)
-        return std::nullopt;
+    if (ReadAudioProperty(role, name, channel, &text) != audio::kOk) return std::nullopt;
     return ParseDecimalInt(text);
 }
 
 std::optional<double> CAudioEndpointControl::ReadFloat(AudioRole role, const std::string& name,
-                                                       std::optional<int> channel)
-{
+                                                       std::optional<int> channel) {
     std::string text;
-    if (ReadAudioProperty(role, name, channel, &text) != audio::kOk)
-        return std::nullopt;
+    if (ReadAudioProperty(role, name, channel, &text) != audio::kOk) return std::nullopt;
     return ParseDecimalFloat(text);
 }
 
 void CAudioEndpointControl::EnsureDefault(AudioRole role, const std::string& name, AudioValue value,
-                                          const std::vector<int32_t>& second)
-{
+                                          const std::vector<int32_t>& second) {
     std::string text;
-    if (Call(role, name, nullptr, second, &text) == audio::kOk)
-        return;
+    if (Call(role, name, nullptr, second, &text) == audio::kOk) return;
     Call(role, name, &value, second, nullptr);
 }
 
-void CAudioEndpointControl::WriteDefaults()
-{
+void CAudioEndpointControl::WriteDefaults() {
     using R = AudioRole;
     const AudioValue off = int32_t{0};
     const AudioValue silent = 0.0f;
@@ -214,8 +183,7 @@ void CAudioEndpointControl::WriteDefaults()
     EnsureDefault(R::kMicrophone, prop::kNoiseCancel, off);
     EnsureDefault(R::kMicrophone, prop::kVolume, silent, {channel::kMicrophone});
     EnsureDefault(R::kOutput, prop::kEqEnable, off);
-    for (int band = 1; band <= kEqBands; ++band)
-        EnsureDefault(R::kOutput, EqSliderName(band), off);
+    for (int band = 1; band <= kEqBands; ++band) EnsureDefault(R::kOutput, EqSliderName(band), off);
     EnsureDefault(R::kOutput, prop::kRoomEnable, off);
     EnsureDefault(R::kOutput, prop::kRoomEnvironment, off);
     EnsureDefault(R::kOutput, prop::kRoomSize, off);
@@ -228,10 +196,8 @@ void CAudioEndpointControl::WriteDefaults()
     EnsureDefault(R::kMicrophone, prop::kMagicSelection, off);
 }
 
-void CAudioEndpointControl::ReadAudioState(HeadsetAudioState& state)
-{
-    if (library_ == nullptr)
-        return;
+void CAudioEndpointControl::ReadAudioState(HeadsetAudioState& state) {
+    if (library_ == nullptr) return;
     using R = AudioRole;
     HeadsetSettings& s = state.settings;
     // Range and driver-unit level: read so the driver refreshes them; not kept.
@@ -243,7 +209,8 @@ void CAudioEndpointControl::ReadAudioState(HeadsetAudioState& state)
         state.micMute = *mute;
         s.micInSelect = *mute == 0 ? 1 : 0;
     }
-    if (const std::optional<double> level = ReadFloat(R::kMicrophone, prop::kVolumeScalar, channel::kMicrophone))
+    if (const std::optional<double> level =
+            ReadFloat(R::kMicrophone, prop::kVolumeScalar, channel::kMicrophone))
         s.micInValue = PercentOf(*level);
     if (ReadFloat(R::kMicrophone, prop::kMonitorMaxVol)) {
         ReadFloat(R::kMicrophone, prop::kMonitorMinVol);
@@ -253,17 +220,16 @@ void CAudioEndpointControl::ReadAudioState(HeadsetAudioState& state)
             state.monitorMute = *mute;
             s.micMonitorSelect = *mute == 0 ? 1 : 0;
         }
-        if (const std::optional<double> level = ReadFloat(R::kMicrophone, prop::kMonitorScalar, channel::kMonitor))
+        if (const std::optional<double> level =
+                ReadFloat(R::kMicrophone, prop::kMonitorScalar, channel::kMonitor))
             s.micMonitorValue = PercentOf(*level);
-        for (int band = 1; band <= kEqBands; ++band)
-            ReadInt(R::kOutput, EqSliderName(band));
+        for (int band = 1; band <= kEqBands; ++band) ReadInt(R::kOutput, EqSliderName(band));
     }
     if ((microphone_.featureWord0 & kFeatureVoiceChanger) != 0) {
         if (const std::optional<int> enabled = ReadInt(R::kMicrophone, prop::kMagicVoice))
             s.magicEnable = *enabled;
     }
     if (const std::optional<int> selection = ReadInt(R::kMicrophone, prop::kMagicSelection)) {
-        if (*selection >= 0 && *selection < kMagicSelectionCount)
-            s.magicType = *selection + 1;
+        if (*selection >= 0 && *selection < kMagicSelectionCount) s.magicType = *selection + 1;
     }
 }

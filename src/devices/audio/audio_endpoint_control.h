@@ -62,7 +62,8 @@ public:
     int SetAudioProperty(AudioRole role, const std::string& name, AudioValue value,
                          std::optional<int> channel = std::nullopt);
     // The value's text in `text`; 0 on success.
-    int ReadAudioProperty(AudioRole role, const std::string& name, std::optional<int> channel, std::string* text);
+    int ReadAudioProperty(AudioRole role, const std::string& name, std::optional<int> channel,
+                          std::string* text);
 
     const AudioEndpointRecord& Output() const { return output_; }
     const AudioEndpointRecord& Microphone() const { return microphone_; }

@@ -7,33 +7,27 @@ namespace {
 
 const char kHeadsetName[] = "headset";
 
-std::string Trimmed(const std::string& text)
-{
+std::string Trimmed(const std::string& text) {
     const char* blanks = " \t\r\n";
     const size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return {};
+    if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 }  // namespace
 
-bool SimulatesHeadset(const std::string& simulateList)
-{
+bool SimulatesHeadset(const std::string& simulateList) {
     size_t start = 0;
     while (start <= simulateList.size()) {
         const size_t comma = std::min(simulateList.find(',', start), simulateList.size());
-        if (Trimmed(simulateList.substr(start, comma - start)) == kHeadsetName)
-            return true;
+        if (Trimmed(simulateList.substr(start, comma - start)) == kHeadsetName) return true;
         start = comma + 1;
     }
     return false;
 }
 
-std::unique_ptr<IAudioConfigLibrary> MakeHeadsetAudioLibrary(const std::string& simulateList, uint16_t vendorId,
-                                                             uint16_t productId)
-{
-    if (SimulatesHeadset(simulateList))
-        return std::make_unique<SimulatedAudioLibrary>();
+std::unique_ptr<IAudioConfigLibrary> MakeHeadsetAudioLibrary(const std::string& simulateList,
+                                                             uint16_t vendorId, uint16_t productId) {
+    if (SimulatesHeadset(simulateList)) return std::make_unique<SimulatedAudioLibrary>();
     return OpenHostAudioLibrary(vendorId, productId);
 }

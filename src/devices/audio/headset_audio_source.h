@@ -11,5 +11,5 @@
 bool SimulatesHeadset(const std::string& simulateList);
 
 // nullptr: no library (the headset's choices are only stored).
-std::unique_ptr<IAudioConfigLibrary> MakeHeadsetAudioLibrary(const std::string& simulateList, uint16_t vendorId,
-                                                             uint16_t productId);
+std::unique_ptr<IAudioConfigLibrary> MakeHeadsetAudioLibrary(const std::string& simulateList,
+                                                             uint16_t vendorId, uint16_t productId);

@@ -18,20 +18,19 @@ struct InitialValue {
     const char* text;
 };
 const InitialValue kMicrophoneValues[] = {
-    {prop::kVolumeScalar, "0.75"}, {prop::kVolume, "-7.5"},      {prop::kMute, "0"},
-    {prop::kMaxVol, "0"},          {prop::kMinVol, "-30"},       {prop::kVolStep, "0.5"},
+    {prop::kVolumeScalar, "0.75"}, {prop::kVolume, "-7.5"},       {prop::kMute, "0"},
+    {prop::kMaxVol, "0"},          {prop::kMinVol, "-30"},        {prop::kVolStep, "0.5"},
     {prop::kMonitorScalar, "0.4"}, {prop::kMonitorVolume, "-18"}, {prop::kMonitorMute, "0"},
     {prop::kMonitorMaxVol, "0"},   {prop::kMonitorMinVol, "-30"}, {prop::kMonitorVolStep, "0.5"},
     {prop::kMagicVoice, "0"},      {prop::kMicEcho, "0"},         {prop::kMagicSelection, "0"},
     {prop::kNoiseCancel, "0"},
 };
 const InitialValue kOutputValues[] = {
-    {prop::kEqEnable, "0"},   {prop::kSurround, "0"}, {prop::kRoomEnable, "0"},
+    {prop::kEqEnable, "0"},        {prop::kSurround, "0"}, {prop::kRoomEnable, "0"},
     {prop::kRoomEnvironment, "0"}, {prop::kRoomSize, "0"},
 };
 
-std::string FloatText(float value)
-{
+std::string FloatText(float value) {
     char text[32];
     std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
     return text;
@@ -39,151 +38,127 @@ std::string FloatText(float value)
 
 }  // namespace
 
-SimulatedAudioLibrary::SimulatedAudioLibrary()
-{
+SimulatedAudioLibrary::SimulatedAudioLibrary() {
     outputs_ = {{kSpeakersId, 12, 0, audio::kStateActive},
                 {kHeadphonesId, 1, 0, audio::kStateActive},
                 {kDigitalId, 7, 0, audio::kStateActive},
                 {kLineOutId, 4, 0, kInactive}};
-    captures_ = {{kLineInId, kLineInType, 0, audio::kStateActive}, {kMicrophoneId, 2, 0, audio::kStateActive}};
-    for (const InitialValue& v : kMicrophoneValues)
-        values_[{kMicrophoneId, v.name}] = v.text;
+    captures_ = {{kLineInId, kLineInType, 0, audio::kStateActive},
+                 {kMicrophoneId, 2, 0, audio::kStateActive}};
+    for (const InitialValue& v : kMicrophoneValues) values_[{kMicrophoneId, v.name}] = v.text;
     for (const AudioEndpointId& output : outputs_) {
-        for (const InitialValue& v : kOutputValues)
-            values_[{output.id, v.name}] = v.text;
-        for (int band = 1; band <= kEqBands; ++band)
-            values_[{output.id, EqSliderName(band)}] = "0";
+        for (const InitialValue& v : kOutputValues) values_[{output.id, v.name}] = v.text;
+        for (int band = 1; band <= kEqBands; ++band) values_[{output.id, EqSliderName(band)}] = "0";
         values_[{output.id, prop::kSupportFeature}] = kOutputFeatures;
     }
     values_[{kMicrophoneId, prop::kSupportFeature}] = kMicrophoneFeatures;
 }
 
-void SimulatedAudioLibrary::SetEndpoints(AudioFlow flow, std::vector<AudioEndpointId> endpoints)
-{
+void SimulatedAudioLibrary::SetEndpoints(AudioFlow flow, std::vector<AudioEndpointId> endpoints) {
     std::lock_guard guard(lock_);
     (flow == AudioFlow::kOutput ? outputs_ : captures_) = std::move(endpoints);
 }
 
-void SimulatedAudioLibrary::SetFeatureList(uint32_t endpointId, const std::string& list)
-{
+void SimulatedAudioLibrary::SetFeatureList(uint32_t endpointId, const std::string& list) {
     SetValue(endpointId, prop::kSupportFeature, list);
 }
 
-void SimulatedAudioLibrary::SetValue(uint32_t endpointId, const std::string& name, const std::string& text)
-{
+void SimulatedAudioLibrary::SetValue(uint32_t endpointId, const std::string& name, const std::string& text) {
     std::lock_guard guard(lock_);
     values_[{endpointId, name}] = text;
 }
 
-std::string SimulatedAudioLibrary::Value(uint32_t endpointId, const std::string& name) const
-{
+std::string SimulatedAudioLibrary::Value(uint32_t endpointId, const std::string& name) const {
     std::lock_guard guard(lock_);
     const auto found = values_.find({endpointId, name});
     return found == values_.end() ? std::string() : found->second;
 }
 
-void SimulatedAudioLibrary::FailRead(const std::string& name)
-{
+void SimulatedAudioLibrary::FailRead(const std::string& name) {
     std::lock_guard guard(lock_);
     failReads_.insert(name);
 }
 
-void SimulatedAudioLibrary::FailWrite(const std::string& name)
-{
+void SimulatedAudioLibrary::FailWrite(const std::string& name) {
     std::lock_guard guard(lock_);
     failWrites_.insert(name);
 }
 
-void SimulatedAudioLibrary::ForgetValues()
-{
+void SimulatedAudioLibrary::ForgetValues() {
     std::lock_guard guard(lock_);
     values_.clear();
 }
 
-void SimulatedAudioLibrary::SetInitResult(int result)
-{
+void SimulatedAudioLibrary::SetInitResult(int result) {
     std::lock_guard guard(lock_);
     initResult_ = result;
 }
 
-std::vector<std::string> SimulatedAudioLibrary::Calls() const
-{
+std::vector<std::string> SimulatedAudioLibrary::Calls() const {
     std::lock_guard guard(lock_);
     return calls_;
 }
 
-void SimulatedAudioLibrary::ClearCalls()
-{
+void SimulatedAudioLibrary::ClearCalls() {
     std::lock_guard guard(lock_);
     calls_.clear();
 }
 
-void SimulatedAudioLibrary::Log(std::string line)
-{
+void SimulatedAudioLibrary::Log(std::string line) {
     calls_.push_back(std::move(line));
 }
 
-const std::vector<AudioEndpointId>& SimulatedAudioLibrary::Endpoints(AudioFlow flow) const
-{
+const std::vector<AudioEndpointId>& SimulatedAudioLibrary::Endpoints(AudioFlow flow) const {
     return flow == AudioFlow::kOutput ? outputs_ : captures_;
 }
 
-bool SimulatedAudioLibrary::Known(uint32_t endpointId) const
-{
+bool SimulatedAudioLibrary::Known(uint32_t endpointId) const {
     for (const auto* list : {&outputs_, &captures_})
         for (const AudioEndpointId& endpoint : *list)
-            if (endpoint.id == endpointId)
-                return true;
+            if (endpoint.id == endpointId) return true;
     return false;
 }
 
-int SimulatedAudioLibrary::ConfLibInit()
-{
+int SimulatedAudioLibrary::ConfLibInit() {
     std::lock_guard guard(lock_);
     Log("ConfLibInit");
     return initResult_;
 }
 
-int SimulatedAudioLibrary::CreateDeviceList()
-{
+int SimulatedAudioLibrary::CreateDeviceList() {
     std::lock_guard guard(lock_);
     Log("CreateDeviceList");
     return audio::kOk;
 }
 
-int SimulatedAudioLibrary::GetDeviceCount(AudioFlow flow, uint32_t* count)
-{
+int SimulatedAudioLibrary::GetDeviceCount(AudioFlow flow, uint32_t* count) {
     std::lock_guard guard(lock_);
     Log("GetDeviceCount " + std::to_string(static_cast<int>(flow)));
-    if (count == nullptr)
-        return kFailed;
+    if (count == nullptr) return kFailed;
     *count = static_cast<uint32_t>(Endpoints(flow).size());
     return audio::kOk;
 }
 
-int SimulatedAudioLibrary::GetDeviceById(AudioFlow flow, uint32_t index, AudioEndpointId* endpoint)
-{
+int SimulatedAudioLibrary::GetDeviceById(AudioFlow flow, uint32_t index, AudioEndpointId* endpoint) {
     std::lock_guard guard(lock_);
     Log("GetDeviceById " + std::to_string(static_cast<int>(flow)) + " " + std::to_string(index));
     const std::vector<AudioEndpointId>& list = Endpoints(flow);
-    if (endpoint == nullptr || index >= list.size())
-        return kFailed;
+    if (endpoint == nullptr || index >= list.size()) return kFailed;
     *endpoint = list[index];
     return audio::kOk;
 }
 
 int SimulatedAudioLibrary::PropertyControl(AudioEndpointId endpoint, const std::string& name,
                                            std::span<uint8_t> value, std::span<uint8_t> second,
-                                           PropertyDirection direction)
-{
+                                           PropertyDirection direction) {
     std::lock_guard guard(lock_);
     const std::optional<AudioPropertySpec> spec = FindAudioProperty(name);
-    std::string line = (direction == PropertyDirection::kRead ? "read " : "write ") + std::to_string(endpoint.id) +
-                       " " + name;
+    std::string line = (direction == PropertyDirection::kRead ? "read " : "write ") +
+                       std::to_string(endpoint.id) + " " + name;
     std::string written;
     if (direction == PropertyDirection::kWrite) {
         written = spec && spec->kind == AudioValueKind::kFloat ? FloatText(TakeFloat(value))
-                                                              : std::to_string(TakeInt32(value));
+                                                               : std::to_string(TakeInt32(value));
         line += " = " + written;
     }
     if (name == prop::kSurround && !second.empty()) {
@@ -194,17 +169,14 @@ int SimulatedAudioLibrary::PropertyControl(AudioEndpointId endpoint, const std::
         line += " ch " + std::to_string(TakeInt32(second));
     }
     Log(line);
-    if (!spec || !Known(endpoint.id))
-        return kFailed;
+    if (!spec || !Known(endpoint.id)) return kFailed;
     const std::pair<uint32_t, std::string> key{endpoint.id, name};
     if (direction == PropertyDirection::kWrite) {
-        if (failWrites_.count(name) != 0 || spec->kind == AudioValueKind::kList)
-            return kFailed;
+        if (failWrites_.count(name) != 0 || spec->kind == AudioValueKind::kList) return kFailed;
         values_[key] = written;
         return audio::kOk;
     }
     const auto found = values_.find(key);
-    if (failReads_.count(name) != 0 || found == values_.end())
-        return kFailed;
+    if (failReads_.count(name) != 0 || found == values_.end()) return kFailed;
     return PutText(value, found->second) ? audio::kOk : kFailed;
 }

@@ -12,13 +12,20 @@ namespace {
 
 const char* OpenErrorText(HidOpenError error) {
     switch (error) {
-    case HidOpenError::AccessDenied: return "access denied";
-    case HidOpenError::NotFound: return "not found";
-    case HidOpenError::BadDescriptor: return "bad report descriptor";
-    case HidOpenError::NoSuchCollection: return "no such collection";
-    case HidOpenError::NoBackend: return "no backend";
-    case HidOpenError::Failed: return "failed";
-    case HidOpenError::None: break;
+    case HidOpenError::AccessDenied:
+        return "access denied";
+    case HidOpenError::NotFound:
+        return "not found";
+    case HidOpenError::BadDescriptor:
+        return "bad report descriptor";
+    case HidOpenError::NoSuchCollection:
+        return "no such collection";
+    case HidOpenError::NoBackend:
+        return "no backend";
+    case HidOpenError::Failed:
+        return "failed";
+    case HidOpenError::None:
+        break;
     }
     return "none";
 }
@@ -27,13 +34,13 @@ const char* OpenErrorText(HidOpenError error) {
 // (negative: no limit). A descriptor of -1 is ignored.
 void WaitForChange(const StopEvent& stop, int busFd, int udevFd, int timeoutMs) {
     pollfd fds[] = {{stop.Fd(), POLLIN, 0}, {busFd, POLLIN, 0}, {udevFd, POLLIN, 0}};
-    while (poll(fds, std::size(fds), timeoutMs) < 0 && errno == EINTR) {
-    }
+    while (poll(fds, std::size(fds), timeoutMs) < 0 && errno == EINTR) {}
 }
 
 }  // namespace
 
-void RunDeviceDiscovery(CInterfaceSlots& interfaceSlots, const StopEvent& stop, const DiscoveryHooks& hooks, int periodMs) {
+void RunDeviceDiscovery(CInterfaceSlots& interfaceSlots, const StopEvent& stop, const DiscoveryHooks& hooks,
+                        int periodMs) {
     CDeviceDiscovery discovery(interfaceSlots, hooks);
     HidChangeListener busChanges;
     CUdevHidrawMonitor udev;
@@ -111,15 +118,19 @@ void CDeviceDiscovery::CheckLiveness(const StopEvent& stop) {
         if (CHidDevice::IsPresent(bound.path)) continue;
         slots_.Release(bound.slot);
         slots_.MarkRemovalPending(bound.slot);
-        if (!hooks_.removed || hooks_.removed(bound.slot)) slots_.MarkRemovalTaken(bound.slot);
-        else retryWanted_ = true;
+        if (!hooks_.removed || hooks_.removed(bound.slot))
+            slots_.MarkRemovalTaken(bound.slot);
+        else
+            retryWanted_ = true;
     }
 }
 
 void CDeviceDiscovery::RetryPendingRemovals(const StopEvent& stop) {
     for (int slot : slots_.PendingRemovals()) {
         if (stop.IsSet()) return;
-        if (!hooks_.removed || hooks_.removed(slot)) slots_.MarkRemovalTaken(slot);
-        else retryWanted_ = true;
+        if (!hooks_.removed || hooks_.removed(slot))
+            slots_.MarkRemovalTaken(slot);
+        else
+            retryWanted_ = true;
     }
 }

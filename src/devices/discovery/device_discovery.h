@@ -40,7 +40,8 @@ void RunDeviceDiscovery(CInterfaceSlots& interfaceSlots, const StopEvent& stop, 
 // the interface list could not be taken (the pass did nothing but the liveness check).
 class CDeviceDiscovery {
 public:
-    CDeviceDiscovery(CInterfaceSlots& interfaceSlots, const DiscoveryHooks& hooks) : slots_(interfaceSlots), hooks_(hooks) {}
+    CDeviceDiscovery(CInterfaceSlots& interfaceSlots, const DiscoveryHooks& hooks)
+        : slots_(interfaceSlots), hooks_(hooks) {}
     bool RunPass(const StopEvent& stop);
     // True when the last pass left work for a later one (a report the window did not take,
     // an interface list that could not be taken): no notice may come to trigger it.

@@ -11,10 +11,10 @@ constexpr size_t kMaxInterfaces = 8;
 constexpr int kMaxControlCount = 512;
 constexpr uint16_t kLastKind = DeviceKind::kHeadsetHs6533;
 
-const std::set<std::string> kRowKeys{"name", "folder", "vendorId", "productId", "kind", "subKind",
-                                     "typeCode", "interfaces", "entryXml", "optionGroup", "powerContainer",
-                                     "pageXml", "lightName", "ledCount", "keyCount", "pollPeriodically",
-                                     "fourthValue"};
+const std::set<std::string> kRowKeys{
+    "name",      "folder",     "vendorId", "productId",        "kind",           "subKind",
+    "typeCode",  "interfaces", "entryXml", "optionGroup",      "powerContainer", "pageXml",
+    "lightName", "ledCount",   "keyCount", "pollPeriodically", "fourthValue"};
 const std::set<std::string> kInterfaceKeys{"interface", "collection", "subKind", "usagePage", "usage"};
 
 // An integer, or text holding one ("0x320F" or "12").
@@ -70,7 +70,7 @@ bool ReadText(const Json::Value& value, const char* key, bool (*valid)(const std
     if (!value.isMember(key)) return true;
     if (!value[key].isString() || !valid(value[key].asString())) {
         *error = std::string("\"") + key + "\" must be " +
-                 (valid == SafeFolder ? "a folder name of letters, digits, '_', '-' or '.'"
+                 (valid == SafeFolder     ? "a folder name of letters, digits, '_', '-' or '.'"
                   : valid == SafeSkinPath ? "a relative path without \"..\""
                                           : "non-empty text of at most 64 characters");
         return false;
@@ -79,7 +79,9 @@ bool ReadText(const Json::Value& value, const char* key, bool (*valid)(const std
     return true;
 }
 
-bool PlainText(const std::string& text) { return !text.empty() && text.size() <= kMaxNameLength; }
+bool PlainText(const std::string& text) {
+    return !text.empty() && text.size() <= kMaxNameLength;
+}
 
 bool CheckKeys(const Json::Value& value, const std::set<std::string>& known, std::string* error) {
     for (const std::string& key : value.getMemberNames()) {

@@ -3,14 +3,18 @@
 #include <algorithm>
 #include <numeric>
 
-bool RowHasIds(const DeviceRow& row) { return row.vendorId != 0 || row.productId != 0; }
+bool RowHasIds(const DeviceRow& row) {
+    return row.vendorId != 0 || row.productId != 0;
+}
 
 bool SameDevice(const DeviceRow& a, const DeviceRow& b) {
     if (a.vendorId != b.vendorId || a.productId != b.productId) return false;
     return RowHasIds(a) || a.kind == b.kind;
 }
 
-CDeviceTable::CDeviceTable(std::vector<DeviceRow> rows) : rows_(std::move(rows)) { Derive(); }
+CDeviceTable::CDeviceTable(std::vector<DeviceRow> rows) : rows_(std::move(rows)) {
+    Derive();
+}
 
 bool CDeviceTable::AddOrReplace(DeviceRow row) {
     for (DeviceRow& existing : rows_) {
@@ -35,8 +39,8 @@ void CDeviceTable::Derive() {
     for (size_t d : order) {
         const DeviceRow& row = rows_[d];
         for (const DeviceInterfaceRow& in : row.interfaces) {
-            interfaces_.push_back({row.vendorId, row.productId, in.interfaceNumber, in.collectionNumber, row.kind,
-                                   in.subKind, in.usagePage, in.usage});
+            interfaces_.push_back({row.vendorId, row.productId, in.interfaceNumber, in.collectionNumber,
+                                   row.kind, in.subKind, in.usagePage, in.usage});
             interfaceDevice_.push_back(static_cast<int>(d));
         }
     }

@@ -58,8 +58,8 @@ int AddDeviceRowsJson(CDeviceTable& table, const std::string& text, DeviceRowSou
     int taken = 0;
     for (Json::ArrayIndex i = 0; i < devices.size(); ++i) {
         const Json::Value& value = devices[i];
-        const std::string where =
-            "line " + std::to_string(LineOf(text, value.getOffsetStart())) + " (row " + std::to_string(i + 1) + "): ";
+        const std::string where = "line " + std::to_string(LineOf(text, value.getOffsetStart())) + " (row " +
+                                  std::to_string(i + 1) + "): ";
         DeviceRow keys;
         std::string error;
         if (!ReadRowKeys(value, &keys, &error)) {

@@ -34,14 +34,17 @@ bool AddFile(CDeviceTable& table, const std::string& path, DeviceRowSource sourc
              std::vector<DeviceTableProblem>* problems) {
     std::string text;
     switch (ReadSmallFile(path, &text)) {
-    case FileRead::Missing: return false;
+    case FileRead::Missing:
+        return false;
     case FileRead::TooLarge:
-        problems->push_back({path + ": larger than " + std::to_string(kMaxDeviceTableBytes / 1024) + " KiB; not read"});
+        problems->push_back(
+            {path + ": larger than " + std::to_string(kMaxDeviceTableBytes / 1024) + " KiB; not read"});
         return false;
     case FileRead::Failed:
         problems->push_back({path + ": cannot be read"});
         return false;
-    case FileRead::Read: break;
+    case FileRead::Read:
+        break;
     }
     return AddDeviceRowsJson(table, text, source, path, problems) > 0;
 }
@@ -58,7 +61,8 @@ ActiveTable& Active() {
 }
 
 void Tell(const std::vector<DeviceTableProblem>& problems, size_t from) {
-    for (size_t i = from; i < problems.size(); ++i) DebugPrintf("device table: %s\n", problems[i].text.c_str());
+    for (size_t i = from; i < problems.size(); ++i)
+        DebugPrintf("device table: %s\n", problems[i].text.c_str());
 }
 
 CDeviceTable& LoadedLocked(ActiveTable& active) {
@@ -74,7 +78,8 @@ CDeviceTable& LoadedLocked(ActiveTable& active) {
 
 CDeviceTable ShippedDeviceTable() {
     CDeviceTable table;
-    AddDeviceRowsJson(table, EmbeddedDeviceTableText(), DeviceRowSource::Shipped, "built-in device table", nullptr);
+    AddDeviceRowsJson(table, EmbeddedDeviceTableText(), DeviceRowSource::Shipped, "built-in device table",
+                      nullptr);
     return table;
 }
 

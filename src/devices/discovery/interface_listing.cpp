@@ -41,8 +41,8 @@ ListedInterface ListOne(const CDeviceTable& table, const std::string& path) {
         // The usage is unknown; the ids and numbers of the path still tell whether it would
         // be a supported interface, which is what the user needs to hear.
         entry.openError = probe.LastOpenError();
-        entry.supportedRow =
-            table.MatchPath(record.vendorId, record.productId, record.interfaceNumber, record.collectionNumber);
+        entry.supportedRow = table.MatchPath(record.vendorId, record.productId, record.interfaceNumber,
+                                             record.collectionNumber);
     }
     if (entry.supportedRow >= 0) {
         const SupportedInterface& row = table.Interfaces()[static_cast<size_t>(entry.supportedRow)];
@@ -63,7 +63,8 @@ bool ListHidInterfaces(const CDeviceTable& table, std::vector<ListedInterface>& 
     int nextDeviceIndex = 0;
     for (const std::string* path = cursor.NextPath(); path != nullptr; path = cursor.NextPath()) {
         ListedInterface entry = ListOne(table, *path);
-        if (entry.supportedRow >= 0 && entry.deviceSubKind == kSubKindCommand) entry.deviceIndex = nextDeviceIndex++;
+        if (entry.supportedRow >= 0 && entry.deviceSubKind == kSubKindCommand)
+            entry.deviceIndex = nextDeviceIndex++;
         interfaces.push_back(std::move(entry));
     }
     cursor.ClearPaths();

@@ -24,14 +24,14 @@ struct ListedInterface {
     bool opened = false;  // usage page and usage are known only then
     uint16_t usagePage = 0;
     uint16_t usage = 0;
-    int supportedRow = -1;     // interface row of the device table, -1 none
-    uint16_t deviceKind = 0;   // of that row
+    int supportedRow = -1;    // interface row of the device table, -1 none
+    uint16_t deviceKind = 0;  // of that row
     uint16_t deviceSubKind = 0;
-    int deviceRow = -1;        // device row of the table, -1 none
-    bool userRow = false;      // the device row comes from the user's file
-    int deviceIndex = -1;      // INDEX of a supported command collection, else -1
+    int deviceRow = -1;    // device row of the table, -1 none
+    bool userRow = false;  // the device row comes from the user's file
+    int deviceIndex = -1;  // INDEX of a supported command collection, else -1
     HidOpenError openError = HidOpenError::None;
-    std::string openProblem;   // why the interface could not be opened (filled by the caller)
+    std::string openProblem;  // why the interface could not be opened (filled by the caller)
 };
 
 // Every interface the HID backends list (real and simulated), each probed, matched against

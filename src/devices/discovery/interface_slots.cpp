@@ -2,11 +2,13 @@
 
 namespace {
 
-bool HasIds(const HidDeviceInfo& slot) { return slot.vendorId != 0 || slot.productId != 0; }
+bool HasIds(const HidDeviceInfo& slot) {
+    return slot.vendorId != 0 || slot.productId != 0;
+}
 
 bool SamePathValues(const HidDeviceInfo& a, const HidDeviceInfo& b) {
-    return a.vendorId == b.vendorId && a.productId == b.productId && a.collectionNumber == b.collectionNumber &&
-           a.interfaceNumber == b.interfaceNumber;
+    return a.vendorId == b.vendorId && a.productId == b.productId &&
+           a.collectionNumber == b.collectionNumber && a.interfaceNumber == b.interfaceNumber;
 }
 
 bool SameSixValues(const HidDeviceInfo& a, const HidDeviceInfo& b) {
@@ -100,12 +102,14 @@ std::vector<CInterfaceSlots::BoundPath> CInterfaceSlots::BoundPaths() const {
 
 void CInterfaceSlots::MarkRemovalPending(int i) {
     std::lock_guard<std::mutex> guard(lock_);
-    if (i >= 0 && static_cast<size_t>(i) < removalPending_.size()) removalPending_[static_cast<size_t>(i)] = true;
+    if (i >= 0 && static_cast<size_t>(i) < removalPending_.size())
+        removalPending_[static_cast<size_t>(i)] = true;
 }
 
 void CInterfaceSlots::MarkRemovalTaken(int i) {
     std::lock_guard<std::mutex> guard(lock_);
-    if (i >= 0 && static_cast<size_t>(i) < removalPending_.size()) removalPending_[static_cast<size_t>(i)] = false;
+    if (i >= 0 && static_cast<size_t>(i) < removalPending_.size())
+        removalPending_[static_cast<size_t>(i)] = false;
 }
 
 std::vector<int> CInterfaceSlots::PendingRemovals() const {
@@ -122,6 +126,6 @@ bool CInterfaceSlots::PartnerAttached(int i) const {
     const HidDeviceInfo& slot = slots_[static_cast<size_t>(i)];
     if (slot.hasPartner == 0 || slot.partnerIndex >= slots_.size()) return false;
     const HidDeviceInfo& partner = slots_[slot.partnerIndex];
-    return partner.hasPartner != 0 && partner.partnerIndex == static_cast<uint16_t>(i) && partner.attached != 0 &&
-           !partner.devicePath.empty();
+    return partner.hasPartner != 0 && partner.partnerIndex == static_cast<uint16_t>(i) &&
+           partner.attached != 0 && !partner.devicePath.empty();
 }

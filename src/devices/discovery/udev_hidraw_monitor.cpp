@@ -16,7 +16,9 @@ bool IsAddOrRemove(const char* action) {
 
 CUdevHidrawMonitor::CUdevHidrawMonitor(std::string controlPath) : controlPath_(std::move(controlPath)) {}
 
-CUdevHidrawMonitor::~CUdevHidrawMonitor() { Close(); }
+CUdevHidrawMonitor::~CUdevHidrawMonitor() {
+    Close();
+}
 
 bool CUdevHidrawMonitor::Open() {
     if (monitor_) return true;
@@ -32,7 +34,9 @@ bool CUdevHidrawMonitor::Open() {
     return true;
 }
 
-int CUdevHidrawMonitor::Fd() const { return monitor_ ? udev_monitor_get_fd(monitor_) : -1; }
+int CUdevHidrawMonitor::Fd() const {
+    return monitor_ ? udev_monitor_get_fd(monitor_) : -1;
+}
 
 bool CUdevHidrawMonitor::TakeChanges() {
     if (!monitor_) return false;

@@ -22,11 +22,11 @@ LedColour UnpackLedColour(std::uint32_t packed);
 
 // Sets red, green and blue of every entry to the colour (on) or to black (off); every
 // entry's brightness stays.
-void FillLedColours(std::vector<std::uint32_t>& entries, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
-                    bool on);
+void FillLedColours(std::vector<std::uint32_t>& entries, std::uint8_t red, std::uint8_t green,
+                    std::uint8_t blue, bool on);
 // Sets red, green and blue of entry `index` (brightness stays). False, and nothing changes,
 // when the index is outside the entries.
-bool PaintLedColour(std::vector<std::uint32_t>& entries, std::size_t index, std::uint8_t red, std::uint8_t green,
-                    std::uint8_t blue);
+bool PaintLedColour(std::vector<std::uint32_t>& entries, std::size_t index, std::uint8_t red,
+                    std::uint8_t green, std::uint8_t blue);
 
 }  // namespace keyboard

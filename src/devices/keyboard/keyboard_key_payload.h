@@ -16,8 +16,8 @@ namespace keyboard {
 // (ledAssignments[led]; an LED without a mapped key, or without a value, keeps the device's
 // bytes). Keys under no LED keep exactly the bytes the device reported.
 // keyCount is limited to what keyTable holds and to 170.
-std::vector<std::uint8_t> BuildKeyAssignmentPayload(std::span<const std::uint8_t> keyTable, std::size_t keyCount,
-                                                    const LedKeyMap& map,
+std::vector<std::uint8_t> BuildKeyAssignmentPayload(std::span<const std::uint8_t> keyTable,
+                                                    std::size_t keyCount, const LedKeyMap& map,
                                                     std::span<const std::optional<KeyCode>> ledAssignments);
 
 }  // namespace keyboard

@@ -6,10 +6,18 @@ namespace keyboard {
 
 namespace {
 
-constexpr KeyCode K(std::uint8_t usage) { return {kTypeKeyboardKey, 0x00, usage}; }
-constexpr KeyCode M(std::uint8_t modifier) { return {kTypeKeyboardKey, modifier, 0x00}; }
-constexpr KeyCode F(std::uint8_t code) { return {kTypeFunctionKey, code, 0x00}; }
-constexpr KeyCode S(std::uint8_t code) { return {kTypeSideKey, 0xA2, code}; }
+constexpr KeyCode K(std::uint8_t usage) {
+    return {kTypeKeyboardKey, 0x00, usage};
+}
+constexpr KeyCode M(std::uint8_t modifier) {
+    return {kTypeKeyboardKey, modifier, 0x00};
+}
+constexpr KeyCode F(std::uint8_t code) {
+    return {kTypeFunctionKey, code, 0x00};
+}
+constexpr KeyCode S(std::uint8_t code) {
+    return {kTypeSideKey, 0xA2, code};
+}
 
 constexpr std::array<KeyCode, kLedCount> kIdentities = {
     K(0x29), K(0x3A), K(0x3B), K(0x3C), K(0x3D), K(0x3E),  // 0-5: Esc, F1-F5
@@ -37,25 +45,21 @@ constexpr std::array<KeyCode, kLedCount> kIdentities = {
 
 }  // namespace
 
-const std::array<KeyCode, kLedCount>& LedIdentityTable()
-{
+const std::array<KeyCode, kLedCount>& LedIdentityTable() {
     return kIdentities;
 }
 
-bool KeyCountFits(std::size_t keyCount)
-{
+bool KeyCountFits(std::size_t keyCount) {
     return keyCount * kKeyCodeLength <= kMaxKeyTableBytes;
 }
 
-LedKeyMap BuildLedKeyMap(std::span<const std::uint8_t> keyTable, std::size_t keyCount)
-{
+LedKeyMap BuildLedKeyMap(std::span<const std::uint8_t> keyTable, std::size_t keyCount) {
     keyCount = std::min({keyCount, keyTable.size() / kKeyCodeLength, kMaxDeviceKeys});
     LedKeyMap map;
     map.fill(kNoKeySlot);
     for (std::size_t led = 0; led < kLedCount; ++led) {
         const KeyCode& identity = kIdentities[led];
-        if (identity == kEmptyKeyCode)
-            continue;
+        if (identity == kEmptyKeyCode) continue;
         for (std::size_t key = 0; key < keyCount; ++key) {
             const std::uint8_t* code = &keyTable[key * kKeyCodeLength];
             if (code[0] == identity.type && code[1] == identity.param1 && code[2] == identity.param2) {

@@ -4,8 +4,7 @@
 
 namespace keyboard {
 
-KeyboardBlockBytes EncodeKeyboardBlock(const KeyboardBlockSettings& s, std::uint8_t slotByte)
-{
+KeyboardBlockBytes EncodeKeyboardBlock(const KeyboardBlockSettings& s, std::uint8_t slotByte) {
     using namespace block;
     KeyboardBlockBytes bytes{};
     bytes[kSlot] = slotByte;
@@ -25,18 +24,17 @@ KeyboardBlockBytes EncodeKeyboardBlock(const KeyboardBlockSettings& s, std::uint
     return bytes;
 }
 
-int DecodeKeyboardBlock(std::span<const std::uint8_t> bytes, std::uint8_t slot, KeyboardBlockReadBack* out)
-{
+int DecodeKeyboardBlock(std::span<const std::uint8_t> bytes, std::uint8_t slot, KeyboardBlockReadBack* out) {
     using namespace block;
-    if (bytes.size() < kLength || out == nullptr)
-        return 0;
+    if (bytes.size() < kLength || out == nullptr) return 0;
     KeyboardBlockReadBack read;
     std::copy_n(bytes.begin(), kLength, read.bytes.begin());
     read.bytes[kSlot] = slot;
     read.slot = slot;
     read.mode = bytes[kLightMode];
     read.brightness = bytes[kBrightness];
-    read.speed = bytes[kSpeed] > kMaxLightSpeed ? 0 : static_cast<std::uint8_t>(kMaxLightSpeed - bytes[kSpeed]);
+    read.speed =
+        bytes[kSpeed] > kMaxLightSpeed ? 0 : static_cast<std::uint8_t>(kMaxLightSpeed - bytes[kSpeed]);
     read.colourful = bytes[kColourful];
     read.red = bytes[kRed];
     read.green = bytes[kGreen];

@@ -10,7 +10,9 @@ namespace {
 inline constexpr int kLargestTypedDpi3389 = 16000;
 inline constexpr int kLargestTypedDpiOther = 12000;  // 0x3327 and 0x3360
 
-bool IsLinear(std::uint16_t code) { return code == kSensor3389 || code == kSensor3360; }
+bool IsLinear(std::uint16_t code) {
+    return code == kSensor3389 || code == kSensor3360;
+}
 
 }  // namespace
 
@@ -24,7 +26,8 @@ DpiSliderRange DpiRangeForSensor(const MouseSensorInfo& sensor) {
         range = {true, 0, sensor.largestPosition, kLargestTypedDpiOther};
         break;
     case kSensor3327:
-        range = {true, 0, std::max(0, sensor.largestPosition - kSensor3327PositionsCut), kLargestTypedDpiOther};
+        range = {true, 0, std::max(0, sensor.largestPosition - kSensor3327PositionsCut),
+                 kLargestTypedDpiOther};
         break;
     default:
         break;

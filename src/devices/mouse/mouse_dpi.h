@@ -22,14 +22,14 @@ inline constexpr int kSensor3327PositionsCut = 2;
 // The sensor fields of the device information block.
 struct MouseSensorInfo {
     std::uint16_t sensorCode = 0;
-    std::uint8_t step = 0;               // DPI per slider step
-    std::uint16_t largestPosition = 0;   // largest DPI slider position
-    std::uint16_t smallestDpi = 0;       // DPI at position 0
+    std::uint8_t step = 0;              // DPI per slider step
+    std::uint16_t largestPosition = 0;  // largest DPI slider position
+    std::uint16_t smallestDpi = 0;      // DPI at position 0
 };
 
 // Range of the seven DPI sliders and the largest DPI accepted in their edits.
 struct DpiSliderRange {
-    bool known = false;       // false: unknown sensor, the sliders keep the skin's range
+    bool known = false;  // false: unknown sensor, the sliders keep the skin's range
     int minPosition = 0;
     int maxPosition = 0;      // 0x3327: largest position - 2; others: largest position
     int largestTypedDpi = 0;  // 0x3389: 16000; 0x3327 and 0x3360: 12000

@@ -27,7 +27,8 @@ std::vector<std::size_t> EventCounts(const EventEntries& entries) {
 PreparedImage Build(const EventEntries& entries, std::size_t total) {
     PreparedImage prepared;
     prepared.totalLength = total;
-    prepared.status = BuildDeviceImage(entries, &prepared.bytes) == 1 ? ImageStatus::Ready : ImageStatus::TooLong;
+    prepared.status =
+        BuildDeviceImage(entries, &prepared.bytes) == 1 ? ImageStatus::Ready : ImageStatus::TooLong;
     return prepared;
 }
 
@@ -68,7 +69,8 @@ int ReadMacroEntries(const std::string& dataFolder, EventEntries* entries) {
             collected.emplace_back();
             continue;
         }
-        collected.push_back(EncodeEventList(files.ReadJsonFile(JoinDataPath(dataFolder, guid + kMacroFileSuffix))));
+        collected.push_back(
+            EncodeEventList(files.ReadJsonFile(JoinDataPath(dataFolder, guid + kMacroFileSuffix))));
     }
     *entries = std::move(collected);
     return 1;

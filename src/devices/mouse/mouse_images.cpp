@@ -37,14 +37,15 @@ bool IsDown(const Json::Value& event) {
 }  // namespace
 
 std::array<std::uint8_t, image::kEventLength> EventBytes(const MacroEventRecord& event) {
-    return {static_cast<std::uint8_t>(event.delay & 0xFF), static_cast<std::uint8_t>(event.delay >> 8), event.type,
-            event.button};
+    return {static_cast<std::uint8_t>(event.delay & 0xFF), static_cast<std::uint8_t>(event.delay >> 8),
+            event.type, event.button};
 }
 
 MacroEventRecord EncodeMacroEvent(const Json::Value& event) {
     MacroEventRecord record;
     if (!JsonIsObject(event)) return record;
-    record.delay = static_cast<std::uint16_t>(std::clamp<long long>(DelayValue(JsonMember(event, "Delay")), 0, 0xFFFF));
+    record.delay =
+        static_cast<std::uint16_t>(std::clamp<long long>(DelayValue(JsonMember(event, "Delay")), 0, 0xFFFF));
     record.type = static_cast<std::uint8_t>(JsonIntAt(event, "Type") & 0xFF);
     if (IsDown(event)) record.type |= kEventDownBit;
     record.button = static_cast<std::uint8_t>(std::clamp(JsonIntAt(event, "Button"), 0, 0xFF));
@@ -58,7 +59,8 @@ std::size_t DeviceImageLength(const std::vector<std::size_t>& eventCounts) {
     return length;
 }
 
-int BuildDeviceImage(const std::vector<std::vector<MacroEventRecord>>& entries, std::vector<std::uint8_t>* out) {
+int BuildDeviceImage(const std::vector<std::vector<MacroEventRecord>>& entries,
+                     std::vector<std::uint8_t>* out) {
     if (out == nullptr) return 0;
     std::vector<std::size_t> counts;
     counts.reserve(entries.size());

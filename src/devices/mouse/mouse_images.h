@@ -65,7 +65,8 @@ std::size_t DeviceImageLength(const std::vector<std::size_t>& eventCounts);
 // Builds the image of the layout above from the entries, in order.
 // Returns 1 with `out` filled; 0 (and `out` untouched) when the image would be longer than
 // 65535 bytes, which its 16-bit length and offset fields cannot describe.
-int BuildDeviceImage(const std::vector<std::vector<MacroEventRecord>>& entries, std::vector<std::uint8_t>* out);
+int BuildDeviceImage(const std::vector<std::vector<MacroEventRecord>>& entries,
+                     std::vector<std::uint8_t>* out);
 
 // Macro memory of the device in bytes: information byte 6 x 128.
 std::size_t MacroCapacityBytes(std::uint8_t macroMemoryUnits);

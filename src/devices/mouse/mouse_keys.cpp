@@ -17,9 +17,13 @@ const std::array<KeySlotBytes, kLogicalButtonCount> kFactoryButtonBytes = {{
     {0x16, 0x90, 0x01},  // 9 device function of type 0x16
 }};
 
-std::size_t KeyBlockLength(unsigned keySlots) { return static_cast<std::size_t>(keySlots) * kKeySlotBytes; }
+std::size_t KeyBlockLength(unsigned keySlots) {
+    return static_cast<std::size_t>(keySlots) * kKeySlotBytes;
+}
 
-bool KeySlotCountFits(unsigned keySlots) { return keySlots <= kMaxKeySlots; }
+bool KeySlotCountFits(unsigned keySlots) {
+    return keySlots <= kMaxKeySlots;
+}
 
 ButtonSlotMap MapButtonsToSlots(std::span<const std::uint8_t> keyBlock, unsigned keySlots) {
     ButtonSlotMap none;
@@ -35,14 +39,17 @@ ButtonSlotMap ResolveButtonSlots(std::span<const std::uint8_t> keyBlock, unsigne
     // Slots from 126 on could not be told apart from kNoSlot.
     const std::size_t searchable =
         std::min<std::size_t>({keySlots, kNoSlot, keyBlock.size() / kKeySlotBytes});
-    const auto used = [&map](std::size_t slot) { return std::find(map.begin(), map.end(), slot) != map.end(); };
+    const auto used = [&map](std::size_t slot) {
+        return std::find(map.begin(), map.end(), slot) != map.end();
+    };
     for (std::size_t button = 0; button < kLogicalButtonCount; ++button)
         if (remembered[button] < searchable && !used(remembered[button])) map[button] = remembered[button];
     for (std::size_t button = 0; button < kLogicalButtonCount; ++button) {
         if (map[button] != kNoSlot) continue;
         const KeySlotBytes& factory = kFactoryButtonBytes[button];
         for (std::size_t slot = 0; slot < searchable; ++slot) {
-            if (!used(slot) && std::equal(factory.begin(), factory.end(), keyBlock.begin() + slot * kKeySlotBytes)) {
+            if (!used(slot) &&
+                std::equal(factory.begin(), factory.end(), keyBlock.begin() + slot * kKeySlotBytes)) {
                 map[button] = static_cast<std::uint8_t>(slot);
                 break;
             }

@@ -76,8 +76,8 @@ void MouseRecordReadBack::ApplyTo(MouseLightingRecord& lighting) const {
     lighting.ninth = ninth;
 }
 
-int DecodeMouseSettingsRecord(std::span<const std::uint8_t> bytes, std::uint8_t activeRecord,
-                              bool wireless, MouseRecordReadBack* out) {
+int DecodeMouseSettingsRecord(std::span<const std::uint8_t> bytes, std::uint8_t activeRecord, bool wireless,
+                              MouseRecordReadBack* out) {
     if (out == nullptr || bytes.size() < record::kReadLength) return 0;
     MouseRecordReadBack r;
     std::copy_n(bytes.begin(), record::kReadLength, r.bytes.begin());

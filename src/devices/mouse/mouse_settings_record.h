@@ -24,23 +24,23 @@ inline constexpr std::size_t kLightColourful = 5;   // colourful flag
 inline constexpr std::size_t kLightRed = 6;
 inline constexpr std::size_t kLightGreen = 7;
 inline constexpr std::size_t kLightBlue = 8;
-inline constexpr std::size_t kLightNinth = 9;       // ninth byte of the lighting record
-inline constexpr std::size_t kReserved10 = 10;      // 10-13 zero
-inline constexpr std::size_t kPollingRate = 14;     // polling-rate index
-inline constexpr std::size_t kStageXLow = 15;       // stages 0-3: X value u16 LE at 15,17,19,21
-inline constexpr std::size_t kActiveStage = 23;     // active DPI stage
-inline constexpr std::size_t kStageXHigh = 24;      // stages 4-6: X value u16 LE at 24,26,28
-inline constexpr std::size_t kReserved30 = 30;      // zero
-inline constexpr std::size_t kStageColours = 31;    // stages 0-6: R, G, B each (31-51)
-inline constexpr std::size_t kReserved52 = 52;      // 52-53 zero
+inline constexpr std::size_t kLightNinth = 9;     // ninth byte of the lighting record
+inline constexpr std::size_t kReserved10 = 10;    // 10-13 zero
+inline constexpr std::size_t kPollingRate = 14;   // polling-rate index
+inline constexpr std::size_t kStageXLow = 15;     // stages 0-3: X value u16 LE at 15,17,19,21
+inline constexpr std::size_t kActiveStage = 23;   // active DPI stage
+inline constexpr std::size_t kStageXHigh = 24;    // stages 4-6: X value u16 LE at 24,26,28
+inline constexpr std::size_t kReserved30 = 30;    // zero
+inline constexpr std::size_t kStageColours = 31;  // stages 0-6: R, G, B each (31-51)
+inline constexpr std::size_t kReserved52 = 52;    // 52-53 zero
 inline constexpr std::size_t kAstItem = 54;
 inline constexpr std::size_t kMshItem = 55;
 inline constexpr std::size_t kLogoItem = 56;
-inline constexpr std::size_t kReadLength = 57;      // bytes read back from the active record
-inline constexpr std::size_t kWriteLength = 86;     // bytes written to record 0 (57-85 zero)
-inline constexpr std::size_t kRecordStride = 128;   // distance between records in memory
-inline constexpr std::size_t kStageCount = 7;       // stages carried by the record
-inline constexpr std::size_t kLowStageCount = 4;    // stages stored before the active-stage byte
+inline constexpr std::size_t kReadLength = 57;     // bytes read back from the active record
+inline constexpr std::size_t kWriteLength = 86;    // bytes written to record 0 (57-85 zero)
+inline constexpr std::size_t kRecordStride = 128;  // distance between records in memory
+inline constexpr std::size_t kStageCount = 7;      // stages carried by the record
+inline constexpr std::size_t kLowStageCount = 4;   // stages stored before the active-stage byte
 
 static_assert(kStageXLow + 2 * kLowStageCount == kActiveStage, "stages 0-3 end at the active stage byte");
 static_assert(kStageXHigh + 2 * (kStageCount - kLowStageCount) == kReserved30, "stages 4-6 end at byte 30");
@@ -66,8 +66,8 @@ struct MouseLightingRecord {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
     std::uint8_t blue = 0;
-    std::uint8_t ninth = 0;       // ninth byte: travels with the record, never in the profile file
-    std::uint8_t extra10 = 0;     // tenth and eleventh bytes: in memory only
+    std::uint8_t ninth = 0;    // ninth byte: travels with the record, never in the profile file
+    std::uint8_t extra10 = 0;  // tenth and eleventh bytes: in memory only
     std::uint8_t extra11 = 0;
 };
 static_assert(sizeof(MouseLightingRecord) == 11, "the lighting record is 11 bytes");
@@ -86,14 +86,14 @@ struct MouseDpiStage {
 // Everything the settings record carries, as the device object's model holds it.
 struct MouseSettings {
     MouseLightingRecord lighting;
-    std::vector<MouseDpiStage> stages;  // the first 7 are sent; missing ones count as zero
-    std::uint16_t pollingRateIndex = 0; // "ReportStages"/"StageActive"; low byte is sent
-    std::uint32_t activeStage = 0;      // "DPIStages"/"StageActive"; low byte is sent
-    std::uint16_t astItem = 0;          // low byte is sent (0xFFFF "none" goes out as 0xFF)
+    std::vector<MouseDpiStage> stages;   // the first 7 are sent; missing ones count as zero
+    std::uint16_t pollingRateIndex = 0;  // "ReportStages"/"StageActive"; low byte is sent
+    std::uint32_t activeStage = 0;       // "DPIStages"/"StageActive"; low byte is sent
+    std::uint16_t astItem = 0;           // low byte is sent (0xFFFF "none" goes out as 0xFF)
     std::uint16_t mshItem = 0;
     std::uint16_t logoItem = 0;
-    std::uint16_t sensorCode = 0;       // device information bytes 9-10
-    bool wireless = false;              // the mouse runs on its wireless link
+    std::uint16_t sensorCode = 0;  // device information bytes 9-10
+    bool wireless = false;         // the mouse runs on its wireless link
 };
 
 using MouseSettingsBytes = std::array<std::uint8_t, record::kWriteLength>;
@@ -114,7 +114,7 @@ struct MouseRecordReadBack {
     std::uint8_t activeRecord = 0;
     std::uint8_t mode = 0;
     std::uint8_t brightness = 0;
-    std::uint8_t speed = 0;           // speed level, already turned back
+    std::uint8_t speed = 0;  // speed level, already turned back
     std::uint8_t colourful = 0;
     std::uint8_t red = 0;
     std::uint8_t green = 0;
@@ -132,7 +132,7 @@ struct MouseRecordReadBack {
 // the active record number. Speed level = 4 - byte 3 on a wired mouse (a byte above 4 reads
 // as level 0), byte 3 itself on a wireless one, mirroring the encoder.
 // Returns 1 and fills `out`; 0 when fewer than 57 bytes are given (`out` untouched).
-int DecodeMouseSettingsRecord(std::span<const std::uint8_t> bytes, std::uint8_t activeRecord,
-                              bool wireless, MouseRecordReadBack* out);
+int DecodeMouseSettingsRecord(std::span<const std::uint8_t> bytes, std::uint8_t activeRecord, bool wireless,
+                              MouseRecordReadBack* out);
 
 }  // namespace mouse

@@ -4,29 +4,26 @@
 
 namespace pad {
 
-int DecodePadLighting(std::span<const std::uint8_t> block, std::uint8_t slot, PadLightingRecord* out)
-{
+int DecodePadLighting(std::span<const std::uint8_t> block, std::uint8_t slot, PadLightingRecord* out) {
     using namespace lighting;
-    if (block.size() < kLength || out == nullptr)
-        return 0;
+    if (block.size() < kLength || out == nullptr) return 0;
     PadLightingRecord record{};
     std::copy_n(block.begin(), kLength, record.begin());
     record[kSlot] = slot;
-    record[kSpeed] = block[kSpeed] > kMaxLightSpeed ? 0 : static_cast<std::uint8_t>(kMaxLightSpeed - block[kSpeed]);
+    record[kSpeed] =
+        block[kSpeed] > kMaxLightSpeed ? 0 : static_cast<std::uint8_t>(kMaxLightSpeed - block[kSpeed]);
     *out = record;
     return 1;
 }
 
-PadLightingRecord EncodePadLightingWrite(const PadLightingRecord& record)
-{
+PadLightingRecord EncodePadLightingWrite(const PadLightingRecord& record) {
     PadLightingRecord bytes = record;
     bytes[lighting::kSpeed] =
         static_cast<std::uint8_t>(kMaxLightSpeed - std::min(record[lighting::kSpeed], kMaxLightSpeed));
     return bytes;
 }
 
-void ApplyPadLightChoice(const PadLightChoice& choice, PadLightingRecord& record)
-{
+void ApplyPadLightChoice(const PadLightChoice& choice, PadLightingRecord& record) {
     using namespace lighting;
     record[kMode] = choice.mode;
     record[kBrightness] = choice.brightness;

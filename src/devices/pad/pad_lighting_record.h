@@ -13,12 +13,12 @@
 namespace pad {
 
 namespace lighting {
-inline constexpr std::size_t kSlot = 0;          // the active slot as read
-inline constexpr std::size_t kMode = 1;          // lighting mode
-inline constexpr std::size_t kBrightness = 2;    // brightness level
-inline constexpr std::size_t kSpeed = 3;         // speed level (device: 4 - level)
-inline constexpr std::size_t kDirection = 4;     // as read; the profile does not change it
-inline constexpr std::size_t kColourful = 5;     // colourful flag
+inline constexpr std::size_t kSlot = 0;        // the active slot as read
+inline constexpr std::size_t kMode = 1;        // lighting mode
+inline constexpr std::size_t kBrightness = 2;  // brightness level
+inline constexpr std::size_t kSpeed = 3;       // speed level (device: 4 - level)
+inline constexpr std::size_t kDirection = 4;   // as read; the profile does not change it
+inline constexpr std::size_t kColourful = 5;   // colourful flag
 inline constexpr std::size_t kRed = 6;
 inline constexpr std::size_t kGreen = 7;
 inline constexpr std::size_t kBlue = 8;

@@ -23,10 +23,10 @@ enum class PowerState : std::uint8_t { Powered = 0, Charging = 1, OnBattery = 2,
 enum class PhoneType : std::uint8_t { None = 0, IPhone = 1, Samsung = 2, Other = 3 };
 
 struct PadPowerStatus {
-    std::uint8_t battery = 0;               // percent, limited to 100
+    std::uint8_t battery = 0;  // percent, limited to 100
     PowerState state = PowerState::Unknown;
     bool charging = false;
-    PhoneType phone = PhoneType::None;      // an unknown byte reads as no phone
+    PhoneType phone = PhoneType::None;  // an unknown byte reads as no phone
 };
 
 // Decodes a record; bytes a shorter record lacks read as 0.

@@ -1,14 +1,12 @@
 #include "hid/protocol/device_info.h"
 
 namespace {
-uint16_t ReadU16(const DeviceInfoBlock& block, size_t at)
-{
+uint16_t ReadU16(const DeviceInfoBlock& block, size_t at) {
     return static_cast<uint16_t>(block[at] | (block[at + 1] << 8));
 }
 }  // namespace
 
-DeviceInfo DecodeDeviceInfo(const DeviceInfoBlock& block)
-{
+DeviceInfo DecodeDeviceInfo(const DeviceInfoBlock& block) {
     DeviceInfo info;
     info.keySlots = block[DeviceInfoByte::kKeySlots];
     info.macroUnits = block[DeviceInfoByte::kMacroUnits];

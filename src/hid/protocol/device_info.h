@@ -32,8 +32,8 @@ constexpr uint16_t kSensor3360 = 0x3360;
 
 struct DeviceInfo {
     uint8_t keySlots = 0;
-    uint8_t macroUnits = 0;            // byte 6 as stored
-    uint32_t macroMemoryBytes = 0;     // macroUnits x 128: the largest macro image accepted
+    uint8_t macroUnits = 0;         // byte 6 as stored
+    uint32_t macroMemoryBytes = 0;  // macroUnits x 128: the largest macro image accepted
     uint16_t sensor = 0;
     uint8_t dpiStep = 0;
     uint16_t largestSliderPosition = 0;

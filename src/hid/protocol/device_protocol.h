@@ -74,19 +74,19 @@ public:
 
     // Commands. Reads fill the caller's buffer chunk by chunk: after a failure it is only
     // partly filled. Writes that fail part-way leave the chunks already sent applied.
-    int BeginConfig();                                   // 0x01
-    int EndConfig();                                     // 0x02, after a 10 ms pause
-    int ReadDeviceInfo(DeviceInfoBlock& block);          // 0x03, 34 bytes from offset 0;
-                                                         // block changes only on success
-    int ReadMemory(std::span<uint8_t> out, uint16_t start);         // 0x05, out.size() bytes
-    int WriteMemory(std::span<const uint8_t> data, uint16_t start); // 0x06
-    int ReadKeyBlock(std::span<uint8_t> out);            // 0x07, dataLength bytes
-    int WriteKeyBlock(std::span<const uint8_t> block, int index);   // 0x09, dataLength bytes;
-                                                         // -201 at once for index != 0
-    int WriteMacroData(std::span<const uint8_t> image);  // 0x15
-    int WriteShootData(std::span<const uint8_t> image);  // 0x17, without commandLock
-    int ReadSmallBlock(std::span<uint8_t> out, uint16_t offset);    // 0x1A, one frame, <= 56
-    int ReadKeyExtraBlock(std::span<uint8_t> out);       // 0x1B, dataLength / 3 bytes
+    int BeginConfig();                                               // 0x01
+    int EndConfig();                                                 // 0x02, after a 10 ms pause
+    int ReadDeviceInfo(DeviceInfoBlock& block);                      // 0x03, 34 bytes from offset 0;
+                                                                     // block changes only on success
+    int ReadMemory(std::span<uint8_t> out, uint16_t start);          // 0x05, out.size() bytes
+    int WriteMemory(std::span<const uint8_t> data, uint16_t start);  // 0x06
+    int ReadKeyBlock(std::span<uint8_t> out);                        // 0x07, dataLength bytes
+    int WriteKeyBlock(std::span<const uint8_t> block, int index);    // 0x09, dataLength bytes;
+                                                                     // -201 at once for index != 0
+    int WriteMacroData(std::span<const uint8_t> image);              // 0x15
+    int WriteShootData(std::span<const uint8_t> image);              // 0x17, without commandLock
+    int ReadSmallBlock(std::span<uint8_t> out, uint16_t offset);     // 0x1A, one frame, <= 56
+    int ReadKeyExtraBlock(std::span<uint8_t> out);                   // 0x1B, dataLength / 3 bytes
     // 0xAA: true only when the answer came, its status is not an error and byte 8 is 0xFF.
     bool QueryLink();
 
@@ -98,6 +98,7 @@ private:
         ~CallGuard();
         CallGuard(const CallGuard&) = delete;
         CallGuard& operator=(const CallGuard&) = delete;
+
     private:
         CDeviceProtocol& owner_;
     };

@@ -25,20 +25,19 @@ constexpr uint8_t kStatusErrorFE = 0xFE;
 constexpr uint8_t kLinkUp = 0xFF;
 
 // Results of Transact and of every command operation.
-constexpr int kResultOk = 1;              // success; for reads the data was copied
-constexpr int kResultNoAnswer = 0;        // channel closed, time-out, failure or abort
-constexpr int kResultWriteFailed = -1;    // the request frame could not be written
-constexpr int kResultBadArgument = -2;    // the arguments cannot be sent; nothing was sent
-constexpr int kResultStatusFF = -102;     // the device answered with status 0xFF
-constexpr int kResultStatusFE = -103;     // the device answered with status 0xFE
+constexpr int kResultOk = 1;                // success; for reads the data was copied
+constexpr int kResultNoAnswer = 0;          // channel closed, time-out, failure or abort
+constexpr int kResultWriteFailed = -1;      // the request frame could not be written
+constexpr int kResultBadArgument = -2;      // the arguments cannot be sent; nothing was sent
+constexpr int kResultStatusFF = -102;       // the device answered with status 0xFF
+constexpr int kResultStatusFE = -103;       // the device answered with status 0xFE
 constexpr int kResultBadBlockIndex = -201;  // WriteKeyBlock with a block index other than 0
 
 // Result code of an answer that was read: the status byte mapped as above.
-constexpr int ResultOfStatus(uint8_t status)
-{
-    return status == kStatusErrorFF ? kResultStatusFF
-         : status == kStatusErrorFE ? kResultStatusFE
-                                    : kResultOk;
+constexpr int ResultOfStatus(uint8_t status) {
+    return status == kStatusErrorFF   ? kResultStatusFF
+           : status == kStatusErrorFE ? kResultStatusFE
+                                      : kResultOk;
 }
 
 // A short English text for a result code, for command-line and log messages.

@@ -1,7 +1,6 @@
 #include "hid/protocol/supported_devices.h"
 
-HidDeviceInfo ToHidDeviceInfo(const SupportedInterface& row)
-{
+HidDeviceInfo ToHidDeviceInfo(const SupportedInterface& row) {
     HidDeviceInfo info;
     info.vendorId = row.vendorId;
     info.productId = row.productId;
@@ -14,16 +13,22 @@ HidDeviceInfo ToHidDeviceInfo(const SupportedInterface& row)
     return info;
 }
 
-const char* DeviceKindName(uint16_t kind)
-{
+const char* DeviceKindName(uint16_t kind) {
     switch (kind) {
-    case DeviceKind::kKeyboard: return "keyboard";
+    case DeviceKind::kKeyboard:
+        return "keyboard";
     case DeviceKind::kMouse:
-    case DeviceKind::kMouseVariant: return "mouse";
-    case DeviceKind::kMousePad: return "mouse pad";
-    case DeviceKind::kHeadsetIconOnly: return "headset";
-    case DeviceKind::kHubIconOnly: return "hub";
-    case DeviceKind::kHeadsetHs6533: return "headset (HS6533)";
-    default: return "unknown";
+    case DeviceKind::kMouseVariant:
+        return "mouse";
+    case DeviceKind::kMousePad:
+        return "mouse pad";
+    case DeviceKind::kHeadsetIconOnly:
+        return "headset";
+    case DeviceKind::kHubIconOnly:
+        return "hub";
+    case DeviceKind::kHeadsetHs6533:
+        return "headset (HS6533)";
+    default:
+        return "unknown";
     }
 }

@@ -7,26 +7,25 @@
 
 namespace capture {
 
-CaptureKind ChooseCapture(const CaptureHost& host)
-{
-    if (host.wayland && host.evdevUsable)
-        return CaptureKind::Evdev;
-    if (host.x11Usable)
-        return CaptureKind::X11;
+CaptureKind ChooseCapture(const CaptureHost& host) {
+    if (host.wayland && host.evdevUsable) return CaptureKind::Evdev;
+    if (host.x11Usable) return CaptureKind::X11;
     return host.evdevUsable ? CaptureKind::Evdev : CaptureKind::None;
 }
 
-std::unique_ptr<InputCapture> CreateSystemCapture()
-{
+std::unique_ptr<InputCapture> CreateSystemCapture() {
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     CaptureHost host;
     host.wayland = wayland && *wayland;
     host.evdevUsable = EvdevCaptureUsable();
     host.x11Usable = (!host.wayland || !host.evdevUsable) && X11CaptureUsable();
     switch (ChooseCapture(host)) {
-    case CaptureKind::X11: return CreateX11Capture();
-    case CaptureKind::Evdev: return CreateEvdevCapture();
-    case CaptureKind::None: break;
+    case CaptureKind::X11:
+        return CreateX11Capture();
+    case CaptureKind::Evdev:
+        return CreateEvdevCapture();
+    case CaptureKind::None:
+        break;
     }
     return nullptr;
 }

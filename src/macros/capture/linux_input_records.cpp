@@ -20,8 +20,7 @@ constexpr std::uint16_t kUpMessageStep = 1;  // a button's up message follows it
 
 }  // namespace
 
-std::optional<macros::HookRecord> RecordOfLinuxCode(std::uint16_t code, bool down, std::uint32_t timeMs)
-{
+std::optional<macros::HookRecord> RecordOfLinuxCode(std::uint16_t code, bool down, std::uint32_t timeMs) {
     macros::HookRecord record;
     record.down = down;
     record.timeMs = timeMs;
@@ -32,8 +31,7 @@ std::optional<macros::HookRecord> RecordOfLinuxCode(std::uint16_t code, bool dow
         return record;
     }
     const auto key = macros::IdentityOfLinuxKey(code);
-    if (!key)
-        return std::nullopt;
+    if (!key) return std::nullopt;
     record.kind = macros::HookKind::Key;
     record.virtualKey = key->virtualKey;
     record.scan = key->scan;
@@ -41,22 +39,18 @@ std::optional<macros::HookRecord> RecordOfLinuxCode(std::uint16_t code, bool dow
     return record;
 }
 
-bool ReleaseFilter::Pass(std::uint16_t code, bool down)
-{
+bool ReleaseFilter::Pass(std::uint16_t code, bool down) {
     static_assert(kCodes == KEY_CNT);
-    if (code >= kCodes)
-        return true;
+    if (code >= kCodes) return true;
     const bool doubleRelease = !down && seen_[code] && !held_[code];
     seen_[code] = true;
     held_[code] = down;
     return !doubleRelease;
 }
 
-std::optional<std::uint16_t> LinuxButtonOfXButton(int xButton)
-{
+std::optional<std::uint16_t> LinuxButtonOfXButton(int xButton) {
     for (const XButtonRow& row : kXButtons)
-        if (row.xButton == xButton)
-            return row.linuxCode;
+        if (row.xButton == xButton) return row.linuxCode;
     return std::nullopt;
 }
 

@@ -17,31 +17,26 @@ constexpr int kXiMajor = 2;
 constexpr int kXiMinor = 0;
 
 struct DisplayCloser {
-    void operator()(Display* display) const
-    {
+    void operator()(Display* display) const {
         if (display)  // a shared_ptr calls its deleter for a null pointer too
             XCloseDisplay(display);
     }
 };
 using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
 
-DisplayPtr OpenDisplay(const std::string& name)
-{
+DisplayPtr OpenDisplay(const std::string& name) {
     return DisplayPtr(XOpenDisplay(name.empty() ? nullptr : name.c_str()));
 }
 
 // The XInput extension's opcode, or -1 when the server has no XInput 2.0.
-int XInputOpcode(Display* display)
-{
+int XInputOpcode(Display* display) {
     int opcode = 0, event = 0, error = 0;
-    if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error))
-        return -1;
+    if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error)) return -1;
     int major = kXiMajor, minor = kXiMinor;
     return XIQueryVersion(display, &major, &minor) == Success ? opcode : -1;
 }
 
-void SelectRawEvents(Display* display)
-{
+void SelectRawEvents(Display* display) {
     unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
     XISetMask(bits, XI_RawKeyPress);
     XISetMask(bits, XI_RawKeyRelease);
@@ -57,18 +52,14 @@ public:
     explicit X11Capture(std::string display) : displayName_(std::move(display)) {}
     ~X11Capture() override { Stop(); }
 
-    bool Start(RecordCallback callback) override
-    {
-        if (worker_.Running())
-            return false;
+    bool Start(RecordCallback callback) override {
+        if (worker_.Running()) return false;
         // Opened here so a display that cannot be used is known before anything runs; the
         // worker is the connection's only user from then on.
         auto display = std::shared_ptr<Display>(OpenDisplay(displayName_).release(), DisplayCloser{});
-        if (!display)
-            return false;
+        if (!display) return false;
         const int opcode = XInputOpcode(display.get());
-        if (opcode < 0)
-            return false;
+        if (opcode < 0) return false;
         SelectRawEvents(display.get());
         return worker_.Start([display, opcode, callback = std::move(callback)](const StopEvent& stop) {
             ReleaseFilter filter;
@@ -82,22 +73,17 @@ public:
 
 private:
     static void Run(Display* display, int opcode, ReleaseFilter& filter, const RecordCallback& callback,
-                    const StopEvent& stop)
-    {
+                    const StopEvent& stop) {
         pollfd fds[2] = {{ConnectionNumber(display), POLLIN, 0}, {stop.Fd(), POLLIN, 0}};
         while (!stop.IsSet()) {
             // Events already read into Xlib's queue do not show on the socket.
-            while (XPending(display) > 0 && !stop.IsSet())
-                Handle(display, opcode, filter, callback);
-            if (poll(fds, 2, -1) < 0 && errno != EINTR)
-                return;
-            if (fds[0].revents & (POLLHUP | POLLERR))
-                return;  // the X server went away
+            while (XPending(display) > 0 && !stop.IsSet()) Handle(display, opcode, filter, callback);
+            if (poll(fds, 2, -1) < 0 && errno != EINTR) return;
+            if (fds[0].revents & (POLLHUP | POLLERR)) return;  // the X server went away
         }
     }
 
-    static void Handle(Display* display, int opcode, ReleaseFilter& filter, const RecordCallback& callback)
-    {
+    static void Handle(Display* display, int opcode, ReleaseFilter& filter, const RecordCallback& callback) {
         XEvent event;
         XNextEvent(display, &event);
         XGenericEventCookie* cookie = &event.xcookie;
@@ -116,16 +102,13 @@ private:
             code = LinuxButtonOfXButton(raw->detail);
         if (code && filter.Pass(*code, down)) {
             record = RecordOfLinuxCode(*code, down, now);
-            if (record && buttonEvent)
-                PointerPosition(display, record->x, record->y);
+            if (record && buttonEvent) PointerPosition(display, record->x, record->y);
         }
         XFreeEventData(display, cookie);
-        if (record)
-            callback(*record);
+        if (record) callback(*record);
     }
 
-    static void PointerPosition(Display* display, int& x, int& y)
-    {
+    static void PointerPosition(Display* display, int& x, int& y) {
         Window root = 0, child = 0;
         int windowX = 0, windowY = 0;
         unsigned int mask = 0;
@@ -138,13 +121,11 @@ private:
 
 }  // namespace
 
-std::unique_ptr<InputCapture> CreateX11Capture(std::string display)
-{
+std::unique_ptr<InputCapture> CreateX11Capture(std::string display) {
     return std::make_unique<X11Capture>(std::move(display));
 }
 
-bool X11CaptureUsable(const std::string& display)
-{
+bool X11CaptureUsable(const std::string& display) {
     DisplayPtr connection = OpenDisplay(display);
     return connection && XInputOpcode(connection.get()) >= 0;
 }

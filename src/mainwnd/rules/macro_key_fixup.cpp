@@ -5,7 +5,9 @@ constexpr uint8_t kMacroType = 0x70;
 constexpr uint8_t kMacroRepeatType = 0x71;
 }  // namespace
 
-bool IsMacroAssignment(const KeyAssignHalf& half) { return half.type == kMacroType || half.type == kMacroRepeatType; }
+bool IsMacroAssignment(const KeyAssignHalf& half) {
+    return half.type == kMacroType || half.type == kMacroRepeatType;
+}
 
 MacroDeleteFixup FixKeysForDeletedMacro(const std::vector<KeyAssignEntry>& keys, int deleted) {
     MacroDeleteFixup fix;

@@ -11,11 +11,13 @@ constexpr std::string_view kClick = "click";
 
 // These buttons live beside differently cased names in the skins, so they must match exactly.
 constexpr std::array<std::string_view, 5> kCaseSensitiveClicks = {
-    "profile_fun_spread_btn",       "macro_inset_moveleftkey_btn", "macro_inset_moverightkey_btn",
-    "macro_inset_moveupkey_btn",    "macro_inset_movedownkey_btn",
+    "profile_fun_spread_btn",    "macro_inset_moveleftkey_btn", "macro_inset_moverightkey_btn",
+    "macro_inset_moveupkey_btn", "macro_inset_movedownkey_btn",
 };
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 

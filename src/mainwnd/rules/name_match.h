@@ -35,8 +35,8 @@ bool MatchesExactName(std::string_view type, std::string_view name, std::string_
 bool MatchesNumberedName(std::string_view name, std::string_view prefix, int* number);
 
 struct RouteKey {
-    std::string_view type;     // "click", "selectchanged", ... (compared without case)
-    std::string_view name;     // the control name, or the prefix of a numbered name
+    std::string_view type;  // "click", "selectchanged", ... (compared without case)
+    std::string_view name;  // the control name, or the prefix of a numbered name
     bool numbered = false;
 };
 

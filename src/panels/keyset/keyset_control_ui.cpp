@@ -21,18 +21,28 @@ namespace AssignType = macros::AssignType;
 constexpr int kNone = -1;
 constexpr int kDirectionCount = 2;
 
-Assignment AsAssignment(const KeyAssignHalf& h) { return {h.type, h.param1, h.param2}; }
-KeyAssignHalf AsHalf(std::uint16_t key, const Assignment& a) { return {key, a.type, a.param1, a.param2, 0}; }
+Assignment AsAssignment(const KeyAssignHalf& h) {
+    return {h.type, h.param1, h.param2};
+}
+KeyAssignHalf AsHalf(std::uint16_t key, const Assignment& a) {
+    return {key, a.type, a.param1, a.param2, 0};
+}
 
 // The combo of each function with an option table.
 const char* OptionCombo(KeyFunction function) {
     switch (function) {
-    case KeyFunction::MouseButton: return "keyset_mousekey_combo";
-    case KeyFunction::Dpi: return "keyset_mousedpi_combo";
-    case KeyFunction::Media: return "keyset_media_combo";
-    case KeyFunction::System: return "keyset_system_combo";
-    case KeyFunction::KeyCombination: return "keyset_combokey_combo";
-    default: return nullptr;
+    case KeyFunction::MouseButton:
+        return "keyset_mousekey_combo";
+    case KeyFunction::Dpi:
+        return "keyset_mousedpi_combo";
+    case KeyFunction::Media:
+        return "keyset_media_combo";
+    case KeyFunction::System:
+        return "keyset_system_combo";
+    case KeyFunction::KeyCombination:
+        return "keyset_combokey_combo";
+    default:
+        return nullptr;
     }
 }
 
@@ -48,7 +58,9 @@ CKeySetControlUI::CKeySetControlUI(QWidget* parent) : QWidget(parent) {
     SetChangesPending(false);
 }
 
-QWidget* CKeySetControlUI::Control(const char* name) const { return FindControl(this, QLatin1String(name)); }
+QWidget* CKeySetControlUI::Control(const char* name) const {
+    return FindControl(this, QLatin1String(name));
+}
 
 void CKeySetControlUI::FindControls() {
     function_ = FindControl<QComboBox>(this, QStringLiteral("keyset_function_combo"));
@@ -110,13 +122,16 @@ int CKeySetControlUI::GetFunctionNumber(int index) const {
 
 void CKeySetControlUI::SetModifierOption(int n) {
     for (int i = 0; i < macros::kModifierOptionCount; ++i)
-        SetSelected(FindControl(this, QStringLiteral("%1%2").arg(QLatin1String(keyset::kModifierOptionPrefix)).arg(i)),
-                    i == n);
+        SetSelected(
+            FindControl(this,
+                        QStringLiteral("%1%2").arg(QLatin1String(keyset::kModifierOptionPrefix)).arg(i)),
+            i == n);
 }
 
 int CKeySetControlUI::GetModifierOption() const {
     for (int i = 0; i < macros::kModifierOptionCount; ++i)
-        if (IsSelected(FindControl(this, QStringLiteral("%1%2").arg(QLatin1String(keyset::kModifierOptionPrefix)).arg(i))))
+        if (IsSelected(FindControl(
+                this, QStringLiteral("%1%2").arg(QLatin1String(keyset::kModifierOptionPrefix)).arg(i))))
             return i;
     return kNone;
 }
@@ -155,7 +170,9 @@ void CKeySetControlUI::ShowKey(const KeyAssignHalf& current, const KeyAssignHalf
     ShowAssignment(current);
 }
 
-void CKeySetControlUI::SetTitle(const QString& title) { SetText(Control("keyset_title"), title); }
+void CKeySetControlUI::SetTitle(const QString& title) {
+    SetText(Control("keyset_title"), title);
+}
 
 void CKeySetControlUI::ShowKeyName(std::uint8_t usage) {
     const auto row = macros::FindUsageRow(usage);
@@ -319,6 +336,7 @@ bool CKeySetControlUI::CaptureKey(std::uint8_t scan, bool extended) {
 }
 
 void RegisterKeySetControlClasses() {
-    CControlFactory::Instance().RegisterControl(QStringLiteral("CKeySetControlUI"),
-                                                [](QWidget* parent) -> QWidget* { return new CKeySetControlUI(parent); });
+    CControlFactory::Instance().RegisterControl(
+        QStringLiteral("CKeySetControlUI"),
+        [](QWidget* parent) -> QWidget* { return new CKeySetControlUI(parent); });
 }

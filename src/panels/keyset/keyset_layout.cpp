@@ -156,26 +156,31 @@ void BuildKeySetControls(QWidget* panel) {
     auto* note = new QLabel(QStringLiteral("The button does what it did when the mouse was new."), pages);
     note->setWordWrap(true);
     pages->addWidget(note);
-    FormPage(pages, {{QStringLiteral("Button"), Combo(pages, "keyset_mousekey_combo", OptionTexts(KeyFunction::MouseButton))}});
+    FormPage(pages, {{QStringLiteral("Button"),
+                      Combo(pages, "keyset_mousekey_combo", OptionTexts(KeyFunction::MouseButton))}});
     AddScrollPage(pages, "swing", {QStringLiteral("Left"), QStringLiteral("Right")});
     AddScrollPage(pages, "wheel", {QStringLiteral("Up"), QStringLiteral("Down")});
-    FormPage(pages, {{QStringLiteral("Action"), Combo(pages, "keyset_mousedpi_combo", OptionTexts(KeyFunction::Dpi))}});
-    FormPage(pages, {{QStringLiteral("Interval (0-255)"), NumberEdit(pages, "keyset_mousefire_interval_edit", 255)},
-                     {QStringLiteral("Shots (0-255)"), NumberEdit(pages, "keyset_mousefire_num_edit", 255)}});
+    FormPage(pages, {{QStringLiteral("Action"),
+                      Combo(pages, "keyset_mousedpi_combo", OptionTexts(KeyFunction::Dpi))}});
+    FormPage(pages,
+             {{QStringLiteral("Interval (0-255)"), NumberEdit(pages, "keyset_mousefire_interval_edit", 255)},
+              {QStringLiteral("Shots (0-255)"), NumberEdit(pages, "keyset_mousefire_num_edit", 255)}});
     KeyboardPage(pages);
-    FormPage(pages, {{QStringLiteral("Key"), Combo(pages, "keyset_media_combo", OptionTexts(KeyFunction::Media))}});
-    FormPage(pages, {{QStringLiteral("Key"), Combo(pages, "keyset_system_combo", OptionTexts(KeyFunction::System))}});
+    FormPage(pages,
+             {{QStringLiteral("Key"), Combo(pages, "keyset_media_combo", OptionTexts(KeyFunction::Media))}});
+    FormPage(pages, {{QStringLiteral("Key"),
+                      Combo(pages, "keyset_system_combo", OptionTexts(KeyFunction::System))}});
     MacroPage(pages);
     FormPage(pages, {{QStringLiteral("Preset"), Combo(pages, "keyset_gunkey_combo", GunTexts())}});
-    FormPage(pages,
-             {{QStringLiteral("Keys"), Combo(pages, "keyset_combokey_combo", OptionTexts(KeyFunction::KeyCombination))}});
+    FormPage(pages, {{QStringLiteral("Keys"),
+                      Combo(pages, "keyset_combokey_combo", OptionTexts(KeyFunction::KeyCombination))}});
     box->addWidget(pages, 1);
 
     auto* buttons = new QHBoxLayout;
     const QPair<const char*, const char*> kButtons[] = {{"key_butt_keydefalut", "Default"},
-                                                         {"key_butt_keycancel", "Cancel"},
-                                                         {"key_butt_keysave", "Apply"},
-                                                         {"key_butt_prosave", "Write to mouse"}};
+                                                        {"key_butt_keycancel", "Cancel"},
+                                                        {"key_butt_keysave", "Apply"},
+                                                        {"key_butt_prosave", "Write to mouse"}};
     buttons->addStretch(1);
     for (const auto& [name, text] : kButtons) {
         auto* button = Named<QPushButton>(layout, name);

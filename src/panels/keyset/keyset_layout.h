@@ -8,8 +8,8 @@ namespace keyset {
 
 // Texts of the function combo items, by function number 0..11.
 inline constexpr const char* kFunctionTexts[] = {
-    "Default",      "Mouse button", "Horizontal scroll", "Wheel",     "DPI action",  "Rapid fire",
-    "Keyboard key", "Media key",    "System key",        "Macro",     "Gun preset",  "Key combination",
+    "Default",      "Mouse button", "Horizontal scroll", "Wheel", "DPI action", "Rapid fire",
+    "Keyboard key", "Media key",    "System key",        "Macro", "Gun preset", "Key combination",
 };
 inline constexpr int kFunctionCount = 12;
 inline constexpr const char* kModifierOptionPrefix = "key_ComBox_check_";

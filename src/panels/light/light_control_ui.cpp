@@ -39,12 +39,15 @@ QString ColourText(uint32_t argb) {
 QString BackgroundSheet(uint32_t argb) {
     const QColor colour = QColor::fromRgb(argb & 0x00FFFFFFu);
     const int grey = 0x1a + qGray(colour.rgb()) / 6;
-    return QStringLiteral("QPushButton { background-color: %1; }"
-                          " QPushButton:disabled { background-color: %2; border: 1px dashed #343b4b; }")
+    return QStringLiteral(
+               "QPushButton { background-color: %1; }"
+               " QPushButton:disabled { background-color: %2; border: 1px dashed #343b4b; }")
         .arg(colour.name(), QColor(grey, grey, grey + 6).name());
 }
 
-uint8_t ClampByte(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
+uint8_t ClampByte(int v) {
+    return static_cast<uint8_t>(std::clamp(v, 0, 255));
+}
 
 int EditComponent(const QWidget* edit, int fallback) {
     if (!edit) return fallback;
@@ -86,8 +89,8 @@ void CLightControlUI::FillModes(const std::vector<LightModeEntry>& modes, int br
     SetRange(Control(LightNames::kSpeedSlider), 0, speedMax);
 }
 
-void CLightControlUI::ShowLightEffect(int mode, int brightness, int speed, int direction, int colourful, int red,
-                                      int green, int blue) {
+void CLightControlUI::ShowLightEffect(int mode, int brightness, int speed, int direction, int colourful,
+                                      int red, int green, int blue) {
     SelectMode(mode);
     SetValue(Control(LightNames::kBrightnessSlider), brightness);
     SetValue(Control(LightNames::kSpeedSlider), speed);
@@ -137,8 +140,12 @@ int CLightControlUI::GetCustomGroup() const {
     return combo ? GetCurSel(combo) : -1;
 }
 
-int CLightControlUI::GetBrightness() const { return GetValue(Control(LightNames::kBrightnessSlider)); }
-int CLightControlUI::GetSpeed() const { return GetValue(Control(LightNames::kSpeedSlider)); }
+int CLightControlUI::GetBrightness() const {
+    return GetValue(Control(LightNames::kBrightnessSlider));
+}
+int CLightControlUI::GetSpeed() const {
+    return GetValue(Control(LightNames::kSpeedSlider));
+}
 
 int CLightControlUI::GetDirection() const {
     if (QWidget* left = Control(LightNames::kLeftCheck)) return IsSelected(left) ? 1 : 0;
@@ -146,9 +153,15 @@ int CLightControlUI::GetDirection() const {
     return right && !IsSelected(right) ? 1 : 0;
 }
 
-QString CLightControlUI::GetRed() const { return GetText(Control(LightNames::kEditRed)); }
-QString CLightControlUI::GetGreen() const { return GetText(Control(LightNames::kEditGreen)); }
-QString CLightControlUI::GetBlue() const { return GetText(Control(LightNames::kEditBlue)); }
+QString CLightControlUI::GetRed() const {
+    return GetText(Control(LightNames::kEditRed));
+}
+QString CLightControlUI::GetGreen() const {
+    return GetText(Control(LightNames::kEditGreen));
+}
+QString CLightControlUI::GetBlue() const {
+    return GetText(Control(LightNames::kEditBlue));
+}
 
 uint32_t CLightControlUI::GetPaletteColour() const {
     auto* palette = qobject_cast<CColorPaletteUI*>(Control(LightNames::kPalette));
@@ -156,7 +169,8 @@ uint32_t CLightControlUI::GetPaletteColour() const {
 }
 
 bool CLightControlUI::SwatchColour(int n, uint32_t* argb) const {
-    QWidget* swatch = n >= 0 ? Control(QString::fromLatin1(LightNames::kSwatchPrefix) + QString::number(n)) : nullptr;
+    QWidget* swatch =
+        n >= 0 ? Control(QString::fromLatin1(LightNames::kSwatchPrefix) + QString::number(n)) : nullptr;
     if (!swatch) return false;
     return ParseSkinColour(swatch->property(kColourProperty).toString().toStdString(), argb);
 }
@@ -173,7 +187,9 @@ uint32_t CLightControlUI::GetColourButtonColour() const {
     return argb;
 }
 
-bool CLightControlUI::IsColourful() const { return IsSelected(Control(LightNames::kColourfulCheck)); }
+bool CLightControlUI::IsColourful() const {
+    return IsSelected(Control(LightNames::kColourfulCheck));
+}
 
 void CLightControlUI::SetSameModeFlag(bool flag) {
     sameModeFlag_ = flag;
@@ -205,7 +221,8 @@ void CLightControlUI::ShowColour(uint8_t red, uint8_t green, uint8_t blue) {
     SetText(Control(LightNames::kEditGreen), QString::number(green));
     SetText(Control(LightNames::kEditBlue), QString::number(blue));
     const uint32_t argb = OpaqueArgb({red, green, blue});
-    if (auto* palette = qobject_cast<CColorPaletteUI*>(Control(LightNames::kPalette))) palette->SetColour(argb);
+    if (auto* palette = qobject_cast<CColorPaletteUI*>(Control(LightNames::kPalette)))
+        palette->SetColour(argb);
     if (QWidget* button = Control(LightNames::kColourButton)) {
         button->setProperty(kColourProperty, ColourText(argb));
         button->setStyleSheet(BackgroundSheet(argb));
@@ -221,7 +238,8 @@ void CLightControlUI::ShowDirection(int direction) {
 LightChange CLightControlUI::TakeChange(const TNotifyUI& msg, LightInfoRecord* record) {
     QWidget* sender = msg.sender.data();
     if (!record || !sender || !isAncestorOf(sender)) return LightChange::None;
-    const LightNotice notice = ClassifyLightNotice(msg.type.toStdString(), sender->objectName().toStdString());
+    const LightNotice notice =
+        ClassifyLightNotice(msg.type.toStdString(), sender->objectName().toStdString());
 
     int64_t value = 0;
     switch (notice.source) {

@@ -40,8 +40,8 @@ public:
     // sliders, the three colour edits (decimal text), the palette and the colour button
     // (0xFF000000 + red * 65536 + green * 256 + blue), the colourful option and the
     // direction options (non-zero: left), then applies the enabling again.
-    void ShowLightEffect(int mode, int brightness, int speed, int direction, int colourful, int red, int green,
-                         int blue);
+    void ShowLightEffect(int mode, int brightness, int speed, int direction, int colourful, int red,
+                         int green, int blue);
     void ShowLightRecord(const LightInfoRecord& record);
     // The setting the controls show, over base: fields whose control is missing, the mode
     // when none is selected, and the three extra bytes come from base. Colour edits are
@@ -61,9 +61,9 @@ public:
     QString GetRed() const;    // the edit texts as typed
     QString GetGreen() const;
     QString GetBlue() const;
-    uint32_t GetPaletteColour() const;         // 0xFF000000 when the palette is missing
-    uint32_t GetSwatchColour(int n) const;     // the colour swatch n gives; 0xFF000000 when none
-    uint32_t GetColourButtonColour() const;    // the colour the colour button shows
+    uint32_t GetPaletteColour() const;       // 0xFF000000 when the palette is missing
+    uint32_t GetSwatchColour(int n) const;   // the colour swatch n gives; 0xFF000000 when none
+    uint32_t GetColourButtonColour() const;  // the colour the colour button shows
     bool IsColourful() const;
 
     // Whether the light-sync option ("deng_same_mode") may be offered; applies the

@@ -16,7 +16,9 @@ using macros::MacroEvent;
 constexpr int kNone = -1;
 constexpr std::uint16_t kMoveMessage = macros::MouseMessage::kMove;
 
-int Number(const QString& text, bool* ok) { return text.trimmed().toInt(ok); }
+int Number(const QString& text, bool* ok) {
+    return text.trimmed().toInt(ok);
+}
 
 }  // namespace
 
@@ -24,8 +26,12 @@ CMacroControlUI::CMacroControlUI(QWidget* parent) : QWidget(parent) {
     macropage::BuildMacroControls(this);
 }
 
-QWidget* CMacroControlUI::Control(const char* name) const { return FindControl(this, QLatin1String(name)); }
-QListWidget* CMacroControlUI::NameList() const { return FindControl<QListWidget>(this, QStringLiteral("macro_name_list")); }
+QWidget* CMacroControlUI::Control(const char* name) const {
+    return FindControl(this, QLatin1String(name));
+}
+QListWidget* CMacroControlUI::NameList() const {
+    return FindControl<QListWidget>(this, QStringLiteral("macro_name_list"));
+}
 QListWidget* CMacroControlUI::EventList() const {
     return FindControl<QListWidget>(this, QStringLiteral("macro_action_list"));
 }
@@ -44,7 +50,8 @@ void CMacroControlUI::LoadMacroList() {
     const int keep = GetSelectedMacroIndex();
     store_.Load();
     RemoveAllItems(list);
-    for (const macros::MacroInfo& info : store_.Macros()) AddTextItem(list, QString::fromStdString(info.name));
+    for (const macros::MacroInfo& info : store_.Macros())
+        AddTextItem(list, QString::fromStdString(info.name));
     SelectMacro(keep >= 0 && keep < store_.Count() ? keep : (store_.Count() > 0 ? 0 : kNone));
 }
 
@@ -141,7 +148,8 @@ void CMacroControlUI::ShowRows() {
     const QSignalBlocker quiet(list);
     list->clear();
     for (const MacroEvent& event : rows_.Events())
-        if (QWidget* row = ListAddRowFromSkin(list, QLatin1String(macropage::kRowSkin))) macropage::ShowEventRow(row, event);
+        if (QWidget* row = ListAddRowFromSkin(list, QLatin1String(macropage::kRowSkin)))
+            macropage::ShowEventRow(row, event);
     SelectItem(list, rows_.Selected());
     if (rows_.Selected() >= 0) list->scrollToItem(list->item(rows_.Selected()));
     ShowEditArea();
@@ -162,12 +170,12 @@ void CMacroControlUI::ShowEditArea() {
 }
 
 // Every row command takes the typed delays first, so that a move does not lose them.
-#define ROW_COMMAND(Name, Call)    \
-    void CMacroControlUI::Name() { \
-        TakeDelayEdits();          \
+#define ROW_COMMAND(Name, Call)               \
+    void CMacroControlUI::Name() {            \
+        TakeDelayEdits();                     \
         rows_.Select(GetCurSel(EventList())); \
-        Call;                      \
-        ShowRows();                \
+        Call;                                 \
+        ShowRows();                           \
     }
 ROW_COMMAND(MoveEventUp, rows_.MoveUp())
 ROW_COMMAND(MoveEventDown, rows_.MoveDown())
@@ -181,14 +189,15 @@ int CMacroControlUI::DistanceFromEdit(const char* name) {
     QWidget* edit = Control(name);
     bool ok = false;
     const int typed = Number(GetText(edit), &ok);
-    const int distance = std::clamp(ok ? typed : macros::kMinDistance, macros::kMinDistance, macros::kMaxDistance);
+    const int distance =
+        std::clamp(ok ? typed : macros::kMinDistance, macros::kMinDistance, macros::kMaxDistance);
     SetText(edit, QString::number(distance));
     return distance;
 }
 
 bool CMacroControlUI::InsertMouseEvent(std::uint16_t message, int variant) {
-    static constexpr const char* kDistanceEdits[] = {"mouse_x_left_edit", "mouse_x_right_edit", "mouse_y_up_edit",
-                                                     "mouse_y_down_edit"};
+    static constexpr const char* kDistanceEdits[] = {"mouse_x_left_edit", "mouse_x_right_edit",
+                                                     "mouse_y_up_edit", "mouse_y_down_edit"};
     int distance = 0;
     if (message == kMoveMessage) {
         if (variant < 0 || variant > 3) return false;
@@ -294,6 +303,7 @@ void CMacroControlUI::ShowWindowOnlyNote(bool windowOnly) {
 }
 
 void RegisterMacroControlClasses() {
-    CControlFactory::Instance().RegisterControl(QStringLiteral("CMacroControlUI"),
-                                                [](QWidget* parent) -> QWidget* { return new CMacroControlUI(parent); });
+    CControlFactory::Instance().RegisterControl(
+        QStringLiteral("CMacroControlUI"),
+        [](QWidget* parent) -> QWidget* { return new CMacroControlUI(parent); });
 }

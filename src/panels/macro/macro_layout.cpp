@@ -63,7 +63,8 @@ QWidget* EventEditor(QWidget* parent) {
     auto* keys = Named<QComboBox>(editor, "macro_event_key_combo");
     for (std::size_t i = 0; i < macros::kScanRowCount; ++i) {
         const std::string_view label = macros::KeyRows()[i].label;
-        keys->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())), static_cast<int>(i));
+        keys->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+                      static_cast<int>(i));
     }
     keys->setCurrentIndex(-1);
     row->addWidget(keys, 1);
@@ -75,7 +76,8 @@ QWidget* EventEditor(QWidget* parent) {
     delay->setPlaceholderText(QStringLiteral("ms"));
     delay->setMaximumWidth(64);
     row->addWidget(delay);
-    row->addWidget(Button(editor, "macro_btn_event_set", QStringLiteral("Set"), QStringLiteral("Change the selected event")));
+    row->addWidget(Button(editor, "macro_btn_event_set", QStringLiteral("Set"),
+                          QStringLiteral("Change the selected event")));
     row->addWidget(Button(editor, "macro_btn_event_insert", QStringLiteral("Insert"),
                           QStringLiteral("Insert this key event after the selected one")));
     return editor;
@@ -92,7 +94,8 @@ QHBoxLayout* MoveRow(QWidget* parent) {
                              QStringLiteral("\u2193")};
     const QString tips[] = {QStringLiteral("Insert a pointer move to the left"),
                             QStringLiteral("Insert a pointer move to the right"),
-                            QStringLiteral("Insert a pointer move up"), QStringLiteral("Insert a pointer move down")};
+                            QStringLiteral("Insert a pointer move up"),
+                            QStringLiteral("Insert a pointer move down")};
     row->addWidget(new QLabel(QStringLiteral("Move pointer"), parent));
     for (int i = 0; i < 4; ++i) {
         auto* distance = Named<QLineEdit>(parent, moves[i].first);

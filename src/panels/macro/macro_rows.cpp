@@ -32,8 +32,8 @@ QString EventName(const macros::MacroEvent& event) {
     const std::string_view key = macros::EventNameKey(event);
     const QString fallback = QString::fromStdString(text);
     return key.empty() ? fallback
-                       : CLanguageTable::Instance().Text(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())),
-                                                         fallback);
+                       : CLanguageTable::Instance().Text(
+                             QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())), fallback);
 }
 
 }  // namespace
@@ -63,8 +63,10 @@ void ShowEventRow(QWidget* row, const macros::MacroEvent& event) {
 
 int KeyRowOfEvent(const macros::MacroEvent& event) {
     std::optional<std::size_t> row;
-    if (event.type == macros::EventType::kKey) row = macros::FindUsageRow(static_cast<std::uint8_t>(event.button));
-    if (event.type == macros::EventType::kModifier) row = macros::FindModifierRow(static_cast<std::uint8_t>(event.button));
+    if (event.type == macros::EventType::kKey)
+        row = macros::FindUsageRow(static_cast<std::uint8_t>(event.button));
+    if (event.type == macros::EventType::kModifier)
+        row = macros::FindModifierRow(static_cast<std::uint8_t>(event.button));
     return row ? static_cast<int>(*row) : -1;
 }
 

@@ -28,7 +28,8 @@ public:
     void ClearControlTables() override;
     bool SelectFunctionTabs(int functionTab, int keyFunctionTab) override;
     // Through the lighting panel "LightControlItem" (mode list with the maxima 4 and 4).
-    void ShowLightModes(const std::vector<LightModeName>& modes, const std::vector<std::string>& presetNames) override;
+    void ShowLightModes(const std::vector<LightModeName>& modes,
+                        const std::vector<std::string>& presetNames) override;
     void ShowLightEffect(const LightInfoRecord& effect) override;
     void ShowMacroNames(const std::vector<std::string>& names) override;
 

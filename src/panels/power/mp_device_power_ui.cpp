@@ -36,7 +36,8 @@ void CMpDevicePowerUI::SetKind(int kind, int subKind) {
 }
 
 void CMpDevicePowerUI::ShowPowerLayout(int flag) {
-    if (QWidget* layout = FindControl(this, QStringLiteral("device_power_Layout"))) layout->setVisible(flag != 0);
+    if (QWidget* layout = FindControl(this, QStringLiteral("device_power_Layout")))
+        layout->setVisible(flag != 0);
 }
 
 bool CMpDevicePowerUI::LookUpControls() {

@@ -32,7 +32,9 @@ public:
     void ShowPowerStatus(const uint8_t* record, size_t length);
 
     // IPowerPanel
-    void ShowPowerStatus(const PowerStatusRecord& record) override { ShowPowerStatus(record.data(), record.size()); }
+    void ShowPowerStatus(const PowerStatusRecord& record) override {
+        ShowPowerStatus(record.data(), record.size());
+    }
     void SetPollPeriodically(int flag) override { ShowPowerLayout(flag); }
 
 protected:

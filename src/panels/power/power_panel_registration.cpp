@@ -5,6 +5,6 @@
 
 void RegisterPowerPanelClasses() {
     for (const char* name : {"MpDevicePower", "CMpDevicePowerUI"})
-        CControlFactory::Instance().RegisterControl(QString::fromLatin1(name),
-                                                    [](QWidget* parent) { return new CMpDevicePowerUI(parent); });
+        CControlFactory::Instance().RegisterControl(
+            QString::fromLatin1(name), [](QWidget* parent) { return new CMpDevicePowerUI(parent); });
 }

@@ -19,12 +19,15 @@ struct PhoneType {
     uint8_t code;
     const char* name;  // tool tip and image base name
 };
-constexpr PhoneType kPhones[] = {{1, "Phone_type_iphone"}, {2, "Phone_type_samsung"}, {3, "Phone_type_other"}};
+constexpr PhoneType kPhones[] = {
+    {1, "Phone_type_iphone"}, {2, "Phone_type_samsung"}, {3, "Phone_type_other"}};
 constexpr const char* kNoPhone = "Phone_type_no_device";
 
 }  // namespace
 
-std::string ImageAttribute(const std::string& file) { return "file='" + file + "'"; }
+std::string ImageAttribute(const std::string& file) {
+    return "file='" + file + "'";
+}
 
 PowerStatusView MakePowerStatusView(const uint8_t* record, size_t length, int kind) {
     std::array<uint8_t, kRecordBuffer> bytes{};

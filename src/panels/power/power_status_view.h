@@ -12,12 +12,12 @@
 enum class ShowState { Unchanged, Shown, Hidden };
 
 struct PowerStatusView {
-    std::string valueText;        // "device_power_value": level followed by "%"
-    int progressValue = 0;        // "device_Power_progress": 100 - level
+    std::string valueText;  // "device_power_value": level followed by "%"
+    int progressValue = 0;  // "device_Power_progress": 100 - level
     ShowState progress = ShowState::Unchanged;
     ShowState wirelessLogo = ShowState::Unchanged;  // "device_wuxian_logo" (mice only)
-    std::string statusImage;      // "device_power_status" background; empty: unchanged
-    std::string phoneToolTip;     // "device_phone_type" (mouse pads only); empty: unchanged
+    std::string statusImage;                        // "device_power_status" background; empty: unchanged
+    std::string phoneToolTip;                       // "device_phone_type" (mouse pads only); empty: unchanged
     std::string phoneImage;
 };
 

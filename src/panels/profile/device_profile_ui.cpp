@@ -26,8 +26,12 @@ public:
 };
 
 // Profile names live in the files in the locale's 8-bit encoding.
-QString FromFile(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
-std::string ToFile(const QString& text) { return text.toLocal8Bit().toStdString(); }
+QString FromFile(const std::string& text) {
+    return QString::fromLocal8Bit(text.c_str());
+}
+std::string ToFile(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
 
 }  // namespace
 
@@ -40,7 +44,9 @@ QWidget* CDeviceProfileUI::Control(const char* name) const {
     return slot.data();
 }
 
-void CDeviceProfileUI::SetDeviceKind(int kind) { list_.SetDeviceKind(kind); }
+void CDeviceProfileUI::SetDeviceKind(int kind) {
+    list_.SetDeviceKind(kind);
+}
 
 void CDeviceProfileUI::SetPaths(const QString& userFolder, const QString& defaultDataPath) {
     list_.SetPaths(userFolder.toStdString(), defaultDataPath.toStdString());
@@ -62,7 +68,8 @@ void CDeviceProfileUI::FillCombo() {
     auto* combo = qobject_cast<QComboBox*>(Control(kCombo));
     if (!combo) return;
     RemoveAllItems(combo);
-    if (!dynamic_cast<FixedHeightDelegate*>(combo->itemDelegate())) combo->setItemDelegate(new FixedHeightDelegate(combo));
+    if (!dynamic_cast<FixedHeightDelegate*>(combo->itemDelegate()))
+        combo->setItemDelegate(new FixedHeightDelegate(combo));
     const QSignalBlocker block(combo);
     for (const ProfileEntry& entry : list_.Entries()) {
         const QString name = FromFile(entry.name);
@@ -98,7 +105,9 @@ int CDeviceProfileUI::GetSelectedIndex() const {
     return combo ? GetCurSel(combo) : -1;
 }
 
-QString CDeviceProfileUI::GetSelectedId() const { return QString::fromStdString(list_.SelectedId()); }
+QString CDeviceProfileUI::GetSelectedId() const {
+    return QString::fromStdString(list_.SelectedId());
+}
 
 QString CDeviceProfileUI::GetSelectedProfilePath() const {
     return QString::fromStdString(list_.SelectedProfilePath());
@@ -123,9 +132,13 @@ int CDeviceProfileUI::AppendLastEntry(int result) {
     return result;
 }
 
-int CDeviceProfileUI::NewProfile() { return AppendLastEntry(list_.NewProfile()); }
+int CDeviceProfileUI::NewProfile() {
+    return AppendLastEntry(list_.NewProfile());
+}
 
-int CDeviceProfileUI::CopyProfile() { return AppendLastEntry(list_.CopyProfile(GetSelectedIndex())); }
+int CDeviceProfileUI::CopyProfile() {
+    return AppendLastEntry(list_.CopyProfile(GetSelectedIndex()));
+}
 
 int CDeviceProfileUI::ImportProfile(const QString& path) {
     return AppendLastEntry(list_.ImportProfile(path.toStdString()));
@@ -145,7 +158,8 @@ int CDeviceProfileUI::DeleteProfile() {
     ShowSelectedName();
     // The device still works on the removed profile's settings: let the routing switch it.
     if (combo && list_.SelectedId() != usedBefore) {
-        SendNotify(combo, QLatin1String(NotifyType::kItemSelect), static_cast<WPARAM>(list_.SelectedIndex()), current);
+        SendNotify(combo, QLatin1String(NotifyType::kItemSelect), static_cast<WPARAM>(list_.SelectedIndex()),
+                   current);
     }
     return result;
 }
@@ -167,7 +181,9 @@ int CDeviceProfileUI::ExportProfile(const QString& path) {
     return list_.ExportProfile(GetSelectedIndex(), path.toStdString());
 }
 
-int CDeviceProfileUI::ResetProfile() { return list_.ResetProfile(list_.SelectedIndex()); }
+int CDeviceProfileUI::ResetProfile() {
+    return list_.ResetProfile(list_.SelectedIndex());
+}
 
 void CDeviceProfileUI::SelectTab(int type) {
     QWidget* tabs[kFeatureTabNames.size()];

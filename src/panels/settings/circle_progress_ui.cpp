@@ -29,9 +29,15 @@ CCircleProgressUI::CCircleProgressUI(QWidget* parent) : QProgressBar(parent) {
     setFormat(QStringLiteral("%p%"));
 }
 
-QColor CCircleProgressUI::BackgroundColour() const { return ColourProperty(this, "bkColor", QColor(0x2a, 0x30, 0x3c)); }
-QColor CCircleProgressUI::ForegroundColour() const { return ColourProperty(this, "foreColor", QColor(0x22, 0xa7, 0xff)); }
-QColor CCircleProgressUI::InnerColour() const { return ColourProperty(this, "innerColor", QColor(Qt::white)); }
+QColor CCircleProgressUI::BackgroundColour() const {
+    return ColourProperty(this, "bkColor", QColor(0x2a, 0x30, 0x3c));
+}
+QColor CCircleProgressUI::ForegroundColour() const {
+    return ColourProperty(this, "foreColor", QColor(0x22, 0xa7, 0xff));
+}
+QColor CCircleProgressUI::InnerColour() const {
+    return ColourProperty(this, "innerColor", QColor(Qt::white));
+}
 
 void CCircleProgressUI::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -45,5 +51,6 @@ void CCircleProgressUI::paintEvent(QPaintEvent*) {
     // Qt counts angles anticlockwise: clockwise from the bottom is negative from -90.
     painter.drawPie(whole, -kCircleStartDegrees * kQtAngleUnits, -sweep * kQtAngleUnits);
     painter.setBrush(InnerColour());
-    painter.drawEllipse(whole.adjusted(kCircleRingWidth, kCircleRingWidth, -kCircleRingWidth, -kCircleRingWidth));
+    painter.drawEllipse(
+        whole.adjusted(kCircleRingWidth, kCircleRingWidth, -kCircleRingWidth, -kCircleRingWidth));
 }

@@ -20,7 +20,9 @@ constexpr int kCaptionHeight = 44;
 CSetWnd::CSetWnd(QWidget* owner)
     : CSkinWindow(owner), services_(DefaultUpdateServices()), flow_(DefaultDownloadFolder()) {}
 
-CSetWnd::~CSetWnd() { StopUpdateThreads(); }
+CSetWnd::~CSetWnd() {
+    StopUpdateThreads();
+}
 
 QWidget* CSetWnd::CreateControl(const QString& className, QWidget* parent) {
     if (NameEquals(className, QLatin1String(kCircleProgressClass))) return new CCircleProgressUI(parent);
@@ -149,10 +151,17 @@ LRESULT CSetWnd::HandleCustomMessage(unsigned msg, WPARAM wParam, LPARAM lParam,
         {
             const bool wasMaximised = isMaximized();
             switch (wParam) {
-            case SC_MINIMIZE: showMinimized(); break;
-            case SC_MAXIMIZE: showMaximized(); break;
-            case SC_RESTORE: showNormal(); break;
-            default: break;
+            case SC_MINIMIZE:
+                showMinimized();
+                break;
+            case SC_MAXIMIZE:
+                showMaximized();
+                break;
+            case SC_RESTORE:
+                showNormal();
+                break;
+            default:
+                break;
             }
             if (wasMaximised != isMaximized()) ShowMaximisedState();
         }

@@ -22,7 +22,9 @@ constexpr int kBusyRingStepMs = 50;
 constexpr int kListPage = 0;
 constexpr int kConfirmPage = 1;
 
-QString Text(const char* id) { return CLanguageTable::Instance().Text(QLatin1String(id)); }
+QString Text(const char* id) {
+    return CLanguageTable::Instance().Text(QLatin1String(id));
+}
 }  // namespace
 
 void CSetWnd::StartUpdatePage() {
@@ -69,7 +71,8 @@ void CSetWnd::ShowPageState() {
         image->setVisible(!view.ringShown);
         const QPixmap picture(CSkinResources::Instance().PathOf(QLatin1String(view.image)));
         if (!picture.isNull())
-            image->setPixmap(picture.scaled(image->maximumSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            image->setPixmap(
+                picture.scaled(image->maximumSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
     QString text = Text(view.textId);
     if (flow_.PageState() == PageState::kAllCurrent) {
@@ -96,7 +99,8 @@ void CSetWnd::ShowItems() {
         const CreateCallback create = [this](const QString& className, QWidget* parent) {
             return CreateControl(className, parent);
         };
-        for (size_t i = 0; i < items.size(); ++i) ListAddRowFromSkin(list, QLatin1String(kUpdateItemSkin), create);
+        for (size_t i = 0; i < items.size(); ++i)
+            ListAddRowFromSkin(list, QLatin1String(kUpdateItemSkin), create);
     }
     for (size_t i = 0; i < items.size(); ++i) ShowItem(i);
 }
@@ -138,7 +142,8 @@ void CSetWnd::OnAcceptUpdates() {
     SelectItem(FindControl(QStringLiteral("get_update_tab_layout")), kListPage);
     ShowItems();
     ShowPageState();
-    if (QWidget* updateButton = FindControl(QStringLiteral("update_fw_and_ap"))) updateButton->setEnabled(false);
+    if (QWidget* updateButton = FindControl(QStringLiteral("update_fw_and_ap")))
+        updateButton->setEnabled(false);
 }
 
 void CSetWnd::OnDownloadProgress(size_t index, uint64_t total, uint64_t received) {

@@ -16,7 +16,8 @@ UpdateServices DefaultUpdateServices() {
     services.query = [](const std::string& url, const UpdateRecord& record, const StopEvent& stop) {
         CHttpClient client;
         client.SetStopEvent(&stop);
-        return QueryUpdate(client, url, BuildAppKey(record), record.installedVersion, record.UsesHexVersions());
+        return QueryUpdate(client, url, BuildAppKey(record), record.installedVersion,
+                           record.UsesHexVersions());
     };
     services.download = [](const std::string& url, const std::string& path, const DownloadProgress& progress,
                            const StopEvent& stop) {
@@ -27,10 +28,11 @@ UpdateServices DefaultUpdateServices() {
         // The file is the user's own download, in a folder only the user can write.
         QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::ExeOwner);
         auto* process = new QProcess;
-        QObject::connect(process, &QProcess::finished, process, [process, onExit](int code, QProcess::ExitStatus status) {
-            if (onExit) onExit(status == QProcess::NormalExit ? code : -1);
-            process->deleteLater();
-        });
+        QObject::connect(process, &QProcess::finished, process,
+                         [process, onExit](int code, QProcess::ExitStatus status) {
+                             if (onExit) onExit(status == QProcess::NormalExit ? code : -1);
+                             process->deleteLater();
+                         });
         process->setProgram(file);
         process->start();
         if (!process->waitForStarted()) {
@@ -52,12 +54,15 @@ void UpdateMailbox::Close() {
     target_ = nullptr;
 }
 
-UpdateWorkers::UpdateWorkers(UpdateServices services, std::shared_ptr<UpdateMailbox> mailbox, UpdateEvents events)
+UpdateWorkers::UpdateWorkers(UpdateServices services, std::shared_ptr<UpdateMailbox> mailbox,
+                             UpdateEvents events)
     : services_(std::move(services)),
       mailbox_(std::move(mailbox)),
       events_(std::make_shared<UpdateEvents>(std::move(events))) {}
 
-UpdateWorkers::~UpdateWorkers() { Stop(); }
+UpdateWorkers::~UpdateWorkers() {
+    Stop();
+}
 
 void UpdateWorkers::StartCheck(std::vector<UpdateRecord> records, std::string url) {
     check_.Start([query = services_.query, mailbox = mailbox_, events = events_, records = std::move(records),
@@ -75,8 +80,10 @@ void UpdateWorkers::StartCheck(std::vector<UpdateRecord> records, std::string ur
 void UpdateWorkers::StartDownloads() {
     // The worker keeps what it uses alive itself: one that outlives Stop's wait must not
     // reach into this object.
-    download_.Start([download = services_.download, mailbox = mailbox_, events = events_, jobsLock = jobsLock_,
-                     queued = jobs_](const StopEvent& stop) { DownloadLoop(stop, download, mailbox, events, jobsLock, queued); });
+    download_.Start([download = services_.download, mailbox = mailbox_, events = events_,
+                     jobsLock = jobsLock_, queued = jobs_](const StopEvent& stop) {
+        DownloadLoop(stop, download, mailbox, events, jobsLock, queued);
+    });
 }
 
 void UpdateWorkers::QueueDownloads(std::vector<DownloadJob> jobs) {
@@ -107,7 +114,8 @@ void UpdateWorkers::DownloadLoop(const StopEvent& stop, const DownloadFunction& 
             };
             const DownloadResult result = download(job.url, job.localFile, progress, stop);
             if (stop.IsSet()) return;
-            mailbox->Post([events, index, result] { events->downloadDone(index, result == DownloadResult::Complete); });
+            mailbox->Post(
+                [events, index, result] { events->downloadDone(index, result == DownloadResult::Complete); });
         }
     }
 }

@@ -68,7 +68,8 @@ public:
 private:
     using DownloadFunction = UpdateServices::DownloadFunction;
     static void DownloadLoop(const StopEvent& stop, const DownloadFunction& download,
-                             const std::shared_ptr<UpdateMailbox>& mailbox, const std::shared_ptr<UpdateEvents>& events,
+                             const std::shared_ptr<UpdateMailbox>& mailbox,
+                             const std::shared_ptr<UpdateEvents>& events,
                              const std::shared_ptr<std::mutex>& jobsLock,
                              const std::shared_ptr<std::vector<DownloadJob>>& queued);
 

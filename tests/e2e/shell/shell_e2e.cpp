@@ -41,7 +41,9 @@ QString Output(const QString& program, const QStringList& args) {
 // Top-level windows of the display, top-most first, as "id name" lines.
 QStringList Stacking() {
     QStringList windows;
-    for (const QString& line : Output(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")}).split('\n')) {
+    for (const QString& line :
+         Output(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")})
+             .split('\n')) {
         const QString t = line.trimmed();
         if (t.startsWith(QStringLiteral("0x"))) windows << t;
     }
@@ -56,8 +58,9 @@ int StackPosition(const QString& name) {
 }
 
 bool VisibleWindowNamed(const QString& name) {
-    return !Output(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                               QLatin1Char('^') + QRegularExpression::escape(name) + QLatin1Char('$')})
+    return !Output(QStringLiteral("xdotool"),
+                   {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                    QLatin1Char('^') + QRegularExpression::escape(name) + QLatin1Char('$')})
                 .trimmed()
                 .isEmpty();
 }
@@ -65,14 +68,15 @@ bool VisibleWindowNamed(const QString& name) {
 class ShellE2e : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("DISPLAY")) GTEST_SKIP() << "needs an X display: run through run_shell_e2e.sh (xvfb-run)";
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            GTEST_SKIP() << "needs an X display: run through run_shell_e2e.sh (xvfb-run)";
         for (const char* tool : {"xdotool", "xwininfo", "xlogo"})
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
                 GTEST_SKIP() << tool << " is missing (x11-utils, x11-apps, xdotool: scripts/install-deps.sh)";
         ASSERT_TRUE(home.isValid());
         for (const char* sub : {"data", "config", "runtime"}) QDir(home.path()).mkpath(QLatin1String(sub));
-        QFile::setPermissions(home.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                            QFileDevice::ExeOwner);
+        QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
@@ -113,14 +117,16 @@ TEST_F(ShellE2e, SecondStartHandsOverAndTheFirstWindowComesForward) {
     const QString firstLog = home.filePath(QStringLiteral("first.log"));
     StartKvelm(first, {}, firstLog);
     ASSERT_TRUE(first.waitForStarted(5000));
-    ASSERT_TRUE(WaitFor([] { return VisibleWindowNamed(kTitle); }, 15000)) << "the main window shows without a device";
+    ASSERT_TRUE(WaitFor([] { return VisibleWindowNamed(kTitle); }, 15000))
+        << "the main window shows without a device";
 
     // Another program's window on top of it.
-    cover.start(QStringLiteral("xlogo"), {QStringLiteral("-name"), QStringLiteral("e2e_cover"), QStringLiteral("-geometry"),
-                                          QStringLiteral("1280x1024+0+0")});
+    cover.start(QStringLiteral("xlogo"), {QStringLiteral("-name"), QStringLiteral("e2e_cover"),
+                                          QStringLiteral("-geometry"), QStringLiteral("1280x1024+0+0")});
     ASSERT_TRUE(cover.waitForStarted(5000));
     ASSERT_TRUE(WaitFor([] { return VisibleWindowNamed(QStringLiteral("e2e_cover")); }, 5000));
-    ASSERT_LT(StackPosition(QStringLiteral("e2e_cover")), StackPosition(kTitle)) << Stacking().join('\n').toStdString();
+    ASSERT_LT(StackPosition(QStringLiteral("e2e_cover")), StackPosition(kTitle))
+        << Stacking().join('\n').toStdString();
 
     QProcess second;
     QElapsedTimer clock;
@@ -132,12 +138,18 @@ TEST_F(ShellE2e, SecondStartHandsOverAndTheFirstWindowComesForward) {
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(first.state(), QProcess::Running) << "the first one keeps running";
 
-    EXPECT_TRUE(WaitFor([] { return StackPosition(kTitle) >= 0 && StackPosition(kTitle) < StackPosition(QStringLiteral("e2e_cover")); },
-                        3000))
+    EXPECT_TRUE(WaitFor(
+        [] {
+            return StackPosition(kTitle) >= 0 &&
+                   StackPosition(kTitle) < StackPosition(QStringLiteral("e2e_cover"));
+        },
+        3000))
         << "the first window is above the other program's now\n"
         << Stacking().join('\n').toStdString();
-    EXPECT_TRUE(DebugText(firstLog).contains(QStringLiteral("软件标示 "))) << "the first one got the instance message";
-    EXPECT_FALSE(DebugText(home.filePath(QStringLiteral("second.log"))).contains(QStringLiteral("InitWindow")))
+    EXPECT_TRUE(DebugText(firstLog).contains(QStringLiteral("软件标示 ")))
+        << "the first one got the instance message";
+    EXPECT_FALSE(
+        DebugText(home.filePath(QStringLiteral("second.log"))).contains(QStringLiteral("InitWindow")))
         << "the second start builds no window";
 }
 

@@ -20,15 +20,13 @@ constexpr int kMeasuredGapMs = 120;
 
 class WindowHook : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         window.ShowWithEdit();
         hook.SetCaptureFactory([] { return nullptr; });  // window events only
     }
     void TearDown() override { window.Close(); }
 
-    void Start(RecordMode mode, int hookMode)
-    {
+    void Start(RecordMode mode, int hookMode) {
         window.recorder.Start(mode, macros::MonotonicMilliseconds());
         ASSERT_EQ(hook.Install(0, hookMode, window.GetHWND(), 1, 1), 1);
         EXPECT_FALSE(hook.CapturesOutsideWindow());
@@ -38,8 +36,7 @@ protected:
     CDeviceHook hook;
 };
 
-TEST_F(WindowHook, KeysAndButtonsBecomeMacroEventsInEachRecordMode)
-{
+TEST_F(WindowHook, KeysAndButtonsBecomeMacroEventsInEachRecordMode) {
     const struct {
         RecordMode mode;
     } cases[] = {{RecordMode::Measured}, {RecordMode::Fixed}, {RecordMode::NoDelay}};
@@ -70,8 +67,7 @@ TEST_F(WindowHook, KeysAndButtonsBecomeMacroEventsInEachRecordMode)
     }
 }
 
-TEST_F(WindowHook, LockKeysStillReachTheWindowAndAreRecorded)
-{
+TEST_F(WindowHook, LockKeysStillReachTheWindowAndAreRecorded) {
     Start(RecordMode::NoDelay, macros::HookMode::kMacro);
     QTest::keyClick(window.edit, Qt::Key_CapsLock);
     QTest::keyClick(window.edit, Qt::Key_A);
@@ -83,8 +79,7 @@ TEST_F(WindowHook, LockKeysStillReachTheWindowAndAreRecorded)
                                        {kKeyType, kUsageA, false}});
 }
 
-TEST_F(WindowHook, AfterUninstallKeysReachTheWindowAndNothingIsRecorded)
-{
+TEST_F(WindowHook, AfterUninstallKeysReachTheWindowAndNothingIsRecorded) {
     EXPECT_EQ(hook.Uninstall(), 0) << "nothing installed yet";
     Start(RecordMode::NoDelay, macros::HookMode::kMacro);
     EXPECT_EQ(hook.Uninstall(), 1);
@@ -95,19 +90,18 @@ TEST_F(WindowHook, AfterUninstallKeysReachTheWindowAndNothingIsRecorded)
     EXPECT_EQ(window.rows.Count(), 0);
 }
 
-TEST_F(WindowHook, MouseSideAloneLeavesKeysAlone)
-{
+TEST_F(WindowHook, MouseSideAloneLeavesKeysAlone) {
     window.recorder.Start(RecordMode::NoDelay, 0);
     ASSERT_EQ(hook.Install(0, macros::HookMode::kMacro, window.GetHWND(), 0, 1), 1);
     QTest::keyClicks(window.edit, QStringLiteral("x"));
     QTest::mouseClick(window.edit, Qt::RightButton);
     EXPECT_EQ(hook.Uninstall(), 0) << "no keyboard side was installed";
     EXPECT_EQ(window.edit->text(), QStringLiteral("x"));
-    ExpectSteps(window.rows.Events(), {{kButtonType, kRightButtonBit, true}, {kButtonType, kRightButtonBit, false}});
+    ExpectSteps(window.rows.Events(),
+                {{kButtonType, kRightButtonBit, true}, {kButtonType, kRightButtonBit, false}});
 }
 
-TEST_F(WindowHook, ReinstallingReplacesTheModeAndKeepsTheValue)
-{
+TEST_F(WindowHook, ReinstallingReplacesTheModeAndKeepsTheValue) {
     Start(RecordMode::NoDelay, macros::HookMode::kMacro);
     ASSERT_EQ(hook.Install(7, macros::HookMode::kSingleKey, window.GetHWND(), 1, 1), 1);
     EXPECT_EQ(hook.Mode(), macros::HookMode::kSingleKey);
@@ -122,8 +116,7 @@ TEST_F(WindowHook, ReinstallingReplacesTheModeAndKeepsTheValue)
     EXPECT_EQ(window.singleKeys[0].flags, 0u);
 }
 
-TEST_F(WindowHook, InsertModesPlaceEventsAroundTheSelectedRow)
-{
+TEST_F(WindowHook, InsertModesPlaceEventsAroundTheSelectedRow) {
     const macros::MacroEvent xDown{kKeyType, kUsageX, true, 0};
     const macros::MacroEvent xUp{kKeyType, kUsageX, false, 0};
     const struct {
@@ -131,9 +124,15 @@ TEST_F(WindowHook, InsertModesPlaceEventsAroundTheSelectedRow)
         std::vector<Step> expected;
     } cases[] = {
         {macros::HookMode::kMacroPrevious,
-         {{kKeyType, kUsageX, true}, {kKeyType, kUsageA, true}, {kKeyType, kUsageA, false}, {kKeyType, kUsageX, false}}},
+         {{kKeyType, kUsageX, true},
+          {kKeyType, kUsageA, true},
+          {kKeyType, kUsageA, false},
+          {kKeyType, kUsageX, false}}},
         {macros::HookMode::kMacroLater,
-         {{kKeyType, kUsageX, true}, {kKeyType, kUsageX, false}, {kKeyType, kUsageA, true}, {kKeyType, kUsageA, false}}},
+         {{kKeyType, kUsageX, true},
+          {kKeyType, kUsageX, false},
+          {kKeyType, kUsageA, true},
+          {kKeyType, kUsageA, false}}},
         // The replace mode changes the selected row's key and action: the release of A comes last.
         {macros::HookMode::kMacroSingle, {{kKeyType, kUsageX, true}, {kKeyType, kUsageA, false}}},
     };
@@ -152,30 +151,30 @@ TEST_F(WindowHook, InsertModesPlaceEventsAroundTheSelectedRow)
 
 namespace {
 
-TEST_F(WindowHook, LeftClickOnTheStopButtonIsNotRecorded)
-{
+TEST_F(WindowHook, LeftClickOnTheStopButtonIsNotRecorded) {
     // The edit stands in for the stop button: its screen rectangle is the stop rectangle.
     const QPoint topLeft = window.edit->mapToGlobal(QPoint(0, 0));
-    window.recorder.SetStopRect(macros::ScreenRect{topLeft.x(), topLeft.y(), topLeft.x() + window.edit->width(),
-                                                   topLeft.y() + window.edit->height()});
+    window.recorder.SetStopRect(macros::ScreenRect{
+        topLeft.x(), topLeft.y(), topLeft.x() + window.edit->width(), topLeft.y() + window.edit->height()});
     Start(RecordMode::NoDelay, macros::HookMode::kMacro);
     QTest::mouseClick(window.edit, Qt::RightButton);
     QTest::mouseClick(window.edit, Qt::LeftButton);
     hook.Uninstall();
     window.recorder.SetStopRect(std::nullopt);
-    ExpectSteps(window.rows.Events(), {{kButtonType, kRightButtonBit, true}, {kButtonType, kRightButtonBit, false}});
+    ExpectSteps(window.rows.Events(),
+                {{kButtonType, kRightButtonBit, true}, {kButtonType, kRightButtonBit, false}});
 }
 
-TEST(QtLinuxKeys, KeypadFlagTellsKeypadKeysFromTheMainBlock)
-{
+TEST(QtLinuxKeys, KeypadFlagTellsKeypadKeysFromTheMainBlock) {
     const struct {
         int key;
         bool keypad;
         std::uint16_t code;
     } cases[] = {
-        {Qt::Key_1, false, KEY_1},         {Qt::Key_1, true, KEY_KP1},        {Qt::Key_Return, false, KEY_ENTER},
-        {Qt::Key_Enter, true, KEY_KPENTER}, {Qt::Key_Minus, false, KEY_MINUS}, {Qt::Key_Minus, true, KEY_KPMINUS},
-        {Qt::Key_A, true, KEY_A},          {Qt::Key_Control, false, KEY_LEFTCTRL},
+        {Qt::Key_1, false, KEY_1},          {Qt::Key_1, true, KEY_KP1},
+        {Qt::Key_Return, false, KEY_ENTER}, {Qt::Key_Enter, true, KEY_KPENTER},
+        {Qt::Key_Minus, false, KEY_MINUS},  {Qt::Key_Minus, true, KEY_KPMINUS},
+        {Qt::Key_A, true, KEY_A},           {Qt::Key_Control, false, KEY_LEFTCTRL},
     };
     for (const auto& c : cases) {
         const auto code = LinuxCodeOfQtKey(c.key, c.keypad);

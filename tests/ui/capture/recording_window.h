@@ -24,8 +24,7 @@ public:
     int keysSeen = 0;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
+    void keyPressEvent(QKeyEvent* event) override {
         ++keysSeen;
         QLineEdit::keyPressEvent(event);
     }
@@ -33,29 +32,30 @@ protected:
 
 class RecordingWindow : public CSkinWindow {
 public:
-    RecordingWindow()
-    {
+    RecordingWindow() {
         for (const auto& [name, position, keyboard] : kRoutes)
-            routes_.push_back({RegisterWindowMessage(QLatin1String(name.data(), name.size())), position, keyboard});
-        singleKeyMessage_ = RegisterWindowMessage(QLatin1String(macros::HookMessageName::kKeySingleKey.data()));
+            routes_.push_back(
+                {RegisterWindowMessage(QLatin1String(name.data(), name.size())), position, keyboard});
+        singleKeyMessage_ =
+            RegisterWindowMessage(QLatin1String(macros::HookMessageName::kKeySingleKey.data()));
     }
     QString GetWindowClassName() const override { return QStringLiteral("RecordingWnd"); }
     QString GetSkinFile() const override { return QStringLiteral("XML_ROW"); }  // a small plain skin
 
-    LRESULT HandleCustomMessage(unsigned msg, WPARAM wParam, LPARAM lParam, bool& handled) override
-    {
+    LRESULT HandleCustomMessage(unsigned msg, WPARAM wParam, LPARAM lParam, bool& handled) override {
         if (msg == singleKeyMessage_) {
             singleKeys.push_back(*reinterpret_cast<const macros::KeyboardHookRecord*>(lParam));
             handled = true;
             return 0;
         }
         for (const Route& route : routes_) {
-            if (route.message != msg)
-                continue;
+            if (route.message != msg) continue;
             const auto message = static_cast<std::uint32_t>(wParam);
             const macros::HookRecord record =
-                route.keyboard ? macros::FromKeyboardHook(message, *reinterpret_cast<const macros::KeyboardHookRecord*>(lParam))
-                               : macros::FromMouseHook(message, *reinterpret_cast<const macros::MouseHookRecord*>(lParam));
+                route.keyboard ? macros::FromKeyboardHook(
+                                     message, *reinterpret_cast<const macros::KeyboardHookRecord*>(lParam))
+                               : macros::FromMouseHook(
+                                     message, *reinterpret_cast<const macros::MouseHookRecord*>(lParam));
             recorder.Record(record, route.position, rows);
             handled = true;
             return 0;
@@ -65,8 +65,7 @@ public:
     }
 
     // Saves the rows as a new macro in a private user folder and reads its events back.
-    std::vector<macros::MacroEvent> SaveAndReload()
-    {
+    std::vector<macros::MacroEvent> SaveAndReload() {
         macros::CMacroStore store;
         store.SetUserFolder(folder_.path().toStdString());
         const int index = store.NewMacro();
@@ -78,8 +77,7 @@ public:
         return reader.LoadEvents(index);
     }
 
-    void ShowWithEdit()
-    {
+    void ShowWithEdit() {
         ASSERT_TRUE(Create(nullptr, QStringLiteral("recording"), 300, 200));
         edit = new CountingEdit(this);
         edit->setGeometry(10, 10, 200, 30);
@@ -131,8 +129,7 @@ struct Step {
     bool down;
 };
 
-inline void ExpectSteps(const std::vector<macros::MacroEvent>& events, const std::vector<Step>& steps)
-{
+inline void ExpectSteps(const std::vector<macros::MacroEvent>& events, const std::vector<Step>& steps) {
     ASSERT_EQ(events.size(), steps.size());
     for (size_t i = 0; i < steps.size(); ++i) {
         SCOPED_TRACE(i);
@@ -144,8 +141,7 @@ inline void ExpectSteps(const std::vector<macros::MacroEvent>& events, const std
 
 // Fixed delay: every row has it; no delay: every row 0; measured: the last row 0 until
 // another event follows.
-inline void ExpectDelays(const std::vector<macros::MacroEvent>& events, macros::RecordMode mode)
-{
+inline void ExpectDelays(const std::vector<macros::MacroEvent>& events, macros::RecordMode mode) {
     for (size_t i = 0; i < events.size(); ++i) {
         SCOPED_TRACE(i);
         if (mode == macros::RecordMode::Fixed) {

@@ -16,11 +16,9 @@ constexpr int kBackButtonBit = 0x08;
 constexpr int kWaitMs = 5000;
 constexpr int kSettleMs = 200;
 
-TEST(X11Recording, KeyCombinationAndBackButtonInEachRecordMode)
-{
+TEST(X11Recording, KeyCombinationAndBackButtonInEachRecordMode) {
     XvfbServer server;
-    if (server.Display().empty() || !XvfbServer::HaveXdoTool())
-        GTEST_SKIP() << "no Xvfb or xdotool";
+    if (server.Display().empty() || !XvfbServer::HaveXdoTool()) GTEST_SKIP() << "no Xvfb or xdotool";
     const std::string display = server.Display();
     for (RecordMode mode : {RecordMode::Measured, RecordMode::Fixed, RecordMode::NoDelay}) {
         SCOPED_TRACE(static_cast<int>(mode));
@@ -42,7 +40,8 @@ TEST(X11Recording, KeyCombinationAndBackButtonInEachRecordMode)
         const auto events = window.SaveAndReload();
         ASSERT_EQ(events.size(), 6u);
         // Ctrl and C go down in that order; the tool may release them in either order.
-        ExpectSteps({events.begin(), events.begin() + 2}, {{kModifierType, kCtrlBit, true}, {kKeyType, kUsageC, true}});
+        ExpectSteps({events.begin(), events.begin() + 2},
+                    {{kModifierType, kCtrlBit, true}, {kKeyType, kUsageC, true}});
         EXPECT_FALSE(events[2].down);
         EXPECT_FALSE(events[3].down);
         EXPECT_NE(events[2].type, events[3].type);
@@ -53,8 +52,7 @@ TEST(X11Recording, KeyCombinationAndBackButtonInEachRecordMode)
     }
 }
 
-TEST(X11Recording, UnusableDisplayFallsBackToTheWindowEvents)
-{
+TEST(X11Recording, UnusableDisplayFallsBackToTheWindowEvents) {
     RecordingWindow window;
     window.ShowWithEdit();
     CDeviceHook hook;

@@ -38,11 +38,14 @@ TEST_F(DeviceOptionTest, ImagesAndToolTipFollowTheKind) {
         entry->SetKind(c.kind, c.subKind);
         const QString set = QLatin1String(c.set);
         EXPECT_EQ(entry->NormalImage(), QStringLiteral("common/device_ico/%1_device_normal.png").arg(set));
-        EXPECT_EQ(entry->SelectedImage(), QStringLiteral("common/device_ico/%1_device_selected.png").arg(set));
+        EXPECT_EQ(entry->SelectedImage(),
+                  QStringLiteral("common/device_ico/%1_device_selected.png").arg(set));
         EXPECT_EQ(entry->SynchroSelectedImage(),
                   QStringLiteral("common/device_ico/%1_device_synchro_selected.png").arg(set));
-        EXPECT_EQ(entry->SelectOption()->property("toolTipId").toString(), set + QStringLiteral("_device_name_text"));
-        EXPECT_TRUE(entry->SelectOption()->styleSheet().contains(QStringLiteral("%1_device_normal.png").arg(set)));
+        EXPECT_EQ(entry->SelectOption()->property("toolTipId").toString(),
+                  set + QStringLiteral("_device_name_text"));
+        EXPECT_TRUE(
+            entry->SelectOption()->styleSheet().contains(QStringLiteral("%1_device_normal.png").arg(set)));
         EXPECT_EQ(entry->Kind(), c.kind);
     }
     entry->SetKind(3, 5);  // a mouse pad of no known sub-kind changes nothing
@@ -80,7 +83,8 @@ TEST(GatedSchedule, RunsOnceAndWaitsForAnOpenGate) {
     QObject context;
     bool awake = false;
     int runs = 0;
-    RunGatedLater(&context, 10, [&awake] { return awake; }, [&runs] { ++runs; });
+    RunGatedLater(
+        &context, 10, [&awake] { return awake; }, [&runs] { ++runs; });
     QTest::qWait(80);
     EXPECT_EQ(runs, 0) << "asleep: held back";
     awake = true;

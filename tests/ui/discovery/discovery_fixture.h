@@ -36,7 +36,9 @@ public:
     int Count(std::string_view needle) const {
         const std::string text = Text();
         int count = 0;
-        for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + needle.size())) ++count;
+        for (size_t at = text.find(needle); at != std::string::npos;
+             at = text.find(needle, at + needle.size()))
+            ++count;
         return count;
     }
     bool Contains(std::string_view needle) const { return Count(needle) > 0; }
@@ -62,9 +64,9 @@ inline std::shared_ptr<SimMouse> PlugMouse(const SimMouseModel& model) {
 // How many command frames with this command byte the mouse received.
 inline int CountCommand(const SimMouse& mouse, uint8_t command) {
     const auto frames = mouse.CommandFrames();
-    return static_cast<int>(std::count_if(frames.begin(), frames.end(), [command](const std::vector<uint8_t>& frame) {
-        return frame.size() > 3 && frame[3] == command;
-    }));
+    return static_cast<int>(std::count_if(
+        frames.begin(), frames.end(),
+        [command](const std::vector<uint8_t>& frame) { return frame.size() > 3 && frame[3] == command; }));
 }
 
 // The main window as the program builds it (device part, page wiring, settings), created and

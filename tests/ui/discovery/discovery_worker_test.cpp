@@ -34,7 +34,8 @@ public:
     // Waits until `count` reports arrived; false on time-out.
     bool WaitFor(size_t count, int ms) {
         std::unique_lock<std::mutex> lock(mutex_);
-        return changed_.wait_for(lock, std::chrono::milliseconds(ms), [&] { return reports_.size() >= count; });
+        return changed_.wait_for(lock, std::chrono::milliseconds(ms),
+                                 [&] { return reports_.size() >= count; });
     }
     std::deque<Report> Reports() {
         std::lock_guard<std::mutex> guard(mutex_);
@@ -74,9 +75,8 @@ protected:
         SimHidBus::Instance().UnplugAll();
     }
     void Start(int periodMs = kDiscoveryPeriodMs) {
-        ASSERT_TRUE(worker.Start([this, periodMs](const StopEvent& stop) {
-            RunDeviceDiscovery(table, stop, hooks, periodMs);
-        }));
+        ASSERT_TRUE(worker.Start(
+            [this, periodMs](const StopEvent& stop) { RunDeviceDiscovery(table, stop, hooks, periodMs); }));
     }
 
     CInterfaceSlots table;
@@ -103,7 +103,8 @@ TEST_F(DiscoveryWorkerTest, APluggedMouseArrivesWithBothCollectionsWithinAPass) 
     EXPECT_EQ(reports[1].slot, 4);
     const HidDeviceInfo& command = reports[1].info;
     EXPECT_EQ(command.attached, 1) << "bound before the report";
-    EXPECT_NE(command.devicePath.find("#vid_320f&pid_21fd&mi_01&col04"), std::string::npos) << command.devicePath;
+    EXPECT_NE(command.devicePath.find("#vid_320f&pid_21fd&mi_01&col04"), std::string::npos)
+        << command.devicePath;
     EXPECT_EQ(command.usagePage, kCommandUsagePage);
     EXPECT_NE(reports[0].info.devicePath.find("&col03"), std::string::npos);
     EXPECT_EQ(log.firstPasses.load(), 1) << "the first-pass notice comes once";
@@ -135,7 +136,8 @@ TEST_F(DiscoveryWorkerTest, TheSimulatedBusWakesDiscoveryWithoutATimedPass) {
 
     const auto stopAsked = std::chrono::steady_clock::now();
     worker.Stop();
-    EXPECT_LT(std::chrono::steady_clock::now() - stopAsked, std::chrono::seconds(1)) << "the wait ends on stop";
+    EXPECT_LT(std::chrono::steady_clock::now() - stopAsked, std::chrono::seconds(1))
+        << "the wait ends on stop";
 }
 
 TEST(UdevHidrawMonitorTest, OpensOnlyWhileAUdevDaemonRuns) {
@@ -159,7 +161,8 @@ TEST_F(DiscoveryWorkerTest, ReportsTheWindowDidNotTakeComeAgainOnTheNextPass) {
     auto mouse = PlugMouse(SimMouseModel::Mouse());
     ASSERT_TRUE(log.WaitFor(4, 1000)) << "arrivals are reported again on every pass";
     worker.Stop();
-    for (const auto& report : log.Reports()) EXPECT_TRUE(report.arrival && (report.slot == 2 || report.slot == 3));
+    for (const auto& report : log.Reports())
+        EXPECT_TRUE(report.arrival && (report.slot == 2 || report.slot == 3));
     EXPECT_TRUE(table.BoundPaths().empty()) << "an arrival not taken leaves its slot free";
 
     log.take = true;  // awake again: the next pass binds for good
@@ -219,6 +222,7 @@ TEST_F(DiscoveryWorkerTest, TwoModelsAtOnceFillTheirOwnSlots) {
     EXPECT_EQ(log.Size(), 4u) << "a second mouse of one model waits until the first is gone";
     first->Unplug();
     ASSERT_TRUE(log.WaitFor(8, 1500)) << "two removals, then the waiting mouse's two arrivals";
-    EXPECT_NE(table.At(2).devicePath.find("sim:" + std::to_string(sameModel->BusId()) + ":"), std::string::npos)
+    EXPECT_NE(table.At(2).devicePath.find("sim:" + std::to_string(sameModel->BusId()) + ":"),
+              std::string::npos)
         << table.At(2).devicePath;
 }

@@ -30,7 +30,8 @@ int CurrentIndex(QWidget* stack) {
 using MainWindowDevices = MainWindowFixture;
 
 TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
-    ASSERT_TRUE(QTest::qWaitFor([this] { return wnd->isVisible(); }, 1000)) << "the first pass shows the window";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return wnd->isVisible(); }, 1000))
+        << "the first pass shows the window";
     EXPECT_TRUE(Control("No_device_Link")->isVisible());
     for (int slot : {0, 2, 8}) EXPECT_TRUE(wnd->ThreadRunning(slot)) << "thread slot " << slot;
     EXPECT_FALSE(wnd->ThreadRunning(1));
@@ -61,7 +62,8 @@ TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
 }
 
 TEST_F(MainWindowDevices, EntriesShowProductNames) {
-    const char* expected[] = {"KV_ELM Gaming Mouse", "KV_ELM Gaming Mouse 3389", "KV_ELM Wireless Gaming Mouse"};
+    const char* expected[] = {"KV_ELM Gaming Mouse", "KV_ELM Gaming Mouse 3389",
+                              "KV_ELM Wireless Gaming Mouse"};
     ASSERT_EQ(part->Slots().Count(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(GetText(FindControl(part->Slots().At(i)->entry, QStringLiteral("device_select_name"))),
@@ -87,7 +89,8 @@ protected:
         QDir().mkpath(folder);
         QFile file(folder + QStringLiteral("/devices.json"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(R"({"devices": [{"vendorId": "0x320F", "productId": "0x21FD", "name": "KV_ELM Gaming Mouse"}]})");
+        file.write(
+            R"({"devices": [{"vendorId": "0x320F", "productId": "0x21FD", "name": "KV_ELM Gaming Mouse"}]})");
         file.close();
         ResetActiveDeviceTable();
         MainWindowFixture::SetUp();
@@ -133,7 +136,8 @@ TEST_F(MainWindowDevices, APluggedMouseShowsItsEntryAndFillsItsPage) {
         << PageText(slot, "DPI_edit_1").toStdString();
     const char* const expected[] = {"400", "800", "1600", "3200", "6400", "12000", "16000"};
     for (int stage = 0; stage < 7; ++stage)
-        EXPECT_EQ(PageText(slot, ("DPI_edit_" + std::to_string(stage)).c_str()), QLatin1String(expected[stage]))
+        EXPECT_EQ(PageText(slot, ("DPI_edit_" + std::to_string(stage)).c_str()),
+                  QLatin1String(expected[stage]))
             << "stage " << stage;
     for (uint8_t command : {kBeginConfig, kReadInfo, kReadKeys, kEndConfig})
         EXPECT_GE(CountCommand(*mouse, command), 1) << "command " << int(command);
@@ -288,7 +292,8 @@ TEST_F(MainWindowDevices, LightControlAndAttentionReachEveryDevice) {
     Click("control_light_status");
     for (const auto& slot : part->Slots().All()) EXPECT_EQ(slot->lightControl, 0);
     wnd->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
-    for (const auto& slot : part->Slots().All()) EXPECT_EQ(slot->lightControl, 0) << "resume restores the user's choice";
+    for (const auto& slot : part->Slots().All())
+        EXPECT_EQ(slot->lightControl, 0) << "resume restores the user's choice";
     Click("control_light_status");
     for (const auto& slot : part->Slots().All()) EXPECT_EQ(slot->lightControl, 1);
     wnd->SendMessage(WM_ACTIVATE, 1, 0);

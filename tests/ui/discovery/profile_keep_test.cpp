@@ -13,7 +13,7 @@
 namespace {
 
 constexpr size_t kChangedByte = mouse::record::kStageXLow;  // the first DPI stage, low byte
-constexpr int kSettled = 1500;  // the arrival read runs 500 ms after arrival
+constexpr int kSettled = 1500;                              // the arrival read runs 500 ms after arrival
 
 struct KeepCase {
     const char* name;
@@ -85,8 +85,11 @@ TEST_P(ProfileKeepTest, WritesTheProfileAgainOnArrivalAndAfterWakingOnlyWhenOn) 
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Choice, ProfileKeepTest, testing::Values(KeepCase{"on", true}, KeepCase{"off", false}),
-                         [](const testing::TestParamInfo<KeepCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Choice, ProfileKeepTest,
+                         testing::Values(KeepCase{"on", true}, KeepCase{"off", false}),
+                         [](const testing::TestParamInfo<KeepCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(LoginApplyEntryTest, ExistsExactlyWhileTheChoiceIsOn) {
     const QString path = LoginApplyEntryPath();

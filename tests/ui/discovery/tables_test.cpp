@@ -29,11 +29,12 @@ TEST(DeviceTables, IconSetsByKind) {
         const char* set;
     };
     const Case cases[] = {
-        {1, 0, "kb"},     {2, 0, "ms"},      {3, 0, "hard_mp"}, {3, 1, "soft_mp"}, {3, 2, ""},
-        {4, 0, "hd"},     {5, 0, "hub"},     {6, 0, "unknow"},  {7, 0, "hd"},      {0, 0, "unknow"},
-        {99, 0, "unknow"},
+        {1, 0, "kb"}, {2, 0, "ms"},     {3, 0, "hard_mp"}, {3, 1, "soft_mp"},
+        {3, 2, ""},   {4, 0, "hd"},     {5, 0, "hub"},     {6, 0, "unknow"},
+        {7, 0, "hd"}, {0, 0, "unknow"}, {99, 0, "unknow"},
     };
-    for (const Case& c : cases) EXPECT_EQ(DeviceIconSet(c.kind, c.subKind), c.set) << c.kind << "/" << c.subKind;
+    for (const Case& c : cases)
+        EXPECT_EQ(DeviceIconSet(c.kind, c.subKind), c.set) << c.kind << "/" << c.subKind;
 }
 
 class InterfaceSlotsTest : public ::testing::Test {
@@ -71,8 +72,8 @@ TEST_F(InterfaceSlotsTest, CandidatesNeedIdsAndAFreeSlot) {
     };
     for (const Case& c : cases) {
         HidDeviceInfo record = Probed(c.vid, c.pid, c.mi, c.col, 0, 0, "p");
-        EXPECT_EQ(table.IsCandidate(record), c.candidate) << std::hex << c.vid << ":" << c.pid << " mi " << c.mi
-                                                          << " col " << c.col;
+        EXPECT_EQ(table.IsCandidate(record), c.candidate)
+            << std::hex << c.vid << ":" << c.pid << " mi " << c.mi << " col " << c.col;
     }
 }
 
@@ -84,7 +85,8 @@ TEST_F(InterfaceSlotsTest, BindTakesKindFromTheRowAndFillsTheSlotOnce) {
     EXPECT_EQ(table.At(2).attached, 1);
     EXPECT_EQ(table.At(2).devicePath, "sim:1:01#col04");
 
-    HidDeviceInfo consumer = Probed(0x320F, 0x2002, 1, 3, kConsumerUsagePage, kConsumerUsage, "sim:1:01#col03");
+    HidDeviceInfo consumer =
+        Probed(0x320F, 0x2002, 1, 3, kConsumerUsagePage, kConsumerUsage, "sim:1:01#col03");
     EXPECT_EQ(table.Bind(&consumer), 3);
     EXPECT_EQ(consumer.deviceSubKind, kSubKindSecondary);
 

@@ -30,8 +30,11 @@ TEST_F(KeyPanel, KeyboardKeyWithCapturedModifierGoesToDeviceAndProfile) {
     ChooseFunction(6);
     ASSERT_EQ(GetCurSel(PageControl("function_switch_tablayout")), 6);
     EXPECT_EQ(DeviceKey(kButton), before);  // nothing stored before a key was taken
-    EXPECT_TRUE(GetText(PageControl("keyset_title")).startsWith(
-        qobject_cast<QListWidget*>(PageControl("device_setkeyinfo_list"))->item(kButton)->text().section(':', 0, 0)));
+    EXPECT_TRUE(GetText(PageControl("keyset_title"))
+                    .startsWith(qobject_cast<QListWidget*>(PageControl("device_setkeyinfo_list"))
+                                    ->item(kButton)
+                                    ->text()
+                                    .section(':', 0, 0)));
 
     // Right Ctrl, then C, as the capture reports them while the key field has the focus.
     SendKey(hookmode::kSingleKey, kScanCtrl, true, true);
@@ -46,7 +49,8 @@ TEST_F(KeyPanel, KeyboardKeyWithCapturedModifierGoesToDeviceAndProfile) {
     EXPECT_EQ(ProfileAssignment(kButton), 0x200106);
     auto* list = qobject_cast<QListWidget*>(PageControl("device_setkeyinfo_list"));
     ASSERT_NE(list, nullptr);
-    EXPECT_TRUE(list->item(kButton)->text().contains(QStringLiteral("Ctrl+C"))) << list->item(kButton)->text().toStdString();
+    EXPECT_TRUE(list->item(kButton)->text().contains(QStringLiteral("Ctrl+C")))
+        << list->item(kButton)->text().toStdString();
     EXPECT_TRUE(PageControl("key_butt_prosave")->isEnabled());  // changes pending
 
     // Shown again from the stored assignment: keyboard key, option Ctrl, key C.
@@ -90,13 +94,15 @@ TEST_F(KeyPanel, OptionFunctionsAreStoredAsTheirCodes) {
     };
     const Case cases[] = {
         {"DPI cycle", 4, [&] { ChooseItem(PageControl("keyset_mousedpi_combo"), 2); }, {0x13, 0x03, 0x00}},
-        {"macro 2 while held", 9,
+        {"macro 2 while held",
+         9,
          [&] {
              ChooseItem(PageControl("keyset_macro_combo"), 1);
              ChooseItem(PageControl("keyset_macro_over_combo"), 1);
          },
          {0x70, 0x01, 0x01}},
-        {"macro 2 repeated 300 times (255)", 9,
+        {"macro 2 repeated 300 times (255)",
+         9,
          [&] {
              ChooseItem(PageControl("keyset_macro_combo"), 1);
              ChooseItem(PageControl("keyset_macro_over_combo"), 4);
@@ -104,14 +110,18 @@ TEST_F(KeyPanel, OptionFunctionsAreStoredAsTheirCodes) {
              TypeAndLeave(PageControl("keyset_macro_cycle_edit"), QStringLiteral("300"));
          },
          {0x71, 0x01, 0xFF}},
-        {"wheel down 3", 3,
+        {"wheel down 3",
+         3,
          [&] {
              ChooseItem(PageControl("keyset_mousewheel_combo"), 1);
              TypeAndLeave(PageControl("keyset_mousewheel_num_edit"), QStringLiteral("3"));
          },
          {0x12, 0x00, 0xFD}},
         {"gun preset 2", 10, [&] { ChooseItem(PageControl("keyset_gunkey_combo"), 1); }, {0x72, 0x01, 0x00}},
-        {"Ctrl+C combination", 11, [&] { ChooseItem(PageControl("keyset_combokey_combo"), 4); }, {0x20, 0x01, 0x06}},
+        {"Ctrl+C combination",
+         11,
+         [&] { ChooseItem(PageControl("keyset_combokey_combo"), 4); },
+         {0x20, 0x01, 0x06}},
     };
     for (const Case& c : cases) {
         Click("key_3");
@@ -127,7 +137,8 @@ TEST_F(KeyPanel, OptionFunctionsAreStoredAsTheirCodes) {
     ChooseItem(PageControl("keyset_macro_combo"), 1);
     ChooseItem(PageControl("keyset_macro_over_combo"), 0);
     auto* keys = qobject_cast<QListWidget*>(PageControl("device_setkeyinfo_list"));
-    EXPECT_TRUE(keys->item(3)->text().contains(QStringLiteral("Burst"))) << keys->item(3)->text().toStdString();
+    EXPECT_TRUE(keys->item(3)->text().contains(QStringLiteral("Burst")))
+        << keys->item(3)->text().toStdString();
 }
 
 TEST_F(KeyPanel, KeysListRowOpensThePanelAndDefaultAndCancelRestore) {

@@ -144,9 +144,10 @@ TEST_F(MacroPage, AMacroThatNoLongerFitsTheDeviceIsNotSaved) {
     CMsgWnd::SetNextAnswer(1);
     InsertKey("b", true, "5");
     EXPECT_TRUE(CMsgWnd::LastShown().textId.isEmpty());
-    const QString expected = CLanguageTable::Instance()
-                                 .Text(QStringLiteral("message_text_16"), QLatin1String(macros::kCapacityMessageEnglish))
-                                 .replace(QStringLiteral("%d"), QStringLiteral("95"));
+    const QString expected =
+        CLanguageTable::Instance()
+            .Text(QStringLiteral("message_text_16"), QLatin1String(macros::kCapacityMessageEnglish))
+            .replace(QStringLiteral("%d"), QStringLiteral("95"));
     EXPECT_EQ(CMsgWnd::LastShown().text, expected);
     EXPECT_EQ(MacroFile(0)["Events"].size(), 600u);
     EXPECT_EQ(Rows()->count(), 601);  // still on the page, to be shortened
@@ -257,7 +258,8 @@ protected:
 
 TEST_F(PageClasses, StartLogsNoMissingClass) {
     for (const QString& text : Warnings())
-        for (const char* name : {"'KeySetControlUI'", "'MacroSetControlUI'", "'CKeySetControlUI'", "'CMacroControlUI'"})
+        for (const char* name :
+             {"'KeySetControlUI'", "'MacroSetControlUI'", "'CKeySetControlUI'", "'CMacroControlUI'"})
             EXPECT_FALSE(text.contains(QLatin1String(name))) << text.toStdString();
     EXPECT_NE(FindKeyPanel(), nullptr);
     EXPECT_NE(FindMacroPage(), nullptr);

@@ -14,7 +14,8 @@ using Heard = std::vector<std::tuple<std::string, std::string, LightChange>>;
 
 Heard Simplify(const std::vector<HeardNotify>& notes) {
     Heard out;
-    for (const HeardNotify& n : notes) out.emplace_back(n.type.toStdString(), n.sender.toStdString(), n.change);
+    for (const HeardNotify& n : notes)
+        out.emplace_back(n.type.toStdString(), n.sender.toStdString(), n.change);
     return out;
 }
 
@@ -134,7 +135,8 @@ TEST_F(LightPanelTest, ShowingAColourMovesThePaletteWithoutNotifying) {
     ShowMouse({2, 1, 1, 0, 0, 0, 0, 0});
     auto* palette = Find<CColorPaletteUI>("deng_Color_Pallet");
     for (uint32_t argb : {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu}) {
-        panel->ShowLightEffect(2, 1, 1, 0, 0, int((argb >> 16) & 0xFF), int((argb >> 8) & 0xFF), int(argb & 0xFF));
+        panel->ShowLightEffect(2, 1, 1, 0, 0, int((argb >> 16) & 0xFF), int((argb >> 8) & 0xFF),
+                               int(argb & 0xFF));
         EXPECT_EQ(palette->GetColour(), argb);
     }
     EXPECT_TRUE(host.heard.empty());

@@ -11,7 +11,8 @@
 namespace {
 
 TEST_F(LightPanelTest, ShowsARecordWithoutNotifying) {
-    CLanguageTable::Instance().SetText(QStringLiteral("light_mode_single_colour"), QStringLiteral("Single colour"));
+    CLanguageTable::Instance().SetText(QStringLiteral("light_mode_single_colour"),
+                                       QStringLiteral("Single colour"));
     ShowMouse({5, 3, 1, 1, 0, 10, 20, 30});
 
     auto* combo = Find<QComboBox>("light_combo_modeSelect");
@@ -19,7 +20,8 @@ TEST_F(LightPanelTest, ShowsARecordWithoutNotifying) {
     EXPECT_EQ(panel->GetMode(), 5);
     EXPECT_EQ(combo->currentText(), QStringLiteral("Single colour"));
     EXPECT_EQ(combo->itemData(5, Qt::UserRole).toString(), QStringLiteral("light_mode_single_colour"));
-    EXPECT_EQ(combo->itemText(12), QString::fromUtf8("\xE5\xA4\x9C\xE5\x85\x89")) << "preset names are shown as typed";
+    EXPECT_EQ(combo->itemText(12), QString::fromUtf8("\xE5\xA4\x9C\xE5\x85\x89"))
+        << "preset names are shown as typed";
     EXPECT_EQ(combo->view()->sizeHintForRow(0), 30);
 
     auto* brightness = Find<QSlider>("deng_light_slider");
@@ -61,7 +63,9 @@ TEST_F(LightPanelTest, ShowsARecordWithoutNotifying) {
 
 TEST_F(LightPanelTest, HiddenModesKeepTheirPlaceAndTextsFollowTheLanguage) {
     panel->SetDeviceKind(kKindMouse);
-    panel->FillModes({{"light_mode_neon", true, false}, {"light_mode_wave", false, false}, {"light_mode_off", true, false}},
+    panel->FillModes({{"light_mode_neon", true, false},
+                      {"light_mode_wave", false, false},
+                      {"light_mode_off", true, false}},
                      4, 2);
     auto* combo = Find<QComboBox>("light_combo_modeSelect");
     auto* view = qobject_cast<QListView*>(combo->view());
@@ -97,12 +101,28 @@ TEST_F(LightPanelTest, EnablingFollowsKindAndMode) {
     };
     const Step steps[] = {
         // Keyboard mode 8: custom colours shown, speed off.
-        {kKindKeyboard, 8, {"deng_color_layout", "deng_light_layout"}, {"deng_speed_layout", "deng_7color_check"}, true},
+        {kKindKeyboard,
+         8,
+         {"deng_color_layout", "deng_light_layout"},
+         {"deng_speed_layout", "deng_7color_check"},
+         true},
         {kKindKeyboard, 3, {"deng_color_layout"}, {"deng_speed_layout", "deng_fx_layout"}, false},
         {kKindKeyboard, 0, {"deng_7color_check", "deng_speed_layout", "deng_fx_layout"}, {}, false},
-        {kKindMousePad, 7, {"lighteffect_layout"}, {"deng_light_layout", "deng_color_layout", "deng_fx_layout"}, false},
-        {kKindMouse, 9, {"deng_light_layout", "deng_speed_layout"}, {"deng_color_layout", "deng_fx_layout"}, false},
-        {kKindWirelessMouse, 4, {"deng_light_layout"}, {"deng_speed_layout", "color_option_", "Deng-RGB_Edit"}, false},
+        {kKindMousePad,
+         7,
+         {"lighteffect_layout"},
+         {"deng_light_layout", "deng_color_layout", "deng_fx_layout"},
+         false},
+        {kKindMouse,
+         9,
+         {"deng_light_layout", "deng_speed_layout"},
+         {"deng_color_layout", "deng_fx_layout"},
+         false},
+        {kKindWirelessMouse,
+         4,
+         {"deng_light_layout"},
+         {"deng_speed_layout", "color_option_", "Deng-RGB_Edit"},
+         false},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(testing::Message() << "kind " << s.kind << " mode " << s.mode);

@@ -8,10 +8,8 @@
 #include "panels/light/light_panel_registration.h"
 #include "panels/mousepage/mouse_page.h"
 
-int main(int argc, char** argv)
-{
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("KVELM_DATA_DIR", KVELM_RESOURCES, 1);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

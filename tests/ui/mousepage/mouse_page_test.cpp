@@ -36,13 +36,13 @@ public:
     std::vector<QString> notes;
 };
 
-std::string CommandPath(int busId)
-{
+std::string CommandPath(int busId) {
     CHidDevice cursor;
     std::string found;
     if (cursor.Enumerate())
         for (const std::string* path = cursor.NextPath(); path != nullptr; path = cursor.NextPath())
-            if (path->starts_with("sim:" + std::to_string(busId) + ":") && path->find("&col04") != std::string::npos)
+            if (path->starts_with("sim:" + std::to_string(busId) + ":") &&
+                path->find("&col04") != std::string::npos)
                 found = *path;
     return found;
 }
@@ -55,13 +55,13 @@ struct ModelCase {
     int sliderMaximum;
     std::vector<QString> dpiTexts;
 };
-void PrintTo(const ModelCase& c, std::ostream* out) { *out << c.name; }
-
+void PrintTo(const ModelCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class MousePageFixture : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         SetDebugSink([](std::string_view) {});
         char pattern[] = "/tmp/kvelm_mousepage_XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -75,18 +75,15 @@ protected:
         page = qobject_cast<CMousePage*>(root);
         ASSERT_NE(page, nullptr) << "the skin's root is the mouse page";
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         device.reset();
-        if (mouse)
-            mouse->Unplug();
+        if (mouse) mouse->Unplug();
         std::error_code ec;
         std::filesystem::remove_all(home_, ec);
         SetDebugSink({});
     }
     // The device as the main window configures it for the model's row, started up.
-    void StartDevice(const ModelCase& c)
-    {
+    void StartDevice(const ModelCase& c) {
         SimHidBus::Instance().UnplugAll();
         mouse = std::make_shared<SimMouse>(c.model);
         const int busId = mouse->Plug();
@@ -106,13 +103,11 @@ protected:
         device->OnDeviceTimer1();
     }
     template <class T = QWidget>
-    T* Find(const QString& name) const
-    {
+    T* Find(const QString& name) const {
         return FindControl<T>(root, name);
     }
     template <class T = QWidget>
-    T* Find(const char* prefix, int n) const
-    {
+    T* Find(const char* prefix, int n) const {
         return FindControl<T>(root, QString::fromLatin1(prefix) + QString::number(n));
     }
 
@@ -126,8 +121,7 @@ protected:
 
 class MousePage : public MousePageFixture, public ::testing::WithParamInterface<ModelCase> {};
 
-TEST_P(MousePage, StartUpShowsTheDefaultProfileWithTheSensorsRanges)
-{
+TEST_P(MousePage, StartUpShowsTheDefaultProfileWithTheSensorsRanges) {
     StartDevice(GetParam());
     for (int n = 0; n < 7; ++n) {
         auto* slider = Find<QAbstractSlider>("DPI_slider_", n);
@@ -158,39 +152,62 @@ TEST_P(MousePage, StartUpShowsTheDefaultProfileWithTheSensorsRanges)
     EXPECT_TRUE(host.notes.empty()) << "showing values raises no notification";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Models, MousePage,
-    ::testing::Values(ModelCase{"mouse3389", SimMouseModel::Mouse3389(), "mouse3389", 4, 318,
-                                {"400", "800", "1600", "3200", "6400", "12000", "16000"}},
-                      ModelCase{"mouse", SimMouseModel::Mouse(), "mouse", 2, 118,
-                                {"400", "800", "1600", "2400", "3100", "6400", "8000"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Models, MousePage,
+                         ::testing::Values(ModelCase{"mouse3389",
+                                                     SimMouseModel::Mouse3389(),
+                                                     "mouse3389",
+                                                     4,
+                                                     318,
+                                                     {"400", "800", "1600", "3200", "6400", "12000",
+                                                      "16000"}},
+                                           ModelCase{"mouse",
+                                                     SimMouseModel::Mouse(),
+                                                     "mouse",
+                                                     2,
+                                                     118,
+                                                     {"400", "800", "1600", "2400", "3100", "6400", "8000"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 using MousePageAlone = MousePageFixture;
 
-TEST_F(MousePageAlone, SkinHoldsEveryControlThePageAndTheMainWindowLookUp)
-{
-    std::vector<QString> names = {
-        "mouse_device_seting_layout", "mouse_option_layout", "device_function_switch", "device_key_function_switch",
-        "device_tishi_info", "Logo", "device_setkeyinfo_list", "pointer_speed_slider", "pointer_precision_check",
-        "AST_set_comboSelect", "MSH_set_comboSelect", "Logolight_combo_modeSelect", "scrolls_page_check",
-        "scroll_speed_slider", "double_click_slider", "tolva_DPI_slider_0", "tolva_DPI_edit_0", "windowdeviceset_0",
-        "windowdeviceset_1", "mouse_device_seting_option_0", "mouse_device_seting_option_1", "DeviceProfileItem",
-        "LightControlItem", "KeySetControlItem", "MacroControlItem", "ShootControlItem", "mouse_device_key_light"};
+TEST_F(MousePageAlone, SkinHoldsEveryControlThePageAndTheMainWindowLookUp) {
+    std::vector<QString> names = {"mouse_device_seting_layout",
+                                  "mouse_option_layout",
+                                  "device_function_switch",
+                                  "device_key_function_switch",
+                                  "device_tishi_info",
+                                  "Logo",
+                                  "device_setkeyinfo_list",
+                                  "pointer_speed_slider",
+                                  "pointer_precision_check",
+                                  "AST_set_comboSelect",
+                                  "MSH_set_comboSelect",
+                                  "Logolight_combo_modeSelect",
+                                  "scrolls_page_check",
+                                  "scroll_speed_slider",
+                                  "double_click_slider",
+                                  "tolva_DPI_slider_0",
+                                  "tolva_DPI_edit_0",
+                                  "windowdeviceset_0",
+                                  "windowdeviceset_1",
+                                  "mouse_device_seting_option_0",
+                                  "mouse_device_seting_option_1",
+                                  "DeviceProfileItem",
+                                  "LightControlItem",
+                                  "KeySetControlItem",
+                                  "MacroControlItem",
+                                  "ShootControlItem",
+                                  "mouse_device_key_light"};
     for (int n = 0; n < 7; ++n)
         for (const char* prefix : {"DPI_layout_", "DPI_enable_check_", "DPI_slider_", "DPI_edit_"})
             names.push_back(QString::fromLatin1(prefix) + QString::number(n));
-    for (int n = 0; n < 5; ++n)
-        names.push_back(QStringLiteral("polling_rate_option_%1").arg(n));
-    for (const QString& name : names)
-        EXPECT_NE(Find(name), nullptr) << name.toStdString();
+    for (int n = 0; n < 5; ++n) names.push_back(QStringLiteral("polling_rate_option_%1").arg(n));
+    for (const QString& name : names) EXPECT_NE(Find(name), nullptr) << name.toStdString();
 }
 
-TEST_F(MousePageAlone, BindingKeepsKeysAndLightsWithinTheCounts)
-{
+TEST_F(MousePageAlone, BindingKeepsKeysAndLightsWithinTheCounts) {
     page->BindKeyAndLightControls(5, 4);
-    for (int n = 0; n < 7; ++n)
-        EXPECT_EQ(page->KeyControl(n), n < 5 ? Find("key_", n) : nullptr) << n;
+    for (int n = 0; n < 7; ++n) EXPECT_EQ(page->KeyControl(n), n < 5 ? Find("key_", n) : nullptr) << n;
     for (int n = 0; n < 6; ++n) {
         EXPECT_EQ(page->LightControl(n), n < 4 ? Find("light_", n) : nullptr) << n;
         EXPECT_EQ(page->SecondLightControl(n), n < 4 ? Find("light_0_", n) : nullptr) << n;
@@ -201,10 +218,8 @@ TEST_F(MousePageAlone, BindingKeepsKeysAndLightsWithinTheCounts)
     EXPECT_FALSE(Find("light_", 5)->property("lightOn").toBool()) << "not bound, not lit";
 }
 
-TEST_F(MousePageAlone, EnablingRuleKeepsOneStageAndAUserClickStillNotifies)
-{
-    for (int n = 0; n < 6; ++n)
-        page->ShowDpiStageEnabled(n, false);
+TEST_F(MousePageAlone, EnablingRuleKeepsOneStageAndAUserClickStillNotifies) {
+    for (int n = 0; n < 6; ++n) page->ShowDpiStageEnabled(n, false);
     EXPECT_FALSE(IsSelected(Find("DPI_enable_check_", 0)));
     EXPECT_TRUE(IsSelected(Find("DPI_enable_check_", 6)));
     EXPECT_FALSE(Find("DPI_enable_check_", 6)->isEnabled()) << "the last stage cannot be switched off";
@@ -214,13 +229,13 @@ TEST_F(MousePageAlone, EnablingRuleKeepsOneStageAndAUserClickStillNotifies)
     host.show();
     QTest::mouseClick(qobject_cast<QAbstractButton*>(Find("DPI_enable_check_", 3)), Qt::LeftButton);
     EXPECT_TRUE(IsSelected(Find("DPI_enable_check_", 3)));
-    EXPECT_NE(std::find(host.notes.begin(), host.notes.end(), "selectchanged DPI_enable_check_3"), host.notes.end());
+    EXPECT_NE(std::find(host.notes.begin(), host.notes.end(), "selectchanged DPI_enable_check_3"),
+              host.notes.end());
     page->ShowDpiStageEnabled(3, true);
     EXPECT_TRUE(Find("DPI_enable_check_", 6)->isEnabled()) << "a second stage unlocks the last one";
 }
 
-TEST_F(MousePageAlone, FunctionModeSwitchesTheTabsAndHidesTheHint)
-{
+TEST_F(MousePageAlone, FunctionModeSwitchesTheTabsAndHidesTheHint) {
     CVornakelMouseDevice device;
     device.SetLayoutFile(kSkin);
     device.SetMousePage(page);
@@ -236,8 +251,7 @@ TEST_F(MousePageAlone, FunctionModeSwitchesTheTabsAndHidesTheHint)
     EXPECT_EQ(keyFunctions->currentIndex(), 1);
 }
 
-TEST_F(MousePageAlone, LogoHintAndAssignmentRowsFollowTheLanguage)
-{
+TEST_F(MousePageAlone, LogoHintAndAssignmentRowsFollowTheLanguage) {
     KeyAssignEntry left;
     left.current = {0, 0x10, 0x01, 0x00, 0};
     page->ShowKeyAssignments({left});
@@ -259,8 +273,7 @@ TEST_F(MousePageAlone, LogoHintAndAssignmentRowsFollowTheLanguage)
     EXPECT_EQ(Find<QListWidget>("device_setkeyinfo_list")->item(0)->text(), "Linke Taste: Linksklick");
 }
 
-TEST_F(MousePageAlone, SettingPageOptionAndPollingOutOfRange)
-{
+TEST_F(MousePageAlone, SettingPageOptionAndPollingOutOfRange) {
     page->ShowSettingPage(1);
     EXPECT_EQ(Find<QStackedWidget>("mouse_device_seting_layout")->currentIndex(), 1);
     EXPECT_TRUE(IsSelected(Find("mouse_device_seting_option_1")));
@@ -277,8 +290,7 @@ TEST_F(MousePageAlone, SettingPageOptionAndPollingOutOfRange)
     EXPECT_TRUE(host.notes.empty());
 }
 
-TEST_P(MousePage, SelectingAKeyShowsItsSettingPanelAndRow)
-{
+TEST_P(MousePage, SelectingAKeyShowsItsSettingPanelAndRow) {
     StartDevice(GetParam());
     device->SelectKey(4);
     EXPECT_FALSE(Find("KeySetControlItem")->isHidden());

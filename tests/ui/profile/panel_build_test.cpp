@@ -10,10 +10,25 @@ namespace {
 TEST_F(ProfilePanelTest, SubtreeGivesThePanelWithEveryControlName) {
     EXPECT_EQ(SkinClassOf(panel), QStringLiteral("DeviceProfileUI"));
     const char* names[] = {
-        "device_profile_combo", "device_profile_name_edit", "profile_menu_layout", "profile_fun_spread_btn",
-        "deng_Op_tab", "key_Op_tab", "macro_Op_tab", "system_Op_tab", "cursor_Op_tab", "6533_voice_Op_tab",
-        "magic_Op_tab", "Virtual7.1_Op_tab", "device_add_btn", "device_sub_btn", "device_copy_btn",
-        "device_import_btn", "device_export_btn", "device_reset_btn", "device_profile_edit_save_btn",
+        "device_profile_combo",
+        "device_profile_name_edit",
+        "profile_menu_layout",
+        "profile_fun_spread_btn",
+        "deng_Op_tab",
+        "key_Op_tab",
+        "macro_Op_tab",
+        "system_Op_tab",
+        "cursor_Op_tab",
+        "6533_voice_Op_tab",
+        "magic_Op_tab",
+        "Virtual7.1_Op_tab",
+        "device_add_btn",
+        "device_sub_btn",
+        "device_copy_btn",
+        "device_import_btn",
+        "device_export_btn",
+        "device_reset_btn",
+        "device_profile_edit_save_btn",
     };
     for (const char* name : names) {
         QWidget* control = FindControl(panel, QLatin1String(name));

@@ -8,7 +8,8 @@ namespace {
 
 QStringList NamesOnDisk(const Json::Value& list) {
     QStringList names;
-    for (const Json::Value& entry : list["profilelist"]) names << QString::fromStdString(entry["profilename"].asString());
+    for (const Json::Value& entry : list["profilelist"])
+        names << QString::fromStdString(entry["profilename"].asString());
     return names;
 }
 
@@ -50,7 +51,8 @@ TEST_F(ProfilePanelTest, RenameChangesTheItemOrIsRefused) {
     EXPECT_EQ(ComboTexts(), (QStringList{"Game", name}));
     EXPECT_EQ(Combo()->itemData(1).toString(), name);
     EXPECT_EQ(NamesOnDisk(ListOnDisk()), (QStringList{"Game", name}));
-    EXPECT_EQ(panel->RenameProfile(QStringLiteral("B\u00DCRO")), kProfileDone) << "its own name in other letters";
+    EXPECT_EQ(panel->RenameProfile(QStringLiteral("B\u00DCRO")), kProfileDone)
+        << "its own name in other letters";
 }
 
 TEST_F(ProfilePanelTest, DeletingTheProfileInUseMovesTheDeviceToAnExistingOne) {

@@ -14,7 +14,8 @@ TEST_F(ProfilePanelTest, InitFillsTheComboAndShowsTheStoredProfile) {
     Bind();
 
     EXPECT_EQ(ComboTexts(), (QStringList{"Game", "Work", QString::fromUtf8("\xE5\x8A\x9E\xE5\x85\xAC")}));
-    for (int i = 0; i < Combo()->count(); ++i) EXPECT_EQ(Combo()->itemData(i).toString(), Combo()->itemText(i));
+    for (int i = 0; i < Combo()->count(); ++i)
+        EXPECT_EQ(Combo()->itemData(i).toString(), Combo()->itemText(i));
     const QModelIndex first = Combo()->model()->index(0, 0);
     EXPECT_EQ(Combo()->itemDelegate()->sizeHint(QStyleOptionViewItem(), first).height(), 30);
 

@@ -36,8 +36,9 @@ private:
         if (pending.size() < headerEnd + 4 + length) return;
         requests_.append(pending);
         buffers_.remove(socket);
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nConnection: close\r\nContent-Length: " +
-                      QByteArray::number(body_.size()) + "\r\n\r\n" + body_);
+        socket->write(
+            "HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nConnection: close\r\nContent-Length: " +
+            QByteArray::number(body_.size()) + "\r\n\r\n" + body_);
         socket->disconnectFromHost();
     }
 

@@ -20,7 +20,9 @@
 #include "mainwnd/main_wnd.h"
 #include "mainwnd/settings_part.h"
 
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 // The settings window shown now, if any.
 inline CSetWnd* OpenSettingsWindow() {

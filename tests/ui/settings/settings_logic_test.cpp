@@ -18,7 +18,8 @@ TEST(CircleProgress, SweepIsTheValueShareOfTheCircleTruncated) {
     };
     const Case cases[] = {{25, 0, 100, 90}, {100, 0, 100, 360}, {0, 0, 100, 0}, {1, 0, 7, 51}, {5, 3, 3, 0}};
     for (const Case& c : cases)
-        EXPECT_EQ(CircleSweepDegrees(c.value, c.minimum, c.maximum), c.degrees) << c.value << "/" << c.maximum;
+        EXPECT_EQ(CircleSweepDegrees(c.value, c.minimum, c.maximum), c.degrees)
+            << c.value << "/" << c.maximum;
 }
 
 TEST(CircleProgress, AQuarterRunsClockwiseFromTheBottom) {
@@ -46,10 +47,13 @@ TEST(LanguageForLocale, ChineseLocalesTakeChineseOthersEnglish) {
         const char* locale;
         int index;
     };
-    const Case cases[] = {{"zh_CN", 1}, {"zh_TW", 1}, {"zh", 1}, {"en_US", 0}, {"de_DE", 0}, {"C", 0}, {"zhx_YY", 0}};
-    for (const Case& c : cases) EXPECT_EQ(LanguageIndexForLocale(entries, QLatin1String(c.locale)), c.index) << c.locale;
+    const Case cases[] = {{"zh_CN", 1}, {"zh_TW", 1}, {"zh", 1},    {"en_US", 0},
+                          {"de_DE", 0}, {"C", 0},     {"zhx_YY", 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(LanguageIndexForLocale(entries, QLatin1String(c.locale)), c.index) << c.locale;
     const std::vector<LanguageEntry> chineseFirst = {entries[1], entries[0]};
-    EXPECT_EQ(LanguageIndexForLocale(chineseFirst, QStringLiteral("fr_FR")), 1) << "English wherever it stands";
+    EXPECT_EQ(LanguageIndexForLocale(chineseFirst, QStringLiteral("fr_FR")), 1)
+        << "English wherever it stands";
     EXPECT_EQ(LanguageIndexForLocale({}, QStringLiteral("zh_CN")), 0);
 }
 
@@ -59,10 +63,10 @@ TEST(UpdateItemView, EveryStateHasItsTextAndMarks) {
         const char* textId;
         bool progress, ok;
     };
-    const Case cases[] = {{0, "LessUpdateText", false, false},  {1, "NeedUpdateText", false, false},
-                          {2, "NeedUpdateText", false, false},  {3, "DownloadWaitText", false, false},
-                          {4, "DownloadIngText", true, false},  {5, "DownloadOkText", false, true},
-                          {6, "UpdateIngText", true, false},    {7, "UpdateOkText", false, false},
+    const Case cases[] = {{0, "LessUpdateText", false, false}, {1, "NeedUpdateText", false, false},
+                          {2, "NeedUpdateText", false, false}, {3, "DownloadWaitText", false, false},
+                          {4, "DownloadIngText", true, false}, {5, "DownloadOkText", false, true},
+                          {6, "UpdateIngText", true, false},   {7, "UpdateOkText", false, false},
                           {8, "UpdateFailText", false, false}};
     for (const Case& c : cases) {
         const ItemStateView view = ViewOfItemState(c.state);
@@ -91,14 +95,16 @@ TEST(UpdaterLine, ReachesTheWindowAsTheUpdaterMessage) {
     RecordingTarget target;
     ASSERT_TRUE(target.Create(nullptr, QStringLiteral("target"), 100, 100));
     CIpcEndpoint endpoint;
-    ASSERT_EQ(endpoint.Listen(QStringLiteral("settings_updater_line")), CIpcEndpoint::ListenResult::Listening);
+    ASSERT_EQ(endpoint.Listen(QStringLiteral("settings_updater_line")),
+              CIpcEndpoint::ListenResult::Listening);
     endpoint.SetTarget(target.GetHWND());
     endpoint.AcceptName(QString::fromUtf8(AppNames::kUpdaterMessage));
 
     QLocalSocket socket;
     socket.connectToServer(endpoint.FullPath());
     ASSERT_TRUE(socket.waitForConnected(1000));
-    socket.write("{4695579F-999A-41d4-9FAF-EFFCE93EBF15} 4 42\n{4695579F-999A-41d4-9FAF-EFFCE93EBF15} 1 0\r\n");
+    socket.write(
+        "{4695579F-999A-41d4-9FAF-EFFCE93EBF15} 4 42\n{4695579F-999A-41d4-9FAF-EFFCE93EBF15} 1 0\r\n");
     socket.flush();
     ASSERT_TRUE(QTest::qWaitFor([&] { return target.seen.size() == 2; }, 2000));
     EXPECT_EQ(target.seen[0], (std::pair<WPARAM, LPARAM>{4, 42}));

@@ -65,9 +65,10 @@ TEST_F(SettingsWindowTest, WithoutAServiceTheUpdatePageSaysSoAndListsNothing) {
             QTest::mouseClick(settings.FindControl(QStringLiteral("set_update_tab_btn")), Qt::LeftButton);
             EXPECT_EQ(GetCurSel(settings.FindControl(QStringLiteral("set_tab_layout"))), 1);
             EXPECT_EQ(settings.Flow().PageState(), PageState::kNoService);
-            EXPECT_EQ(TextOf(settings, "Update_Status_text"),
-                      QStringLiteral("No update service is set, so nothing is checked or sent. Set Url= in the "
-                                     "[Update] group of kvelm.ini to turn checks on."));
+            EXPECT_EQ(
+                TextOf(settings, "Update_Status_text"),
+                QStringLiteral("No update service is set, so nothing is checked or sent. Set Url= in the "
+                               "[Update] group of kvelm.ini to turn checks on."));
             EXPECT_EQ(GetItemCount(settings.FindControl(QStringLiteral("device_update_list_info"))), 0);
             EXPECT_FALSE(settings.FindControl(QStringLiteral("update_fw_and_ap"))->isVisible());
             EXPECT_FALSE(settings.FindControl(QStringLiteral("update_status_ring"))->isVisible());

@@ -49,13 +49,15 @@ TEST_F(UpdateCheckTest, ANewerVersionMarksTheGearAndOpensTheSettingsWindow) {
             badgeWhenOpened = !SetButton()->icon().isNull();
             EXPECT_TRUE(settings.FindControl(QStringLiteral("update_tishi_layout"))->isVisible());
             EXPECT_EQ(GetCurSel(settings.FindControl(QStringLiteral("set_tab_layout"))), 1);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return settings.Flow().PageState() == PageState::kUpdates; }, 10000));
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return settings.Flow().PageState() == PageState::kUpdates; }, 10000));
             ASSERT_EQ(settings.Flow().Items().size(), 1u) << "no device attached: only the program";
             const UpdateItem& item = settings.Flow().Items()[0];
             EXPECT_EQ(item.name, "KV_ELM Gaming mouse") << "answered items show their display name";
             EXPECT_EQ(item.offeredText, "V1.0.1");
             EXPECT_TRUE(item.ticked);
-            QWidget* row = ListRowWidget(settings.FindControl<QListWidget>(QStringLiteral("device_update_list_info")), 0);
+            QWidget* row = ListRowWidget(
+                settings.FindControl<QListWidget>(QStringLiteral("device_update_list_info")), 0);
             EXPECT_EQ(GetText(FindControl(row, QStringLiteral("updateRev"))), QStringLiteral("V1.0.1"));
             EXPECT_TRUE(settings.FindControl(QStringLiteral("update_fw_and_ap"))->isVisible());
             QDir().mkpath(QStringLiteral(KVELM_SETTINGS_SHOT_DIR));

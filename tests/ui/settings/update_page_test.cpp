@@ -60,7 +60,8 @@ UpdateServices FakeServices(const std::shared_ptr<FakeNetwork>& net) {
 void AcceptOffer(CSetWnd& settings) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return settings.Flow().PageState() == PageState::kUpdates; }, 5000));
     QTest::mouseClick(settings.FindControl(QStringLiteral("update_fw_and_ap")), Qt::LeftButton);
-    EXPECT_EQ(GetCurSel(settings.FindControl(QStringLiteral("get_update_tab_layout"))), 1) << "confirmation first";
+    EXPECT_EQ(GetCurSel(settings.FindControl(QStringLiteral("get_update_tab_layout"))), 1)
+        << "confirmation first";
     QTest::mouseClick(settings.FindControl(QStringLiteral("update_OK_btn")), Qt::LeftButton);
 }
 }  // namespace
@@ -81,7 +82,8 @@ protected:
 };
 
 TEST_F(UpdatePageTest, RunsOnlyWhatTheUserAcceptedAfterSeeingSizeAndDigest) {
-    const QString sha = QString::fromLatin1(QCryptographicHash::hash(kInstaller, QCryptographicHash::Sha256).toHex());
+    const QString sha =
+        QString::fromLatin1(QCryptographicHash::hash(kInstaller, QCryptographicHash::Sha256).toHex());
     struct Case {
         int answer;  // 1 run it, 0 do not
         bool runs;
@@ -114,7 +116,8 @@ TEST_F(UpdatePageTest, RunsOnlyWhatTheUserAcceptedAfterSeeingSizeAndDigest) {
                     EXPECT_TRUE(net->ran.isEmpty());
                     EXPECT_EQ(item.state, ItemState::kOffered);
                     EXPECT_FALSE(item.ticked);
-                    EXPECT_FALSE(QFile::exists(QString::fromStdString(localFile))) << "a declined file is removed";
+                    EXPECT_FALSE(QFile::exists(QString::fromStdString(localFile)))
+                        << "a declined file is removed";
                 }
             },
             &ran);
@@ -143,7 +146,8 @@ TEST_F(UpdatePageTest, AHiddenRunFollowsTheUpdaterMessagesAndKeepsTheWindowOpen)
             const unsigned updater = AppMessages().updater;
             wnd->SendMessage(updater, kUpdaterProgress, 42);  // the main window passes it on
             ASSERT_TRUE(QTest::qWaitFor([&] { return settings.Flow().Items()[0].percent == 42; }, 2000));
-            QWidget* row = ListRowWidget(settings.FindControl<QListWidget>(QStringLiteral("device_update_list_info")), 0);
+            QWidget* row = ListRowWidget(
+                settings.FindControl<QListWidget>(QStringLiteral("device_update_list_info")), 0);
             EXPECT_TRUE(FindControl(row, QStringLiteral("update_status_ing"))->isVisible());
             EXPECT_EQ(GetValue(FindControl(row, QStringLiteral("update_progress_value"))), 42);
             settings.grab().save(QStringLiteral(KVELM_SETTINGS_SHOT_DIR "/settings_updates_installing.png"));
@@ -152,7 +156,8 @@ TEST_F(UpdatePageTest, AHiddenRunFollowsTheUpdaterMessagesAndKeepsTheWindowOpen)
             EXPECT_TRUE(settings.isVisible()) << "closing waits while an item installs";
 
             wnd->SendMessage(updater, kUpdaterFinished, 0);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return settings.Flow().Items()[0].state == ItemState::kCurrent; }, 2000));
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return settings.Flow().Items()[0].state == ItemState::kCurrent; }, 2000));
             EXPECT_EQ(settings.Flow().PageState(), PageState::kAllCurrent);
         },
         &ran);

@@ -12,7 +12,8 @@ protected:
     void SetUp() override {
         CLanguageManager::Instance().ResetForTest();
         CLanguageManager::Instance().ApplyLanguage(0);
-        ASSERT_TRUE(about.Create(nullptr, QStringLiteral("  "), 800, 572, Qt::Tool | Qt::FramelessWindowHint));
+        ASSERT_TRUE(
+            about.Create(nullptr, QStringLiteral("  "), 800, 572, Qt::Tool | Qt::FramelessWindowHint));
     }
     void TearDown() override {
         CLanguageManager::Instance().ApplyLanguage(0);
@@ -26,18 +27,22 @@ protected:
 
 TEST_F(AboutTest, VersionFollowsTheTranslatedLabelWithoutSeparator) {
     about.ShowVersion(QStringLiteral("V0101"));
-    EXPECT_EQ(VersionLine(), CLanguageTable::Instance().Text(QStringLiteral("software_rev_text")) + QStringLiteral("V0101"));
+    EXPECT_EQ(VersionLine(),
+              CLanguageTable::Instance().Text(QStringLiteral("software_rev_text")) + QStringLiteral("V0101"));
     EXPECT_EQ(VersionLine(), QStringLiteral("Version: V0101"));
 
     CLanguageManager::Instance().ApplyLanguage(1);
     about.ShowVersion(QStringLiteral("V0101"));
     EXPECT_EQ(VersionLine(), QStringLiteral("版本：V0101"));
-    EXPECT_TRUE(about.FindControl(QStringLiteral("text_test"))->isHidden()) << "the translating label stays hidden";
+    EXPECT_TRUE(about.FindControl(QStringLiteral("text_test"))->isHidden())
+        << "the translating label stays hidden";
 }
 
 TEST_F(AboutTest, CloseButtonClosesOnlyTheWindow) {
     int modal = -2;
-    QTimer::singleShot(20, &about, [this] { QTest::mouseClick(about.FindControl(QStringLiteral("closebtn")), Qt::LeftButton); });
+    QTimer::singleShot(20, &about, [this] {
+        QTest::mouseClick(about.FindControl(QStringLiteral("closebtn")), Qt::LeftButton);
+    });
     modal = about.ShowModal();
     EXPECT_EQ(modal, 0);
     EXPECT_FALSE(about.IsCreated());

@@ -47,7 +47,8 @@ TEST(IpcLines, FormatAndParse) {
     };
     const Case cases[] = {
         {"0 1 KV_ELM Gaming mouse_001", true, 0, 1, "KV_ELM Gaming mouse_001"},
-        {"1 -5 {4695579F-999A-41d4-9FAF-EFFCE93EBF17}\r", true, 1, -5, "{4695579F-999A-41d4-9FAF-EFFCE93EBF17}"},
+        {"1 -5 {4695579F-999A-41d4-9FAF-EFFCE93EBF17}\r", true, 1, -5,
+         "{4695579F-999A-41d4-9FAF-EFFCE93EBF17}"},
         {"18446744073709551615 0 x", true, ~WPARAM(0), 0, "x"},
         {"-1 0 x", false, 0, 0, ""},
         {"1 0", false, 0, 0, ""},
@@ -109,7 +110,8 @@ TEST_F(IpcTest, AcceptedMessagesArePostedToTheTarget) {
     ASSERT_TRUE(SendIpcMessage(endpoint.FullPath(), {QStringLiteral("other"), 9, 9}));
     ASSERT_TRUE(SendIpcMessage(endpoint.FullPath(), {QStringLiteral("x msg"), 2, -5}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return target.Saw(number, 2, -5); }, 2000));
-    EXPECT_FALSE(target.Saw(RegisterWindowMessage(QStringLiteral("other")), 9, 9)) << "names not accepted are dropped";
+    EXPECT_FALSE(target.Saw(RegisterWindowMessage(QStringLiteral("other")), 9, 9))
+        << "names not accepted are dropped";
 }
 
 TEST_F(IpcTest, GarbageAndOverlongLinesCloseTheConnection) {
@@ -119,7 +121,8 @@ TEST_F(IpcTest, GarbageAndOverlongLinesCloseTheConnection) {
     endpoint.AcceptName(QStringLiteral("ok"));
     const unsigned number = RegisterWindowMessage(QStringLiteral("ok"));
 
-    for (const QByteArray& bad : {QByteArray("hello world\n0 1 ok\n"), QByteArray(2000, 'x') + "\n0 1 ok\n"}) {
+    for (const QByteArray& bad :
+         {QByteArray("hello world\n0 1 ok\n"), QByteArray(2000, 'x') + "\n0 1 ok\n"}) {
         QLocalSocket socket;
         socket.connectToServer(endpoint.FullPath());
         ASSERT_TRUE(socket.waitForConnected(1000));

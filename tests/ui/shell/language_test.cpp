@@ -13,8 +13,12 @@
 
 namespace {
 
-QString Fixture(const char* name) { return QStringLiteral(KVELM_SHELL_TEST_FIXTURES "/") + QLatin1String(name); }
-QString Resource(const QString& relative) { return QStringLiteral(KVELM_SHELL_TEST_DATA "/") + relative; }
+QString Fixture(const char* name) {
+    return QStringLiteral(KVELM_SHELL_TEST_FIXTURES "/") + QLatin1String(name);
+}
+QString Resource(const QString& relative) {
+    return QStringLiteral(KVELM_SHELL_TEST_DATA "/") + relative;
+}
 
 QHash<QString, QString> LanguageTexts(const QString& file) {
     QHash<QString, QString> texts;
@@ -37,7 +41,9 @@ QSet<QString> SkinTextIds() {
             if (!xml.isStartElement()) continue;
             if (xml.name() == QLatin1String("property")) {
                 const QString name = xml.attributes().value(QLatin1String("name")).toString();
-                pendingProperty = (name == QLatin1String("textId") || name == QLatin1String("toolTipId")) ? name : QString();
+                pendingProperty = (name == QLatin1String("textId") || name == QLatin1String("toolTipId"))
+                                      ? name
+                                      : QString();
             } else if (xml.name() == QLatin1String("string") && !pendingProperty.isEmpty()) {
                 ids.insert(xml.readElementText());
                 pendingProperty.clear();
@@ -57,8 +63,9 @@ TEST(LanguageFiles, StoredIdsReadAsLeadingDecimals) {
         const char* text;
         int id;
     };
-    const Case cases[] = {{"2052", 2052}, {"  1033", 1033}, {"2052\0", 2052}, {"+7", 7},      {"-3x", -3},
-                          {"abc", 0},     {"", 0},          {"12ab34", 12},  {"99999999999", 2147483647}};
+    const Case cases[] = {{"2052", 2052}, {"  1033", 1033}, {"2052\0", 2052},
+                          {"+7", 7},      {"-3x", -3},      {"abc", 0},
+                          {"", 0},        {"12ab34", 12},   {"99999999999", 2147483647}};
     for (const Case& c : cases) EXPECT_EQ(ParseLanguageId(QString::fromUtf8(c.text)), c.id) << c.text;
 }
 
@@ -80,12 +87,13 @@ TEST(LanguageFiles, ConfigEntriesReadWithoutTrustingTypes) {
 
 TEST(LanguageFiles, LanguageXmlParsing) {
     QHash<QString, QString> texts{{QStringLiteral("old"), QStringLiteral("kept")}};
-    const QByteArray good = "<?xml version=\"1.0\"?>\n<Language name=\"en\">\n"
-                            "  <Text id=\"a\">Save &amp; close</Text>\n"
-                            "  <Text id=\"b\">Version: </Text>\n"
-                            "  <Note>ignored</Note>\n"
-                            "  <Text>no id</Text>\n"
-                            "</Language>\n";
+    const QByteArray good =
+        "<?xml version=\"1.0\"?>\n<Language name=\"en\">\n"
+        "  <Text id=\"a\">Save &amp; close</Text>\n"
+        "  <Text id=\"b\">Version: </Text>\n"
+        "  <Note>ignored</Note>\n"
+        "  <Text>no id</Text>\n"
+        "</Language>\n";
     ASSERT_TRUE(ParseLanguageXml(good, &texts));
     EXPECT_EQ(texts.size(), 2);
     EXPECT_EQ(texts.value(QStringLiteral("a")), QStringLiteral("Save & close"));
@@ -97,7 +105,8 @@ TEST(LanguageFiles, LanguageXmlParsing) {
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(ParseLanguageXml("<Language><Text id=\"a\">x</Language>", &untouched, &error));
     EXPECT_FALSE(ParseLanguageXml("", &untouched, &error));
-    EXPECT_EQ(untouched.value(QStringLiteral("old")), QStringLiteral("kept")) << "a failed parse changes nothing";
+    EXPECT_EQ(untouched.value(QStringLiteral("old")), QStringLiteral("kept"))
+        << "a failed parse changes nothing";
 }
 
 TEST(LanguageFiles, EveryLanguageHasEveryTextTheSkinsAndProgramUse) {
@@ -110,13 +119,15 @@ TEST(LanguageFiles, EveryLanguageHasEveryTextTheSkinsAndProgramUse) {
     QSet<QString> needed = SkinTextIds();
     ASSERT_FALSE(needed.isEmpty());
     // Ids the program's code uses.
-    for (const char* id : {"software_rev_text", "message_text_2", "message_text_4", "message_text_5", "message_text_6",
-                           "message_text_7", "message_text_16", "message_text_22", "ms_device_name_text",
-                           "kb_device_name_text", "hd_device_name_text", "unknow_device_name_text"})
+    for (const char* id :
+         {"software_rev_text", "message_text_2", "message_text_4", "message_text_5", "message_text_6",
+          "message_text_7", "message_text_16", "message_text_22", "ms_device_name_text",
+          "kb_device_name_text", "hd_device_name_text", "unknow_device_name_text"})
         needed.insert(QLatin1String(id));
     for (const LanguageEntry& entry : entries) needed.insert(entry.textId);
 
-    const QSet<QString> first = QSet<QString>(LanguageTexts(entries[0].file).keyBegin(), LanguageTexts(entries[0].file).keyEnd());
+    const QSet<QString> first =
+        QSet<QString>(LanguageTexts(entries[0].file).keyBegin(), LanguageTexts(entries[0].file).keyEnd());
     for (const LanguageEntry& entry : entries) {
         const QHash<QString, QString> texts = LanguageTexts(entry.file);
         QStringList missing;
@@ -193,7 +204,8 @@ TEST_F(LanguageManagerTest, IndexWithoutEntryKeepsTheTexts) {
     EXPECT_TRUE(manager.ApplyLanguage(7));
     EXPECT_EQ(manager.CurrentIndex(), 7);
     EXPECT_EQ(CLanguageTable::Instance().Text(QStringLiteral("confirm_text")), QStringLiteral("OK"));
-    EXPECT_EQ(ReadStoredLanguage().value_or(QString()), QStringLiteral("1033")) << "nothing stored for a missing entry";
+    EXPECT_EQ(ReadStoredLanguage().value_or(QString()), QStringLiteral("1033"))
+        << "nothing stored for a missing entry";
 }
 
 using MainWndLanguage = MainWndFixture;
@@ -203,7 +215,8 @@ TEST_F(MainWndLanguage, SwitchChangesEveryResourceTextOfTheWindow) {
     const QHash<QString, QString> chinese = LanguageTexts(QStringLiteral("lan_cn.xml"));
     QList<QWidget*> marked;
     for (QWidget* w : wnd->findChildren<QWidget*>())
-        if (!w->property("textId").toString().isEmpty() && !w->property("textId").toString().isNull()) marked << w;
+        if (!w->property("textId").toString().isEmpty() && !w->property("textId").toString().isNull())
+            marked << w;
     ASSERT_GE(marked.size(), 4) << "the main skin marks its texts";
 
     auto expectTexts = [&](const QHash<QString, QString>& texts, const char* language) {

@@ -12,8 +12,8 @@ TEST(DpiRule, WindowTakesEqualOrSupportedDpiElseNinetySixWithTheErrorLine) {
         bool errorLine;
     };
     const Case cases[] = {
-        {96, 96, 96, false},  {110, 96, 96, true},   {144, 96, 144, false}, {100, 144, 96, true},
-        {144, 144, 144, false}, {192, 96, 192, false}, {0, 96, 96, true},    {-96, 96, 96, true},
+        {96, 96, 96, false},    {110, 96, 96, true},   {144, 96, 144, false}, {100, 144, 96, true},
+        {144, 144, 144, false}, {192, 96, 192, false}, {0, 96, 96, true},     {-96, 96, 96, true},
     };
     for (const Case& c : cases) {
         DebugLines lines;
@@ -30,7 +30,8 @@ TEST(DpiRule, UiDpiIsHighOnlyForScreensAboveFifteenHundredByNineSixty) {
     };
     const Case cases[] = {{{1920, 1080}, 144}, {{1501, 961}, 144}, {{1500, 1080}, 96},
                           {{1920, 960}, 96},   {{1280, 1024}, 96}, {{3840, 2160}, 144}};
-    for (const Case& c : cases) EXPECT_EQ(UiDpiForScreen(c.size), c.dpi) << c.size.width() << "x" << c.size.height();
+    for (const Case& c : cases)
+        EXPECT_EQ(UiDpiForScreen(c.size), c.dpi) << c.size.width() << "x" << c.size.height();
 }
 
 TEST(FontTable, RebuildRuleLooksAtBothIndexes) {
@@ -38,7 +39,7 @@ TEST(FontTable, RebuildRuleLooksAtBothIndexes) {
         int next, current;
         bool rebuild;
     };
-    const Case cases[] = {{0, -1, true}, {1, -1, true}, {1, 0, true},  {0, 1, true}, {2, 1, true},
+    const Case cases[] = {{0, -1, true}, {1, -1, true}, {1, 0, true},  {0, 1, true},  {2, 1, true},
                           {15, 3, true}, {3, 1, false}, {1, 3, false}, {4, 5, false}, {1, 2, true}};
     for (const Case& c : cases)
         EXPECT_EQ(ShouldRebuildFonts(c.next, c.current), c.rebuild) << c.next << " after " << c.current;
@@ -65,10 +66,14 @@ TEST(SkinColours, ArgbTextForms) {
         bool ok;
         unsigned argb;
     };
-    const Case cases[] = {{"#FF2A0F16", true, 0xFF2A0F16u}, {"80112233", true, 0x80112233u},
-                          {"0x00ABCDEF", true, 0x00ABCDEFu}, {"#22a7ff", true, 0xFF22A7FFu},
-                          {"#12345", false, 0},              {"#GG112233", false, 0},
-                          {"", false, 0},                    {"#FF2A0F16AA", false, 0}};
+    const Case cases[] = {{"#FF2A0F16", true, 0xFF2A0F16u},
+                          {"80112233", true, 0x80112233u},
+                          {"0x00ABCDEF", true, 0x00ABCDEFu},
+                          {"#22a7ff", true, 0xFF22A7FFu},
+                          {"#12345", false, 0},
+                          {"#GG112233", false, 0},
+                          {"", false, 0},
+                          {"#FF2A0F16AA", false, 0}};
     for (const Case& c : cases) {
         unsigned argb = 0;
         EXPECT_EQ(ParseArgbText(QLatin1String(c.text), &argb), c.ok) << c.text;
@@ -99,7 +104,12 @@ TEST(StartupOptions, CommandLineAndEnvironment) {
         {{"kvelm", "--simulate", "mouse,mouse3389"}, "none", A::Run, "", "mouse,mouse3389", false},
         {{"kvelm", "--simulate=mousewl", "--simulate", "mouse"}, nullptr, A::Run, "", "mouse", false},
         {{"kvelm", "--screenshot", "/tmp/a b.png"}, nullptr, A::Run, "/tmp/a b.png", "", false},
-        {{"kvelm", "--screenshot=/tmp/x.png", "-platform", "offscreen"}, nullptr, A::Run, "/tmp/x.png", "", false},
+        {{"kvelm", "--screenshot=/tmp/x.png", "-platform", "offscreen"},
+         nullptr,
+         A::Run,
+         "/tmp/x.png",
+         "",
+         false},
         {{"kvelm", "--minimized"}, nullptr, A::Run, "", "", true},
         {{"kvelm", "--help"}, nullptr, A::ShowHelp, "", "", false},
         {{"kvelm", "-h", "--bogus"}, nullptr, A::UsageError, "", "", false},
@@ -139,15 +149,18 @@ TEST(StartupOptions, AButtonToClickBeforeTheScreenshot) {
 TEST(StartupOptions, HelpNamesEveryOptionAndNotQtsOwn) {
     const QString help = StartupHelpText();
     EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: kvelm [options]"))) << help.toStdString();
-    for (const char* option : {"--help", "--version", "--simulate <LIST>", "--screenshot <FILE>", "--minimized"})
+    for (const char* option :
+         {"--help", "--version", "--simulate <LIST>", "--screenshot <FILE>", "--minimized"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
     EXPECT_FALSE(help.contains(QLatin1String("platform")));
 }
 
 TEST(StartupOptions, PlatformOnTheCommandLineCountsAsADisplay) {
-    EXPECT_TRUE(ArgumentsChoosePlatform({QStringLiteral("kvelm"), QStringLiteral("-platform"), QStringLiteral("xcb")}));
+    EXPECT_TRUE(ArgumentsChoosePlatform(
+        {QStringLiteral("kvelm"), QStringLiteral("-platform"), QStringLiteral("xcb")}));
     EXPECT_TRUE(ArgumentsChoosePlatform({QStringLiteral("kvelm"), QStringLiteral("--platform=offscreen")}));
-    EXPECT_FALSE(ArgumentsChoosePlatform({QStringLiteral("kvelm"), QStringLiteral("--simulate"), QStringLiteral("mouse")}));
+    EXPECT_FALSE(ArgumentsChoosePlatform(
+        {QStringLiteral("kvelm"), QStringLiteral("--simulate"), QStringLiteral("mouse")}));
 }
 
 TEST(StartupOptions, OffscreenOnlyWhenNoDisplayAndNoPlatformIsChosen) {

@@ -26,7 +26,8 @@ TEST(MainWndCreation, OpensHiddenAt800By572CentredThenFitsTheScreen) {
     const QRect screen = wnd.screen()->availableGeometry();
     EXPECT_EQ(wnd.frameGeometry().center(), screen.center());
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd.LayoutAdapted() && wnd.isVisible() && wnd.Initialised(); }, 3000))
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return wnd.LayoutAdapted() && wnd.isVisible() && wnd.Initialised(); }, 3000))
         << "the frame shows itself and is filled after its first paint";
     EXPECT_EQ(wnd.size(), QSize(1000, 640));
     EXPECT_EQ(wnd.UiDpi(), 96) << "the offscreen screen is small";
@@ -54,7 +55,8 @@ TEST_F(MainWndCaption, CaptionButtons) {
 
     Click(Control("setbtn"));
     wnd->SendMessage(kMsgOpenSettings);
-    EXPECT_EQ(record->settingsRequests, (std::vector<bool>{true, false})) << "docked from setbtn, centred from 3093";
+    EXPECT_EQ(record->settingsRequests, (std::vector<bool>{true, false}))
+        << "docked from setbtn, centred from 3093";
     wnd->SetSettingsWindow(12345);
     Click(Control("setbtn"));
     EXPECT_EQ(record->settingsRequests.size(), 2u) << "one settings window at a time";
@@ -63,7 +65,8 @@ TEST_F(MainWndCaption, CaptionButtons) {
 
 TEST_F(MainWndCaption, LightStatusClickTogglesAndBroadcasts) {
     CIpcEndpoint listener;
-    ASSERT_EQ(listener.Listen(QStringLiteral("caption_test_listener")), CIpcEndpoint::ListenResult::Listening);
+    ASSERT_EQ(listener.Listen(QStringLiteral("caption_test_listener")),
+              CIpcEndpoint::ListenResult::Listening);
     listener.AcceptName(QString::fromUtf8(AppNames::kLightControlBroadcast));
     QSignalSpy heard(&listener, &CIpcEndpoint::MessageReceived);
 
@@ -81,7 +84,8 @@ TEST_F(MainWndCaption, LightStatusClickTogglesAndBroadcasts) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return heard.count() == 2; }, 2000));
     message = heard.at(1).at(0).value<IpcMessage>();
     EXPECT_EQ(message.lParam, 1);
-    const std::vector<std::pair<DeviceFlag, int>> told{{DeviceFlag::LightControl, 0}, {DeviceFlag::LightControl, 1}};
+    const std::vector<std::pair<DeviceFlag, int>> told{{DeviceFlag::LightControl, 0},
+                                                       {DeviceFlag::LightControl, 1}};
     std::vector<std::pair<DeviceFlag, int>> lightFlags;
     for (const auto& f : record->flags)
         if (f.first == DeviceFlag::LightControl) lightFlags.push_back(f);
@@ -92,14 +96,15 @@ TEST_F(MainWndCaption, TrayMenuExitClosesTheWindowInOrder) {
     DebugLines lines;
     bool workerEnded = false;
     ASSERT_TRUE(wnd->StartThread(3, [&workerEnded](const StopEvent& stop) {
-        while (!stop.Wait(1)) {
-        }
+        while (!stop.Wait(1)) {}
         workerEnded = true;
     }));
     wnd->SendMessage(kMsgTrayIcon, 0, WM_RBUTTONUP);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd->TrayMenu() != nullptr; }, 2000)) << "timer 1032 opens the menu";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wnd->TrayMenu() != nullptr; }, 2000))
+        << "timer 1032 opens the menu";
     CMenuWnd* menu = wnd->TrayMenu();
-    for (const char* item : {"about_menu", "setwnd_menu", "exit"}) ASSERT_NE(menu->FindItem(QLatin1String(item)), nullptr) << item;
+    for (const char* item : {"about_menu", "setwnd_menu", "exit"})
+        ASSERT_NE(menu->FindItem(QLatin1String(item)), nullptr) << item;
     menu->FindItem(QStringLiteral("exit"))->trigger();
 
     EXPECT_FALSE(wnd->IsCreated());
@@ -139,7 +144,8 @@ TEST_F(MainWndCaption, MenuItemsOfOthersGoToTheParts) {
         wnd->SendMessage(kMsgMenuCommand, reinterpret_cast<WPARAM>(&name), 0);
     }
     EXPECT_EQ(record->menuItems, std::vector<QString>{QStringLiteral("left_click")});
-    EXPECT_EQ(record->settingsRequests, std::vector<bool>{false}) << "the tray's settings item opens it centred";
+    EXPECT_EQ(record->settingsRequests, std::vector<bool>{false})
+        << "the tray's settings item opens it centred";
 }
 
 TEST_F(MainWndCaption, NotificationsReachThePartsExceptTheFramesOwn) {
@@ -159,7 +165,8 @@ TEST_F(MainWndCaption, NotificationsReachThePartsExceptTheFramesOwn) {
     SendNotify(edit, QLatin1String(NotifyType::kSetFocus));
     SendNotify(edit, QLatin1String(NotifyType::kItemActivate));
 
-    const std::vector<QString> expected{QStringLiteral("click device_reset_btn"), QStringLiteral("click gamemodebtn"),
+    const std::vector<QString> expected{QStringLiteral("click device_reset_btn"),
+                                        QStringLiteral("click gamemodebtn"),
                                         QStringLiteral("itemactivate keyset_keyboard_text_edit")};
     EXPECT_EQ(record->notifies, expected);
     EXPECT_TRUE(record->messages.empty()) << "the frame handles the hook message itself";
@@ -172,8 +179,7 @@ TEST(MainWndThreads, SlotsStartOnceAndStopTogetherAtDestroy) {
     CMainWnd wnd;
     ASSERT_TRUE(wnd.CreateMainWindow());
     auto idle = [](const StopEvent& stop) {
-        while (!stop.Wait(1)) {
-        }
+        while (!stop.Wait(1)) {}
     };
     EXPECT_FALSE(wnd.StartThread(-1, idle));
     EXPECT_FALSE(wnd.StartThread(CMainWnd::kThreadSlots, idle));
@@ -205,8 +211,7 @@ public:
         ++fills;
         visibleAtFill = wnd.isVisible() && !wnd.isMinimized();
         wnd.StartThread(0, [](const StopEvent& stop) {
-            while (!stop.Wait(1)) {
-            }
+            while (!stop.Wait(1)) {}
         });
     }
     int fills = 0;
@@ -271,8 +276,9 @@ TEST(MainWndTray, TheMenuStaysOnScreenWithThePartsItemsAtTheRightEdge) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000));
         const QRect shown = menu->geometry();
         EXPECT_GT(shown.width(), 300) << "the parts' items are in the measured menu";
-        EXPECT_TRUE(area.contains(shown)) << "menu " << shown.x() << "," << shown.y() << " " << shown.width() << "x"
-                                          << shown.height() << " on " << area.width() << "x" << area.height();
+        EXPECT_TRUE(area.contains(shown))
+            << "menu " << shown.x() << "," << shown.y() << " " << shown.width() << "x" << shown.height()
+            << " on " << area.width() << "x" << area.height();
         menu->close();
     }
     wnd.Close(0);

@@ -33,8 +33,13 @@ TEST_F(MainWndMessages, InstanceMessageBringsTheWindowForward) {
         EXPECT_TRUE(wnd->isVisible()) << c.state;
         EXPECT_FALSE(wnd->isMinimized()) << c.state;
         EXPECT_EQ(Control("No_device_Link")->isVisible(), !c.anyEntry) << c.state;
-        EXPECT_EQ(Control("device_switch")->isVisible(), c.anyEntry) << c.state << ": pages step aside for the panel";
-        const std::string line = QStringLiteral("软件标示 %1，%2d%3d\n").arg(AppMessages().instance).arg(0, 0, 16).arg(1, 0, 16).toStdString();
+        EXPECT_EQ(Control("device_switch")->isVisible(), c.anyEntry)
+            << c.state << ": pages step aside for the panel";
+        const std::string line = QStringLiteral("软件标示 %1，%2d%3d\n")
+                                     .arg(AppMessages().instance)
+                                     .arg(0, 0, 16)
+                                     .arg(1, 0, 16)
+                                     .toStdString();
         EXPECT_TRUE(lines.Has(line)) << c.state;
     }
 }
@@ -59,10 +64,9 @@ TEST_F(MainWndMessages, LightControlRequestSetsTheFlagAndTheText) {
         bool told;
     };
     const Case cases[] = {
-        {1, 0, "不控制灯光", 0, true},
-        {1, 0, "不控制灯光", 0, true},
-        {1, 5, "不控制灯光", 0, true},  // other values keep the flag but tell it again
-        {0, 1, "不控制灯光", 0, false}, // only wParam 1 is a request
+        {1, 0, "不控制灯光", 0, true},  {1, 0, "不控制灯光", 0, true},
+        {1, 5, "不控制灯光", 0, true},   // other values keep the flag but tell it again
+        {0, 1, "不控制灯光", 0, false},  // only wParam 1 is a request
         {1, 1, "控制灯光", 1, true},
     };
     for (const Case& c : cases) {
@@ -70,7 +74,8 @@ TEST_F(MainWndMessages, LightControlRequestSetsTheFlagAndTheText) {
         wnd->SendMessage(AppMessages().lightControlRequest, c.w, c.l);
         EXPECT_EQ(TextOf("control_light_status"), QString::fromUtf8(c.text)) << c.w << "," << c.l;
         EXPECT_EQ(wnd->LightControl(), c.flag) << c.w << "," << c.l;
-        EXPECT_EQ(LightValues(*record), c.told ? std::vector<int>{c.flag} : std::vector<int>{}) << c.w << "," << c.l;
+        EXPECT_EQ(LightValues(*record), c.told ? std::vector<int>{c.flag} : std::vector<int>{})
+            << c.w << "," << c.l;
     }
 }
 
@@ -107,8 +112,8 @@ TEST_F(MainWndMessages, ActivationAndHoverSetTheAttention) {
         std::vector<int> told;  // attention values told to the devices
     };
     const Step steps[] = {
-        {WM_ACTIVATE, 0, {0}},   {WM_MOUSEHOVER, 0, {1}}, {WM_MOUSELEAVE, 0, {0}},
-        {WM_ACTIVATE, 1, {1}},   {WM_MOUSELEAVE, 0, {}},  {WM_MOUSEHOVER, 0, {}},
+        {WM_ACTIVATE, 0, {0}}, {WM_MOUSEHOVER, 0, {1}}, {WM_MOUSELEAVE, 0, {0}},
+        {WM_ACTIVATE, 1, {1}}, {WM_MOUSELEAVE, 0, {}},  {WM_MOUSEHOVER, 0, {}},
     };
     DebugLines lines;
     for (const Step& s : steps) {

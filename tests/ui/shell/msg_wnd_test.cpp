@@ -68,7 +68,8 @@ TEST_F(MessageBoxTest, AnswerFollowsTheButtonTheUserClicks) {
     for (const Case& c : cases) {
         BoxClicker clicker(QLatin1String(c.button));
         clicker.Arm();
-        const int result = ShowMessageBox(nullptr, QString(), QStringLiteral("message_text_7"), 96, true, c.buttons);
+        const int result =
+            ShowMessageBox(nullptr, QString(), QStringLiteral("message_text_7"), 96, true, c.buttons);
         ASSERT_TRUE(clicker.clicked) << c.button;
         EXPECT_EQ(result, c.result) << c.button << " with buttons " << c.buttons;
         EXPECT_TRUE(clicker.sawConfirm) << c.button;
@@ -90,7 +91,8 @@ TEST_F(MessageBoxTest, FinishedTextAndTitleAreShownAsGiven) {
     // Empty title and text keep the skin's own.
     CMsgWnd::SetNextAnswer(1);
     ShowMessageBox(nullptr, QString(), QString(), 96, true, 0);
-    EXPECT_EQ(CMsgWnd::LastShown().title, CLanguageTable::Instance().Text(QStringLiteral("message_title_text")));
+    EXPECT_EQ(CMsgWnd::LastShown().title,
+              CLanguageTable::Instance().Text(QStringLiteral("message_title_text")));
     EXPECT_EQ(CMsgWnd::LastShown().text, QString());
 }
 

@@ -64,15 +64,16 @@ TEST(ScreenshotFile, UnwritablePlacesFailWithAReason) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     const QString cases[] = {
-        dir.path(),                                    // a folder, not a file
-        plainFile + QStringLiteral("/window.png"),     // below a file: no folder can be made
-        QString(),                                     // no name at all
+        dir.path(),                                 // a folder, not a file
+        plainFile + QStringLiteral("/window.png"),  // below a file: no folder can be made
+        QString(),                                  // no name at all
     };
     for (const QString& path : cases) {
         QString error;
         EXPECT_FALSE(SaveImageFile(Picture(), path, &error)) << path.toStdString();
         EXPECT_FALSE(error.isEmpty()) << path.toStdString();
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("plain.txt")})
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("plain.txt")})
         << "no temporary file is left";
 }

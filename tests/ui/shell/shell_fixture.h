@@ -15,7 +15,9 @@
 #include "mainwnd/main_wnd.h"
 #include "util/debug_log.h"
 
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 class DebugLines {
 public:
@@ -134,7 +136,8 @@ protected:
         wnd->AddPart(std::make_unique<RecordingPart>(record));
         ASSERT_TRUE(wnd->CreateMainWindow());
         // Shown first, then filled by the parts after the first paint.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return wnd->LayoutAdapted() && wnd->isVisible() && wnd->Initialised(); }, 3000));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] { return wnd->LayoutAdapted() && wnd->isVisible() && wnd->Initialised(); }, 3000));
         // The activation the window asked for when it came forward arrives before the test.
         ASSERT_TRUE(QTest::qWaitForWindowActive(wnd.get(), 3000));
         QTest::qWait(100);

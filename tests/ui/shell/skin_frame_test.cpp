@@ -30,7 +30,8 @@ protected:
     QString RootSheet() const { return Control("root")->styleSheet(); }
     static QStringList MainIni() {
         QSettings ini(QDir(UserDataFolder()).filePath(QStringLiteral("main.ini")), QSettings::IniFormat);
-        return {ini.value(QStringLiteral("SKINIMAGE/FLAGS")).toString(), ini.value(QStringLiteral("SKINIMAGE/IMAGE")).toString()};
+        return {ini.value(QStringLiteral("SKINIMAGE/FLAGS")).toString(),
+                ini.value(QStringLiteral("SKINIMAGE/IMAGE")).toString()};
     }
     QPointer<CSkinFrame> frame;
 };
@@ -69,7 +70,8 @@ TEST_F(SkinPopUp, ChoicesReachTheWindowAndMainIni) {
     ASSERT_TRUE(ParseArgbText(colour, &argb));
     Click(swatch);
     const QColor c = ArgbToColor(argb);
-    EXPECT_TRUE(RootSheet().contains(QStringLiteral("rgba(%1,%2,%3,255)").arg(c.red()).arg(c.green()).arg(c.blue())))
+    EXPECT_TRUE(
+        RootSheet().contains(QStringLiteral("rgba(%1,%2,%3,255)").arg(c.red()).arg(c.green()).arg(c.blue())))
         << RootSheet().toStdString();
     EXPECT_TRUE(RootSheet().contains(QStringLiteral("border-image: none"))) << RootSheet().toStdString();
     ASSERT_EQ(other.got.size(), 1u);
@@ -105,7 +107,8 @@ TEST_F(SkinPopUp, OwnPictureComesFromTheFileDialog) {
     CSkinFrame::SetNextFileName(own);
     Click(frame->FindControl(QStringLiteral("skin_Custom")));
     EXPECT_TRUE(RootSheet().contains(own)) << RootSheet().toStdString();
-    EXPECT_TRUE(QTest::qWaitFor([this] { return frame.isNull(); }, 2000)) << "the pop-up closed and went away";
+    EXPECT_TRUE(QTest::qWaitFor([this] { return frame.isNull(); }, 2000))
+        << "the pop-up closed and went away";
 
     ASSERT_NE(OpenFrame(), nullptr);
     CSkinFrame::SetNextFileName(QString());  // the user cancels

@@ -11,9 +11,13 @@
 #include <QString>
 #include <QStringList>
 
-inline QString SkinDir() { return QStringLiteral(KVELM_SKIN_DIR); }
+inline QString SkinDir() {
+    return QStringLiteral(KVELM_SKIN_DIR);
+}
 
-inline QString SkinPath(const QString& relative) { return SkinDir() + "/" + relative; }
+inline QString SkinPath(const QString& relative) {
+    return SkinDir() + "/" + relative;
+}
 
 // "Control/a.png" -> "Control/a@2x.png"
 inline QString TwinAt2x(const QString& relative) {
@@ -53,8 +57,8 @@ inline double MeanChannelDifference(const QImage& a, const QImage& b) {
     for (int row = 0; row < x.height(); ++row) {
         for (int col = 0; col < x.width(); ++col) {
             const QColor p = x.pixelColor(col, row), q = y.pixelColor(col, row);
-            sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
-                   std::abs(p.blue() - q.blue());
+            sum +=
+                std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue());
         }
     }
     return sum / (3.0 * x.width() * x.height());

@@ -20,13 +20,20 @@ QStringList ProgramImageNames() {
             names << QStringLiteral("common/device_ico/%1_device_%2.png").arg(set, state);
         }
     }
-    names << "power/powered.png" << "power/wuxian_powering.png" << "power/powering.png"
-          << "power/power.png" << "power/Phone_type_iphone.png"
-          << "power/Phone_type_samsung.png" << "power/Phone_type_other.png"
+    names << "power/powered.png"
+          << "power/wuxian_powering.png"
+          << "power/powering.png"
+          << "power/power.png"
+          << "power/Phone_type_iphone.png"
+          << "power/Phone_type_samsung.png"
+          << "power/Phone_type_other.png"
           << "power/Phone_type_no_device.png"
-          << "Control/SliderBar_BK1.png" << "Control/SliderBar_BK3.png"
-          << "Control/SliderBar1_Thumb.png" << "Control/SliderBar2_Thumb.png"
-          << "sysbtn/haveNewInfo.png" << "common/background.png";
+          << "Control/SliderBar_BK1.png"
+          << "Control/SliderBar_BK3.png"
+          << "Control/SliderBar1_Thumb.png"
+          << "Control/SliderBar2_Thumb.png"
+          << "sysbtn/haveNewInfo.png"
+          << "common/background.png";
     return names;
 }
 

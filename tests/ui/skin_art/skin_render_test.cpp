@@ -70,8 +70,8 @@ TEST_F(SkinRender, DpiSliderOfTheActiveStageShowsTheLitTrackAndThumb) {
         const QRect handle = slider->SubControl(QStyle::SC_SliderHandle);
         ASSERT_EQ(groove.height(), 12);
         // The far end of the track (the handle sits at the start) and the thumb's centre.
-        const QColor track = PixelAt(shot, slider->mapTo(&host, QPoint(groove.right() - 12,
-                                                                       groove.center().y())));
+        const QColor track =
+            PixelAt(shot, slider->mapTo(&host, QPoint(groove.right() - 12, groove.center().y())));
         const QColor thumb = PixelAt(shot, slider->mapTo(&host, handle.center()));
         SCOPED_TRACE(c.active ? "active stage" : "resting stage");
         if (c.lit) {

@@ -12,9 +12,9 @@ TEST(SkinBuilder, EveryStandardControlKindLoads) {
     TestWindow window;
     ASSERT_TRUE(window.Create(nullptr, QStringLiteral("t"), 400, 600));
     const std::vector<std::pair<const char*, const char*>> kinds = {
-        {"plain_btn", "QPushButton"}, {"opt_a", "QPushButton"},   {"check_1", "QCheckBox"},
-        {"combo", "QComboBox"},       {"list", "QListWidget"},    {"edit", "QLineEdit"},
-        {"slider", "QSlider"},        {"progress", "QProgressBar"}, {"tab", "QStackedWidget"},
+        {"plain_btn", "QPushButton"}, {"opt_a", "QPushButton"},        {"check_1", "QCheckBox"},
+        {"combo", "QComboBox"},       {"list", "QListWidget"},         {"edit", "QLineEdit"},
+        {"slider", "QSlider"},        {"progress", "QProgressBar"},    {"tab", "QStackedWidget"},
         {"title_label", "QLabel"},    {"short_option", "QPushButton"},
     };
     for (const auto& [name, cls] : kinds) {
@@ -26,7 +26,8 @@ TEST(SkinBuilder, EveryStandardControlKindLoads) {
     EXPECT_TRUE(window.FindControl<QPushButton>(QStringLiteral("short_option"))->isCheckable());
     EXPECT_EQ(SkinClassOf(window.FindControl(QStringLiteral("short_option"))), QStringLiteral("Option"));
     EXPECT_TRUE(IsSelected(window.FindControl(QStringLiteral("opt_a"))));
-    EXPECT_EQ(OptionGroupOf(window.FindControl<QPushButton>(QStringLiteral("opt_b"))), QStringLiteral("tabs_group"));
+    EXPECT_EQ(OptionGroupOf(window.FindControl<QPushButton>(QStringLiteral("opt_b"))),
+              QStringLiteral("tabs_group"));
 }
 
 TEST(SkinBuilder, SubtreeClassIsBuiltFromItsOwnSkin) {
@@ -36,18 +37,21 @@ TEST(SkinBuilder, SubtreeClassIsBuiltFromItsOwnSkin) {
     ASSERT_NE(host, nullptr);
     EXPECT_NE(FindControl(host, QStringLiteral("panel_btn")), nullptr);
     EXPECT_NE(FindControl(host, QStringLiteral("panel_label")), nullptr);
-    EXPECT_EQ(window.FindControl(QStringLiteral("test_panel_root")), nullptr) << "the root takes the skin's name";
+    EXPECT_EQ(window.FindControl(QStringLiteral("test_panel_root")), nullptr)
+        << "the root takes the skin's name";
     EXPECT_EQ(SkinClassOf(host), QStringLiteral("testPANELui")) << "class names are compared without case";
 }
 
 TEST(SkinBuilder, WindowCallbackComesBeforeTheFactory) {
     TestWindow window;
     ASSERT_TRUE(window.Create(nullptr, QStringLiteral("t"), 400, 600));
-    EXPECT_EQ(window.FindControl<QLabel>(QStringLiteral("shared_control"))->text(), QStringLiteral("from window"));
+    EXPECT_EQ(window.FindControl<QLabel>(QStringLiteral("shared_control"))->text(),
+              QStringLiteral("from window"));
 
     QWidget* plain = CSkinBuilder::Build(QStringLiteral("XML_TEST"), nullptr);
     ASSERT_NE(plain, nullptr);
-    EXPECT_EQ(FindControl<QLabel>(plain, QStringLiteral("shared_control"))->text(), QStringLiteral("from factory"));
+    EXPECT_EQ(FindControl<QLabel>(plain, QStringLiteral("shared_control"))->text(),
+              QStringLiteral("from factory"));
     delete plain;
 }
 
@@ -59,7 +63,8 @@ TEST(SkinBuilder, UnknownClassIsLeftOutAndTheRestLoads) {
 }
 
 TEST(SkinBuilder, FileNamesResolveWithBackslashesAndAnyCase) {
-    for (const char* name : {"XML_ROW", "xml_row", "XML\\test\\row.xml", "xml\\TEST\\Row.XML", "XML/test/row.xml"}) {
+    for (const char* name :
+         {"XML_ROW", "xml_row", "XML\\test\\row.xml", "xml\\TEST\\Row.XML", "XML/test/row.xml"}) {
         QWidget* row = CSkinBuilder::Build(QLatin1String(name), nullptr);
         EXPECT_NE(row, nullptr) << name;
         delete row;
@@ -88,7 +93,8 @@ TEST(SkinBuilder, SkinThatContainsItselfStopsInsteadOfRecursing) {
 
 TEST(SkinBuilder, BuildIntoFillsAContainer) {
     QWidget container;
-    QWidget* root = CSkinBuilder::BuildInto(&container, QStringLiteral("XML\\CustomControlXML\\TestPanel.xml"));
+    QWidget* root =
+        CSkinBuilder::BuildInto(&container, QStringLiteral("XML\\CustomControlXML\\TestPanel.xml"));
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(root->parentWidget(), &container);
     ASSERT_NE(container.layout(), nullptr);

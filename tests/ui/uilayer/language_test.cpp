@@ -19,7 +19,8 @@ protected:
 TEST_F(LanguageTest, SwitchChangesEveryResourceText) {
     auto* combo = Find<QComboBox>("combo");
     const int item = AddTextItem(combo, QStringLiteral("combo_item_text"), true);
-    QPointer<CMenuWnd> menu = CMenuWnd::CreateMenu(window.GetHWND(), QStringLiteral("XML\\Menus\\test_menu.xml"), QPoint(5, 5));
+    QPointer<CMenuWnd> menu =
+        CMenuWnd::CreateMenu(window.GetHWND(), QStringLiteral("XML\\Menus\\test_menu.xml"), QPoint(5, 5));
     ASSERT_TRUE(menu);
     QAction* about = menu->FindItem(QStringLiteral("about_menu"));
 
@@ -34,11 +35,19 @@ TEST_F(LanguageTest, SwitchChangesEveryResourceText) {
     QSignalSpy reloaded(&CLanguageTable::Instance(), &CLanguageTable::TextsReloaded);
     const std::vector<std::pair<QString, QHash<QString, QString>>> languages = {
         {QStringLiteral("en"),
-         {{"title_text", "Title"}, {"ok_text", "OK"}, {"ok_tip", "Confirm"}, {"panel_text", "Panel"},
-          {"combo_item_text", "Item"}, {"about_menu_text", "About kvelm"}}},
+         {{"title_text", "Title"},
+          {"ok_text", "OK"},
+          {"ok_tip", "Confirm"},
+          {"panel_text", "Panel"},
+          {"combo_item_text", "Item"},
+          {"about_menu_text", "About kvelm"}}},
         {QStringLiteral("zh"),
-         {{"title_text", "标题"}, {"ok_text", "确定"}, {"ok_tip", "确认"}, {"panel_text", "面板"},
-          {"combo_item_text", "项目"}, {"about_menu_text", "关于"}}},
+         {{"title_text", "标题"},
+          {"ok_text", "确定"},
+          {"ok_tip", "确认"},
+          {"panel_text", "面板"},
+          {"combo_item_text", "项目"},
+          {"about_menu_text", "关于"}}},
     };
     for (const auto& [code, texts] : languages) {
         CLanguageTable::Instance().SetTexts(texts);

@@ -22,10 +22,17 @@ TEST(ControlNames, SplitAtTheLastUnderscore) {
         int number;
     };
     const Case cases[] = {
-        {"DPI_slider_2", "DPI_slider_", 2},  {"key_17", "key_", 17},    {"key_", "key_", 0},
-        {"closebtn", "", 0},                  {"a_-5", "a_", -5},        {"a_12x", "a_", 12},
-        {"a_ 7", "a_", 7},                    {"a_x1", "a_", 0},         {"a_99999999999", "a_", INT_MAX},
-        {"a_-99999999999", "a_", INT_MIN},    {"tolva_DPI_edit_1", "tolva_DPI_edit_", 1},
+        {"DPI_slider_2", "DPI_slider_", 2},
+        {"key_17", "key_", 17},
+        {"key_", "key_", 0},
+        {"closebtn", "", 0},
+        {"a_-5", "a_", -5},
+        {"a_12x", "a_", 12},
+        {"a_ 7", "a_", 7},
+        {"a_x1", "a_", 0},
+        {"a_99999999999", "a_", INT_MAX},
+        {"a_-99999999999", "a_", INT_MIN},
+        {"tolva_DPI_edit_1", "tolva_DPI_edit_", 1},
     };
     for (const Case& c : cases) {
         const NumberedName split = SplitNumberedName(QLatin1String(c.name));
@@ -85,10 +92,10 @@ TEST(MenuXml, PlacementFollowsTheAlignmentFlags) {
     };
     // Menu 100 x 50 opened at (500, 400).
     const Case cases[] = {
-        {kMenuAlignLeft | kMenuAlignTop, 500, 400},    // 6: opens right and down
-        {kMenuAlignRight | kMenuAlignTop, 400, 400},   // 12: top taskbar
-        {kMenuAlignLeft | kMenuAlignBottom, 500, 350}, // 18: left taskbar
-        {kMenuAlignRight | kMenuAlignBottom, 400, 350},// 24: bottom or right taskbar
+        {kMenuAlignLeft | kMenuAlignTop, 500, 400},      // 6: opens right and down
+        {kMenuAlignRight | kMenuAlignTop, 400, 400},     // 12: top taskbar
+        {kMenuAlignLeft | kMenuAlignBottom, 500, 350},   // 18: left taskbar
+        {kMenuAlignRight | kMenuAlignBottom, 400, 350},  // 24: bottom or right taskbar
         {0, 500, 400},
     };
     for (const Case& c : cases) {
@@ -109,7 +116,8 @@ TEST(StyleSheet, RelativeUrlsPointIntoTheSkinFolder) {
         {"b { color: red; }", "b { color: red; }"},
     };
     for (const auto& [in, out] : cases)
-        EXPECT_EQ(ResolveStyleSheetUrls(QLatin1String(in), QStringLiteral("/skin")), QString::fromUtf8(out)) << in;
+        EXPECT_EQ(ResolveStyleSheetUrls(QLatin1String(in), QStringLiteral("/skin")), QString::fromUtf8(out))
+            << in;
 }
 
 TEST(StyleSheet, ImageAndColourOfOneControlDoNotReplaceEachOther) {
@@ -133,7 +141,8 @@ TEST(StyleSheet, ImageAndColourOfOneControlDoNotReplaceEachOther) {
 TEST(SkinResources, ResListMapsIdsWithoutCase) {
     CSkinResources& r = CSkinResources::Instance();
     EXPECT_EQ(r.FileOfId(QStringLiteral("xml_test")), QStringLiteral("XML/test/controls.xml"));
-    EXPECT_TRUE(r.Resolve(QStringLiteral("XML_TEST")).endsWith(QStringLiteral("/skin/XML/test/controls.xml")));
+    EXPECT_TRUE(
+        r.Resolve(QStringLiteral("XML_TEST")).endsWith(QStringLiteral("/skin/XML/test/controls.xml")));
     EXPECT_TRUE(r.Resolve(QStringLiteral("XML_NONE")).isEmpty());
     EXPECT_TRUE(r.PathOf(QStringLiteral("common\\new.png")).endsWith(QStringLiteral("/skin/common/new.png")));
 }
@@ -177,6 +186,7 @@ TEST(StyleSheet, SkinStyleSheetIsAppliedWithItsImagesFound) {
     const QString before = qApp->styleSheet();
     ASSERT_TRUE(ApplySkinStyleSheet());
     const QString expected = CSkinResources::Instance().Folder() + QStringLiteral("/common/button.png");
-    EXPECT_TRUE(qApp->styleSheet().contains(QStringLiteral("url(\"%1\")").arg(expected))) << qApp->styleSheet().toStdString();
+    EXPECT_TRUE(qApp->styleSheet().contains(QStringLiteral("url(\"%1\")").arg(expected)))
+        << qApp->styleSheet().toStdString();
     qApp->setStyleSheet(before);
 }

@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
 
     CSkinResources::Instance().Load();
     CControlFactory& factory = CControlFactory::Instance();
-    factory.RegisterSubtree(QStringLiteral("TestPanelUI"), QStringLiteral("XML\\CustomControlXML\\TestPanel.xml"));
+    factory.RegisterSubtree(QStringLiteral("TestPanelUI"),
+                            QStringLiteral("XML\\CustomControlXML\\TestPanel.xml"));
     factory.RegisterSubtree(QStringLiteral("LoopClass"), QStringLiteral("XML\\test\\loop.xml"));
     factory.RegisterControl(QStringLiteral("Shared"), [](QWidget* parent) -> QWidget* {
         return new QLabel(QStringLiteral("from factory"), parent);

@@ -21,7 +21,8 @@ public:
 
 int CountTimers(const TestWindow& w, const QString& sender, WPARAM id) {
     int n = 0;
-    for (const SeenNotify& s : w.notes) n += s.type == QLatin1String("timer") && s.sender == sender && s.wParam == id;
+    for (const SeenNotify& s : w.notes)
+        n += s.type == QLatin1String("timer") && s.sender == sender && s.wParam == id;
     return n;
 }
 
@@ -32,7 +33,8 @@ using TimerTest = ShownWindowTest;
 TEST_F(TimerTest, ControlTimerRaisesTimerWithItsNumberUntilKilled) {
     QWidget* button = Find("plain_btn");
     ASSERT_TRUE(SetTimer(button, 1001, 5));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return CountTimers(window, QStringLiteral("plain_btn"), 1001) >= 2; }, 2000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return CountTimers(window, QStringLiteral("plain_btn"), 1001) >= 2; }, 2000));
     EXPECT_TRUE(IsTimerActive(button, 1001));
     EXPECT_TRUE(KillTimer(button, 1001));
     EXPECT_FALSE(KillTimer(button, 1001)) << "already stopped";
@@ -48,7 +50,8 @@ TEST_F(TimerTest, TimersOfOneControlAreKeptApartByNumber) {
     SetTimer(button, 1005, 5);
     KillTimer(button, 1001);
     window.notes.clear();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return CountTimers(window, QStringLiteral("plain_btn"), 1005) >= 1; }, 2000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return CountTimers(window, QStringLiteral("plain_btn"), 1005) >= 1; }, 2000));
     EXPECT_EQ(CountTimers(window, QStringLiteral("plain_btn"), 1001), 0);
     KillTimer(button, 1005);
 }
@@ -168,7 +171,8 @@ TEST(RegisteredMessages, SameNameSameNumberEverywhere) {
     std::vector<unsigned> seen(8);
     std::vector<std::thread> threads;
     for (size_t i = 0; i < seen.size(); ++i)
-        threads.emplace_back([&seen, i] { seen[i] = RegisterWindowMessage(QStringLiteral("WM_HOOK_KEY_KBMACRO_MSG")); });
+        threads.emplace_back(
+            [&seen, i] { seen[i] = RegisterWindowMessage(QStringLiteral("WM_HOOK_KEY_KBMACRO_MSG")); });
     for (auto& t : threads) t.join();
     EXPECT_EQ(std::set<unsigned>(seen.begin(), seen.end()).size(), 1u);
     EXPECT_GE(seen[0], 0xC000u);
@@ -178,7 +182,8 @@ TEST(RegisteredMessagesDeathTest, NumbersRunOutWithZeroNotAWrap) {
     EXPECT_EXIT(
         {
             unsigned last = 1;
-            for (int i = 0; i < 0x4000 && last != 0; ++i) last = RegisterWindowMessage(QStringLiteral("name %1").arg(i));
+            for (int i = 0; i < 0x4000 && last != 0; ++i)
+                last = RegisterWindowMessage(QStringLiteral("name %1").arg(i));
             const unsigned extra = RegisterWindowMessage(QStringLiteral("one too many"));
             std::exit(extra == 0 && RegisterWindowMessage(QStringLiteral("name 5")) != 0 ? 0 : 1);
         },

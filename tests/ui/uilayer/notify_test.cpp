@@ -16,7 +16,9 @@
 
 namespace {
 
-QPoint RowCentre(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
+QPoint RowCentre(QListWidget* list, int row) {
+    return list->visualItemRect(list->item(row)).center();
+}
 
 QPoint HandleCentre(QSlider* slider) {
     QStyleOptionSlider opt;
@@ -33,7 +35,8 @@ QPoint HandleCentre(QSlider* slider) {
 }
 
 void MoveWithButton(QWidget* widget, QPoint to) {
-    QMouseEvent move(QEvent::MouseMove, to, widget->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, to, widget->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 
@@ -52,39 +55,69 @@ TEST_F(NotifyTest, EachUserActionRaisesExactlyItsNotification) {
     auto* combo = Find<QComboBox>("combo");
     auto* list = Find<QListWidget>("list");
     const std::vector<Case> cases = {
-        {"plain button click", [&] { QTest::mouseClick(Find("plain_btn"), Qt::LeftButton); },
+        {"plain button click",
+         [&] { QTest::mouseClick(Find("plain_btn"), Qt::LeftButton); },
          {{click, "plain_btn"}}},
-        {"option of a group chosen", [&] { QTest::mouseClick(Find("opt_b"), Qt::LeftButton); },
+        {"option of a group chosen",
+         [&] { QTest::mouseClick(Find("opt_b"), Qt::LeftButton); },
          {{click, "opt_b"}, {select, "opt_b"}}},
-        {"selected option clicked again", [&] { QTest::mouseClick(Find("opt_b"), Qt::LeftButton); },
+        {"selected option clicked again",
+         [&] { QTest::mouseClick(Find("opt_b"), Qt::LeftButton); },
          {{click, "opt_b"}}},
-        {"check box ticked", [&] { QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(5, check->height() / 2)); },
+        {"check box ticked",
+         [&] { QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(5, check->height() / 2)); },
          {{click, "check_1"}, {select, "check_1"}}},
-        {"check box unticked by Space", [&] { check->setFocus(); QTest::keyClick(check, Qt::Key_Space); },
+        {"check box unticked by Space",
+         [&] {
+             check->setFocus();
+             QTest::keyClick(check, Qt::Key_Space);
+         },
          {{click, "check_1"}, {select, "check_1"}}},
-        {"combo: next item by keyboard", [&] { QTest::keyClick(combo, Qt::Key_Down); },
+        {"combo: next item by keyboard",
+         [&] { QTest::keyClick(combo, Qt::Key_Down); },
          {{"itemselect", "combo"}}},
-        {"combo: no next item at the end", [&] { combo->setCurrentIndex(2); QTest::keyClick(combo, Qt::Key_Down); },
+        {"combo: no next item at the end",
+         [&] {
+             combo->setCurrentIndex(2);
+             QTest::keyClick(combo, Qt::Key_Down);
+         },
          {}},
-        {"list: click on a row", [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 2)); },
+        {"list: click on a row",
+         [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 2)); },
          {{"itemselect", "list"}, {"itemclick", "list"}}},
-        {"list: click on the current row", [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 2)); },
+        {"list: click on the current row",
+         [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 2)); },
          {{"itemclick", "list"}}},
-        {"list: Up key", [&] { list->setFocus(); QTest::keyClick(list, Qt::Key_Up); },
+        {"list: Up key",
+         [&] {
+             list->setFocus();
+             QTest::keyClick(list, Qt::Key_Up);
+         },
          {{"itemselect", "list"}}},
-        {"list: Return on a row", [&] { QTest::keyClick(list, Qt::Key_Return); },
+        {"list: Return on a row",
+         [&] { QTest::keyClick(list, Qt::Key_Return); },
          {{"itemactivate", "list"}, {"return", "list"}}},
-        {"edit: focus by click", [&] { QTest::mouseClick(Find("edit"), Qt::LeftButton); },
+        {"edit: focus by click",
+         [&] { QTest::mouseClick(Find("edit"), Qt::LeftButton); },
          {{"setfocus", "edit"}}},
-        {"edit: typing", [&] { QTest::keyClicks(Find("edit"), QStringLiteral("ab")); },
+        {"edit: typing",
+         [&] { QTest::keyClicks(Find("edit"), QStringLiteral("ab")); },
          {{"textchanged", "edit"}, {"textchanged", "edit"}}},
-        {"edit: Return", [&] { QTest::keyClick(Find("edit"), Qt::Key_Return); },
-         {{"return", "edit"}}},
-        {"edit: focus moves on", [&] { QTest::mouseClick(Find("other_edit"), Qt::LeftButton); },
+        {"edit: Return", [&] { QTest::keyClick(Find("edit"), Qt::Key_Return); }, {{"return", "edit"}}},
+        {"edit: focus moves on",
+         [&] { QTest::mouseClick(Find("other_edit"), Qt::LeftButton); },
          {{"killfocus", "edit"}, {"setfocus", "other_edit"}}},
-        {"slider: keyboard step", [&] { Find("slider")->setFocus(); QTest::keyClick(Find("slider"), Qt::Key_Right); },
+        {"slider: keyboard step",
+         [&] {
+             Find("slider")->setFocus();
+             QTest::keyClick(Find("slider"), Qt::Key_Right);
+         },
          {{"killfocus", "other_edit"}, {"valuechanged", "slider"}}},
-        {"slider: keyboard at the end", [&] { SetValue(Find("slider"), 100); QTest::keyClick(Find("slider"), Qt::Key_Right); },
+        {"slider: keyboard at the end",
+         [&] {
+             SetValue(Find("slider"), 100);
+             QTest::keyClick(Find("slider"), Qt::Key_Right);
+         },
          {}},
     };
     for (const Case& c : cases) {
@@ -215,10 +248,12 @@ TEST_F(NotifyTest, ListRowsBuiltFromASkinAreTheSender) {
     Seen activations;
     for (const auto& seen : window.Seen())
         if (seen.first == QLatin1String("itemactivate")) activations.push_back(seen);
-    EXPECT_EQ(activations, (Seen{{"itemactivate", "macro_action"}})) << ::testing::PrintToString(window.Seen());
+    EXPECT_EQ(activations, (Seen{{"itemactivate", "macro_action"}}))
+        << ::testing::PrintToString(window.Seen());
 
     window.notes.clear();
-    QContextMenuEvent menu(QContextMenuEvent::Mouse, RowCentre(list, 0), list->viewport()->mapToGlobal(RowCentre(list, 0)));
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, RowCentre(list, 0),
+                           list->viewport()->mapToGlobal(RowCentre(list, 0)));
     QApplication::sendEvent(list->viewport(), &menu);
     EXPECT_EQ(window.Seen(), (Seen{{"menu", "first_row"}}));
 }

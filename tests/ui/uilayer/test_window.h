@@ -13,7 +13,9 @@
 #include "ui/skin_window.h"
 
 // Readable QString values in assertion messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 struct SeenNotify {
     QString type;

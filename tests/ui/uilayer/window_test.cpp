@@ -28,7 +28,9 @@ TEST(SkinWindow, ShowModalReturnsTheCloseCode) {
     window.onNotify = [&](TNotifyUI& msg) {
         if (msg.Is("click") && msg.SenderName() == QLatin1String("plain_btn")) window.Close(7);
     };
-    QTimer::singleShot(0, &window, [&] { QTest::mouseClick(window.FindControl(QStringLiteral("plain_btn")), Qt::LeftButton); });
+    QTimer::singleShot(0, &window, [&] {
+        QTest::mouseClick(window.FindControl(QStringLiteral("plain_btn")), Qt::LeftButton);
+    });
     EXPECT_EQ(window.ShowModal(), 7);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.CountMessages(WM_DESTROY), 1);
@@ -88,8 +90,8 @@ TEST_F(MenuTest, ChosenItemArrivesAs1145WithItsName) {
         }
         return 0;
     };
-    QPointer<CMenuWnd> menu = CMenuWnd::CreateMenu(window.GetHWND(), QStringLiteral("XML\\Menus\\test_menu.xml"),
-                                                   window.mapToGlobal(QPoint(20, 20)));
+    QPointer<CMenuWnd> menu = CMenuWnd::CreateMenu(
+        window.GetHWND(), QStringLiteral("XML\\Menus\\test_menu.xml"), window.mapToGlobal(QPoint(20, 20)));
     ASSERT_TRUE(menu);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
     QTest::keyClick(menu, Qt::Key_Down);
@@ -104,7 +106,8 @@ TEST_F(MenuTest, ChosenItemArrivesAs1145WithItsName) {
     EXPECT_EQ(chosen.back(), QStringLiteral("left_click"));
     menu->close();
 
-    EXPECT_EQ(CMenuWnd::CreateMenu(window.GetHWND(), QStringLiteral("XML\\Menus\\none.xml"), QPoint()), nullptr);
+    EXPECT_EQ(CMenuWnd::CreateMenu(window.GetHWND(), QStringLiteral("XML\\Menus\\none.xml"), QPoint()),
+              nullptr);
 }
 
 TEST_F(MenuTest, TrayIconReportsLeftAndRightClicks) {

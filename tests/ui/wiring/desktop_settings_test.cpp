@@ -26,7 +26,8 @@ TEST(DesktopMouseSettings, ToolsByDesktopAndButton) {
         {"", 1, {}},
         {"Hyprland", 1, {}},
     };
-    for (const Case& c : cases) EXPECT_EQ(DesktopMouseSettingsCommands(c.desktops, c.n), c.commands) << c.desktops << ' ' << c.n;
+    for (const Case& c : cases)
+        EXPECT_EQ(DesktopMouseSettingsCommands(c.desktops, c.n), c.commands) << c.desktops << ' ' << c.n;
 }
 
 class DesktopSettingsButtons : public WiringFixture {
@@ -37,11 +38,12 @@ protected:
         hadDesktop_ = desktop != nullptr;
         setenv("XDG_CURRENT_DESKTOP", "KDE", 1);
         // Only the older tool is installed here.
-        SetDesktopLauncherForTest([](const QString& program) { return program == QLatin1String("systemsettings5"); },
-                                  [this](const DesktopCommand& command) {
-                                      started.push_back(command);
-                                      return true;
-                                  });
+        SetDesktopLauncherForTest(
+            [](const QString& program) { return program == QLatin1String("systemsettings5"); },
+            [this](const DesktopCommand& command) {
+                started.push_back(command);
+                return true;
+            });
         WiringFixture::SetUp();
     }
     void TearDown() override {

@@ -27,8 +27,8 @@ TEST_F(MousePageWiring, TypedDpiIsStoredAndWrittenAsSettingsRecord) {
     ASSERT_EQ(writes.size(), 1u);
     EXPECT_EQ(writes[0].chunks, (std::vector<std::pair<int, int>>{{56, 0}, {30, 56}}));
     const std::vector<uint8_t>& record = writes[0].record;
-    EXPECT_EQ(record[0], 0);                                    // record 0 becomes the active one
-    EXPECT_EQ(record[kRecordStageX[2]], 45);                    // sensor 0x3327: the position itself
+    EXPECT_EQ(record[0], 0);                  // record 0 becomes the active one
+    EXPECT_EQ(record[kRecordStageX[2]], 45);  // sensor 0x3327: the position itself
     EXPECT_EQ(record[kRecordStageX[2] + 1], 0);
     EXPECT_EQ(record[kRecordStageX[0]], StoredStageX(ProfileDevice(), 0));  // the others as stored
     EXPECT_TRUE(std::all_of(record.begin() + 57, record.end(), [](uint8_t b) { return b == 0; }));
@@ -45,7 +45,7 @@ TEST_F(MousePageWiring, TypedDpiFollowsTheSensorRule) {
     };
     // Sensor 0x3327, step 50, smallest DPI 100: the step doubles above 6200 DPI.
     const Case cases[] = {
-        {"50", 0, "100"},     {"", 0, "100"},       {"3100", 60, "3100"},
+        {"50", 0, "100"},     {"", 0, "100"},        {"3100", 60, "3100"},
         {"7200", 70, "7200"}, {"1234x", 22, "1200"}, {"99999", 118, "12000"},
     };
     for (const Case& c : cases) {

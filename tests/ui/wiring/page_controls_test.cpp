@@ -17,7 +17,8 @@ TEST_F(PageControls, TolvaSliderAndEditKeepTheirLimits) {
         const char* shown;
         int slider;  // the slider's own range starts at 201
     };
-    const Case cases[] = {{"7000", "6500", 6500}, {"50", "200", 201}, {"", "200", 201}, {"3000dpi", "3000", 3000}};
+    const Case cases[] = {
+        {"7000", "6500", 6500}, {"50", "200", 201}, {"", "200", 201}, {"3000dpi", "3000", 3000}};
     for (const Case& c : cases) {
         TypeAndLeave(PageControl("tolva_DPI_edit_0"), QString::fromLatin1(c.typed));
         EXPECT_EQ(GetText(PageControl("tolva_DPI_edit_0")), QLatin1String(c.shown)) << c.typed;
@@ -102,7 +103,8 @@ TEST_F(PageControls, LogoHintNamesTheModeJustChosen) {
     for (int mode : {2, 3}) {
         ChooseItem(modes, mode);
         const QString name = qobject_cast<QComboBox*>(modes)->itemText(mode);
-        EXPECT_TRUE(logo->toolTip().endsWith(name)) << logo->toolTip().toStdString() << " / " << name.toStdString();
+        EXPECT_TRUE(logo->toolTip().endsWith(name))
+            << logo->toolTip().toStdString() << " / " << name.toStdString();
     }
 }
 
@@ -112,13 +114,15 @@ TEST_F(PageControls, SwatchColourIsWritten) {
     ASSERT_NE(light, nullptr);
     int swatch = -1;
     for (int n = 0; n < 16 && swatch < 0; ++n)
-        if (light->GetSwatchColour(n) != 0xFF000000u && FindControl(light, QStringLiteral("color_option_%1").arg(n)))
+        if (light->GetSwatchColour(n) != 0xFF000000u &&
+            FindControl(light, QStringLiteral("color_option_%1").arg(n)))
             swatch = n;
     ASSERT_GE(swatch, 0) << "no colour swatch in the lighting panel";
     const uint32_t argb = light->GetSwatchColour(swatch);
     sim->ClearFrames();
 
-    qobject_cast<QAbstractButton*>(FindControl(light, QStringLiteral("color_option_%1").arg(swatch)))->click();
+    qobject_cast<QAbstractButton*>(FindControl(light, QStringLiteral("color_option_%1").arg(swatch)))
+        ->click();
 
     const Json::Value info = ProfileDevice()["LightInfo"];
     EXPECT_EQ(info["Red"].asUInt(), (argb >> 16) & 0xFF);
@@ -158,13 +162,15 @@ TEST_F(PageControls, EditingStateLocksTheBarAndTheProfilesAndFreesTheKeyButtons)
     wiringPart->SetEditingState(*wnd, true, false);
     EXPECT_FALSE(bar->isEnabled());
     EXPECT_FALSE(panel->isEnabled());
-    for (QPushButton* button : keyButtons) EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+    for (QPushButton* button : keyButtons)
+        EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
     EXPECT_FALSE(wiringPart->Idle());
 
     wiringPart->SetEditingState(*wnd, true, true);
     EXPECT_TRUE(bar->isEnabled());
     EXPECT_TRUE(panel->isEnabled());
-    for (QPushButton* button : keyButtons) EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+    for (QPushButton* button : keyButtons)
+        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
 
     // Without the bar only the key buttons follow.
     wiringPart->SetEditingState(*wnd, false, false);

@@ -132,7 +132,8 @@ TEST_F(ProfileCommands, DeleteAsksFirstNamingTheProfileAndOnlyAConfirmedOneGoes)
     CMsgWnd::SetNextAnswer(0);
     Click("device_sub_btn");
     EXPECT_TRUE(CMsgWnd::LastShown().cancelVisible);
-    EXPECT_TRUE(CMsgWnd::LastShown().text.contains(QStringLiteral("\"profile2\""))) << CMsgWnd::LastShown().text.toStdString();
+    EXPECT_TRUE(CMsgWnd::LastShown().text.contains(QStringLiteral("\"profile2\"")))
+        << CMsgWnd::LastShown().text.toStdString();
     EXPECT_EQ(ComboTexts(combo), (QStringList{"profile1", "profile2", "profile2 copy"}));
     EXPECT_TRUE(QFile::exists(QString::fromStdString(inUse)));
     EXPECT_EQ(FileBytes(ListFile()), listBefore);
@@ -208,14 +209,15 @@ TEST_F(ProfileCommands, ImportTakesOnlyProfileFilesAndSaysWhenAFileIsNotOne) {
         bool taken;
     };
     const Case cases[] = {
-        {QString(), false},                                                            // cancelled
+        {QString(), false},  // cancelled
         {file("text.json", "not json at all"), false},
         {file("noid.json", QByteArray::fromStdString(Json::StyledWriter().write(noId))), false},
         {file("array.json", "[1, 2]"), false},
-        {dir.filePath(QStringLiteral("absent.json")), false},                        // no such file
+        {dir.filePath(QStringLiteral("absent.json")), false},  // no such file
         {file("valid.json", QByteArray::fromStdString(validText)), true},
     };
-    const QString refusal = CLanguageTable::Instance().Text(QStringLiteral("message_text_profile_not_profile"));
+    const QString refusal =
+        CLanguageTable::Instance().Text(QStringLiteral("message_text_profile_not_profile"));
     int expected = panel->ProfileList().Count();
     for (const Case& c : cases) {
         const int dialogs = LastFileDialog().count;
@@ -226,7 +228,8 @@ TEST_F(ProfileCommands, ImportTakesOnlyProfileFilesAndSaysWhenAFileIsNotOne) {
         Click("device_import_btn");
         EXPECT_EQ(CMsgWnd::LastShown().count, shown + (refused ? 1 : 0)) << c.path.toStdString();
         if (refused) {
-            EXPECT_TRUE(CMsgWnd::LastShown().text.startsWith(refusal)) << CMsgWnd::LastShown().text.toStdString();
+            EXPECT_TRUE(CMsgWnd::LastShown().text.startsWith(refusal))
+                << CMsgWnd::LastShown().text.toStdString();
             EXPECT_TRUE(CMsgWnd::LastShown().text.endsWith(c.path));
         }
         EXPECT_EQ(LastFileDialog().count, dialogs + 1);
@@ -302,12 +305,14 @@ TEST_F(ProfileCommands, AChoiceIsKeptWhenAnotherDeviceIsSelectedWithinTheDelay) 
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             for (const auto& s : devicePart->Slots().All())
-                if (s.get() != slot && s->entry->IsShown() && s->mouse && s->mouse->KeyBlockRead()) otherSlot = s.get();
+                if (s.get() != slot && s->entry->IsShown() && s->mouse && s->mouse->KeyBlockRead())
+                    otherSlot = s.get();
             return otherSlot != nullptr;
         },
         5000));
     // The first mouse stays selected (or is selected again) for the choice.
-    if (wnd->SelectedSlot() != slot) qobject_cast<QAbstractButton*>(FindControl(slot->entry, QStringLiteral("device_select")))->click();
+    if (wnd->SelectedSlot() != slot)
+        qobject_cast<QAbstractButton*>(FindControl(slot->entry, QStringLiteral("device_select")))->click();
     ASSERT_EQ(wnd->SelectedSlot(), slot);
     Click("device_add_btn");
     const std::string chosenId = panel->ProfileList().Entries()[1].id;

@@ -12,8 +12,13 @@ namespace {
 constexpr int kEnglish = 0;
 constexpr int kChinese = 1;
 
-const char* const kMenuButtons[] = {"device_profile_edit_save_btn", "device_add_btn", "device_copy_btn",
-                                    "device_sub_btn", "device_import_btn", "device_export_btn", "device_reset_btn"};
+const char* const kMenuButtons[] = {"device_profile_edit_save_btn",
+                                    "device_add_btn",
+                                    "device_copy_btn",
+                                    "device_sub_btn",
+                                    "device_import_btn",
+                                    "device_export_btn",
+                                    "device_reset_btn"};
 
 }  // namespace
 
@@ -34,8 +39,10 @@ TEST_F(ProfileManagerLayout, EveryLabelShowsWholeInBothLanguagesAtDefaultAndSmal
         QSize size;
         const char* sizeName;
     };
-    const Case cases[] = {{kEnglish, "en", defaultSize, "default"}, {kEnglish, "en", smallest, "smallest"},
-                          {kChinese, "zh", defaultSize, "default"}, {kChinese, "zh", smallest, "smallest"}};
+    const Case cases[] = {{kEnglish, "en", defaultSize, "default"},
+                          {kEnglish, "en", smallest, "smallest"},
+                          {kChinese, "zh", defaultSize, "default"},
+                          {kChinese, "zh", smallest, "smallest"}};
     for (const Case& c : cases) {
         CLanguageManager::Instance().ApplyLanguage(c.language);
         wnd->resize(c.size);

@@ -36,11 +36,13 @@
 #include "sim/sim_bus.h"
 #include "sim/sim_mouse.h"
 
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 // The 86 bytes of one settings write (command 6) as the device received them.
 struct SettingsWriteSeen {
-    std::vector<uint8_t> record;  // 86 bytes, chunks put at their offsets
+    std::vector<uint8_t> record;              // 86 bytes, chunks put at their offsets
     std::vector<std::pair<int, int>> chunks;  // (length, offset) in order
 };
 
@@ -70,7 +72,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor(
             [this] {
                 slot = wnd->SelectedSlot();
-                return slot && slot->mouse && slot->mouse->KeyBlockRead() && !slot->device->GetProfileFile().empty() &&
+                return slot && slot->mouse && slot->mouse->KeyBlockRead() &&
+                       !slot->device->GetProfileFile().empty() &&
                        !GetText(PageControl("DPI_edit_2")).isEmpty();
             },
             5000));

@@ -20,34 +20,28 @@ public:
     FakeSide playback{0, 15, 6, -15.0, true};
 
     FakeSide& Of(MixerSide side) { return side == MixerSide::kCapture ? capture : playback; }
-    bool Range(MixerSide side, long* min, long* max) override
-    {
+    bool Range(MixerSide side, long* min, long* max) override {
         *min = Of(side).min;
         *max = Of(side).max;
         return !Of(side).fails;
     }
-    bool Volume(MixerSide side, long* value) override
-    {
+    bool Volume(MixerSide side, long* value) override {
         *value = Of(side).value;
         return !Of(side).fails;
     }
-    bool SetVolume(MixerSide side, long value) override
-    {
+    bool SetVolume(MixerSide side, long value) override {
         Of(side).value = value;
         return !Of(side).fails;
     }
-    bool Decibels(MixerSide side, long value, double* decibels) override
-    {
+    bool Decibels(MixerSide side, long value, double* decibels) override {
         *decibels = Of(side).decibelsAtMin + static_cast<double>(value - Of(side).min);
         return !Of(side).fails;
     }
-    bool Switch(MixerSide side, bool* on) override
-    {
+    bool Switch(MixerSide side, bool* on) override {
         *on = Of(side).on;
         return !Of(side).fails;
     }
-    bool SetSwitch(MixerSide side, bool on) override
-    {
+    bool SetSwitch(MixerSide side, bool on) override {
         Of(side).on = on;
         return !Of(side).fails;
     }
@@ -55,8 +49,7 @@ public:
 
 class AlsaLibraryTest : public ::testing::Test {
 protected:
-    std::string Read(AudioRole role, const std::string& name)
-    {
+    std::string Read(AudioRole role, const std::string& name) {
         std::string text;
         EXPECT_EQ(control.ReadAudioProperty(role, name, std::nullopt, &text), 0) << name;
         return text;
@@ -72,8 +65,7 @@ protected:
 
 }  // namespace
 
-TEST_F(AlsaLibraryTest, StateReadFromTheCard)
-{
+TEST_F(AlsaLibraryTest, StateReadFromTheCard) {
     state.settings.magicEnable = 1;
     control.InitAudio(state);
     EXPECT_TRUE(shown.empty()) << "a full feature list, every item absent";
@@ -92,8 +84,7 @@ TEST_F(AlsaLibraryTest, StateReadFromTheCard)
     EXPECT_EQ(Read(AudioRole::kMicrophone, "GetVolStep"), "1");
 }
 
-TEST_F(AlsaLibraryTest, WritesReachTheCardAndUnsupportedOnesFail)
-{
+TEST_F(AlsaLibraryTest, WritesReachTheCardAndUnsupportedOnesFail) {
     control.InitAudio(state);
     struct Case {
         AudioRole role;
@@ -118,8 +109,7 @@ TEST_F(AlsaLibraryTest, WritesReachTheCardAndUnsupportedOnesFail)
     EXPECT_FALSE(mixer->playback.on);
 }
 
-TEST_F(AlsaLibraryTest, ACardThatFailsKeepsTheSettings)
-{
+TEST_F(AlsaLibraryTest, ACardThatFailsKeepsTheSettings) {
     mixer->capture.fails = true;
     state.settings.micInValue = 33;
     state.settings.micInSelect = 1;
@@ -129,8 +119,7 @@ TEST_F(AlsaLibraryTest, ACardThatFailsKeepsTheSettings)
     EXPECT_EQ(state.settings.micMonitorValue, 40);
 }
 
-TEST(AlsaLibraryWithoutCard, NoEndpointsAndNoLibrary)
-{
+TEST(AlsaLibraryWithoutCard, NoEndpointsAndNoLibrary) {
     AlsaAudioLibrary library(nullptr);
     uint32_t count = 7;
     ASSERT_EQ(library.GetDeviceCount(AudioFlow::kOutput, &count), 0);

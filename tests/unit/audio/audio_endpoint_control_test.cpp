@@ -17,17 +17,14 @@ const std::string kOut = std::to_string(Lib::kHeadphonesId);
 class AudioControlTest : public ::testing::Test {
 protected:
     std::vector<std::string> Calls() const { return library.Calls(); }
-    bool Logged(const std::string& line) const
-    {
+    bool Logged(const std::string& line) const {
         const std::vector<std::string> calls = Calls();
         return std::find(calls.begin(), calls.end(), line) != calls.end();
     }
-    std::vector<std::string> Writes() const
-    {
+    std::vector<std::string> Writes() const {
         std::vector<std::string> writes;
         for (const std::string& call : Calls())
-            if (call.rfind("write ", 0) == 0)
-                writes.push_back(call);
+            if (call.rfind("write ", 0) == 0) writes.push_back(call);
         return writes;
     }
     void Init() { control.InitAudio(state); }
@@ -40,16 +37,15 @@ protected:
 
 }  // namespace
 
-TEST_F(AudioControlTest, InitialisationOrderOnTheDefaultLibrary)
-{
+TEST_F(AudioControlTest, InitialisationOrderOnTheDefaultLibrary) {
     Init();
     const std::vector<std::string> calls = Calls();
     const std::vector<std::string> head(calls.begin(), calls.begin() + 13);
     const std::vector<std::string> expected = {
         "ConfLibInit", "CreateDeviceList", "GetDeviceCount 0",
         // selection: every output, then every capture endpoint
-        "GetDeviceCount 0", "GetDeviceById 0 0", "GetDeviceById 0 1", "GetDeviceById 0 2", "GetDeviceById 0 3",
-        "GetDeviceCount 1", "GetDeviceById 1 0", "GetDeviceById 1 1",
+        "GetDeviceCount 0", "GetDeviceById 0 0", "GetDeviceById 0 1", "GetDeviceById 0 2",
+        "GetDeviceById 0 3", "GetDeviceCount 1", "GetDeviceById 1 0", "GetDeviceById 1 1",
         // features: microphone first
         "read " + kMic + " GetSupportFeature", "read " + kOut + " GetSupportFeature"};
     EXPECT_EQ(head, expected);
@@ -66,8 +62,7 @@ TEST_F(AudioControlTest, InitialisationOrderOnTheDefaultLibrary)
     EXPECT_EQ(calls.at(37), "read " + kMic + " GetMaxVol");
 }
 
-TEST_F(AudioControlTest, EndpointSelection)
-{
+TEST_F(AudioControlTest, EndpointSelection) {
     struct Case {
         const char* what;
         std::vector<AudioEndpointId> outputs;
@@ -76,14 +71,22 @@ TEST_F(AudioControlTest, EndpointSelection)
         uint32_t microphoneId;
     };
     const Case cases[] = {
-        {"type 1 beats an earlier type 12",
-         {{10, 12, 0, 1}, {11, 1, 0, 1}}, {{20, 2, 0, 1}}, 11, 20},
+        {"type 1 beats an earlier type 12", {{10, 12, 0, 1}, {11, 1, 0, 1}}, {{20, 2, 0, 1}}, 11, 20},
         {"an inactive type 1 is passed over; type 7 beats type 4",
-         {{10, 4, 0, 1}, {11, 1, 0, 0}, {12, 7, 0, 1}}, {{20, 2, 0, 1}}, 12, 20},
+         {{10, 4, 0, 1}, {11, 1, 0, 0}, {12, 7, 0, 1}},
+         {{20, 2, 0, 1}},
+         12,
+         20},
         {"an inactive type-2 capture is still the microphone",
-         {{10, 12, 0, 1}}, {{20, 3, 0, 1}, {21, 2, 0, 0}, {22, 2, 0, 1}}, 10, 21},
+         {{10, 12, 0, 1}},
+         {{20, 3, 0, 1}, {21, 2, 0, 0}, {22, 2, 0, 1}},
+         10,
+         21},
         {"no active output of a known type, no type-2 capture",
-         {{10, 5, 0, 1}, {11, 1, 0, 0}}, {{20, 3, 0, 1}}, 0, 0},
+         {{10, 5, 0, 1}, {11, 1, 0, 0}},
+         {{20, 3, 0, 1}},
+         0,
+         0},
     };
     for (const Case& c : cases) {
         Lib lib;
@@ -97,8 +100,7 @@ TEST_F(AudioControlTest, EndpointSelection)
     }
 }
 
-TEST_F(AudioControlTest, NoOutputEndpointStopsAfterTheCount)
-{
+TEST_F(AudioControlTest, NoOutputEndpointStopsAfterTheCount) {
     library.SetEndpoints(AudioFlow::kOutput, {});
     state.settings.micInValue = 33;
     Init();
@@ -107,8 +109,7 @@ TEST_F(AudioControlTest, NoOutputEndpointStopsAfterTheCount)
     EXPECT_EQ(control.SetAudioProperty(AudioRole::kOutput, prop::kEqEnable, int32_t{1}), kAudioNoEndpoint);
 }
 
-TEST_F(AudioControlTest, InitFailureIsShownAndTheSequenceGoesOn)
-{
+TEST_F(AudioControlTest, InitFailureIsShownAndTheSequenceGoesOn) {
     library.SetInitResult(5);
     Init();
     EXPECT_EQ(messages, std::vector<std::string>{"ConfLibInit called failed!"});
@@ -116,8 +117,7 @@ TEST_F(AudioControlTest, InitFailureIsShownAndTheSequenceGoesOn)
     EXPECT_EQ(state.settings.micInValue, 75);
 }
 
-TEST_F(AudioControlTest, FeatureWordsFromTheList)
-{
+TEST_F(AudioControlTest, FeatureWordsFromTheList) {
     struct Case {
         const char* list;
         int word0, word4, word6;
@@ -147,8 +147,7 @@ TEST_F(AudioControlTest, FeatureWordsFromTheList)
     }
 }
 
-TEST_F(AudioControlTest, DefaultsWrittenOnlyWhereTheReadFails)
-{
+TEST_F(AudioControlTest, DefaultsWrittenOnlyWhereTheReadFails) {
     library.FailRead("EQ_Slider3");
     library.FailRead("VirtualSurroundEffectControl");
     library.FailRead("AAVolumeScalarControl");
@@ -160,8 +159,7 @@ TEST_F(AudioControlTest, DefaultsWrittenOnlyWhereTheReadFails)
                         }));
 }
 
-TEST_F(AudioControlTest, AnEmptyLibraryGetsEveryDefault)
-{
+TEST_F(AudioControlTest, AnEmptyLibraryGetsEveryDefault) {
     library.ForgetValues();
     library.SetFeatureList(Lib::kMicrophoneId, Lib::kMicrophoneFeatures);
     Init();
@@ -176,8 +174,7 @@ TEST_F(AudioControlTest, AnEmptyLibraryGetsEveryDefault)
     EXPECT_EQ(state.settings.magicType, 1);
 }
 
-TEST_F(AudioControlTest, ReadBackIntoTheSettings)
-{
+TEST_F(AudioControlTest, ReadBackIntoTheSettings) {
     library.SetValue(Lib::kMicrophoneId, "MuteControl", "1");
     library.SetValue(Lib::kMicrophoneId, "VolumeScalarControl", "0.57");
     library.SetValue(Lib::kMicrophoneId, "AAMuteControl", "0");
@@ -198,8 +195,7 @@ TEST_F(AudioControlTest, ReadBackIntoTheSettings)
     EXPECT_TRUE(Logged("read " + kOut + " EQ_Slider10"));
 }
 
-TEST_F(AudioControlTest, ReadBackKeepsWhatCannotBeRead)
-{
+TEST_F(AudioControlTest, ReadBackKeepsWhatCannotBeRead) {
     struct Case {
         const char* what;
         void (*arrange)(Lib&);
@@ -247,11 +243,11 @@ TEST_F(AudioControlTest, ReadBackKeepsWhatCannotBeRead)
     }
 }
 
-TEST_F(AudioControlTest, PropertyWritesReachTheChosenEndpoint)
-{
+TEST_F(AudioControlTest, PropertyWritesReachTheChosenEndpoint) {
     Init();
     library.ClearCalls();
-    EXPECT_EQ(control.SetAudioProperty(AudioRole::kMicrophone, prop::kVolumeScalar, 0.5f, channel::kMicrophone), 0);
+    EXPECT_EQ(
+        control.SetAudioProperty(AudioRole::kMicrophone, prop::kVolumeScalar, 0.5f, channel::kMicrophone), 0);
     EXPECT_EQ(control.SetAudioProperty(AudioRole::kOutput, EqSliderName(4), int32_t{-11}), 0);
     library.FailWrite("MuteControl");
     EXPECT_NE(control.SetAudioProperty(AudioRole::kMicrophone, prop::kMute, int32_t{1}), 0);
@@ -262,8 +258,7 @@ TEST_F(AudioControlTest, PropertyWritesReachTheChosenEndpoint)
     EXPECT_EQ(library.Value(Lib::kMicrophoneId, "MuteControl"), "0");
 }
 
-TEST(AudioControlWithoutLibrary, EverythingIsSkippedAndCountsAsDone)
-{
+TEST(AudioControlWithoutLibrary, EverythingIsSkippedAndCountsAsDone) {
     CAudioEndpointControl control(nullptr);
     HeadsetAudioState s;
     s.settings.micInValue = 12;
@@ -273,8 +268,7 @@ TEST(AudioControlWithoutLibrary, EverythingIsSkippedAndCountsAsDone)
     EXPECT_EQ(control.SetAudioProperty(AudioRole::kMicrophone, prop::kMute, int32_t{1}), 0);
 }
 
-TEST(HeadsetAudioSourceTest, TheSimulatedLibraryOnlyWhenTheHeadsetIsSimulated)
-{
+TEST(HeadsetAudioSourceTest, TheSimulatedLibraryOnlyWhenTheHeadsetIsSimulated) {
     const std::pair<const char*, bool> cases[] = {
         {"headset", true}, {"mouse, headset ", true}, {"headsets", false}, {"", false}, {"mouse,pad", false},
     };

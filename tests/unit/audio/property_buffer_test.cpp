@@ -3,17 +3,21 @@
 
 #include "devices/audio/property_buffer.h"
 
-TEST(PropertyTextTest, IntegersAndFloatsParsedWholeOrNotAtAll)
-{
+TEST(PropertyTextTest, IntegersAndFloatsParsedWholeOrNotAtAll) {
     struct Case {
         const char* text;
         std::optional<int> integer;
         std::optional<double> number;
     };
     const Case cases[] = {
-        {"42", 42, 42.0},      {" -7 ", -7, -7.0},          {"+3", 3, 3.0},
-        {"0.75", {}, 0.75},    {"", {}, {}},                {"12abc", {}, {}},
-        {"131073", 131073, 131073.0}, {"99999999999", {}, 99999999999.0},
+        {"42", 42, 42.0},
+        {" -7 ", -7, -7.0},
+        {"+3", 3, 3.0},
+        {"0.75", {}, 0.75},
+        {"", {}, {}},
+        {"12abc", {}, {}},
+        {"131073", 131073, 131073.0},
+        {"99999999999", {}, 99999999999.0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ParseDecimalInt(c.text), c.integer) << c.text;
@@ -21,8 +25,7 @@ TEST(PropertyTextTest, IntegersAndFloatsParsedWholeOrNotAtAll)
     }
 }
 
-TEST(PropertyTextTest, TextIsCutToTheBufferAndAlwaysEnded)
-{
+TEST(PropertyTextTest, TextIsCutToTheBufferAndAlwaysEnded) {
     std::array<uint8_t, 4> buffer{};
     buffer.fill(0xAA);
     EXPECT_FALSE(PutText(buffer, "12345"));

@@ -26,8 +26,7 @@ constexpr int kWaitMs = 5000;
 // Collects what a backend's worker hands over.
 class Collector {
 public:
-    RecordCallback Callback()
-    {
+    RecordCallback Callback() {
         return [this](const HookRecord& record) {
             std::lock_guard guard(lock_);
             records_.push_back(record);
@@ -35,10 +34,10 @@ public:
         };
     }
     // Waits until `count` records arrived; returns what arrived.
-    std::vector<HookRecord> WaitFor(size_t count)
-    {
+    std::vector<HookRecord> WaitFor(size_t count) {
         std::unique_lock guard(lock_);
-        changed_.wait_for(guard, std::chrono::milliseconds(kWaitMs), [&] { return records_.size() >= count; });
+        changed_.wait_for(guard, std::chrono::milliseconds(kWaitMs),
+                          [&] { return records_.size() >= count; });
         return records_;
     }
 
@@ -58,8 +57,8 @@ struct Expected {
 
 // Checks kinds and codes, and that every record is stamped with the monotonic clock between
 // `startMs` and the end of the check.
-void ExpectRecords(const std::vector<HookRecord>& got, const std::vector<Expected>& expected, std::uint32_t startMs)
-{
+void ExpectRecords(const std::vector<HookRecord>& got, const std::vector<Expected>& expected,
+                   std::uint32_t startMs) {
     const std::uint32_t endMs = macros::MonotonicMilliseconds();
     ASSERT_EQ(got.size(), expected.size());
     for (size_t i = 0; i < got.size(); ++i) {
@@ -84,11 +83,9 @@ void ExpectRecords(const std::vector<HookRecord>& got, const std::vector<Expecte
 constexpr std::uint8_t kScanCtrl = 0x1D;
 constexpr std::uint8_t kScanC = 0x2E;
 
-TEST(X11Capture, RawKeysAndButtonsArriveInOrder)
-{
+TEST(X11Capture, RawKeysAndButtonsArriveInOrder) {
     XvfbServer server;
-    if (server.Display().empty() || !XvfbServer::HaveXdoTool())
-        GTEST_SKIP() << "no Xvfb or xdotool";
+    if (server.Display().empty() || !XvfbServer::HaveXdoTool()) GTEST_SKIP() << "no Xvfb or xdotool";
     ASSERT_TRUE(X11CaptureUsable(server.Display()));
     Collector collector;
     const std::uint32_t startMs = macros::MonotonicMilliseconds();
@@ -102,22 +99,22 @@ TEST(X11Capture, RawKeysAndButtonsArriveInOrder)
     const auto got = collector.WaitFor(6);
     backend->Stop();
     EXPECT_FALSE(backend->Running());
-    ExpectRecords(got, {
-                           {HookKind::Key, true, kScanCtrl, false, 0},
-                           {HookKind::Key, true, kScanC, false, 0},
-                           {HookKind::Key, false, kScanC, false, 0},
-                           {HookKind::Key, false, kScanCtrl, false, 0},
-                           {HookKind::Button, true, 0x020B, false, 1},
-                           {HookKind::Button, false, 0x020C, false, 1},
-                       },
+    ExpectRecords(got,
+                  {
+                      {HookKind::Key, true, kScanCtrl, false, 0},
+                      {HookKind::Key, true, kScanC, false, 0},
+                      {HookKind::Key, false, kScanC, false, 0},
+                      {HookKind::Key, false, kScanCtrl, false, 0},
+                      {HookKind::Button, true, 0x020B, false, 1},
+                      {HookKind::Button, false, 0x020C, false, 1},
+                  },
                   startMs);
     ASSERT_EQ(got.size(), 6u);
     EXPECT_EQ(got[4].x, 300);
     EXPECT_EQ(got[4].y, 200);
 }
 
-TEST(X11Capture, NoDisplayMeansNotUsable)
-{
+TEST(X11Capture, NoDisplayMeansNotUsable) {
     EXPECT_FALSE(X11CaptureUsable(":4095"));
     EXPECT_FALSE(CreateX11Capture(":4095")->Start([](const HookRecord&) {}));
 }
@@ -125,21 +122,17 @@ TEST(X11Capture, NoDisplayMeansNotUsable)
 // A folder with one named pipe "event0" that the test writes input events into.
 class FakeInputFolder : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() / ("kvelm-evdev-" + std::to_string(getpid()));
         std::filesystem::create_directories(folder_);
         ASSERT_EQ(mkfifo((folder_ / "event0").c_str(), 0600), 0);
     }
-    void TearDown() override
-    {
-        if (writer_ >= 0)
-            close(writer_);
+    void TearDown() override {
+        if (writer_ >= 0) close(writer_);
         std::filesystem::remove_all(folder_);
     }
     void OpenWriter() { writer_ = open((folder_ / "event0").c_str(), O_WRONLY | O_NONBLOCK); }
-    void Write(std::uint16_t type, std::uint16_t code, std::int32_t value)
-    {
+    void Write(std::uint16_t type, std::uint16_t code, std::int32_t value) {
         input_event event{};
         event.type = type;
         event.code = code;
@@ -151,8 +144,7 @@ protected:
     int writer_ = -1;
 };
 
-TEST_F(FakeInputFolder, KeysAndButtonsOfAnEventNodeBecomeRecords)
-{
+TEST_F(FakeInputFolder, KeysAndButtonsOfAnEventNodeBecomeRecords) {
     ASSERT_TRUE(EvdevCaptureUsable(folder_.string()));
     Collector collector;
     const std::uint32_t startMs = macros::MonotonicMilliseconds();
@@ -166,22 +158,22 @@ TEST_F(FakeInputFolder, KeysAndButtonsOfAnEventNodeBecomeRecords)
     Write(EV_MSC, MSC_SCAN, 0x1D);
     Write(EV_KEY, KEY_RIGHTCTRL, 0);
     Write(EV_KEY, BTN_EXTRA, 1);
-    Write(EV_KEY, BTN_TOUCH, 1);      // no record for it
+    Write(EV_KEY, BTN_TOUCH, 1);  // no record for it
     Write(EV_KEY, BTN_LEFT, 0);
     const auto got = collector.WaitFor(5);
     backend->Stop();
-    ExpectRecords(got, {
-                           {HookKind::Key, true, kScanCtrl, true, 0},
-                           {HookKind::Key, true, kScanCtrl, true, 0},
-                           {HookKind::Key, false, kScanCtrl, true, 0},
-                           {HookKind::Button, true, 0x020B, false, 2},
-                           {HookKind::Button, false, 0x0202, false, 0},
-                       },
+    ExpectRecords(got,
+                  {
+                      {HookKind::Key, true, kScanCtrl, true, 0},
+                      {HookKind::Key, true, kScanCtrl, true, 0},
+                      {HookKind::Key, false, kScanCtrl, true, 0},
+                      {HookKind::Button, true, 0x020B, false, 2},
+                      {HookKind::Button, false, 0x0202, false, 0},
+                  },
                   startMs);
 }
 
-TEST_F(FakeInputFolder, ANodeThatGoesAwayEndsTheWorkerWhenItWasTheLast)
-{
+TEST_F(FakeInputFolder, ANodeThatGoesAwayEndsTheWorkerWhenItWasTheLast) {
     auto backend = CreateEvdevCapture(folder_.string());
     Collector collector;
     ASSERT_TRUE(backend->Start(collector.Callback()));
@@ -190,13 +182,11 @@ TEST_F(FakeInputFolder, ANodeThatGoesAwayEndsTheWorkerWhenItWasTheLast)
     ASSERT_EQ(collector.WaitFor(1).size(), 1u);
     close(writer_);
     writer_ = -1;
-    for (int i = 0; i < kWaitMs / 10 && backend->Running(); ++i)
-        usleep(10000);
+    for (int i = 0; i < kWaitMs / 10 && backend->Running(); ++i) usleep(10000);
     EXPECT_FALSE(backend->Running());
 }
 
-TEST(EvdevCapture, AFolderWithoutReadableNodesIsNotUsable)
-{
+TEST(EvdevCapture, AFolderWithoutReadableNodesIsNotUsable) {
     const auto empty = std::filesystem::temp_directory_path() / ("kvelm-noinput-" + std::to_string(getpid()));
     std::filesystem::create_directories(empty);
     EXPECT_FALSE(EvdevCaptureUsable(empty.string()));

@@ -8,18 +8,15 @@
 namespace capture {
 namespace {
 
-TEST(LinuxInputRecords, KeysCarryTheirStoredIdentity)
-{
+TEST(LinuxInputRecords, KeysCarryTheirStoredIdentity) {
     const struct {
         std::uint16_t code;
         std::uint16_t virtualKey;
         std::uint8_t scan;
         bool extended;
     } cases[] = {
-        {KEY_A, 0x41, 0x1E, false},
-        {KEY_LEFTCTRL, 0xA2, 0x1D, false},
-        {KEY_RIGHTCTRL, 0xA3, 0x1D, true},
-        {KEY_KPENTER, 0x0101, 0x1C, true},
+        {KEY_A, 0x41, 0x1E, false},        {KEY_LEFTCTRL, 0xA2, 0x1D, false},
+        {KEY_RIGHTCTRL, 0xA3, 0x1D, true}, {KEY_KPENTER, 0x0101, 0x1C, true},
         {KEY_CAPSLOCK, 0x14, 0x3A, false},
     };
     for (const auto& c : cases) {
@@ -34,16 +31,15 @@ TEST(LinuxInputRecords, KeysCarryTheirStoredIdentity)
     }
 }
 
-TEST(LinuxInputRecords, XButtonsBecomeButtonMessages)
-{
+TEST(LinuxInputRecords, XButtonsBecomeButtonMessages) {
     const struct {
         int xButton;
         bool down;
         std::uint16_t message;
         int xNumber;
     } cases[] = {
-        {1, true, 0x0201, 0}, {1, false, 0x0202, 0}, {3, true, 0x0204, 0}, {2, false, 0x0208, 0},
-        {8, true, 0x020B, 1}, {9, false, 0x020C, 2},
+        {1, true, 0x0201, 0},  {1, false, 0x0202, 0}, {3, true, 0x0204, 0},
+        {2, false, 0x0208, 0}, {8, true, 0x020B, 1},  {9, false, 0x020C, 2},
     };
     for (const auto& c : cases) {
         const auto code = LinuxButtonOfXButton(c.xButton);
@@ -57,16 +53,13 @@ TEST(LinuxInputRecords, XButtonsBecomeButtonMessages)
     }
 }
 
-TEST(LinuxInputRecords, WheelAndUnknownCodesGiveNothing)
-{
-    for (int xButton : {0, 4, 5, 6, 7, 10})
-        EXPECT_FALSE(LinuxButtonOfXButton(xButton)) << xButton;
+TEST(LinuxInputRecords, WheelAndUnknownCodesGiveNothing) {
+    for (int xButton : {0, 4, 5, 6, 7, 10}) EXPECT_FALSE(LinuxButtonOfXButton(xButton)) << xButton;
     EXPECT_FALSE(RecordOfLinuxCode(KEY_MAX, true, 0));
     EXPECT_FALSE(RecordOfLinuxCode(BTN_TOUCH, true, 0));
 }
 
-TEST(ReleaseFilter, DropsOnlyASecondReleaseOfAKeyKnownUp)
-{
+TEST(ReleaseFilter, DropsOnlyASecondReleaseOfAKeyKnownUp) {
     ReleaseFilter filter;
     EXPECT_TRUE(filter.Pass(KEY_B, false)) << "held since before the capture: its release passes";
     EXPECT_TRUE(filter.Pass(KEY_A, true));
@@ -80,22 +73,17 @@ TEST(ReleaseFilter, DropsOnlyASecondReleaseOfAKeyKnownUp)
     EXPECT_TRUE(filter.Pass(0xFFFF, false)) << "out of range codes pass";
 }
 
-TEST(CaptureChoice, RawEventsFirstExceptUnderWayland)
-{
+TEST(CaptureChoice, RawEventsFirstExceptUnderWayland) {
     const struct {
         CaptureHost host;
         CaptureKind kind;
     } cases[] = {
-        {{false, true, true}, CaptureKind::X11},
-        {{false, false, true}, CaptureKind::Evdev},
-        {{true, true, true}, CaptureKind::Evdev},
-        {{true, true, false}, CaptureKind::X11},
-        {{true, false, false}, CaptureKind::None},
-        {{false, false, false}, CaptureKind::None},
+        {{false, true, true}, CaptureKind::X11},   {{false, false, true}, CaptureKind::Evdev},
+        {{true, true, true}, CaptureKind::Evdev},  {{true, true, false}, CaptureKind::X11},
+        {{true, false, false}, CaptureKind::None}, {{false, false, false}, CaptureKind::None},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ChooseCapture(c.host), c.kind)
-            << c.host.wayland << c.host.x11Usable << c.host.evdevUsable;
+        EXPECT_EQ(ChooseCapture(c.host), c.kind) << c.host.wayland << c.host.x11Usable << c.host.evdevUsable;
 }
 
 }  // namespace

@@ -30,11 +30,9 @@ constexpr auto kTimeBudget = 15s;  // the rounds stop early rather than run past
 constexpr size_t kPadBytes = 48 * 1024;
 
 // Starts the helper; returns its pid and a pipe end that delivers "ready".
-pid_t StartHelper(int& readyFd)
-{
+pid_t StartHelper(int& readyFd) {
     int pipeFds[2];
-    if (pipe(pipeFds) != 0)
-        return -1;
+    if (pipe(pipeFds) != 0) return -1;
     const pid_t child = fork();
     if (child == 0) {
         dup2(pipeFds[1], STDOUT_FILENO);
@@ -48,26 +46,22 @@ pid_t StartHelper(int& readyFd)
     return child;
 }
 
-bool WaitReady(int fd)
-{
+bool WaitReady(int fd) {
     pollfd p{fd, POLLIN, 0};
     char byte = 0;
     return poll(&p, 1, 5000) == 1 && read(fd, &byte, 1) == 1;
 }
 
 // The round a name "p<i>-<n>" was written in; 0 for the names the list starts with.
-long RoundOf(const std::string& name)
-{
+long RoundOf(const std::string& name) {
     const size_t dash = name.find('-');
-    if (name.empty() || name[0] != 'p' || dash == std::string::npos || dash + 1 >= name.size())
-        return 0;
+    if (name.empty() || name[0] != 'p' || dash == std::string::npos || dash + 1 >= name.size()) return 0;
     return std::stol(name.substr(dash + 1));
 }
 
 class KillDuringSave : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "kvelm_crashsave_XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         root_ = pattern;
@@ -78,26 +72,23 @@ protected:
             << R"({"Device": [{"Round": 0, "Pad": ""}]})";
         folder_ = DeviceUserFolder("mouse");
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         std::error_code ec;
         fs::remove_all(root_, ec);
     }
 
     // Every file of the folder reads back, and each listed profile is its list entry's
     // version or the one after it.
-    void ExpectConsistentFolder(int round)
-    {
+    void ExpectConsistentFolder(int round) {
         const CJsonFile files;
         for (const auto& item : fs::directory_iterator(folder_)) {
             const std::string name = item.path().filename().string();
-            if (IsAtomicWriteTemporaryName(name))
-                continue;  // what the dead writer left; start-up removes it
-            EXPECT_TRUE(files.ReadJsonFile(item.path().string()).isObject()) << "round " << round << ": " << name;
+            if (IsAtomicWriteTemporaryName(name)) continue;  // what the dead writer left; start-up removes it
+            EXPECT_TRUE(files.ReadJsonFile(item.path().string()).isObject())
+                << "round " << round << ": " << name;
         }
         const std::string listPath = ProfileListFile(folder_);
-        if (!fs::exists(listPath))
-            return;  // killed before the first list was written
+        if (!fs::exists(listPath)) return;  // killed before the first list was written
         const Json::Value list = files.ReadJsonFile(listPath);
         for (const Json::Value& entry : list["profilelist"]) {
             const std::string id = entry["profileUUID"].asString();
@@ -118,8 +109,7 @@ protected:
     std::string folder_;
 };
 
-TEST_F(KillDuringSave, EveryFileIsTheOldOrTheNewVersionAndStartUpRecovers)
-{
+TEST_F(KillDuringSave, EveryFileIsTheOldOrTheNewVersionAndStartUpRecovers) {
     std::mt19937 random(20240612);
     const auto start = std::chrono::steady_clock::now();
     int kills = 0;
@@ -142,8 +132,7 @@ TEST_F(KillDuringSave, EveryFileIsTheOldOrTheNewVersionAndStartUpRecovers)
             ADD_FAILURE() << "round " << round << ": the helper ended by itself, status " << status;
         }
         ExpectConsistentFolder(round);
-        if (HasFailure())
-            return;
+        if (HasFailure()) return;
     }
     EXPECT_GT(kills, 10);
 

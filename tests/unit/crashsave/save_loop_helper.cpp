@@ -19,8 +19,7 @@ constexpr size_t kPadBytes = 48 * 1024;
 // profile file and the list leaves the file one round ahead of its entry; numbering each
 // profile on from its entry keeps every file at its entry's round or the one after it
 // across restarts.
-long ListedRound(const CProfileList& list, int i)
-{
+long ListedRound(const CProfileList& list, int i) {
     if (i >= list.Count()) return 0;
     const std::string& name = list.Entries()[static_cast<size_t>(i)].name;
     const size_t dash = name.find('-');
@@ -30,16 +29,13 @@ long ListedRound(const CProfileList& list, int i)
 
 }  // namespace
 
-int main()
-{
+int main() {
     CProfileList list;
     list.SetDeviceKind(2);
     list.SetDeviceFolder(getenv("KVELM_DATA_DIR"), "mouse");
-    if (list.Init() != kProfileDone)
-        return 2;
+    if (list.Init() != kProfileDone) return 2;
     while (list.Count() < kProfiles)
-        if (list.NewProfile() != kProfileDone)
-            return 3;
+        if (list.NewProfile() != kProfileDone) return 3;
     std::puts("ready");
     std::fflush(stdout);
     const std::string pad(kPadBytes, 'x');
@@ -54,8 +50,7 @@ int main()
             Json::Value device(Json::objectValue);
             device["Round"] = static_cast<Json::Int64>(round);
             device["Pad"] = pad;
-            if (profile.SaveDeviceData(device, list.ProfilePathAt(i)) != 0)
-                return 5;
+            if (profile.SaveDeviceData(device, list.ProfilePathAt(i)) != 0) return 5;
         }
         list.Select(static_cast<int>(pass % kProfiles));
     }

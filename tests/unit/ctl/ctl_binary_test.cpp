@@ -14,8 +14,7 @@ struct Outcome {
     std::string out, err;
 };
 
-std::string ReadAll(const std::filesystem::path& file)
-{
+std::string ReadAll(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
@@ -24,13 +23,11 @@ std::string ReadAll(const std::filesystem::path& file)
 
 // Runs kvelmctl with `environment` ("NAME=value ..." prefixed through env -i, so nothing of
 // the test's own environment leaks in) and the arguments, each single-quoted.
-Outcome RunKvelmctl(const std::string& environment, const std::vector<std::string>& args)
-{
+Outcome RunKvelmctl(const std::string& environment, const std::vector<std::string>& args) {
     const auto dir = std::filesystem::path(::testing::TempDir()) / ("kvelmctl_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::string command = "env -i PATH=/usr/bin:/bin " + environment + " '" KVELMCTL_PATH "'";
-    for (const std::string& arg : args)
-        command += " '" + arg + "'";
+    for (const std::string& arg : args) command += " '" + arg + "'";
     command += " >'" + (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
     const int status = std::system(command.c_str());
     Outcome outcome;
@@ -41,16 +38,13 @@ Outcome RunKvelmctl(const std::string& environment, const std::vector<std::strin
     return outcome;
 }
 
-size_t Count(const std::string& text, const std::string& piece)
-{
+size_t Count(const std::string& text, const std::string& piece) {
     size_t count = 0;
-    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
-        ++count;
+    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++count;
     return count;
 }
 
-TEST(KvelmctlProgram, ListShowsTheSimulatedMiceFromTheEnvironment)
-{
+TEST(KvelmctlProgram, ListShowsTheSimulatedMiceFromTheEnvironment) {
     const Outcome run = RunKvelmctl("KVELM_SIMULATE=mouse,mouse3389", {"list"});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(Count(run.out, "mouse (command)"), 2u) << run.out;
@@ -59,8 +53,7 @@ TEST(KvelmctlProgram, ListShowsTheSimulatedMiceFromTheEnvironment)
     EXPECT_NE(run.out.find("#vid_320f&pid_21fd&mi_01&col04"), std::string::npos);
 }
 
-TEST(KvelmctlProgram, InfoAndReadWorkWithSimulateOnTheCommandLine)
-{
+TEST(KvelmctlProgram, InfoAndReadWorkWithSimulateOnTheCommandLine) {
     const Outcome info = RunKvelmctl("", {"--simulate", "mouse3389", "info", "0"});
     ASSERT_EQ(info.code, 0) << info.err;
     EXPECT_NE(info.out.find("sensor:            0x3389"), std::string::npos) << info.out;
@@ -71,8 +64,7 @@ TEST(KvelmctlProgram, InfoAndReadWorkWithSimulateOnTheCommandLine)
     EXPECT_EQ(Count(read.out, "\n"), 4u) << "57 bytes are four lines of at most 16";
 }
 
-TEST(KvelmctlProgram, DebugVariableShowsTheFrameDumpsOnStandardError)
-{
+TEST(KvelmctlProgram, DebugVariableShowsTheFrameDumpsOnStandardError) {
     const Outcome quiet = RunKvelmctl("KVELM_SIMULATE=mouse", {"info", "0"});
     ASSERT_EQ(quiet.code, 0) << quiet.err;
     EXPECT_EQ(quiet.err.find("命令"), std::string::npos);
@@ -85,8 +77,7 @@ TEST(KvelmctlProgram, DebugVariableShowsTheFrameDumpsOnStandardError)
     EXPECT_EQ(run.out.find("命令"), std::string::npos) << "dumps stay off standard output";
 }
 
-TEST(KvelmctlProgram, ErrorsExitNonZeroWithOneLineOnStandardError)
-{
+TEST(KvelmctlProgram, ErrorsExitNonZeroWithOneLineOnStandardError) {
     struct Case {
         std::string environment;
         std::vector<std::string> args;
@@ -107,8 +98,7 @@ TEST(KvelmctlProgram, ErrorsExitNonZeroWithOneLineOnStandardError)
     }
 }
 
-TEST(KvelmctlProgram, HelpListsTheCommands)
-{
+TEST(KvelmctlProgram, HelpListsTheCommands) {
     const Outcome help = RunKvelmctl("", {"--help"});
     EXPECT_EQ(help.code, 0);
     for (const char* command : {"list", "info PATH|INDEX", "read PATH|INDEX OFFSET LENGTH", "--simulate"})

@@ -24,8 +24,7 @@ struct CtlRun {
     std::string out, err;
 };
 
-CtlRun Ctl(std::vector<std::string> args)
-{
+CtlRun Ctl(std::vector<std::string> args) {
     std::ostringstream out, err;
     const int code = RunCtl(args, out, err);
     return {code, out.str(), err.str()};
@@ -33,8 +32,7 @@ CtlRun Ctl(std::vector<std::string> args)
 
 class CtlTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         unsetenv("KVELM_SIMULATE");
         // No user's device table: the shipped rows only.
         setenv("XDG_CONFIG_HOME", "/nonexistent", 1);
@@ -46,31 +44,26 @@ protected:
         first->Plug();
         second->Plug();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         SimHidBus::Instance().UnplugAll();
         SetDebugSink({});
     }
     std::shared_ptr<SimMouse> first, second;
 };
 
-std::vector<std::string> Lines(const std::string& text)
-{
+std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
 }
 
-TEST_F(CtlTest, ListNumbersTheSupportedCommandCollections)
-{
+TEST_F(CtlTest, ListNumbersTheSupportedCommandCollections) {
     const CtlRun run = Ctl({"list"});
     ASSERT_EQ(run.code, kExitOk) << run.err;
     int commandLines = 0, inputLines = 0;
     for (const std::string& line : Lines(run.out)) {
-        if (line.find("sim:") == std::string::npos)
-            continue;
+        if (line.find("sim:") == std::string::npos) continue;
         if (line.find("ff1c:0092") != std::string::npos) {
             EXPECT_NE(line.find("mouse (command)"), std::string::npos) << line;
             EXPECT_TRUE(line.starts_with(std::to_string(commandLines) + " ")) << line;
@@ -88,21 +81,21 @@ TEST_F(CtlTest, ListNumbersTheSupportedCommandCollections)
     EXPECT_NE(run.out.find("2 supported devices"), std::string::npos) << run.out;
 }
 
-TEST_F(CtlTest, InfoBracketsTheReadAndPrintsTheDecodedBlock)
-{
+TEST_F(CtlTest, InfoBracketsTheReadAndPrintsTheDecodedBlock) {
     first->ClearFrames();
     second->ClearFrames();
     const CtlRun run = Ctl({"info", "1"});
     ASSERT_EQ(run.code, kExitOk) << run.err;
     EXPECT_TRUE(first->CommandFrames().empty()) << "index 1 is the second device";
     std::vector<uint8_t> commands;
-    for (const auto& frame : second->CommandFrames())
-        commands.push_back(frame[3]);
+    for (const auto& frame : second->CommandFrames()) commands.push_back(frame[3]);
     EXPECT_EQ(commands, (std::vector<uint8_t>{0x01, 0x03, 0x02}));
 
     const auto block = second->InfoBlock();
-    EXPECT_NE(run.out.find("key slots:         " + std::to_string(block[5]) + "\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("macro memory:      " + std::to_string(block[6] * 128) + " bytes"), std::string::npos);
+    EXPECT_NE(run.out.find("key slots:         " + std::to_string(block[5]) + "\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("macro memory:      " + std::to_string(block[6] * 128) + " bytes"),
+              std::string::npos);
     EXPECT_NE(run.out.find("sensor:            0x3389\n"), std::string::npos);
     EXPECT_NE(run.out.find("DPI step:          50\n"), std::string::npos);
     EXPECT_NE(run.out.find("slider range:      0 .. 318\n"), std::string::npos);
@@ -110,11 +103,9 @@ TEST_F(CtlTest, InfoBracketsTheReadAndPrintsTheDecodedBlock)
     EXPECT_NE(run.out.find(FormatHexDump(block.data(), block.size(), 0)), std::string::npos);
 }
 
-TEST_F(CtlTest, ReadDumpsDeviceMemoryAtTheOffset)
-{
+TEST_F(CtlTest, ReadDumpsDeviceMemoryAtTheOffset) {
     std::vector<uint8_t> bytes(20);
-    for (size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<uint8_t>(0xC0 + i);
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(0xC0 + i);
     first->SetSettingsBytes(0x90, bytes);
     for (const char* offset : {"0x90", "144"}) {
         const CtlRun run = Ctl({"read", "0", offset, "20"});
@@ -125,8 +116,7 @@ TEST_F(CtlTest, ReadDumpsDeviceMemoryAtTheOffset)
     }
 }
 
-TEST_F(CtlTest, DeviceFailuresAreOneLineErrors)
-{
+TEST_F(CtlTest, DeviceFailuresAreOneLineErrors) {
     struct Case {
         const char* name;
         std::function<void()> arrange;
@@ -134,13 +124,26 @@ TEST_F(CtlTest, DeviceFailuresAreOneLineErrors)
         std::string message;
     };
     const Case cases[] = {
-        {"silent device", [&] { first->SetSilent(true); }, {"info", "0"}, "kvelmctl: begin configuration failed: device not answering: sim:"},
-        {"refusing device", [&] { first->FailFrame(1, 0xFF); }, {"info", "0"},
+        {"silent device",
+         [&] { first->SetSilent(true); },
+         {"info", "0"},
+         "kvelmctl: begin configuration failed: device not answering: sim:"},
+        {"refusing device",
+         [&] { first->FailFrame(1, 0xFF); },
+         {"info", "0"},
          "kvelmctl: reading the information block failed: device refused the command (status 0xFF): sim:"},
-        {"memory read refused", [&] { first->FailFrame(0, 0xFE); }, {"read", "0", "0", "4"},
+        {"memory read refused",
+         [&] { first->FailFrame(0, 0xFE); },
+         {"read", "0", "0", "4"},
          "kvelmctl: reading memory failed: device refused the command (status 0xFE): sim:"},
-        {"index past the devices", [] {}, {"info", "2"}, "kvelmctl: no such device: 2 (2 supported devices attached; see 'kvelmctl list')\n"},
-        {"unknown path", [] {}, {"read", "/dev/hidraw99", "0", "4"}, "kvelmctl: no such device: /dev/hidraw99 (see 'kvelmctl list')\n"},
+        {"index past the devices",
+         [] {},
+         {"info", "2"},
+         "kvelmctl: no such device: 2 (2 supported devices attached; see 'kvelmctl list')\n"},
+        {"unknown path",
+         [] {},
+         {"read", "/dev/hidraw99", "0", "4"},
+         "kvelmctl: no such device: /dev/hidraw99 (see 'kvelmctl list')\n"},
     };
     for (const Case& c : cases) {
         c.arrange();
@@ -153,8 +156,7 @@ TEST_F(CtlTest, DeviceFailuresAreOneLineErrors)
     }
 }
 
-TEST_F(CtlTest, FailedInformationReadStillEndsTheConfiguration)
-{
+TEST_F(CtlTest, FailedInformationReadStillEndsTheConfiguration) {
     first->FailFrame(1, 0xFF);  // the ReadDeviceInfo frame
     first->ClearFrames();
     EXPECT_EQ(Ctl({"info", "0"}).code, kExitFailure);
@@ -163,8 +165,7 @@ TEST_F(CtlTest, FailedInformationReadStillEndsTheConfiguration)
     EXPECT_FALSE(first->InConfig());
 }
 
-TEST_F(CtlTest, BadArgumentsAreUsageErrors)
-{
+TEST_F(CtlTest, BadArgumentsAreUsageErrors) {
     const std::vector<std::vector<std::string>> cases = {
         {},
         {"frobnicate"},
@@ -182,23 +183,23 @@ TEST_F(CtlTest, BadArgumentsAreUsageErrors)
         first->ClearFrames();
         const CtlRun run = Ctl(args);
         std::string joined;
-        for (const auto& a : args)
-            joined += a + " ";
+        for (const auto& a : args) joined += a + " ";
         EXPECT_EQ(run.code, kExitUsage) << joined;
         EXPECT_FALSE(run.err.empty()) << joined;
         EXPECT_TRUE(first->CommandFrames().empty()) << joined << ": nothing sent on a usage error";
     }
 }
 
-TEST_F(CtlTest, ListMarksInterfacesOfUserRowsAndNamesTheirBadRows)
-{
+TEST_F(CtlTest, ListMarksInterfacesOfUserRowsAndNamesTheirBadRows) {
     namespace fs = std::filesystem;
-    const fs::path config = fs::path(::testing::TempDir()) / ("kvelm_ctl_config_" + std::to_string(::getpid()));
+    const fs::path config =
+        fs::path(::testing::TempDir()) / ("kvelm_ctl_config_" + std::to_string(::getpid()));
     fs::create_directories(config / "kvelm");
-    std::ofstream(config / "kvelm" / "devices.json") << "{\"devices\": [\n"
-        "  {\"vendorId\": \"0x320F\", \"productId\": \"0x5021\", \"kind\": 1, \"name\": \"Desk board\"},\n"
-        "  {\"vendorId\": \"0x320F\", \"kind\": 1}\n"
-        "]}\n";
+    std::ofstream(config / "kvelm" / "devices.json")
+        << "{\"devices\": [\n"
+           "  {\"vendorId\": \"0x320F\", \"productId\": \"0x5021\", \"kind\": 1, \"name\": \"Desk board\"},\n"
+           "  {\"vendorId\": \"0x320F\", \"kind\": 1}\n"
+           "]}\n";
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     ResetActiveDeviceTable();
     auto keyboard = std::make_shared<SimKeyboard>();
@@ -228,12 +229,12 @@ TEST_F(CtlTest, ListMarksInterfacesOfUserRowsAndNamesTheirBadRows)
     }
     EXPECT_EQ(userLines, 2);
     EXPECT_NE(run.out.find("3 supported devices"), std::string::npos) << run.out;
-    EXPECT_NE(run.err.find("devices.json: line 3 (row 2): \"productId\" missing; row skipped"), std::string::npos)
+    EXPECT_NE(run.err.find("devices.json: line 3 (row 2): \"productId\" missing; row skipped"),
+              std::string::npos)
         << run.err;
 }
 
-TEST(CtlNumbers, ParsesDecimalAndHexWithinTheLimit)
-{
+TEST(CtlNumbers, ParsesDecimalAndHexWithinTheLimit) {
     struct Case {
         const char* text;
         uint32_t maximum;
@@ -241,10 +242,11 @@ TEST(CtlNumbers, ParsesDecimalAndHexWithinTheLimit)
         uint32_t value;
     };
     const Case cases[] = {
-        {"0", 10, true, 0},      {"128", 0xFFFF, true, 128}, {"0x80", 0xFFFF, true, 128},
-        {"0XfF", 0xFFFF, true, 255}, {"65536", 0xFFFF, false, 0}, {"0x", 10, false, 0},
-        {"", 10, false, 0},      {"1e3", 5000, false, 0},      {"ff", 0xFFFF, false, 0},
-        {"99999999999999999999", 0xFFFFFFFF, false, 0},
+        {"0", 10, true, 0},          {"128", 0xFFFF, true, 128},
+        {"0x80", 0xFFFF, true, 128}, {"0XfF", 0xFFFF, true, 255},
+        {"65536", 0xFFFF, false, 0}, {"0x", 10, false, 0},
+        {"", 10, false, 0},          {"1e3", 5000, false, 0},
+        {"ff", 0xFFFF, false, 0},    {"99999999999999999999", 0xFFFFFFFF, false, 0},
     };
     for (const Case& c : cases) {
         uint32_t value = 12345;
@@ -259,8 +261,7 @@ TEST(CtlNumbers, ParsesDecimalAndHexWithinTheLimit)
 
 namespace {
 
-TEST(CtlOpenErrors, PermissionProblemsOnSupportedDevicesPointAtTheUdevRule)
-{
+TEST(CtlOpenErrors, PermissionProblemsOnSupportedDevicesPointAtTheUdevRule) {
     struct Case {
         int error;
         bool supported;

@@ -10,33 +10,36 @@
 
 namespace {
 
-std::string CommandPath(int busId)
-{
+std::string CommandPath(int busId) {
     const std::string prefix = "sim:" + std::to_string(busId) + ":";
     CHidDevice cursor;
     std::string found;
     if (cursor.Enumerate())
         for (const std::string* path = cursor.NextPath(); path != nullptr; path = cursor.NextPath())
-            if (path->starts_with(prefix) && path->find("&col04") != std::string::npos)
-                found = *path;
+            if (path->starts_with(prefix) && path->find("&col04") != std::string::npos) found = *path;
     cursor.ClearPaths();
     return found;
 }
 
-TEST(CtlKindSettings, DecodesKeyboardAndPadByName)
-{
+TEST(CtlKindSettings, DecodesKeyboardAndPadByName) {
     SimHidBus::Instance().UnplugAll();
     auto keyboard = std::make_shared<SimKeyboard>();
     auto pad = std::make_shared<SimPad>();
     keyboard->SetSettingsBytes(0, {3});  // slot 3: mode 8, speed byte 1, direction 1, colour 10 20 30
     const std::string kbPath = CommandPath(keyboard->Plug());
     const std::string padPath = CommandPath(pad->Plug());
-    struct Case { std::vector<std::string> args; int code; std::vector<std::string> lines; };
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::vector<std::string> lines;
+    };
     const Case cases[] = {
-        {{"settings", kbPath, "--kind", "keyboard"}, kExitOk,
-         {"active slot:       3\n", "lighting mode:     8\n", "speed:             3\n", "colour:            #102030\n",
-          "W lock:            1\n"}},
-        {{"settings", padPath, "--kind", "pad"}, kExitOk,
+        {{"settings", kbPath, "--kind", "keyboard"},
+         kExitOk,
+         {"active slot:       3\n", "lighting mode:     8\n", "speed:             3\n",
+          "colour:            #102030\n", "W lock:            1\n"}},
+        {{"settings", padPath, "--kind", "pad"},
+         kExitOk,
          {"lighting mode:     2\n", "brightness:        4\n", "colour:            #ff0000\n"}},
         {{"settings", padPath, "--kind", "headset"}, kExitUsage, {}},
     };
@@ -48,7 +51,8 @@ TEST(CtlKindSettings, DecodesKeyboardAndPadByName)
             EXPECT_NE(out.str().find(line), std::string::npos) << out.str();
     }
     std::ostringstream out, err;
-    EXPECT_EQ(RunCtl({"settings", kbPath}, out, err), kExitFailure) << "without --kind it is no supported mouse";
+    EXPECT_EQ(RunCtl({"settings", kbPath}, out, err), kExitFailure)
+        << "without --kind it is no supported mouse";
     keyboard->Unplug();
     pad->Unplug();
 }

@@ -19,15 +19,13 @@ struct CtlOutcome {
     std::string out, err;
 };
 
-CtlOutcome Ctl(std::vector<std::string> args)
-{
+CtlOutcome Ctl(std::vector<std::string> args) {
     std::ostringstream out, err;
     const int code = RunCtl(args, out, err);
     return {code, out.str(), err.str()};
 }
 
-std::string Slurp(const std::filesystem::path& file)
-{
+std::string Slurp(const std::filesystem::path& file) {
     std::ifstream in(file);
     std::ostringstream text;
     text << in.rdbuf();
@@ -37,8 +35,7 @@ std::string Slurp(const std::filesystem::path& file)
 // One simulated mouse, the program's data beside the sources and a private user folder.
 class CtlSetTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         home = std::filesystem::path(::testing::TempDir()) / ("ctl_set_" + std::to_string(::getpid()));
         std::filesystem::remove_all(home);
         std::filesystem::create_directories(home);
@@ -50,19 +47,16 @@ protected:
         mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
         mouse->Plug();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         SimHidBus::Instance().UnplugAll();
         SetDebugSink({});
         std::filesystem::remove_all(home);
     }
     // Every profile file written under the user folder, concatenated.
-    std::string ProfileFiles() const
-    {
+    std::string ProfileFiles() const {
         std::string all;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(home))
-            if (entry.path().extension() == ".Json")
-                all += Slurp(entry.path());
+            if (entry.path().extension() == ".Json") all += Slurp(entry.path());
         return all;
     }
 
@@ -70,13 +64,13 @@ protected:
     std::shared_ptr<SimMouse> mouse;
 };
 
-TEST_F(CtlSetTest, ChangesReachTheMouseAndSettingsShowsThemInThePagesWords)
-{
+TEST_F(CtlSetTest, ChangesReachTheMouseAndSettingsShowsThemInThePagesWords) {
     const CtlOutcome rate = Ctl({"set", "0", "rate", "500"});
     ASSERT_EQ(rate.code, kExitOk) << rate.err;
     EXPECT_NE(rate.out.find("saved in profile 'profile1'"), std::string::npos) << rate.out;
     // Options may stand before the device as well as after the mode.
-    const CtlOutcome light = Ctl({"set", "--colour", "102030", "0", "lighting", "single-colour", "--brightness=3"});
+    const CtlOutcome light =
+        Ctl({"set", "--colour", "102030", "0", "lighting", "single-colour", "--brightness=3"});
     ASSERT_EQ(light.code, kExitOk) << light.err;
     const CtlOutcome dpi = Ctl({"set", "0", "dpi", "2", "1600"});
     ASSERT_EQ(dpi.code, kExitOk) << dpi.err;
@@ -84,9 +78,9 @@ TEST_F(CtlSetTest, ChangesReachTheMouseAndSettingsShowsThemInThePagesWords)
 
     const CtlOutcome settings = Ctl({"settings", "0"});
     ASSERT_EQ(settings.code, kExitOk) << settings.err;
-    for (const char* line : {"lighting mode:     single-colour (5)\n", "brightness:        3\n",
-                             "colour:            #102030\n", "polling rate:      500 Hz\n",
-                             "(stages count from 1)\n", "  2: 1600 DPI"})
+    for (const char* line :
+         {"lighting mode:     single-colour (5)\n", "brightness:        3\n", "colour:            #102030\n",
+          "polling rate:      500 Hz\n", "(stages count from 1)\n", "  2: 1600 DPI"})
         EXPECT_NE(settings.out.find(line), std::string::npos) << line << " in\n" << settings.out;
     EXPECT_EQ(settings.out.find("polling rate:      2\n"), std::string::npos);
 
@@ -94,8 +88,7 @@ TEST_F(CtlSetTest, ChangesReachTheMouseAndSettingsShowsThemInThePagesWords)
     EXPECT_NE(profiles.find("\"Red\" : 16"), std::string::npos) << "the colour is kept in the profile";
 }
 
-TEST_F(CtlSetTest, BadValuesAreRefusedWithoutTouchingTheMouse)
-{
+TEST_F(CtlSetTest, BadValuesAreRefusedWithoutTouchingTheMouse) {
     struct Case {
         std::vector<std::string> args;
         const char* says;
@@ -120,15 +113,13 @@ TEST_F(CtlSetTest, BadValuesAreRefusedWithoutTouchingTheMouse)
     }
 }
 
-TEST_F(CtlSetTest, ApplyTakesItsOptionBeforeTheDevice)
-{
+TEST_F(CtlSetTest, ApplyTakesItsOptionBeforeTheDevice) {
     const CtlOutcome run = Ctl({"apply", "--profile", "profile1", "0"});
     EXPECT_EQ(run.code, kExitOk) << run.err;
     EXPECT_NE(run.out.find("applied profile 'profile1'"), std::string::npos) << run.out;
 }
 
-TEST(CtlVersion, PrintsTheProgramVersion)
-{
+TEST(CtlVersion, PrintsTheProgramVersion) {
     std::ostringstream out, err;
     EXPECT_EQ(RunCtl({"--version"}, out, err), kExitOk);
     EXPECT_TRUE(out.str().starts_with("kvelmctl ")) << out.str();

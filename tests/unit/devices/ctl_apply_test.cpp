@@ -24,8 +24,7 @@ struct CtlRun {
     std::string out, err;
 };
 
-CtlRun Ctl(const std::vector<std::string>& args)
-{
+CtlRun Ctl(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     const int code = RunCtl(args, out, err);
     return {code, out.str(), err.str()};
@@ -33,8 +32,7 @@ CtlRun Ctl(const std::vector<std::string>& args)
 
 class KvelmctlMouse : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         unsetenv("KVELM_SIMULATE");
         SetDebugSink([](std::string_view) {});
         setenv("XDG_DATA_HOME", home.Path().c_str(), 1);
@@ -46,8 +44,7 @@ protected:
         mouse->Plug();
         mouse->ClearFrames();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         SimHidBus::Instance().UnplugAll();
         SetDebugSink({});
     }
@@ -57,14 +54,14 @@ protected:
     std::shared_ptr<SimMouse> mouse;
 };
 
-TEST_F(KvelmctlMouse, TheWirelessMousesRowPutsALinkCheckBeforeEachCommand)
-{
+TEST_F(KvelmctlMouse, TheWirelessMousesRowPutsALinkCheckBeforeEachCommand) {
     struct Case {
         const char* simulated;
         SimMouseModel model;
         bool linkChecks;
     };
-    const Case cases[] = {{"mousewl", SimMouseModel::MouseWireless(), true}, {"mouse", SimMouseModel::Mouse(), false}};
+    const Case cases[] = {{"mousewl", SimMouseModel::MouseWireless(), true},
+                          {"mouse", SimMouseModel::Mouse(), false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.simulated);
         setenv("XDG_CONFIG_HOME", home.Path().c_str(), 1);
@@ -99,8 +96,7 @@ TEST_F(KvelmctlMouse, TheWirelessMousesRowPutsALinkCheckBeforeEachCommand)
     }
 }
 
-TEST_F(KvelmctlMouse, ApplyOnAnEmptyFolderCreatesTheDefaultProfileAndSendsIt)
-{
+TEST_F(KvelmctlMouse, ApplyOnAnEmptyFolderCreatesTheDefaultProfileAndSendsIt) {
     const CtlRun run = Ctl({"apply", "0"});
     ASSERT_EQ(run.code, 0) << run.err;
     const Bytes memory = mouse->SettingsMemory();
@@ -110,15 +106,16 @@ TEST_F(KvelmctlMouse, ApplyOnAnEmptyFolderCreatesTheDefaultProfileAndSendsIt)
     const Json::Value list = CJsonFile().ReadJsonFile((Folder() / "ProfileList.ini").string());
     ASSERT_EQ(list["profilelist"].size(), 1u);
     EXPECT_EQ(list["profilelist"][0]["profilename"].asString(), "profile1");
-    EXPECT_TRUE(std::filesystem::exists(Folder() / (list["profilelist"][0]["profileUUID"].asString() + ".Json")));
+    EXPECT_TRUE(
+        std::filesystem::exists(Folder() / (list["profilelist"][0]["profileUUID"].asString() + ".Json")));
     EXPECT_NE(run.out.find("applied profile 'profile1'"), std::string::npos) << run.out;
 }
 
-TEST_F(KvelmctlMouse, ProfileWithoutADeviceObjectIsSentWithTheDefaults)
-{
+TEST_F(KvelmctlMouse, ProfileWithoutADeviceObjectIsSentWithTheDefaults) {
     ASSERT_EQ(Ctl({"apply", "0"}).code, 0);
     const Json::Value list = CJsonFile().ReadJsonFile((Folder() / "ProfileList.ini").string());
-    const std::filesystem::path profile = Folder() / (list["profilelist"][0]["profileUUID"].asString() + ".Json");
+    const std::filesystem::path profile =
+        Folder() / (list["profilelist"][0]["profileUUID"].asString() + ".Json");
     WriteFile(profile, R"({"profilename": "profile1", "Device": ["damaged"]})");
     mouse->SetSettingsBytes(0, Bytes(128, 0xEE));
 
@@ -129,8 +126,7 @@ TEST_F(KvelmctlMouse, ProfileWithoutADeviceObjectIsSentWithTheDefaults)
     EXPECT_EQ(memory[14], 3) << "the default profile's polling rate";
 }
 
-TEST_F(KvelmctlMouse, TruncatedDefaultDataOnFirstUseSendsNothingAndFails)
-{
+TEST_F(KvelmctlMouse, TruncatedDefaultDataOnFirstUseSendsNothingAndFails) {
     TempFolder program;
     const std::string shipped = ReadFile(std::filesystem::path(KVELM_BIN_DIR) / "DefaultData" / "mouse.Json");
     ASSERT_FALSE(shipped.empty());
@@ -144,12 +140,10 @@ TEST_F(KvelmctlMouse, TruncatedDefaultDataOnFirstUseSendsNothingAndFails)
     EXPECT_NE(run.err.find("cannot be loaded"), std::string::npos) << run.err;
     EXPECT_EQ(run.out.find("applied profile"), std::string::npos) << run.out;
     EXPECT_EQ(mouse->SettingsMemory(), before) << "no record of zeros reaches the mouse";
-    for (const Bytes& frame : mouse->CommandFrames())
-        EXPECT_NE(frame[3], 0x06) << "no settings write";
+    for (const Bytes& frame : mouse->CommandFrames()) EXPECT_NE(frame[3], 0x06) << "no settings write";
 }
 
-TEST_F(KvelmctlMouse, ApplyNamedProfileSelectsAndSendsThatOne)
-{
+TEST_F(KvelmctlMouse, ApplyNamedProfileSelectsAndSendsThatOne) {
     CProfileList list;
     list.SetDeviceKind(2);
     list.SetDeviceFolder(KVELM_BIN_DIR, "mouse");
@@ -166,8 +160,7 @@ TEST_F(KvelmctlMouse, ApplyNamedProfileSelectsAndSendsThatOne)
     EXPECT_EQ(CJsonFile().ReadJsonFile((Folder() / "ProfileList.ini").string())["profileselect"].asInt(), 1);
 }
 
-TEST_F(KvelmctlMouse, ErrorsNameTheProblemAndFail)
-{
+TEST_F(KvelmctlMouse, ErrorsNameTheProblemAndFail) {
     const struct {
         std::vector<std::string> args;
         int code;
@@ -187,8 +180,7 @@ TEST_F(KvelmctlMouse, ErrorsNameTheProblemAndFail)
     EXPECT_TRUE(mouse->CommandFrames().empty()) << "nothing reaches the device on a refused command";
 }
 
-TEST_F(KvelmctlMouse, SilentDeviceIsReportedAsNotAnswering)
-{
+TEST_F(KvelmctlMouse, SilentDeviceIsReportedAsNotAnswering) {
     mouse->SetSilent(true);
     const CtlRun apply = Ctl({"apply", "0"});
     EXPECT_EQ(apply.code, kExitFailure);
@@ -198,8 +190,7 @@ TEST_F(KvelmctlMouse, SilentDeviceIsReportedAsNotAnswering)
     EXPECT_NE(settings.err.find("not answering"), std::string::npos) << settings.err;
 }
 
-TEST_F(KvelmctlMouse, SettingsPrintsTheActiveRecordDecoded)
-{
+TEST_F(KvelmctlMouse, SettingsPrintsTheActiveRecordDecoded) {
     mouse->SetSettingsBytes(0, {1});
     mouse->SetSettingsBytes(128 + 1, {6, 2, 1, 0, 0, 0x12, 0x34, 0x56});
     mouse->SetSettingsBytes(128 + 14, {2});
@@ -208,40 +199,38 @@ TEST_F(KvelmctlMouse, SettingsPrintsTheActiveRecordDecoded)
     ASSERT_EQ(run.code, 0) << run.err;
     // Raw values in the words a user reads: mode 6 by name, rate code 2 in Hz, stage 4 of
     // the device counted from 1.
-    for (const char* line : {"active record:     1\n", "lighting mode:     reactive (6)\n", "brightness:        2\n",
-                             "speed:             3\n", "colourful:         no\n", "colour:            #123456\n",
-                             "polling rate:      500 Hz\n", "active DPI stage:  5 (stages count from 1)\n",
-                             "  5: 7200 DPI  (active)\n"})
+    for (const char* line : {"active record:     1\n", "lighting mode:     reactive (6)\n",
+                             "brightness:        2\n", "speed:             3\n", "colourful:         no\n",
+                             "colour:            #123456\n", "polling rate:      500 Hz\n",
+                             "active DPI stage:  5 (stages count from 1)\n", "  5: 7200 DPI  (active)\n"})
         EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
 }
 
 // The frames of every "命令" dump of a debug output text, in order.
-std::vector<Bytes> CommandDumps(const std::string& text)
-{
+std::vector<Bytes> CommandDumps(const std::string& text) {
     std::vector<Bytes> frames;
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
-        if (line.size() < 6 || line.substr(line.size() - 6) != "命令")
-            continue;
+        if (line.size() < 6 || line.substr(line.size() - 6) != "命令") continue;
         Bytes frame;
         for (int row = 0; row < 2 && std::getline(lines, line); ++row) {
             std::istringstream hex(line);
             unsigned value;
-            while (hex >> std::hex >> value)
-                frame.push_back(static_cast<uint8_t>(value));
+            while (hex >> std::hex >> value) frame.push_back(static_cast<uint8_t>(value));
         }
         frames.push_back(frame);
     }
     return frames;
 }
 
-TEST(KvelmctlProgram, ApplyOnAnEmptyDataFolderWritesTheDefaultProfileOfThe3389Mouse)
-{
+TEST(KvelmctlProgram, ApplyOnAnEmptyDataFolderWritesTheDefaultProfileOfThe3389Mouse) {
     TempFolder home;
     const std::string command = "env -i PATH=/usr/bin:/bin XDG_DATA_HOME='" + home.Path().string() +
-                                "' KVELM_DATA_DIR='" KVELM_BIN_DIR "' KVELM_SIMULATE=mouse3389 KVELM_DEBUG=1 '" KVELMCTL_PATH
-                                "' apply 0 >'" + (home.Path() / "out").string() + "' 2>'" + (home.Path() / "err").string() + "'";
+                                "' KVELM_DATA_DIR='" KVELM_BIN_DIR
+                                "' KVELM_SIMULATE=mouse3389 KVELM_DEBUG=1 '" KVELMCTL_PATH "' apply 0 >'" +
+                                (home.Path() / "out").string() + "' 2>'" + (home.Path() / "err").string() +
+                                "'";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     const std::string err = ReadFile(home.Path() / "err");
@@ -254,8 +243,8 @@ TEST(KvelmctlProgram, ApplyOnAnEmptyDataFolderWritesTheDefaultProfileOfThe3389Mo
         commands.push_back(frame[3]);
     }
     // Initial read, then settings, macro check (no macros: nothing sent), key assignments.
-    EXPECT_EQ(commands, (std::vector<uint8_t>{0x01, 0x03, 0x07, 0x02, 0x01, 0x06, 0x06, 0x02, 0x03, 0x03, 0x01,
-                                              0x09, 0x02}));
+    EXPECT_EQ(commands, (std::vector<uint8_t>{0x01, 0x03, 0x07, 0x02, 0x01, 0x06, 0x06, 0x02, 0x03, 0x03,
+                                              0x01, 0x09, 0x02}));
     ASSERT_GE(frames.size(), 7u);
     const Bytes& first = frames[5];
     const Bytes& second = frames[6];
@@ -274,20 +263,22 @@ TEST(KvelmctlProgram, ApplyOnAnEmptyDataFolderWritesTheDefaultProfileOfThe3389Mo
 namespace {
 
 // apply --all: every attached mouse gets its selected profile; the rest of the bus is left alone.
-TEST_F(KvelmctlMouse, ApplyAllSendsEveryAttachedMouseItsProfile)
-{
+TEST_F(KvelmctlMouse, ApplyAllSendsEveryAttachedMouseItsProfile) {
     auto other = std::make_shared<SimMouse>(SimMouseModel::Mouse3389());
     other->Plug();
     const CtlRun run = Ctl({"apply", "--all"});
     ASSERT_EQ(run.code, 0) << run.err;
     for (const SimMouse* each : {mouse.get(), other.get()}) {
         const auto frames = each->CommandFrames();
-        EXPECT_TRUE(std::any_of(frames.begin(), frames.end(), [](const std::vector<uint8_t>& frame) {
-            return frame.size() > 3 && frame[3] == Command::kWriteMemory;
-        })) << each->Name() << " got no settings write";
+        EXPECT_TRUE(std::any_of(frames.begin(), frames.end(),
+                                [](const std::vector<uint8_t>& frame) {
+                                    return frame.size() > 3 && frame[3] == Command::kWriteMemory;
+                                }))
+            << each->Name() << " got no settings write";
     }
     size_t applied = 0;
-    for (size_t at = run.out.find("applied profile"); at != std::string::npos; at = run.out.find("applied profile", at + 1))
+    for (size_t at = run.out.find("applied profile"); at != std::string::npos;
+         at = run.out.find("applied profile", at + 1))
         ++applied;
     EXPECT_EQ(applied, 2u) << run.out;
 
@@ -297,8 +288,7 @@ TEST_F(KvelmctlMouse, ApplyAllSendsEveryAttachedMouseItsProfile)
     EXPECT_NE(none.out.find("no mouse attached"), std::string::npos) << none.out;
 }
 
-TEST_F(KvelmctlMouse, ApplyAllReportsAMouseThatDoesNotAnswer)
-{
+TEST_F(KvelmctlMouse, ApplyAllReportsAMouseThatDoesNotAnswer) {
     mouse->SetSilent(true);
     const CtlRun run = Ctl({"apply", "--all"});
     EXPECT_NE(run.code, 0);

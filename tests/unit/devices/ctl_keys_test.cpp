@@ -15,26 +15,22 @@ struct CtlOutput {
     std::string out, err;
 };
 
-CtlOutput Ctl(const std::vector<std::string>& args)
-{
+CtlOutput Ctl(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     const int code = RunCtl(args, out, err);
     return {code, out.str(), err.str()};
 }
 
 // Byte offset of the first 3-byte slot holding `slot`.
-size_t SlotOffset(const Bytes& block, const Bytes& slot)
-{
+size_t SlotOffset(const Bytes& block, const Bytes& slot) {
     for (size_t at = 0; at + 3 <= block.size(); at += 3)
-        if (Bytes(block.begin() + at, block.begin() + at + 3) == slot)
-            return at;
+        if (Bytes(block.begin() + at, block.begin() + at + 3) == slot) return at;
     return block.size();
 }
 
 class CtlKeys : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         unsetenv("KVELM_SIMULATE");
         SetDebugSink([](std::string_view) {});
         setenv("XDG_DATA_HOME", home.Path().c_str(), 1);
@@ -45,14 +41,12 @@ protected:
         factoryBlock = mouse->KeyBlock();
         mouse->ClearFrames();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         SimHidBus::Instance().UnplugAll();
         SetDebugSink({});
     }
     std::filesystem::path Folder() const { return home.Path() / "KV_ELM Gaming mouse" / "mouse"; }
-    Json::Value ProfileKey(int button) const
-    {
+    Json::Value ProfileKey(int button) const {
         const Json::Value list = CJsonFile().ReadJsonFile((Folder() / "ProfileList.ini").string());
         const std::string id = list["profilelist"][0]["profileUUID"].asString();
         return CJsonFile().ReadJsonFile((Folder() / (id + ".Json")).string())["Device"][0]["KeyList"][button];
@@ -63,8 +57,7 @@ protected:
     Bytes factoryBlock;
 };
 
-TEST_F(CtlKeys, AssignWritesTheKeyBlockAndTheProfile)
-{
+TEST_F(CtlKeys, AssignWritesTheKeyBlockAndTheProfile) {
     const size_t forward = SlotOffset(factoryBlock, {0x10, 0x10, 0x00});
     ASSERT_LT(forward, factoryBlock.size());
     const CtlOutput run = Ctl({"assign", "0", "forward", "key:ctrl+c"});
@@ -81,7 +74,8 @@ TEST_F(CtlKeys, AssignWritesTheKeyBlockAndTheProfile)
 
     const CtlOutput keys = Ctl({"keys", "0"});
     ASSERT_EQ(keys.code, 0) << keys.err;
-    EXPECT_NE(keys.out.find("forward    key:ctrl+c               Key Ctrl+C\n"), std::string::npos) << keys.out;
+    EXPECT_NE(keys.out.find("forward    key:ctrl+c               Key Ctrl+C\n"), std::string::npos)
+        << keys.out;
     EXPECT_NE(keys.out.find("back       back                     Back (default)\n"), std::string::npos);
 
     // A second run no longer finds the factory bytes of the forward button on the device;
@@ -95,8 +89,7 @@ TEST_F(CtlKeys, AssignWritesTheKeyBlockAndTheProfile)
 
 // A reassigned button whose slot nobody remembers (the data folder was lost) cannot be
 // written: the other buttons still reach the device, and the command fails.
-TEST_F(CtlKeys, AButtonWithoutASlotIsAFailure)
-{
+TEST_F(CtlKeys, AButtonWithoutASlotIsAFailure) {
     const size_t forward = SlotOffset(factoryBlock, {0x10, 0x10, 0x00});
     ASSERT_EQ(Ctl({"assign", "0", "forward", "key:ctrl+c"}).code, 0);
     std::filesystem::remove(Folder() / "KeySlots.json");
@@ -113,8 +106,7 @@ TEST_F(CtlKeys, AButtonWithoutASlotIsAFailure)
     EXPECT_EQ(Bytes(expected.begin() + forward, expected.begin() + forward + 3), (Bytes{0x20, 0x01, 0x06}));
 }
 
-TEST_F(CtlKeys, RefusalsWriteNothing)
-{
+TEST_F(CtlKeys, RefusalsWriteNothing) {
     struct Case {
         std::vector<std::string> args;
         int code;
@@ -124,7 +116,9 @@ TEST_F(CtlKeys, RefusalsWriteNothing)
         {{"assign", "0", "forward", "jump"}, kExitUsage, "accepted: left, right, middle, back, forward"},
         {{"assign", "0", "wheel", "left"}, kExitUsage, "buttons: left, right"},
         {{"assign", "0", "back", "macro:none"}, kExitUsage, "macros: none"},
-        {{"assign", "0", "left", "right"}, kExitFailure, "The last left button cannot be given another function."},
+        {{"assign", "0", "left", "right"},
+         kExitFailure,
+         "The last left button cannot be given another function."},
     };
     for (const Case& c : cases) {
         mouse->ClearFrames();
@@ -136,8 +130,7 @@ TEST_F(CtlKeys, RefusalsWriteNothing)
     }
 }
 
-TEST_F(CtlKeys, MacroAssignmentSendsTheMacroImage)
-{
+TEST_F(CtlKeys, MacroAssignmentSendsTheMacroImage) {
     const std::filesystem::path source = home.Path() / "burst.mac";
     WriteFile(source, R"({"MacroName": "x", "Guid": "y", "Events": [
         {"Type": 10, "Button": 4, "Action": "down", "Delay": "30"},
@@ -152,29 +145,29 @@ TEST_F(CtlKeys, MacroAssignmentSendsTheMacroImage)
     ASSERT_EQ(run.code, 0) << run.err;
     const Bytes image = mouse->MacroImage();
     ASSERT_EQ(image.size(), 16u + 6u + 8u);
-    EXPECT_EQ(Bytes(image.begin() + 22, image.end()), (Bytes{0x1E, 0x00, 0x8A, 0x04, 0x00, 0x00, 0x0A, 0x04}));
+    EXPECT_EQ(Bytes(image.begin() + 22, image.end()),
+              (Bytes{0x1E, 0x00, 0x8A, 0x04, 0x00, 0x00, 0x0A, 0x04}));
     const size_t back = SlotOffset(factoryBlock, {0x10, 0x08, 0x00});
     const Bytes block = mouse->KeyBlock();
     ASSERT_LT(back + 3, block.size());
     EXPECT_EQ(Bytes(block.begin() + back, block.begin() + back + 3), (Bytes{0x71, 0, 3}));
-    EXPECT_NE(Ctl({"keys", "0"}).out.find("macro:macro_1:repeat=3   Macro 'macro_1' (repeat 3)"), std::string::npos);
+    EXPECT_NE(Ctl({"keys", "0"}).out.find("macro:macro_1:repeat=3   Macro 'macro_1' (repeat 3)"),
+              std::string::npos);
 
     const std::filesystem::path out = home.Path() / "out.mac";
     ASSERT_EQ(Ctl({"macro", "export", "0", "macro_1", out.string()}).code, 0);
     EXPECT_EQ(ReadFile(out), ReadFile(source));
 }
 
-TEST_F(CtlKeys, TheProgramPrintsTheAssignmentItWasGiven)
-{
-    const std::string env = "XDG_DATA_HOME='" + home.Path().string() + "' KVELM_DATA_DIR='" KVELM_BIN_DIR
-                            "' KVELM_SIMULATE=mouse " KVELMCTL_PATH;
+TEST_F(CtlKeys, TheProgramPrintsTheAssignmentItWasGiven) {
+    const std::string env = "XDG_DATA_HOME='" + home.Path().string() +
+                            "' KVELM_DATA_DIR='" KVELM_BIN_DIR "' KVELM_SIMULATE=mouse " KVELMCTL_PATH;
     ASSERT_EQ(std::system((env + " assign 0 forward key:ctrl+c >/dev/null").c_str()), 0);
     FILE* pipe = popen((env + " keys 0").c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     std::string text;
     char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr)
-        text += buffer;
+    while (fgets(buffer, sizeof buffer, pipe) != nullptr) text += buffer;
     EXPECT_EQ(pclose(pipe), 0);
     EXPECT_NE(text.find("forward    key:ctrl+c               Key Ctrl+C\n"), std::string::npos) << text;
 }

@@ -23,16 +23,15 @@
 using Bytes = std::vector<uint8_t>;
 
 // The path of one collection ("col04" command, "col03" consumer control) of a plugged device.
-inline std::string SimCollectionPath(int busId, const std::string& collection, int interfaceNumber = 1)
-{
+inline std::string SimCollectionPath(int busId, const std::string& collection, int interfaceNumber = 1) {
     const std::string prefix = "sim:" + std::to_string(busId) + ":";
-    const std::string mi = std::string("&mi_") + (interfaceNumber < 10 ? "0" : "") + std::to_string(interfaceNumber) + "&";
+    const std::string mi =
+        std::string("&mi_") + (interfaceNumber < 10 ? "0" : "") + std::to_string(interfaceNumber) + "&";
     CHidDevice cursor;
     std::string found;
     if (cursor.Enumerate()) {
         for (const std::string* path = cursor.NextPath(); path != nullptr; path = cursor.NextPath())
-            if (path->starts_with(prefix) && path->find(mi + collection) != std::string::npos)
-                found = *path;
+            if (path->starts_with(prefix) && path->find(mi + collection) != std::string::npos) found = *path;
     }
     cursor.ClearPaths();
     return found;
@@ -44,22 +43,19 @@ struct FrameHeader {
     uint16_t offset;
     bool operator==(const FrameHeader&) const = default;
 };
-inline std::ostream& operator<<(std::ostream& out, const FrameHeader& h)
-{
-    return out << "{0x" << std::hex << int(h.command) << std::dec << ", " << int(h.length) << ", " << h.offset << "}";
+inline std::ostream& operator<<(std::ostream& out, const FrameHeader& h) {
+    return out << "{0x" << std::hex << int(h.command) << std::dec << ", " << int(h.length) << ", " << h.offset
+               << "}";
 }
 
 // A folder removed with everything in it afterwards.
 class TempFolder {
 public:
-    TempFolder()
-    {
+    TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "kvelm_devices_XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
+        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
     }
-    ~TempFolder()
-    {
+    ~TempFolder() {
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
     }
@@ -71,16 +67,14 @@ private:
     std::filesystem::path path_;
 };
 
-inline std::string ReadFile(const std::filesystem::path& path)
-{
+inline std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-inline void WriteFile(const std::filesystem::path& path, const std::string& text)
-{
+inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
@@ -88,20 +82,19 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& text
 // Every debug output line while it exists.
 class DebugLines {
 public:
-    DebugLines()
-    {
+    DebugLines() {
         SetDebugSink([this](std::string_view text) {
             std::lock_guard<std::mutex> guard(lock_);
             lines_.emplace_back(text);
         });
     }
-    ~DebugLines() { SetDebugSink([](std::string_view) {}); }
-    size_t Count(const std::string& line) const
-    {
+    ~DebugLines() {
+        SetDebugSink([](std::string_view) {});
+    }
+    size_t Count(const std::string& line) const {
         std::lock_guard<std::mutex> guard(lock_);
         size_t n = 0;
-        for (const std::string& l : lines_)
-            n += l == line ? 1 : 0;
+        for (const std::string& l : lines_) n += l == line ? 1 : 0;
         return n;
     }
 
@@ -115,8 +108,7 @@ protected:
     // The folder name and supported-table row the main window uses for each model.
     explicit MouseDeviceTest(SimMouseModel model = SimMouseModel::Mouse()) : model_(std::move(model)) {}
 
-    void SetUp() override
-    {
+    void SetUp() override {
         SetDebugSink([](std::string_view) {});
         setenv("XDG_DATA_HOME", userHome_.Path().c_str(), 1);
         setenv("KVELM_DATA_DIR", KVELM_BIN_DIR, 1);
@@ -135,8 +127,7 @@ protected:
         device->SetKeyControlCount(7);
         device->SetLedCount(6);
         HidDeviceInfo info = ToHidDeviceInfo(ShippedDeviceTable().Interfaces()[is3389 ? 4 : 2]);
-        if (model_.wireless)
-            info.deviceKind = DeviceKind::kMouseVariant;
+        if (model_.wireless) info.deviceKind = DeviceKind::kMouseVariant;
         info.devicePath = commandPath;
         device->SetHidInfo(info);
         device->SetUserValue(1);
@@ -144,34 +135,28 @@ protected:
         mouse->ClearFrames();
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         device.reset();
         mouse->Unplug();
         SetDebugSink({});
     }
 
-    std::vector<FrameHeader> Headers() const
-    {
+    std::vector<FrameHeader> Headers() const {
         std::vector<FrameHeader> headers;
         for (const Bytes& frame : mouse->CommandFrames())
             headers.push_back({frame[3], frame[4], static_cast<uint16_t>(frame[5] | frame[6] << 8)});
         return headers;
     }
-    std::vector<uint8_t> Commands() const
-    {
+    std::vector<uint8_t> Commands() const {
         std::vector<uint8_t> commands;
-        for (const Bytes& frame : mouse->CommandFrames())
-            commands.push_back(frame[3]);
+        for (const Bytes& frame : mouse->CommandFrames()) commands.push_back(frame[3]);
         return commands;
     }
-    std::filesystem::path DataFolder() const
-    {
+    std::filesystem::path DataFolder() const {
         return userHome_.Path() / "KV_ELM Gaming mouse" / device->FolderTag();
     }
     // The initial read and the profile, as timer 1001 does them, then a clean frame log.
-    void StartUp(const std::string& profile = "p1")
-    {
+    void StartUp(const std::string& profile = "p1") {
         ASSERT_EQ(device->ReadInitialState(), 1);
         device->SetProfileName(profile);
         ASSERT_EQ(device->LoadProfile(), 1);

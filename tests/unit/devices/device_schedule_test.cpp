@@ -27,8 +27,7 @@ struct Pending {
 
 class DeviceSchedule : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         DeviceOwner owner;
         owner.schedule = [this](int delayMs, std::function<void()> task) {
             pending.push_back({delayMs, std::move(task)});
@@ -37,8 +36,7 @@ protected:
     }
     // Runs what is pending now (tasks scheduled meanwhile wait for the next call); the
     // delays they were given, in order.
-    std::vector<int> RunPending()
-    {
+    std::vector<int> RunPending() {
         std::vector<Pending> now;
         now.swap(pending);
         std::vector<int> delays;
@@ -55,8 +53,7 @@ protected:
 
 }  // namespace
 
-TEST_F(DeviceSchedule, FirstReadThenPowerPollWhileTheDevicePollsAndIsOpen)
-{
+TEST_F(DeviceSchedule, FirstReadThenPowerPollWhileTheDevicePollsAndIsOpen) {
     device->SetPollPeriodically(1);
     device->CommandChannel().opened = 1;
     device->ScheduleFirstRead();
@@ -74,8 +71,7 @@ TEST_F(DeviceSchedule, FirstReadThenPowerPollWhileTheDevicePollsAndIsOpen)
     EXPECT_EQ(device->firstReads, 1);
 }
 
-TEST_F(DeviceSchedule, NoPowerPollUnlessTheDeviceAsksForIt)
-{
+TEST_F(DeviceSchedule, NoPowerPollUnlessTheDeviceAsksForIt) {
     device->CommandChannel().opened = 1;
     device->ScheduleFirstRead();
     RunPending();
@@ -83,8 +79,7 @@ TEST_F(DeviceSchedule, NoPowerPollUnlessTheDeviceAsksForIt)
     EXPECT_TRUE(pending.empty());
 }
 
-TEST_F(DeviceSchedule, RemovalAndANewArrivalDropWhatWasScheduled)
-{
+TEST_F(DeviceSchedule, RemovalAndANewArrivalDropWhatWasScheduled) {
     device->SetPollPeriodically(1);
     device->CommandChannel().opened = 1;
     device->ScheduleFirstRead();
@@ -102,8 +97,7 @@ TEST_F(DeviceSchedule, RemovalAndANewArrivalDropWhatWasScheduled)
     EXPECT_EQ(device->powerPolls, 1) << "one poll, of the current arrival";
 }
 
-TEST_F(DeviceSchedule, AResyncBurstGivesOneReread)
-{
+TEST_F(DeviceSchedule, AResyncBurstGivesOneReread) {
     device->ScheduleResync();
     device->ScheduleResync();
     const std::vector<int> delays = RunPending();
@@ -111,8 +105,7 @@ TEST_F(DeviceSchedule, AResyncBurstGivesOneReread)
     EXPECT_EQ(device->rereads, 1);
 }
 
-TEST_F(DeviceSchedule, TasksOfADeviceThatIsGoneDoNothing)
-{
+TEST_F(DeviceSchedule, TasksOfADeviceThatIsGoneDoNothing) {
     device->ScheduleFirstRead();
     device->ScheduleResync();
     device.reset();

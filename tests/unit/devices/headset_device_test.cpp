@@ -13,8 +13,7 @@ const std::vector<int> kType1Bands = {7, 11, 2, -3, -1, 4, 9, 12, 9, 5};
 
 class HeadsetDeviceTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         SetDebugSink([](std::string_view) {});
         setenv("XDG_DATA_HOME", userHome_.Path().c_str(), 1);
         setenv("KVELM_DATA_DIR", KVELM_BIN_DIR, 1);
@@ -37,47 +36,39 @@ protected:
         ASSERT_TRUE(device->OpenCommandChannel(commandPath));
         sim->ClearFrames();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         device.reset();
         sim->Unplug();
         SetDebugSink({});
     }
     // Audio library bound, then the start-up: profile, audio state.
-    void StartWithAudio()
-    {
+    void StartWithAudio() {
         device->SetAudioLibrary(&audio);
         device->BindPageControls();
         device->OnDeviceTimer1();
         audio.ClearCalls();
     }
-    std::vector<FrameHeader> Headers() const
-    {
+    std::vector<FrameHeader> Headers() const {
         std::vector<FrameHeader> headers;
         for (const Bytes& frame : sim->CommandFrames())
             headers.push_back({frame[3], frame[4], static_cast<uint16_t>(frame[5] | frame[6] << 8)});
         return headers;
     }
-    std::vector<std::string> AudioWrites() const
-    {
+    std::vector<std::string> AudioWrites() const {
         std::vector<std::string> writes;
         for (const std::string& call : audio.Calls())
-            if (call.rfind("write ", 0) == 0)
-                writes.push_back(call);
+            if (call.rfind("write ", 0) == 0) writes.push_back(call);
         return writes;
     }
     // The profile as it stands on disk.
-    CHs6533Profiledata ProfileOnDisk() const
-    {
+    CHs6533Profiledata ProfileOnDisk() const {
         CHs6533Profiledata profile;
         profile.Load((userHome_.Path() / "KV_ELM Gaming mouse" / "HD" / "p1.Json").string());
         return profile;
     }
-    std::vector<int> Sliders(int base) const
-    {
+    std::vector<int> Sliders(int base) const {
         std::vector<int> bands;
-        for (int i = 0; i < 10; ++i)
-            bands.push_back(base + i);
+        for (int i = 0; i < 10; ++i) bands.push_back(base + i);
         return bands;
     }
 
@@ -87,8 +78,7 @@ protected:
     SimulatedAudioLibrary audio;
 };
 
-TEST_F(HeadsetDeviceTest, LightingRecordReadFromTheActiveSlotAndWrittenAtZero)
-{
+TEST_F(HeadsetDeviceTest, LightingRecordReadFromTheActiveSlotAndWrittenAtZero) {
     std::vector<std::tuple<unsigned, uintptr_t>> messages;
     DeviceOwner owner;
     owner.sendMessage = [&](unsigned m, uintptr_t w, intptr_t) { messages.emplace_back(m, w); };
@@ -108,8 +98,7 @@ TEST_F(HeadsetDeviceTest, LightingRecordReadFromTheActiveSlotAndWrittenAtZero)
               (Bytes{2, 2, 4, 2, 0, 0, 0x00, 0x80, 0xFF, 0x53, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
-TEST_F(HeadsetDeviceTest, PowerStatusAndClosedChannel)
-{
+TEST_F(HeadsetDeviceTest, PowerStatusAndClosedChannel) {
     sim->SetPowerRecord({55, 1, 0, 0, 4, 0});
     PowerStatusRecord record{};
     ASSERT_EQ(device->QueryPowerStatus(&record), 1);
@@ -121,8 +110,7 @@ TEST_F(HeadsetDeviceTest, PowerStatusAndClosedChannel)
     EXPECT_TRUE(sim->CommandFrames().empty());
 }
 
-TEST_F(HeadsetDeviceTest, StartUpTakesTheHeadsetsStateOverTheProfile)
-{
+TEST_F(HeadsetDeviceTest, StartUpTakesTheHeadsetsStateOverTheProfile) {
     audio.SetValue(SimulatedAudioLibrary::kMicrophoneId, "MuteControl", "1");
     StartWithAudio();
     const HeadsetSettings& s = device->AudioState().settings;
@@ -132,8 +120,7 @@ TEST_F(HeadsetDeviceTest, StartUpTakesTheHeadsetsStateOverTheProfile)
     EXPECT_EQ(device->Bands(), std::vector<int>(10, 0));
 }
 
-TEST_F(HeadsetDeviceTest, BuiltInPresetWritesItsBandsAndIsStored)
-{
+TEST_F(HeadsetDeviceTest, BuiltInPresetWritesItsBandsAndIsStored) {
     StartWithAudio();
     device->SelectEqType(1);
     std::vector<std::string> expected = {"write " + kOut + " Enable_EQ_GFX = 1"};
@@ -151,8 +138,7 @@ TEST_F(HeadsetDeviceTest, BuiltInPresetWritesItsBandsAndIsStored)
     EXPECT_TRUE(audio.Calls().empty());
 }
 
-TEST_F(HeadsetDeviceTest, MovingABandSwitchesToCustomWithNothingSelected)
-{
+TEST_F(HeadsetDeviceTest, MovingABandSwitchesToCustomWithNothingSelected) {
     StartWithAudio();
     device->SetEqBand(2, 6);
     EXPECT_EQ(device->AudioState().settings.eqType, 13);
@@ -162,8 +148,7 @@ TEST_F(HeadsetDeviceTest, MovingABandSwitchesToCustomWithNothingSelected)
     EXPECT_EQ(ProfileOnDisk().GetHeadsetSettings().eqType, 5) << "a band move stores nothing";
 }
 
-TEST_F(HeadsetDeviceTest, CustomPresetLimitsAndNames)
-{
+TEST_F(HeadsetDeviceTest, CustomPresetLimitsAndNames) {
     StartWithAudio();
     for (int i = 0; i < 20; ++i)
         ASSERT_EQ(device->SaveCustomEq("Preset " + std::to_string(i), Sliders(i)), 1) << i;
@@ -179,8 +164,7 @@ TEST_F(HeadsetDeviceTest, CustomPresetLimitsAndNames)
     EXPECT_EQ(disk.GetHeadsetSettings().customEqSelect, 19);
 }
 
-TEST_F(HeadsetDeviceTest, DeletingKeepsEachNameWithItsBands)
-{
+TEST_F(HeadsetDeviceTest, DeletingKeepsEachNameWithItsBands) {
     StartWithAudio();
     device->SaveCustomEq("A", Sliders(10));
     device->SaveCustomEq("B", Sliders(20));
@@ -195,8 +179,7 @@ TEST_F(HeadsetDeviceTest, DeletingKeepsEachNameWithItsBands)
     EXPECT_EQ(device->Bands(), Sliders(20));
 }
 
-TEST_F(HeadsetDeviceTest, DeletingTheLastPresetFallsBackToTypeOneWithoutWriting)
-{
+TEST_F(HeadsetDeviceTest, DeletingTheLastPresetFallsBackToTypeOneWithoutWriting) {
     StartWithAudio();
     device->SaveCustomEq("Only", Sliders(1));
     device->SelectEqType(1);
@@ -212,8 +195,7 @@ TEST_F(HeadsetDeviceTest, DeletingTheLastPresetFallsBackToTypeOneWithoutWriting)
     EXPECT_EQ(disk.GetHeadsetSettings().eqType, 1);
 }
 
-TEST_F(HeadsetDeviceTest, MicrophoneMonitorAndVoiceChangerWrites)
-{
+TEST_F(HeadsetDeviceTest, MicrophoneMonitorAndVoiceChangerWrites) {
     StartWithAudio();
     device->SetMicLevel(57);
     device->SetMonitorLevel(30);
@@ -235,8 +217,7 @@ TEST_F(HeadsetDeviceTest, MicrophoneMonitorAndVoiceChangerWrites)
     EXPECT_EQ(disk, (HeadsetSettings{1, 3, 5, 0, 0, 57, 1, 30}));
 }
 
-TEST_F(HeadsetDeviceTest, AFailedWriteChangesNeitherSettingsNorProfile)
-{
+TEST_F(HeadsetDeviceTest, AFailedWriteChangesNeitherSettingsNorProfile) {
     StartWithAudio();
     const HeadsetSettings before = device->AudioState().settings;
     const HeadsetSettings onDisk = ProfileOnDisk().GetHeadsetSettings();
@@ -251,8 +232,7 @@ TEST_F(HeadsetDeviceTest, AFailedWriteChangesNeitherSettingsNorProfile)
     EXPECT_EQ(ProfileOnDisk().GetHeadsetSettings(), onDisk);
 }
 
-TEST_F(HeadsetDeviceTest, WithoutTheLibraryChoicesAreStillStored)
-{
+TEST_F(HeadsetDeviceTest, WithoutTheLibraryChoicesAreStillStored) {
     device->BindPageControls();
     device->OnDeviceTimer1();
     device->SetMicLevel(42);
@@ -262,8 +242,7 @@ TEST_F(HeadsetDeviceTest, WithoutTheLibraryChoicesAreStillStored)
     EXPECT_EQ(disk.eqType, 3);
 }
 
-TEST_F(HeadsetDeviceTest, ResetKeepsTheCustomPresets)
-{
+TEST_F(HeadsetDeviceTest, ResetKeepsTheCustomPresets) {
     StartWithAudio();
     device->SaveCustomEq("Mine", Sliders(-5));
     device->SaveCustomEq("Yours", Sliders(3));
@@ -282,8 +261,7 @@ TEST_F(HeadsetDeviceTest, ResetKeepsTheCustomPresets)
     EXPECT_EQ(disk.GetHeadsetSettings().customEqSelect, 1);
 }
 
-TEST(HeadsetShippedDataTest, DefaultTablesAreTheBuiltInPresets)
-{
+TEST(HeadsetShippedDataTest, DefaultTablesAreTheBuiltInPresets) {
     CHs6533Profiledata defaults;
     defaults.Load(std::string(KVELM_BIN_DIR) + "/DefaultData/HD.Json");
     for (int type = 1; type <= 12; ++type)

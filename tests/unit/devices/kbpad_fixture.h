@@ -11,10 +11,10 @@ template <class Sim, class Device>
 class KbPadTest : public ::testing::Test {
 protected:
     // Folder tag, device kind and the row's user value of the device table.
-    KbPadTest(const char* folder, uint16_t kind, int userValue) : folder_(folder), kind_(kind), userValue_(userValue) {}
+    KbPadTest(const char* folder, uint16_t kind, int userValue)
+        : folder_(folder), kind_(kind), userValue_(userValue) {}
 
-    void SetUp() override
-    {
+    void SetUp() override {
         SetDebugSink([](std::string_view) {});
         setenv("XDG_DATA_HOME", userHome_.Path().c_str(), 1);
         setenv("KVELM_DATA_DIR", KVELM_BIN_DIR, 1);
@@ -37,23 +37,20 @@ protected:
         ASSERT_TRUE(device->OpenCommandChannel(commandPath));
         sim->ClearFrames();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         device.reset();
         sim->Unplug();
         SetDebugSink({});
     }
 
-    std::vector<FrameHeader> Headers() const
-    {
+    std::vector<FrameHeader> Headers() const {
         std::vector<FrameHeader> headers;
         for (const Bytes& frame : sim->CommandFrames())
             headers.push_back({frame[3], frame[4], static_cast<uint16_t>(frame[5] | frame[6] << 8)});
         return headers;
     }
     // The payload of the n-th command frame.
-    Bytes PayloadOf(size_t n) const
-    {
+    Bytes PayloadOf(size_t n) const {
         const Bytes frame = sim->CommandFrames().at(n);
         return Bytes(frame.begin() + 8, frame.begin() + 8 + frame[4]);
     }

@@ -9,28 +9,35 @@ class KeyboardDeviceTest : public KbPadTest<SimKeyboard, CVornakelKeyboardDevice
 protected:
     KeyboardDeviceTest() : KbPadTest("keyboard", DeviceKind::kKeyboard, 0) {}
 
-    void StartUp()
-    {
+    void StartUp() {
         device->SetLedCount(126);
         ASSERT_EQ(device->ReadDeviceState(), 1);
         device->SetProfileName("p1");
         ASSERT_EQ(device->LoadProfile(), 1);
         sim->ClearFrames();
     }
-    Json::Value ProfileDevice() const
-    {
+    Json::Value ProfileDevice() const {
         Json::Value root;
         Json::Reader().parse(ReadFile(DataFolder() / "p1.Json"), root);
         return root["Device"][0];
     }
 };
 
-TEST_F(KeyboardDeviceTest, ReadsTheKeyMatrixAndMatchesLeds)
-{
+TEST_F(KeyboardDeviceTest, ReadsTheKeyMatrixAndMatchesLeds) {
     ASSERT_EQ(device->ReadDeviceState(), 1);
-    EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{1, 0, 0}, {3, 34, 0}, {7, 56, 0}, {7, 56, 56}, {7, 56, 112},
-                                                  {7, 56, 168}, {7, 56, 224}, {7, 56, 280}, {7, 30, 336},
-                                                  {27, 56, 0}, {27, 56, 56}, {27, 10, 112}, {2, 0, 0}}));
+    EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{1, 0, 0},
+                                                   {3, 34, 0},
+                                                   {7, 56, 0},
+                                                   {7, 56, 56},
+                                                   {7, 56, 112},
+                                                   {7, 56, 168},
+                                                   {7, 56, 224},
+                                                   {7, 56, 280},
+                                                   {7, 30, 336},
+                                                   {27, 56, 0},
+                                                   {27, 56, 56},
+                                                   {27, 10, 112},
+                                                   {2, 0, 0}}));
     const keyboard::LedKeyMap& map = device->LedKeyMap();
     EXPECT_EQ(map[124], 0) << "device key 0 reports the fifth side key";
     EXPECT_EQ(map[0], 121) << "Esc is the last key of the device's matrix";
@@ -40,26 +47,23 @@ TEST_F(KeyboardDeviceTest, ReadsTheKeyMatrixAndMatchesLeds)
     const Bytes table = sim->KeyTable();
     size_t mapped = 0;
     for (size_t led = 0; led < keyboard::kLedCount; ++led) {
-        if (map[led] == keyboard::kNoKeySlot)
-            continue;
+        if (map[led] == keyboard::kNoKeySlot) continue;
         ++mapped;
         const keyboard::KeyCode& id = keyboard::LedIdentityTable()[led];
-        EXPECT_EQ(Bytes(table.begin() + map[led] * 3, table.begin() + map[led] * 3 + 3), (Bytes{id.type, id.param1, id.param2}));
+        EXPECT_EQ(Bytes(table.begin() + map[led] * 3, table.begin() + map[led] * 3 + 3),
+                  (Bytes{id.type, id.param1, id.param2}));
     }
     EXPECT_EQ(mapped, 120u) << "126 LEDs less 5 blank less the missing key";
 }
 
-TEST_F(KeyboardDeviceTest, NoKeysMapsNoLed)
-{
+TEST_F(KeyboardDeviceTest, NoKeysMapsNoLed) {
     sim->SetKeyTable(Bytes{});
     device->ReadDeviceState();
-    for (uint8_t key : device->LedKeyMap())
-        EXPECT_EQ(key, keyboard::kNoKeySlot);
+    for (uint8_t key : device->LedKeyMap()) EXPECT_EQ(key, keyboard::kNoKeySlot);
     EXPECT_EQ(device->DeviceKeyCount(), 0u);
 }
 
-TEST_F(KeyboardDeviceTest, SettingsBlockBytes)
-{
+TEST_F(KeyboardDeviceTest, SettingsBlockBytes) {
     StartUp();
     LightInfoRecord effect{8, 3, 1, 2, 1, 0x11, 0x22, 0x33};
     device->SetLightEffect(effect);
@@ -68,7 +72,8 @@ TEST_F(KeyboardDeviceTest, SettingsBlockBytes)
     device->SetSystemStages(stages);
     ASSERT_EQ(device->WriteSettings({}), 1);
     EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{1, 0, 0}, {6, 25, 0}, {2, 0, 0}}));
-    EXPECT_EQ(PayloadOf(1), (Bytes{0, 8, 3, 3, 2, 1, 0x11, 0x22, 0x33, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 3, 0, 0}));
+    EXPECT_EQ(PayloadOf(1),
+              (Bytes{0, 8, 3, 3, 2, 1, 0x11, 0x22, 0x33, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 3, 0, 0}));
     // A light preset (mode 25 and up) goes out as mode 0.
     effect.selectItem = 30;
     device->SetLightEffect(effect);
@@ -77,8 +82,7 @@ TEST_F(KeyboardDeviceTest, SettingsBlockBytes)
     EXPECT_EQ(PayloadOf(1)[1], 0);
 }
 
-TEST_F(KeyboardDeviceTest, ReadsTheActiveSlotBackIntoTheProfile)
-{
+TEST_F(KeyboardDeviceTest, ReadsTheActiveSlotBackIntoTheProfile) {
     StartUp();
     sim->SetSettingsBytes(0, {2});  // slot 2: mode 17, brightness 3, speed byte 4, blue
     ASSERT_EQ(device->ReadLightBlock(), 1);
@@ -92,8 +96,7 @@ TEST_F(KeyboardDeviceTest, ReadsTheActiveSlotBackIntoTheProfile)
     EXPECT_EQ(saved["SystemStages"]["PollingRate"].asInt(), 3) << "the polling rate is not read back";
 }
 
-TEST_F(KeyboardDeviceTest, KeyAssignmentReachesTheKeyUnderItsLed)
-{
+TEST_F(KeyboardDeviceTest, KeyAssignmentReachesTheKeyUnderItsLed) {
     StartUp();
     device->SetAssignment(0, KeyAssignHalf{0, 0x30, 0xE9, 0x00});  // Esc becomes volume up
     const Bytes before = sim->KeyTable();
@@ -103,30 +106,29 @@ TEST_F(KeyboardDeviceTest, KeyAssignmentReachesTheKeyUnderItsLed)
     expected[121 * 3] = 0x30;
     expected[121 * 3 + 1] = 0xE9;
     expected[121 * 3 + 2] = 0x00;
-    EXPECT_EQ(sim->KeyTable(), expected) << "only Esc's key changes; the unknown and blank keys keep their codes";
+    EXPECT_EQ(sim->KeyTable(), expected)
+        << "only Esc's key changes; the unknown and blank keys keep their codes";
 }
 
-TEST_F(KeyboardDeviceTest, KeyAssignmentsRefusedWithoutTheMatrix)
-{
+TEST_F(KeyboardDeviceTest, KeyAssignmentsRefusedWithoutTheMatrix) {
     device->SetProfileName("p1");
     ASSERT_EQ(device->LoadProfile(), 1);
     EXPECT_EQ(device->WriteCurrentKeyAssignments(), 0);
     EXPECT_TRUE(sim->CommandFrames().empty());
 }
 
-TEST_F(KeyboardDeviceTest, MacroImage)
-{
+TEST_F(KeyboardDeviceTest, MacroImage) {
     StartUp();
     WriteFile(DataFolder() / "macro.config", R"({"MacroInfo":[{"MacroName":"a","Guid":"g1"}]})");
-    WriteFile(DataFolder() / "g1.mac",
-              R"({"Events":[{"Delay":"300","Type":1,"Action":"down","Button":4},{"Delay":"5","Type":1,"Action":"up","Button":4}]})");
+    WriteFile(
+        DataFolder() / "g1.mac",
+        R"({"Events":[{"Delay":"300","Type":1,"Action":"down","Button":4},{"Delay":"5","Type":1,"Action":"up","Button":4}]})");
     ASSERT_EQ(device->WriteMacros(), 0);
-    EXPECT_EQ(sim->MacroImage(), (Bytes{0xAA, 0x55, 30, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 18, 0, 2, 0, 0, 0,
-                                        0x2C, 0x01, 0x81, 4, 5, 0, 0x01, 4}));
+    EXPECT_EQ(sim->MacroImage(), (Bytes{0xAA, 0x55, 30, 0, 1, 0, 0, 0,    0,    0,    0, 0, 0, 0,    0,
+                                        0,    18,   0,  2, 0, 0, 0, 0x2C, 0x01, 0x81, 4, 5, 0, 0x01, 4}));
 }
 
-TEST_F(KeyboardDeviceTest, MacrosOverTheMemoryAreCounted)
-{
+TEST_F(KeyboardDeviceTest, MacrosOverTheMemoryAreCounted) {
     StartUp();
     // 32 x 128 = 4096 bytes of memory: 16 + 6 + 4 x 1021 = 4106 bytes is 10 over: (10 / 4) + 1.
     std::string events;
@@ -138,8 +140,7 @@ TEST_F(KeyboardDeviceTest, MacrosOverTheMemoryAreCounted)
     EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{3, 34, 0}})) << "nothing but the information read";
 }
 
-TEST_F(KeyboardDeviceTest, CustomColoursInModeEight)
-{
+TEST_F(KeyboardDeviceTest, CustomColoursInModeEight) {
     StartUp();
     device->SetLightEffect(LightInfoRecord{3, 4, 2, 0, 0, 0x10, 0x20, 0x30});
     const std::string before = ReadFile(DataFolder() / "p1.Json");
@@ -169,8 +170,7 @@ TEST_F(KeyboardDeviceTest, CustomColoursInModeEight)
     EXPECT_EQ(PayloadOf(1)[1], 8) << "the block carries mode 8";
 }
 
-TEST_F(KeyboardDeviceTest, ResyncAndKeyEventsOnTheInputChannel)
-{
+TEST_F(KeyboardDeviceTest, ResyncAndKeyEventsOnTheInputChannel) {
     StartUp();
     ASSERT_TRUE(device->OpenInputChannel(consumerPath));
     sim->PressKey(121);  // Esc's device key

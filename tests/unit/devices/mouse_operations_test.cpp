@@ -15,8 +15,7 @@ struct Saved {
 
 class MouseOperations : public MouseDeviceTest {
 protected:
-    Saved ReadBack()
-    {
+    Saved ReadBack() {
         CVornakelMouseDevice other;
         other.SetFolderTag(device->FolderTag());
         other.SetConfigName("tolva_light");
@@ -24,8 +23,7 @@ protected:
         EXPECT_EQ(other.LoadProfile(), 1);
         return {other.GetDpiStages(), other.GetSystemValues()};
     }
-    Bytes Record() const
-    {
+    Bytes Record() const {
         const Bytes memory = mouse->SettingsMemory();
         return Bytes(memory.begin(), memory.begin() + 86);
     }
@@ -35,8 +33,7 @@ const std::vector<uint8_t> kSettingsWrite = {0x01, 0x06, 0x06, 0x02};
 
 }  // namespace
 
-TEST_F(MouseOperations, DeviceValuesAreSavedAndWritten)
-{
+TEST_F(MouseOperations, DeviceValuesAreSavedAndWritten) {
     StartUp();
     struct Case {
         const char* name;
@@ -65,8 +62,7 @@ TEST_F(MouseOperations, DeviceValuesAreSavedAndWritten)
     }
 }
 
-TEST_F(MouseOperations, ProfileOnlyValuesAreSavedAndNotSent)
-{
+TEST_F(MouseOperations, ProfileOnlyValuesAreSavedAndNotSent) {
     StartUp();
     EXPECT_EQ(device->SetSystemValue(MouseValue::kMouseSpeed, 7), kResultOk);
     EXPECT_EQ(device->SetScrolling(true, 5), kResultOk);
@@ -77,8 +73,7 @@ TEST_F(MouseOperations, ProfileOnlyValuesAreSavedAndNotSent)
     EXPECT_EQ(saved.values[MouseValue::kWheelScrollLines], 5);
 }
 
-TEST_F(MouseOperations, RefusalsAndFailuresAreReported)
-{
+TEST_F(MouseOperations, RefusalsAndFailuresAreReported) {
     StartUp();
     const Saved before = ReadBack();
     EXPECT_EQ(device->SetDpiStagePosition(7, 10), kResultBadArgument);

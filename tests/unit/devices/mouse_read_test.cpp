@@ -14,16 +14,16 @@ struct InitialReadCase {
     mouse::ButtonSlotMap expectedSlots;
     uint8_t keyBlockBytes;
 };
-void PrintTo(const InitialReadCase& c, std::ostream* out) { *out << c.name; }
-
+void PrintTo(const InitialReadCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class InitialRead : public MouseDeviceTest, public ::testing::WithParamInterface<InitialReadCase> {
 protected:
     InitialRead() : MouseDeviceTest(GetParam().model) {}
 };
 
-TEST_P(InitialRead, ReadsInfoAndKeyBlockInOneBracketAndMapsTheButtons)
-{
+TEST_P(InitialRead, ReadsInfoAndKeyBlockInOneBracketAndMapsTheButtons) {
     EXPECT_EQ(device->ReadInitialState(), 1);
     const std::vector<FrameHeader> expected = {
         {0x01, 0, 0}, {0x03, 34, 0}, {0x07, GetParam().keyBlockBytes, 0}, {0x02, 0, 0}};
@@ -37,11 +37,11 @@ TEST_P(InitialRead, ReadsInfoAndKeyBlockInOneBracketAndMapsTheButtons)
 INSTANTIATE_TEST_SUITE_P(
     Models, InitialRead,
     ::testing::Values(InitialReadCase{"mouse", SimMouseModel::Mouse(), {1, 2, 0, 5, 4, 7, 8, 6, 11, 10}, 48},
-                      InitialReadCase{"mouse3389", SimMouseModel::Mouse3389(), {0, 1, 3, 6, 7, 2, 9, 10, 8, 11}, 42}),
+                      InitialReadCase{
+                          "mouse3389", SimMouseModel::Mouse3389(), {0, 1, 3, 6, 7, 2, 9, 10, 8, 11}, 42}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MouseDeviceTest, TooManyKeySlotsStopAfterTheInformationBlock)
-{
+TEST_F(MouseDeviceTest, TooManyKeySlotsStopAfterTheInformationBlock) {
     SimMouseModel model = SimMouseModel::Mouse();
     model.factoryKeys.assign(171 * 3, 0x00);  // one slot more than the 512-byte block holds
     mouse->Unplug();
@@ -60,23 +60,20 @@ TEST_F(MouseDeviceTest, TooManyKeySlotsStopAfterTheInformationBlock)
     EXPECT_TRUE(mouse->CommandFrames().empty());
 }
 
-TEST_F(MouseDeviceTest, AClosedChannelReadsNothing)
-{
+TEST_F(MouseDeviceTest, AClosedChannelReadsNothing) {
     device->CloseCommandChannel();
     EXPECT_EQ(device->ReadInitialState(), 0);
     EXPECT_EQ(device->ReadSettingsRecord(), 0);
     EXPECT_TRUE(mouse->CommandFrames().empty());
 }
 
-TEST_F(MouseDeviceTest, SilentDeviceLeavesTheKeyBlockUnread)
-{
+TEST_F(MouseDeviceTest, SilentDeviceLeavesTheKeyBlockUnread) {
     mouse->SetSilent(true);
     EXPECT_EQ(device->ReadInitialState(), 0);
     EXPECT_FALSE(device->KeyBlockRead());
 }
 
-TEST_F(MouseDeviceTest, SettingsRecordIsReadFromTheActiveRecordAndLandsInTheProfileFile)
-{
+TEST_F(MouseDeviceTest, SettingsRecordIsReadFromTheActiveRecordAndLandsInTheProfileFile) {
     StartUp();
     // Record 2 is the active one and carries values unlike the profile's.
     mouse->SetSettingsBytes(0, {2});
@@ -104,8 +101,7 @@ TEST_F(MouseDeviceTest, SettingsRecordIsReadFromTheActiveRecordAndLandsInTheProf
     EXPECT_EQ(d["ReportStages"]["StageActive"].asInt(), 4);
 }
 
-TEST_F(MouseDeviceTest, ResyncReportQueuesARereadThatRunsOnTheDevicesThread)
-{
+TEST_F(MouseDeviceTest, ResyncReportQueuesARereadThatRunsOnTheDevicesThread) {
     DebugLines lines;
     StartUp();
     ASSERT_TRUE(device->OpenInputChannel(consumerPath));
@@ -122,8 +118,7 @@ TEST_F(MouseDeviceTest, ResyncReportQueuesARereadThatRunsOnTheDevicesThread)
     EXPECT_GE(lines.Count("接收到自动添加设备的同步信息要求  TEST\n"), 1u);
 }
 
-TEST_F(MouseDeviceTest, OtherConsumerUsagesOnlyWriteTheTestLine)
-{
+TEST_F(MouseDeviceTest, OtherConsumerUsagesOnlyWriteTheTestLine) {
     DebugLines lines;
     ASSERT_TRUE(device->OpenInputChannel(consumerPath));
     SimHidBus::Instance().SendInputReport(mouse.get(), SimMouse::kCommandInterface, {3, 0xE9, 0x00});
@@ -134,8 +129,7 @@ TEST_F(MouseDeviceTest, OtherConsumerUsagesOnlyWriteTheTestLine)
     EXPECT_FALSE(device->RunQueuedTasks());
 }
 
-TEST_F(MouseDeviceTest, OwnersCallbackGetsTheResyncInsteadOfTheQueue)
-{
+TEST_F(MouseDeviceTest, OwnersCallbackGetsTheResyncInsteadOfTheQueue) {
     std::mutex lock;
     std::condition_variable called;
     int calls = 0;
@@ -157,8 +151,7 @@ TEST_F(MouseDeviceTest, OwnersCallbackGetsTheResyncInsteadOfTheQueue)
     EXPECT_TRUE(mouse->CommandFrames().empty());
 }
 
-TEST_F(MouseDeviceTest, WorkerBlockedInItsReadStopsWhenTheChannelCloses)
-{
+TEST_F(MouseDeviceTest, WorkerBlockedInItsReadStopsWhenTheChannelCloses) {
     DebugLines lines;
     ASSERT_TRUE(device->OpenInputChannel(consumerPath));
     ASSERT_TRUE(device->InputWorkerRunning());
@@ -172,8 +165,7 @@ TEST_F(MouseDeviceTest, WorkerBlockedInItsReadStopsWhenTheChannelCloses)
     EXPECT_FALSE(device->InputChannel().opened);
 }
 
-TEST_F(MouseDeviceTest, FailedInputOpenStillStartsAnIdleWorkerThatTheDeviceStops)
-{
+TEST_F(MouseDeviceTest, FailedInputOpenStillStartsAnIdleWorkerThatTheDeviceStops) {
     DebugLines lines;
     EXPECT_FALSE(device->OpenInputChannel("sim:999:01#vid_320f&pid_2002&mi_01&col03"));
     EXPECT_TRUE(device->InputWorkerRunning());

@@ -9,8 +9,7 @@ namespace {
 // The 86 bytes a default profile writes: the shipped default data has lighting mode 1,
 // brightness 4, speed level 2, colour FF 00 00, polling index 3, active stage 2, AST/MSH/LOGO
 // 0 and the stage colours red, green, blue, yellow, cyan, magenta, white.
-Bytes DefaultRecord(const std::array<uint16_t, 7>& stageValues, uint8_t speedByte)
-{
+Bytes DefaultRecord(const std::array<uint16_t, 7>& stageValues, uint8_t speedByte) {
     Bytes r(86, 0);
     r[1] = 1;
     r[2] = 4;
@@ -23,11 +22,10 @@ Bytes DefaultRecord(const std::array<uint16_t, 7>& stageValues, uint8_t speedByt
         r[stageAt[s] + 1] = static_cast<uint8_t>(stageValues[s] >> 8);
     }
     r[23] = 2;
-    const uint8_t colours[7][3] = {{255, 0, 0}, {0, 255, 0},   {0, 0, 255},    {255, 255, 0},
+    const uint8_t colours[7][3] = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},    {255, 255, 0},
                                    {0, 255, 255}, {255, 0, 255}, {255, 255, 255}};
     for (size_t s = 0; s < 7; ++s)
-        for (size_t c = 0; c < 3; ++c)
-            r[31 + 3 * s + c] = colours[s][c];
+        for (size_t c = 0; c < 3; ++c) r[31 + 3 * s + c] = colours[s][c];
     return r;
 }
 
@@ -38,16 +36,16 @@ struct SettingsCase {
     Bytes expectedRecord;
     std::vector<uint8_t> expectedCommands;
 };
-void PrintTo(const SettingsCase& c, std::ostream* out) { *out << c.name; }
-
+void PrintTo(const SettingsCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SettingsRecord : public MouseDeviceTest, public ::testing::WithParamInterface<SettingsCase> {
 protected:
     SettingsRecord() : MouseDeviceTest(GetParam().model) {}
 };
 
-TEST_P(SettingsRecord, WritesTheProfileAsEightySixBytesOfRecordZero)
-{
+TEST_P(SettingsRecord, WritesTheProfileAsEightySixBytesOfRecordZero) {
     StartUp();
     LightInfoRecord light = device->GetLightEffect();
     light.speed = GetParam().speedLevel;
@@ -61,19 +59,25 @@ TEST_P(SettingsRecord, WritesTheProfileAsEightySixBytesOfRecordZero)
 
 // The 0x3389 sensor counts its stage values from 1; a wireless mouse stores the speed level
 // itself (a wired one 4 - level) and checks its link before every command.
-INSTANTIATE_TEST_SUITE_P(
-    Models, SettingsRecord,
-    ::testing::Values(
-        SettingsCase{"wired3327", SimMouseModel::Mouse(), 1, DefaultRecord({6, 14, 30, 46, 60, 62, 78}, 3),
-                     {0x01, 0x06, 0x06, 0x02}},
-        SettingsCase{"wired3389", SimMouseModel::Mouse3389(), 2, DefaultRecord({7, 15, 31, 63, 127, 239, 319}, 2),
-                     {0x01, 0x06, 0x06, 0x02}},
-        SettingsCase{"wireless", SimMouseModel::MouseWireless(), 1, DefaultRecord({6, 14, 30, 46, 60, 62, 78}, 1),
-                     {0xAA, 0x01, 0xAA, 0x06, 0x06, 0xAA, 0x02}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Models, SettingsRecord,
+                         ::testing::Values(SettingsCase{"wired3327",
+                                                        SimMouseModel::Mouse(),
+                                                        1,
+                                                        DefaultRecord({6, 14, 30, 46, 60, 62, 78}, 3),
+                                                        {0x01, 0x06, 0x06, 0x02}},
+                                           SettingsCase{"wired3389",
+                                                        SimMouseModel::Mouse3389(),
+                                                        2,
+                                                        DefaultRecord({7, 15, 31, 63, 127, 239, 319}, 2),
+                                                        {0x01, 0x06, 0x06, 0x02}},
+                                           SettingsCase{"wireless",
+                                                        SimMouseModel::MouseWireless(),
+                                                        1,
+                                                        DefaultRecord({6, 14, 30, 46, 60, 62, 78}, 1),
+                                                        {0xAA, 0x01, 0xAA, 0x06, 0x06, 0xAA, 0x02}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MouseDeviceTest, SettingsGoOutInTwoChunksAndAHostPresetIsSentAsModeZero)
-{
+TEST_F(MouseDeviceTest, SettingsGoOutInTwoChunksAndAHostPresetIsSentAsModeZero) {
     StartUp();
     LightInfoRecord light = device->GetLightEffect();
     light.selectItem = 12;  // the first light preset of the host
@@ -85,8 +89,7 @@ TEST_F(MouseDeviceTest, SettingsGoOutInTwoChunksAndAHostPresetIsSentAsModeZero)
     EXPECT_EQ(mouse->SettingsMemory()[0], 0) << "record 0 becomes the active one";
 }
 
-TEST_F(MouseDeviceTest, MissingStagesGoOutAsZeros)
-{
+TEST_F(MouseDeviceTest, MissingStagesGoOutAsZeros) {
     StartUp();
     std::vector<DpiStage> stages(2);
     stages[0].SetX(0x0123);
@@ -103,8 +106,7 @@ protected:
     WirelessMouse() : MouseDeviceTest(SimMouseModel::MouseWireless()) {}
 };
 
-TEST_F(WirelessMouse, LinkDownStopsEveryWriteAtItsFirstCheck)
-{
+TEST_F(WirelessMouse, LinkDownStopsEveryWriteAtItsFirstCheck) {
     StartUp();
     mouse->SetLinkUp(false);
     EXPECT_EQ(device->WriteSettings({}), 0);
@@ -114,21 +116,18 @@ TEST_F(WirelessMouse, LinkDownStopsEveryWriteAtItsFirstCheck)
     EXPECT_EQ(Commands(), (std::vector<uint8_t>{0xAA, 0xAA, 0xAA, 0xAA}));
 }
 
-TEST_F(MouseDeviceTest, KeyBlockWriteChangesOnlyTheSlotsOfMappedButtons)
-{
+TEST_F(MouseDeviceTest, KeyBlockWriteChangesOnlyTheSlotsOfMappedButtons) {
     // Button 0 (left) sits in slot 3; nothing holds 13 01 00, so button 5 has no slot.
-    Bytes block = {0x12, 0x01, 0x00, 0x20, 0x00, 0x04, 0x10, 0x02, 0x00, 0x10, 0x01, 0x00,
-                   0x10, 0x04, 0x00, 0x30, 0xE9, 0x00, 0x13, 0x02, 0x00};
-    for (uint8_t slot = 7; slot < 16; ++slot)
-        block.insert(block.end(), {0x40, slot, 0x55});
+    Bytes block = {0x12, 0x01, 0x00, 0x20, 0x00, 0x04, 0x10, 0x02, 0x00, 0x10, 0x01,
+                   0x00, 0x10, 0x04, 0x00, 0x30, 0xE9, 0x00, 0x13, 0x02, 0x00};
+    for (uint8_t slot = 7; slot < 16; ++slot) block.insert(block.end(), {0x40, slot, 0x55});
     mouse->SetKeyBlock(block);
     StartUp();
     const mouse::ButtonSlotMap expectedMap = {3, 2, 4, 126, 126, 126, 6, 126, 126, 126};
     EXPECT_EQ(device->ButtonSlots(), expectedMap);
 
     std::vector<KeyAssignEntry> list(10);
-    for (uint8_t i = 0; i < 10; ++i)
-        list[i].current = {i, 0x20, 0x00, static_cast<uint8_t>(0x04 + i), 0};
+    for (uint8_t i = 0; i < 10; ++i) list[i].current = {i, 0x20, 0x00, static_cast<uint8_t>(0x04 + i), 0};
     // Buttons 3, 4, 5, 7, 8 and 9 have no slot: their assignments cannot be sent, and the
     // result says so.
     EXPECT_EQ(device->WriteKeyAssignments(list), kResultNoKeySlot);
@@ -154,37 +153,34 @@ TEST_F(MouseDeviceTest, KeyBlockWriteChangesOnlyTheSlotsOfMappedButtons)
 }
 
 // A macro file's "Events" as the macro panel writes them.
-std::string MacroFile(size_t events)
-{
+std::string MacroFile(size_t events) {
     std::string text = "{\"Events\": [";
     for (size_t i = 0; i < events; ++i) {
-        if (i > 0)
-            text += ",";
+        if (i > 0) text += ",";
         text += i % 2 == 0 ? R"({"Delay": "300", "Type": 1, "Button": 65, "Action": "down"})"
                            : R"({"Delay": "300", "Type": 1, "Button": 65, "Action": "up"})";
     }
     return text + "]}";
 }
 
-void WriteMacroList(const std::filesystem::path& folder, const std::vector<size_t>& eventCounts)
-{
+void WriteMacroList(const std::filesystem::path& folder, const std::vector<size_t>& eventCounts) {
     std::string list = "{\"MacroInfo\": [";
     for (size_t i = 0; i < eventCounts.size(); ++i) {
         const std::string guid = "macro" + std::to_string(i);
-        list += (i > 0 ? "," : "") + std::string("{\"MacroName\": \"M") + std::to_string(i) + "\", \"Guid\": \"" +
-                guid + "\"}";
+        list += (i > 0 ? "," : "") + std::string("{\"MacroName\": \"M") + std::to_string(i) +
+                "\", \"Guid\": \"" + guid + "\"}";
         WriteFile(folder / (guid + ".mac"), MacroFile(eventCounts[i]));
     }
     WriteFile(folder / "macro.config", list + "]}");
 }
 
-TEST_F(MouseDeviceTest, MacroImageReachesTheDeviceByteForByte)
-{
+TEST_F(MouseDeviceTest, MacroImageReachesTheDeviceByteForByte) {
     StartUp();
     WriteMacroList(DataFolder(), {3, 5});
     EXPECT_EQ(device->WriteMacros(), 0);
 
-    Bytes expected = {0xAA, 0x55, 0x3C, 0x00, 0x02, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x14, 0x00, 0x24, 0x00};
+    Bytes expected = {0xAA, 0x55, 0x3C, 0x00, 0x02, 0x00, 0,    0,    0,    0,
+                      0,    0,    0,    0,    0,    0,    0x14, 0x00, 0x24, 0x00};
     const Bytes down = {0x2C, 0x01, 0x81, 0x41}, up = {0x2C, 0x01, 0x01, 0x41};
     for (size_t count : {3u, 5u}) {
         expected.insert(expected.end(), {static_cast<uint8_t>(count), 0x00, 0x00, 0x00});
@@ -193,40 +189,37 @@ TEST_F(MouseDeviceTest, MacroImageReachesTheDeviceByteForByte)
     }
     ASSERT_EQ(expected.size(), 60u);
     EXPECT_EQ(mouse->MacroImage(), expected);
-    const std::vector<FrameHeader> frames = {{0x03, 34, 0}, {0x01, 0, 0}, {0x15, 56, 0}, {0x15, 4, 56}, {0x02, 0, 0}};
+    const std::vector<FrameHeader> frames = {
+        {0x03, 34, 0}, {0x01, 0, 0}, {0x15, 56, 0}, {0x15, 4, 56}, {0x02, 0, 0}};
     EXPECT_EQ(Headers(), frames);
 }
 
-TEST_F(MouseDeviceTest, NoMacroListSendsNothingAndIsNoFailure)
-{
+TEST_F(MouseDeviceTest, NoMacroListSendsNothingAndIsNoFailure) {
     StartUp();
     EXPECT_EQ(device->WriteMacros(), 0);
     EXPECT_EQ(Commands(), (std::vector<uint8_t>{0x03}));
 }
 
-TEST_F(MouseDeviceTest, ShootImageCarriesTheFourPresetsWithEmptyEntriesForMissingFiles)
-{
+TEST_F(MouseDeviceTest, ShootImageCarriesTheFourPresetsWithEmptyEntriesForMissingFiles) {
     StartUp();
     WriteFile(DataFolder() / "ShootData_0.Shoot",
               R"({"Events": [{"Delay": 10, "Type": 1, "Button": 1, "Action": "down"},
                              {"Delay": 0, "Type": 1, "Button": 1, "Action": "up"}]})");
-    WriteFile(DataFolder() / "ShootData_2.Shoot", R"({"Events": [{"Delay": 85, "Type": 5, "Button": 3, "Action": "up"}]})");
+    WriteFile(DataFolder() / "ShootData_2.Shoot",
+              R"({"Events": [{"Delay": 85, "Type": 5, "Button": 3, "Action": "up"}]})");
     EXPECT_EQ(device->SendShootData(), 0);
 
-    const Bytes expected = {0xAA, 0x55, 0x34, 0x00, 0x04, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                            0x18, 0x00, 0x24, 0x00, 0x28, 0x00, 0x30, 0x00,
-                            0x02, 0x00, 0x00, 0x00, 0x0A, 0x00, 0x81, 0x01, 0x00, 0x00, 0x01, 0x01,
-                            0x00, 0x00, 0x00, 0x00,
-                            0x01, 0x00, 0x00, 0x00, 0x55, 0x00, 0x05, 0x03,
-                            0x00, 0x00, 0x00, 0x00};
+    const Bytes expected = {0xAA, 0x55, 0x34, 0x00, 0x04, 0x00, 0,    0,    0,    0,    0,    0,    0,
+                            0,    0,    0,    0x18, 0x00, 0x24, 0x00, 0x28, 0x00, 0x30, 0x00, 0x02, 0x00,
+                            0x00, 0x00, 0x0A, 0x00, 0x81, 0x01, 0x00, 0x00, 0x01, 0x01, 0x00, 0x00, 0x00,
+                            0x00, 0x01, 0x00, 0x00, 0x00, 0x55, 0x00, 0x05, 0x03, 0x00, 0x00, 0x00, 0x00};
     EXPECT_EQ(mouse->ShootImage(), expected);
     EXPECT_EQ(Commands(), (std::vector<uint8_t>{0x03, 0x01, 0x17, 0x02}));
 }
 
 class SmallMacroMemory : public MouseDeviceTest {
 protected:
-    static SimMouseModel Model()
-    {
+    static SimMouseModel Model() {
         SimMouseModel model = SimMouseModel::Mouse();
         model.macroMemoryUnits = 2;  // 256 bytes
         return model;
@@ -234,8 +227,7 @@ protected:
     SmallMacroMemory() : MouseDeviceTest(Model()) {}
 };
 
-TEST_F(SmallMacroMemory, MacrosThatDoNotFitAreRefusedWithTheUnitsOver)
-{
+TEST_F(SmallMacroMemory, MacrosThatDoNotFitAreRefusedWithTheUnitsOver) {
     StartUp();
     WriteMacroList(DataFolder(), {34, 34});  // 16 + 12 + 4 x 68 = 300 bytes
     EXPECT_EQ(device->WriteMacros(), 12);
@@ -243,8 +235,7 @@ TEST_F(SmallMacroMemory, MacrosThatDoNotFitAreRefusedWithTheUnitsOver)
     EXPECT_TRUE(mouse->MacroImage().empty());
 }
 
-TEST_F(MouseDeviceTest, DeviceRefusingTheImageIsAWriteFailure)
-{
+TEST_F(MouseDeviceTest, DeviceRefusingTheImageIsAWriteFailure) {
     StartUp();
     WriteMacroList(DataFolder(), {2});
     mouse->FailFrame(3, 0xFF);  // frames 0-3: info, begin, the one macro chunk, end configuration
@@ -255,14 +246,14 @@ struct ValidateCase {
     size_t macros;
     KeyAssignHalf expected;
 };
-void PrintTo(const ValidateCase& c, std::ostream* out) { *out << c.macros << " macros"; }
-
+void PrintTo(const ValidateCase& c, std::ostream* out) {
+    *out << c.macros << " macros";
+}
 
 class ValidateMacroKeys : public MouseDeviceTest, public ::testing::WithParamInterface<ValidateCase> {};
 
 // Button 3 is assigned macro number 2 in the profile; its default is the forward button.
-TEST_P(ValidateMacroKeys, AssignmentToAMissingMacroFallsBackToTheDefault)
-{
+TEST_P(ValidateMacroKeys, AssignmentToAMissingMacroFallsBackToTheDefault) {
     std::string profile = ReadFile(std::string(KVELM_BIN_DIR) + "/DefaultData/mouse.Json");
     Json::Value doc;
     Json::Reader().parse(profile, doc);
@@ -285,8 +276,7 @@ INSTANTIATE_TEST_SUITE_P(MacroCounts, ValidateMacroKeys,
                          ::testing::Values(ValidateCase{2, {3, 0x10, 0x10, 0x00, 0}},
                                            ValidateCase{3, {3, 0x70, 0x02, 0x00, 0}}));
 
-TEST_F(MouseDeviceTest, LoadProfileCreatesTheProfileFileFromTheDefaultData)
-{
+TEST_F(MouseDeviceTest, LoadProfileCreatesTheProfileFileFromTheDefaultData) {
     device->SetProfileName("fresh");
     ASSERT_EQ(device->LoadProfile(), 1);
     const CJsonFile files;
@@ -298,23 +288,27 @@ TEST_F(MouseDeviceTest, LoadProfileCreatesTheProfileFileFromTheDefaultData)
     EXPECT_EQ(device->GetSystemValues()[MouseValue::kPollingRate], 3);
 }
 
-TEST_F(MouseDeviceTest, LoadDefaultsOverwritesTheEditedProfileFile)
-{
+TEST_F(MouseDeviceTest, LoadDefaultsOverwritesTheEditedProfileFile) {
     StartUp();
     MouseSystemValues values = device->GetSystemValues();
     values[MouseValue::kPollingRate] = 1;
     device->SetSystemValues(values);
     ASSERT_EQ(device->SaveProfile(), kResultOk);
     const CJsonFile files;
-    EXPECT_EQ(files.ReadJsonFile((DataFolder() / "p1.Json").string())["Device"][0]["ReportStages"]["StageActive"].asInt(), 1);
+    EXPECT_EQ(
+        files.ReadJsonFile((DataFolder() / "p1.Json").string())["Device"][0]["ReportStages"]["StageActive"]
+            .asInt(),
+        1);
 
     device->LoadDefaults();
     EXPECT_EQ(device->GetSystemValues()[MouseValue::kPollingRate], 3);
-    EXPECT_EQ(files.ReadJsonFile((DataFolder() / "p1.Json").string())["Device"][0]["ReportStages"]["StageActive"].asInt(), 3);
+    EXPECT_EQ(
+        files.ReadJsonFile((DataFolder() / "p1.Json").string())["Device"][0]["ReportStages"]["StageActive"]
+            .asInt(),
+        3);
 }
 
-TEST_F(MouseDeviceTest, ProfileSwitchSendsSettingsMacrosAndKeysInThatOrder)
-{
+TEST_F(MouseDeviceTest, ProfileSwitchSendsSettingsMacrosAndKeysInThatOrder) {
     ASSERT_EQ(device->ReadInitialState(), 1);
     mouse->ClearFrames();
     const ProfileSwitchResult result = SwitchToProfile(*device, "second");

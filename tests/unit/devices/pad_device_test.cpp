@@ -9,8 +9,7 @@ protected:
     PadDeviceTest() : KbPadTest("MousePad", DeviceKind::kMousePad, 2) {}
 };
 
-TEST_F(PadDeviceTest, StartUpReadsInformationAndLoadsTheProfile)
-{
+TEST_F(PadDeviceTest, StartUpReadsInformationAndLoadsTheProfile) {
     device->SetProfileName("p1");
     device->OnDeviceTimer1();
     EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{1, 0, 0}, {3, 34, 0}, {2, 0, 0}}));
@@ -18,8 +17,7 @@ TEST_F(PadDeviceTest, StartUpReadsInformationAndLoadsTheProfile)
     EXPECT_TRUE(std::filesystem::exists(DataFolder() / "p1.Json"));
 }
 
-TEST_F(PadDeviceTest, ClosedChannelStillLoadsTheProfile)
-{
+TEST_F(PadDeviceTest, ClosedChannelStillLoadsTheProfile) {
     device->CloseCommandChannel();
     device->SetProfileName("p1");
     device->OnDeviceTimer1();
@@ -27,8 +25,7 @@ TEST_F(PadDeviceTest, ClosedChannelStillLoadsTheProfile)
     EXPECT_EQ(device->GetLightEffect().selectItem, 2);
 }
 
-TEST_F(PadDeviceTest, LightingRecordReadFromTheActiveSlotWrittenAtZero)
-{
+TEST_F(PadDeviceTest, LightingRecordReadFromTheActiveSlotWrittenAtZero) {
     std::vector<std::tuple<unsigned, uintptr_t>> messages;
     DeviceOwner owner;
     owner.sendMessage = [&](unsigned m, uintptr_t w, intptr_t) { messages.emplace_back(m, w); };
@@ -47,13 +44,13 @@ TEST_F(PadDeviceTest, LightingRecordReadFromTheActiveSlotWrittenAtZero)
     sim->ClearFrames();
     ASSERT_EQ(device->WriteSettings({}), 1);
     EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{1, 0, 0}, {6, 21, 0}, {2, 0, 0}}));
-    EXPECT_EQ(PayloadOf(1), (Bytes{1, 2, 4, 2, 1, 1, 0x00, 0x80, 0xFF, 0x22, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}))
+    EXPECT_EQ(PayloadOf(1),
+              (Bytes{1, 2, 4, 2, 1, 1, 0x00, 0x80, 0xFF, 0x22, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}))
         << "direction and further bytes as read, the profile's choice, speed turned over";
     EXPECT_EQ(sim->SettingsMemory()[6], 0x00) << "slot 1's block at 25 is not written";
 }
 
-TEST_F(PadDeviceTest, PowerRecordWithThePhone)
-{
+TEST_F(PadDeviceTest, PowerRecordWithThePhone) {
     sim->SetPowerRecord({35, 1, 0, 1, 9, 2});
     PowerStatusRecord record{};
     ASSERT_EQ(device->QueryPowerStatus(&record), 1);

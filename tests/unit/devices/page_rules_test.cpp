@@ -11,8 +11,7 @@ namespace {
 
 using mousepage::DpiChecks;
 
-DpiChecks AllEnabled()
-{
+DpiChecks AllEnabled() {
     DpiChecks checks;
     checks.ticked.fill(true);
     checks.checkEnabled.fill(true);
@@ -20,11 +19,9 @@ DpiChecks AllEnabled()
     return checks;
 }
 
-TEST(DpiEnablingRule, TheLastTickedStageCannotBeUnticked)
-{
+TEST(DpiEnablingRule, TheLastTickedStageCannotBeUnticked) {
     DpiChecks checks = AllEnabled();
-    for (int stage = 0; stage < 6; ++stage)
-        checks = mousepage::ApplyDpiStageEnabling(checks, stage, false);
+    for (int stage = 0; stage < 6; ++stage) checks = mousepage::ApplyDpiStageEnabling(checks, stage, false);
     EXPECT_EQ(checks.ticked, (std::array<bool, 7>{false, false, false, false, false, false, true}));
     EXPECT_FALSE(checks.checkEnabled[6]) << "the one stage left is locked";
     EXPECT_TRUE(checks.checkEnabled[0]);
@@ -35,8 +32,7 @@ TEST(DpiEnablingRule, TheLastTickedStageCannotBeUnticked)
     EXPECT_EQ(mousepage::ApplyDpiStageEnabling(checks, 7, false), checks) << "no stage 7";
 }
 
-TEST(DpiEnablingRule, EnablingAStageEnablesItsLayout)
-{
+TEST(DpiEnablingRule, EnablingAStageEnablesItsLayout) {
     DpiChecks checks;  // everything off, as a skin may start
     checks = mousepage::ApplyDpiStageEnabling(checks, 4, true);
     EXPECT_TRUE(checks.layoutEnabled[4]);
@@ -44,32 +40,32 @@ TEST(DpiEnablingRule, EnablingAStageEnablesItsLayout)
     EXPECT_TRUE(checks.ticked[4]);
 }
 
-TEST(KeyButtonNames, BindByPrefixAndNumberWithinTheCounts)
-{
+TEST(KeyButtonNames, BindByPrefixAndNumberWithinTheCounts) {
     using mousepage::KeyButtonRole;
     const struct {
         const char* name;
         mousepage::KeyButtonBinding expected;
     } cases[] = {
-        {"key_5", {KeyButtonRole::Key, 5}},       {"key_7", {}},  // 6 key controls: key 7 is ignored
-        {"Light_2", {KeyButtonRole::Light, 2}},  {"light_0_3", {KeyButtonRole::SecondLight, 3}},
-        {"LIGHT_0_9", {}},                       {"keys", {}},
-        {"other_1", {}},                         {"key_", {KeyButtonRole::Key, 0}},
+        {"key_5", {KeyButtonRole::Key, 5}},
+        {"key_7", {}},  // 6 key controls: key 7 is ignored
+        {"Light_2", {KeyButtonRole::Light, 2}},
+        {"light_0_3", {KeyButtonRole::SecondLight, 3}},
+        {"LIGHT_0_9", {}},
+        {"keys", {}},
+        {"other_1", {}},
+        {"key_", {KeyButtonRole::Key, 0}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(mousepage::ClassifyKeyButton(c.name, 6, 7), c.expected) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(mousepage::ClassifyKeyButton(c.name, 6, 7), c.expected) << c.name;
 }
 
-TEST(MousePageValues, DoubleClickTimeAndPollingOption)
-{
+TEST(MousePageValues, DoubleClickTimeAndPollingOption) {
     EXPECT_EQ(mousepage::DoubleClickMilliseconds(6, 10), 500);
     EXPECT_EQ(mousepage::DoubleClickMilliseconds(10, 10), 100);
     for (const auto& [index, option] : std::vector<std::pair<int, int>>{{0, 0}, {4, 4}, {5, 0}, {-1, 0}})
         EXPECT_EQ(mousepage::PollingOptionFor(index), option) << index;
 }
 
-TEST(FunctionTabs, TableOfTypesAndKinds)
-{
+TEST(FunctionTabs, TableOfTypesAndKinds) {
     const struct {
         int type, kind;
         FunctionTabs expected;
@@ -81,8 +77,7 @@ TEST(FunctionTabs, TableOfTypesAndKinds)
         EXPECT_EQ(FunctionTabsFor(c.type, c.kind), c.expected) << "type " << c.type << " kind " << c.kind;
 }
 
-TEST(AssignmentLabels, NumbersCountFromOneAndDirectionsComeFromTheSignBit)
-{
+TEST(AssignmentLabels, NumbersCountFromOneAndDirectionsComeFromTheSignBit) {
     EXPECT_EQ(DescribeAssignment({0, 0x70, 0, 0, 0}), (AssignmentLabel{"key_fn_macro", " 1"}));
     EXPECT_EQ(DescribeAssignment({0, 0x72, 3, 0, 0}), (AssignmentLabel{"key_fn_gun_preset", " 4"}));
     EXPECT_EQ(DescribeAssignment({0, 0x12, 0x11, 0x83, 0}).textId, "key_fn_wheel_down");
@@ -90,15 +85,15 @@ TEST(AssignmentLabels, NumbersCountFromOneAndDirectionsComeFromTheSignBit)
     EXPECT_STREQ(AssignmentLabelFallback("key_fn_back_button"), "Back");
 }
 
-TEST(DeviceLists, RowsOfTheLightFilesAndTheMacroList)
-{
+TEST(DeviceLists, RowsOfTheLightFilesAndTheMacroList) {
     TempFolder folder;
     const auto file = [&](const char* name) { return (folder.Path() / name).string(); };
     WriteFile(folder.Path() / "default_light.json",
               R"({"DefaultLightName": [[{"LightName": "kb0", "visible": true}],
                                        [{"LightName": "ms0", "visible": true}, {"LightName": "ms1", "visible": false}]],
                   "AreaLightName": [[], [{"LightName": "wheel"}]]})");
-    WriteFile(folder.Path() / "tolva_light.config", R"({"LightInfo": [[], [{"LightName": "My preset", "Guid": "x"}]]})");
+    WriteFile(folder.Path() / "tolva_light.config",
+              R"({"LightInfo": [[], [{"LightName": "My preset", "Guid": "x"}]]})");
     WriteFile(folder.Path() / "macro.config", R"({"MacroInfo": [{"MacroName": "a"}, {"Guid": "g"}]})");
 
     const DeviceLists lists =
@@ -115,7 +110,8 @@ TEST(DeviceLists, RowsOfTheLightFilesAndTheMacroList)
     const DeviceLists missing = LoadDeviceLists(file("none"), file("none"), file("none"), 1);
     EXPECT_TRUE(missing.lightModes.empty());
     EXPECT_EQ(missing.macroCount, 0u);
-    EXPECT_TRUE(LoadDeviceLists(file("macro.config"), file("default_light.json"), file("x"), 5).lightModes.empty());
+    EXPECT_TRUE(
+        LoadDeviceLists(file("macro.config"), file("default_light.json"), file("x"), 5).lightModes.empty());
 }
 
 }  // namespace

@@ -16,10 +16,11 @@ struct RecordingPage : IDevicePage {
     std::vector<std::pair<int, int>> bound;
     std::vector<std::pair<int, int>> tabs;
     int cleared = 0;
-    void BindKeyAndLightControls(int keyCount, int ledCount) override { bound.emplace_back(keyCount, ledCount); }
+    void BindKeyAndLightControls(int keyCount, int ledCount) override {
+        bound.emplace_back(keyCount, ledCount);
+    }
     void ClearControlTables() override { ++cleared; }
-    bool SelectFunctionTabs(int functionTab, int keyFunctionTab) override
-    {
+    bool SelectFunctionTabs(int functionTab, int keyFunctionTab) override {
         tabs.emplace_back(functionTab, keyFunctionTab);
         return true;
     }
@@ -34,22 +35,24 @@ struct PowerCase {
     uint8_t deviceByte3;
     uint8_t expectedByte3;
 };
-void PrintTo(const PowerCase& c, std::ostream* out) { *out << c.name; }
-
+void PrintTo(const PowerCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PowerStatus : public MouseDeviceTest, public ::testing::WithParamInterface<PowerCase> {
 protected:
     PowerStatus() : MouseDeviceTest(GetParam().model) {}
 };
 
-TEST_P(PowerStatus, ByteThreeSaysWhetherTheHostReachesTheDeviceOverItsSlowLink)
-{
+TEST_P(PowerStatus, ByteThreeSaysWhetherTheHostReachesTheDeviceOverItsSlowLink) {
     mouse->SetPowerRecord({77, 2, 9, GetParam().deviceByte3, 0x5A, 3});
     RecordingPanel panel;
     device->SetPowerPanel(&panel);
     std::vector<std::pair<unsigned, std::uintptr_t>> messages;
     DeviceOwner owner;
-    owner.sendMessage = [&](unsigned message, std::uintptr_t wParam, std::intptr_t) { messages.emplace_back(message, wParam); };
+    owner.sendMessage = [&](unsigned message, std::uintptr_t wParam, std::intptr_t) {
+        messages.emplace_back(message, wParam);
+    };
     device->SetOwnerWindow(owner);
 
     device->OnDeviceTimer5();
@@ -60,13 +63,13 @@ TEST_P(PowerStatus, ByteThreeSaysWhetherTheHostReachesTheDeviceOverItsSlowLink)
     EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{0x1A, 6, 0}}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Links, PowerStatus,
-                         ::testing::Values(PowerCase{"wirelessWhateverTheDeviceSent", SimMouseModel::MouseWireless(), 0, 1},
-                                           PowerCase{"wiredWhateverTheDeviceSent", SimMouseModel::Mouse(), 1, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Links, PowerStatus,
+    ::testing::Values(PowerCase{"wirelessWhateverTheDeviceSent", SimMouseModel::MouseWireless(), 0, 1},
+                      PowerCase{"wiredWhateverTheDeviceSent", SimMouseModel::Mouse(), 1, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MouseDeviceTest, PowerQueryOnAClosedChannelDoesNothing)
-{
+TEST_F(MouseDeviceTest, PowerQueryOnAClosedChannelDoesNothing) {
     RecordingPanel panel;
     device->SetPowerPanel(&panel);
     device->CloseCommandChannel();
@@ -75,8 +78,7 @@ TEST_F(MouseDeviceTest, PowerQueryOnAClosedChannelDoesNothing)
     EXPECT_TRUE(mouse->CommandFrames().empty());
 }
 
-TEST_F(MouseDeviceTest, PowerPanelFollowsThePollFlag)
-{
+TEST_F(MouseDeviceTest, PowerPanelFollowsThePollFlag) {
     RecordingPanel panel;
     device->SetPollPeriodically(1);
     device->SetPowerPanel(&panel);
@@ -84,8 +86,7 @@ TEST_F(MouseDeviceTest, PowerPanelFollowsThePollFlag)
     EXPECT_EQ(panel.pollFlags, (std::vector<int>{1, 0}));
 }
 
-TEST(UsbDevice, SetLedCountClearsTheColoursEvenForTheSameCount)
-{
+TEST(UsbDevice, SetLedCountClearsTheColoursEvenForTheSameCount) {
     CVornakelUSBDevice device;
     device.SetLedCount(3);
     device.SetLedColour(2, 0xFF00FF80);
@@ -96,8 +97,7 @@ TEST(UsbDevice, SetLedCountClearsTheColoursEvenForTheSameCount)
     EXPECT_EQ(device.GetLedColour(2), 0u);
 }
 
-TEST(UsbDevice, WithoutALayoutFileThePageIsNeverUsed)
-{
+TEST(UsbDevice, WithoutALayoutFileThePageIsNeverUsed) {
     CVornakelUSBDevice device;
     RecordingPage page;
     device.SetPage(&page);
@@ -112,8 +112,7 @@ TEST(UsbDevice, WithoutALayoutFileThePageIsNeverUsed)
     EXPECT_EQ(device.GetFunctionMode(), 2);
 }
 
-TEST(UsbDevice, WithALayoutThePageBindsItsControlsAndShowsTheTabs)
-{
+TEST(UsbDevice, WithALayoutThePageBindsItsControlsAndShowsTheTabs) {
     CVornakelUSBDevice device;
     RecordingPage page;
     device.SetPage(&page);

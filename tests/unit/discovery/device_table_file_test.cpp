@@ -73,16 +73,19 @@ TEST_F(DeviceTableFiles, RowRepeatingIdsReplacesTheShippedRowInPlace) {
 }
 
 TEST_F(DeviceTableFiles, BadRowsAreSkippedWithTheirLineAndTheOthersLoad) {
-    const CDeviceTable table = Load("{\"devices\": [\n"
-                                    "  {\"vendorId\": 1, \"productId\": 2, \"kind\": 2, \"name\": \"Good\", \"folder\": \"good\"},\n"
-                                    "  {\"vendorId\": 1, \"productId\": 3, \"kind\": 9},\n"
-                                    "  {\"vendorId\": 1, \"productId\": 4, \"kind\": 2, \"colour\": 1}\n"
-                                    "]}\n");
+    const CDeviceTable table = Load(
+        "{\"devices\": [\n"
+        "  {\"vendorId\": 1, \"productId\": 2, \"kind\": 2, \"name\": \"Good\", \"folder\": \"good\"},\n"
+        "  {\"vendorId\": 1, \"productId\": 3, \"kind\": 9},\n"
+        "  {\"vendorId\": 1, \"productId\": 4, \"kind\": 2, \"colour\": 1}\n"
+        "]}\n");
     ASSERT_EQ(problems.size(), 2u) << AllProblems();
-    EXPECT_NE(problems[0].text.find("user.json: line 3 (row 2): \"kind\" 9 is out of range 1..7; row skipped"),
-              std::string::npos)
+    EXPECT_NE(
+        problems[0].text.find("user.json: line 3 (row 2): \"kind\" 9 is out of range 1..7; row skipped"),
+        std::string::npos)
         << problems[0].text;
-    EXPECT_NE(problems[1].text.find("line 4 (row 3): unknown key \"colour\""), std::string::npos) << problems[1].text;
+    EXPECT_NE(problems[1].text.find("line 4 (row 3): unknown key \"colour\""), std::string::npos)
+        << problems[1].text;
     ASSERT_EQ(table.Rows().size(), 6u);
     EXPECT_EQ(table.Rows()[5].name, "Good");
 }
@@ -98,13 +101,17 @@ TEST_F(DeviceTableFiles, EachKindOfBadRowIsRefusedWithAClearReason) {
         {R"({"vendorId": 1, "productId": 2})", "\"kind\" missing"},
         {R"({"vendorId": "0x10000", "productId": 2, "kind": 2})", "\"vendorId\" 65536 is out of range"},
         {R"({"vendorId": "12ab", "productId": 2, "kind": 2})", "\"vendorId\" is not a number"},
-        {R"({"vendorId": 1, "productId": 2, "kind": 2, "folder": "../../etc"})", "\"folder\" must be a folder name"},
-        {R"({"vendorId": 1, "productId": 2, "kind": 2, "pageXml": "/tmp/x.xml"})", "\"pageXml\" must be a relative"},
-        {R"({"vendorId": 1, "productId": 2, "kind": 2, "ledCount": 100000})", "\"ledCount\" 100000 is out of range"},
+        {R"({"vendorId": 1, "productId": 2, "kind": 2, "folder": "../../etc"})",
+         "\"folder\" must be a folder name"},
+        {R"({"vendorId": 1, "productId": 2, "kind": 2, "pageXml": "/tmp/x.xml"})",
+         "\"pageXml\" must be a relative"},
+        {R"({"vendorId": 1, "productId": 2, "kind": 2, "ledCount": 100000})",
+         "\"ledCount\" 100000 is out of range"},
         {R"({"vendorId": 1, "productId": 2, "kind": 2, "interfaces": []})", "\"interfaces\" must be a list"},
         {R"({"vendorId": 1, "productId": 2, "kind": 2, "interfaces": [{"interface": 1, "collection": 4}]})",
          "interface without \"usagePage\""},
-        {R"({"vendorId": 1, "productId": 2, "kind": 2, "subKind": 1})", "no interface has the device's sub-kind 1"},
+        {R"({"vendorId": 1, "productId": 2, "kind": 2, "subKind": 1})",
+         "no interface has the device's sub-kind 1"},
         {R"({"vendorId": 1, "productId": 2, "kind": 2, "name": ""})", "\"name\" must be non-empty text"},
     };
     for (const Case& c : cases) {

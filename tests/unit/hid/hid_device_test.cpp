@@ -22,20 +22,17 @@ constexpr int kCommandNode = 3;
 
 class HidDeviceTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         saved_ = HidBackends();
         HidBackends() = {std::make_shared<HidrawBackend>(sys.SysRoot(), sys.DevRoot(), sys.Opener())};
         sys.AddNode(kCommandNode, 0x320F, 0x2002, 1, kVendorInterfaceDescriptor, 0x0105);
     }
     void TearDown() override { HidBackends() = saved_; }
 
-    std::string Path(int collection) const
-    {
+    std::string Path(int collection) const {
         return sys.DevRoot() + "/hidraw3#vid_320f&pid_2002&mi_01&col0" + std::to_string(collection);
     }
-    static std::vector<uint8_t> Report(uint8_t id, uint8_t marker, size_t length = 64)
-    {
+    static std::vector<uint8_t> Report(uint8_t id, uint8_t marker, size_t length = 64) {
         std::vector<uint8_t> report(length, 0);
         report[0] = id;
         report[1] = marker;
@@ -48,8 +45,7 @@ protected:
     std::vector<std::shared_ptr<IHidBackend>> saved_;
 };
 
-TEST_F(HidDeviceTest, CursorHandsOutEveryPathThenNothing)
-{
+TEST_F(HidDeviceTest, CursorHandsOutEveryPathThenNothing) {
     // More interfaces than the first list capacity of 8.
     for (int node = 10; node < 30; ++node)
         sys.AddNode(node, 0x1234, static_cast<uint16_t>(node), 0, kBootMouseDescriptor);
@@ -57,8 +53,7 @@ TEST_F(HidDeviceTest, CursorHandsOutEveryPathThenNothing)
     EXPECT_EQ(hid.NextPath(), nullptr);  // no list yet
     ASSERT_TRUE(hid.Enumerate());
     std::vector<std::string> seen;
-    while (const std::string* path = hid.NextPath())
-        seen.push_back(*path);
+    while (const std::string* path = hid.NextPath()) seen.push_back(*path);
     ASSERT_EQ(seen.size(), 24u);  // 4 collections of node 3 and 20 single ones
     EXPECT_EQ(seen[3], Path(4));
     EXPECT_EQ(seen[4], sys.DevRoot() + "/hidraw10#vid_1234&pid_000a&mi_00");
@@ -73,13 +68,14 @@ TEST_F(HidDeviceTest, CursorHandsOutEveryPathThenNothing)
     EXPECT_EQ(hid.NextPath(), nullptr);
 }
 
-TEST_F(HidDeviceTest, EnumerationFailsWhenABackendFails)
-{
+TEST_F(HidDeviceTest, EnumerationFailsWhenABackendFails) {
     class FailingBackend : public IHidBackend {
     public:
         bool Enumerate(std::vector<std::string>&) override { return false; }
         bool Handles(const std::string&) const override { return false; }
-        std::unique_ptr<IHidConnection> Open(const std::string&, bool, bool, bool) override { return nullptr; }
+        std::unique_ptr<IHidConnection> Open(const std::string&, bool, bool, bool) override {
+            return nullptr;
+        }
         bool IsPresent(const std::string&) override { return false; }
     };
     HidBackends().push_back(std::make_shared<FailingBackend>());
@@ -88,8 +84,7 @@ TEST_F(HidDeviceTest, EnumerationFailsWhenABackendFails)
     EXPECT_EQ(hid.NextPath(), nullptr);
 }
 
-TEST_F(HidDeviceTest, OpenBuildsTheCollectionDescription)
-{
+TEST_F(HidDeviceTest, OpenBuildsTheCollectionDescription) {
     CHidDevice hid;
     ASSERT_TRUE(hid.Open(Path(4), true, true, true, false));
     EXPECT_TRUE(hid.IsOpen());
@@ -123,8 +118,7 @@ TEST_F(HidDeviceTest, OpenBuildsTheCollectionDescription)
     hid.Close();  // closing twice is harmless
 }
 
-TEST_F(HidDeviceTest, OpenRefusesPathsItCannotServe)
-{
+TEST_F(HidDeviceTest, OpenRefusesPathsItCannotServe) {
     sys.AddNode(5, 0x320F, 0x2002, 0, {0x05, 0x01, 0x09, 0x02, 0xA1, 0x01});  // never closed
     sys.AddNode(6, 0x320F, 0x2002, 0, kBootMouseDescriptor);
     sys.SetOpenError(6, EACCES);  // present, but no rule grants this user access
@@ -152,8 +146,7 @@ TEST_F(HidDeviceTest, OpenRefusesPathsItCannotServe)
     EXPECT_EQ(hid.LastOpenError(), HidOpenError::None);
 }
 
-TEST_F(HidDeviceTest, ReadDeliversOnlyReportsOfTheOpenedCollection)
-{
+TEST_F(HidDeviceTest, ReadDeliversOnlyReportsOfTheOpenedCollection) {
     CHidDevice hid;
     ASSERT_TRUE(hid.Open(Path(4), true, true, true, false));
     const int device = sys.DeviceEnd(kCommandNode);
@@ -177,8 +170,7 @@ TEST_F(HidDeviceTest, ReadDeliversOnlyReportsOfTheOpenedCollection)
     EXPECT_EQ(transferred, 0u);
 }
 
-TEST_F(HidDeviceTest, ReadTimesOutAndRefusesShortBuffers)
-{
+TEST_F(HidDeviceTest, ReadTimesOutAndRefusesShortBuffers) {
     CHidDevice hid;
     ASSERT_TRUE(hid.Open(Path(4), true, true, true, false));
     std::vector<uint8_t> buffer(64);
@@ -192,8 +184,7 @@ TEST_F(HidDeviceTest, ReadTimesOutAndRefusesShortBuffers)
     EXPECT_NE(hid.ReadReport(buffer.data(), 64, 100), 0);  // the report is still there
 }
 
-TEST_F(HidDeviceTest, CloseReleasesABlockedReadAndTheNode)
-{
+TEST_F(HidDeviceTest, CloseReleasesABlockedReadAndTheNode) {
     CHidDevice hid;
     ASSERT_TRUE(hid.Open(Path(3), true, true, true, false));
     const int device = sys.DeviceEnd(kCommandNode);
@@ -218,8 +209,7 @@ TEST_F(HidDeviceTest, CloseReleasesABlockedReadAndTheNode)
     EXPECT_NE(fd.revents & POLLHUP, 0);
 }
 
-TEST_F(HidDeviceTest, OpenOnAnotherThreadReleasesABlockedRead)
-{
+TEST_F(HidDeviceTest, OpenOnAnotherThreadReleasesABlockedRead) {
     CHidDevice hid;
     ASSERT_TRUE(hid.Open(Path(4), true, true, true, false));
     auto reader = std::async(std::launch::async, [&hid] {
@@ -233,8 +223,7 @@ TEST_F(HidDeviceTest, OpenOnAnotherThreadReleasesABlockedRead)
     EXPECT_TRUE(hid.IsOpen());
 }
 
-TEST_F(HidDeviceTest, SignalStopReleasesOneReadAndTheDeviceStaysOpen)
-{
+TEST_F(HidDeviceTest, SignalStopReleasesOneReadAndTheDeviceStaysOpen) {
     CHidDevice hid;
     ASSERT_TRUE(hid.Open(Path(4), true, true, true, false));
     const int device = sys.DeviceEnd(kCommandNode);
@@ -261,8 +250,7 @@ TEST_F(HidDeviceTest, SignalStopReleasesOneReadAndTheDeviceStaysOpen)
     EXPECT_EQ(buffer[1], 0x78);
 }
 
-TEST_F(HidDeviceTest, UnplugMarksTheDeviceGone)
-{
+TEST_F(HidDeviceTest, UnplugMarksTheDeviceGone) {
     CHidDevice hid;
     ASSERT_TRUE(hid.Open(Path(4), true, true, true, false));
     auto reader = std::async(std::launch::async, [&hid] {
@@ -285,8 +273,7 @@ TEST_F(HidDeviceTest, UnplugMarksTheDeviceGone)
     EXPECT_TRUE(writer.DeviceGone());
 }
 
-TEST_F(HidDeviceTest, WriteSendsTheReportAsGiven)
-{
+TEST_F(HidDeviceTest, WriteSendsTheReportAsGiven) {
     CHidDevice hid;
     ASSERT_TRUE(hid.Open(Path(4), true, true, true, false));
     std::vector<uint8_t> frame = Report(4, 0x03);
@@ -304,8 +291,7 @@ TEST_F(HidDeviceTest, WriteSendsTheReportAsGiven)
     EXPECT_TRUE(ReceiveOutputReport(sys.DeviceEnd(kCommandNode), 50).empty());
 }
 
-TEST_F(HidDeviceTest, InputWorkerPatternFindsTheResyncUsage)
-{
+TEST_F(HidDeviceTest, InputWorkerPatternFindsTheResyncUsage) {
     CHidDevice hid;
     ASSERT_TRUE(hid.Open(Path(3), true, false, true, false));
     ASSERT_TRUE(SendInputReport(sys.DeviceEnd(kCommandNode), Report(4, 0x01)));  // the command channel's
@@ -317,8 +303,7 @@ TEST_F(HidDeviceTest, InputWorkerPatternFindsTheResyncUsage)
     EXPECT_EQ(hid.InputItems()[0].usageList[0], 0x0401);
 }
 
-TEST_F(HidDeviceTest, IsPresentAsksTheOwningBackend)
-{
+TEST_F(HidDeviceTest, IsPresentAsksTheOwningBackend) {
     EXPECT_TRUE(CHidDevice::IsPresent(Path(4)));
     EXPECT_FALSE(CHidDevice::IsPresent("nowhere:1#vid_320f"));
     sys.RemoveNode(kCommandNode);

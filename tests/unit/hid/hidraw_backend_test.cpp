@@ -13,8 +13,7 @@ protected:
     FakeSysfs sys;
     HidrawBackend backend{sys.SysRoot(), sys.DevRoot(), sys.Opener()};
 
-    std::vector<std::string> List()
-    {
+    std::vector<std::string> List() {
         std::vector<std::string> paths;
         EXPECT_TRUE(backend.Enumerate(paths));
         return paths;
@@ -22,25 +21,19 @@ protected:
     std::string Node(int number) const { return sys.DevRoot() + "/hidraw" + std::to_string(number); }
 };
 
-TEST_F(HidrawBackendTest, ListsOnePathPerTopLevelCollection)
-{
+TEST_F(HidrawBackendTest, ListsOnePathPerTopLevelCollection) {
     sys.AddNode(10, 0x046D, 0xC077, -1, kBootMouseDescriptor);  // no USB interface above it
     sys.AddNode(3, 0x320F, 0x2002, 1, kVendorInterfaceDescriptor);
     sys.AddNode(2, 0x320F, 0x2002, 0, kBootMouseDescriptor);
     const std::string ids = "#vid_320f&pid_2002";
     const std::vector<std::string> expected = {
-        Node(2) + ids + "&mi_00",
-        Node(3) + ids + "&mi_01&col01",
-        Node(3) + ids + "&mi_01&col02",
-        Node(3) + ids + "&mi_01&col03",
-        Node(3) + ids + "&mi_01&col04",
-        Node(10) + "#vid_046d&pid_c077",
+        Node(2) + ids + "&mi_00",       Node(3) + ids + "&mi_01&col01", Node(3) + ids + "&mi_01&col02",
+        Node(3) + ids + "&mi_01&col03", Node(3) + ids + "&mi_01&col04", Node(10) + "#vid_046d&pid_c077",
     };
     EXPECT_EQ(List(), expected);
 }
 
-TEST_F(HidrawBackendTest, AppendsToTheListItIsGiven)
-{
+TEST_F(HidrawBackendTest, AppendsToTheListItIsGiven) {
     sys.AddNode(0, 0x320F, 0x2002, 0, kBootMouseDescriptor);
     std::vector<std::string> paths = {"sim:1:00#vid_320f&pid_2002&mi_00"};
     ASSERT_TRUE(backend.Enumerate(paths));
@@ -48,8 +41,7 @@ TEST_F(HidrawBackendTest, AppendsToTheListItIsGiven)
     EXPECT_EQ(paths[0], "sim:1:00#vid_320f&pid_2002&mi_00");
 }
 
-TEST_F(HidrawBackendTest, ListingFollowsDescriptorAndDeviceChanges)
-{
+TEST_F(HidrawBackendTest, ListingFollowsDescriptorAndDeviceChanges) {
     sys.AddNode(3, 0x320F, 0x2002, 1, kVendorInterfaceDescriptor);
     ASSERT_EQ(List().size(), 4u);
     // Same node, new descriptor: the cached description must not be reused.
@@ -62,16 +54,14 @@ TEST_F(HidrawBackendTest, ListingFollowsDescriptorAndDeviceChanges)
     EXPECT_EQ(List(), std::vector<std::string>{Node(3) + "#vid_320f&pid_21fd&mi_02"});
 }
 
-TEST_F(HidrawBackendTest, MachineWithoutHidrawClassListsNothing)
-{
+TEST_F(HidrawBackendTest, MachineWithoutHidrawClassListsNothing) {
     HidrawBackend none(sys.SysRoot() + "/absent", sys.DevRoot(), sys.Opener());
     std::vector<std::string> paths;
     EXPECT_TRUE(none.Enumerate(paths));
     EXPECT_TRUE(paths.empty());
 }
 
-TEST_F(HidrawBackendTest, HandlesAndIsPresent)
-{
+TEST_F(HidrawBackendTest, HandlesAndIsPresent) {
     sys.AddNode(4, 0x320F, 0x2002, 1, kVendorInterfaceDescriptor);
     const std::string path = Node(4) + "#vid_320f&pid_2002&mi_01&col04";
     EXPECT_TRUE(backend.Handles(path));
@@ -84,8 +74,7 @@ TEST_F(HidrawBackendTest, HandlesAndIsPresent)
     EXPECT_FALSE(backend.IsPresent(path));
 }
 
-TEST_F(HidrawBackendTest, OpenReadsAttributesAndChoosesAccess)
-{
+TEST_F(HidrawBackendTest, OpenReadsAttributesAndChoosesAccess) {
     sys.AddNode(3, 0x320F, 0x2002, 1, kVendorInterfaceDescriptor, 0x0105);
     const std::string path = Node(3) + "#vid_320f&pid_2002&mi_01&col04";
     auto connection = backend.Open(path, true, true, false);
@@ -104,8 +93,7 @@ TEST_F(HidrawBackendTest, OpenReadsAttributesAndChoosesAccess)
     EXPECT_EQ(backend.Open(Node(7) + "#vid_320f&pid_2002&mi_01", true, true, false), nullptr);
 }
 
-TEST_F(HidrawBackendTest, ReadAndWriteMapNodeResults)
-{
+TEST_F(HidrawBackendTest, ReadAndWriteMapNodeResults) {
     sys.AddNode(3, 0x320F, 0x2002, 1, kVendorInterfaceDescriptor);
     auto connection = backend.Open(Node(3) + "#vid_320f&pid_2002&mi_01&col04", true, true, false);
     ASSERT_NE(connection, nullptr);

@@ -8,27 +8,28 @@
 
 namespace {
 
-std::vector<uint8_t> Wrap(std::vector<uint8_t> body)
-{
+std::vector<uint8_t> Wrap(std::vector<uint8_t> body) {
     // Generic Desktop / Pointer application collection around body.
     return Concat(Concat({0x05, 0x01, 0x09, 0x01, 0xA1, 0x01}, body), {0xC0});
 }
 
-uint16_t LengthOf(const HidCaps& caps, HidReportType type)
-{
+uint16_t LengthOf(const HidCaps& caps, HidReportType type) {
     switch (type) {
-    case HidReportType::Input: return caps.inputReportByteLength;
-    case HidReportType::Output: return caps.outputReportByteLength;
-    default: return caps.featureReportByteLength;
+    case HidReportType::Input:
+        return caps.inputReportByteLength;
+    case HidReportType::Output:
+        return caps.outputReportByteLength;
+    default:
+        return caps.featureReportByteLength;
     }
 }
 
 // What must hold for any descriptor the parser accepts.
-void ExpectConsistent(const std::vector<HidTopCollection>& collections)
-{
+void ExpectConsistent(const std::vector<HidTopCollection>& collections) {
     for (const HidTopCollection& collection : collections) {
         for (const HidField& field : collection.fields) {
-            const uint64_t endBits = uint64_t{field.bitOffset} + uint64_t{field.reportSize} * field.reportCount;
+            const uint64_t endBits =
+                uint64_t{field.bitOffset} + uint64_t{field.reportSize} * field.reportCount;
             const uint64_t bytes = (endBits + 7) / 8 + (collection.usesReportIds ? 1 : 0);
             ASSERT_LE(bytes, LengthOf(collection.caps, field.type));
             ASSERT_LE(field.usageMin, field.usageMax);
@@ -40,8 +41,7 @@ void ExpectConsistent(const std::vector<HidTopCollection>& collections)
     }
 }
 
-TEST(ReportDescriptor, BootMouse)
-{
+TEST(ReportDescriptor, BootMouse) {
     const auto collections = ParseReportDescriptor(kBootMouseDescriptor);
     ASSERT_EQ(collections.size(), 1u);
     const HidTopCollection& mouse = collections[0];
@@ -79,8 +79,7 @@ TEST(ReportDescriptor, BootMouse)
     EXPECT_EQ(mouse.fields[2].logicalMax, 127);
 }
 
-TEST(ReportDescriptor, VendorInterfaceListsCollectionsInOrder)
-{
+TEST(ReportDescriptor, VendorInterfaceListsCollectionsInOrder) {
     const auto collections = ParseReportDescriptor(kVendorInterfaceDescriptor);
     ASSERT_EQ(collections.size(), 4u);
     struct Expected {
@@ -129,8 +128,7 @@ TEST(ReportDescriptor, VendorInterfaceListsCollectionsInOrder)
     ExpectConsistent(collections);
 }
 
-TEST(ReportDescriptor, ReportsOfOneIdAddUpAcrossItems)
-{
+TEST(ReportDescriptor, ReportsOfOneIdAddUpAcrossItems) {
     // Feature report 7: 2 bytes, then 3 more bytes in a second item; input report 7 is separate.
     const auto collections = ParseReportDescriptor(Wrap({
         0x85, 0x07, 0x75, 0x08, 0x95, 0x02, 0x09, 0x30, 0xB1, 0x02,  // Feature 2 bytes
@@ -151,8 +149,7 @@ struct CollectionUsageCase {
     uint16_t page, usage;
 };
 
-TEST(ReportDescriptor, CollectionUsageResolution)
-{
+TEST(ReportDescriptor, CollectionUsageResolution) {
     const CollectionUsageCase cases[] = {
         // A four-byte usage carries its own page.
         {"extended usage", {0x05, 0x01, 0x0B, 0x01, 0x00, 0x0C, 0x00, 0xA1, 0x01, 0xC0}, 0x000C, 0x0001},
@@ -171,21 +168,19 @@ TEST(ReportDescriptor, CollectionUsageResolution)
     }
 }
 
-TEST(ReportDescriptor, LogicalMaximumCodedInFewBytesReadsUnsigned)
-{
+TEST(ReportDescriptor, LogicalMaximumCodedInFewBytesReadsUnsigned) {
     struct Case {
         std::vector<uint8_t> limits;
         int32_t min, max;
     } cases[] = {
-        {{0x15, 0x00, 0x25, 0xFF}, 0, 255},              // one byte 0xFF after a minimum of 0
-        {{0x15, 0x00, 0x26, 0xFF, 0x00}, 0, 255},
-        {{0x15, 0x00, 0x26, 0xFF, 0xFF}, 0, 65535},
-        {{0x15, 0x81, 0x25, 0x7F}, -127, 127},
-        {{0x16, 0x00, 0x80, 0x26, 0xFF, 0x7F}, -32768, 32767},
-        {{0x15, 0xFF, 0x25, 0xFF}, -1, -1},              // negative minimum: signed maximum
+        {{0x15, 0x00, 0x25, 0xFF}, 0, 255},  // one byte 0xFF after a minimum of 0
+        {{0x15, 0x00, 0x26, 0xFF, 0x00}, 0, 255}, {{0x15, 0x00, 0x26, 0xFF, 0xFF}, 0, 65535},
+        {{0x15, 0x81, 0x25, 0x7F}, -127, 127},    {{0x16, 0x00, 0x80, 0x26, 0xFF, 0x7F}, -32768, 32767},
+        {{0x15, 0xFF, 0x25, 0xFF}, -1, -1},  // negative minimum: signed maximum
     };
     for (const Case& c : cases) {
-        const auto collections = ParseReportDescriptor(Wrap(Concat(c.limits, {0x75, 0x10, 0x95, 0x01, 0x09, 0x30, 0x81, 0x02})));
+        const auto collections =
+            ParseReportDescriptor(Wrap(Concat(c.limits, {0x75, 0x10, 0x95, 0x01, 0x09, 0x30, 0x81, 0x02})));
         ASSERT_EQ(collections.size(), 1u);
         ASSERT_EQ(collections[0].fields.size(), 1u);
         EXPECT_EQ(collections[0].fields[0].logicalMin, c.min);
@@ -193,8 +188,7 @@ TEST(ReportDescriptor, LogicalMaximumCodedInFewBytesReadsUnsigned)
     }
 }
 
-TEST(ReportDescriptor, MalformedDescriptorsGiveNoCollections)
-{
+TEST(ReportDescriptor, MalformedDescriptorsGiveNoCollections) {
     const struct {
         const char* name;
         std::vector<uint8_t> bytes;
@@ -212,27 +206,25 @@ TEST(ReportDescriptor, MalformedDescriptorsGiveNoCollections)
         {"report without id beside numbered ones",
          Wrap({0x75, 0x08, 0x95, 0x01, 0x81, 0x02, 0x85, 0x01, 0x81, 0x02})},
     };
-    for (const auto& c : cases)
-        EXPECT_TRUE(ParseReportDescriptor(c.bytes).empty()) << c.name;
+    for (const auto& c : cases) EXPECT_TRUE(ParseReportDescriptor(c.bytes).empty()) << c.name;
     EXPECT_TRUE(ParseReportDescriptor({}).empty());
 }
 
 // Three reports of 16 fields of 4095 bytes each; every field carries the usage range
 // 0..0xFFFF. variable: one value item per usage; otherwise arrays, whose button items each
 // get a usage list as long as all array elements of the page.
-std::vector<uint8_t> RangeFlood(bool variable)
-{
+std::vector<uint8_t> RangeFlood(bool variable) {
     std::vector<uint8_t> body = {0x75, 0x08, 0x96, 0xFF, 0x0F};
     for (uint8_t id = 1; id <= 3; ++id) {
         body = Concat(body, {0x85, id});
         for (int field = 0; field < 16; ++field)
-            body = Concat(body, {0x19, 0x00, 0x2A, 0xFF, 0xFF, 0x81, static_cast<uint8_t>(variable ? 0x02 : 0x00)});
+            body = Concat(body,
+                          {0x19, 0x00, 0x2A, 0xFF, 0xFF, 0x81, static_cast<uint8_t>(variable ? 0x02 : 0x00)});
     }
     return Wrap(body);
 }
 
-TEST(ReportDescriptor, UsageRangesCountTowardTheExpansionCap)
-{
+TEST(ReportDescriptor, UsageRangesCountTowardTheExpansionCap) {
     // A descriptor of about a kilobyte must not make opening the interface spell out
     // hundreds of thousands of report items or usage list entries.
     EXPECT_TRUE(ParseReportDescriptor(RangeFlood(true)).empty());
@@ -246,33 +238,32 @@ TEST(ReportDescriptor, UsageRangesCountTowardTheExpansionCap)
     EXPECT_EQ(keyboard[0].inputButtonCaps[0].usageMax, 0xFFFF);
 }
 
-TEST(ReportDescriptor, EveryTruncationIsSafe)
-{
+TEST(ReportDescriptor, EveryTruncationIsSafe) {
     for (const auto* descriptor : {&kBootMouseDescriptor, &kVendorInterfaceDescriptor}) {
         for (size_t length = 0; length < descriptor->size(); ++length) {
-            const std::vector<uint8_t> prefix(descriptor->begin(), descriptor->begin() + static_cast<long>(length));
+            const std::vector<uint8_t> prefix(descriptor->begin(),
+                                              descriptor->begin() + static_cast<long>(length));
             const auto collections = ParseReportDescriptor(prefix);
             ExpectConsistent(collections);
         }
     }
 }
 
-TEST(ReportDescriptor, RandomBytesNeverBreakTheInvariants)
-{
+TEST(ReportDescriptor, RandomBytesNeverBreakTheInvariants) {
     std::mt19937 random(20240611);
     // Bias towards meaningful prefixes so the parser gets deep into many descriptors.
-    const uint8_t prefixes[] = {0x05, 0x09, 0xA1, 0xC0, 0x15, 0x25, 0x75, 0x95, 0x85, 0x81, 0x91, 0xB1,
-                                0x19, 0x29, 0xA4, 0xB4, 0x27, 0x97, 0x0B, 0xFE};
+    const uint8_t prefixes[] = {0x05, 0x09, 0xA1, 0xC0, 0x15, 0x25, 0x75, 0x95, 0x85, 0x81,
+                                0x91, 0xB1, 0x19, 0x29, 0xA4, 0xB4, 0x27, 0x97, 0x0B, 0xFE};
     for (int round = 0; round < 3000; ++round) {
         std::vector<uint8_t> bytes;
         const size_t length = random() % 96;
         while (bytes.size() < length) {
-            bytes.push_back(random() % 3 ? prefixes[random() % sizeof prefixes] : static_cast<uint8_t>(random()));
+            bytes.push_back(random() % 3 ? prefixes[random() % sizeof prefixes]
+                                         : static_cast<uint8_t>(random()));
             bytes.push_back(static_cast<uint8_t>(random()));
         }
         ExpectConsistent(ParseReportDescriptor(bytes));
-        if (::testing::Test::HasFatalFailure())
-            return;
+        if (::testing::Test::HasFatalFailure()) return;
     }
 }
 

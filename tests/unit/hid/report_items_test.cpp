@@ -7,25 +7,21 @@
 
 namespace {
 
-HidTopCollection Only(const std::vector<uint8_t>& descriptor)
-{
+HidTopCollection Only(const std::vector<uint8_t>& descriptor) {
     auto collections = ParseReportDescriptor(descriptor);
     EXPECT_EQ(collections.size(), 1u);
     return collections.empty() ? HidTopCollection{} : collections[0];
 }
 
-HidTopCollection VendorCollection(size_t index)
-{
+HidTopCollection VendorCollection(size_t index) {
     return ParseReportDescriptor(kVendorInterfaceDescriptor).at(index);
 }
 
-std::vector<uint8_t> Application(std::vector<uint8_t> body)
-{
+std::vector<uint8_t> Application(std::vector<uint8_t> body) {
     return Concat(Concat({0x05, 0x01, 0x09, 0x04, 0xA1, 0x01}, body), {0xC0});
 }
 
-TEST(ReportItems, BootMouseItemsAndUnpacking)
-{
+TEST(ReportItems, BootMouseItemsAndUnpacking) {
     const HidTopCollection mouse = Only(kBootMouseDescriptor);
     std::vector<HidDataItem> items = BuildReportItems(mouse, HidReportType::Input);
     ASSERT_EQ(items.size(), 4u);
@@ -64,8 +60,7 @@ TEST(ReportItems, BootMouseItemsAndUnpacking)
     EXPECT_EQ(items[0].usageList, (std::vector<uint16_t>{0, 0, 0}));
 }
 
-TEST(ReportItems, ConsumerArrayGivesUsagesAndIgnoresOtherReports)
-{
+TEST(ReportItems, ConsumerArrayGivesUsagesAndIgnoresOtherReports) {
     const HidTopCollection consumer = VendorCollection(2);
     std::vector<HidDataItem> items = BuildReportItems(consumer, HidReportType::Input);
     ASSERT_EQ(items.size(), 1u);
@@ -94,11 +89,10 @@ TEST(ReportItems, ConsumerArrayGivesUsagesAndIgnoresOtherReports)
     EXPECT_EQ(fresh[0].usageList, (std::vector<uint16_t>{0, 0}));
 }
 
-TEST(ReportItems, ArrayElementsIndexFromTheLogicalMinimum)
-{
+TEST(ReportItems, ArrayElementsIndexFromTheLogicalMinimum) {
     // Button page, usages 0x20..0x22 selected by values 1..3, two elements.
-    const HidTopCollection c = Only(Application({0x05, 0x09, 0x19, 0x20, 0x29, 0x22, 0x15, 0x01, 0x25, 0x03,
-                                                 0x75, 0x08, 0x95, 0x02, 0x81, 0x00}));
+    const HidTopCollection c = Only(Application(
+        {0x05, 0x09, 0x19, 0x20, 0x29, 0x22, 0x15, 0x01, 0x25, 0x03, 0x75, 0x08, 0x95, 0x02, 0x81, 0x00}));
     std::vector<HidDataItem> items = BuildReportItems(c, HidReportType::Input);
     ASSERT_EQ(items.size(), 1u);
     const struct {
@@ -115,8 +109,7 @@ TEST(ReportItems, ArrayElementsIndexFromTheLogicalMinimum)
     }
 }
 
-TEST(ReportItems, ButtonItemKeepsOnlyUsagesInItsRange)
-{
+TEST(ReportItems, ButtonItemKeepsOnlyUsagesInItsRange) {
     // Keyboard: modifier bits 0xE0..0xE7 and a key array 0..0xFF share the keyboard page.
     const HidTopCollection keyboard = VendorCollection(1);
     std::vector<HidDataItem> items = BuildReportItems(keyboard, HidReportType::Input);
@@ -133,12 +126,11 @@ TEST(ReportItems, ButtonItemKeepsOnlyUsagesInItsRange)
     EXPECT_EQ(items[1].usageList, keys);
 }
 
-TEST(ReportItems, ValueRangeGivesOneItemPerUsage)
-{
+TEST(ReportItems, ValueRangeGivesOneItemPerUsage) {
     // X..Z as one range of three 8-bit values; a range longer than the count is cut to it.
-    const HidTopCollection c = Only(Application({0x19, 0x30, 0x29, 0x32, 0x15, 0x00, 0x26, 0xFF, 0x00, 0x75, 0x08,
-                                                 0x95, 0x03, 0x81, 0x02, 0x19, 0x33, 0x29, 0x38, 0x95, 0x02, 0x81,
-                                                 0x02}));
+    const HidTopCollection c =
+        Only(Application({0x19, 0x30, 0x29, 0x32, 0x15, 0x00, 0x26, 0xFF, 0x00, 0x75, 0x08, 0x95,
+                          0x03, 0x81, 0x02, 0x19, 0x33, 0x29, 0x38, 0x95, 0x02, 0x81, 0x02}));
     ASSERT_EQ(c.inputValueCaps.size(), 2u);
     EXPECT_TRUE(c.inputValueCaps[0].isRange);
     std::vector<HidDataItem> items = BuildReportItems(c, HidReportType::Input);
@@ -154,8 +146,7 @@ TEST(ReportItems, ValueRangeGivesOneItemPerUsage)
     }
 }
 
-TEST(ReportItems, ValuesAreSignExtendedAndScaled)
-{
+TEST(ReportItems, ValuesAreSignExtendedAndScaled) {
     const struct {
         const char* name;
         std::vector<uint8_t> limits;  // logical and physical items
@@ -164,11 +155,29 @@ TEST(ReportItems, ValuesAreSignExtendedAndScaled)
         int32_t scaled;
         uint32_t status;
     } cases[] = {
-        {"physical range", {0x15, 0x00, 0x26, 0xFF, 0x00, 0x35, 0x00, 0x46, 0xE8, 0x03}, 51, 51, 200, kHidStatusSuccess},
-        {"negative, no physical range", {0x15, 0x9C, 0x25, 0x64}, 0xFF9C, 0xFFFFFF9C, -100, kHidStatusSuccess},
-        {"signed physical range", {0x15, 0x9C, 0x25, 0x64, 0x36, 0x18, 0xFC, 0x46, 0xE8, 0x03}, 50, 50, 500,
+        {"physical range",
+         {0x15, 0x00, 0x26, 0xFF, 0x00, 0x35, 0x00, 0x46, 0xE8, 0x03},
+         51,
+         51,
+         200,
          kHidStatusSuccess},
-        {"unsigned 16-bit maximum", {0x15, 0x00, 0x27, 0xFF, 0xFF, 0x00, 0x00}, 0xFFFF, 0xFFFF, 65535,
+        {"negative, no physical range",
+         {0x15, 0x9C, 0x25, 0x64},
+         0xFF9C,
+         0xFFFFFF9C,
+         -100,
+         kHidStatusSuccess},
+        {"signed physical range",
+         {0x15, 0x9C, 0x25, 0x64, 0x36, 0x18, 0xFC, 0x46, 0xE8, 0x03},
+         50,
+         50,
+         500,
+         kHidStatusSuccess},
+        {"unsigned 16-bit maximum",
+         {0x15, 0x00, 0x27, 0xFF, 0xFF, 0x00, 0x00},
+         0xFFFF,
+         0xFFFF,
+         65535,
          kHidStatusSuccess},
         {"outside the logical range", {0x15, 0x00, 0x25, 0x64}, 101, 101, 0, kHidStatusNull},
         {"empty logical range", {0x15, 0x0A, 0x25, 0x0A}, 10, 10, 0, kHidStatusBadLogicalRange},
@@ -186,8 +195,7 @@ TEST(ReportItems, ValuesAreSignExtendedAndScaled)
     }
 }
 
-TEST(ReportItems, ExtremeThirtyTwoBitRangesScaleWithoutOverflow)
-{
+TEST(ReportItems, ExtremeThirtyTwoBitRangesScaleWithoutOverflow) {
     // Logical and physical ranges of INT32_MIN..INT32_MAX (or 0..INT32_MAX): the product of
     // the two spans needs more than 64 bits.
     const std::vector<uint8_t> fullLogical = {0x17, 0x00, 0x00, 0x00, 0x80, 0x27, 0xFF, 0xFF, 0xFF, 0x7F};
@@ -212,15 +220,15 @@ TEST(ReportItems, ExtremeThirtyTwoBitRangesScaleWithoutOverflow)
         std::vector<HidDataItem> items = BuildReportItems(collection, HidReportType::Input);
         ASSERT_EQ(items.size(), 1u) << c.name;
         const std::vector<uint8_t> report = {static_cast<uint8_t>(c.raw), static_cast<uint8_t>(c.raw >> 8),
-                                             static_cast<uint8_t>(c.raw >> 16), static_cast<uint8_t>(c.raw >> 24)};
+                                             static_cast<uint8_t>(c.raw >> 16),
+                                             static_cast<uint8_t>(c.raw >> 24)};
         ASSERT_TRUE(UnpackReportItems(collection, report.data(), report.size(), items)) << c.name;
         EXPECT_EQ(items[0].status, kHidStatusSuccess) << c.name;
         EXPECT_EQ(items[0].scaledValue, c.scaled) << c.name;
     }
 }
 
-TEST(ReportItems, ShortReportStopsAtTheFirstValueItCannotRead)
-{
+TEST(ReportItems, ShortReportStopsAtTheFirstValueItCannotRead) {
     const HidTopCollection mouse = Only(kBootMouseDescriptor);
     std::vector<HidDataItem> items = BuildReportItems(mouse, HidReportType::Input);
     const std::vector<uint8_t> report = {0x02, 0x05};  // buttons and X only
@@ -238,8 +246,7 @@ TEST(ReportItems, ShortReportStopsAtTheFirstValueItCannotRead)
     EXPECT_FALSE(consumerItems[0].isDataSet);
 }
 
-TEST(ReportItems, MaxUsageListLengthCountsThePageOrAllPages)
-{
+TEST(ReportItems, MaxUsageListLengthCountsThePageOrAllPages) {
     const HidTopCollection keyboard = VendorCollection(1);
     EXPECT_EQ(MaxUsageListLength(keyboard, HidReportType::Input, 0x07), 14u);
     EXPECT_EQ(MaxUsageListLength(keyboard, HidReportType::Input, 0x09), 0u);

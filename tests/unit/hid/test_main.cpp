@@ -2,8 +2,7 @@
 
 #include <csignal>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // Writing to a stand-in node whose device end was closed must fail, not end the run.
     std::signal(SIGPIPE, SIG_IGN);
     ::testing::InitGoogleTest(&argc, argv);

@@ -6,15 +6,13 @@
 
 using namespace keyboard;
 
-TEST(CustomColours, PackKeepsByteOrder)
-{
+TEST(CustomColours, PackKeepsByteOrder) {
     const LedColour c{0x11, 0x22, 0x33, 0x44};
     EXPECT_EQ(PackLedColour(c), 0x44332211u);
     EXPECT_EQ(UnpackLedColour(0x44332211u), c);
 }
 
-TEST(CustomColours, FillAndPaintKeepBrightness)
-{
+TEST(CustomColours, FillAndPaintKeepBrightness) {
     std::vector<uint32_t> entries = {0xFF000000u, 0x80123456u, 0x00ABCDEFu};
     FillLedColours(entries, 1, 2, 3, true);
     EXPECT_EQ(entries, (std::vector<uint32_t>{0xFF030201u, 0x80030201u, 0x00030201u}));

@@ -4,8 +4,7 @@
 
 using namespace keyboard;
 
-TEST(KeyboardBlock, EncodesEveryField)
-{
+TEST(KeyboardBlock, EncodesEveryField) {
     KeyboardBlockSettings s;
     s.mode = 8;
     s.brightness = 3;
@@ -19,16 +18,20 @@ TEST(KeyboardBlock, EncodesEveryField)
     s.key6Flag = 1;
     s.winFlag = 0x0100;
     s.pollingRate = 3;
-    const KeyboardBlockBytes expected = {0x05, 8, 3, 3, 2, 1, 0x11, 0x22, 0x33, 0, 0, 0, 0, 0,
-                                         0,    0, 0, 0, 0, 1, 1,    0,    3,    0, 0};
+    const KeyboardBlockBytes expected = {0x05, 8, 3, 3, 2, 1, 0x11, 0x22, 0x33, 0, 0, 0, 0,
+                                         0,    0, 0, 0, 0, 0, 1,    1,    0,    3, 0, 0};
     EXPECT_EQ(EncodeKeyboardBlock(s, 0x05), expected);
 }
 
-TEST(KeyboardBlock, ModeAndSpeedLimits)
-{
-    struct Case { uint8_t mode, speed, modeByte, speedByte; };
+TEST(KeyboardBlock, ModeAndSpeedLimits) {
+    struct Case {
+        uint8_t mode, speed, modeByte, speedByte;
+    };
     const Case cases[] = {
-        {24, 0, 24, 4}, {25, 4, 0, 0}, {200, 2, 0, 2}, {3, 9, 3, 0},
+        {24, 0, 24, 4},
+        {25, 4, 0, 0},
+        {200, 2, 0, 2},
+        {3, 9, 3, 0},
     };
     for (const Case& c : cases) {
         KeyboardBlockSettings s;
@@ -40,8 +43,7 @@ TEST(KeyboardBlock, ModeAndSpeedLimits)
     }
 }
 
-TEST(KeyboardBlock, ReadBackGivesTheProfileValuesAgain)
-{
+TEST(KeyboardBlock, ReadBackGivesTheProfileValuesAgain) {
     for (uint8_t speed = 0; speed <= kMaxLightSpeed; ++speed) {
         KeyboardBlockSettings s;
         s.mode = 17;
@@ -63,8 +65,7 @@ TEST(KeyboardBlock, ReadBackGivesTheProfileValuesAgain)
     }
 }
 
-TEST(KeyboardBlock, ShortOrWildReads)
-{
+TEST(KeyboardBlock, ShortOrWildReads) {
     KeyboardBlockReadBack read;
     read.mode = 77;
     const uint8_t shortBlock[24] = {};

@@ -85,8 +85,8 @@ TEST(LightRecordChange, EachControlChangesItsFieldOnly) {
 TEST(LightRecordChange, ValuesOutOfRangeChangeNothing) {
     const LightInfoRecord base{3, 2, 1, 0, 1, 10, 20, 30, 0, 0, 0};
     const std::pair<LightSource, int64_t> cases[] = {
-        {LightSource::ModeCombo, -1},     {LightSource::ModeCombo, 256}, {LightSource::BrightnessSlider, 300},
-        {LightSource::SpeedSlider, -2},   {LightSource::EditRed, 256},   {LightSource::None, 1},
+        {LightSource::ModeCombo, -1},   {LightSource::ModeCombo, 256}, {LightSource::BrightnessSlider, 300},
+        {LightSource::SpeedSlider, -2}, {LightSource::EditRed, 256},   {LightSource::None, 1},
     };
     for (const auto& [source, value] : cases) {
         LightInfoRecord r = base;

@@ -7,9 +7,9 @@ namespace {
 
 TEST(ColourComponent, TextIsClampedAndRewritten) {
     const std::pair<const char*, int> cases[] = {
-        {"0", 0},     {"7", 7},      {"255", 255},  {"256", 255}, {"300", 255},          {"", 0},
-        {"   ", 0},   {"abc", 0},    {"-5", 0},     {"+12", 12},  {" 42", 42},           {"12ab", 12},
-        {"007", 7},   {"999", 255},  {"99999999999999999999", 255},
+        {"0", 0},    {"7", 7},     {"255", 255}, {"256", 255}, {"300", 255},
+        {"", 0},     {"   ", 0},   {"abc", 0},   {"-5", 0},    {"+12", 12},
+        {" 42", 42}, {"12ab", 12}, {"007", 7},   {"999", 255}, {"99999999999999999999", 255},
     };
     for (const auto& [text, value] : cases) {
         const ColourComponent c = ClampColourComponent(text);
@@ -20,7 +20,10 @@ TEST(ColourComponent, TextIsClampedAndRewritten) {
 
 TEST(SkinColour, AcceptedForms) {
     const std::pair<const char*, uint32_t> good[] = {
-        {"#FF0000", 0xFFFF0000u}, {"#00ff80", 0xFF00FF80u}, {"#80102030", 0x80102030u}, {"0xFF0A141E", 0xFF0A141Eu},
+        {"#FF0000", 0xFFFF0000u},
+        {"#00ff80", 0xFF00FF80u},
+        {"#80102030", 0x80102030u},
+        {"0xFF0A141E", 0xFF0A141Eu},
     };
     for (const auto& [text, argb] : good) {
         uint32_t value = 0;

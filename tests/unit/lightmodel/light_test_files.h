@@ -9,8 +9,12 @@
 #include <string>
 #include <system_error>
 
-inline std::string ShippedDefaultLight() { return std::string(KVELM_DEFAULT_DATA) + "/default_light.json"; }
-inline std::string PresetFixture() { return std::string(KVELM_LIGHT_TEST_DATA) + "/tolva_light.config"; }
+inline std::string ShippedDefaultLight() {
+    return std::string(KVELM_DEFAULT_DATA) + "/default_light.json";
+}
+inline std::string PresetFixture() {
+    return std::string(KVELM_LIGHT_TEST_DATA) + "/tolva_light.config";
+}
 
 class LightTempFolder : public ::testing::Test {
 protected:

@@ -62,7 +62,8 @@ TEST(LightModeList, NoModeBeyondWhatTheProfileCanStore) {
 }
 
 TEST_F(LightTempFolder, ListFromTheFilesOfADevice) {
-    const std::vector<LightModeEntry> mouse = LoadLightModeList(kKindMouse, ShippedDefaultLight(), PresetFixture());
+    const std::vector<LightModeEntry> mouse =
+        LoadLightModeList(kKindMouse, ShippedDefaultLight(), PresetFixture());
     ASSERT_EQ(mouse.size(), 15u);
     EXPECT_EQ(mouse[0], (LightModeEntry{"light_mode_rainbow_cycle", true, false}));
     EXPECT_EQ(mouse[11], (LightModeEntry{"light_mode_off", true, false}));

@@ -38,7 +38,8 @@ TEST(DefaultLightNames, ShippedFileGivesEachDeviceRowItsOwnModes) {
         ASSERT_FALSE(names.areas.empty());
         EXPECT_EQ(names.areas.front(), c.firstArea);
     }
-    EXPECT_EQ(LoadDefaultLightNames(ShippedDefaultLight(), 1).areas.size(), 2u) << "the mouse has wheel and logo";
+    EXPECT_EQ(LoadDefaultLightNames(ShippedDefaultLight(), 1).areas.size(), 2u)
+        << "the mouse has wheel and logo";
 }
 
 TEST(DefaultLightNames, HiddenAndBrokenEntriesKeepTheirPlace) {
@@ -63,14 +64,16 @@ TEST_F(LightTempFolder, UnreadableDefaultLightFilesGiveEmptyLists) {
         {"broken JSON", Put("broken.json", R"({"DefaultLightName": [[{"LightName": )")},
         {"rows are no array", Put("object.json", R"({"DefaultLightName": {"1": []}})")},
         {"row is no array", Put("text.json", R"({"DefaultLightName": ["a", "b"]})")},
-        {"row missing", Put("short.json", R"({"DefaultLightName": [[{"LightName": "k", "visible": true}]]})")},
+        {"row missing",
+         Put("short.json", R"({"DefaultLightName": [[{"LightName": "k", "visible": true}]]})")},
     };
     for (const auto& [what, path] : cases) {
         const DefaultLightNames names = LoadDefaultLightNames(path, 1);
         EXPECT_TRUE(names.modes.empty()) << what;
         EXPECT_TRUE(names.areas.empty()) << what;
     }
-    EXPECT_TRUE(LoadDefaultLightNames(ShippedDefaultLight(), -1).modes.empty()) << "no row for kinds without lights";
+    EXPECT_TRUE(LoadDefaultLightNames(ShippedDefaultLight(), -1).modes.empty())
+        << "no row for kinds without lights";
     EXPECT_TRUE(LoadDefaultLightNames(ShippedDefaultLight(), 4).modes.empty());
 }
 
@@ -82,17 +85,20 @@ TEST(LightPresets, RowOfTheDeviceWithUtf8NamesAndPlaceHolders) {
         {"Sunset", "2024_05_06_07_08_09_011"},
     };
     EXPECT_EQ(mouse, expected);
-    const std::vector<LightPreset> keyboard = LoadLightPresets(PresetFixture(), LightRowOfKind(kKindKeyboard));
+    const std::vector<LightPreset> keyboard =
+        LoadLightPresets(PresetFixture(), LightRowOfKind(kKindKeyboard));
     ASSERT_EQ(keyboard.size(), 1u);
     EXPECT_EQ(keyboard[0].name, "Keyboard party");
-    EXPECT_TRUE(LoadLightPresets(PresetFixture(), LightRowOfKind(kKindMousePad)).empty()) << "row 2 is not there";
+    EXPECT_TRUE(LoadLightPresets(PresetFixture(), LightRowOfKind(kKindMousePad)).empty())
+        << "row 2 is not there";
 }
 
 TEST_F(LightTempFolder, UnreadableLightConfigurationGivesNoPresets) {
     EXPECT_TRUE(LoadLightPresets(Missing(), 1).empty());
     EXPECT_TRUE(LoadLightPresets(Put("broken.config", "{\"LightInfo\": [[{"), 1).empty());
     EXPECT_TRUE(LoadLightPresets(Put("wrong.config", R"({"LightInfo": 3})"), 1).empty());
-    const std::string typed = Put("types.config", R"({"LightInfo": [[], [{"LightName": 5, "Guid": ["x"]}]]})");
+    const std::string typed =
+        Put("types.config", R"({"LightInfo": [[], [{"LightName": 5, "Guid": ["x"]}]]})");
     const std::vector<LightPreset> presets = LoadLightPresets(typed, 1);
     ASSERT_EQ(presets.size(), 1u);
     EXPECT_EQ(presets[0], (LightPreset{"", ""})) << "values of the wrong type read as empty text";

@@ -8,8 +8,7 @@
 namespace macros {
 namespace {
 
-TEST(HookMessages, EachModeSendsKeysAndButtonsUnderItsNames)
-{
+TEST(HookMessages, EachModeSendsKeysAndButtonsUnderItsNames) {
     const struct {
         int mode;
         const char* key;
@@ -37,16 +36,14 @@ TEST(HookMessages, EachModeSendsKeysAndButtonsUnderItsNames)
     }
 }
 
-TEST(HookMessages, UnknownModesAndMixedBitsSendNothing)
-{
+TEST(HookMessages, UnknownModesAndMixedBitsSendNothing) {
     for (int mode : {0, 3, 64, 128, 4 | 8, 2048, -1}) {
         EXPECT_FALSE(KeyMessageName(mode)) << mode;
         EXPECT_FALSE(MouseMessageName(mode)) << mode;
     }
 }
 
-TEST(HookMessages, AllNamesAreRegisteredOnceIncludingTheUnhandledOnes)
-{
+TEST(HookMessages, AllNamesAreRegisteredOnceIncludingTheUnhandledOnes) {
     std::set<std::string> names;
     for (std::string_view name : AllHookMessageNames())
         EXPECT_TRUE(names.insert(std::string(name)).second) << name;

@@ -7,8 +7,7 @@
 namespace macros {
 namespace {
 
-TEST(HookRecords, KeyboardRecordKeepsItsFieldOrderInMemory)
-{
+TEST(HookRecords, KeyboardRecordKeepsItsFieldOrderInMemory) {
     const KeyboardHookRecord record{0xA3, 0x1D, kKeyFlagExtended, 1234, 0};
     std::uint32_t words[5] = {};
     std::memcpy(words, &record, sizeof(words));
@@ -18,8 +17,7 @@ TEST(HookRecords, KeyboardRecordKeepsItsFieldOrderInMemory)
     EXPECT_EQ(words[3], 1234u);
 }
 
-TEST(HookRecords, MouseRecordCarriesPositionAndXButtonInTheSixthField)
-{
+TEST(HookRecords, MouseRecordCarriesPositionAndXButtonInTheSixthField) {
     HookRecord button;
     button.kind = HookKind::Button;
     button.down = true;
@@ -38,8 +36,7 @@ TEST(HookRecords, MouseRecordCarriesPositionAndXButtonInTheSixthField)
     EXPECT_EQ(FromMouseHook(MouseHookMessage::kXDown, record), button);
 }
 
-TEST(HookRecords, KeyboardMessagesGiveDownAndUp)
-{
+TEST(HookRecords, KeyboardMessagesGiveDownAndUp) {
     const struct {
         std::uint32_t message;
         bool down;
@@ -60,8 +57,7 @@ TEST(HookRecords, KeyboardMessagesGiveDownAndUp)
     }
 }
 
-TEST(HookRecords, KeyRoundTripKeepsExtendedFlag)
-{
+TEST(HookRecords, KeyRoundTripKeepsExtendedFlag) {
     HookRecord key;
     key.down = false;
     key.virtualKey = 0x26;
@@ -72,8 +68,7 @@ TEST(HookRecords, KeyRoundTripKeepsExtendedFlag)
     EXPECT_EQ(FromKeyboardHook(KeyboardMessageOf(key), ToKeyboardHookRecord(key)), key);
 }
 
-TEST(HookRecords, MouseUpMessagesAreNotDown)
-{
+TEST(HookRecords, MouseUpMessagesAreNotDown) {
     for (std::uint32_t message : {MouseHookMessage::kLeftUp, MouseHookMessage::kRightUp,
                                   MouseHookMessage::kMiddleUp, MouseHookMessage::kXUp})
         EXPECT_FALSE(FromMouseHook(message, MouseHookRecord{}).down) << message;

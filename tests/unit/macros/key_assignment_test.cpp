@@ -9,8 +9,7 @@ namespace {
 const std::vector<std::string> kMacros{"Burst", "Reload"};
 }
 
-TEST(KeyAssignment, PanelRules)
-{
+TEST(KeyAssignment, PanelRules) {
     // Ctrl+C chosen as a key combination is a keyboard key with Ctrl, shown as function 6.
     const Assignment ctrlC = *OptionAssignment(KeyFunction::KeyCombination, 4);
     EXPECT_EQ(ctrlC, (Assignment{0x20, 0x01, 0x06}));
@@ -38,8 +37,7 @@ TEST(KeyAssignment, PanelRules)
     EXPECT_EQ(FunctionOf({0xB0, 0, 0}, {}), KeyFunction::KeyCombination);
 }
 
-TEST(KeyAssignment, LastLeftButtonGuard)
-{
+TEST(KeyAssignment, LastLeftButtonGuard) {
     const Assignment one[] = {kLeftButton, {0x10, 2, 0}, {0x13, 1, 0}};
     EXPECT_TRUE(IsLastLeftButton(one, 0));
     EXPECT_FALSE(IsLastLeftButton(one, 1));
@@ -47,8 +45,7 @@ TEST(KeyAssignment, LastLeftButtonGuard)
     EXPECT_FALSE(IsLastLeftButton(two, 0));
 }
 
-TEST(AssignmentWords, RoundTripAndNames)
-{
+TEST(AssignmentWords, RoundTripAndNames) {
     struct Case {
         std::string words;
         Assignment assignment;
@@ -87,17 +84,21 @@ TEST(AssignmentWords, RoundTripAndNames)
     EXPECT_EQ(AssignmentWords({0x70, 5, 0}, kMacros), "macro:#6");  // a macro no longer listed
 }
 
-TEST(AssignmentWords, RefusalsNameTheAcceptedWords)
-{
+TEST(AssignmentWords, RefusalsNameTheAcceptedWords) {
     struct Case {
         std::string words, mention;
     };
     const Case cases[] = {
-        {"jump", "accepted: left, right"},      {"media:louder", "media:volume-up"},
-        {"key:ctrl+nokey", "unknown key 'nokey'"}, {"key:c+ctrl", "only the last key"},
-        {"macro:Nope", "macros: 'Burst', 'Reload'"}, {"macro:Burst:repeat=300", "1-255"},
-        {"gun:5", "gun:1 to gun:4"},            {"raw:1:2", "three hex bytes"},
-        {"wheel-up:200", "1-127"},              {"key:volume-up", "unknown key"},
+        {"jump", "accepted: left, right"},
+        {"media:louder", "media:volume-up"},
+        {"key:ctrl+nokey", "unknown key 'nokey'"},
+        {"key:c+ctrl", "only the last key"},
+        {"macro:Nope", "macros: 'Burst', 'Reload'"},
+        {"macro:Burst:repeat=300", "1-255"},
+        {"gun:5", "gun:1 to gun:4"},
+        {"raw:1:2", "three hex bytes"},
+        {"wheel-up:200", "1-127"},
+        {"key:volume-up", "unknown key"},
     };
     for (const Case& c : cases) {
         const ParsedAssignment parsed = ParseAssignment(c.words, kMacros);

@@ -8,8 +8,7 @@
 
 using namespace macros;
 
-TEST(KeyTable, RowsMatchTheirNamedKeys)
-{
+TEST(KeyTable, RowsMatchTheirNamedKeys) {
     struct Case {
         std::size_t row;
         std::uint16_t code;
@@ -17,14 +16,22 @@ TEST(KeyTable, RowsMatchTheirNamedKeys)
         std::string_view nameKey;
     };
     const Case cases[] = {
-        {8, 0x41, 0x04, 0x1E, 0, "keyboard_key_A"},        {33, 0x5A, 0x1D, 0x2C, 0, "keyboard_key_Z"},
-        {34, 0x31, 0x1E, 0x02, 0, "keyboard_key_1"},       {43, 0x30, 0x27, 0x0B, 0, "keyboard_key_0"},
-        {53, 0xDC, 0x31, 0x2B, 0, "keyboard_key_xiegang"}, {61, 0x70, 0x3A, 0x3B, 0, "keyboard_key_F1"},
-        {72, 0x7B, 0x45, 0x58, 0, "keyboard_key_F12"},     {73, 0x2C, 0x46, 0x37, 1, "keyboard_key_Print Scr"},
-        {75, 0x13, 0x48, 0x45, 0, "keyboard_key_Pause"},   {85, 0x26, 0x52, 0x48, 1, "keyboard_key_Up"},
-        {86, 0x90, 0x53, 0x45, 1, "keyboard_key_Num Lock"}, {91, 0x0101, 0x58, 0x1C, 1, "keyboard_key_Num Enter"},
-        {92, 0x61, 0x59, 0x4F, 0, "keyboard_key_Num 1"},   {101, 0x60, 0x62, 0x52, 0, "keyboard_key_Num 0"},
-        {103, 0x5D, 0x65, 0x5D, 1, "keyboard_key_App"},    {112, 0xFF, 0x90, 0x72, 0, "keyboard_key_K151"},
+        {8, 0x41, 0x04, 0x1E, 0, "keyboard_key_A"},
+        {33, 0x5A, 0x1D, 0x2C, 0, "keyboard_key_Z"},
+        {34, 0x31, 0x1E, 0x02, 0, "keyboard_key_1"},
+        {43, 0x30, 0x27, 0x0B, 0, "keyboard_key_0"},
+        {53, 0xDC, 0x31, 0x2B, 0, "keyboard_key_xiegang"},
+        {61, 0x70, 0x3A, 0x3B, 0, "keyboard_key_F1"},
+        {72, 0x7B, 0x45, 0x58, 0, "keyboard_key_F12"},
+        {73, 0x2C, 0x46, 0x37, 1, "keyboard_key_Print Scr"},
+        {75, 0x13, 0x48, 0x45, 0, "keyboard_key_Pause"},
+        {85, 0x26, 0x52, 0x48, 1, "keyboard_key_Up"},
+        {86, 0x90, 0x53, 0x45, 1, "keyboard_key_Num Lock"},
+        {91, 0x0101, 0x58, 0x1C, 1, "keyboard_key_Num Enter"},
+        {92, 0x61, 0x59, 0x4F, 0, "keyboard_key_Num 1"},
+        {101, 0x60, 0x62, 0x52, 0, "keyboard_key_Num 0"},
+        {103, 0x5D, 0x65, 0x5D, 1, "keyboard_key_App"},
+        {112, 0xFF, 0x90, 0x72, 0, "keyboard_key_K151"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nameKey);
@@ -41,8 +48,7 @@ TEST(KeyTable, RowsMatchTheirNamedKeys)
     EXPECT_EQ(KeyRows()[140].param1, 0x1B);
 }
 
-TEST(KeyTable, LookupsByCodeAndWord)
-{
+TEST(KeyTable, LookupsByCodeAndWord) {
     EXPECT_EQ(FindModifierRow(0x10), 4u);  // right Ctrl
     EXPECT_EQ(FindModifierRow(0x03), std::nullopt);
     EXPECT_EQ(KeyRows()[*FindConsumerRow(0x0183)].nameKey, "keyboard_key_Launch Media Select");
@@ -56,8 +62,7 @@ TEST(KeyTable, LookupsByCodeAndWord)
         EXPECT_TRUE(words.insert(row.word).second) << "word used twice: " << row.word;
 }
 
-TEST(KeyTable, MouseActionRowsByMessage)
-{
+TEST(KeyTable, MouseActionRowsByMessage) {
     EXPECT_EQ(FindMouseActionRow(MouseMessage::kRightUp, 0), 3u);
     EXPECT_EQ(FindMouseActionRow(MouseMessage::kXDown, kXButtonForward), 6u);
     EXPECT_EQ(FindMouseActionRow(MouseMessage::kXUp, kXButtonBack), 9u);
@@ -66,12 +71,12 @@ TEST(KeyTable, MouseActionRowsByMessage)
 }
 
 // Every Linux key the scan table knows must name the same key in the key table.
-TEST(LinuxKeys, AgreeWithTheKeyAndScanTables)
-{
+TEST(LinuxKeys, AgreeWithTheKeyAndScanTables) {
     std::set<std::pair<int, bool>> scans;
     for (const LinuxKeyRow& row : LinuxKeyRows()) {
         SCOPED_TRACE(row.linuxCode);
-        EXPECT_TRUE(scans.insert({row.identity.scan, row.identity.extended}).second) << "scan code used twice";
+        EXPECT_TRUE(scans.insert({row.identity.scan, row.identity.extended}).second)
+            << "scan code used twice";
         EXPECT_EQ(LinuxKeyOfScan(row.identity.scan, row.identity.extended), row.linuxCode);
         if (const auto scanRow = FindScanRow(row.identity.scan, row.identity.extended)) {
             EXPECT_EQ(KeyRows()[*scanRow].code, row.identity.virtualKey);
@@ -79,11 +84,11 @@ TEST(LinuxKeys, AgreeWithTheKeyAndScanTables)
     }
     // Every scan table row is reachable from some Linux key.
     for (const ScanRow& scan : ScanRows())
-        EXPECT_TRUE(LinuxKeyOfScan(scan.scan, scan.extended).has_value()) << int(scan.scan) << "/" << int(scan.extended);
+        EXPECT_TRUE(LinuxKeyOfScan(scan.scan, scan.extended).has_value())
+            << int(scan.scan) << "/" << int(scan.extended);
 }
 
-TEST(LinuxKeys, NamedKeysAndButtons)
-{
+TEST(LinuxKeys, NamedKeysAndButtons) {
     struct Case {
         std::uint16_t code;
         KeyIdentity identity;
@@ -94,8 +99,7 @@ TEST(LinuxKeys, NamedKeysAndButtons)
         {KEY_DELETE, {0x2E, 0x53, true}},    {KEY_KP5, {0x65, 0x4C, false}},
         {KEY_VOLUMEUP, {0xAF, 0x30, true}},  {KEY_SLEEP, {0x0104, 0x5F, true}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(IdentityOfLinuxKey(c.code), c.identity) << c.code;
+    for (const Case& c : cases) EXPECT_EQ(IdentityOfLinuxKey(c.code), c.identity) << c.code;
     EXPECT_EQ(IdentityOfLinuxKey(KEY_RESERVED), std::nullopt);
     // Media keys reach their consumer row through the virtual-key code.
     EXPECT_EQ(KeyRows()[*FindVirtualKeyRow(IdentityOfLinuxKey(KEY_PLAYPAUSE)->virtualKey)].nameKey,

@@ -8,10 +8,11 @@
 using namespace macros;
 
 namespace {
-MacroEvent Key(int usage, bool down, int delay = 0) { return {EventType::kKey, usage, down, delay}; }
+MacroEvent Key(int usage, bool down, int delay = 0) {
+    return {EventType::kKey, usage, down, delay};
+}
 
-HookRecord KeyRecord(std::uint8_t scan, bool down, std::uint32_t time, bool extended = false)
-{
+HookRecord KeyRecord(std::uint8_t scan, bool down, std::uint32_t time, bool extended = false) {
     HookRecord r;
     r.kind = HookKind::Key;
     r.scan = scan;
@@ -21,8 +22,7 @@ HookRecord KeyRecord(std::uint8_t scan, bool down, std::uint32_t time, bool exte
     return r;
 }
 
-HookRecord ButtonRecord(std::uint16_t message, std::uint32_t time, int x = 0, int y = 0, int xButton = 0)
-{
+HookRecord ButtonRecord(std::uint16_t message, std::uint32_t time, int x = 0, int y = 0, int xButton = 0) {
     HookRecord r;
     r.kind = HookKind::Button;
     r.message = message;
@@ -37,8 +37,7 @@ HookRecord ButtonRecord(std::uint16_t message, std::uint32_t time, int x = 0, in
 constexpr std::uint8_t kScanA = 0x1E, kScanB = 0x30;
 }  // namespace
 
-TEST(MacroEventList, EditsOneEvent)
-{
+TEST(MacroEventList, EditsOneEvent) {
     CMacroEventList rows;
     rows.Assign({Key(4, true), Key(4, false)});
     EXPECT_TRUE(rows.SetKey(0, *FindWordRow("ctrl")));
@@ -51,8 +50,7 @@ TEST(MacroEventList, EditsOneEvent)
     EXPECT_FALSE(rows.SetDelay(2, 5));
 }
 
-TEST(MacroEventList, MovesKeepTheEventAndSelection)
-{
+TEST(MacroEventList, MovesKeepTheEventAndSelection) {
     CMacroEventList rows;
     rows.Assign({Key(4, true, 1), Key(5, true, 2), Key(6, true, 3)});
     rows.Select(2);
@@ -70,8 +68,7 @@ TEST(MacroEventList, MovesKeepTheEventAndSelection)
     EXPECT_EQ(rows.Selected(), -1);
 }
 
-TEST(MacroEventList, MouseEvents)
-{
+TEST(MacroEventList, MouseEvents) {
     EXPECT_EQ(CMacroEventList::MouseEvent(MouseMessage::kRightUp, 0, 0), (MacroEvent{1, 0x02, false, 0}));
     EXPECT_EQ(CMacroEventList::MouseEvent(MouseMessage::kXDown, 1, 0), (MacroEvent{1, 0x10, true, 0}));
     EXPECT_EQ(CMacroEventList::MouseEvent(MouseMessage::kXUp, 0, 0), (MacroEvent{1, 0x08, false, 0}));
@@ -81,8 +78,7 @@ TEST(MacroEventList, MouseEvents)
     EXPECT_EQ(CMacroEventList::MouseEvent(0x020A, 0, 0), std::nullopt);
 }
 
-TEST(MacroEventList, StopsAtTheEventLimit)
-{
+TEST(MacroEventList, StopsAtTheEventLimit) {
     CMacroEventList rows;
     rows.Assign(std::vector<MacroEvent>(kMaxEvents + 5, Key(4, true)));
     EXPECT_EQ(rows.Count(), kMaxEvents);
@@ -92,8 +88,7 @@ TEST(MacroEventList, StopsAtTheEventLimit)
     EXPECT_FALSE(recorder.Record(KeyRecord(kScanB, true, 10), RecordPosition::Append, rows));
 }
 
-TEST(MacroRecorder, MeasuredDelaysGoToThePreviousRowAndAutoRepeatIsDropped)
-{
+TEST(MacroRecorder, MeasuredDelaysGoToThePreviousRowAndAutoRepeatIsDropped) {
     CMacroEventList rows;
     CMacroRecorder recorder;
     recorder.Start(RecordMode::Measured, 1000);
@@ -101,11 +96,16 @@ TEST(MacroRecorder, MeasuredDelaysGoToThePreviousRowAndAutoRepeatIsDropped)
     EXPECT_FALSE(recorder.Record(KeyRecord(kScanA, true, 1060), RecordPosition::Append, rows));  // repeat
     EXPECT_TRUE(recorder.Record(KeyRecord(kScanB, true, 1130), RecordPosition::Append, rows));
     EXPECT_TRUE(recorder.Record(KeyRecord(kScanA, false, 1140), RecordPosition::Append, rows));
-    EXPECT_TRUE(recorder.Record(KeyRecord(kScanA, true, 1150), RecordPosition::Append, rows));  // pressed again
-    EXPECT_FALSE(recorder.Record(KeyRecord(0x7F, true, 1160), RecordPosition::Append, rows));   // no such key
-    EXPECT_TRUE(recorder.Record(KeyRecord(0x1D, true, 1170, true), RecordPosition::Append, rows));  // right Ctrl
-    EXPECT_EQ(rows.Events(), (std::vector<MacroEvent>{Key(4, true, 120), Key(5, true, 10), Key(4, false, 10),
-                                                      Key(4, true, 20), {EventType::kModifier, 0x10, true, 0}}));
+    EXPECT_TRUE(
+        recorder.Record(KeyRecord(kScanA, true, 1150), RecordPosition::Append, rows));  // pressed again
+    EXPECT_FALSE(recorder.Record(KeyRecord(0x7F, true, 1160), RecordPosition::Append, rows));  // no such key
+    EXPECT_TRUE(
+        recorder.Record(KeyRecord(0x1D, true, 1170, true), RecordPosition::Append, rows));  // right Ctrl
+    EXPECT_EQ(rows.Events(), (std::vector<MacroEvent>{Key(4, true, 120),
+                                                      Key(5, true, 10),
+                                                      Key(4, false, 10),
+                                                      Key(4, true, 20),
+                                                      {EventType::kModifier, 0x10, true, 0}}));
     EXPECT_EQ(rows.Selected(), 4);
 
     // A new recording on the same page gives the old last row the time since its start.
@@ -114,8 +114,7 @@ TEST(MacroRecorder, MeasuredDelaysGoToThePreviousRowAndAutoRepeatIsDropped)
     EXPECT_EQ(rows.Events()[4].delay, 300);
 }
 
-TEST(MacroRecorder, FixedAndNoDelayModes)
-{
+TEST(MacroRecorder, FixedAndNoDelayModes) {
     CMacroEventList rows;
     CMacroRecorder recorder;
     EXPECT_EQ(recorder.SetFixedDelay(70000), 65535);
@@ -124,8 +123,7 @@ TEST(MacroRecorder, FixedAndNoDelayModes)
     for (std::uint32_t t : {7u, 300u, 900u})
         recorder.Record(KeyRecord(t == 300u ? kScanB : kScanA, t != 900u, t), RecordPosition::Append, rows);
     ASSERT_EQ(rows.Count(), 3);
-    for (int i = 1; i < 3; ++i)
-        EXPECT_EQ(rows.Events()[static_cast<size_t>(i)].delay, 50);
+    for (int i = 1; i < 3; ++i) EXPECT_EQ(rows.Events()[static_cast<size_t>(i)].delay, 50);
     EXPECT_EQ(rows.Events()[0].delay, 50);
 
     CMacroEventList fresh;
@@ -136,22 +134,23 @@ TEST(MacroRecorder, FixedAndNoDelayModes)
     EXPECT_EQ(fresh.Events(), (std::vector<MacroEvent>{Key(4, true, 0), Key(4, false, 0)}));
 }
 
-TEST(MacroRecorder, MouseButtonsDuplicatesAndTheStopButton)
-{
+TEST(MacroRecorder, MouseButtonsDuplicatesAndTheStopButton) {
     CMacroEventList rows;
     CMacroRecorder recorder;
     recorder.SetStopRect(ScreenRect{100, 100, 180, 130});
     recorder.Start(RecordMode::NoDelay, 0);
     recorder.Record(ButtonRecord(MouseMessage::kLeftDown, 1, 5, 5), RecordPosition::Append, rows);
     recorder.Record(ButtonRecord(MouseMessage::kLeftDown, 2, 5, 5), RecordPosition::Append, rows);  // twice
-    recorder.Record(ButtonRecord(MouseMessage::kXDown, 3, 0, 0, kXButtonForward), RecordPosition::Append, rows);
+    recorder.Record(ButtonRecord(MouseMessage::kXDown, 3, 0, 0, kXButtonForward), RecordPosition::Append,
+                    rows);
     recorder.Record(ButtonRecord(MouseMessage::kXUp, 4, 0, 0, kXButtonBack), RecordPosition::Append, rows);
-    recorder.Record(ButtonRecord(MouseMessage::kLeftUp, 5, 120, 110), RecordPosition::Append, rows);  // stop click
-    EXPECT_EQ(rows.Events(), (std::vector<MacroEvent>{{1, 0x01, true, 0}, {1, 0x10, true, 0}, {1, 0x08, false, 0}}));
+    recorder.Record(ButtonRecord(MouseMessage::kLeftUp, 5, 120, 110), RecordPosition::Append,
+                    rows);  // stop click
+    EXPECT_EQ(rows.Events(),
+              (std::vector<MacroEvent>{{1, 0x01, true, 0}, {1, 0x10, true, 0}, {1, 0x08, false, 0}}));
 }
 
-TEST(MacroRecorder, BeforeAfterAndReplace)
-{
+TEST(MacroRecorder, BeforeAfterAndReplace) {
     CMacroEventList rows;
     rows.Assign({Key(4, true, 7), Key(4, false, 8)});
     CMacroRecorder recorder;

@@ -4,16 +4,15 @@
 
 using namespace macros;
 
-Json::Value Parse(const std::string& text)
-{
+Json::Value Parse(const std::string& text) {
     Json::Value root;
     Json::Reader().parse(text, root);
     return root;
 }
 
-TEST(MacroEvent, ReadsNamesAndDeviceForm)
-{
-    const MacroEvent a = EventFromJson(Parse(R"({"Type": 10, "Button": 4, "Action": "down", "Delay": "30"})"));
+TEST(MacroEvent, ReadsNamesAndDeviceForm) {
+    const MacroEvent a =
+        EventFromJson(Parse(R"({"Type": 10, "Button": 4, "Action": "down", "Delay": "30"})"));
     EXPECT_EQ(a, (MacroEvent{10, 4, true, 30}));
     EXPECT_EQ(EventNameKey(a), "keyboard_key_A");
     EXPECT_EQ(mouse::EventBytes(EventRecord(a)), (std::array<std::uint8_t, 4>{0x1E, 0x00, 0x8A, 0x04}));
@@ -28,19 +27,17 @@ TEST(MacroEvent, ReadsNamesAndDeviceForm)
     EXPECT_EQ(DescribeEvent({2, 1, true, 0}), "Type 2 (1) down");
 }
 
-TEST(MacroEvent, DelayForms)
-{
+TEST(MacroEvent, DelayForms) {
     struct Case {
         const char* json;
         int delay;
     };
     const Case cases[] = {
-        {R"({"Delay": "70000"})", 65535}, {R"({"Delay": 0})", 0},     {R"({"Delay": 120})", 120},
-        {R"({"Delay": "30ms"})", 30},     {R"({"Delay": "-5"})", 0},  {R"({})", 0},
+        {R"({"Delay": "70000"})", 65535}, {R"({"Delay": 0})", 0},    {R"({"Delay": 120})", 120},
+        {R"({"Delay": "30ms"})", 30},     {R"({"Delay": "-5"})", 0}, {R"({})", 0},
         {R"({"Delay": "abc"})", 0},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(EventFromJson(Parse(c.json)).delay, c.delay) << c.json;
+    for (const Case& c : cases) EXPECT_EQ(EventFromJson(Parse(c.json)).delay, c.delay) << c.json;
     // Written back as decimal text.
     EXPECT_EQ(EventToJson({10, 4, false, 65535})["Delay"], Json::Value("65535"));
     EXPECT_EQ(EventToJson({10, 4, false, 0})["Action"], Json::Value("up"));

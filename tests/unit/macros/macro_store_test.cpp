@@ -10,13 +10,11 @@ using namespace macros;
 
 class MacroStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         store.SetUserFolder(dir.Path().string());
         store.Load();
     }
-    std::vector<std::string> FilesStartingWith(const std::string& prefix) const
-    {
+    std::vector<std::string> FilesStartingWith(const std::string& prefix) const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
             if (entry.path().filename().string().starts_with(prefix))
@@ -27,10 +25,10 @@ protected:
     CMacroStore store;
 };
 
-TEST_F(MacroStoreTest, NewMacroTakesTheFirstFreeNameAndStopsAtFifty)
-{
-    TempDir::Put(dir.File("macro.config"),
-                 R"({"MacroInfo": [{"MacroName": "macro_1", "Guid": "g1"}, {"MacroName": "MACRO_3", "Guid": "g3"}]})");
+TEST_F(MacroStoreTest, NewMacroTakesTheFirstFreeNameAndStopsAtFifty) {
+    TempDir::Put(
+        dir.File("macro.config"),
+        R"({"MacroInfo": [{"MacroName": "macro_1", "Guid": "g1"}, {"MacroName": "MACRO_3", "Guid": "g3"}]})");
     store.Load();
     EXPECT_EQ(store.NewMacro(), 2);
     EXPECT_EQ(store.Macros()[2].name, "macro_2");
@@ -40,19 +38,16 @@ TEST_F(MacroStoreTest, NewMacroTakesTheFirstFreeNameAndStopsAtFifty)
     reread.Load();
     EXPECT_EQ(reread.Macros(), store.Macros());  // written at once
 
-    while (store.Count() < kMaxMacros)
-        ASSERT_GE(store.NewMacro(), 0);
+    while (store.Count() < kMaxMacros) ASSERT_GE(store.NewMacro(), 0);
     EXPECT_EQ(store.NewMacro(), -1);
     EXPECT_EQ(store.LastResult(), MacroResult::ListFull);
     EXPECT_EQ(store.Import(dir.File("g1.mac")), -1);
     // Identifiers made within one millisecond stay apart.
     std::set<std::string> guids;
-    for (const MacroInfo& info : store.Macros())
-        EXPECT_TRUE(guids.insert(info.guid).second);
+    for (const MacroInfo& info : store.Macros()) EXPECT_TRUE(guids.insert(info.guid).second);
 }
 
-TEST_F(MacroStoreTest, RenameRules)
-{
+TEST_F(MacroStoreTest, RenameRules) {
     store.NewMacro();
     store.NewMacro();
     struct Case {
@@ -60,18 +55,17 @@ TEST_F(MacroStoreTest, RenameRules)
         MacroResult result;
     };
     const Case cases[] = {
-        {"", MacroResult::NameEmpty},      {"Macro_1", MacroResult::NameInUse}, {"macro_2", MacroResult::NameInUse},
-        {"../x", MacroResult::BadName},    {"a/b", MacroResult::BadName},       {"..", MacroResult::BadName},
+        {"", MacroResult::NameEmpty},        {"Macro_1", MacroResult::NameInUse},
+        {"macro_2", MacroResult::NameInUse}, {"../x", MacroResult::BadName},
+        {"a/b", MacroResult::BadName},       {"..", MacroResult::BadName},
         {"Reload", MacroResult::Done},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(store.Rename(1, c.name), c.result) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(store.Rename(1, c.name), c.result) << c.name;
     EXPECT_EQ(store.Rename(5, "x"), MacroResult::NotFound);
     EXPECT_NE(TempDir::Slurp(store.ListFile()).find("\"Reload\""), std::string::npos);
 }
 
-TEST_F(MacroStoreTest, EventsSaveLoadDeleteAndCopy)
-{
+TEST_F(MacroStoreTest, EventsSaveLoadDeleteAndCopy) {
     const int a = store.NewMacro();
     const int b = store.NewMacro();
     EXPECT_TRUE(store.LoadEvents(a).empty());  // never saved: no file
@@ -95,8 +89,7 @@ TEST_F(MacroStoreTest, EventsSaveLoadDeleteAndCopy)
     (void)b;
 }
 
-TEST_F(MacroStoreTest, ImportKeepsTheBytesUnderANewNameAndExportCopiesThem)
-{
+TEST_F(MacroStoreTest, ImportKeepsTheBytesUnderANewNameAndExportCopiesThem) {
     const std::string source = dir.File("from elsewhere.mac");
     const std::string bytes = R"({"MacroName": "Burst", "Guid": "old", "Events": [{"Type": 1, "Button": 1,
         "Action": "down", "Delay": "10"}], "Version": 64})";
@@ -118,8 +111,7 @@ TEST_F(MacroStoreTest, ImportKeepsTheBytesUnderANewNameAndExportCopiesThem)
     EXPECT_EQ(store.Count(), 1);
 }
 
-TEST_F(MacroStoreTest, UnreadableFilesAreSetAsideNotOverwritten)
-{
+TEST_F(MacroStoreTest, UnreadableFilesAreSetAsideNotOverwritten) {
     const int index = store.NewMacro();
     TempDir::Put(store.MacroFile(index), "{ half a macro");
     EXPECT_TRUE(store.LoadEvents(index).empty());
@@ -135,8 +127,7 @@ TEST_F(MacroStoreTest, UnreadableFilesAreSetAsideNotOverwritten)
     ASSERT_EQ(FilesStartingWith("macro.config.unreadable-").size(), 1u);
 }
 
-TEST_F(MacroStoreTest, ListedIdentifiersWithPathPartsAreNeverOpened)
-{
+TEST_F(MacroStoreTest, ListedIdentifiersWithPathPartsAreNeverOpened) {
     TempDir::Put(dir.File("macro.config"), R"({"MacroInfo": [{"MacroName": "m", "Guid": "../escape"}]})");
     store.Load();
     EXPECT_EQ(store.MacroFile(0), "");
@@ -144,8 +135,7 @@ TEST_F(MacroStoreTest, ListedIdentifiersWithPathPartsAreNeverOpened)
     EXPECT_FALSE(std::filesystem::exists(dir.Path().parent_path() / "escape.mac"));
 }
 
-TEST_F(MacroStoreTest, CapacityRuleAndMessage)
-{
+TEST_F(MacroStoreTest, CapacityRuleAndMessage) {
     store.NewMacro();
     store.SaveEvents(0, std::vector<MacroEvent>(70, MacroEvent{10, 4, true, 0}));
     // 16 + 6 + 280 = 302 bytes.
@@ -155,7 +145,8 @@ TEST_F(MacroStoreTest, CapacityRuleAndMessage)
     EXPECT_EQ(over.overflowUnits, 12);
     const std::vector<MacroEvent> shorter(58, MacroEvent{});
     EXPECT_TRUE(CheckMacroCapacity(store, 256, 0, &shorter).Fits());  // 16 + 6 + 232
-    EXPECT_EQ(CapacityMessage(12), "The macros do not fit into the device's memory (12 units too many). "
-                                   "Please shorten or remove some macros.");
+    EXPECT_EQ(CapacityMessage(12),
+              "The macros do not fit into the device's memory (12 units too many). "
+              "Please shorten or remove some macros.");
     EXPECT_EQ(CapacityMessage(3, "over by %d!"), "over by 3!");
 }

@@ -41,11 +41,13 @@ TEST(MouseDpi, DpiShownForSliderPosition) {
         MouseSensorInfo sensor;
         int position, dpi;
     };
-    const Case cases[] = {
-        {k3389, 0, 100},     {k3389, 6, 400},   {k3389, 318, 16000}, {k3360, 30, 1600},
-        {k3327, 60, 3100},   {k3327, 70, 7200}, {k3327, 61, 6300},   {k3327, 0, 100},
-        {kOther, 37, 37},  // any other sensor shows the position itself
-    };
+    const Case
+        cases[] =
+            {
+                {k3389, 0, 100},   {k3389, 6, 400},   {k3389, 318, 16000}, {k3360, 30, 1600},
+                {k3327, 60, 3100}, {k3327, 70, 7200}, {k3327, 61, 6300},   {k3327, 0, 100},
+                {kOther, 37, 37},  // any other sensor shows the position itself
+            };
     for (const Case& c : cases)
         EXPECT_EQ(DpiForPosition(c.sensor, c.position), c.dpi)
             << std::hex << c.sensor.sensorCode << std::dec << " p=" << c.position;
@@ -81,7 +83,8 @@ TEST(MouseDpi, TypedDpiBecomesSliderPosition) {
         {"step 0 keeps position (3327)", {0x3327, 0, 120, 100}, "7200", 23, 23},
         {"step 0 keeps position (3360)", {0x3360, 0, 238, 100}, "", 5, 5},
     };
-    for (const Case& c : cases) EXPECT_EQ(PositionForDpiText(c.sensor, c.text, c.current), c.position) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(PositionForDpiText(c.sensor, c.text, c.current), c.position) << c.name;
 }
 
 TEST(MouseDpi, EveryPositionSurvivesShowingAndTypingBack) {
@@ -90,7 +93,8 @@ TEST(MouseDpi, EveryPositionSurvivesShowingAndTypingBack) {
         for (int p = range.minPosition; p <= range.maxPosition; ++p) {
             const int dpi = DpiForPosition(sensor, p);
             if (dpi > range.largestTypedDpi) break;
-            ASSERT_EQ(PositionForDpi(sensor, dpi, -1), p) << std::hex << sensor.sensorCode << std::dec << " dpi " << dpi;
+            ASSERT_EQ(PositionForDpi(sensor, dpi, -1), p)
+                << std::hex << sensor.sensorCode << std::dec << " dpi " << dpi;
         }
     }
 }
@@ -100,8 +104,16 @@ TEST(LeadingDecimal, ReadsLikeTheEditsDo) {
         const char* text;
         int value;
     };
-    const Case cases[] = {{"", 0},        {"30", 30},    {"  42", 42},          {"+7", 7},
-                          {"-12x", -12},  {"x12", 0},    {"65535", 65535},      {"2147483648", 2147483647},
-                          {"-99999999999", -2147483647 - 1}, {"007", 7}, {"3.9", 3}};
+    const Case cases[] = {{"", 0},
+                          {"30", 30},
+                          {"  42", 42},
+                          {"+7", 7},
+                          {"-12x", -12},
+                          {"x12", 0},
+                          {"65535", 65535},
+                          {"2147483648", 2147483647},
+                          {"-99999999999", -2147483647 - 1},
+                          {"007", 7},
+                          {"3.9", 3}};
     for (const Case& c : cases) EXPECT_EQ(ParseLeadingDecimal(c.text), c.value) << '"' << c.text << '"';
 }

@@ -24,13 +24,15 @@ std::string MacroFile(int count) {
     std::string events;
     for (int i = 0; i < count; ++i) {
         if (i) events += ",";
-        events += R"({"Type":10,"Button":)" + std::to_string(4 + i) + R"(,"Action":")" + (i % 2 ? "up" : "down") +
-                  R"(","Delay":")" + std::to_string(10 + i) + R"("})";
+        events += R"({"Type":10,"Button":)" + std::to_string(4 + i) + R"(,"Action":")" +
+                  (i % 2 ? "up" : "down") + R"(","Delay":")" + std::to_string(10 + i) + R"("})";
     }
     return R"({"MacroName":"m","Guid":"g","Events":[)" + events + R"(],"Version":64})";
 }
 
-std::size_t CountOf(const EventEntries& entries, std::size_t i) { return i < entries.size() ? entries[i].size() : 999; }
+std::size_t CountOf(const EventEntries& entries, std::size_t i) {
+    return i < entries.size() ? entries[i].size() : 999;
+}
 
 }  // namespace
 
@@ -48,7 +50,8 @@ TEST(MouseEventFiles, MacroEntriesFollowTheMacroListOrder) {
     EXPECT_EQ(CountOf(entries, 0), 3u);
     EXPECT_EQ(CountOf(entries, 1), 5u);
     EXPECT_EQ(CountOf(entries, 2), 0u);  // no macro file yet: no events
-    EXPECT_EQ(Flatten(entries[0]), (std::vector<std::uint8_t>{10, 0, 0x8A, 4, 11, 0, 0x0A, 5, 12, 0, 0x8A, 6}));
+    EXPECT_EQ(Flatten(entries[0]),
+              (std::vector<std::uint8_t>{10, 0, 0x8A, 4, 11, 0, 0x0A, 5, 12, 0, 0x8A, 6}));
 }
 
 TEST(MouseEventFiles, NothingToSendWithoutAMacroList) {
@@ -121,7 +124,8 @@ TEST(MouseEventFiles, ShootImageAlwaysCarriesFourPresets) {
     // (a null element goes out as four zero bytes); preset 3 not JSON.
     dir.Put("ShootData_0.Shoot", R"({"Events":[{"Type":1,"Button":1,"Action":"down","Delay":10},
                                                {"Type":5,"Button":7,"Action":"up","Delay":90}]})");
-    dir.Put("ShootData_2.Shoot", R"({"Name":"kept","Events":[null,{"Type":4,"Button":3,"Action":"down","Delay":5}]})");
+    dir.Put("ShootData_2.Shoot",
+            R"({"Name":"kept","Events":[null,{"Type":4,"Button":3,"Action":"down","Delay":5}]})");
     dir.Put("ShootData_3.Shoot", "not json");
 
     const EventEntries entries = ReadShootEntries(dir.Path());
@@ -136,12 +140,10 @@ TEST(MouseEventFiles, ShootImageAlwaysCarriesFourPresets) {
     ASSERT_EQ(image.status, ImageStatus::Ready);
     // 16 + 6 x 4 + 4 x 4 = 56 bytes; offsets 24, 36, 40, 52.
     const std::vector<std::uint8_t> expected = {
-        0xAA, 0x55, 0x38, 0x00, 0x04, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        0x18, 0x00, 0x24, 0x00, 0x28, 0x00, 0x34, 0x00,
-        0x02, 0x00, 0x00, 0x00, 0x0A, 0x00, 0x81, 0x01, 0x5A, 0x00, 0x05, 0x07,
-        0x00, 0x00, 0x00, 0x00,
-        0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x05, 0x00, 0x84, 0x03,
-        0x00, 0x00, 0x00, 0x00};
+        0xAA, 0x55, 0x38, 0x00, 0x04, 0x00, 0,    0,    0,    0,    0,    0,    0,    0,
+        0,    0,    0x18, 0x00, 0x24, 0x00, 0x28, 0x00, 0x34, 0x00, 0x02, 0x00, 0x00, 0x00,
+        0x0A, 0x00, 0x81, 0x01, 0x5A, 0x00, 0x05, 0x07, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00,
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x05, 0x00, 0x84, 0x03, 0x00, 0x00, 0x00, 0x00};
     EXPECT_EQ(image.bytes, expected);
 }
 

@@ -66,8 +66,8 @@ TEST(MouseImages, TwoMacrosOfThreeAndFiveEventsMakeTheSixtyByteImage) {
     std::vector<std::uint8_t> image;
     ASSERT_EQ(BuildDeviceImage(entries, &image), 1);
 
-    std::vector<std::uint8_t> expected = {0xAA, 0x55, 0x3C, 0x00, 0x02, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                          0x14, 0x00, 0x24, 0x00};
+    std::vector<std::uint8_t> expected = {0xAA, 0x55, 0x3C, 0x00, 0x02, 0x00, 0,    0,    0,    0,
+                                          0,    0,    0,    0,    0,    0,    0x14, 0x00, 0x24, 0x00};
     expected.insert(expected.end(), {0x03, 0x00, 0x00, 0x00});
     for (const auto& e : entries[0]) {
         const auto b = EventBytes(e);
@@ -87,11 +87,11 @@ TEST(MouseImages, EmptyEntriesStillGetTheirHeader) {
     std::vector<std::uint8_t> image;
     ASSERT_EQ(BuildDeviceImage({{}, Events(1, 3), {}}, &image), 1);
     const std::vector<std::uint8_t> expected = {
-        0xAA, 0x55, 0x26, 0x00, 0x03, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // header, 38 bytes in all
-        0x16, 0x00, 0x1A, 0x00, 0x22, 0x00,                                  // offsets 22, 26, 34
-        0x00, 0x00, 0x00, 0x00,                                              // entry 0: no events
-        0x01, 0x00, 0x00, 0x00, 0x00, 0x03, 0x83, 0x00,                      // entry 1: one event
-        0x00, 0x00, 0x00, 0x00};                                             // entry 2: no events
+        0xAA, 0x55, 0x26, 0x00, 0x03, 0x00, 0,    0,    0, 0, 0, 0, 0, 0, 0, 0,  // header, 38 bytes in all
+        0x16, 0x00, 0x1A, 0x00, 0x22, 0x00,                                      // offsets 22, 26, 34
+        0x00, 0x00, 0x00, 0x00,                                                  // entry 0: no events
+        0x01, 0x00, 0x00, 0x00, 0x00, 0x03, 0x83, 0x00,                          // entry 1: one event
+        0x00, 0x00, 0x00, 0x00};                                                 // entry 2: no events
     EXPECT_EQ(image, expected);
 }
 
@@ -118,7 +118,7 @@ TEST(MouseImages, CapacityRuleCountsUnitsOverTheLimitPlusOne) {
         {256, 256, 0},                     // exactly full fits
         {257, 256, 1},
         {260, 256, 2},
-        {16, MacroCapacityBytes(0), 5},    // a device without macro memory takes nothing
+        {16, MacroCapacityBytes(0), 5},  // a device without macro memory takes nothing
         {32640, MacroCapacityBytes(255), 0},
     };
     for (const Case& c : cases)

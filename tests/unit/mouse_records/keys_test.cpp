@@ -26,7 +26,8 @@ void PutSlot(std::vector<std::uint8_t>& block, unsigned slot, const KeySlotBytes
 
 std::vector<KeySlotBytes> DistinctAssignments() {
     std::vector<KeySlotBytes> list;
-    for (std::uint8_t i = 0; i < kLogicalButtonCount; ++i) list.push_back({0x20, 0x00, static_cast<std::uint8_t>(0x04 + i)});
+    for (std::uint8_t i = 0; i < kLogicalButtonCount; ++i)
+        list.push_back({0x20, 0x00, static_cast<std::uint8_t>(0x04 + i)});
     return list;
 }
 
@@ -102,7 +103,9 @@ TEST(MouseKeys, RememberedSlotsWinOverTheFactoryBytesFoundNow) {
         ButtonSlotMap expected;
     };
     const Case cases[] = {
-        {"nothing remembered", none, {5, 2, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot}},
+        {"nothing remembered",
+         none,
+         {5, 2, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot}},
         {"remembered", remembered, {8, 2, kNoSlot, 5, 9, kNoSlot, kNoSlot, kNoSlot, kNoSlot, kNoSlot}},
     };
     for (const Case& c : cases) EXPECT_EQ(ResolveButtonSlots(block, 12, c.remembered), c.expected) << c.name;

@@ -36,12 +36,15 @@ MouseSettings GoldenModel() {
     return s;
 }
 
-std::vector<std::uint8_t> Bytes(const MouseSettingsBytes& a) { return {a.begin(), a.end()}; }
+std::vector<std::uint8_t> Bytes(const MouseSettingsBytes& a) {
+    return {a.begin(), a.end()};
+}
 
 }  // namespace
 
 TEST(MouseSettingsRecord, WholeRecordMatchesGoldenFixture) {
-    const auto expected = ReadHexFixture(std::string(KVELM_TEST_DATA_DIR) + "/settings_record_wired_3327.hex");
+    const auto expected =
+        ReadHexFixture(std::string(KVELM_TEST_DATA_DIR) + "/settings_record_wired_3327.hex");
     ASSERT_EQ(expected.size(), 86u);
     EXPECT_EQ(Bytes(EncodeMouseSettingsRecord(GoldenModel())), expected);
 }
@@ -92,7 +95,8 @@ TEST(MouseSettingsRecord, Sensor3389SendsEveryStageValuePlusOne) {
 TEST(MouseSettingsRecord, MoreThanSevenStagesSendsTheFirstSeven) {
     MouseSettings s;
     s.sensorCode = 0x3360;
-    for (std::uint16_t i = 0; i < 9; ++i) s.stages.push_back(Stage(static_cast<std::uint16_t>(100 + i), 0, 0, 0));
+    for (std::uint16_t i = 0; i < 9; ++i)
+        s.stages.push_back(Stage(static_cast<std::uint16_t>(100 + i), 0, 0, 0));
     const auto out = EncodeMouseSettingsRecord(s);
     EXPECT_EQ(out[28], 106);  // stage 6
     EXPECT_EQ(out[30], 0);    // stage 7 and 8 have nowhere to go

@@ -25,7 +25,9 @@ Json::Value DefaultDeviceObject(const std::string& file) {
     return JsonAt(JsonMember(doc, "Device"), 0);
 }
 
-std::uint8_t Byte(const Json::Value& o, const char* key) { return static_cast<std::uint8_t>(JsonIntAt(o, key)); }
+std::uint8_t Byte(const Json::Value& o, const char* key) {
+    return static_cast<std::uint8_t>(JsonIntAt(o, key));
+}
 
 // The profile's keys as the mouse takes them into its settings record.
 MouseSettings SettingsFromDeviceObject(const Json::Value& device, std::uint16_t sensor) {
@@ -44,7 +46,8 @@ MouseSettings SettingsFromDeviceObject(const Json::Value& device, std::uint16_t 
     const Json::Value& list = JsonMember(dpi, sensor == kSensor3360 ? "StageDPIs_3360" : "StageDPIs");
     for (unsigned i = 0; i < JsonSize(list); ++i) {
         const Json::Value& e = JsonAt(list, i);
-        s.stages.push_back({Byte(e, "StageActive"), Byte(e, "StageXY"), static_cast<std::uint16_t>(JsonIntAt(e, "StageDPIX")),
+        s.stages.push_back({Byte(e, "StageActive"), Byte(e, "StageXY"),
+                            static_cast<std::uint16_t>(JsonIntAt(e, "StageDPIX")),
                             static_cast<std::uint16_t>(JsonIntAt(e, "StageDPIY")), Byte(e, "StageColorR"),
                             Byte(e, "StageColorG"), Byte(e, "StageColorB")});
     }
@@ -52,7 +55,8 @@ MouseSettings SettingsFromDeviceObject(const Json::Value& device, std::uint16_t 
     s.astItem = static_cast<std::uint16_t>(JsonIntAt(system, "ASTSelectItem"));
     s.mshItem = static_cast<std::uint16_t>(JsonIntAt(system, "MSHSelectItem"));
     s.logoItem = static_cast<std::uint16_t>(JsonIntAt(system, "LOGOSelectItem"));
-    s.pollingRateIndex = static_cast<std::uint16_t>(JsonIntAt(JsonMember(device, "ReportStages"), "StageActive"));
+    s.pollingRateIndex =
+        static_cast<std::uint16_t>(JsonIntAt(JsonMember(device, "ReportStages"), "StageActive"));
     s.sensorCode = sensor;
     return s;
 }
@@ -109,7 +113,8 @@ TEST(ShippedDefaults, DefaultProfilesEncodeToAValidSettingsRecord) {
         {"mouse3389.Json", kSensor3389, {7, 15, 31, 63, 127, 239, 319}},  // counted from 1
     };
     for (const Case& c : cases) {
-        const auto record = EncodeMouseSettingsRecord(SettingsFromDeviceObject(DefaultDeviceObject(c.file), c.sensor));
+        const auto record =
+            EncodeMouseSettingsRecord(SettingsFromDeviceObject(DefaultDeviceObject(c.file), c.sensor));
         EXPECT_EQ(record[record::kActiveRecord], 0);
         EXPECT_LT(record[record::kLightMode], kFirstHostLightMode) << "a built-in effect";
         EXPECT_LE(record[record::kLightBrightness], 4);
@@ -119,7 +124,8 @@ TEST(ShippedDefaults, DefaultProfilesEncodeToAValidSettingsRecord) {
         EXPECT_EQ(WrittenStageX(record), c.stageX) << c.file;
         // Stage 0 red, stage 6 white.
         EXPECT_EQ(std::vector<int>(record.begin() + 31, record.begin() + 34), (std::vector<int>{255, 0, 0}));
-        EXPECT_EQ(std::vector<int>(record.begin() + 49, record.begin() + 52), (std::vector<int>{255, 255, 255}));
+        EXPECT_EQ(std::vector<int>(record.begin() + 49, record.begin() + 52),
+                  (std::vector<int>{255, 255, 255}));
         for (std::size_t i = 57; i < record.size(); ++i) EXPECT_EQ(record[i], 0) << "byte " << i;
     }
 }
@@ -133,7 +139,8 @@ TEST(ShippedDefaults, DefaultKeyListIsTheFactoryAssignmentOfTheTenButtons) {
         for (unsigned i = 0; i < kLogicalButtonCount; ++i) {
             const int current = JsonIntAt(JsonAt(keys, i), "Assignment");
             const int fallback = JsonIntAt(JsonAt(keys, i), "DefaultAssignment");
-            const KeySlotBytes bytes = {static_cast<std::uint8_t>(fallback >> 16), static_cast<std::uint8_t>(fallback >> 8),
+            const KeySlotBytes bytes = {static_cast<std::uint8_t>(fallback >> 16),
+                                        static_cast<std::uint8_t>(fallback >> 8),
                                         static_cast<std::uint8_t>(fallback)};
             EXPECT_EQ(bytes, kFactoryButtonBytes[i]) << file << " button " << i;
             EXPECT_EQ(current, fallback) << file << " button " << i;

@@ -7,11 +7,9 @@
 
 using namespace pad;
 
-TEST(PadLighting, DecodeTakesTwentyOneBytesAndTurnsSpeed)
-{
+TEST(PadLighting, DecodeTakesTwentyOneBytesAndTurnsSpeed) {
     std::vector<uint8_t> block(25);
-    for (size_t i = 0; i < block.size(); ++i)
-        block[i] = static_cast<uint8_t>(0x40 + i);
+    for (size_t i = 0; i < block.size(); ++i) block[i] = static_cast<uint8_t>(0x40 + i);
     block[lighting::kSpeed] = 1;
     PadLightingRecord record{};
     ASSERT_EQ(DecodePadLighting(block, 1, &record), 1);
@@ -25,23 +23,28 @@ TEST(PadLighting, DecodeTakesTwentyOneBytesAndTurnsSpeed)
     EXPECT_EQ(DecodePadLighting(std::vector<uint8_t>(20), 0, &record), 0);
 }
 
-TEST(PadLighting, ChoiceAndWrite)
-{
+TEST(PadLighting, ChoiceAndWrite) {
     PadLightingRecord record{};
     record[lighting::kDirection] = 7;
     record[12] = 0x5A;
     ApplyPadLightChoice({4, 2, 1, 1, 0x10, 0x20, 0x30}, record);
     const PadLightingRecord written = EncodePadLightingWrite(record);
-    const PadLightingRecord expected = {0, 4, 2, 3, 7, 1, 0x10, 0x20, 0x30, 0, 0, 0, 0x5A, 0, 0, 0, 0, 0, 0, 0, 0};
+    const PadLightingRecord expected = {0, 4,    2, 3, 7, 1, 0x10, 0x20, 0x30, 0, 0,
+                                        0, 0x5A, 0, 0, 0, 0, 0,    0,    0,    0};
     EXPECT_EQ(written, expected);
     EXPECT_EQ(record[lighting::kSpeed], 1) << "the held record stays in the profile's scale";
     record[lighting::kSpeed] = 12;
     EXPECT_EQ(EncodePadLightingWrite(record)[lighting::kSpeed], 0);
 }
 
-TEST(PadPower, DecodesStatesAndPhones)
-{
-    struct Case { std::vector<uint8_t> record; uint8_t battery; PowerState state; bool charging; PhoneType phone; };
+TEST(PadPower, DecodesStatesAndPhones) {
+    struct Case {
+        std::vector<uint8_t> record;
+        uint8_t battery;
+        PowerState state;
+        bool charging;
+        PhoneType phone;
+    };
     const Case cases[] = {
         {{80, 1, 0, 0, 0, 1}, 80, PowerState::Charging, true, PhoneType::IPhone},
         {{100, 0, 0, 0, 0, 2}, 100, PowerState::Powered, false, PhoneType::Samsung},

@@ -71,7 +71,8 @@ protected:
                 unsetenv(name.c_str());
         }
         std::error_code ec;
-        std::filesystem::permissions(root_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+        std::filesystem::permissions(root_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(root_, ec);
     }
 
@@ -130,7 +131,8 @@ protected:
     void MakeProfiles(const std::vector<std::string>& names) {
         ASSERT_EQ(list_.Init(), kProfileDone);
         for (size_t i = 1; i < names.size(); ++i) ASSERT_EQ(list_.NewProfile(), kProfileDone);
-        for (size_t i = 0; i < names.size(); ++i) ASSERT_EQ(list_.RenameProfile(static_cast<int>(i), names[i]), kProfileDone);
+        for (size_t i = 0; i < names.size(); ++i)
+            ASSERT_EQ(list_.RenameProfile(static_cast<int>(i), names[i]), kProfileDone);
     }
 
     std::filesystem::path root_;

@@ -147,9 +147,11 @@ TEST_F(ProfileListInit, TextThatIsNotUtf8KeepsTheProfile) {
     // A list edited under a Latin-1 locale: the name and the identifier carry byte 0xE9.
     const std::string folder = DeviceUserFolder("mouse");
     const std::string oldId = "caf\xE9";
-    Put(folder + oldId + ".Json", "{\"profilename\": \"Caf\xE9\", \"profileUUID\": \"caf\xE9\", \"Device\": [{\"Light\": 7}]}");
+    Put(folder + oldId + ".Json",
+        "{\"profilename\": \"Caf\xE9\", \"profileUUID\": \"caf\xE9\", \"Device\": [{\"Light\": 7}]}");
     Put(ProfileListFile(folder),
-        "{\"profilelist\": [{\"profilename\": \"Caf\xE9\", \"profileUUID\": \"caf\xE9\"}], \"profileselect\": 0}");
+        "{\"profilelist\": [{\"profilename\": \"Caf\xE9\", \"profileUUID\": \"caf\xE9\"}], "
+        "\"profileselect\": 0}");
     ASSERT_EQ(list_.Init(), kProfileDone);
     ASSERT_EQ(list_.Count(), 1);
     EXPECT_EQ(NamesInMemory(), std::vector<std::string>{"Caf\xC3\xA9"});
@@ -172,7 +174,8 @@ TEST_F(ProfileListInit, TextThatIsNotUtf8KeepsTheProfile) {
 
 TEST_F(ProfileListInit, ListFileTooLargeIsSetAsideWithAMessage) {
     MakeProfiles({"Game", "Work"});
-    const std::string big = R"({"profilelist": [], "pad": ")" + std::string(static_cast<size_t>(kMaxJsonFileBytes), 'x') + "\"}";
+    const std::string big =
+        R"({"profilelist": [], "pad": ")" + std::string(static_cast<size_t>(kMaxJsonFileBytes), 'x') + "\"}";
     Put(ListPath(), big);
     CProfileList again;
     Configure(again, 2, "mouse");
@@ -221,11 +224,14 @@ TEST_F(ProfileListInit, CompleteUnlistedProfileIsAdoptedIntoTheList) {
     MakeProfiles({"Game", "Work"});
     const std::string folder = list_.UserFolder();
     // As a crash after writing a new profile but before writing the list leaves it.
-    Put(folder + "2030_01_01_00_00_00_000.Json", R"({"profilename": "game", "profileUUID": "2030_01_01_00_00_00_000",
+    Put(folder + "2030_01_01_00_00_00_000.Json",
+        R"({"profilename": "game", "profileUUID": "2030_01_01_00_00_00_000",
         "Device": [{"Light": 9}]})");
     // Not complete profiles: no device object, not its own file, not JSON.
-    Put(folder + "2030_01_01_00_00_00_001.Json", R"({"profilename": "Bare", "profileUUID": "2030_01_01_00_00_00_001"})");
-    Put(folder + "2030_01_01_00_00_00_002.Json", R"({"profilename": "Moved", "profileUUID": "other", "Device": [{}]})");
+    Put(folder + "2030_01_01_00_00_00_001.Json",
+        R"({"profilename": "Bare", "profileUUID": "2030_01_01_00_00_00_001"})");
+    Put(folder + "2030_01_01_00_00_00_002.Json",
+        R"({"profilename": "Moved", "profileUUID": "other", "Device": [{}]})");
     Put(folder + "2030_01_01_00_00_00_003.Json", R"({"profilename": "Cut", "profileUUID": "2030_01_01)");
 
     CProfileList again;

@@ -19,9 +19,9 @@ TEST(ProfileNames, EqualityIgnoresLetterCaseOnly) {
     } cases[] = {
         {"profile1", "PROFILE1", true},
         {"Game", "game", true},
-        {"\xC3\x84rger", "\xC3\xA4RGER", true},                   // Ärger / äRGER
+        {"\xC3\x84rger", "\xC3\xA4RGER", true},                                          // Ärger / äRGER
         {"\xD0\x98\xD0\x93\xD0\xA0\xD0\x90", "\xD0\xB8\xD0\xB3\xD1\x80\xD0\xB0", true},  // ИГРА / игра
-        {"\xE6\xB8\xB8\xE6\x88\x8F", "\xE6\xB8\xB8\xE6\x88\x8F", true},  // 游戏
+        {"\xE6\xB8\xB8\xE6\x88\x8F", "\xE6\xB8\xB8\xE6\x88\x8F", true},                  // 游戏
         {"Game", "Game ", false},
         {"Game", "Gam", false},
         {"a", "\xC3\xA1", false},  // a / á
@@ -45,7 +45,8 @@ TEST(ProfileNames, GeneratedNamesSkipTakenOnesWithoutRegardToCase) {
 
     EXPECT_EQ(CopyProfileName("Game", Names{"Game"}), "Game copy");
     EXPECT_EQ(CopyProfileName("Game", Names{"Game", "GAME COPY"}), "Game copy copy");
-    EXPECT_EQ(CopyProfileName("Game copy", Names{"Game", "Game copy", "game copy copy"}), "Game copy copy copy");
+    EXPECT_EQ(CopyProfileName("Game copy", Names{"Game", "Game copy", "game copy copy"}),
+              "Game copy copy copy");
 
     EXPECT_EQ(ImportProfileName("Work", Names{"Game"}), "Work");
     EXPECT_EQ(ImportProfileName("Work", Names{"work"}), "Work(1)");
@@ -53,8 +54,10 @@ TEST(ProfileNames, GeneratedNamesSkipTakenOnesWithoutRegardToCase) {
 }
 
 TEST(ProfileNames, PlainIdentifiersOnly) {
-    for (const char* id : {"2024_03_07_09_05_02_045", "my profile", "a.b"}) EXPECT_TRUE(IsPlainProfileId(id)) << id;
-    for (const std::string& id : Names{"", ".", "..", "../x", "a/b", "/etc/passwd", ".hidden", std::string("a\0b", 3)}) {
+    for (const char* id : {"2024_03_07_09_05_02_045", "my profile", "a.b"})
+        EXPECT_TRUE(IsPlainProfileId(id)) << id;
+    for (const std::string& id :
+         Names{"", ".", "..", "../x", "a/b", "/etc/passwd", ".hidden", std::string("a\0b", 3)}) {
         EXPECT_FALSE(IsPlainProfileId(id)) << id;
     }
 }

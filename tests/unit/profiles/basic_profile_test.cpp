@@ -39,7 +39,8 @@ TEST_F(BasicProfile, LoadOfMissingFileCreatesItFromTheDefaultDeviceObject) {
 }
 
 TEST_F(BasicProfile, LoadFillsTheDeviceOfAProfileThatHasOnlyItsNameAndKeepsTheName) {
-    Put(profilePath_, R"({"profilename": "Game", "profileUUID": "2024_03_07_09_05_02_045", "Device": [null, {"x": 1}]})");
+    Put(profilePath_,
+        R"({"profilename": "Game", "profileUUID": "2024_03_07_09_05_02_045", "Device": [null, {"x": 1}]})");
     profile_.Load(profilePath_);
     const Json::Value disk = OnDisk(profilePath_);
     EXPECT_EQ(disk["profilename"], "Game");
@@ -95,8 +96,7 @@ TEST_F(BasicProfile, DamagedDefaultDataLoadsNothingAndWritesNothing) {
             std::filesystem::remove(defaultPath_);
         else
             Put(defaultPath_, c.defaults);
-        if (c.profileExists)
-            Put(profilePath_, wrongTyped);
+        if (c.profileExists) Put(profilePath_, wrongTyped);
         EXPECT_TRUE(profile_.Load(profilePath_).isNull());
         EXPECT_TRUE(profile_.Tree().isNull());
         if (c.profileExists)
@@ -252,7 +252,8 @@ TEST_F(BasicProfile, WrongTypedKeysReadAsZeroAndWritersRepairTheShape) {
 // beside it, whatever the current folder is.
 TEST_F(BasicProfile, CustomLightEffectsComeFromTheFileBesideTheLightConfiguration) {
     const std::string config = LightConfigFile(userFolder_);
-    Put(config, R"({"LightInfo": [[{"Guid": "first"}, {"Guid": "2024_01_01_00_00_00_000", "LightName": "Fire"}],
+    Put(config,
+        R"({"LightInfo": [[{"Guid": "first"}, {"Guid": "2024_01_01_00_00_00_000", "LightName": "Fire"}],
                                   [{"Guid": "row1"}]]})");
     Put(userFolder_ + "2024_01_01_00_00_00_000.light", R"({"LEDEffectList": [
         {"LEDREGMode": 4, "LEDBrightness": 3, "LEDSpeed": 2, "LEDDirection": 1, "LEDMultiColor": 1,

@@ -73,7 +73,8 @@ TEST_F(KeyboardProfile, GroupOutsideTheTableChangesNothing) {
     EXPECT_EQ(profile_.GetCustomLightColors(1000000, 2), std::vector<RgbaColor>(2));
     profile_.SetCustomLightColors({{1, 1, 1, 1}}, 1000000);
     EXPECT_EQ(profile_.Tree()["CustomLightMode"], 3);
-    EXPECT_EQ(profile_.GetCustomLightColors(0, 1), std::vector<RgbaColor>(1)) << "a wrong-typed mode is replaced";
+    EXPECT_EQ(profile_.GetCustomLightColors(0, 1), std::vector<RgbaColor>(1))
+        << "a wrong-typed mode is replaced";
     EXPECT_TRUE(profile_.Tree()["CustomLightMode"].isObject());
 }
 

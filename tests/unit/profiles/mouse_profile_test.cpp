@@ -67,7 +67,8 @@ TEST_F(MouseProfile, SensorModelChoosesTheStageArray) {
         const Json::Value after = OnDisk(profilePath_)["Device"][0]["DPIStages"];
         for (const char* key : {"StageDPIs", "StageDPIs_3360"}) {
             if (c.writtenKey && std::string(key) == c.writtenKey) {
-                EXPECT_EQ(after[key][0], ParseJson(R"({"StageActive": 1, "StageXY": 1, "StageDPIX": 100, "StageDPIY": 200,
+                EXPECT_EQ(after[key][0],
+                          ParseJson(R"({"StageActive": 1, "StageXY": 1, "StageDPIX": 100, "StageDPIY": 200,
                                                        "StageColorR": 7, "StageColorG": 8, "StageColorB": 9})"));
                 EXPECT_EQ(after[key].size(), before[key].size()) << "surplus elements stay";
             } else {
@@ -86,7 +87,8 @@ TEST_F(MouseProfile, StageValuesAreTwoBytesLowFirstAndRoundTrip) {
     EXPECT_EQ(stages[1], Stage(1, 1, 12000, 400, 0, 255, 0));
     profile_.SetDpiStages(stages);
     ASSERT_EQ(profile_.Save(), 0);
-    EXPECT_EQ(OnDisk(profilePath_)["Device"][0]["DPIStages"], ParseJson(kBothArrays)["Device"][0]["DPIStages"]);
+    EXPECT_EQ(OnDisk(profilePath_)["Device"][0]["DPIStages"],
+              ParseJson(kBothArrays)["Device"][0]["DPIStages"]);
 }
 
 TEST_F(MouseProfile, RereadingAShorterArrayKeepsTheSurplusStoredStages) {
@@ -118,7 +120,8 @@ TEST_F(MouseProfile, SystemValuesPackIntoFiveWordsAndRoundTripUnderTheirKeys) {
         "ReportStages": {"StageActive": 4}}]})";
     LoadText(device);
     const MouseSystemSettings s = profile_.GetMouseSystem();
-    EXPECT_EQ(s.words, (std::array<uint32_t, 5>{0x000A0005u, 0x00000001u, 0x00040003u, 0xFFFF0002u, 0x00000001u}));
+    EXPECT_EQ(s.words,
+              (std::array<uint32_t, 5>{0x000A0005u, 0x00000001u, 0x00040003u, 0xFFFF0002u, 0x00000001u}));
     EXPECT_EQ(s.ReportRate(), 4);
 
     LoadText(R"({"Device": [{}]})");

@@ -9,23 +9,19 @@ namespace {
 
 using CommandTest = SimChannelTest;
 
-std::vector<uint8_t> Pattern(size_t length, uint8_t seed)
-{
+std::vector<uint8_t> Pattern(size_t length, uint8_t seed) {
     std::vector<uint8_t> bytes(length);
-    for (size_t i = 0; i < length; ++i)
-        bytes[i] = static_cast<uint8_t>(seed + i * 7);
+    for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<uint8_t>(seed + i * 7);
     return bytes;
 }
 
-bool IsReadCommand(uint8_t command)
-{
-    return command == Command::kReadDeviceInfo || command == Command::kReadMemory
-        || command == Command::kReadKeyBlock || command == Command::kReadSmallBlock
-        || command == Command::kReadKeyExtraBlock;
+bool IsReadCommand(uint8_t command) {
+    return command == Command::kReadDeviceInfo || command == Command::kReadMemory ||
+           command == Command::kReadKeyBlock || command == Command::kReadSmallBlock ||
+           command == Command::kReadKeyExtraBlock;
 }
 
-TEST_F(CommandTest, EachCommandSendsItsFramesWithLengthsAndOffsets)
-{
+TEST_F(CommandTest, EachCommandSendsItsFramesWithLengthsAndOffsets) {
     const size_t keyBlockLength = mouse->KeyBlock().size();
     ASSERT_EQ(channel->SetDataLength(static_cast<int>(keyBlockLength)), 1);
     std::vector<uint8_t> buffer(512);
@@ -43,17 +39,22 @@ TEST_F(CommandTest, EachCommandSendsItsFramesWithLengthsAndOffsets)
         {"BeginConfig", [&] { return channel->BeginConfig(); }, {{0x01, 0, 0}}},
         {"EndConfig", [&] { return channel->EndConfig(); }, {{0x02, 0, 0}}},
         {"ReadDeviceInfo", [&] { return channel->ReadDeviceInfo(info); }, {{0x03, 34, 0}}},
-        {"ReadMemory 57 at 128", [&] { return channel->ReadMemory(std::span(buffer.data(), 57), 128); },
+        {"ReadMemory 57 at 128",
+         [&] { return channel->ReadMemory(std::span(buffer.data(), 57), 128); },
          {{0x05, 56, 128}, {0x05, 1, 184}}},
-        {"WriteMemory 60 at 200", [&] { return channel->WriteMemory(std::span(buffer.data(), 60), 200); },
+        {"WriteMemory 60 at 200",
+         [&] { return channel->WriteMemory(std::span(buffer.data(), 60), 200); },
          {{0x06, 56, 200}, {0x06, 4, 256}}},
         {"ReadKeyBlock", [&] { return channel->ReadKeyBlock(buffer); }, {{0x07, keyLength, 0}}},
         {"WriteKeyBlock", [&] { return channel->WriteKeyBlock(keyBlock, 0); }, {{0x09, keyLength, 0}}},
-        {"WriteMacroData 100", [&] { return channel->WriteMacroData(std::span(buffer.data(), 100)); },
+        {"WriteMacroData 100",
+         [&] { return channel->WriteMacroData(std::span(buffer.data(), 100)); },
          {{0x15, 56, 0}, {0x15, 44, 56}}},
-        {"WriteShootData 60", [&] { return channel->WriteShootData(std::span(buffer.data(), 60)); },
+        {"WriteShootData 60",
+         [&] { return channel->WriteShootData(std::span(buffer.data(), 60)); },
          {{0x17, 56, 0}, {0x17, 4, 56}}},
-        {"ReadSmallBlock 6 at 0", [&] { return channel->ReadSmallBlock(std::span(buffer.data(), 6), 0); },
+        {"ReadSmallBlock 6 at 0",
+         [&] { return channel->ReadSmallBlock(std::span(buffer.data(), 6), 0); },
          {{0x1A, 6, 0}}},
         {"ReadKeyExtraBlock", [&] { return channel->ReadKeyExtraBlock(buffer); }, {{0x1B, extraLength, 0}}},
         {"QueryLink", [&] { return channel->QueryLink() ? 1 : 0; }, {{0xAA, 0, 0}}},
@@ -66,7 +67,8 @@ TEST_F(CommandTest, EachCommandSendsItsFramesWithLengthsAndOffsets)
             ASSERT_EQ(frame.size(), kFrameSize) << c.name;
             EXPECT_EQ(frame[0], kCommandReportId) << c.name;
             EXPECT_EQ(frame[7], 0) << c.name << ": requests carry status 0";
-            if (IsReadCommand(frame[3]) || frame[3] <= Command::kEndConfig || frame[3] == Command::kQueryLink) {
+            if (IsReadCommand(frame[3]) || frame[3] <= Command::kEndConfig ||
+                frame[3] == Command::kQueryLink) {
                 EXPECT_TRUE(std::all_of(frame.begin() + 8, frame.end(), [](uint8_t b) { return b == 0; }))
                     << c.name << ": requests without data carry a zero payload";
             }
@@ -74,8 +76,7 @@ TEST_F(CommandTest, EachCommandSendsItsFramesWithLengthsAndOffsets)
     }
 }
 
-TEST_F(CommandTest, BeginConfigFrameIsExactlyTheCommandAndItsChecksum)
-{
+TEST_F(CommandTest, BeginConfigFrameIsExactlyTheCommandAndItsChecksum) {
     ASSERT_EQ(channel->BeginConfig(), kResultOk);
     std::vector<uint8_t> expected(kFrameSize, 0);
     expected[0] = 0x04;
@@ -85,11 +86,9 @@ TEST_F(CommandTest, BeginConfigFrameIsExactlyTheCommandAndItsChecksum)
     EXPECT_EQ(mouse->CommandFrames()[0], expected);
 }
 
-TEST_F(CommandTest, ShortLastChunkCarriesThePreviousChunksBytesAfterItsOwn)
-{
+TEST_F(CommandTest, ShortLastChunkCarriesThePreviousChunksBytesAfterItsOwn) {
     std::vector<uint8_t> image(300);
-    for (size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<uint8_t>(i);
+    for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint8_t>(i);
     ASSERT_EQ(channel->WriteMacroData(image), kResultOk);
     const auto frames = mouse->CommandFrames();
     ASSERT_EQ(frames.size(), 6u);
@@ -106,8 +105,7 @@ TEST_F(CommandTest, ShortLastChunkCarriesThePreviousChunksBytesAfterItsOwn)
     EXPECT_TRUE(std::equal(image.begin() + 56, image.begin() + 112, frames[1].begin() + 8));
 }
 
-TEST_F(CommandTest, ReadsCopyTheDevicesBytes)
-{
+TEST_F(CommandTest, ReadsCopyTheDevicesBytes) {
     mouse->SetSettingsBytes(128, Pattern(57, 0x31));
     std::vector<uint8_t> record(57);
     ASSERT_EQ(channel->ReadMemory(record, 128), kResultOk);
@@ -135,8 +133,7 @@ TEST_F(CommandTest, ReadsCopyTheDevicesBytes)
     EXPECT_EQ(power, mouse->PowerRecord());
 }
 
-TEST_F(CommandTest, InformationBlockDecodesToTheModelsValues)
-{
+TEST_F(CommandTest, InformationBlockDecodesToTheModelsValues) {
     DeviceInfoBlock block{};
     ASSERT_EQ(channel->BeginConfig(), kResultOk);
     ASSERT_EQ(channel->ReadDeviceInfo(block), kResultOk);
@@ -150,8 +147,7 @@ TEST_F(CommandTest, InformationBlockDecodesToTheModelsValues)
     EXPECT_EQ(info.smallestDpi, 100);
 }
 
-TEST_F(CommandTest, WritesReachTheDeviceMemory)
-{
+TEST_F(CommandTest, WritesReachTheDeviceMemory) {
     const auto data = Pattern(150, 0x10);
     ASSERT_EQ(channel->WriteMemory(data, 130), kResultOk);
     const auto memory = mouse->SettingsMemory();
@@ -166,8 +162,7 @@ TEST_F(CommandTest, WritesReachTheDeviceMemory)
     EXPECT_EQ(mouse->KeyBlock(), keys);
 }
 
-TEST_F(CommandTest, StatusErrorEndsTheTransferAtTheFailingChunk)
-{
+TEST_F(CommandTest, StatusErrorEndsTheTransferAtTheFailingChunk) {
     struct Case {
         int failingFrame;
         uint8_t status;
@@ -180,17 +175,18 @@ TEST_F(CommandTest, StatusErrorEndsTheTransferAtTheFailingChunk)
         mouse->ClearFrames();
         mouse->FailFrame(c.failingFrame, c.status);
         EXPECT_EQ(channel->WriteMemory(data, 200), c.result) << "frame " << c.failingFrame;
-        EXPECT_EQ(mouse->CommandFrames().size(), size_t(c.failingFrame + 1)) << "nothing sent after the failure";
+        EXPECT_EQ(mouse->CommandFrames().size(), size_t(c.failingFrame + 1))
+            << "nothing sent after the failure";
         // Chunks before the failing one stay applied; the failing one and the rest are not.
         const auto after = mouse->SettingsMemory();
         const size_t applied = 56 * size_t(c.failingFrame);
         EXPECT_TRUE(std::equal(data.begin(), data.begin() + applied, after.begin() + 200));
-        EXPECT_TRUE(std::equal(before.begin() + 200 + applied, before.begin() + 350, after.begin() + 200 + applied));
+        EXPECT_TRUE(
+            std::equal(before.begin() + 200 + applied, before.begin() + 350, after.begin() + 200 + applied));
     }
 }
 
-TEST_F(CommandTest, SingleFrameCommandsMapTheStatusToo)
-{
+TEST_F(CommandTest, SingleFrameCommandsMapTheStatusToo) {
     mouse->FailFrame(0, 0xFF);
     EXPECT_EQ(channel->BeginConfig(), kResultStatusFF);
     mouse->FailFrame(0, 0xFE);
@@ -201,8 +197,7 @@ TEST_F(CommandTest, SingleFrameCommandsMapTheStatusToo)
     EXPECT_EQ(power, (std::array<uint8_t, 6>{})) << "a refused read copies nothing";
 }
 
-TEST_F(CommandTest, RefusedArgumentsSendNothing)
-{
+TEST_F(CommandTest, RefusedArgumentsSendNothing) {
     ASSERT_EQ(channel->SetDataLength(48), 1);
     std::vector<uint8_t> small(47);
     std::vector<uint8_t> block(48);
@@ -233,14 +228,14 @@ TEST_F(CommandTest, RefusedArgumentsSendNothing)
     }
 }
 
-TEST_F(CommandTest, DataLengthAcceptsUpTo512)
-{
+TEST_F(CommandTest, DataLengthAcceptsUpTo512) {
     struct Case {
         int length;
         int result;
         uint16_t after;
     };
-    const Case cases[] = {{300, 1, 300}, {512, 1, 512}, {513, 0, 512}, {65536 + 5, 0, 512}, {-1, 0, 512}, {0, 1, 0}};
+    const Case cases[] = {{300, 1, 300},       {512, 1, 512}, {513, 0, 512},
+                          {65536 + 5, 0, 512}, {-1, 0, 512},  {0, 1, 0}};
     for (const Case& c : cases) {
         EXPECT_EQ(channel->SetDataLength(c.length), c.result) << c.length;
         EXPECT_EQ(channel->dataLength.load(), c.after) << c.length;
@@ -253,14 +248,12 @@ TEST_F(CommandTest, DataLengthAcceptsUpTo512)
     EXPECT_EQ(ReceivedHeaders(), (std::vector<FrameHeader>{{0x07, 30, 0}, {0x1B, 10, 0}}));
 }
 
-TEST_F(CommandTest, ClosedChannelFailsEveryCommandWithoutSending)
-{
+TEST_F(CommandTest, ClosedChannelFailsEveryCommandWithoutSending) {
     CDeviceProtocol neverOpened;
     std::vector<uint8_t> buffer(512);
     DeviceInfoBlock info{};
     for (CDeviceProtocol* target : {&neverOpened, channel.get()}) {
-        if (target == channel.get())
-            channel->Close();
+        if (target == channel.get()) channel->Close();
         const std::pair<const char*, std::function<int()>> operations[] = {
             {"BeginConfig", [&] { return target->BeginConfig(); }},
             {"EndConfig", [&] { return target->EndConfig(); }},
@@ -275,14 +268,12 @@ TEST_F(CommandTest, ClosedChannelFailsEveryCommandWithoutSending)
             {"ReadKeyExtraBlock", [&] { return target->ReadKeyExtraBlock(buffer); }},
             {"QueryLink", [&] { return target->QueryLink() ? 1 : 0; }},
         };
-        for (const auto& [name, run] : operations)
-            EXPECT_EQ(run(), kResultNoAnswer) << name;
+        for (const auto& [name, run] : operations) EXPECT_EQ(run(), kResultNoAnswer) << name;
         EXPECT_TRUE(mouse->CommandFrames().empty());
     }
 }
 
-TEST_F(CommandTest, ShootDataDoesNotWaitForTheCommandLock)
-{
+TEST_F(CommandTest, ShootDataDoesNotWaitForTheCommandLock) {
     std::vector<uint8_t> image(100, 0x11);
     std::unique_lock<std::mutex> held(channel->commandLock);
     auto shoot = std::async(std::launch::async, [&] { return channel->WriteShootData(image); });
@@ -302,8 +293,7 @@ protected:
     WirelessCommandTest() : SimChannelTest(SimMouseModel::MouseWireless()) {}
 };
 
-TEST_F(WirelessCommandTest, QueryLinkIsTrueOnlyWhileTheDeviceReportsTheLinkUp)
-{
+TEST_F(WirelessCommandTest, QueryLinkIsTrueOnlyWhileTheDeviceReportsTheLinkUp) {
     EXPECT_TRUE(channel->QueryLink());
     mouse->SetLinkUp(false);
     EXPECT_FALSE(channel->QueryLink());

@@ -9,8 +9,7 @@ namespace {
 using namespace std::chrono_literals;
 using TransactTest = SimChannelTest;
 
-Frame RequestOf(uint8_t command)
-{
+Frame RequestOf(uint8_t command) {
     Frame request;
     StartFrame(request, command);
     SealFrame(request);
@@ -18,22 +17,19 @@ Frame RequestOf(uint8_t command)
 }
 
 // Waits (bounded) until the device has received `count` command frames.
-bool WaitForFrames(const SimMouse& mouse, size_t count)
-{
+bool WaitForFrames(const SimMouse& mouse, size_t count) {
     for (int i = 0; i < 5000; ++i) {
-        if (mouse.CommandFrames().size() >= count)
-            return true;
+        if (mouse.CommandFrames().size() >= count) return true;
         std::this_thread::sleep_for(1ms);
     }
     return false;
 }
 
-TEST_F(TransactTest, AnswerWithTheWrongCommandIsSkippedOnce)
-{
+TEST_F(TransactTest, AnswerWithTheWrongCommandIsSkippedOnce) {
     struct Case {
         int wrongEchoes;
-        bool echoMatches;        // what the returned answer carries
-        bool properAnswerLeft;   // the device's proper answer was not read
+        bool echoMatches;       // what the returned answer carries
+        bool properAnswerLeft;  // the device's proper answer was not read
     };
     const Case cases[] = {{1, true, false}, {2, false, true}};
     for (const Case& c : cases) {
@@ -56,8 +52,7 @@ TEST_F(TransactTest, AnswerWithTheWrongCommandIsSkippedOnce)
     }
 }
 
-TEST_F(TransactTest, LateAnswerIsNotTakenForTheNextRequest)
-{
+TEST_F(TransactTest, LateAnswerIsNotTakenForTheNextRequest) {
     mouse->SetSettingsBytes(0, {0x00, 0x11, 0x12, 0x13});
     mouse->SetSettingsBytes(128, {0xA0, 0xA1, 0xA2, 0xA3});
     std::vector<uint8_t> bytes(4);
@@ -70,8 +65,7 @@ TEST_F(TransactTest, LateAnswerIsNotTakenForTheNextRequest)
     EXPECT_EQ(bytes, (std::vector<uint8_t>{0xA0, 0xA1, 0xA2, 0xA3}));
 }
 
-TEST_F(TransactTest, AnswerOfAnEarlierChunkArrivingLateIsDropped)
-{
+TEST_F(TransactTest, AnswerOfAnEarlierChunkArrivingLateIsDropped) {
     mouse->SetSettingsBytes(0, {0x00, 0x11, 0x12, 0x13});
     mouse->SetSettingsBytes(128, {0xA0, 0xA1, 0xA2, 0xA3});
     std::vector<uint8_t> bytes(4);
@@ -86,12 +80,13 @@ TEST_F(TransactTest, AnswerOfAnEarlierChunkArrivingLateIsDropped)
     // A multi-chunk read afterwards is not disturbed either.
     std::vector<uint8_t> both(132);
     ASSERT_EQ(channel->ReadMemory(both, 0), kResultOk);
-    EXPECT_EQ(std::vector<uint8_t>(both.begin() + 128, both.end()), (std::vector<uint8_t>{0xA0, 0xA1, 0xA2, 0xA3}));
-    EXPECT_EQ(std::vector<uint8_t>(both.begin() + 1, both.begin() + 4), (std::vector<uint8_t>{0x11, 0x12, 0x13}));
+    EXPECT_EQ(std::vector<uint8_t>(both.begin() + 128, both.end()),
+              (std::vector<uint8_t>{0xA0, 0xA1, 0xA2, 0xA3}));
+    EXPECT_EQ(std::vector<uint8_t>(both.begin() + 1, both.begin() + 4),
+              (std::vector<uint8_t>{0x11, 0x12, 0x13}));
 }
 
-TEST_F(TransactTest, SlowLinkWaitsLongerForTheAnswer)
-{
+TEST_F(TransactTest, SlowLinkWaitsLongerForTheAnswer) {
     // An answer 1.5 s late: past the 1000 ms time-out, within the 5000 ms one.
     struct Case {
         int slowLink;
@@ -110,11 +105,9 @@ TEST_F(TransactTest, SlowLinkWaitsLongerForTheAnswer)
     EXPECT_EQ(channel->BeginConfig(), kResultOk) << "the late answer does not disturb the next command";
 }
 
-TEST_F(TransactTest, ClosingOrDestroyingReleasesABlockedRead)
-{
+TEST_F(TransactTest, ClosingOrDestroyingReleasesABlockedRead) {
     for (const bool destroy : {false, true}) {
-        if (!channel)
-            channel = std::make_unique<CDeviceProtocol>();
+        if (!channel) channel = std::make_unique<CDeviceProtocol>();
         ASSERT_TRUE(channel->Open(path));
         mouse->ClearFrames();
         mouse->SetSilent(true);
@@ -135,8 +128,7 @@ TEST_F(TransactTest, ClosingOrDestroyingReleasesABlockedRead)
     }
 }
 
-TEST_F(TransactTest, UnplugDuringATransferEndsItWithAFailure)
-{
+TEST_F(TransactTest, UnplugDuringATransferEndsItWithAFailure) {
     mouse->SetAnswerDelay(30);
     std::vector<uint8_t> image(560, 0x5A);  // ten chunks
     auto transfer = std::async(std::launch::async, [&] { return channel->WriteMacroData(image); });
@@ -152,16 +144,14 @@ TEST_F(TransactTest, UnplugDuringATransferEndsItWithAFailure)
 
 class DumpTest : public SimChannelTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         SimChannelTest::SetUp();
         SetDebugSink([this](std::string_view text) {
             std::lock_guard<std::mutex> lock(dumpLock);
             dump += text;
         });
     }
-    std::string Dump()
-    {
+    std::string Dump() {
         std::lock_guard<std::mutex> lock(dumpLock);
         return dump;
     }
@@ -169,8 +159,7 @@ protected:
     std::string dump;
 };
 
-TEST_F(DumpTest, RequestAndAnswerAreDumped)
-{
+TEST_F(DumpTest, RequestAndAnswerAreDumped) {
     const Frame request = RequestOf(Command::kBeginConfig);
     uint8_t answer[kFrameSize] = {};
     ASSERT_EQ(channel->Transact(request.data(), kFrameSize, answer, kFrameSize), kResultOk);
@@ -180,8 +169,7 @@ TEST_F(DumpTest, RequestAndAnswerAreDumped)
     EXPECT_EQ(text, FormatFrameDump("命令", request.data()) + FormatFrameDump("返回", answer));
 }
 
-TEST_F(DumpTest, ShortRequestIsPaddedAndTheAnswerBufferIsDumpedAfterATimeOut)
-{
+TEST_F(DumpTest, ShortRequestIsPaddedAndTheAnswerBufferIsDumpedAfterATimeOut) {
     mouse->SetSilent(true);
     const uint8_t request[] = {0x04, 0x05, 0x00, 0x05};
     uint8_t answer[kFrameSize];
@@ -194,8 +182,7 @@ TEST_F(DumpTest, ShortRequestIsPaddedAndTheAnswerBufferIsDumpedAfterATimeOut)
     EXPECT_TRUE(std::equal(padded.begin(), padded.end(), mouse->CommandFrames()[0].begin()));
 }
 
-TEST_F(DumpTest, ClosedChannelDumpsNothing)
-{
+TEST_F(DumpTest, ClosedChannelDumpsNothing) {
     channel->Close();
     const Frame request = RequestOf(Command::kBeginConfig);
     uint8_t answer[kFrameSize] = {};
@@ -205,19 +192,16 @@ TEST_F(DumpTest, ClosedChannelDumpsNothing)
     EXPECT_TRUE(Dump().empty());
 }
 
-TEST_F(TransactTest, ThreadsWithAndWithoutTheCommandLockGetTheirOwnAnswers)
-{
+TEST_F(TransactTest, ThreadsWithAndWithoutTheCommandLockGetTheirOwnAnswers) {
     // WriteShootData takes no commandLock; its frames must still never steal the answers
     // of the reads running beside it.
     std::vector<uint8_t> record(57);
-    for (size_t i = 0; i < record.size(); ++i)
-        record[i] = static_cast<uint8_t>(0x80 + i);
+    for (size_t i = 0; i < record.size(); ++i) record[i] = static_cast<uint8_t>(0x80 + i);
     mouse->SetSettingsBytes(128, record);
     std::vector<uint8_t> image(120, 0x22);
     auto shooter = std::async(std::launch::async, [&] {
         int failures = 0;
-        for (int i = 0; i < 40; ++i)
-            failures += channel->WriteShootData(image) != kResultOk;
+        for (int i = 0; i < 40; ++i) failures += channel->WriteShootData(image) != kResultOk;
         return failures;
     });
     int readFailures = 0;

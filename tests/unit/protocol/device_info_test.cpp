@@ -4,8 +4,7 @@
 
 namespace {
 
-TEST(DeviceInfo, DecodesTheFieldsLittleEndian)
-{
+TEST(DeviceInfo, DecodesTheFieldsLittleEndian) {
     DeviceInfoBlock block{};
     for (size_t i = 0; i < block.size(); ++i)
         block[i] = 0xEE;  // uninterpreted bytes must not leak into the fields
@@ -28,8 +27,7 @@ TEST(DeviceInfo, DecodesTheFieldsLittleEndian)
     EXPECT_EQ(info.smallestDpi, 100);
 }
 
-TEST(DeviceInfo, LargestMacroMemoryDoesNotOverflow)
-{
+TEST(DeviceInfo, LargestMacroMemoryDoesNotOverflow) {
     DeviceInfoBlock block{};
     block[6] = 0xFF;
     EXPECT_EQ(DecodeDeviceInfo(block).macroMemoryBytes, 255u * 128u);

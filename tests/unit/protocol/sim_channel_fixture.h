@@ -9,15 +9,13 @@
 #include "util/debug_log.h"
 
 // The command collection's path of the simulated device with this bus id.
-inline std::string SimCommandPath(int busId)
-{
+inline std::string SimCommandPath(int busId) {
     const std::string prefix = "sim:" + std::to_string(busId) + ":";
     CHidDevice cursor;
     std::string found;
     if (cursor.Enumerate()) {
         for (const std::string* path = cursor.NextPath(); path != nullptr; path = cursor.NextPath())
-            if (path->starts_with(prefix) && path->find("&mi_01&col04") != std::string::npos)
-                found = *path;
+            if (path->starts_with(prefix) && path->find("&mi_01&col04") != std::string::npos) found = *path;
     }
     cursor.ClearPaths();
     return found;
@@ -30,8 +28,7 @@ struct FrameHeader {
     bool operator==(const FrameHeader&) const = default;
 };
 
-inline std::ostream& operator<<(std::ostream& out, const FrameHeader& h)
-{
+inline std::ostream& operator<<(std::ostream& out, const FrameHeader& h) {
     return out << "{cmd " << int(h.command) << ", len " << int(h.length) << ", off " << h.offset << "}";
 }
 
@@ -39,8 +36,7 @@ class SimChannelTest : public ::testing::Test {
 protected:
     explicit SimChannelTest(SimMouseModel model = SimMouseModel::Mouse()) : model_(std::move(model)) {}
 
-    void SetUp() override
-    {
+    void SetUp() override {
         SetDebugSink([](std::string_view) {});  // quiet, whatever KVELM_DEBUG says
         mouse = std::make_shared<SimMouse>(model_);
         const int busId = mouse->Plug();
@@ -51,16 +47,14 @@ protected:
         mouse->ClearFrames();
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         channel.reset();
         mouse->Unplug();
         SetDebugSink({});
     }
 
     // Command frames the device received: {command, length, offset} of each.
-    std::vector<FrameHeader> ReceivedHeaders() const
-    {
+    std::vector<FrameHeader> ReceivedHeaders() const {
         std::vector<FrameHeader> headers;
         for (const auto& frame : mouse->CommandFrames())
             headers.push_back({frame[3], frame[4], static_cast<uint16_t>(frame[5] | frame[6] << 8)});
@@ -72,4 +66,3 @@ protected:
     std::string path;
     std::unique_ptr<CDeviceProtocol> channel;
 };
-

@@ -11,19 +11,16 @@ using shoot::ShootBullet;
 namespace {
 
 // Type/Button/Action/Delay of one event, as the file holds it.
-std::string EventText(const Json::Value& e)
-{
-    if (e.isNull())
-        return "null";
-    return std::to_string(e["Type"].asInt()) + "/" + std::to_string(e["Button"].asInt()) + "/"
-        + e["Action"].asString() + "/" + std::to_string(e["Delay"].asInt());
+std::string EventText(const Json::Value& e) {
+    if (e.isNull()) return "null";
+    return std::to_string(e["Type"].asInt()) + "/" + std::to_string(e["Button"].asInt()) + "/" +
+           e["Action"].asString() + "/" + std::to_string(e["Delay"].asInt());
 }
 
-TEST(ShootBullet, SavedBulletIsTheSixFixedEventsWithItsFiveValues)
-{
+TEST(ShootBullet, SavedBulletIsTheSixFixedEventsWithItsFiveValues) {
     Json::Value document = ParseJson(R"({"Name": "kept", "Events": []})");
     ASSERT_TRUE(shoot::WriteBullet(document, 0, {true, 3, false, 7, 90}));
-    const std::vector<std::string> expected = {"1/1/down/10", "1/1/up/0", "4/3/down/5",
+    const std::vector<std::string> expected = {"1/1/down/10", "1/1/up/0",   "4/3/down/5",
                                                "5/7/up/90",   "4/0/down/0", "5/0/up/0"};
     ASSERT_EQ(document["Events"].size(), 6u);
     for (unsigned i = 0; i < 6; ++i)
@@ -32,21 +29,19 @@ TEST(ShootBullet, SavedBulletIsTheSixFixedEventsWithItsFiveValues)
     EXPECT_EQ(shoot::ReadBullet(document, 0), (ShootBullet{true, 3, false, 7, 90}));
 }
 
-TEST(ShootBullet, SavingPastTheEndLengthensTheArrayWithNullGaps)
-{
+TEST(ShootBullet, SavingPastTheEndLengthensTheArrayWithNullGaps) {
     Json::Value document = ParseJson(PresetText(2));  // 12 events
     ASSERT_TRUE(shoot::WriteBullet(document, 10, {false, 1, true, 2, 3}));
     const Json::Value& events = document["Events"];
     ASSERT_EQ(events.size(), 66u);
-    for (unsigned i = 12; i < 60; ++i)
-        EXPECT_TRUE(events[i].isNull()) << i;
-    EXPECT_EQ(shoot::ReadBullet(document, 1), (ShootBullet{false, 1, false, 2, 10})) << "earlier bullets unchanged";
+    for (unsigned i = 12; i < 60; ++i) EXPECT_TRUE(events[i].isNull()) << i;
+    EXPECT_EQ(shoot::ReadBullet(document, 1), (ShootBullet{false, 1, false, 2, 10}))
+        << "earlier bullets unchanged";
     EXPECT_EQ(shoot::ReadBullet(document, 5), ShootBullet{}) << "a gap reads as zeros, right and down";
     EXPECT_EQ(shoot::ReadBullet(document, 10), (ShootBullet{false, 1, true, 2, 3}));
 }
 
-TEST(ShootBullet, ReadsWhatTheDeviceWouldReceive)
-{
+TEST(ShootBullet, ReadsWhatTheDeviceWouldReceive) {
     struct Case {
         const char* document;
         ShootBullet expected;
@@ -69,15 +64,16 @@ TEST(ShootBullet, ReadsWhatTheDeviceWouldReceive)
         EXPECT_EQ(shoot::ReadBullet(ParseJson(c.document), 0), c.expected) << c.document;
 }
 
-TEST(ShootBullet, TypedValuesAreLimitedToWhatTheDeviceKeeps)
-{
+TEST(ShootBullet, TypedValuesAreLimitedToWhatTheDeviceKeeps) {
     struct Case {
         const char* text;
         int distance, delay;
     } cases[] = {
-        {"7", 7, 7},         {"255", 255, 255},   {"256", 255, 256},       {"70000", 255, 65535},
-        {"-5", 0, 0},        {"30ms", 30, 30},    {"", 0, 0},              {"abc", 0, 0},
-        {" +12", 12, 12},    {"99999999999999", 255, 65535},
+        {"7", 7, 7},       {"255", 255, 255},
+        {"256", 255, 256}, {"70000", 255, 65535},
+        {"-5", 0, 0},      {"30ms", 30, 30},
+        {"", 0, 0},        {"abc", 0, 0},
+        {" +12", 12, 12},  {"99999999999999", 255, 65535},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(shoot::EnterDistance(c.text), c.distance) << "'" << c.text << "'";
@@ -85,8 +81,7 @@ TEST(ShootBullet, TypedValuesAreLimitedToWhatTheDeviceKeeps)
     }
 }
 
-TEST(ShootPreset, SetBulletStoresAndReturnsTheLimitedValues)
-{
+TEST(ShootPreset, SetBulletStoresAndReturnsTheLimitedValues) {
     shoot::CShootPreset preset;
     ShootBullet kept;
     EXPECT_TRUE(preset.SetBullet(29, {true, 400, true, -1, 99999}, &kept));
@@ -97,8 +92,7 @@ TEST(ShootPreset, SetBulletStoresAndReturnsTheLimitedValues)
     EXPECT_EQ(preset.BulletCount(), 30);
 }
 
-TEST(ShootPreset, BulletNumbersOutsideThePresetAreRefused)
-{
+TEST(ShootPreset, BulletNumbersOutsideThePresetAreRefused) {
     for (int bullet : {-1, 30, 1000}) {
         shoot::CShootPreset preset(ParseJson(PresetText(1)));
         EXPECT_FALSE(preset.SetBullet(bullet, {true, 1, true, 1, 1})) << bullet;
@@ -110,8 +104,7 @@ TEST(ShootPreset, BulletNumbersOutsideThePresetAreRefused)
     EXPECT_EQ(broken.Document()["Events"].asString(), "text");
 }
 
-TEST(ShootPreset, ShapeTellsPresetsFromOtherFiles)
-{
+TEST(ShootPreset, ShapeTellsPresetsFromOtherFiles) {
     using shoot::PresetShape;
     struct Case {
         std::string text;
@@ -127,8 +120,7 @@ TEST(ShootPreset, ShapeTellsPresetsFromOtherFiles)
         {std::string(100000, '['), PresetShape::NotAPreset},
         {PresetText(31), PresetShape::TooManyEvents},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(shoot::ShapeOfText(c.text), c.shape) << c.text.substr(0, 40);
+    for (const Case& c : cases) EXPECT_EQ(shoot::ShapeOfText(c.text), c.shape) << c.text.substr(0, 40);
 }
 
 }  // namespace

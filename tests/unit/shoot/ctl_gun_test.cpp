@@ -14,8 +14,7 @@ struct CtlRun {
     std::string out, err;
 };
 
-CtlRun Ctl(std::vector<std::string> args)
-{
+CtlRun Ctl(std::vector<std::string> args) {
     std::ostringstream out, err;
     const int code = RunCtl(args, out, err);
     return {code, out.str(), err.str()};
@@ -23,8 +22,7 @@ CtlRun Ctl(std::vector<std::string> args)
 
 class CtlGunTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         unsetenv("KVELM_SIMULATE");
         setenv("XDG_DATA_HOME", home_.Path().c_str(), 1);
         setenv("KVELM_DATA_DIR", KVELM_BIN_DIR, 1);
@@ -35,52 +33,48 @@ protected:
         first->Plug();
         second->Plug();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         SimHidBus::Instance().UnplugAll();
         SetDebugSink({});
     }
     std::filesystem::path DataRoot() const { return home_.Path() / "KV_ELM Gaming mouse"; }
-    std::filesystem::path Preset(const std::string& folder, int gun) const
-    {
+    std::filesystem::path Preset(const std::string& folder, int gun) const {
         return DataRoot() / folder / ("ShootData_" + std::to_string(gun) + ".Shoot");
     }
-    std::filesystem::path Shipped(int gun) const
-    {
-        return std::filesystem::path(KVELM_BIN_DIR) / "DefaultData" / ("ShootData_" + std::to_string(gun) + ".Shoot");
+    std::filesystem::path Shipped(int gun) const {
+        return std::filesystem::path(KVELM_BIN_DIR) / "DefaultData" /
+               ("ShootData_" + std::to_string(gun) + ".Shoot");
     }
 
     TempFolder home_;
     std::shared_ptr<SimMouse> first, second;
 };
 
-TEST_F(CtlGunTest, ListSetsUpTheFourPresetsOfTheMouseKind)
-{
+TEST_F(CtlGunTest, ListSetsUpTheFourPresetsOfTheMouseKind) {
     const CtlRun run = Ctl({"gun", "1", "list"});
     ASSERT_EQ(run.code, kExitOk) << run.err;
     std::string expected;
     for (int gun = 0; gun < 4; ++gun)
-        expected += "gun " + std::to_string(gun) + ": 30 bullets  " + Preset("mouse3389", gun).string() + "\n";
+        expected +=
+            "gun " + std::to_string(gun) + ": 30 bullets  " + Preset("mouse3389", gun).string() + "\n";
     EXPECT_EQ(run.out, expected);
-    for (int gun = 0; gun < 4; ++gun)
-        EXPECT_EQ(ReadFile(Preset("mouse3389", gun)), ReadFile(Shipped(gun)));
+    for (int gun = 0; gun < 4; ++gun) EXPECT_EQ(ReadFile(Preset("mouse3389", gun)), ReadFile(Shipped(gun)));
     EXPECT_FALSE(std::filesystem::exists(DataRoot() / "mouse")) << "the other model's folder is not touched";
 }
 
-TEST_F(CtlGunTest, ShowPrintsEachBulletCountedFromOne)
-{
-    WriteFile(Preset("mouse", 1), "{\"Events\": [" + BulletEventsText(3, "down", 7, "up", 90) + ","
-                                      + BulletEventsText(255, "up", 0, "DOWN", 65535) + "]}");
+TEST_F(CtlGunTest, ShowPrintsEachBulletCountedFromOne) {
+    WriteFile(Preset("mouse", 1), "{\"Events\": [" + BulletEventsText(3, "down", 7, "up", 90) + "," +
+                                      BulletEventsText(255, "up", 0, "DOWN", 65535) + "]}");
     const CtlRun run = Ctl({"gun", "0", "show", "1"});
     ASSERT_EQ(run.code, kExitOk) << run.err;
-    EXPECT_EQ(run.out, "gun 1: " + Preset("mouse", 1).string() + "\n"
+    EXPECT_EQ(run.out, "gun 1: " + Preset("mouse", 1).string() +
+                           "\n"
                            "bullet  horizontal  vertical  delay\n"
                            "     1  left 3      down 7       90\n"
                            "     2  right 255   up 0      65535\n");
 }
 
-TEST_F(CtlGunTest, ExportThenImportIntoAnotherGunCopiesTheFile)
-{
+TEST_F(CtlGunTest, ExportThenImportIntoAnotherGunCopiesTheFile) {
     WriteFile(Preset("mouse", 0), PresetText(4));
     const std::string file = (home_.Path() / "mine.shoot").string();
     const CtlRun exported = Ctl({"gun", "0", "export", "0", file});
@@ -93,8 +87,7 @@ TEST_F(CtlGunTest, ExportThenImportIntoAnotherGunCopiesTheFile)
     EXPECT_EQ(ReadFile(Preset("mouse", 3)), PresetText(4));
 }
 
-TEST_F(CtlGunTest, BadArgumentsWriteNothing)
-{
+TEST_F(CtlGunTest, BadArgumentsWriteNothing) {
     const std::vector<std::vector<std::string>> cases = {
         {"gun", "0"},
         {"gun", "0", "shoot"},
@@ -117,15 +110,15 @@ TEST_F(CtlGunTest, BadArgumentsWriteNothing)
     EXPECT_FALSE(std::filesystem::exists(DataRoot())) << "no folder or file was created";
 }
 
-TEST_F(CtlGunTest, ImportOfAFileThatIsNoPresetFailsAndKeepsTheGun)
-{
+TEST_F(CtlGunTest, ImportOfAFileThatIsNoPresetFailsAndKeepsTheGun) {
     ASSERT_EQ(Ctl({"gun", "0", "list"}).code, kExitOk);
     const std::string before = ReadFile(Preset("mouse", 2));
     const std::filesystem::path file = home_.Path() / "profile.json";
     WriteFile(file, R"({"profilename": "p", "profileUUID": "u"})");
     const CtlRun run = Ctl({"gun", "0", "import", "2", file.string()});
     EXPECT_EQ(run.code, kExitFailure);
-    EXPECT_NE(run.err.find(file.string() + " is no gun preset file (no \"Events\" array)"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(file.string() + " is no gun preset file (no \"Events\" array)"), std::string::npos)
+        << run.err;
     EXPECT_EQ(ReadFile(Preset("mouse", 2)), before);
 
     const CtlRun absent = Ctl({"gun", "0", "import", "2", (home_.Path() / "none.shoot").string()});
@@ -133,8 +126,7 @@ TEST_F(CtlGunTest, ImportOfAFileThatIsNoPresetFailsAndKeepsTheGun)
     EXPECT_NE(absent.err.find("cannot read"), std::string::npos) << absent.err;
 }
 
-TEST_F(CtlGunTest, SendWritesTheImageToTheNamedMouseOnly)
-{
+TEST_F(CtlGunTest, SendWritesTheImageToTheNamedMouseOnly) {
     const CtlRun run = Ctl({"gun", "0", "send"});
     ASSERT_EQ(run.code, kExitOk) << run.err;
     EXPECT_NE(run.out.find("sent gun presets 0-3 to sim:"), std::string::npos) << run.out;

@@ -7,61 +7,71 @@
 #include "shoot_fixture.h"
 
 // Test names and failure messages show the model by its name.
-void PrintTo(const SimMouseModel& model, std::ostream* out)
-{
+void PrintTo(const SimMouseModel& model, std::ostream* out) {
     *out << model.name;
 }
 
 namespace {
 
 // The four events bytes of one bullet as the device receives them.
-void AppendBullet(Bytes& image, const shoot::ShootBullet& b)
-{
+void AppendBullet(Bytes& image, const shoot::ShootBullet& b) {
     const uint8_t x = b.left ? 0x84 : 0x04, y = b.up ? 0x85 : 0x05;
-    const Bytes events = {10, 0, 0x81, 1,
-                          0,  0, 0x01, 1,
-                          5,  0, x,    static_cast<uint8_t>(b.horizontal),
-                          static_cast<uint8_t>(b.delay & 0xFF), static_cast<uint8_t>(b.delay >> 8), y,
+    const Bytes events = {10,
+                          0,
+                          0x81,
+                          1,
+                          0,
+                          0,
+                          0x01,
+                          1,
+                          5,
+                          0,
+                          x,
+                          static_cast<uint8_t>(b.horizontal),
+                          static_cast<uint8_t>(b.delay & 0xFF),
+                          static_cast<uint8_t>(b.delay >> 8),
+                          y,
                           static_cast<uint8_t>(b.vertical),
-                          0,  0, x,    0,
-                          0,  0, y,    0};
+                          0,
+                          0,
+                          x,
+                          0,
+                          0,
+                          0,
+                          y,
+                          0};
     image.insert(image.end(), events.begin(), events.end());
 }
 
-shoot::ShootBullet BulletOf(int gun, int b)
-{
+shoot::ShootBullet BulletOf(int gun, int b) {
     return {b % 2 == 1, gun * 10 + b, b % 3 == 0, b, 100 * gun + b + 250};
 }
 
 class ShootDeviceTest : public MouseDeviceTest, public ::testing::WithParamInterface<SimMouseModel> {
 protected:
     ShootDeviceTest() : MouseDeviceTest(GetParam()) {}
-    void SetUp() override
-    {
+    void SetUp() override {
         MouseDeviceTest::SetUp();
         shoot::UseDeviceFolders(store, *device);
     }
     shoot::CShootStore store;
 };
 
-TEST_P(ShootDeviceTest, FourFullPresetsGoOutAsOneImageInChunksOf56)
-{
+TEST_P(ShootDeviceTest, FourFullPresetsGoOutAsOneImageInChunksOf56) {
     StartUp();
     for (int gun = 0; gun < 4; ++gun) {
         shoot::CShootPreset preset;
-        for (int b = 0; b < 30; ++b)
-            ASSERT_TRUE(preset.SetBullet(b, BulletOf(gun, b)));
+        for (int b = 0; b < 30; ++b) ASSERT_TRUE(preset.SetBullet(b, BulletOf(gun, b)));
         ASSERT_EQ(CJsonFile().WriteJsonFile(store.PresetPath(gun), preset.Document()), 0);
     }
     EXPECT_EQ(shoot::SendPresets(*device, store), 0);
 
     // 16 + 6 x 4 + 4 x 720 = 2920 bytes; entries at 24, 748, 1472, 2196.
-    Bytes expected = {0xAA, 0x55, 0x68, 0x0B, 0x04, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                      0x18, 0x00, 0xEC, 0x02, 0xC0, 0x05, 0x94, 0x08};
+    Bytes expected = {0xAA, 0x55, 0x68, 0x0B, 0x04, 0x00, 0,    0,    0,    0,    0,    0,
+                      0,    0,    0,    0,    0x18, 0x00, 0xEC, 0x02, 0xC0, 0x05, 0x94, 0x08};
     for (int gun = 0; gun < 4; ++gun) {
         expected.insert(expected.end(), {180, 0, 0, 0});
-        for (int b = 0; b < 30; ++b)
-            AppendBullet(expected, BulletOf(gun, b));
+        for (int b = 0; b < 30; ++b) AppendBullet(expected, BulletOf(gun, b));
     }
     ASSERT_EQ(expected.size(), 2920u);
     EXPECT_EQ(mouse->ShootImage(), expected);
@@ -73,8 +83,7 @@ TEST_P(ShootDeviceTest, FourFullPresetsGoOutAsOneImageInChunksOf56)
     EXPECT_EQ(Headers(), frames);
 }
 
-TEST_P(ShootDeviceTest, FirstSendSetsUpTheShippedDefaultsAndSendsThem)
-{
+TEST_P(ShootDeviceTest, FirstSendSetsUpTheShippedDefaultsAndSendsThem) {
     StartUp();
     EXPECT_EQ(shoot::SendPresets(*device, store), 0);
     const Bytes image = mouse->ShootImage();
@@ -83,11 +92,11 @@ TEST_P(ShootDeviceTest, FirstSendSetsUpTheShippedDefaultsAndSendsThem)
         EXPECT_EQ(ReadFile(store.PresetPath(gun)), ReadFile(store.DefaultPath(gun))) << gun;
     // Every bullet starts with a left-button press of 10 ms.
     for (size_t entry : {24u, 748u, 1472u, 2196u})
-        EXPECT_EQ(Bytes(image.begin() + entry + 4, image.begin() + entry + 8), (Bytes{10, 0, 0x81, 1})) << entry;
+        EXPECT_EQ(Bytes(image.begin() + entry + 4, image.begin() + entry + 8), (Bytes{10, 0, 0x81, 1}))
+            << entry;
 }
 
-TEST_P(ShootDeviceTest, ABrokenPresetIsKeptAsideAndItsDefaultSent)
-{
+TEST_P(ShootDeviceTest, ABrokenPresetIsKeptAsideAndItsDefaultSent) {
     StartUp();
     WriteFile(DataFolder() / "ShootData_2.Shoot", "{\"Events\": [");
     EXPECT_EQ(shoot::SendPresets(*device, store), 0);
@@ -95,8 +104,7 @@ TEST_P(ShootDeviceTest, ABrokenPresetIsKeptAsideAndItsDefaultSent)
     EXPECT_EQ(mouse->ShootImage().size(), 2920u);
 }
 
-TEST_P(ShootDeviceTest, AButtonAssignedAGunPresetCarriesItsNumberInTheKeyBlock)
-{
+TEST_P(ShootDeviceTest, AButtonAssignedAGunPresetCarriesItsNumberInTheKeyBlock) {
     StartUp();
     const int button = 3;
     const uint8_t slot = device->ButtonSlots()[button];
@@ -117,20 +125,17 @@ protected:
     WirelessShootTest() : MouseDeviceTest(SimMouseModel::MouseWireless()) {}
 };
 
-TEST_F(WirelessShootTest, LinkDownSendsNoShootData)
-{
+TEST_F(WirelessShootTest, LinkDownSendsNoShootData) {
     StartUp();
     mouse->SetLinkUp(false);
     shoot::CShootStore store;
     shoot::UseDeviceFolders(store, *device);
     EXPECT_EQ(shoot::SendPresets(*device, store), -1);
-    for (uint8_t command : Commands())
-        EXPECT_NE(command, 0x17);
+    for (uint8_t command : Commands()) EXPECT_NE(command, 0x17);
     EXPECT_TRUE(mouse->ShootImage().empty());
 }
 
-TEST(GunPresetAssignment, NumbersAreKeptWithinTheFourPresets)
-{
+TEST(GunPresetAssignment, NumbersAreKeptWithinTheFourPresets) {
     struct Case {
         int asked, stored;
     } cases[] = {{0, 0}, {3, 3}, {4, 3}, {-1, 0}};

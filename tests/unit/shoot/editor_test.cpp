@@ -9,16 +9,14 @@ namespace {
 
 class ShootEditorTest : public ShootStoreTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ShootStoreTest::SetUp();
         ASSERT_EQ(store.Init(), shoot::kShootDone);
     }
     shoot::CShootEditor editor{store};
 };
 
-TEST_F(ShootEditorTest, BulletAndGunNumbersStopAtTheEnds)
-{
+TEST_F(ShootEditorTest, BulletAndGunNumbersStopAtTheEnds) {
     struct Case {
         int asked, current;
         const char* shown;
@@ -38,8 +36,7 @@ TEST_F(ShootEditorTest, BulletAndGunNumbersStopAtTheEnds)
     EXPECT_EQ(editor.CurrentBullet(), 0) << "choosing a gun keeps the bullet";
 }
 
-TEST_F(ShootEditorTest, ShowsTheBulletOfTheCurrentGunWithItsTextIds)
-{
+TEST_F(ShootEditorTest, ShowsTheBulletOfTheCurrentGunWithItsTextIds) {
     // The fixture's default of gun 2 has 3 bullets; bullet b moves b right, b + 1 down.
     editor.SelectGun(2);
     const shoot::BulletView view = editor.SelectBullet(2);
@@ -53,8 +50,7 @@ TEST_F(ShootEditorTest, ShowsTheBulletOfTheCurrentGunWithItsTextIds)
     EXPECT_TRUE(empty.readable);
 }
 
-TEST_F(ShootEditorTest, SaveGoesToTheCurrentBulletAndReturnsWhatWasKept)
-{
+TEST_F(ShootEditorTest, SaveGoesToTheCurrentBulletAndReturnsWhatWasKept) {
     EXPECT_EQ(editor.SaveBullet({true, 1, true, 1, 1}), shoot::kShootRefused) << "no bullet is current yet";
     EXPECT_EQ(ReadFile(UserFile(0)), ReadFile(DefaultFile(0)));
 
@@ -73,8 +69,7 @@ TEST_F(ShootEditorTest, SaveGoesToTheCurrentBulletAndReturnsWhatWasKept)
     EXPECT_EQ(ReadFile(UserFile(0)), ReadFile(DefaultFile(0))) << "other guns untouched";
 }
 
-TEST_F(ShootEditorTest, ResetAndImportShowTheCurrentBulletAgain)
-{
+TEST_F(ShootEditorTest, ResetAndImportShowTheCurrentBulletAgain) {
     editor.SelectGun(0);
     editor.SelectBullet(0);
     ASSERT_EQ(editor.SaveBullet({true, 50, true, 60, 70}), shoot::kShootDone);
@@ -92,8 +87,7 @@ TEST_F(ShootEditorTest, ResetAndImportShowTheCurrentBulletAgain)
     EXPECT_EQ(view.values, (shoot::ShootBullet{true, 9, true, 8, 7}));
 }
 
-TEST_F(ShootEditorTest, AnUnreadablePresetShowsZerosAndSaysSo)
-{
+TEST_F(ShootEditorTest, AnUnreadablePresetShowsZerosAndSaysSo) {
     WriteFile(UserFile(3), "broken");
     editor.SelectGun(3);
     const shoot::BulletView view = editor.SelectBullet(0);

@@ -12,16 +12,13 @@ using shoot::kShootDone;
 using shoot::kShootFileError;
 using shoot::kShootRefused;
 
-TEST_F(ShootStoreTest, FirstUseCopiesEachDefaultByteForByte)
-{
+TEST_F(ShootStoreTest, FirstUseCopiesEachDefaultByteForByte) {
     ASSERT_EQ(store.Init(), kShootDone) << store.LastError();
-    for (int gun = 0; gun < 4; ++gun)
-        EXPECT_EQ(ReadFile(UserFile(gun)), ReadFile(DefaultFile(gun))) << gun;
+    for (int gun = 0; gun < 4; ++gun) EXPECT_EQ(ReadFile(UserFile(gun)), ReadFile(DefaultFile(gun))) << gun;
     EXPECT_TRUE(store.KeptAside().empty());
 }
 
-TEST_F(ShootStoreTest, InitLeavesValidPresetsAlone)
-{
+TEST_F(ShootStoreTest, InitLeavesValidPresetsAlone) {
     const std::string own = R"({"Events": [], "Comment": "mine"})";
     WriteFile(UserFile(1), own);
     WriteFile(UserFile(2), PresetText(31));  // longer than a preset, but the user's data
@@ -30,8 +27,7 @@ TEST_F(ShootStoreTest, InitLeavesValidPresetsAlone)
     EXPECT_EQ(ReadFile(UserFile(2)), PresetText(31));
 }
 
-TEST_F(ShootStoreTest, BrokenFilesAreKeptAsideNeverOverwrittenAndDefaultsUsed)
-{
+TEST_F(ShootStoreTest, BrokenFilesAreKeptAsideNeverOverwrittenAndDefaultsUsed) {
     WriteFile(UserFile(0), "first broken");
     ASSERT_EQ(store.Init(), kShootDone);
     EXPECT_EQ(ReadFile(UserFile(0)), ReadFile(DefaultFile(0)));
@@ -46,16 +42,14 @@ TEST_F(ShootStoreTest, BrokenFilesAreKeptAsideNeverOverwrittenAndDefaultsUsed)
                                                            (user / "ShootData_0.Shoot.bad.1").string()}));
 }
 
-TEST_F(ShootStoreTest, AnEmptyFileIsReplacedWithNothingToKeep)
-{
+TEST_F(ShootStoreTest, AnEmptyFileIsReplacedWithNothingToKeep) {
     WriteFile(UserFile(3), "");
     ASSERT_EQ(store.Init(), kShootDone);
     EXPECT_EQ(ReadFile(UserFile(3)), ReadFile(DefaultFile(3)));
     EXPECT_FALSE(std::filesystem::exists(user / "ShootData_3.Shoot.bad"));
 }
 
-TEST_F(ShootStoreTest, AMissingOrBrokenDefaultIsReportedAndInstallsNothing)
-{
+TEST_F(ShootStoreTest, AMissingOrBrokenDefaultIsReportedAndInstallsNothing) {
     std::filesystem::remove(DefaultFile(1));
     WriteFile(DefaultFile(2), "not json");
     EXPECT_EQ(store.Init(), kShootFileError);
@@ -65,8 +59,7 @@ TEST_F(ShootStoreTest, AMissingOrBrokenDefaultIsReportedAndInstallsNothing)
     EXPECT_EQ(ReadFile(UserFile(3)), ReadFile(DefaultFile(3))) << "the other presets are still set up";
 }
 
-TEST_F(ShootStoreTest, ResetRestoresTheDefaultAndKeepsThePresetWhenTheDefaultIsGone)
-{
+TEST_F(ShootStoreTest, ResetRestoresTheDefaultAndKeepsThePresetWhenTheDefaultIsGone) {
     ASSERT_EQ(store.Init(), kShootDone);
     ASSERT_EQ(store.SaveBullet(2, 0, {true, 9, true, 9, 9}), kShootDone);
     ASSERT_EQ(store.ResetGun(2), kShootDone);
@@ -80,8 +73,7 @@ TEST_F(ShootStoreTest, ResetRestoresTheDefaultAndKeepsThePresetWhenTheDefaultIsG
     EXPECT_EQ(store.ResetGun(4), kShootRefused);
 }
 
-TEST_F(ShootStoreTest, ExportedPresetImportedIntoAnotherGunGivesTheSameEvents)
-{
+TEST_F(ShootStoreTest, ExportedPresetImportedIntoAnotherGunGivesTheSameEvents) {
     ASSERT_EQ(store.Init(), kShootDone);
     ASSERT_EQ(store.SaveBullet(0, 4, {true, 12, false, 34, 56}), kShootDone);
     const std::string exported = (folders_.Path() / "out.shoot").string();
@@ -95,8 +87,7 @@ TEST_F(ShootStoreTest, ExportedPresetImportedIntoAnotherGunGivesTheSameEvents)
     EXPECT_EQ(preset.Bullet(4), (shoot::ShootBullet{true, 12, false, 34, 56}));
 }
 
-TEST_F(ShootStoreTest, ImportRefusesFilesThatAreNoPresetAndChangesNothing)
-{
+TEST_F(ShootStoreTest, ImportRefusesFilesThatAreNoPresetAndChangesNothing) {
     ASSERT_EQ(store.Init(), kShootDone);
     const std::string before = ReadFile(UserFile(1));
     const std::filesystem::path file = folders_.Path() / "in.shoot";
@@ -119,11 +110,11 @@ TEST_F(ShootStoreTest, ImportRefusesFilesThatAreNoPresetAndChangesNothing)
     EXPECT_EQ(ReadFile(UserFile(1)), before);
 }
 
-TEST_F(ShootStoreTest, ExportFailuresLeaveTheTargetAlone)
-{
+TEST_F(ShootStoreTest, ExportFailuresLeaveTheTargetAlone) {
     ASSERT_EQ(store.Init(), kShootDone);
     EXPECT_EQ(store.ExportGun(0, ""), kShootRefused);
-    EXPECT_EQ(store.ExportGun(0, (folders_.Path() / "no" / "such" / "folder.shoot").string()), kShootFileError);
+    EXPECT_EQ(store.ExportGun(0, (folders_.Path() / "no" / "such" / "folder.shoot").string()),
+              kShootFileError);
     const std::filesystem::path target = folders_.Path() / "old.shoot";
     WriteFile(target, "old content");
     WriteFile(UserFile(2), "broken since Init");
@@ -131,8 +122,7 @@ TEST_F(ShootStoreTest, ExportFailuresLeaveTheTargetAlone)
     EXPECT_EQ(ReadFile(target), "old content");
 }
 
-TEST_F(ShootStoreTest, SavingABulletKeepsOtherMembersAndReturnsTheKeptValues)
-{
+TEST_F(ShootStoreTest, SavingABulletKeepsOtherMembersAndReturnsTheKeptValues) {
     WriteFile(UserFile(0), R"({"Events": [], "Title": "sniper"})");
     shoot::ShootBullet kept;
     ASSERT_EQ(store.SaveBullet(0, 1, {false, 1000, true, 5, -20}, &kept), kShootDone);
@@ -144,8 +134,7 @@ TEST_F(ShootStoreTest, SavingABulletKeepsOtherMembersAndReturnsTheKeptValues)
     EXPECT_EQ(saved["Events"][9]["Delay"].asInt(), 0);
 }
 
-TEST_F(ShootStoreTest, SavingIntoABrokenFileKeepsItAsideFirst)
-{
+TEST_F(ShootStoreTest, SavingIntoABrokenFileKeepsItAsideFirst) {
     WriteFile(UserFile(1), "half a fi");
     ASSERT_EQ(store.SaveBullet(1, 0, {true, 1, true, 2, 3}), kShootDone);
     EXPECT_EQ(ReadFile(user / "ShootData_1.Shoot.bad"), "half a fi");
@@ -154,8 +143,7 @@ TEST_F(ShootStoreTest, SavingIntoABrokenFileKeepsItAsideFirst)
     EXPECT_EQ(preset.EventCount(), 6);
 }
 
-TEST_F(ShootStoreTest, AFailedWriteLeavesThePresetAsItWas)
-{
+TEST_F(ShootStoreTest, AFailedWriteLeavesThePresetAsItWas) {
     ASSERT_EQ(store.Init(), kShootDone);
     const std::string before = ReadFile(UserFile(0));
     SetAtomicWriteByteLimitForTest(10);

@@ -21,14 +21,12 @@ protected:
     void TearDown() override { SimHidBus::Instance().UnplugAll(); }
 };
 
-short PollEvents(int fd, int timeoutMs = 0)
-{
+short PollEvents(int fd, int timeoutMs = 0) {
     pollfd p{fd, POLLIN, 0};
     return ::poll(&p, 1, timeoutMs) > 0 ? p.revents : 0;
 }
 
-TEST_F(SimBusTest, ListsOnePathPerTopLevelCollectionOfBothModels)
-{
+TEST_F(SimBusTest, ListsOnePathPerTopLevelCollectionOfBothModels) {
     auto wired = std::make_shared<SimMouse>(SimMouseModel::Mouse());
     auto m3389 = std::make_shared<SimMouse>(SimMouseModel::Mouse3389());
     const int a = wired->Plug();
@@ -42,13 +40,13 @@ TEST_F(SimBusTest, ListsOnePathPerTopLevelCollectionOfBothModels)
         const std::string ids = std::string("vid_320f&pid_") + pid;
         expected.push_back("sim:" + std::to_string(id) + ":00#" + ids + "&mi_00");
         for (int col = 1; col <= 4; ++col)
-            expected.push_back("sim:" + std::to_string(id) + ":01#" + ids + "&mi_01&col0" + std::to_string(col));
+            expected.push_back("sim:" + std::to_string(id) + ":01#" + ids + "&mi_01&col0" +
+                               std::to_string(col));
     }
     EXPECT_EQ(paths, expected);
 }
 
-TEST_F(SimBusTest, PlugAddsTheBackendOnceEvenAfterTheListWasReplaced)
-{
+TEST_F(SimBusTest, PlugAddsTheBackendOnceEvenAfterTheListWasReplaced) {
     auto countSim = [] {
         return std::count_if(HidBackends().begin(), HidBackends().end(), [](const auto& backend) {
             return dynamic_cast<SimHidBackend*>(backend.get()) != nullptr;
@@ -63,8 +61,7 @@ TEST_F(SimBusTest, PlugAddsTheBackendOnceEvenAfterTheListWasReplaced)
     CHidDevice cursor;
     ASSERT_TRUE(cursor.Enumerate());
     int simulated = 0;
-    while (const std::string* path = cursor.NextPath())
-        simulated += path->rfind("sim:", 0) == 0;
+    while (const std::string* path = cursor.NextPath()) simulated += path->rfind("sim:", 0) == 0;
     EXPECT_EQ(simulated, 10);
     HidBackends() = saved;
 }
@@ -76,8 +73,7 @@ struct CollectionCase {
     uint16_t inputLength, outputLength;
 };
 
-TEST_F(SimBusTest, DescriptorsGiveTheCollectionsTheHostLooksFor)
-{
+TEST_F(SimBusTest, DescriptorsGiveTheCollectionsTheHostLooksFor) {
     auto mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
     const int id = mouse->Plug();
     const CollectionCase cases[] = {
@@ -100,8 +96,7 @@ TEST_F(SimBusTest, DescriptorsGiveTheCollectionsTheHostLooksFor)
     }
 }
 
-TEST_F(SimBusTest, EveryOpenHandleGetsItsOwnCopyAndTheFdFollowsTheQueue)
-{
+TEST_F(SimBusTest, EveryOpenHandleGetsItsOwnCopyAndTheFdFollowsTheQueue) {
     auto mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
     const std::string path = SimPath(mouse->Plug(), 1, 3);
     SimHidBackend backend;
@@ -123,17 +118,14 @@ TEST_F(SimBusTest, EveryOpenHandleGetsItsOwnCopyAndTheFdFollowsTheQueue)
     }
 }
 
-TEST_F(SimBusTest, QueueKeepsAtMost64ReportsAndCutsLongOnesToTheBuffer)
-{
+TEST_F(SimBusTest, QueueKeepsAtMost64ReportsAndCutsLongOnesToTheBuffer) {
     auto mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
     auto handle = SimHidBackend().Open(SimPath(mouse->Plug(), 1, 3), true, false, false);
     ASSERT_TRUE(handle);
-    for (int i = 0; i < 40; ++i)
-        mouse->RequestResync();  // 80 reports
+    for (int i = 0; i < 40; ++i) mouse->RequestResync();  // 80 reports
     int count = 0;
     uint8_t report[2];
-    while (handle->ReadInput(report, sizeof report) > 0)
-        ++count;
+    while (handle->ReadInput(report, sizeof report) > 0) ++count;
     EXPECT_EQ(count, 64);
 
     mouse->RequestResync();
@@ -141,8 +133,7 @@ TEST_F(SimBusTest, QueueKeepsAtMost64ReportsAndCutsLongOnesToTheBuffer)
     EXPECT_EQ(report[1], 0x01);
 }
 
-TEST_F(SimBusTest, UnplugHangsUpOpenHandlesAndRemovesThePaths)
-{
+TEST_F(SimBusTest, UnplugHangsUpOpenHandlesAndRemovesThePaths) {
     auto mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
     const int id = mouse->Plug();
     const std::string path = SimPath(id, 1, 4);
@@ -167,8 +158,7 @@ TEST_F(SimBusTest, UnplugHangsUpOpenHandlesAndRemovesThePaths)
     EXPECT_TRUE(mouse->CommandFrames().empty());  // the write never reached the device
 }
 
-TEST_F(SimBusTest, UnplugReleasesABlockedReadOfCHidDevice)
-{
+TEST_F(SimBusTest, UnplugReleasesABlockedReadOfCHidDevice) {
     SimMouseHost host;
     ASSERT_TRUE(host.Opened());
     std::atomic<int> result{-1};
@@ -182,8 +172,7 @@ TEST_F(SimBusTest, UnplugReleasesABlockedReadOfCHidDevice)
     EXPECT_TRUE(host.Channel().DeviceGone());
 }
 
-TEST_F(SimBusTest, ExclusiveAndSharedOpensDoNotMix)
-{
+TEST_F(SimBusTest, ExclusiveAndSharedOpensDoNotMix) {
     auto mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
     const std::string path = SimPath(mouse->Plug(), 1, 4);
     SimHidBackend backend;
@@ -197,13 +186,13 @@ TEST_F(SimBusTest, ExclusiveAndSharedOpensDoNotMix)
     EXPECT_FALSE(backend.Open(path, true, false, false));
 }
 
-TEST_F(SimBusTest, RejectsMalformedAndForeignPaths)
-{
+TEST_F(SimBusTest, RejectsMalformedAndForeignPaths) {
     auto mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
     const int id = mouse->Plug();
     SimHidBackend backend;
-    for (const std::string& path : {"sim:" + std::to_string(id) + ":02", "sim:" + std::to_string(id + 100) + ":01",
-                                   std::string("sim:x:01"), std::string("sim:1"), std::string("/dev/hidraw0")}) {
+    for (const std::string& path :
+         {"sim:" + std::to_string(id) + ":02", "sim:" + std::to_string(id + 100) + ":01",
+          std::string("sim:x:01"), std::string("sim:1"), std::string("/dev/hidraw0")}) {
         SCOPED_TRACE(path);
         EXPECT_FALSE(backend.Open(path, true, true, false));
         EXPECT_FALSE(backend.IsPresent(path));
@@ -212,8 +201,7 @@ TEST_F(SimBusTest, RejectsMalformedAndForeignPaths)
     EXPECT_TRUE(backend.Handles("sim:1:01#vid_320f"));
 }
 
-TEST_F(SimBusTest, DelayedReportsArriveLateAndInOrder)
-{
+TEST_F(SimBusTest, DelayedReportsArriveLateAndInOrder) {
     auto mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
     auto handle = SimHidBackend().Open(SimPath(mouse->Plug(), 1, 4), true, false, false);
     ASSERT_TRUE(handle);
@@ -228,15 +216,13 @@ TEST_F(SimBusTest, DelayedReportsArriveLateAndInOrder)
     while (order.size() < 3) {
         ASSERT_TRUE(PollEvents(handle->PollFd(), 2000) & POLLIN);
         uint8_t report[2];
-        while (handle->ReadInput(report, 2) == 2)
-            order.push_back(report[1]);
+        while (handle->ReadInput(report, 2) == 2) order.push_back(report[1]);
     }
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
     EXPECT_EQ(order, (Bytes{1, 2, 3}));
 }
 
-TEST_F(SimBusTest, DelayedReportsOfAnUnpluggedDeviceAreDropped)
-{
+TEST_F(SimBusTest, DelayedReportsOfAnUnpluggedDeviceAreDropped) {
     auto mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
     SimHidBackend backend;
     auto old = backend.Open(SimPath(mouse->Plug(), 1, 4), true, false, false);

@@ -11,11 +11,9 @@ protected:
     void SetUp() override { SimHidBus::Instance().UnplugAll(); }
     void TearDown() override { SimHidBus::Instance().UnplugAll(); }
 
-    static std::vector<std::string> PluggedNames()
-    {
+    static std::vector<std::string> PluggedNames() {
         std::vector<std::string> names;
-        for (const auto& entry : SimHidBus::Instance().Devices())
-            names.push_back(entry.device->Name());
+        for (const auto& entry : SimHidBus::Instance().Devices()) names.push_back(entry.device->Name());
         return names;
     }
 };
@@ -26,8 +24,7 @@ struct PlugCase {
     std::vector<std::string> plugged;
 };
 
-TEST_F(SimDevicesTest, PlugsTheNamedDevices)
-{
+TEST_F(SimDevicesTest, PlugsTheNamedDevices) {
     const PlugCase cases[] = {
         {"", 0, {}},
         {"none", 0, {}},
@@ -47,8 +44,7 @@ TEST_F(SimDevicesTest, PlugsTheNamedDevices)
     }
 }
 
-TEST_F(SimDevicesTest, UnknownNamePlugsNothingAndSaysWhy)
-{
+TEST_F(SimDevicesTest, UnknownNamePlugsNothingAndSaysWhy) {
     std::string error;
     EXPECT_EQ(PlugSimulatedDevices("mouse,trackball", &error), -1);
     EXPECT_TRUE(PluggedNames().empty());
@@ -58,8 +54,7 @@ TEST_F(SimDevicesTest, UnknownNamePlugsNothingAndSaysWhy)
     EXPECT_EQ(PlugSimulatedDevices("Mouse", nullptr), -1);           // names are exact
 }
 
-TEST_F(SimDevicesTest, ModelsDifferInIdsSensorAndLink)
-{
+TEST_F(SimDevicesTest, ModelsDifferInIdsSensorAndLink) {
     struct Case {
         const char* name;
         uint16_t productId;
@@ -86,8 +81,7 @@ struct ArgsCase {
     std::string expected;
 };
 
-TEST_F(SimDevicesTest, ListComesFromTheCommandLineThenTheEnvironment)
-{
+TEST_F(SimDevicesTest, ListComesFromTheCommandLineThenTheEnvironment) {
     const ArgsCase cases[] = {
         {{"kvelm"}, nullptr, ""},
         {{"kvelm"}, "mouse3389", "mouse3389"},

@@ -6,8 +6,7 @@
 
 namespace {
 
-TEST(SimImageCheck, AcceptsWellFormedImages)
-{
+TEST(SimImageCheck, AcceptsWellFormedImages) {
     EXPECT_EQ(CheckDeviceImage(BuildImage({3, 5}), 256), "");
     EXPECT_EQ(CheckDeviceImage(BuildImage({0, 0, 0, 0}), 256), "");  // four empty presets
     EXPECT_EQ(CheckDeviceImage(BuildImage({}), 16), "");
@@ -21,14 +20,23 @@ struct MalformedCase {
     const char* reason;  // a word the refusal must contain
 };
 
-TEST(SimImageCheck, RefusesMalformedImages)
-{
+TEST(SimImageCheck, RefusesMalformedImages) {
     const MalformedCase cases[] = {
         {"too big", [](Bytes&) {}, 59, "exceeds"},
-        {"bad magic", [](Bytes& i) { i[0] = 0x55; i[1] = 0xAA; }, 256, "AA 55"},
+        {"bad magic",
+         [](Bytes& i) {
+             i[0] = 0x55;
+             i[1] = 0xAA;
+         },
+         256, "AA 55"},
         {"total too small", [](Bytes& i) { i[2] = 59; }, 256, "total length"},
         {"total too large", [](Bytes& i) { i[2] = 64; }, 256, "total length"},
-        {"extra byte", [](Bytes& i) { i.push_back(0); i[2] = 61; }, 256, "follow the last entry"},
+        {"extra byte",
+         [](Bytes& i) {
+             i.push_back(0);
+             i[2] = 61;
+         },
+         256, "follow the last entry"},
         {"reserved header", [](Bytes& i) { i[10] = 1; }, 256, "reserved"},
         {"first offset", [](Bytes& i) { i[16] = 0x16; }, 256, "entry 0 at offset 22"},
         {"second offset", [](Bytes& i) { i[18] = 0x20; }, 256, "entry 1 at offset 32"},

@@ -16,26 +16,21 @@ namespace {
 template <class Device>
 class Host {
 public:
-    Host() : device(std::make_shared<Device>())
-    {
+    Host() : device(std::make_shared<Device>()) {
         SimHidBus::Instance().UnplugAll();
         busId = device->Plug();
         opened = channel.Open(SimPath(busId, 1, 4), true, true, true, false);
     }
-    ~Host()
-    {
+    ~Host() {
         channel.Close();
         device->Unplug();
     }
-    Bytes Transact(uint8_t command, uint8_t length, uint16_t offset, const Bytes& payload = {})
-    {
+    Bytes Transact(uint8_t command, uint8_t length, uint16_t offset, const Bytes& payload = {}) {
         const Bytes frame = MakeFrame(command, length, offset, payload);
-        if (!channel.WriteReport(frame.data(), frame.size(), 1000))
-            return {};
+        if (!channel.WriteReport(frame.data(), frame.size(), 1000)) return {};
         Bytes answer(64);
         size_t got = 0;
-        if (!channel.ReadReport(answer.data(), answer.size(), 1000, &got) || got != 64)
-            return {};
+        if (!channel.ReadReport(answer.data(), answer.size(), 1000, &got) || got != 64) return {};
         return answer;
     }
 
@@ -48,19 +43,19 @@ public:
 // Every interface row the simulator's own device row brings (the rows of its kind with
 // ids) is a collection of the device with the row's interface, collection, usage page and
 // usage; the ids are the row's.
-void ExpectRowsPresent(int busId, uint16_t kind, const std::string& simName)
-{
+void ExpectRowsPresent(int busId, uint16_t kind, const std::string& simName) {
     CDeviceTable table = ShippedDeviceTable();
     ASSERT_EQ(AddDeviceRowsJson(table, SimulatedDeviceRowsJson(simName), DeviceRowSource::Simulator, simName,
-                                nullptr), 1);
+                                nullptr),
+              1);
     int checked = 0;
     for (const SupportedInterface& row : table.Interfaces()) {
-        if (row.deviceKind != kind || (row.vendorId == 0 && row.productId == 0))
-            continue;
+        if (row.deviceKind != kind || (row.vendorId == 0 && row.productId == 0)) continue;
         ++checked;
         SCOPED_TRACE("collection " + std::to_string(row.collectionNumber));
         CHidDevice probe;
-        ASSERT_TRUE(probe.Open(SimPath(busId, row.interfaceNumber, row.collectionNumber), true, false, true, false));
+        ASSERT_TRUE(
+            probe.Open(SimPath(busId, row.interfaceNumber, row.collectionNumber), true, false, true, false));
         EXPECT_EQ(probe.Attributes().vendorId, row.vendorId);
         EXPECT_EQ(probe.Attributes().productId, row.productId);
         EXPECT_EQ(probe.Caps().usagePage, row.usagePage);
@@ -69,8 +64,7 @@ void ExpectRowsPresent(int busId, uint16_t kind, const std::string& simName)
     EXPECT_EQ(checked, 2) << "the command and the consumer-control collection";
 }
 
-TEST(SimKeyboardPad, CollectionsMatchTheDeviceTableRows)
-{
+TEST(SimKeyboardPad, CollectionsMatchTheDeviceTableRows) {
     Host<SimKeyboard> keyboard;
     ASSERT_TRUE(keyboard.opened);
     ExpectRowsPresent(keyboard.busId, DeviceKind::kKeyboard, "keyboard");
@@ -79,8 +73,7 @@ TEST(SimKeyboardPad, CollectionsMatchTheDeviceTableRows)
     ExpectRowsPresent(pad.busId, DeviceKind::kMousePad, "pad");
 }
 
-TEST(SimKeyboard, ReportsKeyTableAndKeepsWrites)
-{
+TEST(SimKeyboard, ReportsKeyTableAndKeepsWrites) {
     Host<SimKeyboard> host;
     ASSERT_TRUE(host.opened);
     const Bytes info = host.Transact(3, 34, 0);
@@ -96,8 +89,7 @@ TEST(SimKeyboard, ReportsKeyTableAndKeepsWrites)
     EXPECT_EQ(host.device->KeyLightPositions().size(), keys);
 }
 
-TEST(SimKeyboard, SlotsAndFaults)
-{
+TEST(SimKeyboard, SlotsAndFaults) {
     Host<SimKeyboard> host;
     ASSERT_TRUE(host.opened);
     EXPECT_EQ(Status(host.Transact(6, 1, 0, {4})), 0xFF) << "there is no slot 4";
@@ -108,8 +100,7 @@ TEST(SimKeyboard, SlotsAndFaults)
     EXPECT_EQ(host.device->CommandFrames().size(), 3u);
 }
 
-TEST(SimPad, KeepsLightingAndAnswersPower)
-{
+TEST(SimPad, KeepsLightingAndAnswersPower) {
     Host<SimPad> host;
     ASSERT_TRUE(host.opened);
     const Bytes block = host.Transact(5, 25, 25);

@@ -8,27 +8,23 @@ namespace {
 
 class SimMouseCommandsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         SimHidBus::Instance().UnplugAll();
         host_ = std::make_unique<SimMouseHost>();
         ASSERT_TRUE(host_->Opened());
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         host_.reset();
         SimHidBus::Instance().UnplugAll();
     }
 
     // Reads a block chunk by chunk as the host does; empty when a chunk fails.
-    Bytes ReadChunked(uint8_t command, size_t length, uint16_t start)
-    {
+    Bytes ReadChunked(uint8_t command, size_t length, uint16_t start) {
         Bytes block;
         for (size_t p = 0; p < length; p += 56) {
             const auto n = static_cast<uint8_t>(std::min<size_t>(56, length - p));
             const Bytes answer = host_->Transact(command, n, static_cast<uint16_t>(start + p));
-            if (answer.size() != 64 || Status(answer) != 0)
-                return {};
+            if (answer.size() != 64 || Status(answer) != 0) return {};
             const Bytes chunk = Payload(answer, n);
             block.insert(block.end(), chunk.begin(), chunk.end());
         }
@@ -38,8 +34,7 @@ protected:
     std::unique_ptr<SimMouseHost> host_;
 };
 
-Bytes Iota(size_t n, uint8_t first)
-{
+Bytes Iota(size_t n, uint8_t first) {
     Bytes bytes(n);
     std::iota(bytes.begin(), bytes.end(), first);
     return bytes;
@@ -53,8 +48,7 @@ struct InfoCase {
     uint8_t macroUnits;
 };
 
-TEST(SimMouseInfo, InformationBlockOfEachModel)
-{
+TEST(SimMouseInfo, InformationBlockOfEachModel) {
     const InfoCase cases[] = {
         {SimMouseModel::Mouse(), 0x3327, 120, 16, 16},
         {SimMouseModel::Mouse3389(), 0x3389, 318, 14, 32},
@@ -67,7 +61,8 @@ TEST(SimMouseInfo, InformationBlockOfEachModel)
         ASSERT_TRUE(host.Opened());
         const Bytes answer = host.Transact(3, 34, 0);
         ASSERT_EQ(answer.size(), 64u);
-        EXPECT_EQ(Bytes(answer.begin(), answer.begin() + 8), (Bytes{4, answer[1], answer[2], 3, 34, 0, 0, 0}));
+        EXPECT_EQ(Bytes(answer.begin(), answer.begin() + 8),
+                  (Bytes{4, answer[1], answer[2], 3, 34, 0, 0, 0}));
         const Bytes info = Payload(answer, 34);
         EXPECT_EQ(info[5], c.keySlots);
         EXPECT_EQ(info[6], c.macroUnits);
@@ -80,8 +75,7 @@ TEST(SimMouseInfo, InformationBlockOfEachModel)
     SimHidBus::Instance().UnplugAll();
 }
 
-TEST(SimMouseInfo, FactoryKeyBlockHoldsEveryLogicalButtonOnceOutOfOrder)
-{
+TEST(SimMouseInfo, FactoryKeyBlockHoldsEveryLogicalButtonOnceOutOfOrder) {
     const Bytes factory[] = {
         {0x10, 0x01, 0x00}, {0x10, 0x02, 0x00}, {0x10, 0x04, 0x00}, {0x10, 0x10, 0x00}, {0x10, 0x08, 0x00},
         {0x13, 0x01, 0x00}, {0x13, 0x02, 0x00}, {0x13, 0x03, 0x00}, {0xA0, 0x1B, 0x00}, {0x16, 0x90, 0x01},
@@ -94,8 +88,7 @@ TEST(SimMouseInfo, FactoryKeyBlockHoldsEveryLogicalButtonOnceOutOfOrder)
         for (const Bytes& button : factory) {
             std::vector<size_t> found;
             for (size_t s = 0; s < keys.size() / 3; ++s)
-                if (std::equal(button.begin(), button.end(), keys.begin() + 3 * s))
-                    found.push_back(s);
+                if (std::equal(button.begin(), button.end(), keys.begin() + 3 * s)) found.push_back(s);
             ASSERT_EQ(found.size(), 1u);
             slots.push_back(found[0]);
         }
@@ -104,8 +97,7 @@ TEST(SimMouseInfo, FactoryKeyBlockHoldsEveryLogicalButtonOnceOutOfOrder)
     }
 }
 
-TEST_F(SimMouseCommandsTest, ReadsTheActiveSettingsRecord)
-{
+TEST_F(SimMouseCommandsTest, ReadsTheActiveSettingsRecord) {
     ASSERT_EQ(ReadChunked(5, 1, 0), Bytes{0});
     const Bytes record0 = ReadChunked(5, 57, 0);
     ASSERT_EQ(record0.size(), 57u);
@@ -120,8 +112,7 @@ TEST_F(SimMouseCommandsTest, ReadsTheActiveSettingsRecord)
     EXPECT_NE(record2[1], record0[1]);  // records differ in their lighting
 }
 
-TEST_F(SimMouseCommandsTest, ChunkedWriteStoresOnlyTheCountedBytes)
-{
+TEST_F(SimMouseCommandsTest, ChunkedWriteStoresOnlyTheCountedBytes) {
     const Bytes before = host_->Mouse().SettingsMemory();
     const Bytes record = Iota(86, 0);  // byte 0 = 0 keeps record 0 active
     // The host leaves the first chunk's bytes in the frame behind a short last chunk.
@@ -144,8 +135,7 @@ struct RefusedCase {
     Bytes frame;
 };
 
-TEST_F(SimMouseCommandsTest, RefusesBadFramesAndChangesNothing)
-{
+TEST_F(SimMouseCommandsTest, RefusesBadFramesAndChangesNothing) {
     Bytes badSum = MakeFrame(6, 4, 128, {9, 9, 9, 9});
     badSum[1] ^= 1;
     const RefusedCase cases[] = {
@@ -172,8 +162,7 @@ TEST_F(SimMouseCommandsTest, RefusesBadFramesAndChangesNothing)
     EXPECT_EQ(host_->Mouse().KeyBlock(), keys);
 }
 
-TEST_F(SimMouseCommandsTest, KeyBlockRoundTrip)
-{
+TEST_F(SimMouseCommandsTest, KeyBlockRoundTrip) {
     const Bytes factory = host_->Mouse().KeyBlock();
     ASSERT_EQ(ReadChunked(7, factory.size(), 0), factory);
     const Bytes block = Iota(factory.size(), 0x40);
@@ -187,8 +176,7 @@ TEST_F(SimMouseCommandsTest, KeyBlockRoundTrip)
     EXPECT_EQ(Status(host_->Transact(7, 56, 0)), 0xFF);  // 56 bytes are more than 16 slots hold
 }
 
-TEST_F(SimMouseCommandsTest, SmallBlocksAndConfigBracket)
-{
+TEST_F(SimMouseCommandsTest, SmallBlocksAndConfigBracket) {
     host_->Mouse().SetPowerRecord({42, 2, 1, 0, 7, 3});
     const Bytes power = host_->Transact(26, 6, 0);
     EXPECT_EQ(Payload(power, 6), (Bytes{42, 2, 1, 0, 7, 3}));
@@ -203,8 +191,7 @@ TEST_F(SimMouseCommandsTest, SmallBlocksAndConfigBracket)
     EXPECT_EQ(Status(host_->Transact(18, 56, 0, Bytes(56, 1))), 0);  // light frames are taken and ignored
 }
 
-TEST(SimMouseLink, LinkStateAnswersQueryAndGatesTheOtherCommands)
-{
+TEST(SimMouseLink, LinkStateAnswersQueryAndGatesTheOtherCommands) {
     SimHidBus::Instance().UnplugAll();
     SimMouseHost host(SimMouseModel::MouseWireless());
     ASSERT_TRUE(host.Opened());
@@ -226,8 +213,7 @@ TEST(SimMouseLink, LinkStateAnswersQueryAndGatesTheOtherCommands)
     EXPECT_EQ(host.Mouse().SettingsMemory()[200], 5);
 }
 
-TEST_F(SimMouseCommandsTest, ConsumerCollectionCarriesTheResyncUsage)
-{
+TEST_F(SimMouseCommandsTest, ConsumerCollectionCarriesTheResyncUsage) {
     CHidDevice input;
     ASSERT_TRUE(input.Open(SimPath(host_->Mouse().BusId(), 1, 3), true, true, true, false));
     host_->Mouse().RequestResync();

@@ -9,14 +9,12 @@ namespace {
 
 class SimMouseFaultsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         SimHidBus::Instance().UnplugAll();
         host_ = std::make_unique<SimMouseHost>();
         ASSERT_TRUE(host_->Opened());
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         host_.reset();
         SimHidBus::Instance().UnplugAll();
     }
@@ -25,8 +23,7 @@ protected:
     std::unique_ptr<SimMouseHost> host_;
 };
 
-TEST_F(SimMouseFaultsTest, FailFrameAnswersTheChosenFrameOnlyAndDropsIt)
-{
+TEST_F(SimMouseFaultsTest, FailFrameAnswersTheChosenFrameOnlyAndDropsIt) {
     Mouse().FailFrame(2, 0xFE);
     Mouse().FailFrame(3, 0xFF);
     Bytes statuses;
@@ -41,8 +38,7 @@ TEST_F(SimMouseFaultsTest, FailFrameAnswersTheChosenFrameOnlyAndDropsIt)
     EXPECT_EQ(memory[128 + 224], 0xEE);
 }
 
-TEST_F(SimMouseFaultsTest, WrongEchoesGoAheadOfTheProperAnswer)
-{
+TEST_F(SimMouseFaultsTest, WrongEchoesGoAheadOfTheProperAnswer) {
     Mouse().SetWrongEcho(2);
     ASSERT_TRUE(host_->Send(MakeFrame(3, 34, 0)));
     Bytes echoes;
@@ -57,8 +53,7 @@ TEST_F(SimMouseFaultsTest, WrongEchoesGoAheadOfTheProperAnswer)
     EXPECT_EQ(host_->Transact(1, 0, 0)[3], 1);  // used up
 }
 
-TEST_F(SimMouseFaultsTest, SilentDeviceLogsButNeitherAnswersNorApplies)
-{
+TEST_F(SimMouseFaultsTest, SilentDeviceLogsButNeitherAnswersNorApplies) {
     Mouse().SetSilent(true);
     EXPECT_TRUE(host_->Transact(MakeFrame(6, 1, 300, {0x77}), 100).empty());
     EXPECT_NE(Mouse().SettingsMemory()[300], 0x77);
@@ -69,8 +64,7 @@ TEST_F(SimMouseFaultsTest, SilentDeviceLogsButNeitherAnswersNorApplies)
     EXPECT_EQ(Mouse().SettingsMemory()[300], 0x77);
 }
 
-TEST_F(SimMouseFaultsTest, DelayedAnswerTimesOutAShortReadAndArrivesLater)
-{
+TEST_F(SimMouseFaultsTest, DelayedAnswerTimesOutAShortReadAndArrivesLater) {
     Mouse().SetAnswerDelay(300);
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(host_->Send(MakeFrame(0xAA, 0, 0)));
@@ -81,8 +75,7 @@ TEST_F(SimMouseFaultsTest, DelayedAnswerTimesOutAShortReadAndArrivesLater)
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
 }
 
-TEST_F(SimMouseFaultsTest, FrameLogKeepsEveryInterfaceAndFiltersCommands)
-{
+TEST_F(SimMouseFaultsTest, FrameLogKeepsEveryInterfaceAndFiltersCommands) {
     SimHidBackend backend;
     const int id = Mouse().BusId();
     auto boot = backend.Open(SimPath(id, 0, 0), true, true, false);
@@ -90,9 +83,9 @@ TEST_F(SimMouseFaultsTest, FrameLogKeepsEveryInterfaceAndFiltersCommands)
     ASSERT_TRUE(boot && controls);
     const uint8_t leds[] = {1, 0x02};
     const uint8_t nonsense[] = {9, 1, 2};
-    EXPECT_EQ(controls->WriteOutput(leds, sizeof leds), 2);         // keyboard LEDs: taken
+    EXPECT_EQ(controls->WriteOutput(leds, sizeof leds), 2);           // keyboard LEDs: taken
     EXPECT_EQ(controls->WriteOutput(nonsense, sizeof nonsense), -1);  // no such output report
-    EXPECT_EQ(boot->WriteOutput(leds, sizeof leds), -1);            // boot mouse: no output at all
+    EXPECT_EQ(boot->WriteOutput(leds, sizeof leds), -1);              // boot mouse: no output at all
     const Bytes command = MakeFrame(1, 0, 0);
     ASSERT_TRUE(host_->Send(command));
 
@@ -108,8 +101,7 @@ TEST_F(SimMouseFaultsTest, FrameLogKeepsEveryInterfaceAndFiltersCommands)
     EXPECT_TRUE(Mouse().Frames().empty());
 }
 
-TEST_F(SimMouseFaultsTest, ShortCommandReportIsZeroPadded)
-{
+TEST_F(SimMouseFaultsTest, ShortCommandReportIsZeroPadded) {
     SimHidBackend backend;
     auto raw = backend.Open(SimPath(Mouse().BusId(), 1, 4), true, true, false);
     ASSERT_TRUE(raw);
@@ -123,8 +115,7 @@ TEST_F(SimMouseFaultsTest, ShortCommandReportIsZeroPadded)
     EXPECT_EQ(raw->WriteOutput(tooLong, sizeof tooLong), -1);
 }
 
-TEST_F(SimMouseFaultsTest, FramesOfSeveralWritersAreAnsweredInArrivalOrder)
-{
+TEST_F(SimMouseFaultsTest, FramesOfSeveralWritersAreAnsweredInArrivalOrder) {
     SimHidBackend backend;
     const std::string path = SimPath(Mouse().BusId(), 1, 4);
     auto listener = backend.Open(path, true, false, false);

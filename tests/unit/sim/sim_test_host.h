@@ -20,9 +20,10 @@ void Resum(Bytes& frame);
 std::string SimPath(int deviceId, int interfaceNumber, int collection);
 
 // Answer fields.
-inline uint8_t Status(const Bytes& answer) { return answer.at(7); }
-inline Bytes Payload(const Bytes& answer, size_t length)
-{
+inline uint8_t Status(const Bytes& answer) {
+    return answer.at(7);
+}
+inline Bytes Payload(const Bytes& answer, size_t length) {
     return Bytes(answer.begin() + 8, answer.begin() + 8 + static_cast<std::ptrdiff_t>(length));
 }
 

@@ -6,11 +6,9 @@
 
 using Bytes = std::vector<uint8_t>;
 
-inline Bytes BuildImage(const std::vector<int>& eventCounts)
-{
+inline Bytes BuildImage(const std::vector<int>& eventCounts) {
     size_t total = 16 + 2 * eventCounts.size();
-    for (int count : eventCounts)
-        total += 4 + 4 * static_cast<size_t>(count);
+    for (int count : eventCounts) total += 4 + 4 * static_cast<size_t>(count);
     Bytes image(16, 0);
     auto put16 = [&image](size_t at, size_t value) {
         image[at] = static_cast<uint8_t>(value);

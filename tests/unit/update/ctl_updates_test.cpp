@@ -12,8 +12,7 @@ struct CtlRun {
     std::string out, err;
 };
 
-CtlRun Ctl(std::vector<std::string> args)
-{
+CtlRun Ctl(std::vector<std::string> args) {
     std::ostringstream out, err;
     const int code = RunCtl(args, out, err);
     return {code, out.str(), err.str()};
@@ -21,15 +20,13 @@ CtlRun Ctl(std::vector<std::string> args)
 
 class CtlUpdatesTest : public HttpsTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         HttpsTest::SetUp();
         SetDebugSink([](std::string_view) {});
         unsetenv("KVELM_SIMULATE");
         setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         SimHidBus::Instance().UnplugAll();
         unsetenv("KVELM_UPDATE_URL");
         unsetenv("XDG_CONFIG_HOME");
@@ -39,8 +36,7 @@ protected:
     UpdateTempDir config;
 };
 
-TEST_F(CtlUpdatesTest, PrintsOneLinePerAttachedDeviceAndTheProgram)
-{
+TEST_F(CtlUpdatesTest, PrintsOneLinePerAttachedDeviceAndTheProgram) {
     TestHttpsServer server;
     ASSERT_TRUE(server.Running());
     Json::Value routes;
@@ -69,8 +65,7 @@ TEST_F(CtlUpdatesTest, PrintsOneLinePerAttachedDeviceAndTheProgram)
     EXPECT_EQ(requests[1].body, std::string("app_key=KVELM_0_ALL_Configurator_6&version=100") + '\0');
 }
 
-TEST_F(CtlUpdatesTest, UnreachableServiceIsAnErrorAndNoUrlSendsNothing)
-{
+TEST_F(CtlUpdatesTest, UnreachableServiceIsAnErrorAndNoUrlSendsNothing) {
     TestHttpsServer server;
     ASSERT_TRUE(server.Running());
     const std::string url = server.BaseUrl();
@@ -78,12 +73,14 @@ TEST_F(CtlUpdatesTest, UnreachableServiceIsAnErrorAndNoUrlSendsNothing)
     setenv("KVELM_UPDATE_URL", url.c_str(), 1);
     CtlRun run = Ctl({"updates"});
     EXPECT_EQ(run.code, kExitFailure);
-    EXPECT_NE(run.err.find("kvelmctl: cannot reach the update service at " + url), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("kvelmctl: cannot reach the update service at " + url), std::string::npos)
+        << run.err;
     EXPECT_EQ(run.out, "");
 
     unsetenv("KVELM_UPDATE_URL");
     run = Ctl({"updates"});
     EXPECT_EQ(run.code, kExitOk);
-    EXPECT_EQ(run.out, "no update service is set (set Url= in the [Update] group of kvelm.ini or KVELM_UPDATE_URL)\n");
+    EXPECT_EQ(run.out,
+              "no update service is set (set Url= in the [Update] group of kvelm.ini or KVELM_UPDATE_URL)\n");
 }
 }  // namespace

@@ -14,29 +14,27 @@ struct ProgressCall {
 
 class DownloadTest : public HttpsTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         HttpsTest::SetUp();
         ASSERT_TRUE(server.Running());
-        for (int i = 0; i < kPayloadBytes; ++i)
-            payload += static_cast<char>('a' + i % 26);
+        for (int i = 0; i < kPayloadBytes; ++i) payload += static_cast<char>('a' + i % 26);
         UpdateTempDir::Put(server.Folder().File("payload.bin"), payload);
     }
-    void Route(const std::string& path, Json::Value route)
-    {
+    void Route(const std::string& path, Json::Value route) {
         route["body_file"] = server.Folder().File("payload.bin");
         Json::Value routes;
         routes[path] = route;
         server.SetRoutes(routes);
     }
     DownloadResult Fetch(const std::string& path, const StopEvent* stop = nullptr,
-                         const std::atomic<bool>* cancel = nullptr, const DownloadProgress& extra = {})
-    {
-        return client.Download(server.BaseUrl() + path, target, [&](uint64_t total, uint64_t received) {
-            calls.push_back({total, received});
-            if (extra)
-                extra(total, received);
-        }, stop, cancel);
+                         const std::atomic<bool>* cancel = nullptr, const DownloadProgress& extra = {}) {
+        return client.Download(
+            server.BaseUrl() + path, target,
+            [&](uint64_t total, uint64_t received) {
+                calls.push_back({total, received});
+                if (extra) extra(total, received);
+            },
+            stop, cancel);
     }
 
     static constexpr int kPayloadBytes = 200000;
@@ -48,8 +46,7 @@ protected:
     std::vector<ProgressCall> calls;
 };
 
-TEST_F(DownloadTest, CompleteDownloadShowsProgressAndLandsUnderItsName)
-{
+TEST_F(DownloadTest, CompleteDownloadShowsProgressAndLandsUnderItsName) {
     Route("/fw.bin", Json::Value(Json::objectValue));
     ASSERT_EQ(Fetch("/fw.bin"), DownloadResult::Complete) << client.LastErrorText();
     EXPECT_EQ(UpdateTempDir::Slurp(target), payload);
@@ -64,8 +61,7 @@ TEST_F(DownloadTest, CompleteDownloadShowsProgressAndLandsUnderItsName)
     EXPECT_EQ(calls.back().received, static_cast<uint64_t>(kPayloadBytes));
 }
 
-TEST_F(DownloadTest, CancelLeavesNoFileBehind)
-{
+TEST_F(DownloadTest, CancelLeavesNoFileBehind) {
     Json::Value slow;
     slow["chunk"] = 4096;
     slow["delay"] = 0.05;
@@ -91,8 +87,7 @@ TEST_F(DownloadTest, CancelLeavesNoFileBehind)
     EXPECT_TRUE(downloads.Names().empty());
 }
 
-TEST_F(DownloadTest, ShorterThanAnnouncedIsAFailureAndKeepsTheOldFile)
-{
+TEST_F(DownloadTest, ShorterThanAnnouncedIsAFailureAndKeepsTheOldFile) {
     UpdateTempDir::Put(target, "previous");
     Json::Value shortAnswer;
     shortAnswer["announce"] = kPayloadBytes + 1000;
@@ -104,8 +99,7 @@ TEST_F(DownloadTest, ShorterThanAnnouncedIsAFailureAndKeepsTheOldFile)
     EXPECT_EQ(calls.back().total, 0u);
 }
 
-TEST_F(DownloadTest, MissingFileOrUntrustedServerFails)
-{
+TEST_F(DownloadTest, MissingFileOrUntrustedServerFails) {
     Route("/fw.bin", Json::Value(Json::objectValue));
     EXPECT_EQ(Fetch("/missing.bin"), DownloadResult::Failed);
     EXPECT_EQ(client.ResponseCode(), 404);
@@ -114,13 +108,14 @@ TEST_F(DownloadTest, MissingFileOrUntrustedServerFails)
     EXPECT_TRUE(downloads.Names().empty());
 }
 
-TEST(FileDigestTest, Sha256OfKnownContents)
-{
+TEST(FileDigestTest, Sha256OfKnownContents) {
     UpdateTempDir dir;
     UpdateTempDir::Put(dir.File("abc"), "abc");
     UpdateTempDir::Put(dir.File("empty"), "");
-    EXPECT_EQ(Sha256OfFile(dir.File("abc")), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
-    EXPECT_EQ(Sha256OfFile(dir.File("empty")), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    EXPECT_EQ(Sha256OfFile(dir.File("abc")),
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(Sha256OfFile(dir.File("empty")),
+              "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
     EXPECT_EQ(Sha256OfFile(dir.File("missing")), "");
 }
 }  // namespace

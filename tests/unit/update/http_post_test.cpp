@@ -16,8 +16,7 @@ constexpr char kMouseKey[] = "KVELM_1_KVM2002A_GamingMouse_1";
 
 class HttpPostTest : public HttpsTest {};
 
-TEST_F(HttpPostTest, RequestCarriesTheFormBodyWithItsZeroByteAndTheThreeHeaders)
-{
+TEST_F(HttpPostTest, RequestCarriesTheFormBodyWithItsZeroByteAndTheThreeHeaders) {
     TestHttpsServer server;
     ASSERT_TRUE(server.Running());
     server.Answer("/api/updates", R"({"name":"Mouse","version":"0102"})");
@@ -26,13 +25,16 @@ TEST_F(HttpPostTest, RequestCarriesTheFormBodyWithItsZeroByteAndTheThreeHeaders)
 
     const auto requests = server.Requests();
     ASSERT_EQ(requests.size(), 1u);
-    const std::string expectedBody = std::string("app_key=") + kMouseKey + "&version=102" + std::string(1, '\0');
+    const std::string expectedBody =
+        std::string("app_key=") + kMouseKey + "&version=102" + std::string(1, '\0');
     EXPECT_EQ(requests[0].body, expectedBody);
     const std::string& head = requests[0].head;
     EXPECT_TRUE(head.starts_with("POST /api/updates HTTP/1.1\r\n")) << head;
-    EXPECT_NE(head.find("\r\nContent-Length: " + std::to_string(expectedBody.size()) + "\r\n"), std::string::npos)
+    EXPECT_NE(head.find("\r\nContent-Length: " + std::to_string(expectedBody.size()) + "\r\n"),
+              std::string::npos)
         << head;
-    EXPECT_NE(head.find("\r\nContent-Type: application/x-www-form-urlencoded\r\n"), std::string::npos) << head;
+    EXPECT_NE(head.find("\r\nContent-Type: application/x-www-form-urlencoded\r\n"), std::string::npos)
+        << head;
     EXPECT_NE(head.find("\r\nAccept:application/prs.Tolva.v1+json\r\n"), std::string::npos) << head;
     EXPECT_NE(head.find("\r\nUser-Agent: WinHTTP Client/1.0\r\n"), std::string::npos) << head;
     // Each header exactly once: no default Accept or second length beside ours.
@@ -43,8 +45,7 @@ TEST_F(HttpPostTest, RequestCarriesTheFormBodyWithItsZeroByteAndTheThreeHeaders)
     EXPECT_EQ(head.find("Expect:"), std::string::npos) << head;
 }
 
-TEST_F(HttpPostTest, ServiceAnswerGivesStatusNewerOrCurrent)
-{
+TEST_F(HttpPostTest, ServiceAnswerGivesStatusNewerOrCurrent) {
     struct Case {
         const char* answer;
         int32_t installed;
@@ -54,11 +55,13 @@ TEST_F(HttpPostTest, ServiceAnswerGivesStatusNewerOrCurrent)
         const char* offeredText;
     };
     const Case cases[] = {
-        {R"({"name":"Mouse","version":"0102","path":"https://x/fw.bin"})", 0x0101, true, kStatusNewer, "V0101",
-         "V0102"},
+        {R"({"name":"Mouse","version":"0102","path":"https://x/fw.bin"})", 0x0101, true, kStatusNewer,
+         "V0101", "V0102"},
         {R"({"name":"Mouse","version":"0102"})", 0x0102, true, kStatusCurrent, "V0102", "V0102"},
-        {R"({"name":"AP","version":"101","version_name":"V1.0.1"})", 100, false, kStatusNewer, "V100", "V1.0.1"},
-        {R"({"name":"AP","version":"100","version_name":"V1.0.0"})", 100, false, kStatusCurrent, "V100", "V1.0.0"},
+        {R"({"name":"AP","version":"101","version_name":"V1.0.1"})", 100, false, kStatusNewer, "V100",
+         "V1.0.1"},
+        {R"({"name":"AP","version":"100","version_name":"V1.0.0"})", 100, false, kStatusCurrent, "V100",
+         "V1.0.0"},
     };
     TestHttpsServer server;
     ASSERT_TRUE(server.Running());
@@ -72,8 +75,7 @@ TEST_F(HttpPostTest, ServiceAnswerGivesStatusNewerOrCurrent)
     }
 }
 
-TEST_F(HttpPostTest, ServerThatIsDownGivesNoLinkServer)
-{
+TEST_F(HttpPostTest, ServerThatIsDownGivesNoLinkServer) {
     TestHttpsServer server;
     ASSERT_TRUE(server.Running());
     const std::string url = server.BaseUrl();
@@ -89,8 +91,7 @@ TEST_F(HttpPostTest, ServerThatIsDownGivesNoLinkServer)
     EXPECT_EQ(answer.status, kStatusNone);
 }
 
-TEST_F(HttpPostTest, UntrustedCertificateIsRefusedBeforeAnythingIsSent)
-{
+TEST_F(HttpPostTest, UntrustedCertificateIsRefusedBeforeAnythingIsSent) {
     struct Case {
         const char* what;
         const char* serverCertificate;
@@ -113,12 +114,11 @@ TEST_F(HttpPostTest, UntrustedCertificateIsRefusedBeforeAnythingIsSent)
     }
 }
 
-TEST_F(HttpPostTest, AnswersThatAreNotUsableGiveNoInformation)
-{
+TEST_F(HttpPostTest, AnswersThatAreNotUsableGiveNoInformation) {
     struct Case {
         const char* what;
         Json::Value route;
-        int count;      // what Post returns
+        int count;  // what Post returns
         int lastError;
     };
     Json::Value notJson;
@@ -155,8 +155,7 @@ TEST_F(HttpPostTest, AnswersThatAreNotUsableGiveNoInformation)
     }
 }
 
-TEST_F(HttpPostTest, AnswerThatFillsTheBufferExactlyIsKept)
-{
+TEST_F(HttpPostTest, AnswerThatFillsTheBufferExactlyIsKept) {
     TestHttpsServer server;
     ASSERT_TRUE(server.Running());
     Json::Value routes;
@@ -165,12 +164,12 @@ TEST_F(HttpPostTest, AnswerThatFillsTheBufferExactlyIsKept)
     server.SetRoutes(routes);
     CHttpClient client;
     AnswerBuffer buffer{};
-    EXPECT_EQ(client.Post("POST", server.BaseUrl() + "/big", "", 0, buffer), static_cast<int>(kAnswerBufferSize));
+    EXPECT_EQ(client.Post("POST", server.BaseUrl() + "/big", "", 0, buffer),
+              static_cast<int>(kAnswerBufferSize));
     EXPECT_EQ(buffer.back(), 'y');
 }
 
-TEST_F(HttpPostTest, VerbOtherThanGetOrPostIsRefusedWithoutSending)
-{
+TEST_F(HttpPostTest, VerbOtherThanGetOrPostIsRefusedWithoutSending) {
     TestHttpsServer server;
     ASSERT_TRUE(server.Running());
     CHttpClient client;
@@ -185,8 +184,7 @@ TEST_F(HttpPostTest, VerbOtherThanGetOrPostIsRefusedWithoutSending)
 
 // A server that takes the connection and never answers: only the stop event ends the wait
 // (well before libcurl's own stall limit would).
-TEST(HttpPostStop, StopEventEndsARequestTheServerNeverAnswers)
-{
+TEST(HttpPostStop, StopEventEndsARequestTheServerNeverAnswers) {
     const int listener = socket(AF_INET, SOCK_STREAM, 0);
     ASSERT_GE(listener, 0);
     sockaddr_in address{};
@@ -212,5 +210,6 @@ TEST(HttpPostStop, StopEventEndsARequestTheServerNeverAnswers)
     stopper.join();
     close(listener);
     EXPECT_LE(count, 0) << "a stopped request brings no answer";
-    EXPECT_LT(waited, std::chrono::seconds(kTransferStallSeconds)) << "ended by the stop, not by the stall limit";
+    EXPECT_LT(waited, std::chrono::seconds(kTransferStallSeconds))
+        << "ended by the stop, not by the stall limit";
 }

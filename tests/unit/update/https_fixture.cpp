@@ -14,21 +14,19 @@ extern char** environ;
 namespace {
 constexpr int kStartTimeoutMs = 10000;
 
-void Run(const std::string& command)
-{
+void Run(const std::string& command) {
     const std::string quiet = command + " >/dev/null 2>&1";
     ASSERT_EQ(std::system(quiet.c_str()), 0) << command;
 }
 
-void MakeCertificates(const UpdateTempDir& dir)
-{
+void MakeCertificates(const UpdateTempDir& dir) {
     const std::string openssl = KVELM_OPENSSL;
     const std::string d = dir.Path().string() + "/";
     const std::string ecKey = " -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes";
     for (const std::string ca : {"ca", "stranger-ca"}) {
-        Run(openssl + " req -x509" + ecKey + " -keyout " + d + ca + ".key -out " + d + ca
-            + ".pem -days 2 -subj /CN=kvelm-test-" + ca
-            + " -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign,cRLSign");
+        Run(openssl + " req -x509" + ecKey + " -keyout " + d + ca + ".key -out " + d + ca +
+            ".pem -days 2 -subj /CN=kvelm-test-" + ca +
+            " -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign,cRLSign");
     }
     const std::pair<std::string, std::string> servers[] = {
         {"server", "subjectAltName=DNS:localhost,IP:127.0.0.1"},
@@ -36,15 +34,15 @@ void MakeCertificates(const UpdateTempDir& dir)
     };
     for (const auto& [name, names] : servers) {
         UpdateTempDir::Put(d + name + ".ext", names + "\n");
-        Run(openssl + " req" + ecKey + " -keyout " + d + name + ".key -out " + d + name + ".csr -subj /CN=" + name);
-        Run(openssl + " x509 -req -in " + d + name + ".csr -CA " + d + "ca.pem -CAkey " + d
-            + "ca.key -CAcreateserial -days 2 -out " + d + name + ".pem -extfile " + d + name + ".ext");
+        Run(openssl + " req" + ecKey + " -keyout " + d + name + ".key -out " + d + name +
+            ".csr -subj /CN=" + name);
+        Run(openssl + " x509 -req -in " + d + name + ".csr -CA " + d + "ca.pem -CAkey " + d +
+            "ca.key -CAcreateserial -days 2 -out " + d + name + ".pem -extfile " + d + name + ".ext");
     }
 }
 }  // namespace
 
-const UpdateTempDir& TestCertificates()
-{
+const UpdateTempDir& TestCertificates() {
     static const UpdateTempDir* dir = [] {
         auto* made = new UpdateTempDir;
         MakeCertificates(*made);
@@ -53,13 +51,11 @@ const UpdateTempDir& TestCertificates()
     return *dir;
 }
 
-TestHttpsServer::TestHttpsServer(const std::string& certificate)
-{
+TestHttpsServer::TestHttpsServer(const std::string& certificate) {
     SetRoutes(Json::Value(Json::objectValue));
     UpdateTempDir::Put(folder_.File("record.jsonl"), "");
     int out[2];
-    if (pipe(out) != 0)
-        return;
+    if (pipe(out) != 0) return;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
@@ -68,11 +64,10 @@ TestHttpsServer::TestHttpsServer(const std::string& certificate)
     const std::string key = TestCertificates().File(certificate + ".key");
     const std::string routes = folder_.File("routes.json");
     const std::string record = folder_.File("record.jsonl");
-    std::vector<std::string> args = {KVELM_PYTHON, KVELM_TEST_SERVER, "--cert", cert, "--key", key,
-                                     "--routes", routes, "--record", record};
+    std::vector<std::string> args = {KVELM_PYTHON, KVELM_TEST_SERVER, "--cert", cert,       "--key",
+                                     key,          "--routes",        routes,   "--record", record};
     std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
+    for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
     const int spawned = posix_spawn(&pid_, KVELM_PYTHON, &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -85,19 +80,16 @@ TestHttpsServer::TestHttpsServer(const std::string& certificate)
     std::string line;
     pollfd readable{out[0], POLLIN, 0};
     char c = 0;
-    while (poll(&readable, 1, kStartTimeoutMs) > 0 && read(out[0], &c, 1) == 1 && c != '\n')
-        line += c;
+    while (poll(&readable, 1, kStartTimeoutMs) > 0 && read(out[0], &c, 1) == 1 && c != '\n') line += c;
     close(out[0]);
     port_ = std::atoi(line.c_str());
 }
 
-TestHttpsServer::~TestHttpsServer()
-{
+TestHttpsServer::~TestHttpsServer() {
     Stop();
 }
 
-void TestHttpsServer::Stop()
-{
+void TestHttpsServer::Stop() {
     if (pid_ > 0) {
         kill(pid_, SIGTERM);
         waitpid(pid_, nullptr, 0);
@@ -105,8 +97,7 @@ void TestHttpsServer::Stop()
     pid_ = -1;
 }
 
-void TestHttpsServer::SetRoutes(const Json::Value& routes)
-{
+void TestHttpsServer::SetRoutes(const Json::Value& routes) {
     // Written whole and renamed, so the server never reads half a file.
     const std::string temporary = folder_.File("routes.tmp");
     Json::StreamWriterBuilder writer;
@@ -115,15 +106,13 @@ void TestHttpsServer::SetRoutes(const Json::Value& routes)
     std::rename(temporary.c_str(), folder_.File("routes.json").c_str());
 }
 
-void TestHttpsServer::Answer(const std::string& path, const std::string& body)
-{
+void TestHttpsServer::Answer(const std::string& path, const std::string& body) {
     Json::Value routes(Json::objectValue);
     routes[path]["body"] = body;
     SetRoutes(routes);
 }
 
-std::vector<RecordedRequest> TestHttpsServer::Requests() const
-{
+std::vector<RecordedRequest> TestHttpsServer::Requests() const {
     std::vector<RecordedRequest> requests;
     std::istringstream lines(UpdateTempDir::Slurp(folder_.File("record.jsonl")));
     std::string line;
@@ -139,14 +128,12 @@ std::vector<RecordedRequest> TestHttpsServer::Requests() const
     return requests;
 }
 
-void HttpsTest::SetUp()
-{
+void HttpsTest::SetUp() {
     setenv("CURL_CA_BUNDLE", TestCertificates().File("ca.pem").c_str(), 1);
     setenv("no_proxy", "127.0.0.1,localhost", 1);
     setenv("NO_PROXY", "127.0.0.1,localhost", 1);
 }
 
-void HttpsTest::TearDown()
-{
+void HttpsTest::TearDown() {
     unsetenv("CURL_CA_BUNDLE");
 }

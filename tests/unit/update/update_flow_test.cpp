@@ -7,9 +7,8 @@
 #include "update/update_flow.h"
 
 namespace {
-UpdateAnswer Answer(const std::string& name, int status, const std::string& offered, const std::string& path = "",
-                    int deviceId = 0)
-{
+UpdateAnswer Answer(const std::string& name, int status, const std::string& offered,
+                    const std::string& path = "", int deviceId = 0) {
     UpdateAnswer answer;
     answer.name = name;
     answer.status = status;
@@ -20,16 +19,14 @@ UpdateAnswer Answer(const std::string& name, int status, const std::string& offe
     return answer;
 }
 
-UpdateAnswer Unreachable()
-{
+UpdateAnswer Unreachable() {
     UpdateAnswer answer;
     answer.name = std::string(kNoLinkServer);
     return answer;
 }
 
 // Mouse 0x21FD attached with firmware 0x0101, and the program.
-std::vector<UpdateRecord> MouseAndProgram()
-{
+std::vector<UpdateRecord> MouseAndProgram() {
     const AttachedDevice attached[] = {{0x320F, 0x21FD, 0x0101}};
     return RecordsTakingPart(BuildUpdateRecords(attached, 100));
 }
@@ -37,32 +34,27 @@ std::vector<UpdateRecord> MouseAndProgram()
 class UpdateFlowTest : public ::testing::Test {
 protected:
     // Answers by model code; a code without an answer gets one without a name.
-    UpdateQuery Service()
-    {
+    UpdateQuery Service() {
         return [this](const UpdateRecord& record) {
             ++asked;
             const auto found = answers.find(record.modelCode);
             return found != answers.end() ? found->second : UpdateAnswer{};
         };
     }
-    std::vector<int> States() const
-    {
+    std::vector<int> States() const {
         std::vector<int> states;
-        for (const UpdateItem& item : flow.Items())
-            states.push_back(item.state);
+        for (const UpdateItem& item : flow.Items()) states.push_back(item.state);
         return states;
     }
     // Runs the check with both items offered and accepts them.
-    void OfferBothAndAccept()
-    {
+    void OfferBothAndAccept() {
         answers["KVM21FDA"] = Answer("Mouse", kStatusNewer, "V0102", "https://h/mouse.bin");
         answers["ALL"] = Answer("AP", kStatusNewer, "V1.0.1", "https://h/setup.run", kDeviceIdVisible);
         flow.RunCheck(MouseAndProgram(), "https://service", Service());
         flow.Accept();
     }
     // Lets the download step produce the files, as the download thread would.
-    void DownloadAll(bool complete = true)
-    {
+    void DownloadAll(bool complete = true) {
         for (const DownloadJob& job : flow.StartDownloads()) {
             UpdateTempDir::Put(job.localFile, "payload of " + job.url);
             flow.DownloadProgress(job.index, 10, 5);
@@ -76,8 +68,7 @@ protected:
     int asked = 0;
 };
 
-TEST_F(UpdateFlowTest, CheckFillsTheListAndChoosesThePageState)
-{
+TEST_F(UpdateFlowTest, CheckFillsTheListAndChoosesThePageState) {
     answers["KVM21FDA"] = Answer("Mouse", kStatusNewer, "V0102", "https://h/mouse.bin");
     answers["ALL"] = Answer("AP", kStatusCurrent, "V1.0.0");
     flow.Begin(MouseAndProgram());
@@ -108,8 +99,7 @@ TEST_F(UpdateFlowTest, CheckFillsTheListAndChoosesThePageState)
     EXPECT_FALSE(flow.Items()[1].ticked);
 }
 
-TEST_F(UpdateFlowTest, PageStateWhenNothingIsOffered)
-{
+TEST_F(UpdateFlowTest, PageStateWhenNothingIsOffered) {
     struct Case {
         const char* what;
         std::string service;
@@ -121,7 +111,8 @@ TEST_F(UpdateFlowTest, PageStateWhenNothingIsOffered)
         {"all current", "https://s", Answer("M", kStatusCurrent, "V0101"), Answer("AP", kStatusCurrent, "V1"),
          PageState::kAllCurrent, 2},
         {"every query failed", "https://s", Unreachable(), Unreachable(), PageState::kUnreachable, 2},
-        {"some failed, others gave nothing", "https://s", Unreachable(), UpdateAnswer{}, PageState::kAllCurrent, 2},
+        {"some failed, others gave nothing", "https://s", Unreachable(), UpdateAnswer{},
+         PageState::kAllCurrent, 2},
         {"no service set", "", Answer("M", kStatusNewer, "V9"), Answer("AP", kStatusNewer, "V9"),
          PageState::kNoService, 0},
     };
@@ -136,8 +127,7 @@ TEST_F(UpdateFlowTest, PageStateWhenNothingIsOffered)
     }
 }
 
-TEST_F(UpdateFlowTest, AcceptedItemsDownloadAndWaitForConsentBeforeRunning)
-{
+TEST_F(UpdateFlowTest, AcceptedItemsDownloadAndWaitForConsentBeforeRunning) {
     answers["KVM21FDA"] = Answer("Mouse", kStatusNewer, "V0102", "https://h/mouse.bin");
     answers["ALL"] = Answer("AP", kStatusNewer, "V1.0.1", "https://h/setup.run");
     flow.RunCheck(MouseAndProgram(), "https://service", Service());
@@ -182,8 +172,7 @@ TEST_F(UpdateFlowTest, AcceptedItemsDownloadAndWaitForConsentBeforeRunning)
     EXPECT_TRUE(flow.CanClose());
 }
 
-TEST_F(UpdateFlowTest, InstallsRunOneAtATimeAndFailuresCanBeRetried)
-{
+TEST_F(UpdateFlowTest, InstallsRunOneAtATimeAndFailuresCanBeRetried) {
     OfferBothAndAccept();
     DownloadAll();
     flow.AcceptRun(0);
@@ -206,8 +195,7 @@ TEST_F(UpdateFlowTest, InstallsRunOneAtATimeAndFailuresCanBeRetried)
     EXPECT_EQ(jobs[0].index, 0u);
 }
 
-TEST_F(UpdateFlowTest, VisibleRunAndStartFailureEndTheInstallingState)
-{
+TEST_F(UpdateFlowTest, VisibleRunAndStartFailureEndTheInstallingState) {
     OfferBothAndAccept();
     DownloadAll();
     flow.AcceptRun(0);
@@ -223,8 +211,7 @@ TEST_F(UpdateFlowTest, VisibleRunAndStartFailureEndTheInstallingState)
     EXPECT_TRUE(flow.CanClose());
 }
 
-TEST_F(UpdateFlowTest, DeclinedOrBrokenDownloadsNeverRun)
-{
+TEST_F(UpdateFlowTest, DeclinedOrBrokenDownloadsNeverRun) {
     OfferBothAndAccept();
     const auto jobs = flow.StartDownloads();
     ASSERT_EQ(jobs.size(), 2u);
@@ -242,8 +229,7 @@ TEST_F(UpdateFlowTest, DeclinedOrBrokenDownloadsNeverRun)
     EXPECT_TRUE(flow.CanClose());
 }
 
-TEST_F(UpdateFlowTest, BackgroundCheckStopsAtTheFirstDecidingAnswer)
-{
+TEST_F(UpdateFlowTest, BackgroundCheckStopsAtTheFirstDecidingAnswer) {
     struct Case {
         const char* what;
         std::string service;
@@ -252,15 +238,16 @@ TEST_F(UpdateFlowTest, BackgroundCheckStopsAtTheFirstDecidingAnswer)
         int asked;
     };
     const Case cases[] = {
-        {"update for the mouse", "https://s", Answer("M", kStatusNewer, "V2"), Answer("AP", kStatusCurrent, "V1"),
-         BackgroundCheckResult::UpdateAvailable, 1},
+        {"update for the mouse", "https://s", Answer("M", kStatusNewer, "V2"),
+         Answer("AP", kStatusCurrent, "V1"), BackgroundCheckResult::UpdateAvailable, 1},
         {"mouse gives nothing, program newer", "https://s", UpdateAnswer{}, Answer("AP", kStatusNewer, "V2"),
          BackgroundCheckResult::UpdateAvailable, 2},
         {"unreachable", "https://s", Unreachable(), Answer("AP", kStatusNewer, "V2"),
          BackgroundCheckResult::Unreachable, 1},
         {"all current", "https://s", Answer("M", kStatusCurrent, "V1"), Answer("AP", kStatusCurrent, "V1"),
          BackgroundCheckResult::NoUpdate, 2},
-        {"no service", "", Answer("M", kStatusNewer, "V2"), UpdateAnswer{}, BackgroundCheckResult::NoServiceSet, 0},
+        {"no service", "", Answer("M", kStatusNewer, "V2"), UpdateAnswer{},
+         BackgroundCheckResult::NoServiceSet, 0},
     };
     for (const Case& c : cases) {
         answers = {{"KVM21FDA", c.mouse}, {"ALL", c.program}};
@@ -273,14 +260,13 @@ TEST_F(UpdateFlowTest, BackgroundCheckStopsAtTheFirstDecidingAnswer)
 // The flow against the HTTPS test service: query, download, checksum.
 class UpdateFlowServiceTest : public HttpsTest {};
 
-TEST_F(UpdateFlowServiceTest, OfferedFirmwareIsDownloadedAndItsChecksumShown)
-{
+TEST_F(UpdateFlowServiceTest, OfferedFirmwareIsDownloadedAndItsChecksumShown) {
     TestHttpsServer server;
     ASSERT_TRUE(server.Running());
     UpdateTempDir::Put(server.Folder().File("fw.bin"), "firmware image");
     Json::Value routes;
-    routes["/api/updates"]["body"] = R"({"name":"Mouse","version":"0102","path":")" + server.BaseUrl()
-                                   + R"(/fw.bin"})";
+    routes["/api/updates"]["body"] =
+        R"({"name":"Mouse","version":"0102","path":")" + server.BaseUrl() + R"(/fw.bin"})";
     routes["/fw.bin"]["body_file"] = server.Folder().File("fw.bin");
     server.SetRoutes(routes);
 
@@ -294,9 +280,9 @@ TEST_F(UpdateFlowServiceTest, OfferedFirmwareIsDownloadedAndItsChecksumShown)
     ASSERT_EQ(flow.Items()[0].state, ItemState::kOffered);
     flow.Accept();
     for (const DownloadJob& job : flow.StartDownloads()) {
-        const DownloadResult result = client.Download(job.url, job.localFile, [&](uint64_t total, uint64_t got) {
-            flow.DownloadProgress(job.index, total, got);
-        });
+        const DownloadResult result = client.Download(
+            job.url, job.localFile,
+            [&](uint64_t total, uint64_t got) { flow.DownloadProgress(job.index, total, got); });
         flow.DownloadFinished(job.index, result == DownloadResult::Complete);
     }
     const UpdateItem& item = flow.Items()[0];

@@ -6,8 +6,7 @@
 #include "update/update_query.h"
 
 namespace {
-TEST(UpdateIdentityTest, RecordsFollowTheTableAndTheAttachedDevices)
-{
+TEST(UpdateIdentityTest, RecordsFollowTheTableAndTheAttachedDevices) {
     const AttachedDevice attached[] = {{0x320F, 0x21FD, 0x0103}, {0x1234, 0x5678, 0x0999}};
     const auto records = BuildUpdateRecords(attached, 100);
     ASSERT_EQ(records.size(), 6u);
@@ -28,8 +27,7 @@ TEST(UpdateIdentityTest, RecordsFollowTheTableAndTheAttachedDevices)
     EXPECT_TRUE(alone[0].IsProgram());
 }
 
-TEST(UpdateIdentityTest, TableRowsHaveTheirFixedShape)
-{
+TEST(UpdateIdentityTest, TableRowsHaveTheirFixedShape) {
     const auto table = UpdateIdentityTable();
     ASSERT_EQ(table.size(), 6u);
     for (size_t i = 0; i < table.size(); ++i) {
@@ -48,16 +46,14 @@ TEST(UpdateIdentityTest, TableRowsHaveTheirFixedShape)
     EXPECT_EQ(table[4].productId, 0x21FD);
 }
 
-TEST(UpdateIdentityTest, AppKeyJoinsTheIdentityOrIsNullForVersionZero)
-{
+TEST(UpdateIdentityTest, AppKeyJoinsTheIdentityOrIsNullForVersionZero) {
     UpdateRecord record{2, 7, 0x0101, "ABCDE", "MODEL123", "Widget", "Shown", ""};
     EXPECT_EQ(BuildAppKey(record), "ABCDE_2_MODEL123_Widget_7");
     record.installedVersion = 0;
     EXPECT_EQ(BuildAppKey(record), "NULL");
 }
 
-TEST(UpdateQueryTest, BodyUsesHexForFirmwareAndDecimalForTheProgram)
-{
+TEST(UpdateQueryTest, BodyUsesHexForFirmwareAndDecimalForTheProgram) {
     EXPECT_EQ(BuildQueryBody("K", 0x0102, true), "app_key=K&version=102");
     EXPECT_EQ(BuildQueryBody("K", 0x0A0B, true), "app_key=K&version=a0b");
     EXPECT_EQ(BuildQueryBody("K", 100, false), "app_key=K&version=100");
@@ -65,8 +61,7 @@ TEST(UpdateQueryTest, BodyUsesHexForFirmwareAndDecimalForTheProgram)
     EXPECT_EQ(UpdateQueryUrl("https://h/base//"), "https://h/base/api/updates");
 }
 
-TEST(UpdateQueryTest, AnswerParsing)
-{
+TEST(UpdateQueryTest, AnswerParsing) {
     struct Case {
         const char* what;
         const char* text;
@@ -77,20 +72,20 @@ TEST(UpdateQueryTest, AnswerParsing)
         int deviceId;
     };
     const Case cases[] = {
-        {"all members", R"({"path":"p","name":"N","version_name":"vn","version":"0102","device_id":1})", 0x0101,
-         true, kStatusNewer, "N", 1},
+        {"all members", R"({"path":"p","name":"N","version_name":"vn","version":"0102","device_id":1})",
+         0x0101, true, kStatusNewer, "N", 1},
         {"missing members read as empty or 0", R"({"name":"N"})", 0x0101, true, kStatusCurrent, "N", 0},
         {"version that is not a number reads as 0", R"({"name":"N","version":"beta"})", 0x0101, true,
          kStatusCurrent, "N", 0},
-        {"compared as signed numbers", R"({"name":"N","version":"ffffffff"})", 0x0101, true, kStatusCurrent, "N",
-         0},
+        {"compared as signed numbers", R"({"name":"N","version":"ffffffff"})", 0x0101, true, kStatusCurrent,
+         "N", 0},
         {"not JSON", "maintenance", 0x0101, true, kStatusNone, "", 0},
         {"JSON that is no object", R"(["N"])", 0x0101, true, kStatusNone, "", 0},
         {"decimal program version", R"({"name":"AP","version":"99"})", 100, false, kStatusCurrent, "AP", 0},
     };
     for (const Case& c : cases) {
-        const UpdateAnswer answer = ParseUpdateAnswer(c.text, static_cast<int>(std::strlen(c.text)), c.installed,
-                                                      c.hex);
+        const UpdateAnswer answer =
+            ParseUpdateAnswer(c.text, static_cast<int>(std::strlen(c.text)), c.installed, c.hex);
         EXPECT_EQ(answer.status, c.status) << c.what;
         EXPECT_EQ(answer.name, c.name) << c.what;
         EXPECT_EQ(answer.deviceId, c.deviceId) << c.what;
@@ -107,8 +102,7 @@ TEST(UpdateQueryTest, AnswerParsing)
     EXPECT_FALSE(ParseUpdateAnswer("{\"name\":\"N\"}", -1, 0x0101, true).HasInformation());
 }
 
-TEST(ProgramVersionTest, VersionComesFromTheBuildAndConverts)
-{
+TEST(ProgramVersionTest, VersionComesFromTheBuildAndConverts) {
     EXPECT_EQ(ProgramVersionDotted(), KVELM_PROJECT_VERSION);
     EXPECT_EQ(ProgramVersionText(), std::string("V") + KVELM_PROJECT_VERSION);
     EXPECT_EQ(ProgramVersionNumber(), VersionNumberFromDotted(KVELM_PROJECT_VERSION));

@@ -7,8 +7,7 @@
 #include "update_temp_dir.h"
 
 namespace {
-TEST(ServiceUrlTest, EnvironmentOverridesTheIniAndNothingIsSetByDefault)
-{
+TEST(ServiceUrlTest, EnvironmentOverridesTheIniAndNothingIsSetByDefault) {
     struct Case {
         const char* ini;
         const char* environment;  // nullptr: undefined
@@ -31,10 +30,10 @@ TEST(ServiceUrlTest, EnvironmentOverridesTheIniAndNothingIsSetByDefault)
     }
 }
 
-TEST(ServiceUrlTest, IniValueIsReadFromItsGroupOnly)
-{
-    const std::string ini = "[General]\nUrl=https://wrong\n\n[Update]\r\n Url = \"https://right/x\" \r\n"
-                            "Other=1\n[Later]\nUrl=https://also-wrong\n";
+TEST(ServiceUrlTest, IniValueIsReadFromItsGroupOnly) {
+    const std::string ini =
+        "[General]\nUrl=https://wrong\n\n[Update]\r\n Url = \"https://right/x\" \r\n"
+        "Other=1\n[Later]\nUrl=https://also-wrong\n";
     EXPECT_EQ(ReadIniValue(ini, "Update", "Url"), "https://right/x");
     EXPECT_EQ(ReadIniValue(ini, "Update", "Missing"), "");
     EXPECT_EQ(ReadIniValue("Url=https://no-group\n", "Update", "Url"), "");
@@ -49,8 +48,7 @@ TEST(ServiceUrlTest, IniValueIsReadFromItsGroupOnly)
     unsetenv("XDG_CONFIG_HOME");
 }
 
-TEST(UpdaterMessageTest, OneLineMessagesParseStrictly)
-{
+TEST(UpdaterMessageTest, OneLineMessagesParseStrictly) {
     const std::string tag(kUpdaterMessageName);
     struct Case {
         std::string line;
@@ -68,8 +66,8 @@ TEST(UpdaterMessageTest, OneLineMessagesParseStrictly)
         {tag + " 4 -1\n", false, 0, 0},
         {tag + " 5 0\n", false, 0, 0},
         {tag + " 1 9\n", false, 0, 0},
-        {tag + " 4 37", false, 0, 0},       // no line end
-        {tag + "  4 37\n", false, 0, 0},    // two blanks
+        {tag + " 4 37", false, 0, 0},     // no line end
+        {tag + "  4 37\n", false, 0, 0},  // two blanks
         {tag + " 4 37 x\n", false, 0, 0},
         {"{OTHER} 1 0\n", false, 0, 0},
         {tag + " 4 0037\n", false, 0, 0},
@@ -86,8 +84,7 @@ TEST(UpdaterMessageTest, OneLineMessagesParseStrictly)
     }
 }
 
-TEST(DownloadPathsTest, LocalFileStaysInsideTheDownloadFolder)
-{
+TEST(DownloadPathsTest, LocalFileStaysInsideTheDownloadFolder) {
     struct Case {
         const char* name;
         const char* url;
@@ -100,8 +97,7 @@ TEST(DownloadPathsTest, LocalFileStaysInsideTheDownloadFolder)
         {"Tool", "https://h/a.tar.gz", "/d/Tool.gz"},
         {"Tool", "https://h/a.$(rm)", "/d/Tool"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(LocalUpdateFile("/d", c.name, c.url), c.file) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(LocalUpdateFile("/d", c.name, c.url), c.file) << c.name;
 
     UpdateTempDir cache;
     setenv("XDG_CACHE_HOME", cache.Path().c_str(), 1);
@@ -111,17 +107,26 @@ TEST(DownloadPathsTest, LocalFileStaysInsideTheDownloadFolder)
     EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all);
 }
 
-TEST(LastCheckFileTest, DateIsStoredAsTheProgramWritesIt)
-{
+TEST(LastCheckFileTest, DateIsStoredAsTheProgramWritesIt) {
     UpdateTempDir data;
-    const std::tm date{.tm_sec = 0, .tm_min = 0, .tm_hour = 0, .tm_mday = 5, .tm_mon = 2, .tm_year = 124,
-                       .tm_wday = 0, .tm_yday = 0, .tm_isdst = 0, .tm_gmtoff = 0, .tm_zone = nullptr};
+    const std::tm date{.tm_sec = 0,
+                       .tm_min = 0,
+                       .tm_hour = 0,
+                       .tm_mday = 5,
+                       .tm_mon = 2,
+                       .tm_year = 124,
+                       .tm_wday = 0,
+                       .tm_yday = 0,
+                       .tm_isdst = 0,
+                       .tm_gmtoff = 0,
+                       .tm_zone = nullptr};
     EXPECT_EQ(FormatCheckDate(date), "2024-3-5");
 
     EXPECT_EQ(ReadLastCheckDate(data.Path().string()), "");
     const std::string today = LastCheckDateAtStart(data.Path().string());
     EXPECT_EQ(today, TodayCheckDate());
-    EXPECT_NE(UpdateTempDir::Slurp(data.File("updatetime.config")).find("\"updatelasttime\""), std::string::npos);
+    EXPECT_NE(UpdateTempDir::Slurp(data.File("updatetime.config")).find("\"updatelasttime\""),
+              std::string::npos);
 
     ASSERT_EQ(WriteLastCheckDate(data.Path().string(), "2023-12-1"), 0);
     EXPECT_EQ(LastCheckDateAtStart(data.Path().string()), "2023-12-1");

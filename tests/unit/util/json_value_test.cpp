@@ -28,17 +28,14 @@ struct Expectation {
 };
 
 const Expectation kTable[] = {
-    {"int", -5, 0, true, ""},          // negative does not fit unsigned
-    {"big", 0, 4294967295u, true, ""}, // does not fit int
-    {"real", 2, 2, true, ""},          // truncated toward zero
-    {"huge", 0, 0, true, ""},          // out of every integer range
-    {"true", 1, 1, true, ""},
-    {"false", 0, 0, false, ""},
-    {"text", 0, 0, false, "12"},       // text never reads as a number
-    {"empty", 0, 0, false, ""},
-    {"null", 0, 0, false, ""},
-    {"array", 0, 0, false, ""},
-    {"object", 0, 0, false, ""},
+    {"int", -5, 0, true, ""},           // negative does not fit unsigned
+    {"big", 0, 4294967295u, true, ""},  // does not fit int
+    {"real", 2, 2, true, ""},           // truncated toward zero
+    {"huge", 0, 0, true, ""},           // out of every integer range
+    {"true", 1, 1, true, ""},          {"false", 0, 0, false, ""},
+    {"text", 0, 0, false, "12"},  // text never reads as a number
+    {"empty", 0, 0, false, ""},        {"null", 0, 0, false, ""},
+    {"array", 0, 0, false, ""},        {"object", 0, 0, false, ""},
     {"missing", 0, 0, false, ""},
 };
 
@@ -76,11 +73,11 @@ TEST(JsonValue, MemberAndElementAccessNeverCreateOrThrow) {
     const Json::Value scalar = 5;
 
     EXPECT_NO_THROW({
-        EXPECT_TRUE(JsonMember(array, "k").isNull());    // string key on an array
+        EXPECT_TRUE(JsonMember(array, "k").isNull());  // string key on an array
         EXPECT_TRUE(JsonMember(scalar, "k").isNull());
         EXPECT_TRUE(JsonMember(array, nullptr).isNull());
-        EXPECT_TRUE(JsonAt(object, 0).isNull());         // index on an object
-        EXPECT_TRUE(JsonAt(array, 3).isNull());          // out of range
+        EXPECT_TRUE(JsonAt(object, 0).isNull());  // index on an object
+        EXPECT_TRUE(JsonAt(array, 3).isNull());   // out of range
         EXPECT_EQ(JsonIntAt(JsonAt(array, 2), "k"), 3);
         EXPECT_EQ(JsonInt(JsonAt(array, 1)), 0);
     });

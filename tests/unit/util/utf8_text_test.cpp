@@ -13,7 +13,8 @@ TEST(Utf8Text, ValidTextIsKeptAndOtherBytesBecomeTheirLatin1Characters) {
         std::string in, out;
     } cases[] = {
         {"ascii", "Game 1", "Game 1"},
-        {"valid two, three and four bytes", "Caf\xC3\xA9 \xE4\xB8\xAD \xF0\x9F\x8E\xAE", "Caf\xC3\xA9 \xE4\xB8\xAD \xF0\x9F\x8E\xAE"},
+        {"valid two, three and four bytes", "Caf\xC3\xA9 \xE4\xB8\xAD \xF0\x9F\x8E\xAE",
+         "Caf\xC3\xA9 \xE4\xB8\xAD \xF0\x9F\x8E\xAE"},
         {"latin-1 e acute", "Caf\xE9", "Caf\xC3\xA9"},
         {"lone continuation byte", "a\x80z", "a\xC2\x80z"},
         {"truncated sequence at the end", "x\xE4\xB8", "x\xC3\xA4\xC2\xB8"},

@@ -55,7 +55,8 @@ TEST(WorkerThread, RestartClearsTheEvent) {
         stop.Wait(-1);
     }));
     const auto start = steady_clock::now();
-    while (seen == 0 && steady_clock::now() - start < seconds(5)) std::this_thread::sleep_for(milliseconds(1));
+    while (seen == 0 && steady_clock::now() - start < seconds(5))
+        std::this_thread::sleep_for(milliseconds(1));
     EXPECT_EQ(worker.Stop(), WorkerStopResult::Finished);
     EXPECT_EQ(seen.load(), 1);
 }

@@ -49,7 +49,7 @@ TEST(ClampTolvaDpi, ReadsLeadingDigitsWithinLimits) {
         int value;
     };
     const Case cases[] = {{"7000", 6500}, {"6500", 6500}, {"1234dpi", 1234}, {"200", 200},
-                          {"50", 200},    {"", 200},      {"-800", 200},      {"abc", 200}};
+                          {"50", 200},    {"", 200},      {"-800", 200},     {"abc", 200}};
     for (const Case& c : cases) EXPECT_EQ(ClampTolvaDpi(c.text), c.value) << '"' << c.text << '"';
 }
 
@@ -65,8 +65,8 @@ TEST(IsLastLeftButton, OnlyTheSoleLeftButtonIsGuarded) {
 
     std::vector<KeyAssignEntry> one = {right, right, right, right, left};
     EXPECT_TRUE(IsLastLeftButton(one, 4));
-    EXPECT_FALSE(IsLastLeftButton(one, 0));   // not a left button
-    EXPECT_FALSE(IsLastLeftButton(one, 5));   // outside the list
+    EXPECT_FALSE(IsLastLeftButton(one, 0));  // not a left button
+    EXPECT_FALSE(IsLastLeftButton(one, 5));  // outside the list
     EXPECT_FALSE(IsLastLeftButton(one, -1));
 
     std::vector<KeyAssignEntry> two = {left, right, right, right, left};

@@ -11,7 +11,8 @@ namespace {
 bool SameText(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
     return true;
 }
 
@@ -50,7 +51,9 @@ constexpr Route kRoutes[] = {
     {"colorchanged", LightNames::kPalette, LightSource::Palette},
 };
 
-bool InByteRange(int64_t value) { return value >= 0 && value <= 255; }
+bool InByteRange(int64_t value) {
+    return value >= 0 && value <= 255;
+}
 
 }  // namespace
 
@@ -67,18 +70,26 @@ LightNotice ClassifyLightNotice(std::string_view type, std::string_view senderNa
 
 LightChange ChangeOfSource(LightSource source) {
     switch (source) {
-    case LightSource::ModeCombo: return LightChange::Mode;
-    case LightSource::BrightnessSlider: return LightChange::Brightness;
-    case LightSource::SpeedSlider: return LightChange::Speed;
+    case LightSource::ModeCombo:
+        return LightChange::Mode;
+    case LightSource::BrightnessSlider:
+        return LightChange::Brightness;
+    case LightSource::SpeedSlider:
+        return LightChange::Speed;
     case LightSource::LeftCheck:
-    case LightSource::RightCheck: return LightChange::Direction;
-    case LightSource::ColourfulCheck: return LightChange::Colourful;
+    case LightSource::RightCheck:
+        return LightChange::Direction;
+    case LightSource::ColourfulCheck:
+        return LightChange::Colourful;
     case LightSource::EditRed:
     case LightSource::EditGreen:
     case LightSource::EditBlue:
-    case LightSource::Palette: return LightChange::Colour;
-    case LightSource::Swatch: return LightChange::Swatch;
-    case LightSource::None: break;
+    case LightSource::Palette:
+        return LightChange::Colour;
+    case LightSource::Swatch:
+        return LightChange::Swatch;
+    case LightSource::None:
+        break;
     }
     return LightChange::None;
 }
@@ -98,16 +109,35 @@ bool ApplyLightValue(LightInfoRecord& record, LightSource source, int64_t value)
     }
     const uint8_t byte = static_cast<uint8_t>(value);
     switch (source) {
-    case LightSource::None: return false;
-    case LightSource::ModeCombo: record.selectItem = byte; return true;
-    case LightSource::BrightnessSlider: record.light = byte; return true;
-    case LightSource::SpeedSlider: record.speed = byte; return true;
-    case LightSource::LeftCheck: record.fx = value != 0 ? 1 : 0; return true;
-    case LightSource::RightCheck: record.fx = value != 0 ? 0 : 1; return true;
-    case LightSource::ColourfulCheck: record.multiColor = value != 0 ? 1 : 0; return true;
-    case LightSource::EditRed: record.red = byte; break;
-    case LightSource::EditGreen: record.green = byte; break;
-    case LightSource::EditBlue: record.blue = byte; break;
+    case LightSource::None:
+        return false;
+    case LightSource::ModeCombo:
+        record.selectItem = byte;
+        return true;
+    case LightSource::BrightnessSlider:
+        record.light = byte;
+        return true;
+    case LightSource::SpeedSlider:
+        record.speed = byte;
+        return true;
+    case LightSource::LeftCheck:
+        record.fx = value != 0 ? 1 : 0;
+        return true;
+    case LightSource::RightCheck:
+        record.fx = value != 0 ? 0 : 1;
+        return true;
+    case LightSource::ColourfulCheck:
+        record.multiColor = value != 0 ? 1 : 0;
+        return true;
+    case LightSource::EditRed:
+        record.red = byte;
+        break;
+    case LightSource::EditGreen:
+        record.green = byte;
+        break;
+    case LightSource::EditBlue:
+        record.blue = byte;
+        break;
     case LightSource::Palette:
     case LightSource::Swatch: {
         const Rgb c = RgbOfArgb(static_cast<uint32_t>(value));

@@ -4,7 +4,9 @@ namespace {
 
 constexpr int kComponentMax = 255;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';

@@ -26,7 +26,9 @@ struct Rgb {
 constexpr uint32_t OpaqueArgb(Rgb c) {
     return 0xFF000000u | (uint32_t(c.red) << 16) | (uint32_t(c.green) << 8) | uint32_t(c.blue);
 }
-constexpr Rgb RgbOfArgb(uint32_t argb) { return Rgb{uint8_t(argb >> 16), uint8_t(argb >> 8), uint8_t(argb)}; }
+constexpr Rgb RgbOfArgb(uint32_t argb) {
+    return Rgb{uint8_t(argb >> 16), uint8_t(argb >> 8), uint8_t(argb)};
+}
 
 // A colour written in a skin: "#RRGGBB", "#AARRGGBB" or "0xAARRGGBB" (hex digits in any
 // case). A colour without alpha is opaque. False, with *argb untouched, for anything else.

@@ -19,15 +19,22 @@ constexpr int kKindHeadset = 7;
 constexpr int kLightLevelMax = 4;
 
 // A wireless mouse is a mouse; every other kind is itself.
-constexpr int LightTableKind(int kind) { return kind == kKindWirelessMouse ? kKindMouse : kind; }
+constexpr int LightTableKind(int kind) {
+    return kind == kKindWirelessMouse ? kKindMouse : kind;
+}
 
 // The preset-file row of a kind; -1 for kinds without lighting (icon-only kinds, unknown).
 constexpr int LightRowOfKind(int kind) {
     switch (LightTableKind(kind)) {
-    case kKindKeyboard: return 0;
-    case kKindMouse: return 1;
-    case kKindMousePad: return 2;
-    case kKindHeadset: return 3;
-    default: return -1;
+    case kKindKeyboard:
+        return 0;
+    case kKindMouse:
+        return 1;
+    case kKindMousePad:
+        return 2;
+    case kKindHeadset:
+        return 3;
+    default:
+        return -1;
     }
 }

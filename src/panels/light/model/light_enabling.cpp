@@ -40,41 +40,32 @@ const std::vector<EnablingRow>& KeyboardRows() {
 // The mouse pad and the headset share one table.
 const std::vector<EnablingRow>& PadAndHeadsetRows() {
     static const std::vector<EnablingRow> rows = {
-        {{0}, "1111-11---"},
-        {{1}, "1000011--1"},
-        {{2, 4}, "1111011--1"},
-        {{3}, "1011010--1"},
-        {{5, 6, 7}, "1000000---"},
-        {{8}, "1000000--1"},
-        {{}, "1000000---"},
+        {{0}, "1111-11---"},       {{1}, "1000011--1"}, {{2, 4}, "1111011--1"}, {{3}, "1011010--1"},
+        {{5, 6, 7}, "1000000---"}, {{8}, "1000000--1"}, {{}, "1000000---"},
     };
     return rows;
 }
 
 const std::vector<EnablingRow>& MouseRows() {
     static const std::vector<EnablingRow> rows = {
-        {{0}, "1000-1100-"},
-        {{1}, "1000011001"},
-        {{2}, "1111011111"},
-        {{3}, "1111-1111-"},
-        {{4}, "1000010001"},
-        {{5}, "101101011-"},
-        {{6}, "1111010111"},
-        {{7, 11}, "1000000001"},
-        {{8}, "1111-11---"},
-        {{9, 10}, "1000011---"},
-        {{}, "1000000---"},
+        {{0}, "1000-1100-"}, {{1}, "1000011001"},     {{2}, "1111011111"}, {{3}, "1111-1111-"},
+        {{4}, "1000010001"}, {{5}, "101101011-"},     {{6}, "1111010111"}, {{7, 11}, "1000000001"},
+        {{8}, "1111-11---"}, {{9, 10}, "1000011---"}, {{}, "1000000---"},
     };
     return rows;
 }
 
 const std::vector<EnablingRow>* RowsOfKind(int kind) {
     switch (LightTableKind(kind)) {
-    case kKindKeyboard: return &KeyboardRows();
-    case kKindMouse: return &MouseRows();
+    case kKindKeyboard:
+        return &KeyboardRows();
+    case kKindMouse:
+        return &MouseRows();
     case kKindMousePad:
-    case kKindHeadset: return &PadAndHeadsetRows();
-    default: return nullptr;
+    case kKindHeadset:
+        return &PadAndHeadsetRows();
+    default:
+        return nullptr;
     }
 }
 
@@ -107,15 +98,24 @@ LightEnabling LightEnablingFor(int kind, int mode) {
 
 const char* LightGroupControlName(LightGroup group) {
     switch (group) {
-    case LightGroup::Effect: return LightNames::kEffectLayout;
-    case LightGroup::Colourful: return LightNames::kColourfulCheck;
-    case LightGroup::Colour: return LightNames::kColourLayout;
-    case LightGroup::Palette: return LightNames::kPaletteLayout;
-    case LightGroup::Fx: return LightNames::kFxLayout;
-    case LightGroup::Brightness: return LightNames::kBrightnessLayout;
-    case LightGroup::Speed: return LightNames::kSpeedLayout;
-    case LightGroup::Swatches: return LightNames::kSwatchPrefix;
-    case LightGroup::Edits: return LightNames::kEditsLayout;
+    case LightGroup::Effect:
+        return LightNames::kEffectLayout;
+    case LightGroup::Colourful:
+        return LightNames::kColourfulCheck;
+    case LightGroup::Colour:
+        return LightNames::kColourLayout;
+    case LightGroup::Palette:
+        return LightNames::kPaletteLayout;
+    case LightGroup::Fx:
+        return LightNames::kFxLayout;
+    case LightGroup::Brightness:
+        return LightNames::kBrightnessLayout;
+    case LightGroup::Speed:
+        return LightNames::kSpeedLayout;
+    case LightGroup::Swatches:
+        return LightNames::kSwatchPrefix;
+    case LightGroup::Edits:
+        return LightNames::kEditsLayout;
     }
     return "";
 }

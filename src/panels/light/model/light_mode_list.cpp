@@ -12,9 +12,12 @@ constexpr size_t kModeCount = kLastLightMode + 1;
 
 int FirstPresetMode(int kind) {
     switch (LightTableKind(kind)) {
-    case kKindMouse: return kMouseFirstPresetMode;
-    case kKindKeyboard: return kKeyboardFirstPresetMode;
-    default: return -1;
+    case kKindMouse:
+        return kMouseFirstPresetMode;
+    case kKindKeyboard:
+        return kKeyboardFirstPresetMode;
+    default:
+        return -1;
     }
 }
 

@@ -22,7 +22,8 @@ DefaultLightNames ReadDefaultLightNames(const Json::Value& document, int row) {
         names.modes.push_back({JsonStringAt(element, "LightName"), JsonBoolAt(element, "visible")});
     }
     const Json::Value& areas = RowOf(document, "AreaLightName", row);
-    for (unsigned i = 0; i < JsonSize(areas); ++i) names.areas.push_back(JsonStringAt(JsonAt(areas, i), "LightName"));
+    for (unsigned i = 0; i < JsonSize(areas); ++i)
+        names.areas.push_back(JsonStringAt(JsonAt(areas, i), "LightName"));
     return names;
 }
 
