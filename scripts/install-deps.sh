@@ -18,6 +18,8 @@ PACKAGES=(
   desktop-file-utils appstream man-db
   # Fuzz targets (scripts/fuzz.sh): clang with the libFuzzer and sanitizer runtimes.
   clang libclang-rt-14-dev
+  # scripts/check-format.sh: the one style of .clang-format.
+  clang-format
   # The headset's microphone and monitor (sidetone) controls on the sound card.
   libasound2-dev
 )
