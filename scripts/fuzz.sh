@@ -12,7 +12,7 @@ JOBS="${JOBS:-$(nproc)}"
 LAUNCHER=()
 if command -v ccache >/dev/null; then LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 TARGETS=(fuzz_report_descriptor fuzz_profile_file fuzz_profile_list fuzz_light_files fuzz_event_files
-         fuzz_device_answers)
+         fuzz_device_answers fuzz_device_table)
 CC=clang CXX=clang++ cmake -S . -B build-fuzz ${LAUNCHER[@]+"${LAUNCHER[@]}"} -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVELM_FUZZ=ON >/dev/null
 cmake --build build-fuzz -j"$JOBS" --target "${TARGETS[@]}"
 mkdir -p build-fuzz/artifacts
