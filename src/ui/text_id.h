@@ -28,6 +28,7 @@ void BindText(QWidget* control, const TextId& text);
 void BindToolTip(QWidget* control, const TextId& text);
 void BindPlaceholder(QLineEdit* edit, const TextId& text);
 // Adds one combo item per text, in order (item data: the position), without notifications.
+// The texts are kept by reference: pass a table that lives as long as the combo (static).
 void AddBoundItems(QComboBox* combo, std::span<const TextId> texts);
 
 // Calls refresh after every language change while context lives (texts composed in code).

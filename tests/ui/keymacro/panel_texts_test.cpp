@@ -121,8 +121,10 @@ TEST_F(PanelTexts, KeyPanelFollowsTheLanguage) {
         {[this] { return GetText(PageControl("key_ComBox_check_0")); }, "None", "无"},
     };
     for (const Case& c : cases) EXPECT_EQ(c.shown(), QString::fromUtf8(c.english));
+    SaveScreenshot(QStringLiteral("key_panel_en.png"));
     Switch(kChinese);
     for (const Case& c : cases) EXPECT_EQ(c.shown(), QString::fromUtf8(c.chinese));
+    SaveScreenshot(QStringLiteral("key_panel_zh.png"));
     // The title names the button as the (now Chinese) Keys list does.
     auto* keys = qobject_cast<QListWidget*>(PageControl("device_setkeyinfo_list"));
     ASSERT_NE(keys, nullptr);
@@ -157,6 +159,7 @@ TEST_F(PanelTexts, MacroPageAndItsEventRowsFollowTheLanguage) {
     EXPECT_EQ(Placeholder("macro_edit_macroname"), QStringLiteral("新名称"));
     EXPECT_EQ(tip("macro_inset_moveupkey_btn"), QStringLiteral("插入向上的指针移动"));
     EXPECT_EQ(rowAction(), QStringLiteral("松开")) << "a shown event row changes too";
+    SaveScreenshot(QStringLiteral("macro_page_zh.png"));
 
     Switch(kEnglish);
     EXPECT_EQ(GetText(PageControl("macro_btn_starredio")), QStringLiteral("Record"));
@@ -164,5 +167,6 @@ TEST_F(PanelTexts, MacroPageAndItsEventRowsFollowTheLanguage) {
     EXPECT_EQ(Item("macro_event_action_combo", 0), QStringLiteral("Press"));
     EXPECT_EQ(tip("macro_inset_moveupkey_btn"), QStringLiteral("Insert a pointer move up"));
     EXPECT_EQ(rowAction(), QStringLiteral("Release"));
+    SaveScreenshot(QStringLiteral("macro_page_en.png"));
     EXPECT_EQ(GetCurSel(PageControl("macro_event_action_combo")), 1) << "the choice survives the switch";
 }
