@@ -39,9 +39,13 @@ void ShowSelectedKeyOnPanel(DeviceSlot* slot) {
     if (panel->DeviceKind() == 0) panel->SetDeviceKind(CKeySetControlUI::kMouseKind);
     panel->ShowKey(list[static_cast<size_t>(key)].current, list[static_cast<size_t>(key)].defaults);
     // The title names the button as the Keys list does.
+    // (and follows it when the language changes).
     if (QWidget* keys = FindControl(slot->page, QStringLiteral("device_setkeyinfo_list")))
         if (auto* row = qobject_cast<QListWidget*>(keys); row && key < row->count())
-            panel->SetTitle(row->item(key)->text().section(QLatin1Char(':'), 0, 0));
+            panel->SetTitleSource([list = QPointer<QListWidget>(row), key] {
+                return list && key < list->count() ? list->item(key)->text().section(QLatin1Char(':'), 0, 0)
+                                                   : QString();
+            });
 }
 
 void ApplyKeyPanel(WiringContext& ctx) {

@@ -1,5 +1,7 @@
 #include "panels/customcontrols/custom_controls_registration.h"
 
+#include "panels/customcontrols/cloud_share_list_item_ui.h"
+#include "panels/customcontrols/combo_edit_element_ui.h"
 #include "panels/customcontrols/device_key_button_ui.h"
 #include "panels/customcontrols/hand_img_button_ui.h"
 #include "panels/customcontrols/plain_controls_ui.h"
@@ -26,4 +28,10 @@ void RegisterCustomControls() {
     factory.RegisterControl(QStringLiteral("ChartView"), Creator<CChartViewUI>());
     factory.RegisterControl(QStringLiteral("Wnd"), Creator<CWndUI>());
     factory.RegisterControl(QStringLiteral("CWndUI"), Creator<CWndUI>());
+    factory.RegisterControl(QStringLiteral("ComboEditContainerElement"),
+                            Creator<CComboEditContainerElementUI>());
+    factory.RegisterControl(QStringLiteral("CComboEditContainerElementUI"),
+                            Creator<CComboEditContainerElementUI>());
+    factory.RegisterControl(QStringLiteral("CloudShareListItemUI"), Creator<CCloudShareListItemUI>());
+    factory.RegisterControl(QStringLiteral("CCloudShareListItemUI"), Creator<CCloudShareListItemUI>());
 }

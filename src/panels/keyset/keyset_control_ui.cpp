@@ -4,13 +4,16 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QStackedWidget>
+#include <QTimer>
 #include <algorithm>
 
 #include "macros/key_table.h"
 #include "macros/shoot_assignment.h"
 #include "panels/keyset/keyset_layout.h"
+#include "panels/keyset/keyset_texts.h"
 #include "ui/control_factory.h"
 #include "ui/controls.h"
+#include "ui/text_id.h"
 
 namespace {
 
@@ -56,6 +59,8 @@ CKeySetControlUI::CKeySetControlUI(QWidget* parent) : QWidget(parent) {
     keyset::BuildKeySetControls(this);
     FindControls();
     SetChangesPending(false);
+    // After the other texts: a title source may read a list that refills itself then.
+    OnLanguageChanged(this, [this] { QTimer::singleShot(0, this, [this] { ShowTitle(); }); });
 }
 
 QWidget* CKeySetControlUI::Control(const char* name) const {
@@ -166,12 +171,27 @@ int CKeySetControlUI::EditNumber(QWidget* edit) {
 void CKeySetControlUI::ShowKey(const KeyAssignHalf& current, const KeyAssignHalf& defaults) {
     current_ = current;
     default_ = defaults;
-    SetText(Control("keyset_title"), QStringLiteral("Button %1").arg(current.keyIndex + 1));
+    titleKey_ = current.keyIndex;
+    titleSource_ = nullptr;
+    ShowTitle();
     ShowAssignment(current);
 }
 
+void CKeySetControlUI::ShowTitle() {
+    if (titleSource_) {
+        SetText(Control("keyset_title"), titleSource_());
+    } else if (titleKey_ >= 0) {
+        SetText(Control("keyset_title"), Tr(keyset::text::kTitle).arg(titleKey_ + 1));
+    }
+}
+
 void CKeySetControlUI::SetTitle(const QString& title) {
-    SetText(Control("keyset_title"), title);
+    SetTitleSource([title] { return title; });
+}
+
+void CKeySetControlUI::SetTitleSource(std::function<QString()> source) {
+    titleSource_ = std::move(source);
+    ShowTitle();
 }
 
 void CKeySetControlUI::ShowKeyName(std::uint8_t usage) {

@@ -6,6 +6,7 @@
 // the page wiring hands the built assignment to the device.
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,8 @@ public:
     void ShowKey(const KeyAssignHalf& current, const KeyAssignHalf& defaults);
     // The name of the button being edited ("Button n" until set).
     void SetTitle(const QString& title);
+    // The title is source(), now and again after every language change.
+    void SetTitleSource(std::function<QString()> source);
     void ShowAssignment(const KeyAssignHalf& half);
     KeyAssignHalf BuildAssignment();
     void ShowDefault() { ShowAssignment(default_); }
@@ -66,6 +69,7 @@ public:
     bool ChangesPending() const { return pending_; }
 
 private:
+    void ShowTitle();
     QWidget* Control(const char* name) const;
     void ShowKeyName(std::uint8_t usage);
     void ShowMacro(const KeyAssignHalf& half);
@@ -74,6 +78,8 @@ private:
     KeyAssignHalf current_{};
     KeyAssignHalf default_{};
     int kind_ = 0;
+    int titleKey_ = -1;  // the button numbered in the title
+    std::function<QString()> titleSource_;
     bool pending_ = false;
     std::vector<std::string> macroNames_;
     QPointer<QComboBox> function_;

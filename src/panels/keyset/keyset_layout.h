@@ -6,11 +6,7 @@ class QWidget;
 
 namespace keyset {
 
-// Texts of the function combo items, by function number 0..11.
-inline constexpr const char* kFunctionTexts[] = {
-    "Default",      "Mouse button", "Horizontal scroll", "Wheel", "DPI action", "Rapid fire",
-    "Keyboard key", "Media key",    "System key",        "Macro", "Gun preset", "Key combination",
-};
+// The function combo lists functions 0..11 (keyset_texts.h names them).
 inline constexpr int kFunctionCount = 12;
 inline constexpr const char* kModifierOptionPrefix = "key_ComBox_check_";
 inline constexpr const char* kModifierOptionGroup = "keyset_modifier_group";

@@ -9,6 +9,7 @@
 #include "panels/macro/macro_rows.h"
 #include "ui/control_factory.h"
 #include "ui/controls.h"
+#include "ui/text_id.h"
 
 namespace {
 
@@ -24,6 +25,13 @@ int Number(const QString& text, bool* ok) {
 
 CMacroControlUI::CMacroControlUI(QWidget* parent) : QWidget(parent) {
     macropage::BuildMacroControls(this);
+    OnLanguageChanged(this, [this] { ShowRowTexts(); });
+}
+
+void CMacroControlUI::ShowRowTexts() {
+    QListWidget* list = EventList();
+    for (int i = 0; list && i < rows_.Count() && i < list->count(); ++i)
+        macropage::ShowEventTexts(ListRowWidget(list, i), rows_.Events()[static_cast<size_t>(i)]);
 }
 
 QWidget* CMacroControlUI::Control(const char* name) const {

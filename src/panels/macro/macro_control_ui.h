@@ -82,6 +82,7 @@ private:
     QListWidget* EventList() const;
     QWidget* Control(const char* name) const;
     void ShowRows();
+    void ShowRowTexts();  // after a language change
     void ShowEditArea();
     int DistanceFromEdit(const char* name);
 

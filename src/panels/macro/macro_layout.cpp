@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 
 #include "macros/key_table.h"
+#include "panels/macro/macro_texts.h"
+#include "ui/text_id.h"
 
 namespace macropage {
 namespace {
@@ -22,14 +24,25 @@ T* Named(QWidget* parent, const char* name) {
     return control;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QString& tip = {}) {
+QPushButton* Button(QWidget* parent, const char* name, const TextId& text) {
     auto* button = Named<QPushButton>(parent, name);
-    button->setText(text);
-    if (!tip.isEmpty()) button->setToolTip(tip);
+    BindText(button, text);
     return button;
 }
 
-QHBoxLayout* ButtonRow(QWidget* parent, const QList<QPair<const char*, QString>>& buttons) {
+QPushButton* Button(QWidget* parent, const char* name, const TextId& text, const TextId& tip) {
+    auto* button = Button(parent, name, text);
+    BindToolTip(button, tip);
+    return button;
+}
+
+QLabel* Label(QWidget* parent, const TextId& text) {
+    auto* label = new QLabel(parent);
+    BindText(label, text);
+    return label;
+}
+
+QHBoxLayout* ButtonRow(QWidget* parent, const QList<QPair<const char*, TextId>>& buttons) {
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
     for (const auto& [name, text] : buttons) row->addWidget(Button(parent, name, text));
@@ -40,19 +53,19 @@ QWidget* NameColumn(QWidget* panel) {
     auto* column = Named<QWidget>(panel, "macro_name_tab");
     auto* box = new QVBoxLayout(column);
     box->setContentsMargins(0, 0, 0, 0);
-    auto* title = new QLabel(QStringLiteral("Macros"), column);
+    auto* title = Label(column, text::kMacrosTitle);
     title->setProperty("role", QStringLiteral("title"));
     box->addWidget(title);
     box->addWidget(Named<QListWidget>(column, "macro_name_list"), 1);
     auto* name = Named<QLineEdit>(column, "macro_edit_macroname");
-    name->setPlaceholderText(QStringLiteral("New name"));
+    BindPlaceholder(name, text::kNewName);
     box->addWidget(name);
-    box->addLayout(ButtonRow(column, {{"macro_btn_name_add", QStringLiteral("New")},
-                                      {"macro_btn_name_edit", QStringLiteral("Rename")},
-                                      {"macro_btn_name_sub", QStringLiteral("Delete")}}));
-    box->addLayout(ButtonRow(column, {{"macro_btn_name_copy", QStringLiteral("Copy")},
-                                      {"macro_btn_import", QStringLiteral("Import")},
-                                      {"macro_btn_export", QStringLiteral("Export")}}));
+    box->addLayout(ButtonRow(column, {{"macro_btn_name_add", text::kNew},
+                                      {"macro_btn_name_edit", text::kRename},
+                                      {"macro_btn_name_sub", text::kDeleteMacro}}));
+    box->addLayout(ButtonRow(column, {{"macro_btn_name_copy", text::kCopy},
+                                      {"macro_btn_import", text::kImport},
+                                      {"macro_btn_export", text::kExport}}));
     return column;
 }
 
@@ -69,17 +82,16 @@ QWidget* EventEditor(QWidget* parent) {
     keys->setCurrentIndex(-1);
     row->addWidget(keys, 1);
     auto* action = Named<QComboBox>(editor, "macro_event_action_combo");
-    action->addItems({QStringLiteral("Press"), QStringLiteral("Release")});
+    static constexpr TextId kActions[] = {text::kPress, text::kRelease};
+    AddBoundItems(action, kActions);
     row->addWidget(action);
     auto* delay = Named<QLineEdit>(editor, "macro_tab_macrodelay_edit");
     delay->setMaxLength(5);
-    delay->setPlaceholderText(QStringLiteral("ms"));
+    BindPlaceholder(delay, text::kMilliseconds);
     delay->setMaximumWidth(64);
     row->addWidget(delay);
-    row->addWidget(Button(editor, "macro_btn_event_set", QStringLiteral("Set"),
-                          QStringLiteral("Change the selected event")));
-    row->addWidget(Button(editor, "macro_btn_event_insert", QStringLiteral("Insert"),
-                          QStringLiteral("Insert this key event after the selected one")));
+    row->addWidget(Button(editor, "macro_btn_event_set", text::kSet, text::kSetTip));
+    row->addWidget(Button(editor, "macro_btn_event_insert", text::kInsert, text::kInsertTip));
     return editor;
 }
 
@@ -90,20 +102,18 @@ QHBoxLayout* MoveRow(QWidget* parent) {
                                                      {"mouse_x_right_edit", "macro_inset_moverightkey_btn"},
                                                      {"mouse_y_up_edit", "macro_inset_moveupkey_btn"},
                                                      {"mouse_y_down_edit", "macro_inset_movedownkey_btn"}};
-    const QString texts[] = {QStringLiteral("\u2190"), QStringLiteral("\u2192"), QStringLiteral("\u2191"),
-                             QStringLiteral("\u2193")};
-    const QString tips[] = {QStringLiteral("Insert a pointer move to the left"),
-                            QStringLiteral("Insert a pointer move to the right"),
-                            QStringLiteral("Insert a pointer move up"),
-                            QStringLiteral("Insert a pointer move down")};
-    row->addWidget(new QLabel(QStringLiteral("Move pointer"), parent));
+    const QString arrows[] = {QStringLiteral("\u2190"), QStringLiteral("\u2192"), QStringLiteral("\u2191"),
+                              QStringLiteral("\u2193")};
+    row->addWidget(Label(parent, text::kMovePointer));
     for (int i = 0; i < 4; ++i) {
         auto* distance = Named<QLineEdit>(parent, moves[i].first);
         distance->setText(QStringLiteral("1"));
         distance->setMaxLength(3);
         distance->setMaximumWidth(40);
         row->addWidget(distance);
-        auto* button = Button(parent, moves[i].second, texts[i], tips[i]);
+        auto* button = Named<QPushButton>(parent, moves[i].second);
+        button->setText(arrows[i]);
+        BindToolTip(button, text::kMoveTips[i]);
         button->setMaximumWidth(40);
         row->addWidget(button);
     }
@@ -115,21 +125,21 @@ QWidget* RecordRow(QWidget* parent) {
     auto* record = Named<QWidget>(parent, "macro_record_layout");
     auto* row = new QHBoxLayout(record);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(Button(record, "macro_btn_starredio", QStringLiteral("Record")));
-    auto* stop = Button(record, "macro_btn_stopredio", QStringLiteral("Stop"));
+    row->addWidget(Button(record, "macro_btn_starredio", text::kRecord));
+    auto* stop = Button(record, "macro_btn_stopredio", text::kStop);
     stop->setVisible(false);
     row->addWidget(stop);
     auto* timing = Named<QCheckBox>(record, "macro_check_time");
-    timing->setText(QStringLiteral("Fixed delay"));
+    BindText(timing, text::kFixedDelay);
     row->addWidget(timing);
     auto* fixed = Named<QLineEdit>(record, "macro_fixed_time_edit");
     fixed->setText(QStringLiteral("50"));
     fixed->setMaxLength(5);
     fixed->setMaximumWidth(56);
     row->addWidget(fixed);
-    row->addWidget(new QLabel(QStringLiteral("ms"), record));
+    row->addWidget(Label(record, text::kMilliseconds));
     auto* noDelay = Named<QCheckBox>(record, "macro_check_nodelay");
-    noDelay->setText(QStringLiteral("No delays"));
+    BindText(noDelay, text::kNoDelays);
     row->addWidget(noDelay);
     row->addStretch(1);
     return record;
@@ -148,27 +158,26 @@ void BuildMacroControls(QWidget* panel) {
     auto* box = new QVBoxLayout(area);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(6);
-    auto* title = new QLabel(QStringLiteral("Events"), area);
+    auto* title = Label(area, text::kEventsTitle);
     title->setProperty("role", QStringLiteral("title"));
     box->addWidget(title);
     auto* events = Named<QListWidget>(area, "macro_action_list");
     box->addWidget(events, 1);
-    box->addLayout(ButtonRow(area, {{"macro_btn_up", QStringLiteral("Up")},
-                                    {"macro_btn_down", QStringLiteral("Down")},
-                                    {"macro_btn_uptop", QStringLiteral("Top")},
-                                    {"macro_btn_downbottom", QStringLiteral("Bottom")},
-                                    {"macro_btn_delete", QStringLiteral("Delete")},
-                                    {"macro_btn_deleteall", QStringLiteral("Clear")}}));
+    box->addLayout(ButtonRow(area, {{"macro_btn_up", text::kUp},
+                                    {"macro_btn_down", text::kDown},
+                                    {"macro_btn_uptop", text::kTop},
+                                    {"macro_btn_downbottom", text::kBottom},
+                                    {"macro_btn_delete", text::kDeleteEvent},
+                                    {"macro_btn_deleteall", text::kClear}}));
     box->addWidget(EventEditor(area));
     box->addLayout(MoveRow(area));
     box->addWidget(RecordRow(area));
     auto* note = Named<QLabel>(area, "macro_record_note");
     note->setWordWrap(true);
-    note->setText(QLatin1String(kWindowOnlyNote));
+    BindText(note, text::kWindowOnlyNote);
     note->setVisible(false);
     box->addWidget(note);
-    box->addLayout(ButtonRow(area, {{"macro_btn_cancel", QStringLiteral("Undo changes")},
-                                    {"macro_btn_save", QStringLiteral("Save")}}));
+    box->addLayout(ButtonRow(area, {{"macro_btn_cancel", text::kUndo}, {"macro_btn_save", text::kSave}}));
     root->addWidget(area, 3);
 }
 

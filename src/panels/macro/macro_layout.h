@@ -5,9 +5,6 @@ class QWidget;
 namespace macropage {
 
 inline constexpr const char* kRowSkin = "XML\\CustomControlXML\\MacroActionRow.xml";
-inline constexpr const char* kWindowOnlyNote =
-    "Recording sees only the keys and clicks given to this window: no system-wide input capture is "
-    "available.";
 
 // Builds the controls into `panel` (which gets a layout).
 void BuildMacroControls(QWidget* panel);

@@ -7,7 +7,9 @@
 
 #include "macros/key_table.h"
 #include "ui/controls.h"
+#include "panels/macro/macro_texts.h"
 #include "ui/language_table.h"
+#include "ui/text_id.h"
 
 namespace macropage {
 namespace {
@@ -38,7 +40,7 @@ QString EventName(const macros::MacroEvent& event) {
 
 }  // namespace
 
-void ShowEventRow(QWidget* row, const macros::MacroEvent& event) {
+void ShowEventTexts(QWidget* row, const macros::MacroEvent& event) {
     if (!row) return;
     QWidget* name = FindControl(row, QStringLiteral("macro_action_name"));
     QWidget* action = FindControl(row, QStringLiteral("macro_action_kind"));
@@ -48,12 +50,17 @@ void ShowEventRow(QWidget* row, const macros::MacroEvent& event) {
         SetText(action, QString::number(event.button));
         SetStyle(action, "macro_label_text_style");
     } else if (IsKeyEvent(event) || event.type == macros::EventType::kMouseButton) {
-        SetText(action, event.down ? QStringLiteral("Press") : QStringLiteral("Release"));
+        SetText(action, Tr(event.down ? text::kPress : text::kRelease));
         SetStyle(action, event.down ? "macro_label_down_style" : "macro_label_up_style");
     } else {
         SetText(action, QString());
         SetStyle(action, "macro_label_text_style");
     }
+}
+
+void ShowEventRow(QWidget* row, const macros::MacroEvent& event) {
+    if (!row) return;
+    ShowEventTexts(row, event);
     if (auto* delay = FindControl<QLineEdit>(row, QStringLiteral("macro_delay"))) {
         delay->setValidator(new QIntValidator(0, macros::kMaxDelay, delay));
         delay->setText(QString::number(event.delay));

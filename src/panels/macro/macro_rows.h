@@ -11,6 +11,9 @@ namespace macropage {
 // a move shows its distance with "macro_label_text_style") and the delay edit. The row's user
 // data is the event object as JSON text.
 void ShowEventRow(QWidget* row, const macros::MacroEvent& event);
+// Only the event's name and action, in the current language (the delay edit is left as
+// the user typed it).
+void ShowEventTexts(QWidget* row, const macros::MacroEvent& event);
 
 // The key table row of a key or modifier event (the editing area's key choice), -1 for others.
 int KeyRowOfEvent(const macros::MacroEvent& event);
