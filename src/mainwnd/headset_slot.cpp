@@ -119,7 +119,10 @@ void CDevicePart::CreateHeadsetSlot(int row) {
     slot->kind = slotInfo.deviceKind;
     slot->deviceName = ToQString(def.folder);
     slot->productName = ToQString(def.name);
-    slot->audioLibrary = MakeHeadsetAudioLibrary(simulateList_, def.vendorId, def.productId);
+    // A row without ids names no sound card: it gets a library only when simulated.
+    const bool noIds = def.vendorId == 0 && def.productId == 0;
+    if (!noIds || SimulatesHeadset(simulateList_))
+        slot->audioLibrary = MakeHeadsetAudioLibrary(simulateList_, def.vendorId, def.productId);
     auto headset = std::make_unique<CVornakelHS6533Device>();
     slot->headset = headset.get();
     slot->device = std::move(headset);
