@@ -6,6 +6,8 @@
 #include <QStackedWidget>
 
 #include "mainwnd/headset_slot.h"
+#include "panels/headsetpage/magic_control_ui.h"
+#include "panels/headsetpage/voice6533_control_ui.h"
 
 using HeadsetPage = HeadsetFixture;
 
@@ -120,4 +122,22 @@ TEST_F(HeadsetPage, FeatureTabsShowTheirPanels) {
         EXPECT_EQ(functions->currentIndex(), 0) << c.tab;
         EXPECT_TRUE(panels->currentWidget()->isAncestorOf(PageControl(c.panel))) << c.tab;
     }
+}
+
+TEST_F(HeadsetPage, TypesOutOfRangeSelectNoOption) {
+    auto* voice = slot->page->findChild<CVoice6533ControlUI*>();
+    auto* magic = slot->page->findChild<CMagicControlUI*>();
+    ASSERT_NE(voice, nullptr);
+    ASSERT_NE(magic, nullptr);
+    for (int type : {0, 14, -1}) {
+        voice->ShowEqType(3);
+        voice->ShowEqType(type);
+        for (int n = 1; n <= 13; ++n) EXPECT_FALSE(Selected("6533_eq_option_" + std::to_string(n))) << type;
+    }
+    for (int type : {0, 5}) {
+        magic->ShowVoiceChangerType(2);
+        magic->ShowVoiceChangerType(type);
+        for (int n = 1; n <= 4; ++n) EXPECT_FALSE(Selected("magic_option_" + std::to_string(n))) << type;
+    }
+    EXPECT_TRUE(Writes().empty()) << "showing a value writes nothing";
 }

@@ -97,7 +97,9 @@ TEST_F(HeadsetVoice, SavedCustomPresetsKeepTheirBandsAndNames) {
     DragAndRelease("6533_eq_hz_slider_0", 9);
     const std::vector<int> first = ShownBands();
     TypeName(QStringLiteral("Night"));
+    library->ClearCalls();
     Click("hs_EQ_btn_save");
+    EXPECT_TRUE(Writes().empty()) << "selecting the saved preset in the list writes nothing";
     EXPECT_EQ(ComboNames(), QStringList{QStringLiteral("Night")});
     EXPECT_EQ(GetCurSel(PageControl("custom_eq_name_combo")), 0);
     EXPECT_TRUE(GetText(PageControl("custom_eq_name_edit")).isEmpty()) << "the edit empties after a save";
