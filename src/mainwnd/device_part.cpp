@@ -12,6 +12,7 @@
 #include "devices/discovery/simulated_rows.h"
 #include "mainwnd/device_option_ui.h"
 #include "mainwnd/main_wnd.h"
+#include "panels/headsetpage/headset_page.h"
 #include "panels/light/light_panel_registration.h"
 #include "panels/mousepage/mouse_page.h"
 #include "panels/power/power_panel_registration.h"
@@ -34,11 +35,12 @@ CDeviceOptionUI* EntryOf(QWidget* control) {
 CDevicePart::CDevicePart(std::string simulateList)
     : simulateList_(std::move(simulateList)), interfaceSlots_(std::make_shared<CInterfaceSlots>()) {
     // The classes of the skins this part builds: the entry, the power panel, the mouse page
-    // and its lighting panel.
+    // and its lighting panel, the headset page and its voice panels.
     RegisterDeviceOptionClass();
     RegisterPowerPanelClasses();
     RegisterLightPanelClasses();
     RegisterMousePageClasses();
+    RegisterHeadsetPageClasses();
 }
 
 CDevicePart::~CDevicePart() {

@@ -85,6 +85,7 @@ private:
     // device_slot_factory.cpp
     void CreateDeviceSlots();
     void CreateDeviceSlot(int deviceRow);
+    void CreateHeadsetSlot(int deviceRow);  // headset_slot.cpp
     void NameEntries();
     void FindContainers();
     // device_arrival.cpp

@@ -72,19 +72,33 @@ void CDevicePart::CreateDeviceSlots() {
     }
     const auto rows = deviceTable_.Rows();
     for (size_t row = 0; row < rows.size(); ++row) {
-        // Keyboards, mouse pads and headsets have no device class yet.
+        // Keyboards and mouse pads have no device class yet.
         if (!KindHasDeviceClass(rows[row].kind)) continue;
-        CreateDeviceSlot(static_cast<int>(row));
+        if (rows[row].kind == DeviceKind::kHeadsetHs6533)
+            CreateHeadsetSlot(static_cast<int>(row));
+        else
+            CreateDeviceSlot(static_cast<int>(row));
     }
     NameEntries();
 }
 
 void CDevicePart::NameEntries() {
+    // A row without ids never matches a device, so its entry never shows: it keeps its plain
+    // name and does not number the entry of a device with the same name (a simulator's row).
     std::vector<std::string> products;
-    for (const auto& slot : slots_.All()) products.push_back(slot->productName.toStdString());
+    std::vector<DeviceSlot*> named;
+    for (const auto& slot : slots_.All()) {
+        const DeviceRow& def = deviceTable_.Rows()[static_cast<size_t>(slot->definitionRow)];
+        if (def.vendorId == 0 && def.productId == 0) {
+            if (slot->entry) slot->entry->SetName(slot->productName);
+            continue;
+        }
+        products.push_back(slot->productName.toStdString());
+        named.push_back(slot.get());
+    }
     const std::vector<std::string> names = DeviceBarNames(products);
     for (size_t i = 0; i < names.size(); ++i)
-        if (CDeviceOptionUI* entry = slots_.All()[i]->entry) entry->SetName(QString::fromStdString(names[i]));
+        if (CDeviceOptionUI* entry = named[i]->entry) entry->SetName(QString::fromStdString(names[i]));
 }
 
 void CDevicePart::CreateDeviceSlot(int row) {

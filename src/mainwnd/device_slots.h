@@ -9,8 +9,11 @@
 #include <memory>
 #include <vector>
 
+#include "devices/audio/audio_config_library.h"
+
 class CVornakelUSBDevice;
 class CVornakelMouseDevice;
+class CVornakelHS6533Device;
 class CDeviceOptionUI;
 class CMpDevicePowerUI;
 class CDeviceProfileUI;
@@ -24,8 +27,11 @@ struct DeviceSlot {
     QString deviceName;      // "mouse", "mouse3389", ... (the data folder tag)
     QString productName;     // the row's product name; the entry shows it (told apart when repeated)
 
+    // The headset's audio configuration library (nullptr: none); outlives the device.
+    std::unique_ptr<IAudioConfigLibrary> audioLibrary;
     std::unique_ptr<CVornakelUSBDevice> device;  // owned; never null in a made slot
     CVornakelMouseDevice* mouse = nullptr;       // the device as a mouse (kinds 2, 6), else nullptr
+    CVornakelHS6533Device* headset = nullptr;    // the device as a headset (kind 7), else nullptr
 
     // Widgets, owned by their containers in the main window's skin.
     QWidget* page = nullptr;                   // the device page, a tab of "device_switch"

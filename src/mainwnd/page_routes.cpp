@@ -4,6 +4,7 @@
 #include <array>
 
 #include "mainwnd/page_routing.h"
+#include "mainwnd/page_routing_headset.h"
 
 namespace wiring {
 namespace {
@@ -72,6 +73,8 @@ constexpr std::array kRoutes = {
     Exact(kClick, "macro_inset_moverightkey_btn", [](WiringContext& c, int) { OnMacroMove(c, 1); }),
     Exact(kClick, "macro_inset_moveupkey_btn", [](WiringContext& c, int) { OnMacroMove(c, 2); }),
     Exact(kClick, "macro_inset_movedownkey_btn", [](WiringContext& c, int) { OnMacroMove(c, 3); }),
+    Exact(kClick, "hs_EQ_btn_save", OnSaveCustomEq),
+    Exact(kClick, "hs_EQ_btn_delete", OnDeleteCustomEq),
 
     // ---- selectchanged ----
     Numbered(kSelectChanged, "DPI_enable_check_", OnDpiEnableCheck),
@@ -94,6 +97,11 @@ constexpr std::array kRoutes = {
     Exact(kSelectChanged, "deng_7color_check", OnLightControl),
     Exact(kSelectChanged, "bullet_x_check", OnBulletHorizontalCheck),
     Exact(kSelectChanged, "bullet_y_check", OnBulletVerticalCheck),
+    Numbered(kSelectChanged, "6533_eq_option_", OnEqTypeOption),
+    Numbered(kSelectChanged, "magic_option_", OnVoiceChangerType),
+    Exact(kSelectChanged, "6533_MicIn_option", OnMicOption),
+    Exact(kSelectChanged, "6533_MicMoniter_option", OnMonitorOption),
+    Exact(kSelectChanged, "magic_enable_option", OnVoiceChangerOption),
 
     Numbered(kSelectChanged, "key_ComBox_check_", OnModifierOption),
 
@@ -104,6 +112,9 @@ constexpr std::array kRoutes = {
     Exact(kValueChanged, "double_click_slider", OnDoubleClick),
     Exact(kValueChanged, "deng_light_slider", OnLightControl),
     Exact(kValueChanged, "deng_speed_slider", OnLightControl),
+    Numbered(kValueChanged, "6533_eq_hz_slider_", OnEqBandSlider),
+    Exact(kValueChanged, "6533_MicIn_slider", OnMicSlider),
+    Exact(kValueChanged, "6533_MicMoniter_slider", OnMonitorSlider),
 
     // ---- movevaluechanged: a slider is being dragged ----
     Numbered(kMoveValueChanged, "tolva_DPI_slider_", OnTolvaSliderMoving),
@@ -129,6 +140,7 @@ constexpr std::array kRoutes = {
     Exact(kItemSelect, "keyset_combokey_combo", OnKeyOptionChanged),
     Exact(kItemSelect, "macro_name_list", OnMacroChosen),
     Exact(kItemSelect, "macro_action_list", OnEventRowChosen),
+    Exact(kItemSelect, "custom_eq_name_combo", OnCustomEqChosen),
 
     // ---- killfocus ----
     Numbered(kKillFocus, "tolva_DPI_edit_", OnTolvaEditLeft),

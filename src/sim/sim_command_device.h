@@ -4,6 +4,7 @@
 constexpr uint16_t kSimVendorId = 0x320F;
 constexpr uint16_t kSimKeyboardProductId = 0x5021;
 constexpr uint16_t kSimPadProductId = 0x5022;
+constexpr uint16_t kSimHeadsetProductId = 0x5023;
 constexpr uint16_t kSimWirelessMouseProductId = 0x2012;
 // The machinery every simulated device with a command channel shares: the frame log, fault
 // injection, the frame checks and answers, reads and writes of byte-addressed memories and

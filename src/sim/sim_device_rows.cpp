@@ -1,5 +1,5 @@
 // The device rows the simulated devices bring: the shipped table knows no ids for the
-// keyboard and the pad, and no wireless mouse. Fields left out come from the shipped row
+// keyboard, the pad and the headset, and no wireless mouse. Fields left out come from the shipped row
 // of the same kind (a kind-6 mouse from the wired mouse).
 #include <cstdio>
 #include "sim/sim_command_device.h"
@@ -19,11 +19,25 @@ constexpr int kKindKeyboard = 1;
 constexpr int kKindMousePad = 3;
 constexpr int kKindWirelessMouse = 6;
 
+// The headset's command and consumer-control collections sit on its interface 3, not where
+// the shipped row (interface 3 without collections) looks for them.
+std::string HeadsetRow() {
+    char text[512];
+    std::snprintf(text, sizeof text,
+                  R"({"devices": [{"name": "KV_ELM HS6533 Headset", "vendorId": %u, "productId": %u, )"
+                  R"("kind": 7, "interfaces": [)"
+                  R"({"interface": 3, "collection": 4, "subKind": 0, "usagePage": 65308, "usage": 146}, )"
+                  R"({"interface": 3, "collection": 3, "subKind": 255, "usagePage": 12, "usage": 1}]}]})",
+                  unsigned{kSimVendorId}, unsigned{kSimHeadsetProductId});
+    return text;
+}
+
 }  // namespace
 
 std::string SimulatedDeviceRowsJson(const std::string& name) {
     if (name == "keyboard") return Row("KV_ELM Gaming Keyboard", kSimKeyboardProductId, kKindKeyboard);
     if (name == "pad") return Row("KV_ELM Mouse Pad", kSimPadProductId, kKindMousePad);
+    if (name == "headset") return HeadsetRow();
     if (name == "mousewl")
         return Row("KV_ELM Wireless Gaming Mouse", kSimWirelessMouseProductId, kKindWirelessMouse);
     return {};

@@ -19,9 +19,9 @@
 
 struct SimHeadsetModel {
     std::string name = "headset";
-    // The ids of the headset's row in the supported-interface table as it stands.
-    uint16_t vendorId = 0x0000;
-    uint16_t productId = 0x0000;
+    // The shipped headset row carries no ids: the simulator brings its own row with these.
+    uint16_t vendorId = kSimVendorId;
+    uint16_t productId = kSimHeadsetProductId;
 
     static SimHeadsetModel Headset();
 };

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-// Whether the program has a device class for a kind (today: the mouse kinds 2 and 6).
+// Whether the program has a device class for a kind (today: the mouse kinds 2 and 6 and the
+// HS6533 headset, 7).
 bool KindHasDeviceClass(uint16_t kind);
 
 // The icon set of a device kind: "kb", "ms", "hard_mp"/"soft_mp" (mouse pad sub-kind 0/1),

@@ -36,25 +36,34 @@ TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
     for (int slot : {0, 2, 8}) EXPECT_TRUE(wnd->ThreadRunning(slot)) << "thread slot " << slot;
     EXPECT_FALSE(wnd->ThreadRunning(1));
 
-    // One slot per mouse row; the keyboard, pad and headset rows have no device class. With
-    // simulation on, the wireless mouse the simulation menu can plug brings a row (kind 6).
-    ASSERT_EQ(part->Slots().Count(), 3);
+    // One slot per mouse row and one for the headset row; the keyboard and pad rows have no
+    // device class. With simulation on, the wireless mouse the simulation menu can plug
+    // brings a row (kind 6).
+    ASSERT_EQ(part->Slots().Count(), 4);
     EXPECT_EQ(part->Slots().At(0)->deviceName, QStringLiteral("mouse"));
-    EXPECT_EQ(part->Slots().At(1)->deviceName, QStringLiteral("mouse3389"));
-    EXPECT_EQ(part->Slots().At(2)->deviceName, QStringLiteral("mouse"));
-    EXPECT_EQ(part->Slots().At(2)->kind, 6);
+    EXPECT_EQ(part->Slots().At(1)->deviceName, QStringLiteral("HD"));
+    EXPECT_EQ(part->Slots().At(1)->kind, 7);
+    EXPECT_NE(part->Slots().At(1)->headset, nullptr);
+    EXPECT_EQ(part->Slots().At(2)->deviceName, QStringLiteral("mouse3389"));
+    EXPECT_EQ(part->Slots().At(3)->deviceName, QStringLiteral("mouse"));
+    EXPECT_EQ(part->Slots().At(3)->kind, 6);
     EXPECT_EQ(part->InterfaceSlots().Count(), 11);
     for (const auto& slot : part->Slots().All()) {
         EXPECT_FALSE(slot->entry->IsShown());
         EXPECT_FALSE(slot->entry->isVisible());
-        EXPECT_EQ(slot->entry->Kind(), 2) << "the wireless mouse shows the mouse icons";
         EXPECT_EQ(slot->powerPanel->Kind(), slot->kind);
         EXPECT_FALSE(FindControl(slot->powerPanel, QStringLiteral("device_power_Layout"))->isVisible())
             << "no shipped page row polls the power status";
         EXPECT_NE(slot->lightPanel, nullptr);
         EXPECT_EQ(slot->device->FolderTag(), slot->deviceName.toStdString());
-        EXPECT_EQ(slot->device->GetUserValue(), 1);
         EXPECT_EQ(slot->device->ConfigName(), "tolva_light");
+        if (slot->kind == 7) {
+            EXPECT_EQ(slot->entry->Kind(), 7);
+            EXPECT_EQ(slot->device->GetUserValue(), 3);
+            continue;
+        }
+        EXPECT_EQ(slot->entry->Kind(), 2) << "the wireless mouse shows the mouse icons";
+        EXPECT_EQ(slot->device->GetUserValue(), 1);
         EXPECT_EQ(slot->device->KeyControlCount(), 7);
         EXPECT_EQ(slot->device->LedCount(), 6);
     }
@@ -62,16 +71,16 @@ TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
 }
 
 TEST_F(MainWindowDevices, EntriesShowProductNames) {
-    const char* expected[] = {"KV_ELM Gaming Mouse", "KV_ELM Gaming Mouse 3389",
+    const char* expected[] = {"KV_ELM Gaming Mouse", "KV_ELM HS6533 Headset", "KV_ELM Gaming Mouse 3389",
                               "KV_ELM Wireless Gaming Mouse"};
-    ASSERT_EQ(part->Slots().Count(), 3);
-    for (int i = 0; i < 3; ++i)
+    ASSERT_EQ(part->Slots().Count(), 4);
+    for (int i = 0; i < 4; ++i)
         EXPECT_EQ(GetText(FindControl(part->Slots().At(i)->entry, QStringLiteral("device_select_name"))),
                   QString::fromUtf8(expected[i]));
 }
 
 TEST_F(MainWindowDevices, TheWirelessMouseIsCheckedForItsLinkBeforeItIsRead) {
-    DeviceSlot* slot = part->Slots().At(2);
+    DeviceSlot* slot = part->Slots().At(3);
     auto mouse = PlugMouse(SimMouseModel::MouseWireless());
     ASSERT_TRUE(WaitShown(slot, true));
     ASSERT_TRUE(QTest::qWaitFor([&] { return mouse->CommandFrames().size() >= 2; }, 3000));
@@ -100,12 +109,12 @@ protected:
 };
 
 TEST_F(MainWindowSameNames, RepeatedProductNamesAreToldApart) {
-    ASSERT_EQ(part->Slots().Count(), 3);
+    ASSERT_EQ(part->Slots().Count(), 4);
     EXPECT_EQ(GetText(FindControl(part->Slots().At(0)->entry, QStringLiteral("device_select_name"))),
               QStringLiteral("KV_ELM Gaming Mouse"));
-    EXPECT_EQ(GetText(FindControl(part->Slots().At(1)->entry, QStringLiteral("device_select_name"))),
+    EXPECT_EQ(GetText(FindControl(part->Slots().At(2)->entry, QStringLiteral("device_select_name"))),
               QStringLiteral("KV_ELM Gaming Mouse (2)"));
-    EXPECT_EQ(part->Slots().At(1)->deviceName, QStringLiteral("mouse3389")) << "its data folder stays";
+    EXPECT_EQ(part->Slots().At(2)->deviceName, QStringLiteral("mouse3389")) << "its data folder stays";
 }
 
 TEST_F(MainWindowDevices, AnUnreadableDeviceNamesTheCureOnTheNoDevicePanel) {
@@ -289,15 +298,19 @@ TEST_F(MainWindowDevices, WhileAsleepNothingIsMissed) {
 }
 
 TEST_F(MainWindowDevices, LightControlAndAttentionReachEveryDevice) {
-    Click("control_light_status");
-    for (const auto& slot : part->Slots().All()) EXPECT_EQ(slot->lightControl, 0);
-    wnd->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    // Mice, mouse pads and keyboards are told; the headset is not.
+    std::vector<DeviceSlot*> told;
     for (const auto& slot : part->Slots().All())
-        EXPECT_EQ(slot->lightControl, 0) << "resume restores the user's choice";
+        if (slot->kind != 7) told.push_back(slot.get());
+    ASSERT_EQ(told.size(), 3u);
     Click("control_light_status");
-    for (const auto& slot : part->Slots().All()) EXPECT_EQ(slot->lightControl, 1);
+    for (DeviceSlot* slot : told) EXPECT_EQ(slot->lightControl, 0);
+    wnd->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    for (DeviceSlot* slot : told) EXPECT_EQ(slot->lightControl, 0) << "resume restores the user's choice";
+    Click("control_light_status");
+    for (DeviceSlot* slot : told) EXPECT_EQ(slot->lightControl, 1);
     wnd->SendMessage(WM_ACTIVATE, 1, 0);
-    for (const auto& slot : part->Slots().All()) EXPECT_EQ(slot->attention, 1);
+    for (DeviceSlot* slot : told) EXPECT_EQ(slot->attention, 1);
 }
 
 TEST_F(MainWindowDevices, TheTrayMenuPlugsAndUnplugsSimulatedMice) {

@@ -6,6 +6,7 @@
 #include "hid/protocol/supported_devices.h"
 #include "devices/discovery/device_table_store.h"
 #include "sim/sim_devices.h"
+#include "sim/sim_headset.h"
 #include "sim/sim_keyboard.h"
 #include "sim/sim_pad.h"
 #include "sim_test_host.h"
@@ -111,3 +112,8 @@ TEST(SimPad, KeepsLightingAndAnswersPower) {
 }
 
 }  // namespace
+
+TEST(SimHeadset, CollectionsMatchItsOwnDeviceRow) {
+    Host<SimHeadset> headset;
+    ExpectRowsPresent(headset.busId, DeviceKind::kHeadsetHs6533, "headset");
+}

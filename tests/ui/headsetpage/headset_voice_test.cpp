@@ -1,0 +1,181 @@
+// The voice panel and the voice changer panel: every change goes through the audio
+// library's property calls and is kept in the headset profile; what the panels show
+// follows what the headset did.
+#include "headset_fixture.h"
+
+using HeadsetVoice = HeadsetFixture;
+
+TEST_F(HeadsetVoice, LevelsAreWrittenAsScalarsAndStored) {
+    struct Case {
+        const char* slider;
+        std::string scalarWrite, levelRead;
+        const char* setting;
+    };
+    const Case cases[] = {
+        {"6533_MicIn_slider", "write " + kMic + " VolumeScalarControl = 0.42 ch -1",
+         "read " + kMic + " VolumeControl ch -1", "MicInValue"},
+        {"6533_MicMoniter_slider", "write " + kMic + " AAVolumeScalarControl = 0.42 ch 0",
+         "read " + kMic + " AAVolumeControl ch 1", "MicMoniterValue"},
+    };
+    for (const Case& c : cases) {
+        library->ClearCalls();
+        DragAndRelease(c.slider, 42);
+        EXPECT_EQ(library->Calls(), (std::vector<std::string>{c.scalarWrite, c.levelRead})) << c.slider;
+        EXPECT_EQ(Stored(c.setting), 42) << c.slider;
+    }
+}
+
+TEST_F(HeadsetVoice, MuteOptionsToggleTheEndpointAndTheProfile) {
+    struct Case {
+        const char* option;
+        const char* property;
+        const char* setting;
+    };
+    const Case cases[] = {
+        {"6533_MicIn_option", "MuteControl", "MicInSelect"},
+        {"6533_MicMoniter_option", "AAMuteControl", "MicMoniterSelect"},
+    };
+    for (const Case& c : cases) {
+        for (int round = 0; round < 2; ++round) {
+            library->ClearCalls();
+            const bool wasOn = Selected(c.option);
+            Click(c.option);
+            // On means not muted: switching off writes mute 1.
+            const std::string muted = wasOn ? "1" : "0";
+            EXPECT_EQ(Writes(),
+                      (std::vector<std::string>{"write " + kMic + " " + c.property + " = " + muted}))
+                << c.option;
+            EXPECT_EQ(Selected(c.option), !wasOn) << c.option;
+            EXPECT_EQ(Stored(c.setting), wasOn ? 0 : 1) << c.option;
+        }
+    }
+}
+
+TEST_F(HeadsetVoice, RefusedMuteWriteKeepsOptionAndProfile) {
+    library->FailWrite("MuteControl");
+    const bool wasOn = Selected("6533_MicIn_option");
+    const int stored = Stored("MicInSelect");
+    Click("6533_MicIn_option");
+    EXPECT_EQ(Selected("6533_MicIn_option"), wasOn) << "the option shows what the headset does";
+    EXPECT_EQ(Stored("MicInSelect"), stored);
+}
+
+TEST_F(HeadsetVoice, BuiltInPresetEnablesTheEqualiserAndWritesItsBands) {
+    const std::vector<int> rock = {7, 11, 6, -3, -11, -1, 6, 13, 6, 13};
+    Click("6533_eq_option_2");
+    std::vector<std::string> expected = {"write " + kOut + " Enable_EQ_GFX = 1"};
+    for (const std::string& line : BandWrites(rock)) expected.push_back(line);
+    EXPECT_EQ(Writes(), expected);
+    EXPECT_EQ(ShownBands(), rock);
+    EXPECT_EQ(Stored("EqType"), 2);
+    EXPECT_FALSE(PageControl("custom_eq_option_layout")->isEnabled());
+    for (int n = 1; n <= 13; ++n) EXPECT_EQ(Selected("6533_eq_option_" + std::to_string(n)), n == 2) << n;
+}
+
+TEST_F(HeadsetVoice, MovedBandSwitchesToCustomAndIsWrittenOnceOnRelease) {
+    Click("6533_eq_option_5");
+    library->ClearCalls();
+    auto* slider = qobject_cast<QAbstractSlider*>(PageControl("6533_eq_hz_slider_3"));
+    ASSERT_NE(slider, nullptr);
+    slider->setSliderDown(true);
+    for (int value : {2, 4, 6}) slider->setSliderPosition(value);
+    EXPECT_TRUE(Writes().empty()) << "nothing while dragging";
+    slider->setSliderDown(false);
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"write " + kOut + " EQ_Slider4 = 6"}));
+    EXPECT_TRUE(Selected("6533_eq_option_13"));
+    EXPECT_FALSE(Selected("6533_eq_option_5"));
+    EXPECT_TRUE(PageControl("custom_eq_option_layout")->isEnabled());
+    EXPECT_EQ(GetCurSel(PageControl("custom_eq_name_combo")), -1);
+    // Saving without a name while no preset is selected is refused, silently.
+    const int shown = CMsgWnd::LastShown().count;
+    Click("hs_EQ_btn_save");
+    EXPECT_TRUE(StoredCustomNames().isEmpty());
+    EXPECT_EQ(CMsgWnd::LastShown().count, shown);
+}
+
+TEST_F(HeadsetVoice, SavedCustomPresetsKeepTheirBandsAndNames) {
+    DragAndRelease("6533_eq_hz_slider_0", 9);
+    const std::vector<int> first = ShownBands();
+    TypeName(QStringLiteral("Night"));
+    library->ClearCalls();
+    Click("hs_EQ_btn_save");
+    EXPECT_TRUE(Writes().empty()) << "selecting the saved preset in the list writes nothing";
+    EXPECT_EQ(ComboNames(), QStringList{QStringLiteral("Night")});
+    EXPECT_EQ(GetCurSel(PageControl("custom_eq_name_combo")), 0);
+    EXPECT_TRUE(GetText(PageControl("custom_eq_name_edit")).isEmpty()) << "the edit empties after a save";
+
+    DragAndRelease("6533_eq_hz_slider_9", -7);
+    const std::vector<int> second = ShownBands();
+    TypeName(QStringLiteral("Movie"));
+    Click("hs_EQ_btn_save");
+    EXPECT_EQ(StoredCustomNames(), (QStringList{QStringLiteral("Night"), QStringLiteral("Movie")}));
+    EXPECT_EQ(StoredCustomBands(0), first);
+    EXPECT_EQ(StoredCustomBands(1), second);
+    EXPECT_EQ(Stored("CustomEqSeletIndex"), 1);
+
+    // The user picks the first one: its bands are shown and written.
+    library->ClearCalls();
+    ChooseCustomPreset(0);
+    std::vector<std::string> expected = {"write " + kOut + " Enable_EQ_GFX = 1"};
+    for (const std::string& line : BandWrites(first)) expected.push_back(line);
+    EXPECT_EQ(Writes(), expected);
+    EXPECT_EQ(ShownBands(), first);
+    EXPECT_EQ(Stored("CustomEqSeletIndex"), 0);
+
+    // A name that differs only in case is in use.
+    const int shown = CMsgWnd::LastShown().count;
+    CMsgWnd::SetNextAnswer(1);
+    TypeName(QStringLiteral("MOVIE"));
+    Click("hs_EQ_btn_save");
+    EXPECT_EQ(CMsgWnd::LastShown().count, shown + 1);
+    EXPECT_EQ(CMsgWnd::LastShown().textId, QStringLiteral("message_text_5"));
+    EXPECT_EQ(StoredCustomNames().size(), 2);
+}
+
+TEST_F(HeadsetVoice, DeletingPresetsMovesTheRestDownAndFallsBackToTheFirstBuiltIn) {
+    std::vector<std::vector<int>> saved;
+    for (int i = 0; i < 3; ++i) {
+        DragAndRelease("6533_eq_hz_slider_" + std::to_string(i), 10 + i);
+        saved.push_back(ShownBands());
+        TypeName(QStringLiteral("Preset %1").arg(i));
+        Click("hs_EQ_btn_save");
+    }
+    ChooseCustomPreset(0);
+    Click("hs_EQ_btn_delete");
+    EXPECT_EQ(StoredCustomNames(), (QStringList{QStringLiteral("Preset 1"), QStringLiteral("Preset 2")}));
+    EXPECT_EQ(StoredCustomBands(0), saved[1]);
+    EXPECT_EQ(StoredCustomBands(1), saved[2]);
+    EXPECT_EQ(ShownBands(), saved[1]);
+
+    Click("hs_EQ_btn_delete");
+    library->ClearCalls();
+    Click("hs_EQ_btn_delete");
+    EXPECT_TRUE(StoredCustomNames().isEmpty());
+    EXPECT_TRUE(ComboNames().isEmpty());
+    EXPECT_EQ(Stored("EqType"), 1);
+    EXPECT_TRUE(Selected("6533_eq_option_1"));
+    EXPECT_EQ(ShownBands(), (std::vector<int>{7, 11, 2, -3, -1, 4, 9, 12, 9, 5}));
+    EXPECT_TRUE(Writes().empty()) << "deleting writes nothing to the headset";
+}
+
+TEST_F(HeadsetVoice, VoiceChangerSwitchAndVoices) {
+    if (Selected("magic_enable_option")) Click("magic_enable_option");
+    library->ClearCalls();
+    Click("magic_enable_option");
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"write " + kMic + " Enable_MAGICVOICE = 1",
+                                                  "write " + kMic + " Enable_MICECHO = 0"}));
+    EXPECT_TRUE(PageControl("magic_option_layout")->isEnabled());
+    EXPECT_EQ(Stored("MagicEnable"), 1);
+
+    library->ClearCalls();
+    Click("magic_option_3");
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"write " + kMic + " MagicVoice_Selection = 2"}));
+    EXPECT_EQ(Stored("MagicType"), 3);
+    for (int n = 1; n <= 4; ++n) EXPECT_EQ(Selected("magic_option_" + std::to_string(n)), n == 3) << n;
+
+    library->ClearCalls();
+    Click("magic_enable_option");
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"write " + kMic + " Enable_MAGICVOICE = 0"}));
+    EXPECT_FALSE(PageControl("magic_option_layout")->isEnabled());
+    EXPECT_EQ(Stored("MagicEnable"), 0);
+}
