@@ -9,9 +9,15 @@ void CVornakelUSBDevice::Schedule(int delayMs, unsigned ScheduleSerials::*serial
     std::weak_ptr<ScheduleSerials> alive = scheduled_;
     // The block lives exactly as long as the device, on the device's own thread: a task of a
     // device that is gone, or of an earlier arrival, finds it expired or renumbered.
+    // A task that falls due while I/O is outstanding waits for it: the worker and the task
+    // would otherwise talk to the device at the same time.
     owner_.schedule(delayMs, [this, alive, serial, current, task] {
-        const std::shared_ptr<ScheduleSerials> serials = alive.lock();
-        if (serials && (*serials).*serial == current) (this->*task)();
+        auto runIfCurrent = [this, alive, serial, current, task] {
+            const std::shared_ptr<ScheduleSerials> serials = alive.lock();
+            if (serials && (*serials).*serial == current) (this->*task)();
+        };
+        if (!alive.lock()) return;
+        WhenIoIdle(std::move(runIfCurrent));
     });
 }
 
@@ -31,9 +37,15 @@ void CVornakelUSBDevice::CancelScheduled() {
 }
 
 void CVornakelUSBDevice::FirstRead() {
-    OnDeviceTimer1();
-    if (owner_.firstReadDone) owner_.firstReadDone();
-    SchedulePowerPoll();
+    const unsigned arrival = scheduled_->arrival;
+    RunIo([this] { ReadState(); },
+          [this, arrival] {
+              // A device that left while it was being read shows nothing of that read.
+              if (scheduled_->arrival != arrival) return;
+              ShowReadState();
+              if (owner_.firstReadDone) owner_.firstReadDone();
+              SchedulePowerPoll();
+          });
 }
 
 void CVornakelUSBDevice::PowerPoll() {

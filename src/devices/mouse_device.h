@@ -59,8 +59,9 @@ public:
     // ---- reads ----
     // The initial read (the first read after arrival), only with the channel open (and the link
     // up on kind 6): BeginConfig, ReadDeviceInfo (the sensor goes to the profile),
-    // SetDataLength(key slots x 3), ReadKeyBlock, EndConfig; builds the button-to-slot map
-    // and sets the DPI slider ranges. With more than 170 key slots no key block is read.
+    // SetDataLength(key slots x 3), ReadKeyBlock, EndConfig; builds the button-to-slot map.
+    // Touches no page (ShowReadState gives the DPI sliders their range). With more than 170
+    // key slots no key block is read.
     // 1 when the device answered; otherwise the first failing result (0 when closed).
     int ReadInitialState();
     // Reads the active settings record (the re-read the device asks for): the active record's
@@ -127,8 +128,13 @@ public:
     // ---- overrides of the base operations ----
     void BindPageControls() override;
     int ApplyProfileLighting() override;
-    // Initial read, LoadProfile, RefreshPage.
+    // ReadState, ShowReadState.
     void OnDeviceTimer1() override;
+    // The initial read (no page is touched).
+    void ReadState() override;
+    // The sensor's DPI range to the sliders (after a read that found it), LoadProfile,
+    // RefreshPage.
+    void ShowReadState() override;
     // ReadSettingsRecord, RefreshPage.
     void OnDeviceTimer2() override;
     // The power status query.
@@ -176,6 +182,7 @@ private:
     IMousePage* mousePage_ = nullptr;
     std::array<uint8_t, mouse::kMaxKeyBlockBytes> keyBlock_{};
     bool keyBlockRead_ = false;
+    bool sensorReadUnshown_ = false;  // ReadInitialState read the sensor; the page has not its range
     unsigned keySlotsRead_ = 0;
     mouse::ButtonSlotMap buttonSlots_{};
     std::array<uint8_t, 21> previousSettings_{};

@@ -1,6 +1,7 @@
 // The mouse's conversations with the device: the initial read, the settings record, key
 // assignments, macros and shoot data.
 #include <span>
+#include <utility>
 
 #include "devices/mouse/mouse_event_files.h"
 #include "devices/mouse/mouse_images.h"
@@ -33,7 +34,22 @@ int CVornakelMouseDevice::Checked(Command&& command) {
 }
 
 void CVornakelMouseDevice::OnDeviceTimer1() {
+    ReadState();
+    ShowReadState();
+}
+
+void CVornakelMouseDevice::ReadState() {
     ReadInitialState();
+}
+
+void CVornakelMouseDevice::ShowReadState() {
+    // The DPI sliders depend on the sensor only, so they get their range even when the key
+    // block could not be read.
+    if (std::exchange(sensorReadUnshown_, false)) {
+        const mouse::DpiSliderRange range = mouse::DpiRangeForSensor(SensorInfo());
+        if (IMousePage* page = MousePage(); page != nullptr && range.known)
+            page->SetDpiRange(range.minPosition, range.maxPosition, range.largestTypedDpi);
+    }
     LoadProfile();
     RefreshPage();
 }
@@ -63,12 +79,7 @@ int CVornakelMouseDevice::ReadInitialState() {
     deviceInfo_ = info;
     const DeviceInfo decoded = DecodeDeviceInfo(info);
     profile_.SetSensorModel(decoded.sensor);
-
-    // The DPI sliders depend on the sensor only, so they get their range even when the key
-    // block cannot be read.
-    const mouse::DpiSliderRange range = mouse::DpiRangeForSensor(SensorInfo());
-    if (IMousePage* page = MousePage(); page != nullptr && range.known)
-        page->SetDpiRange(range.minPosition, range.maxPosition, range.largestTypedDpi);
+    sensorReadUnshown_ = true;  // the page learns the sensor's DPI range in ShowReadState
 
     const unsigned slots = decoded.keySlots;
     if (!mouse::KeySlotCountFits(slots) ||

@@ -1,6 +1,7 @@
 #pragma once
 // Making a profile the device's current one and sending it, the same way for the main
 // window (profile combo, after its delay) and kvelmctl apply.
+#include <functional>
 #include <string>
 
 #include "devices/usb_device.h"
@@ -22,3 +23,12 @@ struct ProfileSwitchResult {
 // not fit leave the key assignments to be written all the same.
 ProfileSwitchResult SwitchToProfile(CVornakelUSBDevice& device, const std::string& profileName,
                                     const SettingsWrite& settings = {});
+
+// The same switch with its writes on the device's I/O worker (CVornakelUSBDevice::RunIo): once
+// no I/O of the device is outstanding, the first four steps run on the device's thread at
+// once, the three writes on the worker, and done gets the result on the device's thread
+// (also when nothing was loaded; never when the device is gone). The frames are those of
+// SwitchToProfile.
+void SwitchToProfileInBackground(CVornakelUSBDevice& device, const std::string& profileName,
+                                 const SettingsWrite& settings,
+                                 std::function<void(const ProfileSwitchResult&)> done = {});

@@ -10,6 +10,7 @@
 CVornakelUSBDevice::CVornakelUSBDevice() : input_(std::make_shared<CInputChannelState>()) {}
 
 CVornakelUSBDevice::~CVornakelUSBDevice() {
+    StopIo();
     CloseInputChannel();
     // A worker that was given up after its time-out keeps the input state alive through its
     // own reference; it never reaches this object.

@@ -14,10 +14,12 @@
 // Result codes: see device_result.h (1 success, 0 refusal or no answer, negative codes).
 // Nothing throws.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "devices/device_io_worker.h"
 #include "devices/device_page.h"
 #include "devices/device_result.h"
 #include "devices/input_worker.h"
@@ -120,6 +122,24 @@ public:
     bool WaitForQueuedResync(int timeoutMs) { return input_->WaitForQueuedResync(timeoutMs); }
     bool RunQueuedTasks();
 
+    // ---- slow transactions off the owner's thread (device_io.cpp) ----
+    // Gives the device an I/O worker of its own. post runs a task on the device's thread
+    // later (a queued call; it is called on the worker's thread); busyChanged (device's thread)
+    // tells when I/O becomes outstanding and when none is left. Without this, RunIo runs at once.
+    void SetIoOwner(std::function<void(std::function<void()>)> post, std::function<void(bool)> busyChanged);
+    // Runs io on the I/O worker, after the I/O submitted before it, then done on the device's
+    // thread. io talks to the device and touches no page; done is dropped when the device is
+    // gone by then. Without an I/O owner both run at once.
+    void RunIo(std::function<void()> io, std::function<void()> done);
+    // Runs task on the device's thread once no I/O is outstanding (at once when none is), so
+    // that it never uses the device's state together with the worker.
+    void WhenIoIdle(std::function<void()> task);
+    bool IoBusy() const { return ioOutstanding_ > 0; }
+    // Stops the I/O worker: queued I/O is dropped, the command channel is closed so that a
+    // transaction in progress returns, and the worker is waited for. Its owner calls this
+    // before destroying the device: a job may use the members of a device kind.
+    void StopIo();
+
     // ---- paths ----
     // Program folder + "DefaultData/".
     std::string DefaultDataFolder() const;
@@ -164,6 +184,12 @@ public:
     virtual void OnDeviceTimer1() {}
     virtual void OnDeviceTimer2() {}
     virtual void OnDeviceTimer5() {}
+    // The first read in two halves, for kinds whose reading touches no page: ReadState talks
+    // to the device (on the I/O worker when there is one), ShowReadState takes the result in
+    // on the device's thread (loads the profile, fills the page). A kind that does not split
+    // its first read keeps it whole on the device's thread.
+    virtual void ReadState() {}
+    virtual void ShowReadState() { OnDeviceTimer1(); }
     virtual int LoadProfile() { return 0; }
     virtual void RefreshPage() {}
     virtual void ValidateMacroKeys() {}
@@ -216,6 +242,12 @@ private:
     void PowerPoll();
     void SchedulePowerPoll();
     std::shared_ptr<ScheduleSerials> scheduled_ = std::make_shared<ScheduleSerials>();
+    void IoDone(const std::function<void()>& done);
+
+    std::unique_ptr<CDeviceIoWorker> io_;
+    std::function<void(bool)> ioBusyChanged_;
+    int ioOutstanding_ = 0;  // jobs submitted whose done has not run
+    std::vector<std::function<void()>> whenIoIdle_;
 
     std::string layoutFile_;
     IDevicePage* page_ = nullptr;

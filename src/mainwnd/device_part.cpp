@@ -47,7 +47,14 @@ CDevicePart::~CDevicePart() {
     // The devices go before the widgets that show them: no device may call a page that
     // is being destroyed, and the devices' workers stop here. (The window itself is being
     // destroyed when this runs; it is not touched.)
+    StopDeviceIo();
     for (const auto& slot : slots_.All()) slot->device.reset();
+}
+
+void CDevicePart::OnDestroy(CMainWnd& wnd) {
+    (void)wnd;
+    // A transaction in progress is released: the window closes within a second.
+    StopDeviceIo();
 }
 
 void CDevicePart::OnWindowInit(CMainWnd& wnd) {
@@ -142,9 +149,13 @@ void CDevicePart::OnLanguageApplied(CMainWnd& wnd, int index) {
     (void)wnd, (void)index;
     // The texts a mouse composes in code (key assignment rows, the lighting hint) follow
     // the language when the page is shown again.
-    for (DeviceSlot* slot : SlotsOfKind(DeviceKind::kMouse))
-        if (slot->device->Page() && slot->device->CommandChannel().opened.load() != 0)
-            slot->device->RefreshPage();
+    for (DeviceSlot* slot : SlotsOfKind(DeviceKind::kMouse)) {
+        CVornakelUSBDevice* device = slot->device.get();
+        // A device busy with I/O is refreshed once it is done with it.
+        device->WhenIoIdle([device] {
+            if (device->Page() && device->CommandChannel().opened.load() != 0) device->RefreshPage();
+        });
+    }
 }
 
 bool CDevicePart::AnyDeviceEntryVisible(const CMainWnd& wnd) const {

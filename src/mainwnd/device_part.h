@@ -54,6 +54,7 @@ public:
     void OnTrayMenu(CMainWnd& wnd, CMenuWnd& menu) override;
     void OnDeviceFlag(CMainWnd& wnd, DeviceFlag flag, int value) override;
     void OnLanguageApplied(CMainWnd& wnd, int index) override;
+    void OnDestroy(CMainWnd& wnd) override;
     bool AnyDeviceEntryVisible(const CMainWnd& wnd) const override;
 
     // ---- state, for the other parts and tests ----
@@ -102,6 +103,9 @@ private:
     void SelectTab(QWidget* container, int index);
     // device_workers.cpp
     void StartWorkers();
+    // device_io_seam.cpp: every device's I/O worker, its busy page, and their stop.
+    void AttachDeviceIo();
+    void StopDeviceIo();
     // sim_tray_menu.cpp
     bool OnSimulationCommand(const QString& item);
 

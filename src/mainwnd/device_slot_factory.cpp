@@ -80,6 +80,7 @@ void CDevicePart::CreateDeviceSlots() {
             CreateDeviceSlot(static_cast<int>(row));
     }
     NameEntries();
+    AttachDeviceIo();
 }
 
 void CDevicePart::NameEntries() {

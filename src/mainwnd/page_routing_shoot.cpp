@@ -10,6 +10,7 @@
 #include "mainwnd/page_routing.h"
 #include "panels/shoot/shoot_control_ui.h"
 #include "ui/language_table.h"
+#include "ui/local_path.h"
 
 namespace wiring {
 namespace {
@@ -47,8 +48,8 @@ void BindShootPanel(DeviceSlot& slot) {
     if (!slot.mouse || !slot.page || !IsMouseKind(slot.device->DeviceKind())) return;
     CShootControlUI* panel = slot.page->findChild<CShootControlUI*>();
     if (!panel || panel->GetBulletIndex() >= 0) return;  // none, or bound already
-    panel->SetUserFolder(QString::fromStdString(slot.device->DataFolder()));
-    panel->SetDefaultFolder(QString::fromStdString(slot.device->DefaultDataFolder()));
+    panel->SetUserFolder(LocalPathToQString(slot.device->DataFolder()));
+    panel->SetDefaultFolder(LocalPathToQString(slot.device->DefaultDataFolder()));
     panel->Init();
     panel->SelectGun(0);
     panel->SelectBullet(0);

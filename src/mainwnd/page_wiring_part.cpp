@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/controls.h"
+#include "ui/local_path.h"
 #include "devices/mouse_device.h"
 #include "devices/program_paths.h"
 #include "mainwnd/device_slots.h"
@@ -185,7 +186,7 @@ void CPageWiringPart::BindProfilePanel(DeviceSlot& slot) {
     if (!panel || !slot.device || !slot.device->ProfileName().empty()) return;
     CVornakelUSBDevice& device = *slot.device;
     panel->SetDeviceKind(wiring::IsMouseKind(device.DeviceKind()) ? 2 : device.DeviceKind());
-    panel->SetDeviceFolder(QString::fromStdString(DeviceProgramFolder()), slot.deviceName);
+    panel->SetDeviceFolder(LocalPathToQString(DeviceProgramFolder()), slot.deviceName);
     panel->Init();
     panel->SelectTab(1);
     device.SetProfileName(panel->GetSelectedId().toStdString());

@@ -147,7 +147,9 @@ void RunProfileSwitch(CMainWnd& wnd, DeviceSlot* slot) {
     const int index = panel->GetSelectedIndex();
     if (index < 0) return;
     panel->Select(index, false);
-    SwitchToProfile(*slot->device, panel->GetSelectedId().toStdString(), ScreenSettingsWrite(wnd));
+    // The writes run on the device's I/O worker; the page is busy meanwhile.
+    SwitchToProfileInBackground(*slot->device, panel->GetSelectedId().toStdString(),
+                                ScreenSettingsWrite(wnd));
 }
 
 void OnResetProfile(WiringContext& ctx, int) {

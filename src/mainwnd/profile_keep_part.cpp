@@ -51,8 +51,11 @@ void KeepSelectedProfile(CVornakelUSBDevice& device) {
 
 void CProfileKeepPart::OnPowerNotice(CMainWnd&, WPARAM event) {
     if (event != PBT_APMRESUMEAUTOMATIC || !ReadApplyOnArrivalAndResume()) return;
-    for (const auto& slot : devices_.Slots().All())
-        if (slot->mouse) Reapply(*slot->mouse);
+    for (const auto& slot : devices_.Slots().All()) {
+        CVornakelMouseDevice* mouse = slot->mouse;
+        // A mouse busy with I/O (a profile switch, its first read) is compared afterwards.
+        if (mouse) mouse->WhenIoIdle([mouse] { Reapply(*mouse); });
+    }
 }
 
 bool CProfileKeepPart::OnMenuCommand(CMainWnd&, const QString& item) {

@@ -3,12 +3,13 @@
 #include <QFile>
 #include <QXmlStreamReader>
 #include <limits>
+#include "ui/local_path.h"
 #include "util/json_file.h"
 #include "util/json_value.h"
 
 bool ReadLanguageConfig(const QString& path, std::vector<LanguageEntry>* entries) {
     entries->clear();
-    const Json::Value root = CJsonFile().ReadJsonFile(path.toStdString());
+    const Json::Value root = CJsonFile().ReadJsonFile(QStringToLocalPath(path));
     if (root.isNull()) return false;
     const Json::Value& list = JsonMember(root, "Language");
     for (unsigned i = 0; i < JsonSize(list); ++i) {

@@ -5,6 +5,7 @@
 #include "shell/font_table.h"
 #include "shell/user_settings.h"
 #include "ui/language_table.h"
+#include "ui/local_path.h"
 #include "ui/program_folder.h"
 #include "util/debug_log.h"
 
@@ -14,11 +15,11 @@ CLanguageManager& CLanguageManager::Instance() {
 }
 
 QString CLanguageManager::ConfigPath() {
-    return QString::fromStdString(ProgramFolder()) + QStringLiteral("/DefaultData/Language.config");
+    return LocalPathToQString(ProgramFolder()) + QStringLiteral("/DefaultData/Language.config");
 }
 
 QString CLanguageManager::LanguageFolder() {
-    return QString::fromStdString(ProgramFolder()) + QStringLiteral("/lang");
+    return LocalPathToQString(ProgramFolder()) + QStringLiteral("/lang");
 }
 
 std::vector<LanguageEntry> CLanguageManager::Entries() const {

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
+#include "ui/local_path.h"
 #include "ui/program_folder.h"
 #include "util/debug_log.h"
 
@@ -25,7 +26,7 @@ CSkinResources& CSkinResources::Instance() {
 }
 
 bool CSkinResources::Load(const QString& skinFolder) {
-    folder_ = skinFolder.isEmpty() ? QString::fromStdString(SkinFolder()) : QDir::cleanPath(skinFolder);
+    folder_ = skinFolder.isEmpty() ? LocalPathToQString(SkinFolder()) : QDir::cleanPath(skinFolder);
     ids_.clear();
     QFile file(FindPathNoCase(folder_, QStringLiteral("res.xml")));
     if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) {

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include "ui/local_path.h"
 
 #include "ui/control_wiring.h"
 #include "ui/controls.h"
@@ -49,11 +50,11 @@ void CDeviceProfileUI::SetDeviceKind(int kind) {
 }
 
 void CDeviceProfileUI::SetPaths(const QString& userFolder, const QString& defaultDataPath) {
-    list_.SetPaths(userFolder.toStdString(), defaultDataPath.toStdString());
+    list_.SetPaths(QStringToLocalPath(userFolder), QStringToLocalPath(defaultDataPath));
 }
 
 void CDeviceProfileUI::SetDeviceFolder(const QString& programFolder, const QString& deviceFolder) {
-    list_.SetDeviceFolder(programFolder.toStdString(), deviceFolder.toStdString());
+    list_.SetDeviceFolder(QStringToLocalPath(programFolder), deviceFolder.toStdString());
 }
 
 int CDeviceProfileUI::Init() {
@@ -110,7 +111,7 @@ QString CDeviceProfileUI::GetSelectedId() const {
 }
 
 QString CDeviceProfileUI::GetSelectedProfilePath() const {
-    return QString::fromStdString(list_.SelectedProfilePath());
+    return LocalPathToQString(list_.SelectedProfilePath());
 }
 
 QString CDeviceProfileUI::GetNameEditText() const {
@@ -141,7 +142,7 @@ int CDeviceProfileUI::CopyProfile() {
 }
 
 int CDeviceProfileUI::ImportProfile(const QString& path) {
-    return AppendLastEntry(list_.ImportProfile(path.toStdString()));
+    return AppendLastEntry(list_.ImportProfile(QStringToLocalPath(path)));
 }
 
 int CDeviceProfileUI::DeleteProfile() {
@@ -178,7 +179,7 @@ int CDeviceProfileUI::RenameProfile(const QString& name) {
 }
 
 int CDeviceProfileUI::ExportProfile(const QString& path) {
-    return list_.ExportProfile(GetSelectedIndex(), path.toStdString());
+    return list_.ExportProfile(GetSelectedIndex(), QStringToLocalPath(path));
 }
 
 int CDeviceProfileUI::ResetProfile() {

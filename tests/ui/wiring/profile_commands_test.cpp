@@ -39,7 +39,8 @@ TEST_F(ProfileCommands, TwoChoicesWithinTheDelaySwitchOnceToTheLast) {
     ChooseItem(combo, 1);
     ChooseItem(combo, 2);
     EXPECT_TRUE(Commands().empty());  // nothing before the delay
-    ASSERT_TRUE(QTest::qWaitFor([this] { return CountCommand(kWriteKeyBlock) > 0; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return CountCommand(kWriteKeyBlock) > 0 && !slot->device->IoBusy(); }, 3000));
     QTest::qWait(600);  // long enough for a second switch to show
 
     EXPECT_EQ(CountCommand(kWriteKeyBlock), 1);
@@ -114,7 +115,8 @@ TEST_F(ProfileCommands, NewSelectsTheNewProfileAndTheDeviceFollows) {
     EXPECT_EQ(panel->GetSelectedIndex(), 1);
     EXPECT_EQ(GetText(PageControl("device_profile_name_edit")), QStringLiteral("profile2"));
     EXPECT_EQ(ReadJson(ListFile())["profileselect"].asInt(), 1);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return CountCommand(kWriteKeyBlock) > 0; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return CountCommand(kWriteKeyBlock) > 0 && !slot->device->IoBusy(); }, 3000));
     EXPECT_EQ(slot->device->ProfileName(), panel->ProfileList().Entries()[1].id);
     EXPECT_NE(slot->device->ProfileName(), before);
 }
@@ -124,7 +126,8 @@ TEST_F(ProfileCommands, DeleteAsksFirstNamingTheProfileAndOnlyAConfirmedOneGoes)
     Click("device_copy_btn");
     QWidget* combo = PageControl("device_profile_combo");
     ASSERT_EQ(ComboTexts(combo), (QStringList{"profile1", "profile2", "profile2 copy"}));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return CountCommand(kWriteKeyBlock) > 0; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return CountCommand(kWriteKeyBlock) > 0 && !slot->device->IoBusy(); }, 3000));
     const std::string inUse = ProfilePath();
     const QByteArray listBefore = FileBytes(ListFile());
     sim->ClearFrames();
@@ -144,7 +147,8 @@ TEST_F(ProfileCommands, DeleteAsksFirstNamingTheProfileAndOnlyAConfirmedOneGoes)
     EXPECT_EQ(CMsgWnd::PendingAnswers(), 0);
     EXPECT_EQ(ComboTexts(combo), (QStringList{"profile1", "profile2 copy"}));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(inUse)));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return CountCommand(kWriteKeyBlock) > 0; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return CountCommand(kWriteKeyBlock) > 0 && !slot->device->IoBusy(); }, 3000));
     EXPECT_EQ(slot->device->ProfileName(), panel->ProfileList().SelectedId());
     EXPECT_TRUE(QFile::exists(QString::fromStdString(ProfilePath())));
 }
@@ -305,7 +309,8 @@ TEST_F(ProfileCommands, AChoiceIsKeptWhenAnotherDeviceIsSelectedWithinTheDelay) 
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             for (const auto& s : devicePart->Slots().All())
-                if (s.get() != slot && s->entry->IsShown() && s->mouse && s->mouse->KeyBlockRead())
+                if (s.get() != slot && s->entry->IsShown() && s->mouse && !s->device->IoBusy() &&
+                    s->mouse->KeyBlockRead())
                     otherSlot = s.get();
             return otherSlot != nullptr;
         },
@@ -323,7 +328,8 @@ TEST_F(ProfileCommands, AChoiceIsKeptWhenAnotherDeviceIsSelectedWithinTheDelay) 
     qobject_cast<QAbstractButton*>(FindControl(otherSlot->entry, QStringLiteral("device_select")))->click();
     ASSERT_EQ(wnd->SelectedSlot(), otherSlot);
 
-    ASSERT_TRUE(QTest::qWaitFor([this] { return CountCommand(kWriteKeyBlock) > 0; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return CountCommand(kWriteKeyBlock) > 0 && !slot->device->IoBusy(); }, 3000));
     EXPECT_EQ(slot->device->ProfileName(), chosenId);
     EXPECT_EQ(otherSlot->device->ProfileName(), otherProfile);
     other->Unplug();

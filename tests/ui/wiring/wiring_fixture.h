@@ -72,7 +72,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor(
             [this] {
                 slot = wnd->SelectedSlot();
-                return slot && slot->mouse && slot->mouse->KeyBlockRead() &&
+                // The read runs on the device's I/O worker; the page is the user's once the
+                // result was taken in.
+                return slot && slot->mouse && !slot->device->IoBusy() && slot->mouse->KeyBlockRead() &&
                        !slot->device->GetProfileFile().empty() &&
                        !GetText(PageControl("DPI_edit_2")).isEmpty();
             },
