@@ -115,11 +115,6 @@ void CVornakelMouseDevice::SetAssignment(int button, const KeyAssignHalf& curren
     profile_.SetKeyList(assignments_);
 }
 
-void CVornakelMouseDevice::SetDpiStages(const std::vector<DpiStage>& stages) {
-    dpiStages_ = stages;
-    profile_.SetDpiStages(dpiStages_);
-}
-
 void CVornakelMouseDevice::SetSystemValues(const MouseSystemValues& values) {
     systemValues_ = values;
     profile_.SetMouseSystem(SettingsOf(values));
@@ -165,15 +160,6 @@ void CVornakelMouseDevice::SelectKey(int index) {
         const bool known = index >= 0 && static_cast<size_t>(index) < assignments_.size();
         page->ShowKeySetting(index, known ? &assignments_[static_cast<size_t>(index)] : nullptr);
     }
-}
-
-void CVornakelMouseDevice::ShowDpiStagePosition(int stage, int position) {
-    if (IMousePage* page = MousePage())
-        page->ShowDpiStage(stage, position, std::to_string(mouse::DpiForPosition(SensorInfo(), position)));
-}
-
-void CVornakelMouseDevice::ShowDpiStageEnabled(int stage, bool enabled) {
-    if (IMousePage* page = MousePage()) page->ShowDpiStageEnabled(stage, enabled);
 }
 
 void CVornakelMouseDevice::ShowPollingOption(int index) {
