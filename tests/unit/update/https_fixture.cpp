@@ -43,12 +43,11 @@ void MakeCertificates(const TempFolder& dir) {
 }  // namespace
 
 const TempFolder& TestCertificates() {
-    static const TempFolder* dir = [] {
-        auto* made = new TempFolder;
-        MakeCertificates(*made);
-        return made;
-    }();
-    return *dir;
+    // Made once per run, and removed with everything in it when the run ends.
+    static const TempFolder dir;
+    static const bool made = (MakeCertificates(dir), true);
+    (void)made;
+    return dir;
 }
 
 TestHttpsServer::TestHttpsServer(const std::string& certificate) {
