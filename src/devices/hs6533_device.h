@@ -12,15 +12,13 @@
 #include <vector>
 
 #include "devices/audio/audio_endpoint_control.h"
-#include "devices/device_lists.h"
 #include "devices/headset_eq_presets.h"
 #include "devices/headset_page.h"
-#include "devices/pad/pad_lighting_record.h"
-#include "devices/usb_device.h"
+#include "devices/lighting_record_device.h"
 #include "profiles/hs6533_profile_data.h"
 
 // Message to the owner after the lighting record was read again (wParam = slot, lParam 0).
-constexpr unsigned kMsgHeadsetLightingRead = 0x0D00;
+constexpr unsigned kMsgHeadsetLightingRead = kMsgLightingRead;
 
 // SaveCustomEq results.
 namespace customeq {
@@ -29,7 +27,7 @@ inline constexpr int kDuplicateName = 0;
 inline constexpr int kRefused = -1;
 }  // namespace customeq
 
-class CVornakelHS6533Device : public CVornakelUSBDevice {
+class CVornakelHS6533Device : public CLightingRecordDevice<CHs6533Profiledata> {
 public:
     // The headset keeps the pad's 21-byte lighting record layout.
     using LightingRecord = pad::PadLightingRecord;
@@ -44,7 +42,6 @@ public:
     void SetAudioLibrary(IAudioConfigLibrary* library, CAudioEndpointControl::MessageSink messages = {});
     const CAudioEndpointControl& Audio() const { return audio_; }
 
-    int ReadLightingRecord();
     const LightingRecord& Lighting() const { return record_; }
     CHs6533Profiledata& Profile() { return profile_; }
     const HeadsetAudioState& AudioState() const { return audioState_; }
@@ -69,23 +66,16 @@ public:
     void ToggleVoiceChanger(int enabled);
     void SelectVoiceChanger(int type);
 
-    // ---- overrides ----
+    // ---- overrides (the lighting record's in lighting_record_device.h) ----
+    // The lighting record's binding, then the audio library.
     void BindPageControls() override;
-    int ApplyProfileLighting() override;
     void OnDeviceTimer1() override;  // LoadProfile, ReadAudioState, RefreshPage
-    void OnDeviceTimer2() override;  // ReadLightingRecord
-    void OnDeviceTimer5() override;  // the power status query
+    // The lighting record's profile loading, then the audio settings and presets it holds.
     int LoadProfile() override;
     // The default data replace the profile; the custom presets and the audio settings stay.
     void LoadDefaults() override;
     void RefreshPage() override;
-    int WriteSettings(const SettingsWrite& request) override;
-    void LoadLists() override;
-    void SetFilePaths() override;
-    std::string GetProfileFile() const override;
     int SaveProfile() override;
-    void SetUserValue(int value) override;
-    void SetLightEffect(const LightInfoRecord& effect) override;
 
 private:
     void Store();
@@ -96,10 +86,6 @@ private:
     int ToggleMute(const char* property, int& flag);
 
     IHeadsetPage* headsetPage_ = nullptr;
-    LightingRecord record_{};
-    LightingRecord previousRecord_{};
-    CHs6533Profiledata profile_;
-    DeviceLists lists_;
     CAudioEndpointControl audio_;
     HeadsetAudioState audioState_;
     std::vector<int> bands_;

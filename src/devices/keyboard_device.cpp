@@ -9,7 +9,6 @@
 namespace {
 
 const char kMacroListFile[] = "macro.config";
-const char kDefaultLightFile[] = "default_light.json";
 // Key press and release events of the input channel: base + device key.
 constexpr uint16_t kKeyDownFirst = 0x0500;
 constexpr uint16_t kKeyUpFirst = 0x0600;
@@ -55,10 +54,7 @@ std::set<int> CVornakelKeyboardDevice::PressedLeds() const {
 // ---- profile ----
 
 void CVornakelKeyboardDevice::SetFilePaths() {
-    const std::string folder = DataFolder();
-    profile_.SetDefaultDataPath(DefaultDataFile());
-    if (!ProfileName().empty()) profile_.SetProfilePath(folder + ProfileName() + ".Json");
-    profile_.SetLightConfigPath(folder + ConfigName() + ".config");
+    PointProfileAtFiles(profile_);
 }
 
 std::string CVornakelKeyboardDevice::GetProfileFile() const {
@@ -66,14 +62,11 @@ std::string CVornakelKeyboardDevice::GetProfileFile() const {
 }
 
 int CVornakelKeyboardDevice::SaveProfile() {
-    if (profile_.GetProfilePath().empty() || profile_.Tree().isNull()) return kResultOk;
-    return profile_.Save() == 0 ? kResultOk : kResultProfileNotSaved;
+    return SaveLoadedProfile(profile_);
 }
 
 int CVornakelKeyboardDevice::LoadProfile() {
-    SetFilePaths();
-    if (ProfileName().empty()) return 0;
-    profile_.Load(profile_.GetProfilePath());
+    if (!LoadNamedProfile(profile_)) return 0;
     TakeProfileValues();
     return 1;
 }
@@ -140,13 +133,7 @@ void CVornakelKeyboardDevice::SetSystemStages(const KeyboardSystemSettings& stag
 // ---- lists and page ----
 
 void CVornakelKeyboardDevice::LoadLists() {
-    const std::string folder = DataFolder();
-    lists_ = LoadDeviceLists(folder + kMacroListFile, DefaultDataFolder() + kDefaultLightFile,
-                             folder + ConfigName() + ".config", GetUserValue());
-    if (IDevicePage* page = Page()) {
-        page->ShowMacroNames(lists_.macroNames);
-        page->ShowLightModes(lists_.lightModes, lists_.presetNames);
-    }
+    lists_ = LoadPageLists(kMacroListFile, LightConfigFile());
 }
 
 void CVornakelKeyboardDevice::BindPageControls() {

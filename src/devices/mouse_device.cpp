@@ -9,7 +9,6 @@
 namespace {
 
 const char kMacroListFile[] = "macro.config";
-const char kDefaultLightFile[] = "default_light.json";
 
 MouseSystemValues ValuesOf(const MouseSystemSettings& s) {
     return {s.DoubleClickTime(), s.MouseSpeed(), s.PointerPrecision(), s.ScrollPage(), s.WheelScrollLines(),
@@ -55,10 +54,7 @@ mouse::MouseSensorInfo CVornakelMouseDevice::SensorInfo() const {
 // ---- profile ----
 
 void CVornakelMouseDevice::SetFilePaths() {
-    const std::string folder = DataFolder();
-    profile_.SetDefaultDataPath(DefaultDataFile());
-    if (!ProfileName().empty()) profile_.SetProfilePath(folder + ProfileName() + ".Json");
-    profile_.SetLightConfigPath(folder + ConfigName() + ".config");
+    PointProfileAtFiles(profile_);
 }
 
 std::string CVornakelMouseDevice::GetProfileFile() const {
@@ -66,17 +62,11 @@ std::string CVornakelMouseDevice::GetProfileFile() const {
 }
 
 int CVornakelMouseDevice::SaveProfile() {
-    // Without a loaded profile there is no file to write the tree into.
-    if (profile_.GetProfilePath().empty() || profile_.Tree().isNull()) return kResultOk;
-    return profile_.Save() == 0 ? kResultOk : kResultProfileNotSaved;
+    return SaveLoadedProfile(profile_);
 }
 
 int CVornakelMouseDevice::LoadProfile() {
-    SetFilePaths();
-    if (ProfileName().empty()) return 0;
-    // Without a device object in the profile or the default data there are no values to
-    // take: the page and the device keep what they had.
-    if (!profile_.Load(profile_.GetProfilePath()).isObject()) return 0;
+    if (!LoadNamedProfile(profile_)) return 0;
     TakeProfileValues();
     return 1;
 }
@@ -125,11 +115,6 @@ void CVornakelMouseDevice::SetAssignment(int button, const KeyAssignHalf& curren
     profile_.SetKeyList(assignments_);
 }
 
-void CVornakelMouseDevice::SetDpiStages(const std::vector<DpiStage>& stages) {
-    dpiStages_ = stages;
-    profile_.SetDpiStages(dpiStages_);
-}
-
 void CVornakelMouseDevice::SetSystemValues(const MouseSystemValues& values) {
     systemValues_ = values;
     profile_.SetMouseSystem(SettingsOf(values));
@@ -138,15 +123,9 @@ void CVornakelMouseDevice::SetSystemValues(const MouseSystemValues& values) {
 // ---- lists and page ----
 
 void CVornakelMouseDevice::LoadLists() {
-    const std::string folder = DataFolder();
-    lists_ = LoadDeviceLists(folder + kMacroListFile, DefaultDataFolder() + kDefaultLightFile,
-                             profile_.GetLightConfigPath().empty() ? folder + ConfigName() + ".config"
-                                                                   : profile_.GetLightConfigPath(),
-                             GetUserValue());
-    if (IDevicePage* page = Page()) {
-        page->ShowMacroNames(lists_.macroNames);
-        page->ShowLightModes(lists_.lightModes, lists_.presetNames);
-    }
+    lists_ =
+        LoadPageLists(kMacroListFile, profile_.GetLightConfigPath().empty() ? LightConfigFile()
+                                                                            : profile_.GetLightConfigPath());
 }
 
 void CVornakelMouseDevice::BindPageControls() {
@@ -181,15 +160,6 @@ void CVornakelMouseDevice::SelectKey(int index) {
         const bool known = index >= 0 && static_cast<size_t>(index) < assignments_.size();
         page->ShowKeySetting(index, known ? &assignments_[static_cast<size_t>(index)] : nullptr);
     }
-}
-
-void CVornakelMouseDevice::ShowDpiStagePosition(int stage, int position) {
-    if (IMousePage* page = MousePage())
-        page->ShowDpiStage(stage, position, std::to_string(mouse::DpiForPosition(SensorInfo(), position)));
-}
-
-void CVornakelMouseDevice::ShowDpiStageEnabled(int stage, bool enabled) {
-    if (IMousePage* page = MousePage()) page->ShowDpiStageEnabled(stage, enabled);
 }
 
 void CVornakelMouseDevice::ShowPollingOption(int index) {

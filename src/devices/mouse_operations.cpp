@@ -43,6 +43,22 @@ int CVornakelMouseDevice::SaveAndWrite(bool write) {
     return write ? SaveAndWriteSettings() : SaveProfile();
 }
 
+// ---- DPI stages: the page's edit, slider and check box to the settings record ----
+
+void CVornakelMouseDevice::SetDpiStages(const std::vector<DpiStage>& stages) {
+    dpiStages_ = stages;
+    profile_.SetDpiStages(dpiStages_);
+}
+
+void CVornakelMouseDevice::ShowDpiStagePosition(int stage, int position) {
+    if (IMousePage* page = MousePage())
+        page->ShowDpiStage(stage, position, std::to_string(mouse::DpiForPosition(SensorInfo(), position)));
+}
+
+void CVornakelMouseDevice::ShowDpiStageEnabled(int stage, bool enabled) {
+    if (IMousePage* page = MousePage()) page->ShowDpiStageEnabled(stage, enabled);
+}
+
 int CVornakelMouseDevice::ChangeDpiStage(int stage, const std::function<void(DpiStage&)>& change) {
     std::vector<DpiStage> stages = dpiStages_;
     if (!mouseops::EnsureDpiStage(stages, stage)) return kResultBadArgument;

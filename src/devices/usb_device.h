@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "devices/device_io_worker.h"
+#include "devices/device_lists.h"
 #include "devices/device_page.h"
 #include "devices/device_result.h"
 #include "devices/input_worker.h"
@@ -28,6 +29,8 @@
 #include "hid/protocol/device_protocol.h"
 #include "profiles/profile_records.h"
 #include "util/worker_thread.h"
+
+class CBasicProfiledata;
 
 // The arguments of WriteSettings; every caller of the program passes record 0, first
 // byte 0, flag 1 and the screen size recorded at start-up (which the mouse does not use).
@@ -222,6 +225,24 @@ protected:
     }
     void SendOwnerMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) const;
     void SetDeviceKindValue(int kind) { deviceKind_ = kind; }
+
+    // ---- the files of a device kind (usb_device_files.cpp) ----
+    // Data folder + ConfigName() + ".config": the host's light presets.
+    std::string LightConfigFile() const;
+    // The lists of the page (device_lists.h): the macro list `macroListName` of the data
+    // folder, the built-in light modes beside the program and the presets of
+    // `lightConfigFile`; shown on the page when one is bound.
+    DeviceLists LoadPageLists(const std::string& macroListName, const std::string& lightConfigFile);
+    // Points `profile` at this device's files: the default data, data folder + ProfileName()
+    // + ".Json" (when there is a name) and data folder + ConfigName() + ".config".
+    void PointProfileAtFiles(CBasicProfiledata& profile) const;
+    // SetFilePaths, then loads the profile of ProfileName() into `profile`. False without a
+    // name, or when neither the profile nor the default data hold a device object: then
+    // there are no values to take, and the device keeps what it had.
+    bool LoadNamedProfile(CBasicProfiledata& profile);
+    // SaveProfile of a loaded `profile`: kResultOk also when nothing is loaded (no file to
+    // write into), kResultProfileNotSaved when the write failed.
+    static int SaveLoadedProfile(CBasicProfiledata& profile);
 
     CDeviceProtocol commandChannel_;
     DeviceInfoBlock deviceInfo_{};

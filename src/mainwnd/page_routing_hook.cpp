@@ -1,9 +1,8 @@
 // Window messages of the input capture: the registered hook messages carry the captured
 // keys and buttons to the key panel or to the macro being recorded. lParam points at the
 // keyboard or mouse hook record (macros/hook_records.h), valid during the call only. The
-// frame itself installs and removes the key panel's capture (kHookInstallMessage).
+// frame itself installs and removes the key panel's capture (kMsgHook).
 #include "macros/hook_records.h"
-#include "mainwnd/device_hook_seam.h"
 #include "mainwnd/main_wnd.h"
 #include "mainwnd/page_routing.h"
 #include "mainwnd/page_wiring_part.h"

@@ -3,13 +3,13 @@
 // device model -> profile file -> key block of the device.
 #include "devices/mouse_device.h"
 #include "macros/key_assignment.h"
-#include "mainwnd/device_hook_seam.h"
 #include "mainwnd/device_slots.h"
 #include "mainwnd/main_wnd.h"
 #include "mainwnd/page_routing.h"
 #include "mainwnd/page_wiring_part.h"
 #include "mainwnd/rules/page_values.h"
 #include "panels/keyset/keyset_control_ui.h"
+#include "shell/app_names.h"
 #include "ui/controls.h"
 
 #include <QListWidget>
@@ -122,8 +122,7 @@ void OnKeyCancel(WiringContext& ctx, int) {
 }
 
 void OnKeyCaptureFocus(WiringContext& ctx, int) {
-    SendWindowMessage(ctx.wnd.GetHWND(), kHookInstallMessage,
-                      ctx.msg.type == QLatin1String("setfocus") ? 1 : 0);
+    SendWindowMessage(ctx.wnd.GetHWND(), kMsgHook, ctx.msg.type == QLatin1String("setfocus") ? 1 : 0);
 }
 
 bool CaptureSingleKey(CMainWnd& wnd, const macros::HookRecord& record) {

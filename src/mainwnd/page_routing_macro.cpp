@@ -7,7 +7,7 @@
 #include "devices/mouse_device.h"
 #include "macros/key_table.h"
 #include "macros/macro_capacity.h"
-#include "mainwnd/device_hook_seam.h"
+#include "macros/hook_messages.h"
 #include "mainwnd/device_slots.h"
 #include "mainwnd/file_dialog.h"
 #include "mainwnd/main_wnd.h"
@@ -180,22 +180,22 @@ void OnFixedDelayTyped(WiringContext& ctx, int) {
 void StartMacroRecording(CMainWnd& wnd, CPageWiringPart& part, int recordMode, int hookMode) {
     CMacroControlUI* panel = MacroPanelOf(wnd.SelectedSlot());
     if (panel) {
-        panel->ShowWindowOnlyNote(!part.Hook().SeesWholeDesktop());
+        panel->ShowWindowOnlyNote(!wnd.Hook().CapturesOutsideWindow());
         panel->StartRecording(recordMode > 0 ? static_cast<macros::RecordMode>(recordMode)
                                              : panel->TimingRecordMode());
     }
-    part.Hook().Install(0, hookMode, wnd.GetHWND(), 1, 1);
+    wnd.Hook().Install(0, hookMode, wnd.GetHWND(), 1, 1);
     part.SetEditingState(wnd, true, false);
 }
 
 void OnStartRecording(WiringContext& ctx, int) {
-    StartMacroRecording(ctx.wnd, ctx.part, 0, hookmode::kMacro);
+    StartMacroRecording(ctx.wnd, ctx.part, 0, macros::HookMode::kMacro);
 }
 
 void OnStopRecording(WiringContext& ctx, int) {
     CMacroControlUI* panel = MacroPanelOf(ctx.slot);
     if (panel) panel->SetRecordingUi(true);
-    ctx.part.Hook().Uninstall();
+    ctx.wnd.Hook().Uninstall();
     ctx.part.SetEditingState(ctx.wnd, true, true);
     SaveMacroAndSend(ctx);
 }
@@ -231,13 +231,13 @@ struct MenuRecording {
     int hookMode;
 };
 constexpr MenuRecording kMenuRecordings[] = {
-    {"redio_previous_record_time", 0, hookmode::kMacroBefore},
-    {"redio_previous_constant_time", 2, hookmode::kMacroBefore},
-    {"redio_previous_ignore_time", 3, hookmode::kMacroBefore},
-    {"redio_later_record_time", 0, hookmode::kMacroAfter},
-    {"redio_later_constant_time", 2, hookmode::kMacroAfter},
-    {"redio_later_ignore_time", 3, hookmode::kMacroAfter},
-    {"macro_action_edit", 3, hookmode::kMacroReplace},
+    {"redio_previous_record_time", 0, macros::HookMode::kMacroPrevious},
+    {"redio_previous_constant_time", 2, macros::HookMode::kMacroPrevious},
+    {"redio_previous_ignore_time", 3, macros::HookMode::kMacroPrevious},
+    {"redio_later_record_time", 0, macros::HookMode::kMacroLater},
+    {"redio_later_constant_time", 2, macros::HookMode::kMacroLater},
+    {"redio_later_ignore_time", 3, macros::HookMode::kMacroLater},
+    {"macro_action_edit", 3, macros::HookMode::kMacroSingle},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 // (mouse_operations.cpp), which stores, saves, writes and shows it.
 #include "ui/controls.h"
 #include "devices/mouse_device.h"
+#include "devices/mouse_operations.h"
 #include "mainwnd/desktop_settings.h"
 #include "mainwnd/device_slots.h"
 #include "mainwnd/main_wnd.h"
@@ -37,7 +38,7 @@ void OnDpiSliderReleased(WiringContext& ctx, int stage) {
 void OnDpiSliderMoving(WiringContext& ctx, int stage) {
     CVornakelMouseDevice* mouse = ctx.Mouse();
     IMousePage* page = ctx.MousePage();
-    if (!mouse || !page || !IsDpiStageIndex(stage)) return;
+    if (!mouse || !page || !mouseops::IsDpiStageIndex(stage)) return;
     mouse->ShowDpiStagePosition(stage, page->DpiSliderPosition(stage));
 }
 

@@ -106,7 +106,7 @@ const char* const kKeyPanelButtons[] = {"key_butt_keysave", "key_butt_keycancel"
 
 }  // namespace
 
-CPageWiringPart::CPageWiringPart() : hook_(MakeWindowOnlyHook()) {
+CPageWiringPart::CPageWiringPart() {
     // The device pages embed these panels; their classes must be known before they are built.
     RegisterProfilePanelClasses();
     RegisterShootPanelClasses();
@@ -115,10 +115,6 @@ CPageWiringPart::CPageWiringPart() : hook_(MakeWindowOnlyHook()) {
 }
 
 CPageWiringPart::~CPageWiringPart() = default;
-
-void CPageWiringPart::SetDeviceHook(std::unique_ptr<IDeviceHook> hook) {
-    if (hook) hook_ = std::move(hook);
-}
 
 bool CPageWiringPart::OnMessage(CMainWnd& wnd, unsigned msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     if (!wiring::OnHookMessage(wnd, *this, msg, wParam, lParam)) return false;
@@ -130,9 +126,9 @@ bool CPageWiringPart::OnMenuCommand(CMainWnd& wnd, const QString& item) {
     return wiring::OnMacroMenuCommand(wnd, *this, item);
 }
 
-void CPageWiringPart::OnDestroy(CMainWnd&) {
+void CPageWiringPart::OnDestroy(CMainWnd& wnd) {
     if (macroMenu_) macroMenu_->deleteLater();
-    hook_->Uninstall();
+    wnd.Hook().Uninstall();
 }
 
 void CPageWiringPart::OpenMacroMenu(CMainWnd& wnd, QPoint at) {
@@ -141,27 +137,7 @@ void CPageWiringPart::OpenMacroMenu(CMainWnd& wnd, QPoint at) {
     macroMenu_ = CMenuWnd::CreateMenu(wnd.GetHWND(), QLatin1String(kMacroActionMenu), at);
 }
 
-namespace {
-
-// The window's device hook (system-wide capture where the desktop allows it, else the
-// window's own input) behind the seam the page handlers use.
-class CMainWndHook : public IDeviceHook {
-public:
-    explicit CMainWndHook(CDeviceHook& hook) : hook_(hook) {}
-    int Install(int value, int mode, WindowHandle window, int keyboardHook, int hookLibrary) override {
-        return hook_.Install(value, mode, window, keyboardHook, hookLibrary);
-    }
-    int Uninstall() override { return hook_.Uninstall(); }
-    bool SeesWholeDesktop() const override { return hook_.CapturesOutsideWindow(); }
-
-private:
-    CDeviceHook& hook_;
-};
-
-}  // namespace
-
 void CPageWiringPart::OnWindowInit(CMainWnd& wnd) {
-    SetDeviceHook(std::make_unique<CMainWndHook>(wnd.Hook()));
     BindAllProfilePanels(wnd);
     // The device part may be asked after this one: bind once more when every part has
     // made its slots, still long before a device's first read.

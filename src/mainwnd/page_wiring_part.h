@@ -19,7 +19,6 @@
 #include <memory>
 #include <vector>
 
-#include "mainwnd/device_hook_seam.h"
 #include "mainwnd/main_wnd_part.h"
 #include "ui/menu_wnd.h"
 
@@ -46,10 +45,6 @@ public:
     bool OnMenuCommand(CMainWnd& wnd, const QString& item) override;
     void OnDestroy(CMainWnd& wnd) override;
 
-    // The input capture used for recording and key capture (the window-only capture until
-    // another is set).
-    IDeviceHook& Hook() { return *hook_; }
-    void SetDeviceHook(std::unique_ptr<IDeviceHook> hook);
     // Opens the macro action menu at a screen point, closing one still open.
     void OpenMacroMenu(CMainWnd& wnd, QPoint at);
     CMenuWnd* MacroMenu() const { return macroMenu_; }
@@ -75,7 +70,6 @@ private:
     void BindAllProfilePanels(CMainWnd& wnd);
 
     bool idle_ = true;
-    std::unique_ptr<IDeviceHook> hook_;
     QPointer<CMenuWnd> macroMenu_;
     std::vector<DeviceSlot*> pendingSwitches_;  // slots live as long as the window
 };

@@ -1,20 +1,11 @@
 #pragma once
-// Firmware simulator of the lighted mouse pad (hard or soft).
-//
-// One interface (1) with the four collections of simdesc::DeviceControls (col03 consumer
-// control, col04 commands). Command frames as in sim_command_device.h; the pad answers:
-//   1/2 begin/end configuration   3 read information block (no keys, no macro memory)
-//   5/6 read/write settings memory: byte 0 the active slot (0-3), 25-byte lighting blocks
-//       at slot x 25 (the host writes its 21-byte record at offset 0)
-//   18 light frame (accepted, ignored)   26 read power record (6 bytes: battery, power
-//   state, 0, 0, owner byte, phone lying on the charger)
-// Anything else, or a chunk past the addressed memory, is refused with 0xFF. On its
-// consumer-control collection the pad sends the resynchronisation request (0x0401).
-#include <array>
+// Firmware simulator of the lighted mouse pad (hard or soft): the lighting firmware of
+// sim_lighting_device.h on interface 1, device class 3. Its factory power record says
+// charging at 60 % with a phone on the charger.
 #include <cstdint>
 #include <string>
-#include <vector>
-#include "sim/sim_command_device.h"
+
+#include "sim/sim_lighting_device.h"
 
 struct SimPadModel {
     std::string name = "pad";
@@ -26,35 +17,16 @@ struct SimPadModel {
     static SimPadModel Pad();
 };
 
-class SimPad : public SimCommandDevice {
+class SimPad : public SimLightingDevice {
 public:
     static constexpr int kCommandInterface = 1;
-    static constexpr size_t kInfoBlockSize = 34;
-    static constexpr size_t kBlockSize = 25;
-    static constexpr size_t kSlotCount = 4;
-    static constexpr size_t kSettingsMemorySize = 128;
-    static constexpr size_t kPowerRecordSize = 6;
 
     explicit SimPad(SimPadModel model = SimPadModel::Pad());
 
     std::string Name() const override { return model_.name; }
     uint16_t VendorId() const override { return model_.vendorId; }
     uint16_t ProductId() const override { return model_.productId; }
-    std::vector<int> InterfaceNumbers() const override { return {kCommandInterface}; }
-    std::vector<uint8_t> ReportDescriptor(int interfaceNumber) const override;
-
-    std::array<uint8_t, kInfoBlockSize> InfoBlock() const;
-    std::vector<uint8_t> SettingsMemory() const;                              // byte 0 = active slot
-    void SetSettingsBytes(size_t offset, const std::vector<uint8_t>& bytes);  // clipped to memory
-    std::array<uint8_t, kPowerRecordSize> PowerRecord() const;
-    void SetPowerRecord(const std::array<uint8_t, kPowerRecordSize>& record);
-
-protected:
-    uint8_t Execute(const uint8_t* frame, uint8_t* answer) override;
 
 private:
     const SimPadModel model_;
-    std::array<uint8_t, kInfoBlockSize> info_{};
-    std::vector<uint8_t> settings_;
-    std::array<uint8_t, kPowerRecordSize> power_{};
 };

@@ -1,22 +1,14 @@
 #pragma once
-// Value rules of the device page wiring that need no window: the mouse's DPI stage list and
-// system values as the page changes them, the typed limits of the "tolva_DPI_" edits, and
+// Value rules of the device page wiring that need no window: the typed limits of the "tolva_DPI_" edits, and
 // message texts that carry a number.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "devices/mouse_device.h"
-#include "devices/mouse_operations.h"
 #include "profiles/profile_records.h"
 
 namespace wiring {
-
-// The DPI stage and system value rules live with the mouse's operations.
-using mouseops::EnsureDpiStage;
-using mouseops::IsDpiStageIndex;
-using mouseops::WithMouseValue;
 
 // True when button `button`'s current assignment is the left mouse button (0x10 0x01 0x00)
 // and no other button's is: that button cannot be taken into editing.

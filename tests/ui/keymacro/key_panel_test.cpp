@@ -37,9 +37,9 @@ TEST_F(KeyPanel, KeyboardKeyWithCapturedModifierGoesToDeviceAndProfile) {
                                     .section(':', 0, 0)));
 
     // Right Ctrl, then C, as the capture reports them while the key field has the focus.
-    SendKey(hookmode::kSingleKey, kScanCtrl, true, true);
+    SendKey(macros::HookMode::kSingleKey, kScanCtrl, true, true);
     EXPECT_EQ(panel_->GetModifierOption(), 1);
-    SendKey(hookmode::kSingleKey, kScanC, false, true);
+    SendKey(macros::HookMode::kSingleKey, kScanC, false, true);
     EXPECT_EQ(GetText(PageControl("keyset_keyboard_text_edit")), QStringLiteral("C"));
     sim->ClearFrames();
     Click("key_butt_keysave");
@@ -68,11 +68,11 @@ TEST_F(KeyPanel, FocusOnTheKeyFieldInstallsTheCaptureAndLeavingRemovesIt) {
     ASSERT_NE(edit, nullptr);
     edit->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
-    EXPECT_EQ(wiringPart->Hook().Uninstall(), 1);  // it was installed
-    wiringPart->Hook().Install(0, hookmode::kSingleKey, wnd->GetHWND(), 1, 1);
+    EXPECT_EQ(wnd->Hook().Uninstall(), 1);  // it was installed
+    wnd->Hook().Install(0, macros::HookMode::kSingleKey, wnd->GetHWND(), 1, 1);
     edit->clearFocus();
     QApplication::processEvents();
-    EXPECT_EQ(wiringPart->Hook().Uninstall(), 0);  // already removed
+    EXPECT_EQ(wnd->Hook().Uninstall(), 0);  // already removed
 }
 
 TEST_F(KeyPanel, OptionFunctionsAreStoredAsTheirCodes) {
@@ -186,8 +186,8 @@ TEST_F(KeyPanel, TheLastLeftButtonKeepsItsFunction) {
 TEST_F(KeyPanel, ScreenshotWithThePanelOpen) {
     Click("key_2");
     ChooseFunction(6);
-    SendKey(hookmode::kSingleKey, kScanCtrl, false, true);
-    SendKey(hookmode::kSingleKey, kScanC, false, true);
+    SendKey(macros::HookMode::kSingleKey, kScanCtrl, false, true);
+    SendKey(macros::HookMode::kSingleKey, kScanC, false, true);
     SaveScreenshot(QStringLiteral("keys_page_key_panel.png"));
 }
 

@@ -7,7 +7,7 @@
 
 #include "macros/hook_record.h"
 #include "macros/hook_records.h"
-#include "mainwnd/device_hook_seam.h"
+#include "macros/hook_messages.h"
 #include "panels/keyset/keyset_control_ui.h"
 #include "panels/macro/macro_control_ui.h"
 #include "ui/window_messages.h"
@@ -18,6 +18,10 @@ protected:
     CKeySetControlUI* FindKeyPanel() const { return slot->page->findChild<CKeySetControlUI*>(); }
     CMacroControlUI* FindMacroPage() const { return slot->page->findChild<CMacroControlUI*>(); }
 
+    static QString MessageName(std::optional<std::string_view> name) {
+        return name ? QString::fromLatin1(name->data(), static_cast<qsizetype>(name->size())) : QString();
+    }
+
     // Sends one captured key as the capture of `mode` does.
     void SendKey(int mode, std::uint8_t scan, bool extended, bool down) const {
         macros::HookRecord record;
@@ -27,8 +31,9 @@ protected:
         record.extended = extended;
         record.timeMs = macros::MonotonicMilliseconds();
         const macros::KeyboardHookRecord sent = macros::ToKeyboardHookRecord(record);
-        SendWindowMessage(wnd->GetHWND(), RegisterWindowMessage(KeyboardHookMessageName(mode)),
-                          down ? kKeyDownMessage : kKeyUpMessage, reinterpret_cast<LPARAM>(&sent));
+        SendWindowMessage(wnd->GetHWND(), RegisterWindowMessage(MessageName(macros::KeyMessageName(mode))),
+                          down ? macros::KeyboardMessage::kKeyDown : macros::KeyboardMessage::kKeyUp,
+                          reinterpret_cast<LPARAM>(&sent));
     }
     void SendButton(int mode, std::uint16_t message) const {
         macros::HookRecord record;
@@ -37,8 +42,8 @@ protected:
         record.x = record.y = -1000;  // far from the stop button
         record.timeMs = macros::MonotonicMilliseconds();
         const macros::MouseHookRecord sent = macros::ToMouseHookRecord(record);
-        SendWindowMessage(wnd->GetHWND(), RegisterWindowMessage(MouseHookMessageName(mode)), message,
-                          reinterpret_cast<LPARAM>(&sent));
+        SendWindowMessage(wnd->GetHWND(), RegisterWindowMessage(MessageName(macros::MouseMessageName(mode))),
+                          message, reinterpret_cast<LPARAM>(&sent));
     }
 
     // The three bytes the device holds for button n.

@@ -160,11 +160,11 @@ TEST_F(MacroPage, RecordingThroughTheCaptureWritesTheMacroFile) {
     EXPECT_FALSE(PageControl("macro_btn_starredio")->isVisibleTo(slot->page));
     EXPECT_TRUE(PageControl("macro_record_note")->isVisibleTo(slot->page));  // window-only capture
     const uint8_t scanA = 0x1E;
-    SendKey(hookmode::kMacro, scanA, false, true);
-    SendKey(hookmode::kMacro, scanA, false, true);  // auto-repeat: dropped
-    SendKey(hookmode::kMacro, scanA, false, false);
-    SendButton(hookmode::kMacro, macros::MouseMessage::kRightDown);
-    SendButton(hookmode::kMacro, macros::MouseMessage::kRightUp);
+    SendKey(macros::HookMode::kMacro, scanA, false, true);
+    SendKey(macros::HookMode::kMacro, scanA, false, true);  // auto-repeat: dropped
+    SendKey(macros::HookMode::kMacro, scanA, false, false);
+    SendButton(macros::HookMode::kMacro, macros::MouseMessage::kRightDown);
+    SendButton(macros::HookMode::kMacro, macros::MouseMessage::kRightUp);
     EXPECT_EQ(Rows()->count(), 4);
     Click("macro_btn_stopredio");
 
@@ -178,7 +178,7 @@ TEST_F(MacroPage, RecordingThroughTheCaptureWritesTheMacroFile) {
         EXPECT_EQ(events[i]["Action"].asString(), expected[i][2] ? "down" : "up") << i;
     }
     // After the stop, captured input records nothing more.
-    SendKey(hookmode::kMacro, scanA, false, true);
+    SendKey(macros::HookMode::kMacro, scanA, false, true);
     EXPECT_EQ(Rows()->count(), 4);
 }
 
@@ -193,7 +193,7 @@ TEST_F(MacroPage, MenuItemsRecordBeforeTheRowAndInsertClicks) {
 
     SelectItem(Rows(), 0, true);
     EXPECT_TRUE(wiringPart->OnMenuCommand(*wnd, QStringLiteral("redio_previous_ignore_time")));
-    SendKey(hookmode::kMacroBefore, 0x30, false, true);  // B goes before A
+    SendKey(macros::HookMode::kMacroPrevious, 0x30, false, true);  // B goes before A
     Click("macro_btn_stopredio");
     EXPECT_EQ(MacroFile(0)["Events"][0], Event(10, 5, "down", "0"));
     EXPECT_EQ(MacroFile(0)["Events"][1]["Button"].asInt(), 4);

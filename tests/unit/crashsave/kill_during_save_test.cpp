@@ -18,6 +18,7 @@
 #include "profiles/profile_list.h"
 #include "profiles/profile_paths.h"
 #include "util/json_file.h"
+#include "temp_folder.h"
 #include "util/stale_temporaries.h"
 
 namespace {
@@ -62,19 +63,14 @@ long RoundOf(const std::string& name) {
 class KillDuringSave : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "kvelm_crashsave_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
-        setenv("KVELM_DATA_DIR", (root_ / "program").c_str(), 1);
+        ASSERT_TRUE(temp_.IsValid());
+        root_ = temp_.Path();
+        temp_.SetEnv("XDG_DATA_HOME", (root_ / "data").string());
+        temp_.SetEnv("KVELM_DATA_DIR", (root_ / "program").string());
         fs::create_directories(root_ / "program" / "DefaultData");
         std::ofstream(root_ / "program" / "DefaultData" / "mouse.Json")
             << R"({"Device": [{"Round": 0, "Pad": ""}]})";
         folder_ = DeviceUserFolder("mouse");
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
     }
 
     // Every file of the folder reads back, and each listed profile is its list entry's
@@ -105,6 +101,7 @@ protected:
         }
     }
 
+    TempFolder temp_;
     fs::path root_;
     std::string folder_;
 };

@@ -128,7 +128,8 @@ TEST_F(KvelmctlMouse, ProfileWithoutADeviceObjectIsSentWithTheDefaults) {
 
 TEST_F(KvelmctlMouse, TruncatedDefaultDataOnFirstUseSendsNothingAndFails) {
     TempFolder program;
-    const std::string shipped = ReadFile(std::filesystem::path(KVELM_BIN_DIR) / "DefaultData" / "mouse.Json");
+    const std::string shipped =
+        ReadFileBytes(std::filesystem::path(KVELM_BIN_DIR) / "DefaultData" / "mouse.Json");
     ASSERT_FALSE(shipped.empty());
     WriteFile(program.Path() / "DefaultData" / "mouse.Json", shipped.substr(0, shipped.size() / 3));
     setenv("KVELM_DATA_DIR", program.Path().c_str(), 1);
@@ -233,7 +234,7 @@ TEST(KvelmctlProgram, ApplyOnAnEmptyDataFolderWritesTheDefaultProfileOfThe3389Mo
                                 "'";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
-    const std::string err = ReadFile(home.Path() / "err");
+    const std::string err = ReadFileBytes(home.Path() / "err");
     ASSERT_EQ(WEXITSTATUS(status), 0) << err;
 
     const std::vector<Bytes> frames = CommandDumps(err);

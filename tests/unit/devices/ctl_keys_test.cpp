@@ -156,7 +156,7 @@ TEST_F(CtlKeys, MacroAssignmentSendsTheMacroImage) {
 
     const std::filesystem::path out = home.Path() / "out.mac";
     ASSERT_EQ(Ctl({"macro", "export", "0", "macro_1", out.string()}).code, 0);
-    EXPECT_EQ(ReadFile(out), ReadFile(source));
+    EXPECT_EQ(ReadFileBytes(out), ReadFileBytes(source));
 }
 
 TEST_F(CtlKeys, TheProgramPrintsTheAssignmentItWasGiven) {

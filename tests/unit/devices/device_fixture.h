@@ -5,10 +5,8 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <mutex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +16,7 @@
 #include "hid/protocol/supported_devices.h"
 #include "sim/sim_bus.h"
 #include "sim/sim_mouse.h"
+#include "temp_folder.h"
 #include "util/debug_log.h"
 
 using Bytes = std::vector<uint8_t>;
@@ -48,35 +47,10 @@ inline std::ostream& operator<<(std::ostream& out, const FrameHeader& h) {
                << "}";
 }
 
-// A folder removed with everything in it afterwards.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kvelm_devices_XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
+// Writes a file, creating the folders above it.
 inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
     std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    WriteFileBytes(path, text);
 }
 
 // Every debug output line while it exists.

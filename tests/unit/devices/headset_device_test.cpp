@@ -4,6 +4,7 @@
 #include "devices/audio/simulated_audio_library.h"
 #include "devices/hs6533_device.h"
 #include "sim/sim_headset.h"
+#include "util/json_file.h"
 
 namespace {
 
@@ -96,6 +97,24 @@ TEST_F(HeadsetDeviceTest, LightingRecordReadFromTheActiveSlotAndWrittenAtZero) {
     const Bytes frame = sim->CommandFrames().at(1);
     EXPECT_EQ(Bytes(frame.begin() + 8, frame.begin() + 29),
               (Bytes{2, 2, 4, 2, 0, 0, 0x00, 0x80, 0xFF, 0x53, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(HeadsetDeviceTest, LightingChangeIsSavedWrittenAndReportedAsSuccess) {
+    ASSERT_EQ(device->LoadProfile(), 1);
+    sim->ClearFrames();
+    LightInfoRecord light = device->GetLightEffect();
+    light.selectItem = 6;
+    EXPECT_EQ(device->SetLighting(light, true), 1);
+    EXPECT_EQ(ProfileOnDisk().GetLightInfo().selectItem, 6);
+    EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{1, 0, 0}, {6, 21, 0}, {2, 0, 0}}));
+    EXPECT_EQ(device->SaveProfile(), 1);
+
+    // A profile that cannot be written is reported, and the record still goes out.
+    SetAtomicWriteByteLimitForTest(0);
+    sim->ClearFrames();
+    EXPECT_EQ(device->SetLighting(light, false), kResultProfileNotSaved);
+    SetAtomicWriteByteLimitForTest(-1);
+    EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{1, 0, 0}, {6, 21, 0}, {2, 0, 0}}));
 }
 
 TEST_F(HeadsetDeviceTest, PowerStatusAndClosedChannel) {

@@ -18,7 +18,7 @@ protected:
     }
     Json::Value ProfileDevice() const {
         Json::Value root;
-        Json::Reader().parse(ReadFile(DataFolder() / "p1.Json"), root);
+        Json::Reader().parse(ReadFileBytes(DataFolder() / "p1.Json"), root);
         return root["Device"][0];
     }
 };
@@ -143,9 +143,9 @@ TEST_F(KeyboardDeviceTest, MacrosOverTheMemoryAreCounted) {
 TEST_F(KeyboardDeviceTest, CustomColoursInModeEight) {
     StartUp();
     device->SetLightEffect(LightInfoRecord{3, 4, 2, 0, 0, 0x10, 0x20, 0x30});
-    const std::string before = ReadFile(DataFolder() / "p1.Json");
+    const std::string before = ReadFileBytes(DataFolder() / "p1.Json");
     EXPECT_EQ(device->PaintCustomKey(5), -1);
-    EXPECT_EQ(ReadFile(DataFolder() / "p1.Json"), before) << "painting in mode 3 writes nothing";
+    EXPECT_EQ(ReadFileBytes(DataFolder() / "p1.Json"), before) << "painting in mode 3 writes nothing";
 
     device->SetCustomColourGroup(2);
     device->SetLightEffect(LightInfoRecord{8, 4, 2, 0, 0, 0x10, 0x20, 0x30});

@@ -254,7 +254,7 @@ class ValidateMacroKeys : public MouseDeviceTest, public ::testing::WithParamInt
 
 // Button 3 is assigned macro number 2 in the profile; its default is the forward button.
 TEST_P(ValidateMacroKeys, AssignmentToAMissingMacroFallsBackToTheDefault) {
-    std::string profile = ReadFile(std::string(KVELM_BIN_DIR) + "/DefaultData/mouse.Json");
+    std::string profile = ReadFileBytes(std::string(KVELM_BIN_DIR) + "/DefaultData/mouse.Json");
     Json::Value doc;
     Json::Reader().parse(profile, doc);
     doc["Device"][0]["KeyList"][3]["Assignment"] = 0x700200;

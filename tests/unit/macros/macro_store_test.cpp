@@ -4,7 +4,7 @@
 
 #include "macros/macro_capacity.h"
 #include "macros/macro_store.h"
-#include "util/temp_dir.h"
+#include "temp_folder.h"
 
 using namespace macros;
 
@@ -21,12 +21,12 @@ protected:
                 names.push_back(entry.path().filename().string());
         return names;
     }
-    TempDir dir;
+    TempFolder dir;
     CMacroStore store;
 };
 
 TEST_F(MacroStoreTest, NewMacroTakesTheFirstFreeNameAndStopsAtFifty) {
-    TempDir::Put(
+    WriteFileBytes(
         dir.File("macro.config"),
         R"({"MacroInfo": [{"MacroName": "macro_1", "Guid": "g1"}, {"MacroName": "MACRO_3", "Guid": "g3"}]})");
     store.Load();
@@ -62,7 +62,7 @@ TEST_F(MacroStoreTest, RenameRules) {
     };
     for (const Case& c : cases) EXPECT_EQ(store.Rename(1, c.name), c.result) << c.name;
     EXPECT_EQ(store.Rename(5, "x"), MacroResult::NotFound);
-    EXPECT_NE(TempDir::Slurp(store.ListFile()).find("\"Reload\""), std::string::npos);
+    EXPECT_NE(ReadFileBytes(store.ListFile()).find("\"Reload\""), std::string::npos);
 }
 
 TEST_F(MacroStoreTest, EventsSaveLoadDeleteAndCopy) {
@@ -71,7 +71,7 @@ TEST_F(MacroStoreTest, EventsSaveLoadDeleteAndCopy) {
     EXPECT_TRUE(store.LoadEvents(a).empty());  // never saved: no file
     const std::vector<MacroEvent> events{{10, 4, true, 70000}, {10, 4, false, 0}};
     ASSERT_EQ(store.SaveEvents(a, events), MacroResult::Done);
-    const std::string text = TempDir::Slurp(store.MacroFile(a));
+    const std::string text = ReadFileBytes(store.MacroFile(a));
     EXPECT_NE(text.find("\"Delay\" : \"65535\""), std::string::npos);
     EXPECT_NE(text.find("\"Version\" : 64"), std::string::npos);
     EXPECT_EQ(store.LoadEvents(a), (std::vector<MacroEvent>{{10, 4, true, 65535}, {10, 4, false, 0}}));
@@ -93,18 +93,18 @@ TEST_F(MacroStoreTest, ImportKeepsTheBytesUnderANewNameAndExportCopiesThem) {
     const std::string source = dir.File("from elsewhere.mac");
     const std::string bytes = R"({"MacroName": "Burst", "Guid": "old", "Events": [{"Type": 1, "Button": 1,
         "Action": "down", "Delay": "10"}], "Version": 64})";
-    TempDir::Put(source, bytes);
+    WriteFileBytes(source, bytes);
     const int index = store.Import(source);
     ASSERT_EQ(index, 0);
     EXPECT_EQ(store.Macros()[0].name, "macro_1");
     EXPECT_NE(store.Macros()[0].guid, "old");
-    EXPECT_EQ(TempDir::Slurp(store.MacroFile(0)), bytes);
+    EXPECT_EQ(ReadFileBytes(store.MacroFile(0)), bytes);
     EXPECT_EQ(store.LoadEvents(0), (std::vector<MacroEvent>{{1, 1, true, 10}}));
 
     ASSERT_EQ(store.Export(0, dir.File("out.mac")), MacroResult::Done);
-    EXPECT_EQ(TempDir::Slurp(dir.File("out.mac")), bytes);
+    EXPECT_EQ(ReadFileBytes(dir.File("out.mac")), bytes);
 
-    TempDir::Put(dir.File("broken.mac"), "not json");
+    WriteFileBytes(dir.File("broken.mac"), "not json");
     EXPECT_EQ(store.Import(dir.File("broken.mac")), -1);
     EXPECT_EQ(store.Import(dir.File("missing.mac")), -1);
     EXPECT_EQ(store.LastResult(), MacroResult::Unreadable);
@@ -113,14 +113,14 @@ TEST_F(MacroStoreTest, ImportKeepsTheBytesUnderANewNameAndExportCopiesThem) {
 
 TEST_F(MacroStoreTest, UnreadableFilesAreSetAsideNotOverwritten) {
     const int index = store.NewMacro();
-    TempDir::Put(store.MacroFile(index), "{ half a macro");
+    WriteFileBytes(store.MacroFile(index), "{ half a macro");
     EXPECT_TRUE(store.LoadEvents(index).empty());
     ASSERT_EQ(store.SaveEvents(index, {{10, 5, true, 0}}), MacroResult::Done);
     const auto aside = FilesStartingWith(store.Macros()[0].guid + ".mac.unreadable-");
     ASSERT_EQ(aside.size(), 1u);
-    EXPECT_EQ(TempDir::Slurp(dir.File(aside[0])), "{ half a macro");
+    EXPECT_EQ(ReadFileBytes(dir.File(aside[0])), "{ half a macro");
 
-    TempDir::Put(store.ListFile(), "garbage");
+    WriteFileBytes(store.ListFile(), "garbage");
     store.Load();
     EXPECT_EQ(store.Count(), 0);
     EXPECT_EQ(store.NewMacro(), 0);
@@ -128,7 +128,7 @@ TEST_F(MacroStoreTest, UnreadableFilesAreSetAsideNotOverwritten) {
 }
 
 TEST_F(MacroStoreTest, ListedIdentifiersWithPathPartsAreNeverOpened) {
-    TempDir::Put(dir.File("macro.config"), R"({"MacroInfo": [{"MacroName": "m", "Guid": "../escape"}]})");
+    WriteFileBytes(dir.File("macro.config"), R"({"MacroInfo": [{"MacroName": "m", "Guid": "../escape"}]})");
     store.Load();
     EXPECT_EQ(store.MacroFile(0), "");
     EXPECT_EQ(store.SaveEvents(0, {{10, 4, true, 0}}), MacroResult::NotFound);

@@ -79,7 +79,7 @@ TEST(MouseEventFiles, NothingToSendWithoutAMacroList) {
 
 TEST(MouseEventFiles, GuidsThatLeaveTheDataFolderAreNotFollowed) {
     TempFolder dir;
-    const std::string data = dir.Path() + "/data";
+    const std::string data = dir.Path().string() + "/data";
     std::filesystem::create_directories(data + "/nested");
     // Every one of these files would be found if its Guid were followed.
     dir.Put("data/nested/inner.mac", MacroFile(2));
@@ -102,7 +102,7 @@ TEST(MouseEventFiles, MacroImageFromFilesAndTheCapacityRefusal) {
     dir.Put("one.mac", MacroFile(3));
     dir.Put("two.mac", MacroFile(5));
 
-    const PreparedImage fits = PrepareMacroImage(dir.Path() + "/", MacroCapacityBytes(1));
+    const PreparedImage fits = PrepareMacroImage(dir.Path().string() + "/", MacroCapacityBytes(1));
     ASSERT_EQ(fits.status, ImageStatus::Ready);
     EXPECT_EQ(fits.totalLength, 60u);
     ASSERT_EQ(fits.bytes.size(), 60u);

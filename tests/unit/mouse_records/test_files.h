@@ -1,44 +1,12 @@
 #pragma once
-// Small file helpers for the mouse record tests: a temporary data folder and hex fixtures.
+// Hex fixtures of the mouse record tests, and the shared temporary folder.
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <system_error>
 #include <vector>
-#include <stdlib.h>
 
-// A temporary folder for one test, removed with everything in it afterwards.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kvelm_mouse_XXXXXX").string();
-        if (mkdtemp(pattern.data())) path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string Path() const { return path_.string(); }
-    void Put(const std::string& name, const std::string& text) const {
-        std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-        out << text;
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
+#include "temp_folder.h"
 
 // Bytes of a hex text: pairs of hex digits separated by blanks; '#' starts a comment line.
 inline std::vector<std::uint8_t> ReadHexFixture(const std::string& path) {

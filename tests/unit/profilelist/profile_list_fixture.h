@@ -10,14 +10,12 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "profiles/profile_list.h"
 #include "profiles/profile_paths.h"
+#include "temp_folder.h"
 #include "util/json_file.h"
 
 inline Json::Value ParseJson(const std::string& text) {
@@ -49,32 +47,18 @@ constexpr char kHeadsetDefaults[] = R"({"Device": [{"SystemSetStages": {"EqType"
 class ProfileListFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kvelm_profilelist_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        Remember("XDG_DATA_HOME");
-        Remember("KVELM_DATA_DIR");
-        setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
-        setenv("KVELM_DATA_DIR", (root_ / "program").c_str(), 1);
+        ASSERT_TRUE(temp_.IsValid());
+        root_ = temp_.Path();
+        temp_.SetEnv("XDG_DATA_HOME", (root_ / "data").string());
+        temp_.SetEnv("KVELM_DATA_DIR", (root_ / "program").string());
         std::filesystem::create_directories(root_ / "program" / "DefaultData");
         Put(DefaultDataFile(ProgramFolder(), "mouse"), kMouseDefaults);
         Put(DefaultDataFile(ProgramFolder(), "HD"), kHeadsetDefaults);
         now_ = FixedInstant();
         Configure(list_, 2, "mouse");
     }
-    void TearDown() override {
-        SetAtomicWriteByteLimitForTest(-1);
-        for (const auto& [name, value] : saved_) {
-            if (value.first)
-                setenv(name.c_str(), value.second.c_str(), 1);
-            else
-                unsetenv(name.c_str());
-        }
-        std::error_code ec;
-        std::filesystem::permissions(root_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(root_, ec);
-    }
+    // The folder and the variables go with the fixture.
+    void TearDown() override { SetAtomicWriteByteLimitForTest(-1); }
 
     static std::string ProgramFolder() { return getenv("KVELM_DATA_DIR"); }
 
@@ -90,16 +74,8 @@ protected:
         });
     }
 
-    static void Put(const std::string& path, const std::string& bytes) {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
+    static void Put(const std::string& path, const std::string& bytes) { WriteFileBytes(path, bytes); }
+    static std::string Slurp(const std::string& path) { return ReadFileBytes(path); }
     static bool Exists(const std::string& path) { return std::filesystem::exists(path); }
     static Json::Value OnDisk(const std::string& path) { return CJsonFile().ReadJsonFile(path); }
 
@@ -135,15 +111,9 @@ protected:
             ASSERT_EQ(list_.RenameProfile(static_cast<int>(i), names[i]), kProfileDone);
     }
 
+    TempFolder temp_;
     std::filesystem::path root_;
     std::chrono::system_clock::time_point now_;
     bool frozen_ = false;
     CProfileList list_;
-
-private:
-    void Remember(const char* name) {
-        const char* value = getenv(name);
-        saved_.push_back({name, {value != nullptr, value ? value : ""}});
-    }
-    std::vector<std::pair<std::string, std::pair<bool, std::string>>> saved_;
 };

@@ -58,7 +58,8 @@ TEST_F(CtlGunTest, ListSetsUpTheFourPresetsOfTheMouseKind) {
         expected +=
             "gun " + std::to_string(gun) + ": 30 bullets  " + Preset("mouse3389", gun).string() + "\n";
     EXPECT_EQ(run.out, expected);
-    for (int gun = 0; gun < 4; ++gun) EXPECT_EQ(ReadFile(Preset("mouse3389", gun)), ReadFile(Shipped(gun)));
+    for (int gun = 0; gun < 4; ++gun)
+        EXPECT_EQ(ReadFileBytes(Preset("mouse3389", gun)), ReadFileBytes(Shipped(gun)));
     EXPECT_FALSE(std::filesystem::exists(DataRoot() / "mouse")) << "the other model's folder is not touched";
 }
 
@@ -80,11 +81,11 @@ TEST_F(CtlGunTest, ExportThenImportIntoAnotherGunCopiesTheFile) {
     const CtlRun exported = Ctl({"gun", "0", "export", "0", file});
     ASSERT_EQ(exported.code, kExitOk) << exported.err;
     EXPECT_EQ(exported.out, "exported gun 0 to " + file + "\n");
-    EXPECT_EQ(ReadFile(file), PresetText(4));
+    EXPECT_EQ(ReadFileBytes(file), PresetText(4));
 
     const CtlRun imported = Ctl({"gun", "0", "import", "3", file});
     ASSERT_EQ(imported.code, kExitOk) << imported.err;
-    EXPECT_EQ(ReadFile(Preset("mouse", 3)), PresetText(4));
+    EXPECT_EQ(ReadFileBytes(Preset("mouse", 3)), PresetText(4));
 }
 
 TEST_F(CtlGunTest, BadArgumentsWriteNothing) {
@@ -112,14 +113,14 @@ TEST_F(CtlGunTest, BadArgumentsWriteNothing) {
 
 TEST_F(CtlGunTest, ImportOfAFileThatIsNoPresetFailsAndKeepsTheGun) {
     ASSERT_EQ(Ctl({"gun", "0", "list"}).code, kExitOk);
-    const std::string before = ReadFile(Preset("mouse", 2));
+    const std::string before = ReadFileBytes(Preset("mouse", 2));
     const std::filesystem::path file = home_.Path() / "profile.json";
     WriteFile(file, R"({"profilename": "p", "profileUUID": "u"})");
     const CtlRun run = Ctl({"gun", "0", "import", "2", file.string()});
     EXPECT_EQ(run.code, kExitFailure);
     EXPECT_NE(run.err.find(file.string() + " is no gun preset file (no \"Events\" array)"), std::string::npos)
         << run.err;
-    EXPECT_EQ(ReadFile(Preset("mouse", 2)), before);
+    EXPECT_EQ(ReadFileBytes(Preset("mouse", 2)), before);
 
     const CtlRun absent = Ctl({"gun", "0", "import", "2", (home_.Path() / "none.shoot").string()});
     EXPECT_EQ(absent.code, kExitFailure);

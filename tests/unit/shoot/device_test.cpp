@@ -89,7 +89,7 @@ TEST_P(ShootDeviceTest, FirstSendSetsUpTheShippedDefaultsAndSendsThem) {
     const Bytes image = mouse->ShootImage();
     ASSERT_EQ(image.size(), 2920u) << "four presets of 30 bullets";
     for (int gun = 0; gun < 4; ++gun)
-        EXPECT_EQ(ReadFile(store.PresetPath(gun)), ReadFile(store.DefaultPath(gun))) << gun;
+        EXPECT_EQ(ReadFileBytes(store.PresetPath(gun)), ReadFileBytes(store.DefaultPath(gun))) << gun;
     // Every bullet starts with a left-button press of 10 ms.
     for (size_t entry : {24u, 748u, 1472u, 2196u})
         EXPECT_EQ(Bytes(image.begin() + entry + 4, image.begin() + entry + 8), (Bytes{10, 0, 0x81, 1}))
@@ -100,7 +100,7 @@ TEST_P(ShootDeviceTest, ABrokenPresetIsKeptAsideAndItsDefaultSent) {
     StartUp();
     WriteFile(DataFolder() / "ShootData_2.Shoot", "{\"Events\": [");
     EXPECT_EQ(shoot::SendPresets(*device, store), 0);
-    EXPECT_EQ(ReadFile(DataFolder() / "ShootData_2.Shoot.bad"), "{\"Events\": [");
+    EXPECT_EQ(ReadFileBytes(DataFolder() / "ShootData_2.Shoot.bad"), "{\"Events\": [");
     EXPECT_EQ(mouse->ShootImage().size(), 2920u);
 }
 

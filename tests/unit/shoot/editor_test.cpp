@@ -52,7 +52,7 @@ TEST_F(ShootEditorTest, ShowsTheBulletOfTheCurrentGunWithItsTextIds) {
 
 TEST_F(ShootEditorTest, SaveGoesToTheCurrentBulletAndReturnsWhatWasKept) {
     EXPECT_EQ(editor.SaveBullet({true, 1, true, 1, 1}), shoot::kShootRefused) << "no bullet is current yet";
-    EXPECT_EQ(ReadFile(UserFile(0)), ReadFile(DefaultFile(0)));
+    EXPECT_EQ(ReadFileBytes(UserFile(0)), ReadFileBytes(DefaultFile(0)));
 
     editor.SelectGun(1);
     editor.SelectBullet(5);
@@ -66,7 +66,7 @@ TEST_F(ShootEditorTest, SaveGoesToTheCurrentBulletAndReturnsWhatWasKept) {
     EXPECT_EQ(view.values, kept);
     EXPECT_STREQ(view.horizontalTextId, "mouse_move_to_left_text");
     EXPECT_STREQ(view.verticalTextId, "mouse_move_to_up_text");
-    EXPECT_EQ(ReadFile(UserFile(0)), ReadFile(DefaultFile(0))) << "other guns untouched";
+    EXPECT_EQ(ReadFileBytes(UserFile(0)), ReadFileBytes(DefaultFile(0))) << "other guns untouched";
 }
 
 TEST_F(ShootEditorTest, ResetAndImportShowTheCurrentBulletAgain) {

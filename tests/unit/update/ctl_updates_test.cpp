@@ -33,7 +33,7 @@ protected:
         SetDebugSink({});
         HttpsTest::TearDown();
     }
-    UpdateTempDir config;
+    TempFolder config;
 };
 
 TEST_F(CtlUpdatesTest, PrintsOneLinePerAttachedDeviceAndTheProgram) {
@@ -44,7 +44,7 @@ TEST_F(CtlUpdatesTest, PrintsOneLinePerAttachedDeviceAndTheProgram) {
     server.SetRoutes(routes);
     // The URL comes from kvelm.ini here.
     std::filesystem::create_directories(config.Path() / "kvelm");
-    UpdateTempDir::Put(config.File("kvelm/kvelm.ini"), "[Update]\nUrl=" + server.BaseUrl() + "\n");
+    WriteFileBytes(config.File("kvelm/kvelm.ini"), "[Update]\nUrl=" + server.BaseUrl() + "\n");
 
     const CtlRun run = Ctl({"--simulate", "mouse", "updates"});
     ASSERT_EQ(run.code, kExitOk) << run.err;

@@ -18,7 +18,7 @@ protected:
         HttpsTest::SetUp();
         ASSERT_TRUE(server.Running());
         for (int i = 0; i < kPayloadBytes; ++i) payload += static_cast<char>('a' + i % 26);
-        UpdateTempDir::Put(server.Folder().File("payload.bin"), payload);
+        WriteFileBytes(server.Folder().File("payload.bin"), payload);
     }
     void Route(const std::string& path, Json::Value route) {
         route["body_file"] = server.Folder().File("payload.bin");
@@ -39,7 +39,7 @@ protected:
 
     static constexpr int kPayloadBytes = 200000;
     TestHttpsServer server;
-    UpdateTempDir downloads;
+    TempFolder downloads;
     std::string target = downloads.File("firmware.bin");
     std::string payload;
     CHttpClient client;
@@ -49,7 +49,7 @@ protected:
 TEST_F(DownloadTest, CompleteDownloadShowsProgressAndLandsUnderItsName) {
     Route("/fw.bin", Json::Value(Json::objectValue));
     ASSERT_EQ(Fetch("/fw.bin"), DownloadResult::Complete) << client.LastErrorText();
-    EXPECT_EQ(UpdateTempDir::Slurp(target), payload);
+    EXPECT_EQ(ReadFileBytes(target), payload);
     EXPECT_EQ(downloads.Names(), std::vector<std::string>{"firmware.bin"});
     ASSERT_FALSE(calls.empty());
     for (size_t i = 0; i < calls.size(); ++i) {
@@ -88,12 +88,12 @@ TEST_F(DownloadTest, CancelLeavesNoFileBehind) {
 }
 
 TEST_F(DownloadTest, ShorterThanAnnouncedIsAFailureAndKeepsTheOldFile) {
-    UpdateTempDir::Put(target, "previous");
+    WriteFileBytes(target, "previous");
     Json::Value shortAnswer;
     shortAnswer["announce"] = kPayloadBytes + 1000;
     Route("/short.bin", shortAnswer);
     EXPECT_EQ(Fetch("/short.bin"), DownloadResult::Failed);
-    EXPECT_EQ(UpdateTempDir::Slurp(target), "previous");
+    EXPECT_EQ(ReadFileBytes(target), "previous");
     EXPECT_EQ(downloads.Names(), std::vector<std::string>{"firmware.bin"});
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back().total, 0u);
@@ -109,9 +109,9 @@ TEST_F(DownloadTest, MissingFileOrUntrustedServerFails) {
 }
 
 TEST(FileDigestTest, Sha256OfKnownContents) {
-    UpdateTempDir dir;
-    UpdateTempDir::Put(dir.File("abc"), "abc");
-    UpdateTempDir::Put(dir.File("empty"), "");
+    TempFolder dir;
+    WriteFileBytes(dir.File("abc"), "abc");
+    WriteFileBytes(dir.File("empty"), "");
     EXPECT_EQ(Sha256OfFile(dir.File("abc")),
               "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
     EXPECT_EQ(Sha256OfFile(dir.File("empty")),

@@ -19,7 +19,7 @@ void Run(const std::string& command) {
     ASSERT_EQ(std::system(quiet.c_str()), 0) << command;
 }
 
-void MakeCertificates(const UpdateTempDir& dir) {
+void MakeCertificates(const TempFolder& dir) {
     const std::string openssl = KVELM_OPENSSL;
     const std::string d = dir.Path().string() + "/";
     const std::string ecKey = " -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes";
@@ -33,7 +33,7 @@ void MakeCertificates(const UpdateTempDir& dir) {
         {"otherhost", "subjectAltName=DNS:other.invalid"},
     };
     for (const auto& [name, names] : servers) {
-        UpdateTempDir::Put(d + name + ".ext", names + "\n");
+        WriteFileBytes(d + name + ".ext", names + "\n");
         Run(openssl + " req" + ecKey + " -keyout " + d + name + ".key -out " + d + name +
             ".csr -subj /CN=" + name);
         Run(openssl + " x509 -req -in " + d + name + ".csr -CA " + d + "ca.pem -CAkey " + d +
@@ -42,18 +42,17 @@ void MakeCertificates(const UpdateTempDir& dir) {
 }
 }  // namespace
 
-const UpdateTempDir& TestCertificates() {
-    static const UpdateTempDir* dir = [] {
-        auto* made = new UpdateTempDir;
-        MakeCertificates(*made);
-        return made;
-    }();
-    return *dir;
+const TempFolder& TestCertificates() {
+    // Made once per run, and removed with everything in it when the run ends.
+    static const TempFolder dir;
+    static const bool made = (MakeCertificates(dir), true);
+    (void)made;
+    return dir;
 }
 
 TestHttpsServer::TestHttpsServer(const std::string& certificate) {
     SetRoutes(Json::Value(Json::objectValue));
-    UpdateTempDir::Put(folder_.File("record.jsonl"), "");
+    WriteFileBytes(folder_.File("record.jsonl"), "");
     int out[2];
     if (pipe(out) != 0) return;
     posix_spawn_file_actions_t actions;
@@ -102,7 +101,7 @@ void TestHttpsServer::SetRoutes(const Json::Value& routes) {
     const std::string temporary = folder_.File("routes.tmp");
     Json::StreamWriterBuilder writer;
     writer["indentation"] = "";
-    UpdateTempDir::Put(temporary, Json::writeString(writer, routes));
+    WriteFileBytes(temporary, Json::writeString(writer, routes));
     std::rename(temporary.c_str(), folder_.File("routes.json").c_str());
 }
 
@@ -114,7 +113,7 @@ void TestHttpsServer::Answer(const std::string& path, const std::string& body) {
 
 std::vector<RecordedRequest> TestHttpsServer::Requests() const {
     std::vector<RecordedRequest> requests;
-    std::istringstream lines(UpdateTempDir::Slurp(folder_.File("record.jsonl")));
+    std::istringstream lines(ReadFileBytes(folder_.File("record.jsonl")));
     std::string line;
     while (std::getline(lines, line)) {
         Json::Value entry;

@@ -7,12 +7,12 @@
 #include <string>
 #include <sys/types.h>
 #include <vector>
-#include "update_temp_dir.h"
+#include "temp_folder.h"
 
 // Made once per test program: "ca.pem" (trusted), "server.pem"/"server.key" for 127.0.0.1
 // and localhost, "otherhost.pem"/"otherhost.key" for another host name (same authority),
 // "stranger-ca.pem" an authority that signed nothing here.
-const UpdateTempDir& TestCertificates();
+const TempFolder& TestCertificates();
 
 struct RecordedRequest {
     std::string head;  // request line and headers, as received
@@ -34,11 +34,11 @@ public:
     void SetRoutes(const Json::Value& routes);
     void Answer(const std::string& path, const std::string& body);
     std::vector<RecordedRequest> Requests() const;
-    const UpdateTempDir& Folder() const { return folder_; }
+    const TempFolder& Folder() const { return folder_; }
     void Stop();
 
 private:
-    UpdateTempDir folder_;
+    TempFolder folder_;
     pid_t pid_ = -1;
     int port_ = 0;
 };

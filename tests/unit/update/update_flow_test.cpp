@@ -56,13 +56,13 @@ protected:
     // Lets the download step produce the files, as the download thread would.
     void DownloadAll(bool complete = true) {
         for (const DownloadJob& job : flow.StartDownloads()) {
-            UpdateTempDir::Put(job.localFile, "payload of " + job.url);
+            WriteFileBytes(job.localFile, "payload of " + job.url);
             flow.DownloadProgress(job.index, 10, 5);
             flow.DownloadFinished(job.index, complete);
         }
     }
 
-    UpdateTempDir folder;
+    TempFolder folder;
     UpdateFlow flow{folder.Path().string()};
     std::map<std::string, UpdateAnswer> answers;
     int asked = 0;
@@ -144,7 +144,7 @@ TEST_F(UpdateFlowTest, AcceptedItemsDownloadAndWaitForConsentBeforeRunning) {
     EXPECT_FALSE(flow.DownloadRequested());
     EXPECT_EQ(flow.PageState(), PageState::kUpdating);
     EXPECT_EQ(flow.Items()[0].state, ItemState::kDownloading);
-    UpdateTempDir::Put(jobs[0].localFile, "abc");
+    WriteFileBytes(jobs[0].localFile, "abc");
     flow.DownloadProgress(0, 4, 3);
     EXPECT_EQ(flow.Items()[0].percent, 75);
     flow.DownloadFinished(0, true);
@@ -215,7 +215,7 @@ TEST_F(UpdateFlowTest, DeclinedOrBrokenDownloadsNeverRun) {
     OfferBothAndAccept();
     const auto jobs = flow.StartDownloads();
     ASSERT_EQ(jobs.size(), 2u);
-    UpdateTempDir::Put(jobs[0].localFile, "firmware");
+    WriteFileBytes(jobs[0].localFile, "firmware");
     flow.DownloadFinished(0, true);
     flow.DownloadFinished(1, false);
     EXPECT_EQ(flow.Items()[1].state, ItemState::kFailed);
@@ -263,14 +263,14 @@ class UpdateFlowServiceTest : public HttpsTest {};
 TEST_F(UpdateFlowServiceTest, OfferedFirmwareIsDownloadedAndItsChecksumShown) {
     TestHttpsServer server;
     ASSERT_TRUE(server.Running());
-    UpdateTempDir::Put(server.Folder().File("fw.bin"), "firmware image");
+    WriteFileBytes(server.Folder().File("fw.bin"), "firmware image");
     Json::Value routes;
     routes["/api/updates"]["body"] =
         R"({"name":"Mouse","version":"0102","path":")" + server.BaseUrl() + R"(/fw.bin"})";
     routes["/fw.bin"]["body_file"] = server.Folder().File("fw.bin");
     server.SetRoutes(routes);
 
-    UpdateTempDir downloads;
+    TempFolder downloads;
     UpdateFlow flow(downloads.Path().string());
     CHttpClient client;
     const AttachedDevice attached[] = {{0x320F, 0x2002, 0x0101}};
@@ -290,6 +290,6 @@ TEST_F(UpdateFlowServiceTest, OfferedFirmwareIsDownloadedAndItsChecksumShown) {
     EXPECT_EQ(item.percent, 100);
     EXPECT_EQ(item.fileSize, 14u);
     EXPECT_EQ(item.sha256, Sha256OfFile(server.Folder().File("fw.bin")));
-    EXPECT_EQ(UpdateTempDir::Slurp(item.localFile), "firmware image");
+    EXPECT_EQ(ReadFileBytes(item.localFile), "firmware image");
 }
 }  // namespace

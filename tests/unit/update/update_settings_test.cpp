@@ -4,7 +4,7 @@
 #include "update/last_check_file.h"
 #include "update/service_url.h"
 #include "update/updater_message.h"
-#include "update_temp_dir.h"
+#include "temp_folder.h"
 
 namespace {
 TEST(ServiceUrlTest, EnvironmentOverridesTheIniAndNothingIsSetByDefault) {
@@ -38,11 +38,11 @@ TEST(ServiceUrlTest, IniValueIsReadFromItsGroupOnly) {
     EXPECT_EQ(ReadIniValue(ini, "Update", "Missing"), "");
     EXPECT_EQ(ReadIniValue("Url=https://no-group\n", "Update", "Url"), "");
 
-    UpdateTempDir config;
+    TempFolder config;
     setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
     EXPECT_EQ(UpdateUrlFromUserIni(), "");
     std::filesystem::create_directories(config.Path() / "kvelm");
-    UpdateTempDir::Put(config.File("kvelm/kvelm.ini"), "[Update]\nUrl=https://from-file\n");
+    WriteFileBytes(config.File("kvelm/kvelm.ini"), "[Update]\nUrl=https://from-file\n");
     EXPECT_EQ(UserIniPath(), config.File("kvelm/kvelm.ini"));
     EXPECT_EQ(UpdateUrlFromUserIni(), "https://from-file");
     unsetenv("XDG_CONFIG_HOME");
@@ -99,7 +99,7 @@ TEST(DownloadPathsTest, LocalFileStaysInsideTheDownloadFolder) {
     };
     for (const Case& c : cases) EXPECT_EQ(LocalUpdateFile("/d", c.name, c.url), c.file) << c.name;
 
-    UpdateTempDir cache;
+    TempFolder cache;
     setenv("XDG_CACHE_HOME", cache.Path().c_str(), 1);
     const std::string folder = DefaultDownloadFolder();
     unsetenv("XDG_CACHE_HOME");
@@ -108,7 +108,7 @@ TEST(DownloadPathsTest, LocalFileStaysInsideTheDownloadFolder) {
 }
 
 TEST(LastCheckFileTest, DateIsStoredAsTheProgramWritesIt) {
-    UpdateTempDir data;
+    TempFolder data;
     const std::tm date{.tm_sec = 0,
                        .tm_min = 0,
                        .tm_hour = 0,
@@ -125,12 +125,11 @@ TEST(LastCheckFileTest, DateIsStoredAsTheProgramWritesIt) {
     EXPECT_EQ(ReadLastCheckDate(data.Path().string()), "");
     const std::string today = LastCheckDateAtStart(data.Path().string());
     EXPECT_EQ(today, TodayCheckDate());
-    EXPECT_NE(UpdateTempDir::Slurp(data.File("updatetime.config")).find("\"updatelasttime\""),
-              std::string::npos);
+    EXPECT_NE(ReadFileBytes(data.File("updatetime.config")).find("\"updatelasttime\""), std::string::npos);
 
     ASSERT_EQ(WriteLastCheckDate(data.Path().string(), "2023-12-1"), 0);
     EXPECT_EQ(LastCheckDateAtStart(data.Path().string()), "2023-12-1");
-    UpdateTempDir::Put(data.File("updatetime.config"), R"({"updatelasttime": {"value": 5}})");
+    WriteFileBytes(data.File("updatetime.config"), R"({"updatelasttime": {"value": 5}})");
     EXPECT_EQ(ReadLastCheckDate(data.Path().string()), "");
 }
 }  // namespace

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "debug_capture.h"
-#include "temp_dir.h"
+#include "temp_folder.h"
 #include "util/debug_log.h"
 
 namespace {
@@ -45,9 +45,9 @@ TEST_F(DebugEnvironment, OneSendsTextUnchangedToStandardError) {
 }
 
 TEST_F(DebugEnvironment, PathAppendsToFileFromManyThreadsWithoutTearingLines) {
-    TempDir dir;
+    TempFolder dir;
     const std::string log = dir.File("debug.log");
-    TempDir::Put(log, "earlier run\n");
+    WriteFileBytes(log, "earlier run\n");
     Choose(log.c_str());
     ASSERT_TRUE(DebugEnabled());
 
@@ -59,7 +59,7 @@ TEST_F(DebugEnvironment, PathAppendsToFileFromManyThreadsWithoutTearingLines) {
     for (auto& th : threads) th.join();
     Choose(nullptr);  // closes the file
 
-    const std::string text = TempDir::Slurp(log);
+    const std::string text = ReadFileBytes(log);
     ASSERT_EQ(text.rfind("earlier run\n", 0), 0u) << "the old content must stay in front";
     size_t lines = 0;
     size_t pos = std::string("earlier run\n").size();

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "debug_capture.h"
-#include "temp_dir.h"
+#include "temp_folder.h"
 #include "util/json_file.h"
 
 namespace {
@@ -23,7 +23,7 @@ size_t EntriesIn(const fs::path& dir) {
 class JsonFileTest : public ::testing::Test {
 protected:
     void TearDown() override { SetAtomicWriteByteLimitForTest(-1); }
-    TempDir dir;
+    TempFolder dir;
     CJsonFile files;
 };
 
@@ -35,7 +35,7 @@ TEST_F(JsonFileTest, WritesStyledTextAndOneLineFeed) {
     const std::string path = dir.File("p.json");
     DebugCapture capture;
     ASSERT_EQ(files.WriteJsonFile(path, v), 0);
-    EXPECT_EQ(TempDir::Slurp(path),
+    EXPECT_EQ(ReadFileBytes(path),
               "{\n"
               "   \"dpi\" : [ 800, 1600 ],\n"
               "   \"name\" : \"Profile 1\"\n"
@@ -47,10 +47,10 @@ TEST_F(JsonFileTest, WritesStyledTextAndOneLineFeed) {
 
 TEST_F(JsonFileTest, ReplacesOldContentKeepsModeAndLeavesNoTemporaryFile) {
     const std::string path = dir.File("p.json");
-    TempDir::Put(path, std::string(5000, 'x'));
+    WriteFileBytes(path, std::string(5000, 'x'));
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
     ASSERT_EQ(files.WriteJsonFile(path, Json::Value(7)), 0);
-    EXPECT_EQ(TempDir::Slurp(path), "7\n\n");
+    EXPECT_EQ(ReadFileBytes(path), "7\n\n");
     struct stat st {};
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -60,11 +60,11 @@ TEST_F(JsonFileTest, ReplacesOldContentKeepsModeAndLeavesNoTemporaryFile) {
 TEST_F(JsonFileTest, WriteThroughSymbolicLinkReplacesTheLinkedFile) {
     const std::string real = dir.File("real.json");
     const std::string link = dir.File("link.json");
-    TempDir::Put(real, "1");
+    WriteFileBytes(real, "1");
     fs::create_symlink(real, link);
     ASSERT_EQ(files.WriteJsonFile(link, Json::Value(2)), 0);
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(TempDir::Slurp(real), "2\n\n");
+    EXPECT_EQ(ReadFileBytes(real), "2\n\n");
 }
 
 // Every failing write returns 1, keeps the previous file byte for byte and leaves no
@@ -87,7 +87,7 @@ TEST_F(JsonFileTest, FailedWriteLeavesOldFileIntact) {
 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        TempDir local;
+        TempFolder local;
         std::string path = local.File("profile.json");
         const std::string old = "{\n   \"old\" : true\n}\n\n";
         if (c.targetIsDirectory) {
@@ -95,7 +95,7 @@ TEST_F(JsonFileTest, FailedWriteLeavesOldFileIntact) {
         } else if (c.missingFolder) {
             path = local.File("absent/profile.json");
         } else {
-            TempDir::Put(path, old);
+            WriteFileBytes(path, old);
         }
         SetAtomicWriteByteLimitForTest(c.byteLimit);
         DebugCapture capture;
@@ -109,7 +109,7 @@ TEST_F(JsonFileTest, FailedWriteLeavesOldFileIntact) {
         if (c.targetIsDirectory) {
             EXPECT_TRUE(fs::is_directory(path));
         } else if (!c.missingFolder) {
-            EXPECT_EQ(TempDir::Slurp(path), old);
+            EXPECT_EQ(ReadFileBytes(path), old);
         }
         EXPECT_EQ(EntriesIn(local.Path()), c.missingFolder ? 0u : 1u);
     }
@@ -134,8 +134,8 @@ TEST_F(JsonFileTest, ReadFallsBackToNullWithoutThrowing) {
         SCOPED_TRACE(c.what);
         const std::string path = dir.File("in.json");
         fs::remove(path);
-        if (c.content) TempDir::Put(path, c.content);
-        if (std::string(c.what) == "deeply nested") TempDir::Put(path, std::string(100000, '['));
+        if (c.content) WriteFileBytes(path, c.content);
+        if (std::string(c.what) == "deeply nested") WriteFileBytes(path, std::string(100000, '['));
         Json::Value v;
         EXPECT_NO_THROW(v = files.ReadJsonFile(path));
         EXPECT_EQ(v.isNull(), c.isNull);
@@ -145,7 +145,7 @@ TEST_F(JsonFileTest, ReadFallsBackToNullWithoutThrowing) {
 
 TEST_F(JsonFileTest, EmptyArrayIsAnArrayNotNull) {
     const std::string path = dir.File("list.json");
-    TempDir::Put(path, "[]");
+    WriteFileBytes(path, "[]");
     const Json::Value v = files.ReadJsonFile(path);
     EXPECT_TRUE(v.isArray());
     EXPECT_EQ(v.size(), 0u);
@@ -153,7 +153,7 @@ TEST_F(JsonFileTest, EmptyArrayIsAnArrayNotNull) {
 
 TEST_F(JsonFileTest, EmptyFileSendsItsPathToDebugOutput) {
     const std::string path = dir.File("empty.json");
-    TempDir::Put(path, "");
+    WriteFileBytes(path, "");
     DebugCapture capture;
     EXPECT_TRUE(files.ReadJsonFile(path).isNull());
     EXPECT_EQ(capture.Lines(), (std::vector<std::string>{"readjsonFile 错误吗：：0\n", path}));
@@ -167,7 +167,7 @@ TEST_F(JsonFileTest, ReadTextReportsOsErrorAndRefusesFolders) {
 
     const std::string path = dir.File("bin");
     const std::string bytes("a\0b\xff", 4);
-    TempDir::Put(path, bytes);
+    WriteFileBytes(path, bytes);
     EXPECT_EQ(files.ReadTextFile(path), bytes);
 }
 
@@ -175,7 +175,7 @@ TEST_F(JsonFileTest, FileLargerThanTheLimitIsNotReadAndSaysSo) {
     const std::string path = dir.File("big.Json");
     // A valid JSON array just over the limit, and one just under it.
     std::string big = "[" + std::string(static_cast<size_t>(kMaxJsonFileBytes), ' ') + "]";
-    TempDir::Put(path, big);
+    WriteFileBytes(path, big);
     EXPECT_TRUE(CJsonFile::IsTooLarge(path));
     EXPECT_TRUE(files.ReadJsonFile(path).isNull());
     EXPECT_NE(files.LastError().find("big.Json is larger than 4 MB"), std::string::npos) << files.LastError();
@@ -183,7 +183,7 @@ TEST_F(JsonFileTest, FileLargerThanTheLimitIsNotReadAndSaysSo) {
 
     big.resize(static_cast<size_t>(kMaxJsonFileBytes) - 1);
     big.back() = ']';
-    TempDir::Put(path, big);
+    WriteFileBytes(path, big);
     EXPECT_FALSE(CJsonFile::IsTooLarge(path));
     EXPECT_TRUE(files.ReadJsonFile(path).isArray());
     EXPECT_TRUE(files.LastError().empty());

@@ -1,7 +1,7 @@
 // Text that is not UTF-8 on its way through the JSON files.
 #include <gtest/gtest.h>
 
-#include "temp_dir.h"
+#include "temp_folder.h"
 #include "util/json_file.h"
 #include "util/utf8_text.h"
 
@@ -31,20 +31,20 @@ TEST(Utf8Text, ValidTextIsKeptAndOtherBytesBecomeTheirLatin1Characters) {
 
 TEST(Utf8Text, WrittenFileReadsBackWithTheSameCharacters) {
     // A name typed in Latin-1 used to come back as another character after a save.
-    TempDir dir;
+    TempFolder dir;
     CJsonFile files;
     Json::Value value;
     value["profilename"] = "Caf\xE9 \xE4\xB8\xAD";
     value["nested"][0]["M\xFC"] = "\xFC";
     ASSERT_EQ(files.WriteJsonFile(dir.File("p.Json"), value), 0);
-    const std::string text = TempDir::Slurp(dir.File("p.Json"));
+    const std::string text = ReadFileBytes(dir.File("p.Json"));
     EXPECT_TRUE(IsValidUtf8(text));
     const Json::Value back = files.ReadJsonFile(dir.File("p.Json"));
     EXPECT_EQ(back["profilename"].asString(), "Caf\xC3\xA9 \xE4\xB8\xAD");
     EXPECT_EQ(back["nested"][0]["M\xC3\xBC"].asString(), "\xC3\xBC");
     // Saved once more, the file does not change again.
     ASSERT_EQ(files.WriteJsonFile(dir.File("p.Json"), back), 0);
-    EXPECT_EQ(TempDir::Slurp(dir.File("p.Json")), text);
+    EXPECT_EQ(ReadFileBytes(dir.File("p.Json")), text);
 }
 
 }  // namespace
