@@ -2,6 +2,8 @@
 // table, kTimerProfileSwitch and the editing state; and the context the handlers share.
 #include "mainwnd/page_wiring_part.h"
 
+#include "mainwnd/device_part.h"
+
 #include <QByteArray>
 #include <QTimer>
 #include <algorithm>
@@ -120,6 +122,10 @@ void CPageWiringPart::SetDeviceHook(std::unique_ptr<IDeviceHook> hook) {
 }
 
 bool CPageWiringPart::OnMessage(CMainWnd& wnd, unsigned msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (msg == kMsgLightSyncFollow) {
+        wiring::FollowLightSync(wnd, static_cast<int>(wParam));
+        return true;
+    }
     if (!wiring::OnHookMessage(wnd, *this, msg, wParam, lParam)) return false;
     if (result) *result = 0;
     return true;
