@@ -1,10 +1,15 @@
-// kvelmctl apply: sends a stored profile to a mouse the way the program's profile switch
-// does: settings, macros, key assignments. "apply --all" sends every attached mouse its
-// selected profile (what the login entry runs).
+// kvelmctl apply: sends a stored profile to a mouse, keyboard or mouse pad the way the
+// program's profile switch does: settings, macros, key assignments (a pad: its lighting).
+// "apply --all" sends every attached device its selected profile (what the login entry runs).
 #include "ctl/ctl.h"
 #include "ctl/ctl_device.h"
 #include "ctl/ctl_interfaces.h"
 #include "ctl/ctl_mouse.h"
+#include <memory>
+
+#include "devices/discovery/device_table_store.h"
+#include "devices/keyboard_device.h"
+#include "devices/mousepad_device.h"
 #include "devices/profile_switch.h"
 #include "devices/program_paths.h"
 #include "hid/protocol/supported_devices.h"
@@ -22,17 +27,85 @@ std::string ProfileNames(const CProfileList& list) {
     return names;
 }
 
-// Applies the selected profile, or the one named by profileName (not null), to the mouse
-// `argument` names.
-int ApplyToMouse(const std::string& argument, const std::string* profileName, CtlContext& context) {
-    const bool named = profileName != nullptr;
-    CVornakelMouseDevice device;
-    std::string path;
-    if (const int code = OpenNamedMouse(argument, device, &path, context); code != kExitOk) return code;
+// A device of any kind that takes profiles, configured as the program configures it.
+struct NamedDevice {
+    std::unique_ptr<CVornakelUSBDevice> device;
+    CVornakelMouseDevice* mouse = nullptr;
+    CVornakelKeyboardDevice* keyboard = nullptr;
+    int profileKind = 0;  // the kind of the profile list (a wireless mouse keeps a mouse's)
+};
 
-    // The profiles of the mouse's kind, created on first use as the program creates them.
+bool IsMouse(int kind) {
+    return kind == DeviceKind::kMouse || kind == DeviceKind::kMouseVariant;
+}
+
+bool TakesProfiles(int kind) {
+    return IsMouse(kind) || kind == DeviceKind::kKeyboard || kind == DeviceKind::kMousePad;
+}
+
+// Opens the device `argument` names: a mouse as the mouse commands do, a keyboard or a
+// mouse pad from its row of the device table.
+int OpenNamed(const std::string& argument, NamedDevice& named, std::string* path, CtlContext& context) {
+    ListedInterface listed;
+    std::string error;
+    if (!ResolveDevice(argument, listed, &error)) return CtlFail(context, kExitFailure, error);
+    if (listed.supportedRow < 0 || IsMouse(listed.deviceKind)) {
+        auto mouse = std::make_unique<CVornakelMouseDevice>();
+        named.mouse = mouse.get();
+        named.device = std::move(mouse);
+        named.profileKind = DeviceKind::kMouse;
+        return OpenNamedMouse(argument, *named.mouse, path, context);
+    }
+    const CDeviceTable table = ActiveDeviceTable();
+    if (!TakesProfiles(listed.deviceKind) || listed.deviceSubKind != kSubKindCommand || listed.deviceRow < 0)
+        return CtlFail(context, kExitFailure,
+                       listed.path + ": not the command interface of a device that takes profiles");
+    const DeviceRow& row = table.Rows()[static_cast<size_t>(listed.deviceRow)];
+    if (listed.deviceKind == DeviceKind::kKeyboard) {
+        auto keyboard = std::make_unique<CVornakelKeyboardDevice>();
+        named.keyboard = keyboard.get();
+        named.device = std::move(keyboard);
+    } else {
+        named.device = std::make_unique<CVornakelMousePadDevice>();
+    }
+    named.profileKind = listed.deviceKind;
+    HidDeviceInfo info = ToHidDeviceInfo(table.Interfaces()[static_cast<size_t>(listed.supportedRow)]);
+    info.attached = 1;
+    info.devicePath = listed.path;
+    CVornakelUSBDevice& device = *named.device;
+    device.SetKeyControlCount(row.keyCount);
+    device.SetLedCount(row.ledCount);
+    device.SetFolderTag(row.folder);
+    device.SetHidInfo(info);
+    device.SetUserValue(row.typeCode);
+    device.SetConfigName(row.lightName);
+    if (!device.OpenCommandChannel(listed.path))
+        return CtlFail(context, kExitFailure,
+                       listed.path + ": " + DescribeOpenFailure(listed.path, true, true));
+    if (path != nullptr) *path = listed.path;
+    return kExitOk;
+}
+
+// The first read the program makes before it writes: a mouse's sensor and key block, a
+// keyboard's key matrix (its assignments are merged into it). A pad needs none.
+int ReadBeforeApply(NamedDevice& named) {
+    if (named.mouse) return named.mouse->ReadInitialState();
+    if (named.keyboard) return named.keyboard->ReadDeviceState();
+    return kResultOk;
+}
+
+// Applies the selected profile, or the one named by profileName (not null), to the device
+// `argument` names.
+int ApplyToDevice(const std::string& argument, const std::string* profileName, CtlContext& context) {
+    const bool named = profileName != nullptr;
+    NamedDevice target;
+    std::string path;
+    if (const int code = OpenNamed(argument, target, &path, context); code != kExitOk) return code;
+    CVornakelUSBDevice& device = *target.device;
+
+    // The profiles of the device's kind, created on first use as the program creates them.
     CProfileList list;
-    list.SetDeviceKind(DeviceKind::kMouse);
+    list.SetDeviceKind(target.profileKind);
     list.SetDeviceFolder(DeviceProgramFolder(), device.FolderTag());
     if (list.Init() != kProfileDone)
         return CtlFail(context, kExitFailure, "the profile list cannot be written: " + list.LastError());
@@ -49,9 +122,7 @@ int ApplyToMouse(const std::string& argument, const std::string* profileName, Ct
         return CtlFail(context, kExitFailure, "no profile to apply in " + list.UserFolder());
     const ProfileEntry entry = list.Entries()[static_cast<size_t>(index)];
 
-    // The initial read gives the sensor (which stage list of the profile applies) and the
-    // key block the assignments are merged into.
-    if (const int result = device.ReadInitialState(); result != kResultOk)
+    if (const int result = ReadBeforeApply(target); result != kResultOk)
         return FailCommand(context, "reading the device (not answering)", result, path);
 
     const ProfileSwitchResult result = SwitchToProfile(device, entry.id);
@@ -60,33 +131,36 @@ int ApplyToMouse(const std::string& argument, const std::string* profileName, Ct
     int code = kExitOk;
     if (result.settings != kResultOk)
         code = FailCommand(context, "writing the settings", result.settings, path);
-    if (result.macros > 0)
+    // A pad has no macros or keys: its results say nothing was to be sent.
+    const bool hasKeys = target.mouse != nullptr || target.keyboard != nullptr;
+    if (hasKeys && result.macros > 0)
         code = CtlFail(context, kExitFailure,
                        "the macros do not fit the device's macro memory (" + std::to_string(result.macros) +
                            " units of 4 bytes over); they were not sent");
-    else if (result.macros < 0)
+    else if (hasKeys && result.macros < 0)
         code = CtlFail(context, kExitFailure, "writing the macros failed: " + path);
-    if (result.assignments != kResultOk)
+    if (hasKeys && result.assignments != kResultOk)
         code = FailCommand(context, "writing the key assignments", result.assignments, path);
     if (code == kExitOk)
         context.out << "applied profile '" << entry.name << "' (" << entry.id << ") to " << path << "\n";
     return code;
 }
 
-// Every supported mouse that is attached; one failing mouse does not keep the others from
-// their profiles, but makes the exit code a failure.
+// Every attached mouse, keyboard and mouse pad of the device table; one failing device does
+// not keep the others from their profiles, but makes the exit code a failure.
 int ApplyToAll(CtlContext& context) {
     std::vector<ListedInterface> interfaces;
     std::string error;
     if (!ListInterfaces(interfaces, &error)) return CtlFail(context, kExitFailure, error);
     int code = kExitOk;
-    int mice = 0;
+    int devices = 0;
     for (const ListedInterface& entry : interfaces) {
-        if (entry.deviceIndex < 0 || MouseFolderName(entry.vendorId, entry.productId).empty()) continue;
-        ++mice;
-        if (ApplyToMouse(entry.path, nullptr, context) != kExitOk) code = kExitFailure;
+        if (entry.deviceIndex < 0 || !TakesProfiles(entry.deviceKind)) continue;
+        if (IsMouse(entry.deviceKind) && MouseFolderName(entry.vendorId, entry.productId).empty()) continue;
+        ++devices;
+        if (ApplyToDevice(entry.path, nullptr, context) != kExitOk) code = kExitFailure;
     }
-    if (mice == 0) context.out << "no mouse attached: nothing to apply\n";
+    if (devices == 0) context.out << "no device attached: nothing to apply\n";
     return code;
 }
 
@@ -94,8 +168,8 @@ int ApplyToAll(CtlContext& context) {
 
 int RunApply(const std::vector<std::string>& args, CtlContext& context) {
     if (args.size() == 1 && args[0] == kAllOption) return ApplyToAll(context);
-    if (args.size() == 3 && args[1] == kProfileOption) return ApplyToMouse(args[0], &args[2], context);
+    if (args.size() == 3 && args[1] == kProfileOption) return ApplyToDevice(args[0], &args[2], context);
     if (args.size() != 1 || args[0].starts_with("--"))
         return CtlFail(context, kExitUsage, "usage: kvelmctl apply PATH|INDEX|--all [--profile NAME]");
-    return ApplyToMouse(args[0], nullptr, context);
+    return ApplyToDevice(args[0], nullptr, context);
 }

@@ -5,6 +5,7 @@
 #include "ui/window_messages.h"
 #include "mainwnd/device_option_ui.h"
 #include "mainwnd/device_part.h"
+#include "devices/mousepad_device.h"
 #include "mainwnd/main_wnd.h"
 #include "panels/light/light_control_ui.h"
 
@@ -63,6 +64,8 @@ void CDevicePart::ShowEntry(int i, bool visible, bool select) {
     for (const auto& other : slots_.All()) {
         if (other->lightPanel) other->lightPanel->SetSameModeFlag(syncOffered);
         if (!syncOffered) other->lightSync = false;
+        if (!other->lightSync && other->pad && other->pad->MousePadPage())
+            other->pad->MousePadPage()->ShowLightSyncHint(false);
     }
     if (synchro < 2)
         for (const auto& other : slots_.All())

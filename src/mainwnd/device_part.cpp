@@ -14,7 +14,9 @@
 #include "mainwnd/main_wnd.h"
 #include "panels/headsetpage/headset_page.h"
 #include "panels/light/light_panel_registration.h"
+#include "panels/keyboardpage/keyboard_page.h"
 #include "panels/mousepage/mouse_page.h"
+#include "panels/padpage/mousepad_page.h"
 #include "panels/power/power_panel_registration.h"
 
 namespace {
@@ -34,12 +36,14 @@ CDeviceOptionUI* EntryOf(QWidget* control) {
 
 CDevicePart::CDevicePart(std::string simulateList)
     : simulateList_(std::move(simulateList)), interfaceSlots_(std::make_shared<CInterfaceSlots>()) {
-    // The classes of the skins this part builds: the entry, the power panel, the mouse page
-    // and its lighting panel, the headset page and its voice panels.
+    // The classes of the skins this part builds: the entry, the power panel, the device pages
+    // and their lighting panel.
     RegisterDeviceOptionClass();
     RegisterPowerPanelClasses();
     RegisterLightPanelClasses();
     RegisterMousePageClasses();
+    RegisterKeyboardPageClasses();
+    RegisterMousePadPageClasses();
     RegisterHeadsetPageClasses();
 }
 
@@ -139,10 +143,20 @@ void CDevicePart::OnDeviceFlag(CMainWnd& wnd, DeviceFlag flag, int value) {
                 slot->attention = value;
         }
     }
-    if (flag == DeviceFlag::LightControl)
+    if (flag == DeviceFlag::LightControl) {
+        // The program drives the lights again: the synchronised devices are brought in step.
+        if (value == 1 && lightControl_ != 1) {
+            for (int i = 0; i < slots_.Count(); ++i) {
+                if (slots_.At(i)->lightSync && slots_.At(i)->entry->IsShown()) {
+                    slots_.LightSyncRequests()->Post(i);
+                    break;
+                }
+            }
+        }
         lightControl_ = value;
-    else
+    } else {
         attention_ = value;
+    }
 }
 
 void CDevicePart::OnLanguageApplied(CMainWnd& wnd, int index) {

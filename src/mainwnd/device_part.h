@@ -35,6 +35,9 @@ constexpr unsigned kMsgDeviceResync = 3100;
 // Posted by the discovery worker when an interface of a supported device is present but
 // may not be opened (no access rights): the no-device panel then says what to do.
 constexpr unsigned kMsgDeviceAccessDenied = 3101;
+// Posted by the light-sync worker: the lighting of synchronised device slot wParam changed,
+// the other synchronised devices follow it.
+constexpr unsigned kMsgLightSyncFollow = 3102;
 
 // The simulated models the simulation menu can plug, as a --simulate list.
 std::string SimulatedModelList();

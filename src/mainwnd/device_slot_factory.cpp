@@ -5,11 +5,11 @@
 #include <QStackedWidget>
 #include "ui/controls.h"
 #include "ui/window_messages.h"
-#include "devices/mouse_device.h"
-#include "devices/mouse_page_view.h"
+#include "devices/usb_device.h"
 #include "hid/protocol/supported_devices.h"
 #include "mainwnd/device_option_ui.h"
 #include "mainwnd/device_part.h"
+#include "mainwnd/device_slot_kinds.h"
 #include "mainwnd/gated_schedule.h"
 #include "devices/discovery/device_bar_names.h"
 #include "devices/discovery/device_kinds.h"
@@ -25,14 +25,6 @@ const QString kPowerXml = QStringLiteral("XML\\CustomControlXML\\MpDevicePower.x
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
-
-// The mouse page inside a built page skin: its root or the first control below it.
-IMousePage* FindMousePage(QWidget* root) {
-    if (auto* page = dynamic_cast<IMousePage*>(root)) return page;
-    for (QWidget* child : root->findChildren<QWidget*>())
-        if (auto* page = dynamic_cast<IMousePage*>(child)) return page;
-    return nullptr;
 }
 
 // Appends a widget to a container's layout, before a trailing spacer when it has one.
@@ -72,7 +64,7 @@ void CDevicePart::CreateDeviceSlots() {
     }
     const auto rows = deviceTable_.Rows();
     for (size_t row = 0; row < rows.size(); ++row) {
-        // Keyboards and mouse pads have no device class yet.
+        // Kinds without a device class have no slot.
         if (!KindHasDeviceClass(rows[row].kind)) continue;
         if (rows[row].kind == DeviceKind::kHeadsetHs6533)
             CreateHeadsetSlot(static_cast<int>(row));
@@ -115,8 +107,9 @@ void CDevicePart::CreateDeviceSlot(int row) {
     auto* power = qobject_cast<CMpDevicePowerUI*>(wnd.BuildSkin(kPowerXml, powerStack_));
     auto* entry = qobject_cast<CDeviceOptionUI*>(wnd.BuildSkin(ToQString(def.entryXml), entryContainer_));
     QWidget* page = wnd.BuildSkin(ToQString(def.pageXml), pageStack_);
-    IMousePage* mousePage = page ? FindMousePage(page) : nullptr;
-    if (!power || !entry || !page || !mousePage) {
+    auto slot = std::make_unique<DeviceSlot>();
+    slot->kind = kind;
+    if (!power || !entry || !page || !MakeSlotDevice(*slot, page)) {
         DebugPrintf("device slot \"%s\" not made: a skin file is missing or incomplete\n",
                     def.folder.c_str());
         delete power;
@@ -125,16 +118,11 @@ void CDevicePart::CreateDeviceSlot(int row) {
         return;
     }
 
-    auto slot = std::make_unique<DeviceSlot>();
     const int slotIndex = slots_.Count();
     slot->definitionRow = row;
     slot->interfaceRow = interfaceRow;
-    slot->kind = kind;
     slot->deviceName = ToQString(def.folder);
     slot->productName = ToQString(def.name);
-    auto mouse = std::make_unique<CVornakelMouseDevice>();
-    slot->mouse = mouse.get();
-    slot->device = std::move(mouse);
     slot->page = page;
     slot->entry = entry;
     slot->powerPanel = power;
@@ -146,9 +134,8 @@ void CDevicePart::CreateDeviceSlot(int row) {
     slot->powerIndex = powerStack_->count() - 1;
 
     // The device object.
-    CVornakelMouseDevice& device = *slot->mouse;
+    CVornakelUSBDevice& device = *slot->device;
     device.SetLayoutFile(def.pageXml);
-    device.SetMousePage(mousePage);
     const WindowHandle owner = wnd.GetHWND();
     DeviceOwner ownerWindow;
     // Called on the input worker's thread: only a message is posted, and a stale handle

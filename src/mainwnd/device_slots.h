@@ -1,6 +1,6 @@
 #pragma once
 // The device slots of the main window: one per row of the device table whose
-// kind has a device class (today the two mouse rows). A slot is made once at window init
+// kind has a device class (mice, keyboards, mouse pads, headsets). A slot is made once at window init
 // and lives as long as the window; arrival and removal only open/close its device and
 // show/hide its entry.
 //
@@ -10,9 +10,12 @@
 #include <vector>
 
 #include "devices/audio/audio_config_library.h"
+#include "devices/light_sync_requests.h"
 
 class CVornakelUSBDevice;
 class CVornakelMouseDevice;
+class CVornakelKeyboardDevice;
+class CVornakelMousePadDevice;
 class CVornakelHS6533Device;
 class CDeviceOptionUI;
 class CMpDevicePowerUI;
@@ -29,9 +32,11 @@ struct DeviceSlot {
 
     // The headset's audio configuration library (nullptr: none); outlives the device.
     std::unique_ptr<IAudioConfigLibrary> audioLibrary;
-    std::unique_ptr<CVornakelUSBDevice> device;  // owned; never null in a made slot
-    CVornakelMouseDevice* mouse = nullptr;       // the device as a mouse (kinds 2, 6), else nullptr
-    CVornakelHS6533Device* headset = nullptr;    // the device as a headset (kind 7), else nullptr
+    std::unique_ptr<CVornakelUSBDevice> device;   // owned; never null in a made slot
+    CVornakelMouseDevice* mouse = nullptr;        // the device as a mouse (kinds 2, 6), else nullptr
+    CVornakelKeyboardDevice* keyboard = nullptr;  // the device as a keyboard (kind 1), else nullptr
+    CVornakelMousePadDevice* pad = nullptr;       // the device as a mouse pad (kind 3), else nullptr
+    CVornakelHS6533Device* headset = nullptr;     // the device as a headset (kind 7), else nullptr
 
     // Widgets, owned by their containers in the main window's skin.
     QWidget* page = nullptr;                   // the device page, a tab of "device_switch"
@@ -65,6 +70,11 @@ public:
     // Whether any entry is visible.
     bool AnyVisible() const;
 
+    // Lighting changes of synchronised devices, for the light-sync worker (shared with it,
+    // so a worker that outlives the slots still has its queue).
+    const std::shared_ptr<CLightSyncRequests>& LightSyncRequests() const { return lightSyncRequests_; }
+
 private:
     std::vector<std::unique_ptr<DeviceSlot>> slots_;
+    std::shared_ptr<CLightSyncRequests> lightSyncRequests_ = std::make_shared<CLightSyncRequests>();
 };

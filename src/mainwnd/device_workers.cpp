@@ -13,10 +13,12 @@ namespace {
 constexpr int kDiscoverySlot = 0;
 constexpr int kLightSyncSlot = 8;
 
-// Host-side lighting frames for synchronised devices are not computed (nothing would show
-// or send them); the worker waits for its stop.
-void RunLightSync(const StopEvent& stop) {
-    stop.Wait(-1);
+// The light-sync worker sleeps until a synchronised device's lighting changed (or its stop);
+// the window then brings the other synchronised devices in step on its own thread, where
+// the device objects live.
+void RunLightSync(const StopEvent& stop, CLightSyncRequests& requests, WindowHandle window) {
+    while (const std::optional<int> source = requests.WaitNext(stop))
+        PostWindowMessage(window, kMsgLightSyncFollow, static_cast<WPARAM>(*source), 0);
     DebugOutput("同步灯光线程设定退出\n");
 }
 
@@ -44,5 +46,7 @@ void CDevicePart::StartWorkers() {
         };
         RunDeviceDiscovery(*table, stop, hooks);
     });
-    wnd.StartThread(kLightSyncSlot, RunLightSync);
+    std::shared_ptr<CLightSyncRequests> requests = slots_.LightSyncRequests();
+    wnd.StartThread(kLightSyncSlot,
+                    [requests, window](const StopEvent& stop) { RunLightSync(stop, *requests, window); });
 }

@@ -19,6 +19,7 @@ constexpr std::string_view kColorChanged = "colorchanged";
 constexpr std::string_view kSetFocus = "setfocus";
 constexpr std::string_view kTextChanged = "textchanged";
 constexpr std::string_view kItemActivate = "itemactivate";
+constexpr std::string_view kClickSelectEnd = "click_select_end";
 
 constexpr Route Numbered(std::string_view type, std::string_view prefix, RouteHandler handler) {
     return {{type, prefix, true}, handler};
@@ -33,6 +34,7 @@ constexpr std::array kRoutes = {
     Numbered(kClick, "color_option_", OnLightControl),
     Numbered(kClick, "windowdeviceset_", OnDesktopSettings),
     Exact(kClick, "default_btn", OnRestoreDefaults),
+    Exact(kClick, "reset_repeat_btn", OnResetRepeatField),
     Exact(kClick, "device_add_btn", OnNewProfile),
     Exact(kClick, "device_sub_btn", OnDeleteProfile),
     Exact(kClick, "device_export_btn", OnExportProfile),
@@ -48,6 +50,9 @@ constexpr std::array kRoutes = {
     Exact(kClick, "shootdate_export_btn", OnShootExport),
     Exact(kClick, "bullet_selected_prev", OnPreviousBullet),
     Exact(kClick, "bullet_selected_next", OnNextBullet),
+    Exact(kClick, "custom_bright_color_btn", OnFillCustomColours),
+    Exact(kClick, "custom_off_color_btn", OnFillCustomColours),
+    Exact(kClick, "deng_same_mode", OnSameLightMode),
     Exact(kClick, "key_butt_keysave", OnKeyOptionChanged),
     Exact(kClick, "key_butt_keydefalut", OnKeyDefault),
     Exact(kClick, "key_butt_keycancel", OnKeyCancel),
@@ -78,12 +83,16 @@ constexpr std::array kRoutes = {
 
     // ---- selectchanged ----
     Numbered(kSelectChanged, "DPI_enable_check_", OnDpiEnableCheck),
-    Numbered(kSelectChanged, "polling_rate_option_", OnPollingOption),
+    Numbered(kSelectChanged, "polling_rate_option_", OnPollingOptionOfKind),
+    Numbered(kSelectChanged, "repeat_delay_check_", OnRepeatDelayOption),
     Numbered(kSelectChanged, "mouse_device_seting_option_", OnSettingPageOption),
     Numbered(kSelectChanged, "shoot_gun_op_", OnShootGunOption),
     Numbered(kSelectChanged, "bullet_op_", OnBulletOption),
     Exact(kSelectChanged, "pointer_precision_check", OnPointerPrecision),
     Exact(kSelectChanged, "scrolls_page_check", OnScrollByPageCheck),
+    Exact(kSelectChanged, "winlockflag_option", OnKeyboardFlag),
+    Exact(kSelectChanged, "wflag_option", OnKeyboardFlag),
+    Exact(kSelectChanged, "6flag_option", OnKeyboardFlag),
     Exact(kSelectChanged, "deng_Op_tab", OnFunctionTab),
     Exact(kSelectChanged, "key_Op_tab", OnFunctionTab),
     Exact(kSelectChanged, "macro_Op_tab", OnFunctionTab),
@@ -110,6 +119,7 @@ constexpr std::array kRoutes = {
     Exact(kValueChanged, "pointer_speed_slider", OnPointerSpeed),
     Exact(kValueChanged, "scroll_speed_slider", OnScrollSpeed),
     Exact(kValueChanged, "double_click_slider", OnDoubleClick),
+    Exact(kValueChanged, "repeat_rate_slider", OnRepeatRate),
     Exact(kValueChanged, "deng_light_slider", OnLightControl),
     Exact(kValueChanged, "deng_speed_slider", OnLightControl),
     Numbered(kValueChanged, "6533_eq_hz_slider_", OnEqBandSlider),
@@ -123,6 +133,7 @@ constexpr std::array kRoutes = {
     // ---- itemselect ----
     Exact(kItemSelect, "device_profile_combo", OnProfileChosen),
     Exact(kItemSelect, "light_combo_modeSelect", OnLightControl),
+    Exact(kItemSelect, "light_combo_custommodeSelect", OnCustomGroupChosen),
     Exact(kItemSelect, "AST_set_comboSelect", OnAstCombo),
     Exact(kItemSelect, "MSH_set_comboSelect", OnMshCombo),
     Exact(kItemSelect, "Logolight_combo_modeSelect", OnLogoCombo),
@@ -167,6 +178,9 @@ constexpr std::array kRoutes = {
     Exact(kSetFocus, "keyset_keyboard_text_edit", OnKeyCaptureFocus),
     Exact(kTextChanged, "macro_fixed_time_edit", OnFixedDelayTyped),
     Exact(kItemActivate, "macro_action", OnMacroRowActivated),
+
+    // ---- click_select_end: a rubber band over the keyboard's keys ----
+    Exact(kClickSelectEnd, "keyboard_device_key_light", OnKeysBandSelected),
 
     // ---- colorchanged ----
     Exact(kColorChanged, "deng_Color_Pallet", OnLightControl),

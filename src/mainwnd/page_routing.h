@@ -81,6 +81,28 @@ void OnDesktopSettings(WiringContext& ctx, int n);
 // ---- page_routing_light.cpp ----
 void OnLightControl(WiringContext& ctx, int);
 
+// ---- page_routing_keyboard.cpp: the keyboard page ----
+bool IsKeyboardSlot(const DeviceSlot* slot);
+// "polling_rate_option_" n: the keyboard's own row, else the mouse's.
+void OnPollingOptionOfKind(WiringContext& ctx, int option);
+void OnRepeatDelayOption(WiringContext& ctx, int option);
+void OnRepeatRate(WiringContext& ctx, int);
+void OnKeyboardFlag(WiringContext& ctx, int);
+void OnResetRepeatField(WiringContext& ctx, int);
+void OnCustomGroupChosen(WiringContext& ctx, int);
+void OnFillCustomColours(WiringContext& ctx, int);
+void OnKeysBandSelected(WiringContext& ctx, int);
+// A key clicked on a keyboard's lighting page paints it (lighting mode 8); true when the
+// click was the keyboard's lighting page's (handled, painted or not).
+bool PaintKeyOnLightingPage(WiringContext& ctx, int led);
+
+// ---- page_routing_light_sync.cpp ----
+// "deng_same_mode": every connected lighted device takes the selected device's lighting in
+// the equivalent mode of its kind.
+void OnSameLightMode(WiringContext& ctx, int);
+// kMsgLightSyncFollow: the other synchronised devices take the lighting of slot `source`.
+void FollowLightSync(CMainWnd& wnd, int source);
+
 // ---- page_routing_tabs.cpp ----
 void OnFunctionTab(WiringContext& ctx, int);
 void OnProfileMenuButton(WiringContext& ctx, int);

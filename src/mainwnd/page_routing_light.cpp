@@ -6,6 +6,7 @@
 #include "devices/mouse_device.h"
 #include "devices/mouse_page_view.h"
 #include "mainwnd/device_slots.h"
+#include "mainwnd/main_wnd.h"
 #include "mainwnd/page_routing.h"
 #include "panels/light/light_control_ui.h"
 
@@ -28,6 +29,12 @@ void OnLightControl(WiringContext& ctx, int) {
     const LightChange change = panel->TakeChange(ctx.msg, &record);
     if (change == LightChange::None) return;
     device->SetLighting(record, change == LightChange::Mode);
+    // The other synchronised devices follow (through the light-sync worker).
+    if (ctx.slot && ctx.slot->lightSync) {
+        if (CDeviceSlots* deviceSlots = ctx.wnd.DeviceSlots())
+            for (int i = 0; i < deviceSlots->Count(); ++i)
+                if (deviceSlots->At(i) == ctx.slot) deviceSlots->LightSyncRequests()->Post(i);
+    }
     // The logo's hint names the mode now chosen, not the one the page was filled with.
     if (change == LightChange::Mode) {
         if (CVornakelMouseDevice* mouse = ctx.Mouse(); mouse && ctx.MousePage()) {

@@ -39,6 +39,7 @@ void OnProfileMenuButton(WiringContext& ctx, int) {
 }
 
 void OnKeyButton(WiringContext& ctx, int key) {
+    if (PaintKeyOnLightingPage(ctx, key)) return;
     CVornakelUSBDevice* device = ctx.Device();
     if (!device || device->GetFunctionMode() != kKeyAssignmentFunction) return;
     // The key page edits the profile in use: without a readable profile there is nothing to edit.

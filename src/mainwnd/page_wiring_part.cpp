@@ -2,6 +2,8 @@
 // table, kTimerProfileSwitch and the editing state; and the context the handlers share.
 #include "mainwnd/page_wiring_part.h"
 
+#include "mainwnd/device_part.h"
+
 #include <QByteArray>
 #include <QTimer>
 #include <algorithm>
@@ -117,6 +119,10 @@ CPageWiringPart::CPageWiringPart() {
 CPageWiringPart::~CPageWiringPart() = default;
 
 bool CPageWiringPart::OnMessage(CMainWnd& wnd, unsigned msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (msg == kMsgLightSyncFollow) {
+        wiring::FollowLightSync(wnd, static_cast<int>(wParam));
+        return true;
+    }
     if (!wiring::OnHookMessage(wnd, *this, msg, wParam, lParam)) return false;
     if (result) *result = 0;
     return true;

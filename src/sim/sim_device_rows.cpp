@@ -7,17 +7,19 @@
 
 namespace {
 
-std::string Row(const char* name, uint16_t productId, int kind) {
+std::string Row(const char* name, uint16_t productId, int kind, int pollPeriodically = 0) {
     char text[256];
     std::snprintf(text, sizeof text,
-                  R"({"devices": [{"name": "%s", "vendorId": %u, "productId": %u, "kind": %d}]})", name,
-                  unsigned{kSimVendorId}, unsigned{productId}, kind);
+                  R"({"devices": [{"name": "%s", "vendorId": %u, "productId": %u, "kind": %d%s}]})", name,
+                  unsigned{kSimVendorId}, unsigned{productId}, kind,
+                  pollPeriodically != 0 ? R"(, "pollPeriodically": 1)" : "");
     return text;
 }
 
 constexpr int kKindKeyboard = 1;
 constexpr int kKindMousePad = 3;
 constexpr int kKindWirelessMouse = 6;
+constexpr int kPollPowerStatus = 1;
 
 // The headset's command and consumer-control collections sit on its interface 3, not where
 // the shipped row (interface 3 without collections) looks for them.
@@ -36,7 +38,8 @@ std::string HeadsetRow() {
 
 std::string SimulatedDeviceRowsJson(const std::string& name) {
     if (name == "keyboard") return Row("KV_ELM Gaming Keyboard", kSimKeyboardProductId, kKindKeyboard);
-    if (name == "pad") return Row("KV_ELM Mouse Pad", kSimPadProductId, kKindMousePad);
+    // The pad runs on a battery: its power panel polls the status (battery, charging, phone).
+    if (name == "pad") return Row("KV_ELM Mouse Pad", kSimPadProductId, kKindMousePad, kPollPowerStatus);
     if (name == "headset") return HeadsetRow();
     if (name == "mousewl")
         return Row("KV_ELM Wireless Gaming Mouse", kSimWirelessMouseProductId, kKindWirelessMouse);

@@ -4,6 +4,7 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QScrollArea>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -207,11 +208,18 @@ private:
     bool pendingValue_ = false;
 };
 
+const QWidget* ScrollViewport(const QWidget* scrollArea) {
+    return static_cast<const QScrollArea*>(scrollArea)->viewport();
+}
+
 // Controls inside compound controls (the edit of a spin box or combo, scroll bars of a
 // list, a combo's popup) are parts of them, not controls of the skin.
 bool IsInternalPart(const QWidget* widget, const QWidget* root) {
     if (widget->objectName().startsWith(QLatin1String("qt_"))) return true;
     for (const QWidget* p = widget->parentWidget(); p && p != root; p = p->parentWidget()) {
+        // The page of a scroll area of the skin holds skin controls, not parts of it.
+        if (qobject_cast<const QScrollArea*>(p->parentWidget()) && p == ScrollViewport(p->parentWidget()))
+            continue;
         if (p->objectName().startsWith(QLatin1String("qt_"))) return true;
         if (qobject_cast<const QComboBox*>(p) || qobject_cast<const QAbstractSpinBox*>(p)) return true;
         if (p->isWindow() && (p->windowFlags() & Qt::Popup) == Qt::Popup) return true;

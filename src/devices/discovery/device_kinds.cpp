@@ -3,8 +3,8 @@
 #include "hid/protocol/supported_devices.h"
 
 bool KindHasDeviceClass(uint16_t kind) {
-    return kind == DeviceKind::kMouse || kind == DeviceKind::kMouseVariant ||
-           kind == DeviceKind::kHeadsetHs6533;
+    return kind == DeviceKind::kMouse || kind == DeviceKind::kMouseVariant || kind == DeviceKind::kKeyboard ||
+           kind == DeviceKind::kMousePad || kind == DeviceKind::kHeadsetHs6533;
 }
 
 std::string_view DeviceIconSet(int kind, int subKind) {

@@ -36,51 +36,67 @@ TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
     for (int slot : {0, 2, 8}) EXPECT_TRUE(wnd->ThreadRunning(slot)) << "thread slot " << slot;
     EXPECT_FALSE(wnd->ThreadRunning(1));
 
-    // One slot per mouse row and one for the headset row; the keyboard and pad rows have no
-    // device class. With simulation on, the wireless mouse the simulation menu can plug
-    // brings a row (kind 6).
-    ASSERT_EQ(part->Slots().Count(), 4);
-    EXPECT_EQ(part->Slots().At(0)->deviceName, QStringLiteral("mouse"));
-    EXPECT_EQ(part->Slots().At(1)->deviceName, QStringLiteral("HD"));
-    EXPECT_EQ(part->Slots().At(1)->kind, 7);
-    EXPECT_NE(part->Slots().At(1)->headset, nullptr);
-    EXPECT_EQ(part->Slots().At(2)->deviceName, QStringLiteral("mouse3389"));
-    EXPECT_EQ(part->Slots().At(3)->deviceName, QStringLiteral("mouse"));
-    EXPECT_EQ(part->Slots().At(3)->kind, 6);
-    EXPECT_EQ(part->InterfaceSlots().Count(), 11);
-    for (const auto& slot : part->Slots().All()) {
+    // One slot per mouse, keyboard, mouse pad and headset row. With
+    // simulation on, the wireless mouse, the keyboard and the pad the simulation menu can plug
+    // bring rows of their own.
+    struct Expected {
+        const char* folder;
+        int kind;
+        int userValue;
+        int keys;
+        int leds;
+    };
+    const Expected expected[] = {
+        {"mouse", 2, 1, 7, 6},        {"keyboard", 1, 0, 126, 126}, {"MousePad", 3, 2, 0, 15},
+        {"HD", 7, 3, -1, -1},         {"mouse3389", 2, 1, 7, 6},    {"mouse", 6, 1, 7, 6},
+        {"keyboard", 1, 0, 126, 126}, {"MousePad", 3, 2, 0, 15},
+    };
+    ASSERT_EQ(part->Slots().Count(), static_cast<int>(std::size(expected)));
+    for (int i = 0; i < part->Slots().Count(); ++i) {
+        const DeviceSlot* slot = part->Slots().At(i);
+        const Expected& e = expected[i];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(slot->deviceName, QLatin1String(e.folder));
+        EXPECT_EQ(slot->kind, e.kind);
         EXPECT_FALSE(slot->entry->IsShown());
         EXPECT_FALSE(slot->entry->isVisible());
+        EXPECT_EQ(slot->entry->Kind(), e.kind == 6 ? 2 : e.kind)
+            << "the wireless mouse shows the mouse icons";
         EXPECT_EQ(slot->powerPanel->Kind(), slot->kind);
-        EXPECT_FALSE(FindControl(slot->powerPanel, QStringLiteral("device_power_Layout"))->isVisible())
-            << "no shipped page row polls the power status";
         EXPECT_NE(slot->lightPanel, nullptr);
         EXPECT_EQ(slot->device->FolderTag(), slot->deviceName.toStdString());
+        EXPECT_EQ(slot->device->GetUserValue(), e.userValue);
         EXPECT_EQ(slot->device->ConfigName(), "tolva_light");
-        if (slot->kind == 7) {
-            EXPECT_EQ(slot->entry->Kind(), 7);
-            EXPECT_EQ(slot->device->GetUserValue(), 3);
-            continue;
+        if (e.kind == 7) {
+            EXPECT_NE(slot->headset, nullptr);
+            continue;  // the headset's page has no key or LED buttons
         }
-        EXPECT_EQ(slot->entry->Kind(), 2) << "the wireless mouse shows the mouse icons";
-        EXPECT_EQ(slot->device->GetUserValue(), 1);
-        EXPECT_EQ(slot->device->KeyControlCount(), 7);
-        EXPECT_EQ(slot->device->LedCount(), 6);
+        EXPECT_EQ(slot->device->KeyControlCount(), e.keys);
+        EXPECT_EQ(slot->device->LedCount(), e.leds);
     }
+    for (int i : {0, 1, 2, 3, 4, 5, 6})
+        EXPECT_FALSE(
+            FindControl(part->Slots().At(i)->powerPanel, QStringLiteral("device_power_Layout"))->isVisible())
+            << "no shipped page row polls the power status";
+    EXPECT_EQ(part->InterfaceSlots().Count(), 17);
     EXPECT_EQ(wnd->SelectedSlot(), nullptr);
 }
 
 TEST_F(MainWindowDevices, EntriesShowProductNames) {
-    const char* expected[] = {"KV_ELM Gaming Mouse", "KV_ELM HS6533 Headset", "KV_ELM Gaming Mouse 3389",
-                              "KV_ELM Wireless Gaming Mouse"};
-    ASSERT_EQ(part->Slots().Count(), 4);
-    for (int i = 0; i < 4; ++i)
+    // Rows without ids never show and do not count as repeated names.
+    const char* expected[] = {"KV_ELM Gaming Mouse",      "KV_ELM Gaming Keyboard",
+                              "KV_ELM Mouse Pad",         "KV_ELM HS6533 Headset",
+                              "KV_ELM Gaming Mouse 3389", "KV_ELM Wireless Gaming Mouse",
+                              "KV_ELM Gaming Keyboard",   "KV_ELM Mouse Pad"};
+    ASSERT_EQ(part->Slots().Count(), 8);
+    for (int i = 0; i < 8; ++i)
         EXPECT_EQ(GetText(FindControl(part->Slots().At(i)->entry, QStringLiteral("device_select_name"))),
                   QString::fromUtf8(expected[i]));
 }
 
 TEST_F(MainWindowDevices, TheWirelessMouseIsCheckedForItsLinkBeforeItIsRead) {
-    DeviceSlot* slot = part->Slots().At(3);
+    DeviceSlot* slot = part->Slots().At(5);
+    ASSERT_EQ(slot->kind, 6);
     auto mouse = PlugMouse(SimMouseModel::MouseWireless());
     ASSERT_TRUE(WaitShown(slot, true));
     ASSERT_TRUE(QTest::qWaitFor([&] { return mouse->CommandFrames().size() >= 2; }, 3000));
@@ -109,12 +125,12 @@ protected:
 };
 
 TEST_F(MainWindowSameNames, RepeatedProductNamesAreToldApart) {
-    ASSERT_EQ(part->Slots().Count(), 4);
+    ASSERT_EQ(part->Slots().Count(), 8);
     EXPECT_EQ(GetText(FindControl(part->Slots().At(0)->entry, QStringLiteral("device_select_name"))),
               QStringLiteral("KV_ELM Gaming Mouse"));
-    EXPECT_EQ(GetText(FindControl(part->Slots().At(2)->entry, QStringLiteral("device_select_name"))),
+    EXPECT_EQ(GetText(FindControl(part->Slots().At(4)->entry, QStringLiteral("device_select_name"))),
               QStringLiteral("KV_ELM Gaming Mouse (2)"));
-    EXPECT_EQ(part->Slots().At(2)->deviceName, QStringLiteral("mouse3389")) << "its data folder stays";
+    EXPECT_EQ(part->Slots().At(4)->deviceName, QStringLiteral("mouse3389")) << "its data folder stays";
 }
 
 TEST_F(MainWindowDevices, AnUnreadableDeviceNamesTheCureOnTheNoDevicePanel) {
@@ -239,8 +255,9 @@ TEST_F(MainWindowDevices, TheConsumerCollectionOnlyOpensTheInputChannel) {
     consumer.usagePage = kConsumerUsagePage;
     consumer.usage = kConsumerUsage;
     consumer.devicePath = base + "3";
-    ASSERT_EQ(part->InterfaceSlots().Bind(&consumer), 3);
-    EXPECT_EQ(wnd->SendMessage(kMsgDeviceArrival, 3, 0), 1);
+    const int consumerSlot = part->InterfaceSlots().Bind(&consumer);
+    ASSERT_GE(consumerSlot, 0);
+    EXPECT_EQ(wnd->SendMessage(kMsgDeviceArrival, consumerSlot, 0), 1);
     EXPECT_EQ(slot->device->InputChannel().opened.load(), 1);
     EXPECT_TRUE(slot->device->InputWorkerRunning());
     EXPECT_EQ(slot->device->CommandChannel().opened.load(), 0);
@@ -251,13 +268,15 @@ TEST_F(MainWindowDevices, TheConsumerCollectionOnlyOpensTheInputChannel) {
     command.usagePage = kCommandUsagePage;
     command.usage = kCommandUsage;
     command.devicePath = base + "4";
-    ASSERT_EQ(part->InterfaceSlots().Bind(&command), 2);
-    wnd->SendMessage(kMsgDeviceArrival, 2, 0);
+    const int commandSlot = part->InterfaceSlots().Bind(&command);
+    ASSERT_GE(commandSlot, 0);
+    ASSERT_NE(commandSlot, consumerSlot);
+    wnd->SendMessage(kMsgDeviceArrival, commandSlot, 0);
     EXPECT_TRUE(slot->entry->IsShown());
     EXPECT_EQ(slot->device->CommandChannel().opened.load(), 1);
 
-    part->InterfaceSlots().Release(3);
-    wnd->SendMessage(kMsgDeviceRemoval, 3, 0);
+    part->InterfaceSlots().Release(consumerSlot);
+    wnd->SendMessage(kMsgDeviceRemoval, consumerSlot, 0);
     EXPECT_EQ(slot->device->InputChannel().opened.load(), 0);
     EXPECT_FALSE(slot->device->InputWorkerRunning());
     EXPECT_TRUE(slot->entry->IsShown()) << "the device stays while its command collection is there";
@@ -302,7 +321,7 @@ TEST_F(MainWindowDevices, LightControlAndAttentionReachEveryDevice) {
     std::vector<DeviceSlot*> told;
     for (const auto& slot : part->Slots().All())
         if (slot->kind != 7) told.push_back(slot.get());
-    ASSERT_EQ(told.size(), 3u);
+    ASSERT_EQ(told.size(), 7u);
     Click("control_light_status");
     for (DeviceSlot* slot : told) EXPECT_EQ(slot->lightControl, 0);
     wnd->SendMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
@@ -333,7 +352,7 @@ TEST_F(MainWindowDevices, TheTrayMenuPlugsAndUnplugsSimulatedMice) {
     part->OnMenuCommand(*wnd, QStringLiteral("sim_unplug_mouse3389"));
     ASSERT_TRUE(WaitShown(slot, false));
     EXPECT_TRUE(SimHidBus::Instance().Devices().empty());
-    EXPECT_FALSE(part->OnMenuCommand(*wnd, QStringLiteral("sim_plug_keyboard"))) << "not a simulated model";
+    EXPECT_FALSE(part->OnMenuCommand(*wnd, QStringLiteral("sim_plug_toaster"))) << "not a simulated model";
     delete menu.data();
 }
 
