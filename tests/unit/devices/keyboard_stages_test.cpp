@@ -51,7 +51,7 @@ protected:
     }
     Json::Value Stages() const {
         Json::Value root;
-        Json::Reader().parse(ReadFile(DataFolder() / "p1.Json"), root);
+        Json::Reader().parse(ReadFileBytes(DataFolder() / "p1.Json"), root);
         return root["Device"][0]["SystemStages"];
     }
 };
