@@ -78,7 +78,7 @@ TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
         EXPECT_FALSE(
             FindControl(part->Slots().At(i)->powerPanel, QStringLiteral("device_power_Layout"))->isVisible())
             << "no shipped page row polls the power status";
-    EXPECT_EQ(part->InterfaceSlots().Count(), 17);
+    EXPECT_EQ(part->InterfaceSlots().Count(), 15);
     EXPECT_EQ(wnd->SelectedSlot(), nullptr);
 }
 
