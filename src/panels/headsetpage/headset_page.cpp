@@ -5,6 +5,7 @@
 #include "panels/headsetpage/magic_control_ui.h"
 #include "panels/headsetpage/voice6533_control_ui.h"
 #include "panels/light/light_control_ui.h"
+#include "panels/light/light_mode_fill.h"
 #include "panels/light/model/light_device_kinds.h"
 
 CHeadsetPage::CHeadsetPage(QWidget* parent) : QWidget(parent) {}
@@ -36,13 +37,7 @@ bool CHeadsetPage::SelectFunctionTabs(int functionTab, int keyFunctionTab) {
 
 void CHeadsetPage::ShowLightModes(const std::vector<LightModeName>& modes,
                                   const std::vector<std::string>& presetNames) {
-    CLightControlUI* panel = LightPanel();
-    if (panel == nullptr) return;
-    std::vector<LightModeEntry> entries;
-    for (const LightModeName& mode : modes) entries.push_back({mode.name, mode.visible, false});
-    for (const std::string& preset : presetNames) entries.push_back({preset, true, true});
-    panel->SetDeviceKind(kKindHeadset);
-    panel->FillModes(entries, kLightLevelMax, kLightLevelMax);
+    FillLightModes(LightPanel(), kKindHeadset, modes, presetNames);
 }
 
 void CHeadsetPage::ShowLightEffect(const LightInfoRecord& effect) {

@@ -12,6 +12,7 @@
 #include "panels/keyboardpage/key_labels.h"
 #include "panels/keyset/keyset_control_ui.h"
 #include "panels/light/light_control_ui.h"
+#include "panels/light/light_mode_fill.h"
 #include "ui/control_factory.h"
 #include "ui/controls.h"
 #include "ui/language_table.h"
@@ -19,7 +20,6 @@
 namespace {
 
 constexpr int kKeyboardDeviceKind = 1;
-constexpr int kLightLevelMaximum = 4;
 constexpr int kNoneSelected = -1;
 constexpr unsigned kLightWhite = 0xFFFFFF;
 constexpr int kLightFullLevel = 255;
@@ -133,13 +133,7 @@ CLightControlUI* CKeyboardPage::LightPanel() const {
 
 void CKeyboardPage::ShowLightModes(const std::vector<LightModeName>& modes,
                                    const std::vector<std::string>& presetNames) {
-    CLightControlUI* panel = LightPanel();
-    if (panel == nullptr) return;
-    std::vector<LightModeEntry> entries;
-    for (const LightModeName& mode : modes) entries.push_back({mode.name, mode.visible, false});
-    for (const std::string& preset : presetNames) entries.push_back({preset, true, true});
-    panel->SetDeviceKind(kKeyboardDeviceKind);
-    panel->FillModes(entries, kLightLevelMaximum, kLightLevelMaximum);
+    FillLightModes(LightPanel(), kKeyboardDeviceKind, modes, presetNames);
 }
 
 void CKeyboardPage::ShowLightEffect(const LightInfoRecord& effect) {

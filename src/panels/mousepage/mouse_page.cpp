@@ -19,11 +19,11 @@
 #include "macros/assignment_words.h"
 #include "panels/keyset/keyset_control_ui.h"
 #include "panels/light/light_control_ui.h"
+#include "panels/light/light_mode_fill.h"
 
 namespace {
 
 constexpr int kMouseDeviceKind = 2;
-constexpr int kLightLevelMaximum = 4;
 constexpr int kNoneSelected = -1;
 constexpr unsigned kLightWhite = 0xFFFFFF;
 constexpr int kLightFullLevel = 255;
@@ -195,13 +195,7 @@ CLightControlUI* CMousePage::LightPanel() const {
 
 void CMousePage::ShowLightModes(const std::vector<LightModeName>& modes,
                                 const std::vector<std::string>& presetNames) {
-    CLightControlUI* panel = LightPanel();
-    if (panel == nullptr) return;
-    std::vector<LightModeEntry> entries;
-    for (const LightModeName& mode : modes) entries.push_back({mode.name, mode.visible, false});
-    for (const std::string& preset : presetNames) entries.push_back({preset, true, true});
-    panel->SetDeviceKind(kMouseDeviceKind);
-    panel->FillModes(entries, kLightLevelMaximum, kLightLevelMaximum);
+    FillLightModes(LightPanel(), kMouseDeviceKind, modes, presetNames);
 }
 
 void CMousePage::ShowLightEffect(const LightInfoRecord& effect) {

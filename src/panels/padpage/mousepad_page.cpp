@@ -2,13 +2,13 @@
 
 #include "panels/customcontrols/custom_controls_registration.h"
 #include "panels/light/light_control_ui.h"
+#include "panels/light/light_mode_fill.h"
 #include "ui/control_factory.h"
 #include "ui/controls.h"
 
 namespace {
 
 constexpr int kMousePadDeviceKind = 3;
-constexpr int kLightLevelMaximum = 4;
 
 }  // namespace
 
@@ -35,13 +35,7 @@ CLightControlUI* CMousePadPage::LightPanel() const {
 
 void CMousePadPage::ShowLightModes(const std::vector<LightModeName>& modes,
                                    const std::vector<std::string>& presetNames) {
-    CLightControlUI* panel = LightPanel();
-    if (panel == nullptr) return;
-    std::vector<LightModeEntry> entries;
-    for (const LightModeName& mode : modes) entries.push_back({mode.name, mode.visible, false});
-    for (const std::string& preset : presetNames) entries.push_back({preset, true, true});
-    panel->SetDeviceKind(kMousePadDeviceKind);
-    panel->FillModes(entries, kLightLevelMaximum, kLightLevelMaximum);
+    FillLightModes(LightPanel(), kMousePadDeviceKind, modes, presetNames);
 }
 
 void CMousePadPage::ShowLightEffect(const LightInfoRecord& effect) {
