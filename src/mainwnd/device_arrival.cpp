@@ -76,6 +76,8 @@ void CDevicePart::OnArrival(int slotIndex) {
         for (DeviceSlot* slot : SlotsOfKind(kind)) {
             CVornakelUSBDevice& device = *slot->device;
             if (!(device.HidInfo() == info)) continue;
+            // The page is built on the first arrival; without it the device stays unused.
+            if (!BuildSlotPage(*slot)) break;
             if (device.CommandChannel().opened.load() == 0) {
                 // The channel opens under its own lock; the slow link follows the kind.
                 device.SetHidInfo(info);

@@ -41,9 +41,11 @@ void CDevicePart::AttachDeviceIo() {
         QMetaObject::invokeMethod(window, std::move(task), Qt::QueuedConnection);
     };
     for (const auto& slot : slots_.All()) {
-        QPointer<QWidget> page = slot->page;
+        // The page is built on the device's first arrival: it is looked up when needed.
+        const DeviceSlot* owner = slot.get();
         QPointer<QStackedWidget> stackOfPage = stack;
-        slot->device->SetIoOwner(post, [page, stackOfPage](bool busy) {
+        slot->device->SetIoOwner(post, [owner, stackOfPage](bool busy) {
+            QWidget* page = owner->page;
             if (!page) return;
             page->setEnabled(!busy);
             page->setProperty(kBusyProperty, busy);

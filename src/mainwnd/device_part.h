@@ -1,9 +1,10 @@
 #pragma once
 // The device side of the main window, added to CMainWnd as a part (main_wnd_part.h):
 //   - at window init: the interface slots (one per supported-interface row), one device
-//     slot per device-definition row whose kind has a device class (device object, page,
-//     device-bar entry, power panel; all hidden), and the three workers: discovery (thread
-//     slot 0), update check (2) and light synchronisation (8);
+//     slot per device-definition row whose kind has a device class (device object,
+//     device-bar entry, power panel; all hidden; the page follows on the device's first
+//     arrival), and the three workers: discovery (thread slot 0), update check (2) and light
+//     synchronisation (8);
 //   - arrival (kMsgDeviceArrival) and removal (kMsgDeviceRemoval) of interfaces: channels opened and closed,
 //   entries
 //     shown and hidden with the selection rules, "No_device_Link";
@@ -89,7 +90,9 @@ private:
     // device_slot_factory.cpp
     void CreateDeviceSlots();
     void CreateDeviceSlot(int deviceRow);
-    void CreateHeadsetSlot(int deviceRow);  // headset_slot.cpp
+    // Builds the page of a slot's device and binds it (once; later calls return true). False
+    // when the page's skin is missing or incomplete.
+    bool BuildSlotPage(DeviceSlot& slot);
     void NameEntries();
     void FindContainers();
     // device_arrival.cpp

@@ -1,6 +1,7 @@
-// Start-up creation of the device slots: for every device-table row whose kind has a
-// device class, a device object with its page, a device-bar entry and a power panel, all
-// hidden. Arrival only opens and shows what is made here.
+// The device slots: at start, for every device-table row whose kind has a device class, a
+// device object, a device-bar entry and a power panel, all hidden; the device's page (the
+// largest part by far: a thousand styled widgets) is built when the device first arrives,
+// so the window starts small and rows of devices the user does not own cost no page.
 #include <QLayout>
 #include <QStackedWidget>
 #include "ui/controls.h"
@@ -11,6 +12,7 @@
 #include "mainwnd/device_part.h"
 #include "mainwnd/device_slot_kinds.h"
 #include "mainwnd/gated_schedule.h"
+#include "mainwnd/headset_slot.h"
 #include "devices/discovery/device_bar_names.h"
 #include "devices/discovery/device_kinds.h"
 #include "mainwnd/main_wnd.h"
@@ -66,10 +68,7 @@ void CDevicePart::CreateDeviceSlots() {
     for (size_t row = 0; row < rows.size(); ++row) {
         // Kinds without a device class have no slot.
         if (!KindHasDeviceClass(rows[row].kind)) continue;
-        if (rows[row].kind == DeviceKind::kHeadsetHs6533)
-            CreateHeadsetSlot(static_cast<int>(row));
-        else
-            CreateDeviceSlot(static_cast<int>(row));
+        CreateDeviceSlot(static_cast<int>(row));
     }
     NameEntries();
     AttachDeviceIo();
@@ -103,18 +102,17 @@ void CDevicePart::CreateDeviceSlot(int row) {
     const int kind = slotInfo.deviceKind;
     const int subKind = def.subKind;
 
-    // Build the three controls; when one fails, the slot does not exist.
-    auto* power = qobject_cast<CMpDevicePowerUI*>(wnd.BuildSkin(kPowerXml, powerStack_));
-    auto* entry = qobject_cast<CDeviceOptionUI*>(wnd.BuildSkin(ToQString(def.entryXml), entryContainer_));
-    QWidget* page = wnd.BuildSkin(ToQString(def.pageXml), pageStack_);
     auto slot = std::make_unique<DeviceSlot>();
     slot->kind = kind;
-    if (!power || !entry || !page || !MakeSlotDevice(*slot, page)) {
+    if (!MakeSlotDevice(*slot)) return;
+    // The entry and the power panel; when one fails, the slot does not exist.
+    auto* power = qobject_cast<CMpDevicePowerUI*>(wnd.BuildSkin(kPowerXml, powerStack_));
+    auto* entry = qobject_cast<CDeviceOptionUI*>(wnd.BuildSkin(ToQString(def.entryXml), entryContainer_));
+    if (!power || !entry) {
         DebugPrintf("device slot \"%s\" not made: a skin file is missing or incomplete\n",
                     def.folder.c_str());
         delete power;
         delete entry;
-        delete page;
         return;
     }
 
@@ -123,10 +121,8 @@ void CDevicePart::CreateDeviceSlot(int row) {
     slot->interfaceRow = interfaceRow;
     slot->deviceName = ToQString(def.folder);
     slot->productName = ToQString(def.name);
-    slot->page = page;
     slot->entry = entry;
     slot->powerPanel = power;
-    slot->lightPanel = page->findChild<CLightControlUI*>();
 
     // The power panel.
     powerStack_->addWidget(power);
@@ -168,23 +164,44 @@ void CDevicePart::CreateDeviceSlot(int row) {
     device.SetHidInfo(slotInfo);
     device.SetUserValue(def.typeCode);
     device.SetConfigName(def.lightName);
-    device.BindPageControls();
-    if (slot->lightPanel)
-        slot->lightPanel->SetDeviceKind(kind == DeviceKind::kMouseVariant ? DeviceKind::kMouse : kind);
+    // With simulated devices the tray menu may plug the simulated headset later: it gets the
+    // simulated audio library whether or not it was on the list at start.
+    GiveHeadsetAudio(*slot, def, simulateList_.empty() ? simulateList_ : SimulatedModelList(), wnd);
 
-    // The page.
-    pageStack_->addWidget(page);
-    slot->pageIndex = pageStack_->count() - 1;
-
-    // The entry.
+    // The entry; its page is bound when the page is built.
     AppendToLayout(entryContainer_, entry);
     entry->ShowSynchroOption(false);
     entry->SetGroup(ToQString(def.optionGroup));
-    entry->BindPage(pageStack_->objectName(), slot->pageIndex);
     entry->SetPowerPanel(ToQString(def.powerContainer), slot->powerIndex);
     // The wireless variant shows the icons of the mouse it is.
     entry->SetKind(kind == DeviceKind::kMouseVariant ? DeviceKind::kMouse : kind, subKind);
     entry->Show(false);
 
     slots_.All().push_back(std::move(slot));
+}
+
+bool CDevicePart::BuildSlotPage(DeviceSlot& slot) {
+    if (slot.page) return true;
+    if (!wnd_ || !pageStack_ || !slot.device) return false;
+    const DeviceRow& def = deviceTable_.Rows()[static_cast<size_t>(slot.definitionRow)];
+    QWidget* page = wnd_->BuildSkin(ToQString(def.pageXml), pageStack_);
+    if (!page || !BindSlotPage(slot, page)) {
+        DebugPrintf("device page \"%s\" not built: a skin file is missing or incomplete\n",
+                    def.folder.c_str());
+        delete page;
+        return false;
+    }
+    slot.page = page;
+    CVornakelUSBDevice& device = *slot.device;
+    device.BindPageControls();
+    // (Showing the entry next tells the lighting panel whether synchronisation is offered.)
+    if (slot.lightPanel)
+        slot.lightPanel->SetDeviceKind(slot.kind == DeviceKind::kMouseVariant ? DeviceKind::kMouse
+                                                                              : slot.kind);
+    pageStack_->addWidget(page);
+    slot.pageIndex = pageStack_->count() - 1;
+    slot.entry->BindPage(pageStack_->objectName(), slot.pageIndex);
+    ShowHeadsetAudioFeatures(slot);
+    wnd_->TellDevicePageBuilt(slot);
+    return true;
 }

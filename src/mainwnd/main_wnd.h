@@ -58,6 +58,9 @@ public:
     CDeviceSlots* DeviceSlots() const { return deviceSlots_; }
     // The slot of the first visible entry whose "device_select" is selected; nullptr: none.
     DeviceSlot* SelectedSlot() const;
+    // A device's page was just built (on the device's first arrival): every part binds what
+    // it keeps on that page before the device reads itself.
+    void TellDevicePageBuilt(DeviceSlot& slot);
 
     // ---- thread table: 20 slots, each with its own manual-reset stop event ----
     static constexpr int kThreadSlots = 20;

@@ -5,13 +5,17 @@
 #include "mainwnd/main_wnd.h"
 
 namespace {
-// The control's text is the same in every language, as it always was.
+// The control's text is the same in every language.
 const char16_t kLightsControlled[] = u"控制灯光";
 const char16_t kLightsNotControlled[] = u"不控制灯光";
 }  // namespace
 
 void CMainWnd::TellDevices(DeviceFlag flag, int value) {
     for (const auto& part : parts_) part->OnDeviceFlag(*this, flag, value);
+}
+
+void CMainWnd::TellDevicePageBuilt(DeviceSlot& slot) {
+    for (const auto& part : parts_) part->OnDevicePageBuilt(*this, slot);
 }
 
 void CMainWnd::SetLightControlText() {

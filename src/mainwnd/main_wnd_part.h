@@ -10,6 +10,7 @@
 
 class CMainWnd;
 class CMenuWnd;
+struct DeviceSlot;
 
 // What the main window tells every device (mice, mouse pads and keyboards, in that order;
 // headsets are not told).
@@ -77,6 +78,9 @@ public:
     virtual void OnDeviceFlag(CMainWnd& wnd, DeviceFlag flag, int value) {
         (void)wnd, (void)flag, (void)value;
     }
+    // A device's page was built: pages are built when their device first arrives, so a
+    // part binds its panels on a page here (the profile panel, the shoot panel).
+    virtual void OnDevicePageBuilt(CMainWnd& wnd, DeviceSlot& slot) { (void)wnd, (void)slot; }
     // After kMsgLanguageChanged applied a language: mice and keyboards refresh their texts.
     virtual void OnLanguageApplied(CMainWnd& wnd, int index) { (void)wnd, (void)index; }
     // Whether any device-bar entry is visible ("No_device_Link" shows when none is).

@@ -5,7 +5,6 @@
 #include "mainwnd/device_part.h"
 
 #include <QByteArray>
-#include <QTimer>
 #include <algorithm>
 #include <vector>
 
@@ -143,23 +142,10 @@ void CPageWiringPart::OpenMacroMenu(CMainWnd& wnd, QPoint at) {
     macroMenu_ = CMenuWnd::CreateMenu(wnd.GetHWND(), QLatin1String(kMacroActionMenu), at);
 }
 
-void CPageWiringPart::OnWindowInit(CMainWnd& wnd) {
-    BindAllProfilePanels(wnd);
-    // The device part may be asked after this one: bind once more when every part has
-    // made its slots, still long before a device's first read.
-    QPointer<CMainWnd> window(&wnd);
-    QTimer::singleShot(0, &wnd, [this, window] {
-        if (window) BindAllProfilePanels(*window);
-    });
-}
-
-void CPageWiringPart::BindAllProfilePanels(CMainWnd& wnd) {
-    CDeviceSlots* deviceSlots = wnd.DeviceSlots();
-    if (!deviceSlots) return;
-    for (const auto& slot : deviceSlots->All()) {
-        BindProfilePanel(*slot);
-        wiring::BindShootPanel(*slot);
-    }
+void CPageWiringPart::OnDevicePageBuilt(CMainWnd& wnd, DeviceSlot& slot) {
+    (void)wnd;
+    BindProfilePanel(slot);
+    wiring::BindShootPanel(slot);
 }
 
 void CPageWiringPart::BindProfilePanel(DeviceSlot& slot) {

@@ -36,7 +36,8 @@ public:
     ~CPageWiringPart() override;
 
     // ---- IMainWndPart ----
-    void OnWindowInit(CMainWnd& wnd) override;
+    // Binds the profile and shoot panels of a page built on its device's first arrival.
+    void OnDevicePageBuilt(CMainWnd& wnd, DeviceSlot& slot) override;
     bool OnTimer(CMainWnd& wnd, int id) override;
     bool OnNotify(CMainWnd& wnd, TNotifyUI& msg) override;
     // Message 1054 and the hook messages (page_routing_hook.cpp).
@@ -67,8 +68,6 @@ public:
     void ScheduleProfileSwitch(CMainWnd& wnd, DeviceSlot* slot);
 
 private:
-    void BindAllProfilePanels(CMainWnd& wnd);
-
     bool idle_ = true;
     QPointer<CMenuWnd> macroMenu_;
     std::vector<DeviceSlot*> pendingSwitches_;  // slots live as long as the window

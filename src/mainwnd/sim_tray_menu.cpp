@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr const char* kSimulatedModels[] = {"mouse", "mouse3389", "mousewl", "keyboard", "pad"};
+constexpr const char* kSimulatedModels[] = {"mouse", "mouse3389", "mousewl", "keyboard", "pad", "headset"};
 const QString kPlugPrefix = QStringLiteral("sim_plug_");
 const QString kUnplugPrefix = QStringLiteral("sim_unplug_");
 

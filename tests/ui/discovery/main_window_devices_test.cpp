@@ -36,8 +36,8 @@ TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
     for (int slot : {0, 2, 8}) EXPECT_TRUE(wnd->ThreadRunning(slot)) << "thread slot " << slot;
     EXPECT_FALSE(wnd->ThreadRunning(1));
 
-    // One slot per mouse, keyboard, mouse pad and headset row. With
-    // simulation on, the wireless mouse, the keyboard and the pad the simulation menu can plug
+    // One slot per mouse, keyboard, mouse pad and headset row. With simulation on, the
+    // wireless mouse, the keyboard, the pad and the headset the simulation menu can plug
     // bring rows of their own.
     struct Expected {
         const char* folder;
@@ -49,7 +49,7 @@ TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
     const Expected expected[] = {
         {"mouse", 2, 1, 7, 6},        {"keyboard", 1, 0, 126, 126}, {"MousePad", 3, 2, 0, 15},
         {"HD", 7, 3, -1, -1},         {"mouse3389", 2, 1, 7, 6},    {"mouse", 6, 1, 7, 6},
-        {"keyboard", 1, 0, 126, 126}, {"MousePad", 3, 2, 0, 15},
+        {"keyboard", 1, 0, 126, 126}, {"MousePad", 3, 2, 0, 15},    {"HD", 7, 3, -1, -1},
     };
     ASSERT_EQ(part->Slots().Count(), static_cast<int>(std::size(expected)));
     for (int i = 0; i < part->Slots().Count(); ++i) {
@@ -63,7 +63,10 @@ TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
         EXPECT_EQ(slot->entry->Kind(), e.kind == 6 ? 2 : e.kind)
             << "the wireless mouse shows the mouse icons";
         EXPECT_EQ(slot->powerPanel->Kind(), slot->kind);
-        EXPECT_NE(slot->lightPanel, nullptr);
+        // Pages are built when their device first arrives.
+        EXPECT_EQ(slot->page, nullptr);
+        EXPECT_EQ(slot->lightPanel, nullptr);
+        EXPECT_EQ(slot->entry->PageIndex(), -1);
         EXPECT_EQ(slot->device->FolderTag(), slot->deviceName.toStdString());
         EXPECT_EQ(slot->device->GetUserValue(), e.userValue);
         EXPECT_EQ(slot->device->ConfigName(), "tolva_light");
@@ -78,18 +81,18 @@ TEST_F(MainWindowDevices, WithoutADeviceTheWindowShowsAfterTheFirstPass) {
         EXPECT_FALSE(
             FindControl(part->Slots().At(i)->powerPanel, QStringLiteral("device_power_Layout"))->isVisible())
             << "no shipped page row polls the power status";
-    EXPECT_EQ(part->InterfaceSlots().Count(), 15);
+    EXPECT_EQ(part->InterfaceSlots().Count(), 17) << "the simulated headset brings two interfaces";
     EXPECT_EQ(wnd->SelectedSlot(), nullptr);
 }
 
 TEST_F(MainWindowDevices, EntriesShowProductNames) {
     // Rows without ids never show and do not count as repeated names.
-    const char* expected[] = {"KV_ELM Gaming Mouse",      "KV_ELM Gaming Keyboard",
-                              "KV_ELM Mouse Pad",         "KV_ELM HS6533 Headset",
-                              "KV_ELM Gaming Mouse 3389", "KV_ELM Wireless Gaming Mouse",
-                              "KV_ELM Gaming Keyboard",   "KV_ELM Mouse Pad"};
-    ASSERT_EQ(part->Slots().Count(), 8);
-    for (int i = 0; i < 8; ++i)
+    const char* expected[] = {
+        "KV_ELM Gaming Mouse",    "KV_ELM Gaming Keyboard",   "KV_ELM Mouse Pad",
+        "KV_ELM HS6533 Headset",  "KV_ELM Gaming Mouse 3389", "KV_ELM Wireless Gaming Mouse",
+        "KV_ELM Gaming Keyboard", "KV_ELM Mouse Pad",         "KV_ELM HS6533 Headset"};
+    ASSERT_EQ(part->Slots().Count(), 9);
+    for (int i = 0; i < 9; ++i)
         EXPECT_EQ(GetText(FindControl(part->Slots().At(i)->entry, QStringLiteral("device_select_name"))),
                   QString::fromUtf8(expected[i]));
 }
@@ -125,7 +128,7 @@ protected:
 };
 
 TEST_F(MainWindowSameNames, RepeatedProductNamesAreToldApart) {
-    ASSERT_EQ(part->Slots().Count(), 8);
+    ASSERT_EQ(part->Slots().Count(), 9);
     EXPECT_EQ(GetText(FindControl(part->Slots().At(0)->entry, QStringLiteral("device_select_name"))),
               QStringLiteral("KV_ELM Gaming Mouse"));
     EXPECT_EQ(GetText(FindControl(part->Slots().At(4)->entry, QStringLiteral("device_select_name"))),
@@ -173,6 +176,30 @@ TEST_F(MainWindowDevices, APluggedMouseShowsItsEntryAndFillsItsPage) {
     EXPECT_EQ(slot->device->InputChannel().opened.load(), 1);
     EXPECT_NE(slot->device->InputChannel().hid.DevicePath().find("&col03"), std::string::npos);
     EXPECT_FALSE(SlotNamed("mouse")->entry->IsShown()) << "the other model stays hidden";
+}
+
+TEST_F(MainWindowDevices, APageIsBuiltOnTheFirstArrivalAndKeptForTheNext) {
+    DeviceSlot* slot = SlotNamed("mouse3389");
+    ASSERT_NE(slot, nullptr);
+    auto mouse = PlugMouse(SimMouseModel::Mouse3389());
+    ASSERT_TRUE(WaitShown(slot, true));
+    QPointer<QWidget> page = slot->page;
+    ASSERT_NE(page, nullptr);
+    EXPECT_NE(slot->lightPanel, nullptr);
+    EXPECT_EQ(slot->entry->PageIndex(), slot->pageIndex);
+    EXPECT_FALSE(slot->device->ProfileName().empty()) << "the page's profile panel named the profile";
+    for (const auto& other : part->Slots().All()) {
+        if (other.get() == slot) continue;
+        EXPECT_EQ(other->page, nullptr) << other->deviceName.toStdString();
+    }
+
+    mouse->Unplug();
+    ASSERT_TRUE(WaitShown(slot, false));
+    mouse = PlugMouse(SimMouseModel::Mouse3389());
+    ASSERT_TRUE(WaitShown(slot, true));
+    EXPECT_EQ(slot->page, page.data()) << "the page of the first arrival is used again";
+    EXPECT_EQ(qobject_cast<QStackedWidget*>(Control("device_switch"))->count(), 1);
+    EXPECT_EQ(CurrentIndex(Control("device_switch")), slot->pageIndex);
 }
 
 TEST_F(MainWindowDevices, TwoModelsAtOnceAndUnpluggingTheSelectedOne) {
