@@ -137,7 +137,7 @@ else
 
     dpkg-deb -I "$deb" >"$WORK/info"
     dpkg-deb -f "$deb" Depends >"$WORK/depends"
-    for dependency in libqt6widgets6 libqt6uitools6 libqt6svg6 libjsoncpp25 libc6; do
+    for dependency in libqt6widgets6 libqt6uitools6 libqt6svg6 libjsoncpp25 libc6 libcurl4 libssl3; do
         grep -q "\b$dependency\b" "$WORK/depends" || fail "Depends lacks $dependency: $(cat "$WORK/depends")"
     done
     if grep -qE -- '-dev\b' "$WORK/depends"; then fail "Depends names a -dev package: $(cat "$WORK/depends")"; fi

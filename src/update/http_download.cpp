@@ -16,15 +16,15 @@ struct DownloadState {
     const DownloadProgress* progress = nullptr;
     const StopEvent* stop = nullptr;
     const std::atomic<bool>* cancel = nullptr;
-    CURL* handle = nullptr;
+    const CurlSession* session = nullptr;
     uint64_t received = 0;
     bool writeFailed = false;
     bool cancelled = false;
 };
 
-uint64_t AnnouncedLength(CURL* handle) {
+uint64_t AnnouncedLength(const CurlSession& session) {
     curl_off_t length = -1;
-    curl_easy_getinfo(handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+    session.Info(CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
     return length > 0 ? static_cast<uint64_t>(length) : 0;
 }
 
@@ -36,7 +36,7 @@ size_t WriteChunk(char* data, size_t size, size_t count, void* user) {
         return 0;
     }
     state->received += bytes;
-    if (*state->progress) (*state->progress)(AnnouncedLength(state->handle), state->received);
+    if (*state->progress) (*state->progress)(AnnouncedLength(*state->session), state->received);
     return bytes;
 }
 
@@ -84,18 +84,18 @@ DownloadResult CHttpClient::Download(const std::string& url, const std::string& 
     CurlSession session(url);
     CURLcode result = CURLE_FAILED_INIT;
     if (session.Valid()) {
-        state.handle = session.Handle();
-        curl_easy_setopt(state.handle, CURLOPT_HTTPGET, 1L);
-        curl_easy_setopt(state.handle, CURLOPT_FAILONERROR, 1L);
-        curl_easy_setopt(state.handle, CURLOPT_WRITEFUNCTION, WriteChunk);
-        curl_easy_setopt(state.handle, CURLOPT_WRITEDATA, &state);
-        curl_easy_setopt(state.handle, CURLOPT_NOPROGRESS, 0L);
-        curl_easy_setopt(state.handle, CURLOPT_XFERINFOFUNCTION, CheckCancel);
-        curl_easy_setopt(state.handle, CURLOPT_XFERINFODATA, &state);
-        result = curl_easy_perform(state.handle);
+        state.session = &session;
+        session.Set(CURLOPT_HTTPGET, 1L);
+        session.Set(CURLOPT_FAILONERROR, 1L);
+        session.Set(CURLOPT_WRITEFUNCTION, WriteChunk);
+        session.Set(CURLOPT_WRITEDATA, &state);
+        session.Set(CURLOPT_NOPROGRESS, 0L);
+        session.Set(CURLOPT_XFERINFOFUNCTION, CheckCancel);
+        session.Set(CURLOPT_XFERINFODATA, &state);
+        result = session.Perform();
         responseCode_ = session.ResponseCode();
     }
-    const uint64_t announced = session.Valid() ? AnnouncedLength(state.handle) : 0;
+    const uint64_t announced = session.Valid() ? AnnouncedLength(session) : 0;
     const bool flushed = std::fflush(state.file) == 0 && fsync(fileno(state.file)) == 0;
     const bool closed = std::fclose(state.file) == 0;
 
@@ -104,7 +104,10 @@ DownloadResult CHttpClient::Download(const std::string& url, const std::string& 
         SetError(CURLE_ABORTED_BY_CALLBACK, "the download was cancelled");
         outcome = DownloadResult::Cancelled;
     } else if (result != CURLE_OK) {
-        SetError(result, state.writeFailed ? "cannot write " + partPath : session.ErrorText(result));
+        if (state.writeFailed)
+            SetError(result, "cannot write " + partPath);
+        else
+            SetError(result, session.Valid() ? session.ErrorText(result) : session.StartError());
     } else if (announced > 0 && state.received != announced) {
         SetError(CURLE_PARTIAL_FILE, "received " + std::to_string(state.received) + " of " +
                                          std::to_string(announced) + " announced bytes");

@@ -39,17 +39,19 @@ int CheckStop(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
 
 class HeaderList {
 public:
-    ~HeaderList() { curl_slist_free_all(list_); }
-    void Add(const std::string& line) { list_ = curl_slist_append(list_, line.c_str()); }
+    explicit HeaderList(const CurlLibrary& curl) : curl_(curl) {}
+    ~HeaderList() { curl_.slistFreeAll(list_); }
+    void Add(const std::string& line) { list_ = curl_.slistAppend(list_, line.c_str()); }
     curl_slist* Get() const { return list_; }
 
 private:
+    const CurlLibrary& curl_;
     curl_slist* list_ = nullptr;
 };
 
-bool RequestWasSent(CURL* handle) {
+bool RequestWasSent(const CurlSession& session) {
     long requestBytes = 0;
-    curl_easy_getinfo(handle, CURLINFO_REQUEST_SIZE, &requestBytes);
+    session.Info(CURLINFO_REQUEST_SIZE, &requestBytes);
     return requestBytes > 0;
 }
 }  // namespace
@@ -72,32 +74,31 @@ int CHttpClient::Post(std::string_view verb, const std::string& url, const void*
     }
     CurlSession session(url);
     if (!session.Valid()) {
-        SetError(CURLE_FAILED_INIT, "cannot start an HTTP session");
+        SetError(CURLE_FAILED_INIT, session.StartError());
         std::copy(kNoLinkServer.begin(), kNoLinkServer.end(), answer.begin());
         return 0;
     }
-    CURL* handle = session.Handle();
-    HeaderList headers;
+    HeaderList headers(session.Curl());
     headers.Add("Content-Length: " + std::to_string(length));
     headers.Add(kContentType);
     headers.Add(kAccept);
     headers.Add(kNoExpect);
-    curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers.Get());
-    curl_easy_setopt(handle, CURLOPT_POSTFIELDS, length > 0 ? body : "");
-    curl_easy_setopt(handle, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(length));
-    curl_easy_setopt(handle, CURLOPT_CUSTOMREQUEST, isPost ? "POST" : "GET");
+    session.Set(CURLOPT_HTTPHEADER, headers.Get());
+    session.Set(CURLOPT_POSTFIELDS, length > 0 ? body : "");
+    session.Set(CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(length));
+    session.Set(CURLOPT_CUSTOMREQUEST, isPost ? "POST" : "GET");
     // A redirect keeps the verb and the body.
-    curl_easy_setopt(handle, CURLOPT_POSTREDIR, static_cast<long>(CURL_REDIR_POST_ALL));
+    session.Set(CURLOPT_POSTREDIR, static_cast<long>(CURL_REDIR_POST_ALL));
     AnswerSink sink{answer};
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, AppendAnswer);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &sink);
+    session.Set(CURLOPT_WRITEFUNCTION, AppendAnswer);
+    session.Set(CURLOPT_WRITEDATA, &sink);
     if (stop_ != nullptr) {
-        curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
-        curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, CheckStop);
-        curl_easy_setopt(handle, CURLOPT_XFERINFODATA, stop_);
+        session.Set(CURLOPT_NOPROGRESS, 0L);
+        session.Set(CURLOPT_XFERINFOFUNCTION, CheckStop);
+        session.Set(CURLOPT_XFERINFODATA, stop_);
     }
 
-    const CURLcode result = curl_easy_perform(handle);
+    const CURLcode result = session.Perform();
     responseCode_ = session.ResponseCode();
     if (sink.overflow) {
         answer.fill(0);
@@ -105,7 +106,7 @@ int CHttpClient::Post(std::string_view verb, const std::string& url, const void*
                  "the answer is longer than " + std::to_string(kAnswerBufferSize) + " bytes");
         return -1;
     }
-    if (result != CURLE_OK && !RequestWasSent(handle)) {
+    if (result != CURLE_OK && !RequestWasSent(session)) {
         SetError(result, session.ErrorText(result));
         answer.fill(0);
         std::copy(kNoLinkServer.begin(), kNoLinkServer.end(), answer.begin());
