@@ -35,6 +35,7 @@ EXPECTED=(
     bin/kvelmctl
     share/kvelm/skin/res.xml
     share/kvelm/skin/style.qss
+    share/kvelm/skin/fonts/caption_cjk.ttf
     share/kvelm/skin/XML/main.xml
     share/kvelm/DefaultData/Language.config
     share/kvelm/DefaultData/mouse.Json

@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QMap>
 #include <QRegularExpression>
+#include <QSet>
 #include <QWidget>
 #include "ui/skin_resources.h"
 
@@ -31,6 +33,18 @@ QString Self(QWidget* control, const QString& state = QString()) {
         control->setProperty("kvelmStyleId", id);
     }
     return QStringLiteral("*[kvelmStyleId=\"%1\"]%2").arg(id).arg(state);
+}
+
+// The skin's own fonts ("fonts/*.ttf"), each registered once: the style sheet names them,
+// so they must be known before it applies.
+void RegisterSkinFonts(const QString& folder) {
+    static QSet<QString> registered;
+    const QDir fonts(folder + QStringLiteral("/fonts"));
+    for (const QString& name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
+        const QString path = fonts.filePath(name);
+        if (!registered.contains(path) && QFontDatabase::addApplicationFont(path) >= 0)
+            registered.insert(path);
+    }
 }
 
 }  // namespace
@@ -60,6 +74,7 @@ QString ResolveStyleSheetUrls(const QString& qss, const QString& folder) {
 bool ApplySkinStyleSheet() {
     const QString folder = CSkinResources::Instance().Folder();
     QDir::setSearchPaths(QStringLiteral("skin"), {folder});
+    RegisterSkinFonts(folder);
     QFile file(FindPathNoCase(folder, QStringLiteral("style.qss")));
     if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) return false;
     qApp->setStyleSheet(ResolveStyleSheetUrls(QString::fromUtf8(file.readAll()), folder));

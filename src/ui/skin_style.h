@@ -12,7 +12,8 @@ class QAbstractButton;
 class QWidget;
 
 // Loads style.qss from the skin folder into the application, with relative url(...)
-// made absolute. Also registers the search path prefix "skin:" for the skin folder.
+// made absolute. Also registers the search path prefix "skin:" for the skin folder and
+// the skin's fonts ("fonts/*.ttf").
 // False (and no change) when the file is missing.
 bool ApplySkinStyleSheet();
 // The style sheet text with relative url(...) resolved against folder.

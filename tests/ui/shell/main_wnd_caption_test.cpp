@@ -1,5 +1,7 @@
 // The main window's frame as the user drives it: caption buttons, tray, notifications,
 // window creation and the thread table.
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -71,6 +73,11 @@ TEST_F(MainWndCaption, LightStatusClickTogglesAndBroadcasts) {
     QSignalSpy heard(&listener, &CIpcEndpoint::MessageReceived);
 
     ASSERT_EQ(TextOf("control_light_status"), QStringLiteral("控制灯光"));
+    // The skin's caption font has the glyphs: no CJK font of the system is loaded for them.
+    const QFont captionFont = Control("control_light_status")->font();
+    EXPECT_EQ(QFontInfo(captionFont).family(), QStringLiteral("KV_ELM Caption CJK"));
+    for (const QChar glyph : QStringLiteral("不控制灯光"))
+        EXPECT_TRUE(QFontMetrics(captionFont).inFont(glyph)) << int(glyph.unicode());
     Click(Control("control_light_status"));
     EXPECT_EQ(TextOf("control_light_status"), QStringLiteral("不控制灯光"));
     EXPECT_EQ(wnd->LightControl(), 0);
