@@ -3,6 +3,8 @@
 #include <QAction>
 #include "devices/mouse_device.h"
 #include "devices/profile_reapply.h"
+#include "devices/profile_switch.h"
+#include "hid/protocol/protocol_codes.h"
 #include "mainwnd/device_part.h"
 #include "mainwnd/main_wnd.h"
 #include "shell/app_names.h"
@@ -45,16 +47,26 @@ void AddCheckItem(CMenuWnd& menu, QAction* before, WindowHandle owner, const QSt
 }  // namespace
 
 void KeepSelectedProfile(CVornakelUSBDevice& device) {
-    auto* mouse = dynamic_cast<CVornakelMouseDevice*>(&device);
-    if (mouse && ReadApplyOnArrivalAndResume()) Reapply(*mouse);
+    if (!ReadApplyOnArrivalAndResume() || device.CommandChannel().opened.load() == 0) return;
+    if (auto* mouse = dynamic_cast<CVornakelMouseDevice*>(&device)) {
+        Reapply(*mouse);
+        return;
+    }
+    if (device.ProfileName().empty()) return;
+    SwitchToProfileInBackground(device, device.ProfileName(), SettingsWrite{},
+                                [profile = device.ProfileName()](const ProfileSwitchResult& result) {
+                                    if (result.loaded != 1 || result.settings != kResultOk)
+                                        DebugPrintf("profile %s could not be written again\n",
+                                                    profile.c_str());
+                                });
 }
 
 void CProfileKeepPart::OnPowerNotice(CMainWnd&, WPARAM event) {
     if (event != PBT_APMRESUMEAUTOMATIC || !ReadApplyOnArrivalAndResume()) return;
     for (const auto& slot : devices_.Slots().All()) {
-        CVornakelMouseDevice* mouse = slot->mouse;
-        // A mouse busy with I/O (a profile switch, its first read) is compared afterwards.
-        if (mouse) mouse->WhenIoIdle([mouse] { Reapply(*mouse); });
+        CVornakelUSBDevice* device = slot->device.get();
+        // A device busy with I/O (a profile switch, its first read) is kept afterwards.
+        if (device) device->WhenIoIdle([device] { KeepSelectedProfile(*device); });
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Keeps devices on their selected profile for users who turned it on: after the computer
-// wakes, every attached mouse whose settings differ from its selected profile gets the
-// profile written again (arrivals do the same after their first read, see
-// KeepSelectedProfile). The tray menu carries the two choices of profile_keep_settings.h.
+// wakes, every attached device gets its selected profile back (arrivals do the same after
+// their first read, see KeepSelectedProfile). The tray menu carries the two choices of
+// profile_keep_settings.h.
 #include "mainwnd/main_wnd_part.h"
 
 class CDevicePart;
@@ -23,6 +23,8 @@ private:
     CDevicePart& devices_;
 };
 
-// With the choice on, writes the selected profile to a mouse whose settings differ from it;
-// nothing for other kinds or with the choice off.
+// With the choice on, puts an attached device back on its selected profile: a mouse is read
+// and written only when its settings differ from the profile; a keyboard, mouse pad or
+// headset, which cannot be compared, gets the profile written as a profile switch writes
+// it, on its I/O worker. Nothing with the choice off or the device closed.
 void KeepSelectedProfile(CVornakelUSBDevice& device);

@@ -61,9 +61,9 @@ inline std::shared_ptr<SimMouse> PlugMouse(const SimMouseModel& model) {
     return mouse;
 }
 
-// How many command frames with this command byte the mouse received.
-inline int CountCommand(const SimMouse& mouse, uint8_t command) {
-    const auto frames = mouse.CommandFrames();
+// How many command frames with this command byte the simulated device received.
+inline int CountCommand(const SimCommandDevice& device, uint8_t command) {
+    const auto frames = device.CommandFrames();
     return static_cast<int>(std::count_if(
         frames.begin(), frames.end(),
         [command](const std::vector<uint8_t>& frame) { return frame.size() > 3 && frame[3] == command; }));

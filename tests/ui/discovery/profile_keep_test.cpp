@@ -1,12 +1,14 @@
 // Keeping devices on their selected profile: a simulated mouse whose settings were changed
 // behind the program's back gets its profile written again on arrival and after the
-// computer wakes, only while the user turned that on; and the login entry follows its
-// choice.
+// computer wakes, and a pad and a headset get theirs written, only while the user turned
+// that on; and the login entry follows its choice.
 #include <QFile>
 #include "discovery_fixture.h"
 #include "devices/mouse/mouse_settings_record.h"
 #include "hid/protocol/protocol_codes.h"
 #include "mainwnd/profile_keep_part.h"
+#include "sim/sim_headset.h"
+#include "sim/sim_pad.h"
 #include "shell/app_names.h"
 #include "shell/profile_keep_settings.h"
 
@@ -82,6 +84,26 @@ TEST_P(ProfileKeepTest, WritesTheProfileAgainOnArrivalAndAfterWakingOnlyWhenOn) 
         wnd->HandleMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
         EXPECT_EQ(CountCommand(*mouse, Command::kWriteMemory), 0) << "read, compared, nothing written";
         EXPECT_GT(CountCommand(*mouse, Command::kReadMemory), 0);
+    }
+}
+
+// A mouse pad and a headset hold one lighting record and cannot be compared with their
+// profile: with the choice on, their arrival and a wake-up write their profile's record.
+TEST_P(ProfileKeepTest, LightingDevicesGetTheirProfileWrittenOnArrivalAndAfterWaking) {
+    const bool on = GetParam().on;
+    std::vector<std::shared_ptr<SimLightingDevice>> devices{std::make_shared<SimPad>(),
+                                                            std::make_shared<SimHeadset>()};
+    for (const auto& device : devices) {
+        SCOPED_TRACE(device->Name());
+        device->Plug();
+        QTest::qWait(kSettled);
+        EXPECT_EQ(CountCommand(*device, Command::kWriteMemory) > 0, on) << "after the first read";
+
+        device->ClearFrames();
+        wnd->HandleMessage(WM_POWERBROADCAST, PBT_APMSUSPEND);
+        wnd->HandleMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
+        QTest::qWait(300);
+        EXPECT_EQ(CountCommand(*device, Command::kWriteMemory) > 0, on) << "after waking";
     }
 }
 
