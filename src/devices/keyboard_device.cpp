@@ -148,6 +148,12 @@ void CVornakelKeyboardDevice::RefreshPage() {
     page->ShowKeyAssignments(assignments_);
     page->ShowLightEffect(lightEffect_);
     page->ShowSystemStages(system_);
+    // The painted colours are the keyboard's lighting in mode 8: the strips show them.
+    if (lightEffect_.selectItem == keyboard::kCustomColourMode) {
+        std::vector<uint32_t> colours;
+        for (int led = 0; led < LedCount(); ++led) colours.push_back(GetLedColour(led));
+        page->ShowLedColours(colours);
+    }
 }
 
 void CVornakelKeyboardDevice::ValidateMacroKeys() {

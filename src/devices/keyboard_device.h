@@ -77,6 +77,16 @@ public:
     // LED `index` to the current colour, only in mode 8 and for an LED that exists; then
     // stores the whole group and saves. -1 when no group can be chosen or nothing changed.
     int PaintCustomKey(unsigned index);
+    // The same for several LEDs (a rubber band over the keys) with one store, save and send.
+    int PaintCustomKeys(const std::vector<unsigned>& indexes);
+    // The group chosen in the lighting panel: selected, stored and saved, its colours loaded
+    // and sent to the keyboard.
+    void ChooseCustomColourGroup(int group);
+    // Painting, filling and choosing a group end with this: in mode 8 the LED colours go to
+    // the keyboard as its light frame (keyboard/keyboard_light_frame.h), bracketed by
+    // BeginConfig and EndConfig. 1 when sent; 0 in another mode, with the channel closed or
+    // before the key table was read; otherwise the failing command's result.
+    int WriteCustomColours();
 
     // ---- overrides ----
     int ResyncTimerMs() const override { return kResyncTimerMs; }
@@ -93,7 +103,7 @@ public:
     int WriteKeyAssignments(const std::vector<KeyAssignEntry>& list) override;
     int WriteCurrentKeyAssignments() override;
     int WriteMacros() override;
-    // WriteLightBlock(record, firstByte).
+    // WriteLightBlock(record, firstByte); in mode 8 then WriteCustomColours.
     int WriteSettings(const SettingsWrite& request) override;
     void LoadLists() override;
     void SetFunctionMode(int type) override;
@@ -109,6 +119,8 @@ private:
     void TakeLightEffect(const LightInfoRecord& effect);  // loads custom colours on a change to mode 8
     void OnKeyEvent(uint16_t usage);
     int StoreCustomColours();
+    // Store and save when anything was painted, then send; -1 when nothing was painted.
+    int StoreAndSendPainted(bool painted);
     int CustomGroupInUse();
 
     IKeyboardPage* keyboardPage_ = nullptr;
