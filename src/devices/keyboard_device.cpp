@@ -3,6 +3,7 @@
 // keyboard_device_colours.cpp.
 #include "devices/keyboard_device.h"
 
+#include "devices/mouse/mouse_images.h"
 #include "hid/protocol/supported_devices.h"
 #include "profiles/profile_records.h"
 
@@ -123,6 +124,22 @@ void CVornakelKeyboardDevice::SetAssignment(int led, const KeyAssignHalf& curren
     assignments_[index].current = current;
     assignments_[index].current.keyIndex = static_cast<uint16_t>(index);
     profile_.SetKeyList(assignments_);
+}
+
+int CVornakelKeyboardDevice::ApplyKeyAssignment(int key, const KeyAssignHalf& current) {
+    SetAssignment(key, current);
+    const int saved = SaveProfile();
+    const int written = WriteCurrentKeyAssignments();
+    if (IKeyboardPage* page = KeyboardPage()) {
+        page->ShowKeyAssignments(assignments_);
+        const bool known = key >= 0 && static_cast<size_t>(key) < assignments_.size();
+        page->ShowKeySetting(key, known ? &assignments_[static_cast<size_t>(key)] : nullptr);
+    }
+    return written != kResultOk ? written : saved;
+}
+
+std::size_t CVornakelKeyboardDevice::MacroCapacityBytes() const {
+    return mouse::MacroCapacityBytes(deviceInfo_[DeviceInfoByte::kMacroUnits]);
 }
 
 void CVornakelKeyboardDevice::SetSystemStages(const KeyboardSystemSettings& stages) {

@@ -24,10 +24,11 @@
 #include "devices/keyboard/keyboard_led_table.h"
 #include "devices/keyboard/keyboard_settings_block.h"
 #include "devices/keyboard_page.h"
+#include "devices/key_assignment_device.h"
 #include "devices/usb_device.h"
 #include "profiles/keyboard_profile_data.h"
 
-class CVornakelKeyboardDevice : public CVornakelUSBDevice {
+class CVornakelKeyboardDevice : public CVornakelUSBDevice, public IKeyAssignmentDevice {
 public:
     static constexpr int kResyncTimerMs = 100;
 
@@ -50,9 +51,11 @@ public:
     int WriteLightBlock(int slot, int slotByte);
 
     // ---- model ----
-    const std::vector<KeyAssignEntry>& Assignments() const { return assignments_; }
+    const std::vector<KeyAssignEntry>& Assignments() const override { return assignments_; }
     // Stores LED `led`'s current assignment in the model and the profile.
-    void SetAssignment(int led, const KeyAssignHalf& current);
+    void SetAssignment(int led, const KeyAssignHalf& current) override;
+    int ApplyKeyAssignment(int key, const KeyAssignHalf& current) override;
+    std::size_t MacroCapacityBytes() const override;
     KeyboardSystemSettings GetSystemStages() const { return system_; }
     void SetSystemStages(const KeyboardSystemSettings& stages);
     // For LED j the index of its device key, or 255.
