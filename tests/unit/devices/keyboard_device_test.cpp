@@ -70,8 +70,27 @@ TEST_F(KeyboardDeviceTest, SettingsBlockBytes) {
     KeyboardSystemSettings stages;
     stages.words = {PackHalves(5, 2), PackHalves(1, 3), PackHalves(1, 0)};
     device->SetSystemStages(stages);
+    device->PaintCustomKey(0);  // Esc in the colour 11 22 33
+    sim->ClearFrames();
     ASSERT_EQ(device->WriteSettings({}), 1);
-    EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{1, 0, 0}, {6, 25, 0}, {2, 0, 0}}));
+    // In the custom colour mode the block is followed by the colours: 122 keys x 3 bytes.
+    EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{1, 0, 0},
+                                                   {6, 25, 0},
+                                                   {2, 0, 0},
+                                                   {1, 0, 0},
+                                                   {0x12, 56, 0},
+                                                   {0x12, 56, 56},
+                                                   {0x12, 56, 112},
+                                                   {0x12, 56, 168},
+                                                   {0x12, 56, 224},
+                                                   {0x12, 56, 280},
+                                                   {0x12, 30, 336},
+                                                   {2, 0, 0}}));
+    const size_t escAt = size_t{sim->KeyLightPositions().at(device->LedKeyMap()[0])} * 3;
+    const Bytes colours = sim->LightFrame();
+    EXPECT_EQ(
+        Bytes(colours.begin() + static_cast<long>(escAt), colours.begin() + static_cast<long>(escAt) + 3),
+        (Bytes{0x11, 0x22, 0x33}));
     EXPECT_EQ(PayloadOf(1),
               (Bytes{0, 8, 3, 3, 2, 1, 0x11, 0x22, 0x33, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 3, 0, 0}));
     // A light preset (mode 25 and up) goes out as mode 0.
@@ -80,6 +99,7 @@ TEST_F(KeyboardDeviceTest, SettingsBlockBytes) {
     sim->ClearFrames();
     ASSERT_EQ(device->WriteSettings({}), 1);
     EXPECT_EQ(PayloadOf(1)[1], 0);
+    EXPECT_EQ(Headers().size(), 3u) << "no colours outside the custom colour mode";
 }
 
 TEST_F(KeyboardDeviceTest, ReadsTheActiveSlotBackIntoTheProfile) {
