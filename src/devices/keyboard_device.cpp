@@ -82,7 +82,13 @@ void CVornakelKeyboardDevice::LoadDefaults() {
 
 void CVornakelKeyboardDevice::TakeProfileValues() {
     assignments_ = profile_.GetKeyList();
+    const uint8_t previousMode = lightEffect_.selectItem;
     ApplyProfileLighting();
+    // A change to mode 8 loads the colours already; a profile loaded in mode 8 over another
+    // one in mode 8 must bring its own colours too, or the keyboard would get the old
+    // profile's colours and the next paint would store them into the new profile.
+    if (previousMode == keyboard::kCustomColourMode && lightEffect_.selectItem == keyboard::kCustomColourMode)
+        LoadCustomColours();
     system_ = profile_.GetKeyboardSystem();
 }
 

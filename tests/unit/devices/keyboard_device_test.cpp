@@ -1,6 +1,8 @@
 // The keyboard device object against the simulated keyboard: what reaches the device.
 #include <json/json.h>
 
+#include <fstream>
+
 #include "kbpad_fixture.h"
 
 namespace {
@@ -188,6 +190,37 @@ TEST_F(KeyboardDeviceTest, CustomColoursInModeEight) {
     sim->ClearFrames();
     ASSERT_EQ(device->WriteSettings({}), 1);
     EXPECT_EQ(PayloadOf(1)[1], 8) << "the block carries mode 8";
+}
+
+TEST_F(KeyboardDeviceTest, SwitchingBetweenTwoCustomColourProfilesTakesTheNewOnesColours) {
+    StartUp();
+    device->SetLightEffect(LightInfoRecord{8, 4, 2, 0, 0, 0x10, 0x20, 0x30});
+    ASSERT_EQ(device->PaintCustomKey(0), kResultOk);
+    // p2: the same lighting, but Esc stored in another colour.
+    Json::Value root;
+    Json::Reader().parse(ReadFileBytes(DataFolder() / "p1.Json"), root);
+    Json::Value& esc = root["Device"][0]["CustomLightMode"]["LightColorInfo"][0][0];
+    esc["Red"] = 0x99;
+    esc["Green"] = 0x88;
+    esc["Blue"] = 0x77;
+    std::ofstream(DataFolder() / "p2.Json") << Json::StyledWriter().write(root);
+
+    device->SetProfileName("p2");
+    ASSERT_EQ(device->LoadProfile(), 1);
+    EXPECT_EQ(device->GetLedColour(0) & 0xFFFFFFu, 0x778899u) << "p2's colours, not those of p1";
+    sim->ClearFrames();
+    ASSERT_EQ(device->WriteSettings({}), 1);
+    const size_t escAt = size_t{sim->KeyLightPositions().at(device->LedKeyMap()[0])} * 3;
+    const Bytes colours = sim->LightFrame();
+    EXPECT_EQ(
+        Bytes(colours.begin() + static_cast<long>(escAt), colours.begin() + static_cast<long>(escAt) + 3),
+        (Bytes{0x99, 0x88, 0x77}));
+    // Painting another key in p2 keeps p2's Esc, and p1 keeps its own.
+    ASSERT_EQ(device->PaintCustomKey(1), kResultOk);
+    EXPECT_EQ(ProfileDevice()["CustomLightMode"]["LightColorInfo"][0][0]["Red"].asInt(), 0x10) << "p1";
+    Json::Value p2;
+    Json::Reader().parse(ReadFileBytes(DataFolder() / "p2.Json"), p2);
+    EXPECT_EQ(p2["Device"][0]["CustomLightMode"]["LightColorInfo"][0][0]["Red"].asInt(), 0x99);
 }
 
 TEST_F(KeyboardDeviceTest, ResyncAndKeyEventsOnTheInputChannel) {
