@@ -6,7 +6,8 @@
 // to know which device key sits under which LED. Its lighting, polling rate and lock flags
 // travel in one 25-byte settings block; key assignments go out as one key code per device
 // key, macros as one image (the same layout as the mouse's). In lighting mode 8 the user
-// paints keys with colours of their own, stored in the profile's colour groups.
+// paints keys with colours of their own, stored in the profile's colour groups and sent to
+// the keyboard as its per-key light frame.
 //
 // Results: WriteSettings and WriteKeyAssignments give 1 when every command was answered
 // without error, 0 when the channel is closed or nothing can be written, otherwise the
@@ -88,7 +89,7 @@ public:
     // Painting, filling and choosing a group end with this: in mode 8 the LED colours go to
     // the keyboard as its light frame (keyboard/keyboard_light_frame.h), bracketed by
     // BeginConfig and EndConfig. 1 when sent; 0 in another mode, with the channel closed or
-    // before the key table was read; otherwise the failing command's result.
+    // before the key table was read or without LEDs; otherwise the failing command's result.
     int WriteCustomColours();
 
     // ---- overrides ----

@@ -86,7 +86,9 @@ void CVornakelKeyboardDevice::ChooseCustomColourGroup(int group) {
 
 int CVornakelKeyboardDevice::WriteCustomColours() {
     CDeviceProtocol& channel = commandChannel_;
-    if (lightEffect_.selectItem != keyboard::kCustomColourMode || !channel.opened || !keyTableRead_)
+    // Without LED colours (no LEDs configured) the frame would only turn every key off.
+    if (lightEffect_.selectItem != keyboard::kCustomColourMode || !channel.opened || !keyTableRead_ ||
+        LedCount() == 0)
         return kResultNoAnswer;
     std::vector<uint32_t> colours;
     for (int i = 0; i < LedCount(); ++i) colours.push_back(GetLedColour(i));
