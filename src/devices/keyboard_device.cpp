@@ -3,6 +3,7 @@
 // keyboard_device_colours.cpp.
 #include "devices/keyboard_device.h"
 
+#include "devices/mouse/mouse_images.h"
 #include "hid/protocol/supported_devices.h"
 #include "profiles/profile_records.h"
 
@@ -81,7 +82,13 @@ void CVornakelKeyboardDevice::LoadDefaults() {
 
 void CVornakelKeyboardDevice::TakeProfileValues() {
     assignments_ = profile_.GetKeyList();
+    const uint8_t previousMode = lightEffect_.selectItem;
     ApplyProfileLighting();
+    // A change to mode 8 loads the colours already; a profile loaded in mode 8 over another
+    // one in mode 8 must bring its own colours too, or the keyboard would get the old
+    // profile's colours and the next paint would store them into the new profile.
+    if (previousMode == keyboard::kCustomColourMode && lightEffect_.selectItem == keyboard::kCustomColourMode)
+        LoadCustomColours();
     system_ = profile_.GetKeyboardSystem();
 }
 
@@ -125,6 +132,22 @@ void CVornakelKeyboardDevice::SetAssignment(int led, const KeyAssignHalf& curren
     profile_.SetKeyList(assignments_);
 }
 
+int CVornakelKeyboardDevice::ApplyKeyAssignment(int key, const KeyAssignHalf& current) {
+    SetAssignment(key, current);
+    const int saved = SaveProfile();
+    const int written = WriteCurrentKeyAssignments();
+    if (IKeyboardPage* page = KeyboardPage()) {
+        page->ShowKeyAssignments(assignments_);
+        const bool known = key >= 0 && static_cast<size_t>(key) < assignments_.size();
+        page->ShowKeySetting(key, known ? &assignments_[static_cast<size_t>(key)] : nullptr);
+    }
+    return written != kResultOk ? written : saved;
+}
+
+std::size_t CVornakelKeyboardDevice::MacroCapacityBytes() const {
+    return mouse::MacroCapacityBytes(deviceInfo_[DeviceInfoByte::kMacroUnits]);
+}
+
 void CVornakelKeyboardDevice::SetSystemStages(const KeyboardSystemSettings& stages) {
     system_ = stages;
     profile_.SetKeyboardSystem(stages);
@@ -148,6 +171,12 @@ void CVornakelKeyboardDevice::RefreshPage() {
     page->ShowKeyAssignments(assignments_);
     page->ShowLightEffect(lightEffect_);
     page->ShowSystemStages(system_);
+    // The painted colours are the keyboard's lighting in mode 8: the strips show them.
+    if (lightEffect_.selectItem == keyboard::kCustomColourMode) {
+        std::vector<uint32_t> colours;
+        for (int led = 0; led < LedCount(); ++led) colours.push_back(GetLedColour(led));
+        page->ShowLedColours(colours);
+    }
 }
 
 void CVornakelKeyboardDevice::ValidateMacroKeys() {

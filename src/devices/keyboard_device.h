@@ -6,7 +6,8 @@
 // to know which device key sits under which LED. Its lighting, polling rate and lock flags
 // travel in one 25-byte settings block; key assignments go out as one key code per device
 // key, macros as one image (the same layout as the mouse's). In lighting mode 8 the user
-// paints keys with colours of their own, stored in the profile's colour groups.
+// paints keys with colours of their own, stored in the profile's colour groups and sent to
+// the keyboard as its per-key light frame.
 //
 // Results: WriteSettings and WriteKeyAssignments give 1 when every command was answered
 // without error, 0 when the channel is closed or nothing can be written, otherwise the
@@ -24,10 +25,11 @@
 #include "devices/keyboard/keyboard_led_table.h"
 #include "devices/keyboard/keyboard_settings_block.h"
 #include "devices/keyboard_page.h"
+#include "devices/key_assignment_device.h"
 #include "devices/usb_device.h"
 #include "profiles/keyboard_profile_data.h"
 
-class CVornakelKeyboardDevice : public CVornakelUSBDevice {
+class CVornakelKeyboardDevice : public CVornakelUSBDevice, public IKeyAssignmentDevice {
 public:
     static constexpr int kResyncTimerMs = 100;
 
@@ -50,9 +52,11 @@ public:
     int WriteLightBlock(int slot, int slotByte);
 
     // ---- model ----
-    const std::vector<KeyAssignEntry>& Assignments() const { return assignments_; }
+    const std::vector<KeyAssignEntry>& Assignments() const override { return assignments_; }
     // Stores LED `led`'s current assignment in the model and the profile.
-    void SetAssignment(int led, const KeyAssignHalf& current);
+    void SetAssignment(int led, const KeyAssignHalf& current) override;
+    int ApplyKeyAssignment(int key, const KeyAssignHalf& current) override;
+    std::size_t MacroCapacityBytes() const override;
     KeyboardSystemSettings GetSystemStages() const { return system_; }
     void SetSystemStages(const KeyboardSystemSettings& stages);
     // For LED j the index of its device key, or 255.
@@ -77,6 +81,16 @@ public:
     // LED `index` to the current colour, only in mode 8 and for an LED that exists; then
     // stores the whole group and saves. -1 when no group can be chosen or nothing changed.
     int PaintCustomKey(unsigned index);
+    // The same for several LEDs (a rubber band over the keys) with one store, save and send.
+    int PaintCustomKeys(const std::vector<unsigned>& indexes);
+    // The group chosen in the lighting panel: selected, stored and saved, its colours loaded
+    // and sent to the keyboard.
+    void ChooseCustomColourGroup(int group);
+    // Painting, filling and choosing a group end with this: in mode 8 the LED colours go to
+    // the keyboard as its light frame (keyboard/keyboard_light_frame.h), bracketed by
+    // BeginConfig and EndConfig. 1 when sent; 0 in another mode, with the channel closed or
+    // before the key table was read or without LEDs; otherwise the failing command's result.
+    int WriteCustomColours();
 
     // ---- overrides ----
     int ResyncTimerMs() const override { return kResyncTimerMs; }
@@ -93,7 +107,7 @@ public:
     int WriteKeyAssignments(const std::vector<KeyAssignEntry>& list) override;
     int WriteCurrentKeyAssignments() override;
     int WriteMacros() override;
-    // WriteLightBlock(record, firstByte).
+    // WriteLightBlock(record, firstByte); in mode 8 then WriteCustomColours.
     int WriteSettings(const SettingsWrite& request) override;
     void LoadLists() override;
     void SetFunctionMode(int type) override;
@@ -109,6 +123,8 @@ private:
     void TakeLightEffect(const LightInfoRecord& effect);  // loads custom colours on a change to mode 8
     void OnKeyEvent(uint16_t usage);
     int StoreCustomColours();
+    // Store and save when anything was painted, then send; -1 when nothing was painted.
+    int StoreAndSendPainted(bool painted);
     int CustomGroupInUse();
 
     IKeyboardPage* keyboardPage_ = nullptr;

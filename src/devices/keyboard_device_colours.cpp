@@ -1,5 +1,9 @@
-// The keyboard's custom key colours of lighting mode 8.
+// The keyboard's custom key colours of lighting mode 8: painted, stored in the profile's
+// colour groups and sent to the keyboard as its light frame.
+#include <span>
+
 #include "devices/keyboard/keyboard_custom_colours.h"
+#include "devices/keyboard/keyboard_light_frame.h"
 #include "devices/keyboard_device.h"
 
 namespace {
@@ -44,14 +48,55 @@ int CVornakelKeyboardDevice::FillCustomColours(bool on) {
     for (int i = 0; i < LedCount(); ++i) entries.push_back(GetLedColour(i));
     keyboard::FillLedColours(entries, lightEffect_.red, lightEffect_.green, lightEffect_.blue, on);
     for (size_t i = 0; i < entries.size(); ++i) SetLedColour(static_cast<int>(i), entries[i]);
-    return StoreCustomColours();
+    const int stored = StoreCustomColours();
+    WriteCustomColours();
+    return stored;
 }
 
 int CVornakelKeyboardDevice::PaintCustomKey(unsigned index) {
-    if (lightEffect_.selectItem != keyboard::kCustomColourMode || index >= static_cast<unsigned>(LedCount()))
-        return kNoGroup;
-    std::vector<uint32_t> entries = {GetLedColour(static_cast<int>(index))};
-    keyboard::PaintLedColour(entries, 0, lightEffect_.red, lightEffect_.green, lightEffect_.blue);
-    SetLedColour(static_cast<int>(index), entries[0]);
-    return StoreCustomColours();
+    return PaintCustomKeys({index});
+}
+
+int CVornakelKeyboardDevice::PaintCustomKeys(const std::vector<unsigned>& indexes) {
+    if (lightEffect_.selectItem != keyboard::kCustomColourMode) return kNoGroup;
+    bool painted = false;
+    for (unsigned index : indexes) {
+        if (index >= static_cast<unsigned>(LedCount())) continue;
+        std::vector<uint32_t> entries = {GetLedColour(static_cast<int>(index))};
+        keyboard::PaintLedColour(entries, 0, lightEffect_.red, lightEffect_.green, lightEffect_.blue);
+        SetLedColour(static_cast<int>(index), entries[0]);
+        painted = true;
+    }
+    return StoreAndSendPainted(painted);
+}
+
+int CVornakelKeyboardDevice::StoreAndSendPainted(bool painted) {
+    if (!painted) return kNoGroup;
+    const int stored = StoreCustomColours();
+    WriteCustomColours();
+    return stored;
+}
+
+void CVornakelKeyboardDevice::ChooseCustomColourGroup(int group) {
+    SetCustomColourGroup(group);
+    SaveProfile();
+    LoadCustomColours();
+    WriteCustomColours();
+}
+
+int CVornakelKeyboardDevice::WriteCustomColours() {
+    CDeviceProtocol& channel = commandChannel_;
+    // Without LED colours (no LEDs configured) the frame would only turn every key off.
+    if (lightEffect_.selectItem != keyboard::kCustomColourMode || !channel.opened || !keyTableRead_ ||
+        LedCount() == 0)
+        return kResultNoAnswer;
+    std::vector<uint32_t> colours;
+    for (int i = 0; i < LedCount(); ++i) colours.push_back(GetLedColour(i));
+    const std::vector<uint8_t> frame = keyboard::BuildLightFrame(
+        colours, ledKeyMap_, std::span<const uint8_t>(lightPositions_.data(), keyCount_), keyCount_);
+    const int begun = channel.BeginConfig();
+    if (begun != kResultOk) return begun;
+    const int written = channel.WriteLightFrame(frame);
+    const int ended = channel.EndConfig();
+    return written != kResultOk ? written : ended;
 }

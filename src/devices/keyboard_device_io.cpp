@@ -125,7 +125,10 @@ int CVornakelKeyboardDevice::WriteLightBlock(int slot, int slotByte) {
 }
 
 int CVornakelKeyboardDevice::WriteSettings(const SettingsWrite& request) {
-    return WriteLightBlock(request.record, request.firstByte);
+    const int result = WriteLightBlock(request.record, request.firstByte);
+    // The custom colour mode needs the colours themselves as well.
+    if (result != kResultOk || lightEffect_.selectItem != keyboard::kCustomColourMode) return result;
+    return WriteCustomColours();
 }
 
 int CVornakelKeyboardDevice::WriteKeyAssignments(const std::vector<KeyAssignEntry>& list) {

@@ -2,6 +2,7 @@
 // The page of a keyboard: the accessors of the keyboard page's controls. The keyboard
 // device shows its model through them; the main window reads the controls through them.
 // Setters raise no notifications. A missing control is skipped (getters then give -1).
+#include <cstdint>
 #include <vector>
 
 #include "devices/device_page.h"
@@ -29,4 +30,8 @@ public:
     // no group can be chosen.
     virtual void SelectCustomGroup(int group) = 0;
     virtual int CustomGroup() const = 0;
+
+    // The LED strips under the keys show these colours (per LED packed red, green, blue
+    // from the low byte up; a missing entry stays as it is).
+    virtual void ShowLedColours(const std::vector<std::uint32_t>& colours) = 0;
 };

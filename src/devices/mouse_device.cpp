@@ -3,6 +3,7 @@
 #include "devices/mouse_device.h"
 
 #include "devices/assignment_labels.h"
+#include "devices/mouse/mouse_images.h"
 #include "devices/program_paths.h"
 #include "hid/protocol/supported_devices.h"
 
@@ -113,6 +114,22 @@ void CVornakelMouseDevice::SetAssignment(int button, const KeyAssignHalf& curren
     assignments_[index].current = current;
     assignments_[index].current.keyIndex = static_cast<uint16_t>(index);
     profile_.SetKeyList(assignments_);
+}
+
+int CVornakelMouseDevice::ApplyKeyAssignment(int key, const KeyAssignHalf& current) {
+    SetAssignment(key, current);
+    const int saved = SaveProfile();
+    const int written = WriteCurrentKeyAssignments();
+    if (IMousePage* page = MousePage()) {
+        page->ShowKeyAssignments(assignments_);
+        const bool known = key >= 0 && static_cast<size_t>(key) < assignments_.size();
+        page->ShowKeySetting(key, known ? &assignments_[static_cast<size_t>(key)] : nullptr);
+    }
+    return written != kResultOk ? written : saved;
+}
+
+std::size_t CVornakelMouseDevice::MacroCapacityBytes() const {
+    return mouse::MacroCapacityBytes(deviceInfo_[DeviceInfoByte::kMacroUnits]);
 }
 
 void CVornakelMouseDevice::SetSystemValues(const MouseSystemValues& values) {

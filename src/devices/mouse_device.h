@@ -25,6 +25,7 @@
 #include "devices/mouse/mouse_keys.h"
 #include "devices/mouse/mouse_settings_record.h"
 #include "devices/mouse_page_view.h"
+#include "devices/key_assignment_device.h"
 #include "devices/usb_device.h"
 #include "profiles/mouse_profile_data.h"
 
@@ -46,7 +47,7 @@ using MouseSystemValues = std::array<uint16_t, MouseValue::kCount>;
 // An AST, MSH or LOGO item of 0xFFFF means "none selected".
 constexpr uint16_t kNoItem = 0xFFFF;
 
-class CVornakelMouseDevice : public CVornakelUSBDevice {
+class CVornakelMouseDevice : public CVornakelUSBDevice, public IKeyAssignmentDevice {
 public:
     static constexpr int kDpiStageCount = 7;
 
@@ -99,10 +100,12 @@ public:
     int SetScrolling(bool byPage, int lines);
 
     // ---- model, for the page routing of the main window ----
-    const std::vector<KeyAssignEntry>& Assignments() const { return assignments_; }
+    const std::vector<KeyAssignEntry>& Assignments() const override { return assignments_; }
     // Stores button `button`'s current assignment in the model and the profile (the list
     // grows as needed).
-    void SetAssignment(int button, const KeyAssignHalf& current);
+    void SetAssignment(int button, const KeyAssignHalf& current) override;
+    int ApplyKeyAssignment(int key, const KeyAssignHalf& current) override;
+    std::size_t MacroCapacityBytes() const override;
     const std::vector<DpiStage>& GetDpiStages() const { return dpiStages_; }
     // Stores the stage list in the model and the profile.
     void SetDpiStages(const std::vector<DpiStage>& stages);

@@ -15,6 +15,7 @@ class CDeviceProfileUI;
 class CLightControlUI;
 class CVornakelMouseDevice;
 class CKeySetControlUI;
+class IKeyAssignmentDevice;
 class CMacroControlUI;
 class QString;
 class IMousePage;
@@ -126,10 +127,12 @@ void OnShootExport(WiringContext& ctx, int);
 
 // ---- page_routing_keys.cpp: the key assignment panel ----
 CKeySetControlUI* KeyPanelOf(const DeviceSlot* slot);
+// The slot's device when it has programmable keys and macros (mouse, keyboard), else nullptr.
+IKeyAssignmentDevice* KeysOf(const DeviceSlot* slot);
 // The key panel shows the slot's selected key (nothing without one).
 void ShowSelectedKeyOnPanel(DeviceSlot* slot);
-// Builds the panel's assignment, stores it for the selected key, saves the profile and
-// sends the key block.
+// Builds the panel's assignment and hands it to the device, which stores it for the
+// selected key, saves the profile and sends the key codes.
 void ApplyKeyPanel(WiringContext& ctx);
 void OnKeyListRow(WiringContext& ctx, int);
 void OnKeyFunctionChosen(WiringContext& ctx, int);

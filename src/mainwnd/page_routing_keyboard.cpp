@@ -88,9 +88,7 @@ void OnResetRepeatField(WiringContext& ctx, int) {
 void OnCustomGroupChosen(WiringContext& ctx, int) {
     CVornakelKeyboardDevice* keyboard = Keyboard(ctx);
     if (!keyboard || !keyboard->KeyboardPage()) return;
-    keyboard->SetCustomColourGroup(keyboard->KeyboardPage()->CustomGroup());
-    keyboard->SaveProfile();
-    keyboard->LoadCustomColours();
+    keyboard->ChooseCustomColourGroup(keyboard->KeyboardPage()->CustomGroup());
     ShowKeyColours(ctx);
 }
 
@@ -115,8 +113,10 @@ void OnKeysBandSelected(WiringContext& ctx, int) {
     CVornakelKeyboardDevice* keyboard = Keyboard(ctx);
     CKeyboardPage* page = KeyboardPageOf(ctx);
     if (!keyboard || !page || keyboard->GetFunctionMode() != kLightingFunction) return;
-    // Every key inside the band takes the colour; the group is stored with each key.
-    for (int led : page->BandSelectedKeys()) keyboard->PaintCustomKey(static_cast<unsigned>(led));
+    // Every key inside the band takes the colour; the group is stored and sent once.
+    std::vector<unsigned> leds;
+    for (int led : page->BandSelectedKeys()) leds.push_back(static_cast<unsigned>(led));
+    keyboard->PaintCustomKeys(leds);
     ShowKeyColours(ctx);
 }
 

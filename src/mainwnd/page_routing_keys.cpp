@@ -1,6 +1,7 @@
-// The key assignment panel of a mouse page: the function and option choices, apply,
-// default and cancel, and the keyboard key capture. Each applied change goes panel ->
-// device model -> profile file -> key block of the device.
+// The key assignment panel of a mouse or keyboard page: the function and option choices,
+// apply, default and cancel, and the keyboard key capture. Each applied change is one call
+// of the device (IKeyAssignmentDevice): model, profile file, key codes of the device.
+#include "devices/key_assignment_device.h"
 #include "devices/mouse_device.h"
 #include "macros/key_assignment.h"
 #include "mainwnd/device_slots.h"
@@ -13,6 +14,8 @@
 #include "ui/controls.h"
 
 #include <QListWidget>
+#include <QPointer>
+#include <functional>
 
 namespace wiring {
 namespace {
@@ -30,46 +33,60 @@ CKeySetControlUI* KeyPanelOf(const DeviceSlot* slot) {
     return slot && slot->page ? slot->page->findChild<CKeySetControlUI*>() : nullptr;
 }
 
+IKeyAssignmentDevice* KeysOf(const DeviceSlot* slot) {
+    return slot && slot->device ? dynamic_cast<IKeyAssignmentDevice*>(slot->device.get()) : nullptr;
+}
+
+namespace {
+
+// The panel's title names the key as the page does, and follows it when the language
+// changes: a mouse page by its Keys list row, a keyboard page by the key's own name.
+std::function<QString()> KeyTitleSource(const DeviceSlot* slot, int key) {
+    if (auto* keys =
+            qobject_cast<QListWidget*>(FindControl(slot->page, QStringLiteral("device_setkeyinfo_list"))))
+        return [list = QPointer<QListWidget>(keys), key] {
+            return list && key < list->count() ? list->item(key)->text().section(QLatin1Char(':'), 0, 0)
+                                               : QString();
+        };
+    QPointer<QWidget> button = FindControl(slot->page, QStringLiteral("key_") + QString::number(key));
+    return [button] {
+        if (!button) return QString();
+        const QString own = button->property("toolTipTitle").toString();
+        return own.isEmpty() ? GetText(button) : own;
+    };
+}
+
+}  // namespace
+
 void ShowSelectedKeyOnPanel(DeviceSlot* slot) {
     CKeySetControlUI* panel = KeyPanelOf(slot);
-    if (!panel || !slot->mouse) return;
+    IKeyAssignmentDevice* keys = KeysOf(slot);
+    if (!panel || !keys) return;
     const int key = slot->device->SelectedKey();
-    const auto& list = slot->mouse->Assignments();
+    const auto& list = keys->Assignments();
     if (key < 0 || static_cast<size_t>(key) >= list.size()) return;
-    if (panel->DeviceKind() == 0) panel->SetDeviceKind(CKeySetControlUI::kMouseKind);
+    if (panel->DeviceKind() == 0)
+        panel->SetDeviceKind(slot->keyboard ? CKeySetControlUI::kKeyboardKind : CKeySetControlUI::kMouseKind);
     panel->ShowKey(list[static_cast<size_t>(key)].current, list[static_cast<size_t>(key)].defaults);
-    // The title names the button as the Keys list does.
-    // (and follows it when the language changes).
-    if (QWidget* keys = FindControl(slot->page, QStringLiteral("device_setkeyinfo_list")))
-        if (auto* row = qobject_cast<QListWidget*>(keys); row && key < row->count())
-            panel->SetTitleSource([list = QPointer<QListWidget>(row), key] {
-                return list && key < list->count() ? list->item(key)->text().section(QLatin1Char(':'), 0, 0)
-                                                   : QString();
-            });
+    panel->SetTitleSource(KeyTitleSource(slot, key));
 }
 
 void ApplyKeyPanel(WiringContext& ctx) {
-    CVornakelMouseDevice* mouse = ctx.Mouse();
+    IKeyAssignmentDevice* keys = KeysOf(ctx.slot);
     CKeySetControlUI* panel = KeyPanelOf(ctx.slot);
-    if (!mouse || !panel) return;
-    const int key = mouse->SelectedKey();
-    if (key < 0 || static_cast<size_t>(key) >= mouse->Assignments().size()) return;
+    if (!keys || !panel) return;
+    const int key = ctx.slot->device->SelectedKey();
+    if (key < 0 || static_cast<size_t>(key) >= keys->Assignments().size()) return;
     KeyAssignHalf half = panel->BuildAssignment();
     half.keyIndex = static_cast<uint16_t>(key);
     // The mouse keeps one left button: the last one cannot be given another function.
-    if (!IsLeft(half) && IsLastLeftButton(mouse->Assignments(), key)) {
+    if (ctx.Mouse() && !IsLeft(half) && IsLastLeftButton(keys->Assignments(), key)) {
         ctx.wnd.ShowMessage(QStringLiteral("message_text_6"), true, kConfirmOnly);
-        panel->SetCapturedKey(mouse->Assignments()[static_cast<size_t>(key)].current);
+        panel->SetCapturedKey(keys->Assignments()[static_cast<size_t>(key)].current);
         panel->ShowCurrent();
         return;
     }
-    mouse->SetAssignment(key, half);
-    mouse->SaveProfile();
-    mouse->WriteCurrentKeyAssignments();
-    if (IMousePage* page = ctx.MousePage()) {
-        page->ShowKeyAssignments(mouse->Assignments());
-        page->ShowKeySetting(key, &mouse->Assignments()[static_cast<size_t>(key)]);
-    }
+    keys->ApplyKeyAssignment(key, half);
     ctx.part.SetEditingState(ctx.wnd, false, false);
 }
 

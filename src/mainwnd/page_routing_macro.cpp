@@ -1,10 +1,11 @@
-// The macro page of a mouse: the macro list commands with their dialogs and confirmations,
-// the event rows, recording, and the macro action menu. A saved macro goes to its file and,
-// when all macros still fit the device's macro memory, to the device as its macro image.
+// The macro page of a mouse or keyboard: the macro list commands with their dialogs and
+// confirmations, the event rows, recording, and the macro action menu. A saved macro goes to
+// its file and, when all macros still fit the device's macro memory, to the device as its
+// macro image.
 #include <QCursor>
 
-#include "devices/mouse/mouse_images.h"
-#include "devices/mouse_device.h"
+#include "devices/key_assignment_device.h"
+#include "devices/usb_device.h"
 #include "macros/key_table.h"
 #include "macros/macro_capacity.h"
 #include "macros/hook_messages.h"
@@ -40,24 +41,24 @@ void RefreshMacroNames(WiringContext& ctx) {
 }  // namespace
 
 CMacroControlUI* MacroPanelOf(DeviceSlot* slot) {
-    if (!slot || !slot->page || !slot->mouse) return nullptr;
+    if (!slot || !slot->page || !KeysOf(slot)) return nullptr;
     auto* panel = slot->page->findChild<CMacroControlUI*>();
     if (panel) panel->SetUserFolder(slot->device->DataFolder());
     return panel;
 }
 
-// Checks the capacity, writes the macro file and sends the macros to the mouse. False (and
+// Checks the capacity, writes the macro file and sends the macros to the device. False (and
 // the message) when the macros would not fit: the rows stay as edited, unsaved.
 bool SaveMacroAndSend(WiringContext& ctx) {
     CMacroControlUI* panel = MacroPanelOf(ctx.slot);
-    CVornakelMouseDevice* mouse = ctx.Mouse();
-    if (!panel || !mouse || panel->GetSelectedMacroIndex() < 0) return false;
+    IKeyAssignmentDevice* keys = KeysOf(ctx.slot);
+    if (!panel || !keys || panel->GetSelectedMacroIndex() < 0) return false;
     panel->TakeDelayEdits();
-    const uint8_t units = mouse->DeviceInfoBytes()[DeviceInfoByte::kMacroUnits];
+    const std::size_t capacity = keys->MacroCapacityBytes();
     const std::vector<macros::MacroEvent> rows = panel->Rows().Events();
-    const macros::CapacityCheck check = macros::CheckMacroCapacity(
-        panel->Store(), mouse::MacroCapacityBytes(units), panel->GetSelectedMacroIndex(), &rows);
-    if (units != 0 && !check.Fits()) {
+    const macros::CapacityCheck check =
+        macros::CheckMacroCapacity(panel->Store(), capacity, panel->GetSelectedMacroIndex(), &rows);
+    if (capacity != 0 && !check.Fits()) {
         const QString format = CLanguageTable::Instance().Text(
             QLatin1String(macros::kCapacityMessageId), QLatin1String(macros::kCapacityMessageEnglish));
         ctx.wnd.ShowMessage(
@@ -66,7 +67,7 @@ bool SaveMacroAndSend(WiringContext& ctx) {
         return false;
     }
     if (!panel->SaveSelectedMacro()) return false;
-    mouse->WriteMacros();
+    ctx.slot->device->WriteMacros();
     return true;
 }
 
@@ -90,21 +91,22 @@ void OnCopyMacro(WiringContext& ctx, int) {
 
 void OnDeleteMacro(WiringContext& ctx, int) {
     CMacroControlUI* panel = MacroPanelOf(ctx.slot);
-    CVornakelMouseDevice* mouse = ctx.Mouse();
-    if (!panel || !mouse) return;
+    IKeyAssignmentDevice* keys = KeysOf(ctx.slot);
+    if (!panel || !keys) return;
+    CVornakelUSBDevice& device = *ctx.slot->device;
     const int index = panel->GetSelectedMacroIndex();
     if (index < 0 || !Confirm(ctx, "message_text_4")) return;
-    const MacroDeleteFixup fix = FixKeysForDeletedMacro(mouse->Assignments(), index);
+    const MacroDeleteFixup fix = FixKeysForDeletedMacro(keys->Assignments(), index);
     if (fix.usesDeleted && !Confirm(ctx, "message_text_2")) return;
     if (panel->DeleteMacro() < 0) return;
     for (size_t i = 0; fix.changed && i < fix.keys.size(); ++i)
-        mouse->SetAssignment(static_cast<int>(i), fix.keys[i].current);
-    if (fix.changed) mouse->SaveProfile();
+        keys->SetAssignment(static_cast<int>(i), fix.keys[i].current);
+    if (fix.changed) device.SaveProfile();
     RefreshMacroNames(ctx);
-    mouse->RefreshPage();
+    device.RefreshPage();
     ShowSelectedKeyOnPanel(ctx.slot);
-    if (fix.changed) mouse->WriteCurrentKeyAssignments();
-    mouse->WriteMacros();
+    if (fix.changed) device.WriteCurrentKeyAssignments();
+    device.WriteMacros();
 }
 
 void OnRenameMacro(WiringContext& ctx, int) {

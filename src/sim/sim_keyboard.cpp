@@ -65,6 +65,7 @@ void SimKeyboard::TakeKeyTable(std::vector<uint8_t> table) {
     info_[kInfoKeyCount] = static_cast<uint8_t>(keys);
     lightPositions_.resize(keys);
     for (size_t key = 0; key < keys; ++key) lightPositions_[key] = static_cast<uint8_t>(key);
+    lightFrame_.assign(keys * kKeyCodeLength, 0);  // one colour (3 bytes) per light position
 }
 
 uint8_t SimKeyboard::Execute(const uint8_t* frame, uint8_t* answer) {
@@ -88,7 +89,7 @@ uint8_t SimKeyboard::Execute(const uint8_t* frame, uint8_t* answer) {
     case kWriteKeyBlock:
         return WriteBytes(keyTable_, frame);
     case kLightFrame:
-        return kStatusOk;  // the keyboard lights from its settings block
+        return WriteBytes(lightFrame_, frame);
     case kWriteMacro:
         return StageImageChunk(macroStaging_, size_t{model_.macroMemoryUnits} * kMacroUnit, frame);
     case kReadSmallBlock:
@@ -142,6 +143,11 @@ std::vector<uint8_t> SimKeyboard::KeyLightPositions() const {
 std::vector<uint8_t> SimKeyboard::MacroImage() const {
     std::lock_guard guard(lock_);
     return macroImage_;
+}
+
+std::vector<uint8_t> SimKeyboard::LightFrame() const {
+    std::lock_guard guard(lock_);
+    return lightFrame_;
 }
 
 std::array<uint8_t, SimKeyboard::kPowerRecordSize> SimKeyboard::PowerRecord() const {

@@ -9,7 +9,9 @@
 //   3 read information block (byte 5 number of keys N, byte 6 macro memory in 128-byte units)
 //   5/6 read/write settings memory: byte 0 the active slot (0-3), 25-byte blocks at slot x 25
 //   7/9 read/write key table (N x 3 bytes, one key code per device key)
-//   18 light frame (accepted, ignored)   21 write macro image chunk   26 read power record
+//   18 light frame: the per-key colours of the custom colour mode, 3 bytes (red, green,
+//      blue) per light position, N x 3 bytes; kept until the next frame
+//   21 write macro image chunk   26 read power record
 //   27 read key light positions (one byte per device key)
 // Anything else, or a chunk past the addressed memory, is refused with 0xFF.
 //
@@ -70,6 +72,7 @@ public:
     void SetKeyTable(const std::vector<uint8_t>& table);  // N follows the table's size (at most 512 bytes)
     std::vector<uint8_t> KeyLightPositions() const;       // N bytes
     std::vector<uint8_t> MacroImage() const;              // last accepted image (empty: none)
+    std::vector<uint8_t> LightFrame() const;              // N x 3 bytes, black until a frame came
     std::array<uint8_t, kPowerRecordSize> PowerRecord() const;
     void SetPowerRecord(const std::array<uint8_t, kPowerRecordSize>& record);
     const SimKeyboardModel& Model() const { return model_; }
@@ -85,6 +88,7 @@ private:
     std::vector<uint8_t> settings_;
     std::vector<uint8_t> keyTable_;
     std::vector<uint8_t> lightPositions_;
+    std::vector<uint8_t> lightFrame_;
     std::vector<uint8_t> macroImage_;
     Staging macroStaging_;
     std::array<uint8_t, kPowerRecordSize> power_{};

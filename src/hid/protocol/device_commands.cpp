@@ -86,6 +86,10 @@ int CDeviceProtocol::WriteKeyBlock(std::span<const uint8_t> block, int index) {
     return TransferChunks(Command::kWriteKeyBlock, block.data(), nullptr, length, 0, true);
 }
 
+int CDeviceProtocol::WriteLightFrame(std::span<const uint8_t> frame) {
+    return TransferChunks(Command::kWriteLightFrame, frame.data(), nullptr, frame.size(), 0, true);
+}
+
 int CDeviceProtocol::WriteMacroData(std::span<const uint8_t> image) {
     return TransferChunks(Command::kWriteMacroData, image.data(), nullptr, image.size(), 0, true);
 }

@@ -83,6 +83,7 @@ public:
     int ReadKeyBlock(std::span<uint8_t> out);                        // 0x07, dataLength bytes
     int WriteKeyBlock(std::span<const uint8_t> block, int index);    // 0x09, dataLength bytes;
                                                                      // -201 at once for index != 0
+    int WriteLightFrame(std::span<const uint8_t> frame);             // 0x12, per-key colours from offset 0
     int WriteMacroData(std::span<const uint8_t> image);              // 0x15
     int WriteShootData(std::span<const uint8_t> image);              // 0x17, without commandLock
     int ReadSmallBlock(std::span<uint8_t> out, uint16_t offset);     // 0x1A, one frame, <= 56

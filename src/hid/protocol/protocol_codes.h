@@ -11,6 +11,7 @@ constexpr uint8_t kReadMemory = 0x05;
 constexpr uint8_t kWriteMemory = 0x06;
 constexpr uint8_t kReadKeyBlock = 0x07;
 constexpr uint8_t kWriteKeyBlock = 0x09;
+constexpr uint8_t kWriteLightFrame = 0x12;
 constexpr uint8_t kWriteMacroData = 0x15;
 constexpr uint8_t kWriteShootData = 0x17;
 constexpr uint8_t kReadSmallBlock = 0x1A;

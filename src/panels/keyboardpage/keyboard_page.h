@@ -38,11 +38,9 @@ public:
     void ShowSystemStages(const KeyboardSystemSettings& stages) override;
     void SelectCustomGroup(int group) override;
     int CustomGroup() const override;
+    void ShowLedColours(const std::vector<std::uint32_t>& colours) override;
 
     // ---- the page's own ----
-    // The LED strips show these colours (per LED red, green, blue from the low byte up, as the
-    // keyboard keeps them; a missing entry stays as it is).
-    void ShowLedColours(const std::vector<std::uint32_t>& colours);
     // The option of "polling_rate_option_" / "repeat_delay_check_" that is selected; -1: none.
     int SelectedPollingRate() const;
     int SelectedRepeatDelay() const;

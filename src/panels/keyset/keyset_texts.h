@@ -40,7 +40,7 @@ inline constexpr TextId kGunPresets[] = {
 
 inline constexpr TextId kFunctionLabel{"keyset_function_label", "Function"};
 inline constexpr TextId kDefaultNote{"keyset_default_note",
-                                     "The button does what it did when the mouse was new."};
+                                     "The key does what it did when the device was new."};
 inline constexpr TextId kButtonLabel{"keyset_mousekey_label", "Button"};
 inline constexpr TextId kDirectionLabel{"keyset_direction_label", "Direction"};
 inline constexpr TextId kDelayLabel{"keyset_delay_label", "Delay"};

@@ -1,6 +1,8 @@
 // The keyboard device object against the simulated keyboard: what reaches the device.
 #include <json/json.h>
 
+#include <fstream>
+
 #include "kbpad_fixture.h"
 
 namespace {
@@ -70,8 +72,27 @@ TEST_F(KeyboardDeviceTest, SettingsBlockBytes) {
     KeyboardSystemSettings stages;
     stages.words = {PackHalves(5, 2), PackHalves(1, 3), PackHalves(1, 0)};
     device->SetSystemStages(stages);
+    device->PaintCustomKey(0);  // Esc in the colour 11 22 33
+    sim->ClearFrames();
     ASSERT_EQ(device->WriteSettings({}), 1);
-    EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{1, 0, 0}, {6, 25, 0}, {2, 0, 0}}));
+    // In the custom colour mode the block is followed by the colours: 122 keys x 3 bytes.
+    EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{1, 0, 0},
+                                                   {6, 25, 0},
+                                                   {2, 0, 0},
+                                                   {1, 0, 0},
+                                                   {0x12, 56, 0},
+                                                   {0x12, 56, 56},
+                                                   {0x12, 56, 112},
+                                                   {0x12, 56, 168},
+                                                   {0x12, 56, 224},
+                                                   {0x12, 56, 280},
+                                                   {0x12, 30, 336},
+                                                   {2, 0, 0}}));
+    const size_t escAt = size_t{sim->KeyLightPositions().at(device->LedKeyMap()[0])} * 3;
+    const Bytes colours = sim->LightFrame();
+    EXPECT_EQ(
+        Bytes(colours.begin() + static_cast<long>(escAt), colours.begin() + static_cast<long>(escAt) + 3),
+        (Bytes{0x11, 0x22, 0x33}));
     EXPECT_EQ(PayloadOf(1),
               (Bytes{0, 8, 3, 3, 2, 1, 0x11, 0x22, 0x33, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 3, 0, 0}));
     // A light preset (mode 25 and up) goes out as mode 0.
@@ -80,6 +101,7 @@ TEST_F(KeyboardDeviceTest, SettingsBlockBytes) {
     sim->ClearFrames();
     ASSERT_EQ(device->WriteSettings({}), 1);
     EXPECT_EQ(PayloadOf(1)[1], 0);
+    EXPECT_EQ(Headers().size(), 3u) << "no colours outside the custom colour mode";
 }
 
 TEST_F(KeyboardDeviceTest, ReadsTheActiveSlotBackIntoTheProfile) {
@@ -168,6 +190,37 @@ TEST_F(KeyboardDeviceTest, CustomColoursInModeEight) {
     sim->ClearFrames();
     ASSERT_EQ(device->WriteSettings({}), 1);
     EXPECT_EQ(PayloadOf(1)[1], 8) << "the block carries mode 8";
+}
+
+TEST_F(KeyboardDeviceTest, SwitchingBetweenTwoCustomColourProfilesTakesTheNewOnesColours) {
+    StartUp();
+    device->SetLightEffect(LightInfoRecord{8, 4, 2, 0, 0, 0x10, 0x20, 0x30});
+    ASSERT_EQ(device->PaintCustomKey(0), kResultOk);
+    // p2: the same lighting, but Esc stored in another colour.
+    Json::Value root;
+    Json::Reader().parse(ReadFileBytes(DataFolder() / "p1.Json"), root);
+    Json::Value& esc = root["Device"][0]["CustomLightMode"]["LightColorInfo"][0][0];
+    esc["Red"] = 0x99;
+    esc["Green"] = 0x88;
+    esc["Blue"] = 0x77;
+    std::ofstream(DataFolder() / "p2.Json") << Json::StyledWriter().write(root);
+
+    device->SetProfileName("p2");
+    ASSERT_EQ(device->LoadProfile(), 1);
+    EXPECT_EQ(device->GetLedColour(0) & 0xFFFFFFu, 0x778899u) << "p2's colours, not those of p1";
+    sim->ClearFrames();
+    ASSERT_EQ(device->WriteSettings({}), 1);
+    const size_t escAt = size_t{sim->KeyLightPositions().at(device->LedKeyMap()[0])} * 3;
+    const Bytes colours = sim->LightFrame();
+    EXPECT_EQ(
+        Bytes(colours.begin() + static_cast<long>(escAt), colours.begin() + static_cast<long>(escAt) + 3),
+        (Bytes{0x99, 0x88, 0x77}));
+    // Painting another key in p2 keeps p2's Esc, and p1 keeps its own.
+    ASSERT_EQ(device->PaintCustomKey(1), kResultOk);
+    EXPECT_EQ(ProfileDevice()["CustomLightMode"]["LightColorInfo"][0][0]["Red"].asInt(), 0x10) << "p1";
+    Json::Value p2;
+    Json::Reader().parse(ReadFileBytes(DataFolder() / "p2.Json"), p2);
+    EXPECT_EQ(p2["Device"][0]["CustomLightMode"]["LightColorInfo"][0][0]["Red"].asInt(), 0x99);
 }
 
 TEST_F(KeyboardDeviceTest, ResyncAndKeyEventsOnTheInputChannel) {

@@ -1,0 +1,26 @@
+#pragma once
+// What the key assignment panel and the macro page need of a device with programmable keys
+// and a macro memory (the mouse and the keyboard). Keys are numbered as the device's page
+// numbers its key buttons: mouse buttons, keyboard LEDs.
+#include <cstddef>
+#include <vector>
+
+#include "profiles/profile_records.h"
+
+class IKeyAssignmentDevice {
+public:
+    virtual ~IKeyAssignmentDevice() = default;
+
+    // The assignment of every key, in key order.
+    virtual const std::vector<KeyAssignEntry>& Assignments() const = 0;
+    // Stores key `key`'s current assignment in the model and the profile; nothing is saved
+    // or sent (callers that change several keys save and send once).
+    virtual void SetAssignment(int key, const KeyAssignHalf& current) = 0;
+    // The whole change of one key: stored, the profile saved, the key codes written to the
+    // device, the page's key labels shown again. The device is written also when the
+    // profile could not be: it then holds what the page shows. The write's result when it
+    // failed, else the save's (kResultOk or kResultProfileNotSaved).
+    virtual int ApplyKeyAssignment(int key, const KeyAssignHalf& current) = 0;
+    // Bytes of macro memory the device reported (0 before its information block was read).
+    virtual std::size_t MacroCapacityBytes() const = 0;
+};
