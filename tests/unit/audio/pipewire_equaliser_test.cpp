@@ -15,7 +15,10 @@
 #include <filesystem>
 #include <thread>
 
+#include "devices/audio/alsa_audio_library.h"
+#include "devices/audio/audio_endpoint_control.h"
 #include "devices/audio/pipewire_equaliser.h"
+#include "fake_card_mixer.h"
 #include "temp_folder.h"
 
 extern char** environ;
@@ -214,4 +217,29 @@ TEST_F(PipeWireEqualiserTest, DaemonGoneMeansUnavailable) {
         std::this_thread::sleep_for(kPollPeriod);
     EXPECT_FALSE(sink->Available());
     EXPECT_FALSE(sink->Apply(FlatGains()));
+}
+
+TEST_F(PipeWireEqualiserTest, HeadsetPropertiesReachTheDaemonThroughTheHostLibrary) {
+    ASSERT_TRUE(StartDaemon()) << runtime_.Read("daemon.log");
+    std::unique_ptr<IEqualiserSink> sink = OpenOnTestSink();
+    ASSERT_NE(sink, nullptr);
+    AlsaAudioLibrary library(std::make_unique<FakeMixer>(), std::move(sink));
+    CAudioEndpointControl control(&library);
+    HeadsetAudioState state;
+    control.InitAudio(state);
+    EXPECT_NE(control.Output().featureWord0 & kFeatureOutputEqualiser, 0) << "the window shows the equaliser";
+
+    // Preset 4 as the headset writes it: the equaliser on, then the ten bands.
+    const int preset[kEqBands] = {2, 1, -2, -3, -5, -7, 0, 4, 9, 8};
+    ASSERT_EQ(control.SetAudioProperty(AudioRole::kOutput, prop::kEqEnable, int32_t{1}), 0);
+    for (int band = 1; band <= kEqBands; ++band)
+        ASSERT_EQ(control.SetAudioProperty(AudioRole::kOutput, EqSliderName(band), int32_t{preset[band - 1]}),
+                  0);
+    const auto controls = ControlsOnceThey([&](const auto& c) {
+        return c.count("eq_band_9:Gain") && c.at("eq_band_9:Gain") == 9 && c.at("eq_band_6:Gain") == -7;
+    });
+    for (int band = 1; band <= kEqBands; ++band) {
+        const std::string gain = BandNodeName(band) + ":Gain";
+        EXPECT_EQ(controls.count(gain) ? controls.at(gain) : 99, preset[band - 1]) << gain;
+    }
 }
