@@ -21,10 +21,12 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
  line, lists the devices, prints their settings and applies a stored profile.
  .
  A udev rule gives the user at the seat access to the mice's hidraw nodes.")
-# The libraries come from dpkg-shlibdeps; the SVG image plugin is loaded, not linked.
+# The libraries come from dpkg-shlibdeps; the SVG image plugin is loaded, not linked, and so
+# is PipeWire's filter-chain module (the headset's equaliser, optional).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udev, fonts-dejavu-core, fonts-wqy-microhei, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "udev, fonts-dejavu-core, fonts-wqy-microhei, qt6-wayland, libpipewire-0.3-modules")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_CURRENT_SOURCE_DIR}/deb/postinst ${CMAKE_CURRENT_SOURCE_DIR}/deb/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
