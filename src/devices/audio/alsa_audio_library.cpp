@@ -52,8 +52,8 @@ std::string NumberText(double value) {
 }  // namespace
 
 AlsaAudioLibrary::AlsaAudioLibrary(std::unique_ptr<IAlsaCardMixer> mixer,
-                                   std::unique_ptr<IEqualiserSink> equaliser)
-    : mixer_(std::move(mixer)), equaliser_(std::move(equaliser)) {}
+                                   std::unique_ptr<IEqualiserSink> equaliser, std::string equaliserState)
+    : mixer_(std::move(mixer)), equaliser_(std::move(equaliser), std::move(equaliserState)) {}
 
 int AlsaAudioLibrary::ConfLibInit() {
     return audio::kOk;
@@ -166,5 +166,6 @@ int AlsaAudioLibrary::WriteProperty(const std::string& name, std::span<const uin
 std::unique_ptr<IAudioConfigLibrary> OpenHostAudioLibrary(uint16_t vendorId, uint16_t productId) {
     std::unique_ptr<IAlsaCardMixer> mixer = OpenUsbCardMixer(vendorId, productId);
     if (mixer == nullptr) return nullptr;
-    return std::make_unique<AlsaAudioLibrary>(std::move(mixer), OpenPipeWireEqualiser(vendorId, productId));
+    return std::make_unique<AlsaAudioLibrary>(std::move(mixer), OpenPipeWireEqualiser(vendorId, productId),
+                                              HostEqualiserStateFile());
 }

@@ -26,9 +26,11 @@ public:
     // The output's list while the equaliser is there: item 0 = kFeatureOutputEqualiser.
     static constexpr char kEqualiserFeatures[] = "1,0,0,0,0,0,0";
 
-    // `mixer` may be null (no card); `equaliser` may be null (no equaliser on this host).
+    // `mixer` may be null (no card); `equaliser` may be null (no equaliser on this host);
+    // `equaliserState`: the file that keeps the equaliser's values (empty: none).
     explicit AlsaAudioLibrary(std::unique_ptr<IAlsaCardMixer> mixer,
-                              std::unique_ptr<IEqualiserSink> equaliser = nullptr);
+                              std::unique_ptr<IEqualiserSink> equaliser = nullptr,
+                              std::string equaliserState = {});
 
     int ConfLibInit() override;
     int CreateDeviceList() override;

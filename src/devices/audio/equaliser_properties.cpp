@@ -16,7 +16,12 @@ std::optional<int> SliderBand(const std::string& name) {
 
 }  // namespace
 
-CEqualiserProperties::CEqualiserProperties(std::unique_ptr<IEqualiserSink> sink) : sink_(std::move(sink)) {}
+CEqualiserProperties::CEqualiserProperties(std::unique_ptr<IEqualiserSink> sink, std::string stateFile)
+    : sink_(std::move(sink)), stateFile_(std::move(stateFile)) {
+    if (stateFile_.empty() || !Present()) return;
+    state_ = ReadEqualiserState(stateFile_);
+    if (state_.enabled) sink_->Apply(Gains(state_));  // a refusal shows at the next write
+}
 
 CEqualiserProperties::~CEqualiserProperties() {
     if (sink_ != nullptr) sink_->Close();
@@ -33,38 +38,37 @@ bool CEqualiserProperties::Handles(const std::string& name) {
 int CEqualiserProperties::Read(const std::string& name, std::string* text) const {
     if (!Present() || text == nullptr) return kFailed;
     if (name == prop::kEqEnable) {
-        text->assign(1, enabled_ ? '1' : '0');
+        text->assign(1, state_.enabled ? '1' : '0');
         return kOk;
     }
     const std::optional<int> band = SliderBand(name);
     if (!band) return kFailed;
-    *text = std::to_string(bands_[static_cast<size_t>(*band - 1)]);
+    *text = std::to_string(state_.bands[static_cast<size_t>(*band - 1)]);
     return kOk;
 }
 
 int CEqualiserProperties::Write(const std::string& name, int32_t value) {
     if (!Present()) return kFailed;
-    bool enabled = enabled_;
-    std::array<int, kEqBands> bands = bands_;
+    EqualiserState next = state_;
     if (name == prop::kEqEnable) {
-        enabled = value != 0;
+        next.enabled = value != 0;
     } else if (const std::optional<int> band = SliderBand(name)) {
-        bands[static_cast<size_t>(*band - 1)] = value;
+        next.bands[static_cast<size_t>(*band - 1)] = value;
     } else {
         return kFailed;
     }
     // Nothing audible changes while the equaliser stays off: keep the filter out until
     // it is first switched on.
-    const bool audible = enabled || enabled_;
-    if (audible && !sink_->Apply(Gains(enabled, bands))) return kFailed;
-    enabled_ = enabled;
-    bands_ = bands;
+    const bool audible = next.enabled || state_.enabled;
+    if (audible && !sink_->Apply(Gains(next))) return kFailed;
+    state_ = next;
+    if (!stateFile_.empty()) WriteEqualiserState(stateFile_, state_);
     return kOk;
 }
 
-EqualiserGains CEqualiserProperties::Gains(bool enabled, const std::array<int, kEqBands>& bands) const {
+EqualiserGains CEqualiserProperties::Gains(const EqualiserState& state) {
     EqualiserGains gains = FlatGains();
-    if (!enabled) return gains;
-    for (size_t i = 0; i < bands.size(); ++i) gains[i] = BandGainDb(bands[i]);
+    if (!state.enabled) return gains;
+    for (size_t i = 0; i < state.bands.size(); ++i) gains[i] = BandGainDb(state.bands[i]);
     return gains;
 }

@@ -5,6 +5,8 @@
 #include "devices/audio/alsa_audio_library.h"
 #include "devices/audio/audio_endpoint_control.h"
 #include "fake_card_mixer.h"
+#include "temp_folder.h"
+#include "util/json_file.h"
 
 namespace {
 
@@ -39,8 +41,9 @@ EqualiserGains Gains(std::initializer_list<double> bands) {
 class HostEqualiserTest : public ::testing::Test {
 protected:
     void Start(bool withSink = true) {
-        library = std::make_unique<AlsaAudioLibrary>(std::make_unique<FakeMixer>(),
-                                                     withSink ? std::make_unique<FakeSink>(&sink) : nullptr);
+        control.reset();
+        library = std::make_unique<AlsaAudioLibrary>(
+            std::make_unique<FakeMixer>(), withSink ? std::make_unique<FakeSink>(&sink) : nullptr, stateFile);
         control = std::make_unique<CAudioEndpointControl>(library.get());
         control->InitAudio(state);
     }
@@ -60,6 +63,7 @@ protected:
     }
 
     SinkLog sink;
+    std::string stateFile;
     HeadsetAudioState state;
     std::unique_ptr<AlsaAudioLibrary> library;
     std::unique_ptr<CAudioEndpointControl> control;
@@ -136,4 +140,46 @@ TEST_F(HostEqualiserTest, TheFilterIsTakenAwayWithTheLibrary) {
     control.reset();
     library.reset();
     EXPECT_EQ(sink.closed, 1);
+}
+
+TEST_F(HostEqualiserTest, TheEqualiserComesBackAsItWasAtTheNextStart) {
+    TempFolder folder;
+    stateFile = folder.File("host_equaliser.json");
+    Start();
+    WritePreset({7, 11, 2, -3, -1, 4, 9, 12, 9, 5});
+    const Json::Value disk = CJsonFile().ReadJsonFile(stateFile);
+    EXPECT_TRUE(disk["Enabled"].asBool());
+    ASSERT_EQ(disk["Bands"].size(), 10u);
+    EXPECT_EQ(disk["Bands"][3].asInt(), -3);
+
+    sink = SinkLog{};
+    Start();  // the next program start
+    ASSERT_EQ(sink.applied.size(), 1u) << "the filter is put back once, before anything is written";
+    EXPECT_EQ(sink.applied[0], Gains({7, 11, 2, -3, -1, 4, 9, 12, 9, 5}));
+    EXPECT_EQ(Read("Enable_EQ_GFX"), "1");
+    EXPECT_EQ(Read("EQ_Slider8"), "12");
+
+    sink.accepts = false;
+    EXPECT_NE(Write("EQ_Slider8", 0), 0);
+    EXPECT_EQ(CJsonFile().ReadJsonFile(stateFile)["Bands"][7].asInt(), 12) << "a refused write is not kept";
+}
+
+TEST_F(HostEqualiserTest, ABrokenOrForeignStateFileStartsOffAndFlat) {
+    TempFolder folder;
+    const struct {
+        const char* what;
+        std::string text;
+    } cases[] = {
+        {"not JSON", "{\"Enabled\": tr"},
+        {"wrong types", R"({"Enabled": "yes", "Bands": "loud"})"},
+        {"an array", "[1, 2, 3]"},
+    };
+    for (const auto& c : cases) {
+        stateFile = folder.Put("state.json", c.text);
+        sink = SinkLog{};
+        Start();
+        EXPECT_TRUE(sink.applied.empty()) << c.what;
+        EXPECT_EQ(Read("Enable_EQ_GFX"), "0") << c.what;
+        EXPECT_EQ(Read("EQ_Slider1"), "0") << c.what;
+    }
 }
