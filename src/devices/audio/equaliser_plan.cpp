@@ -7,6 +7,7 @@ namespace {
 
 constexpr int kChannels = 2;
 constexpr char kPositions[] = "[ FL FR ]";
+constexpr char kSinkClass[] = "Audio/Sink";
 
 std::string Number(double value) {
     char text[32];
@@ -60,32 +61,30 @@ std::string FilterChainArguments(const std::string& targetNode, const EqualiserG
         if (band < kEqBands) links += Link(band);
     }
     const std::string description = Quoted(eqplan::kDescription);
-    return "{\n"
-           "    node.description = " +
-           description + "\n" + "    media.name = " + description + "\n" +
-           "    filter.graph = {\n"
-           "        nodes = [\n" +
-           nodes +
-           "        ]\n"
-           "        links = [\n" +
-           links +
-           "        ]\n"
-           "    }\n"
-           "    audio.channels = " +
-           std::to_string(kChannels) + "\n" + "    audio.position = " + kPositions + "\n" +
-           "    capture.props = {\n"
-           "        node.name = " +
-           Quoted(eqplan::kSinkNodeName) + "\n" +
-           "        media.class = \"Audio/Sink\"\n"
-           "    }\n"
-           "    playback.props = {\n"
-           "        node.name = " +
-           Quoted(eqplan::kOutputNodeName) + "\n" +
-           "        node.passive = true\n"
-           "        target.object = " +
-           Quoted(targetNode) + "\n" +
-           "    }\n"
-           "}\n";
+    std::string text = "{\n";
+    const auto line = [&text](const std::string& content) { text += "    " + content + "\n"; };
+    line("node.description = " + description);
+    line("media.name = " + description);
+    line("filter.graph = {");
+    line("    nodes = [");
+    text += nodes;
+    line("    ]");
+    line("    links = [");
+    text += links;
+    line("    ]");
+    line("}");
+    line("audio.channels = " + std::to_string(kChannels));
+    line(std::string("audio.position = ") + kPositions);
+    line("capture.props = {");
+    line("    node.name = " + Quoted(eqplan::kSinkNodeName));
+    line("    media.class = " + Quoted(kSinkClass));
+    line("}");
+    line("playback.props = {");
+    line("    node.name = " + Quoted(eqplan::kOutputNodeName));
+    line("    node.passive = true");
+    line("    target.object = " + Quoted(targetNode));
+    line("}");
+    return text + "}\n";
 }
 
 std::vector<EqualiserControl> GainUpdates(const EqualiserGains& before, const EqualiserGains& after) {
