@@ -22,6 +22,8 @@ PACKAGES=(
   clang-format
   # The headset's microphone and monitor (sidetone) controls on the sound card.
   libasound2-dev
+  # The headset's equaliser: a PipeWire filter chain (tests start a private daemon).
+  libpipewire-0.3-dev pipewire-bin pipewire
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -22,10 +22,12 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
  .
  A udev rule gives the user at the seat access to the mice's hidraw nodes.")
 # The libraries come from dpkg-shlibdeps; the SVG image plugin, libcurl and libcrypto are
-# loaded when first used, not linked, so they are named here.
+# loaded when first used, not linked, so they are named here; so is PipeWire's filter-chain
+# module (the headset's equaliser, optional).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libcurl4, libssl3")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udev, fonts-dejavu-core, fonts-wqy-microhei, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "udev, fonts-dejavu-core, fonts-wqy-microhei, qt6-wayland, libpipewire-0.3-modules")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_CURRENT_SOURCE_DIR}/deb/postinst ${CMAKE_CURRENT_SOURCE_DIR}/deb/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

@@ -19,6 +19,8 @@ const char* const kTextId = "textId";
 const char* const kTextFallback = "textFallback";
 const char* const kToolTipId = "toolTipId";
 const char* const kToolTipFallback = "toolTipFallback";
+const char* const kPlaceholderId = "placeholderTextId";
+const char* const kPlaceholderFallback = "placeholderTextFallback";
 
 // Only controls that show a text of their own take one; others keep the property only.
 bool HoldsText(const QWidget* w) {
@@ -36,6 +38,13 @@ void ResolveWidget(QWidget* w) {
     if (!tipId.isEmpty()) {
         if (!w->property(kToolTipFallback).isValid()) w->setProperty(kToolTipFallback, w->toolTip());
         w->setToolTip(CLanguageTable::Instance().Text(tipId, w->property(kToolTipFallback).toString()));
+    }
+    const QString placeholderId = w->property(kPlaceholderId).toString();
+    if (auto* edit = qobject_cast<QLineEdit*>(w); edit && !placeholderId.isEmpty()) {
+        if (!w->property(kPlaceholderFallback).isValid())
+            w->setProperty(kPlaceholderFallback, edit->placeholderText());
+        edit->setPlaceholderText(
+            CLanguageTable::Instance().Text(placeholderId, w->property(kPlaceholderFallback).toString()));
     }
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
         const QSignalBlocker block(combo);

@@ -4,10 +4,10 @@
 // shows its fallback text (the text its skin gave it), or the id itself when it has none.
 //
 // Resource texts: a control whose property "textId" holds an id (a skin may set it, or
-// SetResourceText) shows the id's text; the property "toolTipId" does the same for the
-// tool tip; combo and list items added with AddTextItem(..., true) and menu items with a
-// textid are resource texts too. ReloadTexts re-resolves all of them in every window.
-// The hidden labels "text_test" and "str_test" translate an id in code:
+// SetResourceText) shows the id's text; the properties "toolTipId" and (of a line edit)
+// "placeholderTextId" do the same for the tool tip and the place holder text; combo and list items added with
+// AddTextItem(..., true) and menu items with a textid are resource texts too. ReloadTexts re-resolves all of
+// them in every window. The hidden labels "text_test" and "str_test" translate an id in code:
 // SetResourceText(label, id) and then label->text().
 #include <QHash>
 #include <QObject>

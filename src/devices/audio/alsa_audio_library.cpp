@@ -7,6 +7,7 @@
 
 #include "devices/audio/audio_endpoint_control.h"
 #include "devices/audio/audio_properties.h"
+#include "devices/audio/pipewire_equaliser.h"
 #include "devices/audio/property_buffer.h"
 
 namespace {
@@ -50,7 +51,9 @@ std::string NumberText(double value) {
 
 }  // namespace
 
-AlsaAudioLibrary::AlsaAudioLibrary(std::unique_ptr<IAlsaCardMixer> mixer) : mixer_(std::move(mixer)) {}
+AlsaAudioLibrary::AlsaAudioLibrary(std::unique_ptr<IAlsaCardMixer> mixer,
+                                   std::unique_ptr<IEqualiserSink> equaliser, std::string equaliserState)
+    : mixer_(std::move(mixer)), equaliser_(std::move(equaliser), std::move(equaliserState)) {}
 
 int AlsaAudioLibrary::ConfLibInit() {
     return audio::kOk;
@@ -78,13 +81,27 @@ int AlsaAudioLibrary::PropertyControl(AudioEndpointId endpoint, const std::strin
                                       std::span<uint8_t> value, std::span<uint8_t>,
                                       PropertyDirection direction) {
     if (mixer_ == nullptr || (endpoint.id != kOutputId && endpoint.id != kMicrophoneId)) return kFailed;
+    if (endpoint.id == kOutputId) return OutputProperty(name, value, direction);
     if (name == prop::kSupportFeature)
         return direction == PropertyDirection::kRead && PutText(value, kNoFeatures) ? audio::kOk : kFailed;
-    if (endpoint.id != kMicrophoneId) return kFailed;
     if (direction == PropertyDirection::kWrite) return WriteProperty(name, value);
     std::string text;
     const int result = ReadProperty(name, &text);
     if (result != audio::kOk) return result;
+    return PutText(value, text) ? audio::kOk : kFailed;
+}
+
+int AlsaAudioLibrary::OutputProperty(const std::string& name, std::span<uint8_t> value,
+                                     PropertyDirection direction) {
+    std::string text;
+    if (name == prop::kSupportFeature) {
+        if (direction != PropertyDirection::kRead) return kFailed;
+        text = equaliser_.Present() ? kEqualiserFeatures : kNoFeatures;
+    } else if (direction == PropertyDirection::kWrite) {
+        return equaliser_.Write(name, TakeInt32(value));
+    } else if (const int result = equaliser_.Read(name, &text); result != audio::kOk) {
+        return result;
+    }
     return PutText(value, text) ? audio::kOk : kFailed;
 }
 
@@ -149,5 +166,6 @@ int AlsaAudioLibrary::WriteProperty(const std::string& name, std::span<const uin
 std::unique_ptr<IAudioConfigLibrary> OpenHostAudioLibrary(uint16_t vendorId, uint16_t productId) {
     std::unique_ptr<IAlsaCardMixer> mixer = OpenUsbCardMixer(vendorId, productId);
     if (mixer == nullptr) return nullptr;
-    return std::make_unique<AlsaAudioLibrary>(std::move(mixer));
+    return std::make_unique<AlsaAudioLibrary>(std::move(mixer), OpenPipeWireEqualiser(vendorId, productId),
+                                              HostEqualiserStateFile());
 }

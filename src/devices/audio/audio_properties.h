@@ -50,6 +50,8 @@ inline constexpr int kMonitorAfterChange = 1;
 inline constexpr int kEqBands = 10;
 // Bit of the microphone's feature word 0: the voice changer is available.
 inline constexpr int kFeatureVoiceChanger = 0x20000;
+// Bit of the output's feature word 0: the equaliser is available.
+inline constexpr int kFeatureOutputEqualiser = 0x1;
 
 // "EQ_Slider1" .. "EQ_Slider10" for band 1..10.
 std::string EqSliderName(int band);

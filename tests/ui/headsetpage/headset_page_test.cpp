@@ -8,6 +8,7 @@
 #include "mainwnd/headset_slot.h"
 #include "panels/headsetpage/magic_control_ui.h"
 #include "panels/headsetpage/voice6533_control_ui.h"
+#include "shell/language_manager.h"
 
 using HeadsetPage = HeadsetFixture;
 
@@ -140,4 +141,35 @@ TEST_F(HeadsetPage, TypesOutOfRangeSelectNoOption) {
         for (int n = 1; n <= 4; ++n) EXPECT_FALSE(Selected("magic_option_" + std::to_string(n))) << type;
     }
     EXPECT_TRUE(Writes().empty()) << "showing a value writes nothing";
+}
+
+TEST_F(HeadsetPage, TextsFollowTheLanguage) {
+    struct Case {
+        const char* control;
+        QString english, chinese;
+    };
+    const Case cases[] = {
+        {"6533_eq_option_1", "Pop", "流行"},
+        {"6533_eq_option_11", "Bass boost", "重低音"},
+        {"6533_eq_option_13", "Custom", "自定义"},
+        {"6533_mic_title_text", "Microphone", "麦克风"},
+        {"6533_MicMoniter_option", "On", "开启"},
+        {"hs_EQ_btn_delete", "Delete", "删除"},
+        {"magic_option_4", "Robot", "机器人"},
+        {"hs_virtual_text", "Virtual surround is set by the headset itself.", "虚拟环绕声由耳机自行设置。"},
+    };
+    auto* nameEdit = qobject_cast<QLineEdit*>(PageControl("custom_eq_name_edit"));
+    ASSERT_NE(nameEdit, nullptr);
+    for (const char* file : {"lan_cn.xml", "lan_en.xml", "lan_cn.xml"}) {
+        ASSERT_TRUE(CLanguageManager::Instance().LoadLanguageFile(QLatin1String(file))) << file;
+        const bool chinese = QLatin1String(file) == QLatin1String("lan_cn.xml");
+        for (const Case& c : cases) {
+            ASSERT_NE(PageControl(c.control), nullptr) << c.control;
+            EXPECT_EQ(GetText(PageControl(c.control)), chinese ? c.chinese : c.english)
+                << file << " " << c.control;
+        }
+        EXPECT_EQ(nameEdit->placeholderText(), chinese ? "新预设名称" : "New preset name") << file;
+        EXPECT_TRUE(nameEdit->text().isEmpty()) << "the place holder's id leaves the typed name alone";
+        EXPECT_EQ(GetText(PageControl("6533_eq_hz_text_9")), "16k") << file;
+    }
 }

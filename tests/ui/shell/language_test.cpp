@@ -26,7 +26,8 @@ QHash<QString, QString> LanguageTexts(const QString& file) {
     return texts;
 }
 
-// Every text id the skins name: textId / toolTipId properties and menu items' textid.
+// Every text id the skins name: textId / toolTipId / placeholderTextId properties and menu
+// items' textid.
 QSet<QString> SkinTextIds() {
     QSet<QString> ids;
     QDirIterator it(Resource(QStringLiteral("skin")), {QStringLiteral("*.xml")}, QDir::Files,
@@ -41,7 +42,8 @@ QSet<QString> SkinTextIds() {
             if (!xml.isStartElement()) continue;
             if (xml.name() == QLatin1String("property")) {
                 const QString name = xml.attributes().value(QLatin1String("name")).toString();
-                pendingProperty = (name == QLatin1String("textId") || name == QLatin1String("toolTipId"))
+                pendingProperty = (name == QLatin1String("textId") || name == QLatin1String("toolTipId") ||
+                                   name == QLatin1String("placeholderTextId"))
                                       ? name
                                       : QString();
             } else if (xml.name() == QLatin1String("string") && !pendingProperty.isEmpty()) {
