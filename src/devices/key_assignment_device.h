@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "hid/protocol/protocol_codes.h"
 #include "profiles/profile_records.h"
 
 class IKeyAssignmentDevice {
@@ -24,3 +25,19 @@ public:
     // Bytes of macro memory the device reported (0 before its information block was read).
     virtual std::size_t MacroCapacityBytes() const = 0;
 };
+
+// ApplyKeyAssignment for a device whose page shows its key labels (`page` may be null):
+// store, save, write, then show the list and the changed key again.
+template <class Device, class Page>
+int ApplyAndShowKeyAssignment(Device& device, Page* page, int key, const KeyAssignHalf& current) {
+    device.SetAssignment(key, current);
+    const int saved = device.SaveProfile();
+    const int written = device.WriteCurrentKeyAssignments();
+    if (page != nullptr) {
+        const std::vector<KeyAssignEntry>& list = device.Assignments();
+        page->ShowKeyAssignments(list);
+        const bool known = key >= 0 && static_cast<std::size_t>(key) < list.size();
+        page->ShowKeySetting(key, known ? &list[static_cast<std::size_t>(key)] : nullptr);
+    }
+    return written != kResultOk ? written : saved;
+}

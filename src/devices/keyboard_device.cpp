@@ -133,15 +133,7 @@ void CVornakelKeyboardDevice::SetAssignment(int led, const KeyAssignHalf& curren
 }
 
 int CVornakelKeyboardDevice::ApplyKeyAssignment(int key, const KeyAssignHalf& current) {
-    SetAssignment(key, current);
-    const int saved = SaveProfile();
-    const int written = WriteCurrentKeyAssignments();
-    if (IKeyboardPage* page = KeyboardPage()) {
-        page->ShowKeyAssignments(assignments_);
-        const bool known = key >= 0 && static_cast<size_t>(key) < assignments_.size();
-        page->ShowKeySetting(key, known ? &assignments_[static_cast<size_t>(key)] : nullptr);
-    }
-    return written != kResultOk ? written : saved;
+    return ApplyAndShowKeyAssignment(*this, KeyboardPage(), key, current);
 }
 
 std::size_t CVornakelKeyboardDevice::MacroCapacityBytes() const {

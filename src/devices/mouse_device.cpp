@@ -117,15 +117,7 @@ void CVornakelMouseDevice::SetAssignment(int button, const KeyAssignHalf& curren
 }
 
 int CVornakelMouseDevice::ApplyKeyAssignment(int key, const KeyAssignHalf& current) {
-    SetAssignment(key, current);
-    const int saved = SaveProfile();
-    const int written = WriteCurrentKeyAssignments();
-    if (IMousePage* page = MousePage()) {
-        page->ShowKeyAssignments(assignments_);
-        const bool known = key >= 0 && static_cast<size_t>(key) < assignments_.size();
-        page->ShowKeySetting(key, known ? &assignments_[static_cast<size_t>(key)] : nullptr);
-    }
-    return written != kResultOk ? written : saved;
+    return ApplyAndShowKeyAssignment(*this, MousePage(), key, current);
 }
 
 std::size_t CVornakelMouseDevice::MacroCapacityBytes() const {
