@@ -2,34 +2,28 @@
 // A folder of this fuzzing process for the files a reader is given, and a way to put the
 // fuzzer's bytes into one of them. Readers take paths, so the input goes through a file.
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "temp_folder.h"
+
+// The folder (with a trailing '/'), made on first use and removed when the process exits;
+// XDG_DATA_HOME points at its "data" folder.
 inline const std::string& FuzzFolder() {
-    static const std::string folder = [] {
-        // Every save is flushed to disk; in memory that costs nothing.
-        const std::filesystem::path base =
-            std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "kvelm_fuzz_XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) abort();
-        setenv("XDG_DATA_HOME", (pattern + "/data").c_str(), 1);
-        return pattern + "/";
+    // Every save is flushed to disk; in memory that costs nothing.
+    static TempFolder folder(std::filesystem::is_directory("/dev/shm")
+                                 ? std::filesystem::path("/dev/shm")
+                                 : std::filesystem::temp_directory_path());
+    static const std::string path = [] {
+        if (!folder.IsValid()) abort();
+        folder.SetEnv("XDG_DATA_HOME", folder.File("data"));
+        return folder.Path().string() + "/";
     }();
-    static const bool cleaned = [] {
-        std::atexit([] {
-            std::error_code error;
-            std::filesystem::remove_all(folder, error);
-        });
-        return true;
-    }();
-    (void)cleaned;
-    return folder;
+    return path;
 }
 
 inline void PutFuzzFile(const std::string& path, const uint8_t* data, size_t size) {

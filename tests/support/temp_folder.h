@@ -1,8 +1,8 @@
 #pragma once
 // A temporary folder for one test (or one run), removed with everything in it at the end,
 // with helpers to write and read a file's bytes. On request it becomes the user's data and
-// settings home (XDG_DATA_HOME, XDG_CONFIG_HOME); every variable it sets is restored when
-// it goes away.
+// settings home (XDG_DATA_HOME, XDG_CONFIG_HOME); every variable it sets or removes is
+// restored when it goes away.
 #include <stdlib.h>
 
 #include <algorithm>
@@ -38,12 +38,7 @@ public:
         if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
     }
     ~TempFolder() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->second)
-                setenv(it->first.c_str(), it->second->c_str(), 1);
-            else
-                unsetenv(it->first.c_str());
-        }
+        RestoreEnv();
         if (path_.empty()) return;
         // A test may have taken the write permission away to make a save fail.
         std::error_code ec;
@@ -85,13 +80,25 @@ public:
 
     // Sets an environment variable until the folder goes away.
     void SetEnv(const std::string& name, const std::string& value) {
-        const bool known =
-            std::any_of(saved_.begin(), saved_.end(), [&](const auto& saved) { return saved.first == name; });
-        if (!known) {
-            const char* old = getenv(name.c_str());
-            saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        }
+        Save(name);
         setenv(name.c_str(), value.c_str(), 1);
+    }
+    // Removes an environment variable until the folder goes away.
+    void UnsetEnv(const std::string& name) {
+        Save(name);
+        unsetenv(name.c_str());
+    }
+
+    // Gives every variable set or removed through the folder its earlier value now, for a
+    // test that must go on without them while the folder stays.
+    void RestoreEnv() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            if (it->second)
+                setenv(it->first.c_str(), it->second->c_str(), 1);
+            else
+                unsetenv(it->first.c_str());
+        }
+        saved_.clear();
     }
 
     // Points XDG_DATA_HOME at <folder>/data and XDG_CONFIG_HOME at <folder>/config (both
@@ -103,6 +110,15 @@ public:
     }
 
 private:
+    // Keeps the value `name` had before the folder first changed it.
+    void Save(const std::string& name) {
+        const bool known =
+            std::any_of(saved_.begin(), saved_.end(), [&](const auto& saved) { return saved.first == name; });
+        if (known) return;
+        const char* old = getenv(name.c_str());
+        saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+    }
+
     std::filesystem::path path_;
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };

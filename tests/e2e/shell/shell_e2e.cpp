@@ -10,9 +10,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
+#include <filesystem>
 #include <functional>
+
+#include "temp_folder.h"
 
 namespace {
 
@@ -73,14 +75,13 @@ protected:
         for (const char* tool : {"xdotool", "xwininfo", "xlogo"})
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
                 GTEST_SKIP() << tool << " is missing (x11-utils, x11-apps, xdotool: scripts/install-deps.sh)";
-        ASSERT_TRUE(home.isValid());
-        for (const char* sub : {"data", "config", "runtime"}) QDir(home.path()).mkpath(QLatin1String(sub));
-        QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        ASSERT_TRUE(home.IsValid());
+        // The programs' data, settings and runtime folders are in the home.
+        home.UseAsUserHome();
+        std::filesystem::create_directory(home.Path() / "runtime");
+        std::filesystem::permissions(home.Path() / "runtime", std::filesystem::perms::owner_all);
+        home.SetEnv("XDG_RUNTIME_DIR", home.File("runtime"));
         env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
         env.insert(QStringLiteral("KVELM_SIMULATE"), QStringLiteral("none"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env.remove(QStringLiteral("KVELM_DATA_DIR"));
@@ -100,12 +101,13 @@ protected:
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p.start(QStringLiteral(KVELM_BIN), args);
     }
+    QString InHome(const char* name) const { return QString::fromStdString(home.File(name)); }
     QString DebugText(const QString& file) const {
         QFile f(file);
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
 
-    QTemporaryDir home;
+    TempFolder home;
     QProcessEnvironment env;
     QProcess first;
     QProcess cover;
@@ -114,7 +116,7 @@ protected:
 }  // namespace
 
 TEST_F(ShellE2e, SecondStartHandsOverAndTheFirstWindowComesForward) {
-    const QString firstLog = home.filePath(QStringLiteral("first.log"));
+    const QString firstLog = InHome("first.log");
     StartKvelm(first, {}, firstLog);
     ASSERT_TRUE(first.waitForStarted(5000));
     ASSERT_TRUE(WaitFor([] { return VisibleWindowNamed(kTitle); }, 15000))
@@ -131,7 +133,7 @@ TEST_F(ShellE2e, SecondStartHandsOverAndTheFirstWindowComesForward) {
     QProcess second;
     QElapsedTimer clock;
     clock.start();
-    StartKvelm(second, {}, home.filePath(QStringLiteral("second.log")));
+    StartKvelm(second, {}, InHome("second.log"));
     ASSERT_TRUE(second.waitForFinished(1000)) << "the second start ends within a second";
     EXPECT_LE(clock.elapsed(), 1000);
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
@@ -148,8 +150,7 @@ TEST_F(ShellE2e, SecondStartHandsOverAndTheFirstWindowComesForward) {
         << Stacking().join('\n').toStdString();
     EXPECT_TRUE(DebugText(firstLog).contains(QStringLiteral("软件标示 ")))
         << "the first one got the instance message";
-    EXPECT_FALSE(
-        DebugText(home.filePath(QStringLiteral("second.log"))).contains(QStringLiteral("InitWindow")))
+    EXPECT_FALSE(DebugText(InHome("second.log")).contains(QStringLiteral("InitWindow")))
         << "the second start builds no window";
 }
 
@@ -158,7 +159,7 @@ TEST_F(ShellE2e, ScreenshotOfTheWindowWithoutDevice) {
     const QString shot = QStringLiteral(KVELM_E2E_ARTIFACTS "/shell_main_window.png");
     QFile::remove(shot);
     QProcess kvelm;
-    StartKvelm(kvelm, {QStringLiteral("--screenshot"), shot}, home.filePath(QStringLiteral("shot.log")));
+    StartKvelm(kvelm, {QStringLiteral("--screenshot"), shot}, InHome("shot.log"));
     ASSERT_TRUE(kvelm.waitForFinished(30000));
     EXPECT_EQ(kvelm.exitCode(), 0);
     const QImage image(shot);
@@ -172,7 +173,7 @@ TEST_F(ShellE2e, ScreenshotOfTheWindowWithoutDevice) {
             if (c.blue() > 200 && c.green() > 120 && c.green() < 200 && c.red() < 80) ++accent;
         }
     EXPECT_GT(accent, 2000) << "accent pixels: " << accent;
-    EXPECT_TRUE(DebugText(home.filePath(QStringLiteral("shot.log"))).contains(QStringLiteral("InitWindow")));
+    EXPECT_TRUE(DebugText(InHome("shot.log")).contains(QStringLiteral("InitWindow")));
 }
 
 int main(int argc, char** argv) {

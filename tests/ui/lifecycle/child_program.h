@@ -6,30 +6,26 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <spawn.h>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
 
+#include "temp_folder.h"
+
 extern char** environ;
 
 class ChildProgram {
 public:
     explicit ChildProgram(const std::string& simulate) {
-        char pattern[] = "/tmp/kvelm-child-XXXXXX";
-        home_ = mkdtemp(pattern);
-        debugFile_ = home_ / "debug.log";
+        if (!home_.IsValid()) return;
+        debugFile_ = home_.File("debug.log");
         std::vector<std::string> env = {
-            "HOME=" + home_.string(),
-            "XDG_CONFIG_HOME=" + (home_ / "config").string(),
-            "XDG_DATA_HOME=" + (home_ / "data").string(),
-            "XDG_RUNTIME_DIR=" + home_.string(),
-            "QT_QPA_PLATFORM=offscreen",
-            "KVELM_DEBUG=" + debugFile_.string(),
+            "HOME=" + home_.Path().string(),       "XDG_CONFIG_HOME=" + home_.File("config"),
+            "XDG_DATA_HOME=" + home_.File("data"), "XDG_RUNTIME_DIR=" + home_.Path().string(),
+            "QT_QPA_PLATFORM=offscreen",           "KVELM_DEBUG=" + debugFile_.string(),
             "KVELM_SIMULATE=" + simulate,
         };
         if (const char* path = std::getenv("PATH")) env.push_back(std::string("PATH=") + path);
@@ -45,17 +41,10 @@ public:
             kill(pid_, SIGKILL);
             waitpid(pid_, nullptr, 0);
         }
-        std::error_code ignored;
-        std::filesystem::remove_all(home_, ignored);
     }
 
     pid_t Pid() const { return pid_; }
-    std::string DebugText() const {
-        std::ifstream in(debugFile_);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string DebugText() const { return ReadFileBytes(debugFile_); }
     // Waits until the debug output holds line (up to timeout).
     bool WaitForDebug(const std::string& line, std::chrono::milliseconds timeout) const {
         const auto end = std::chrono::steady_clock::now() + timeout;
@@ -78,10 +67,10 @@ public:
         }
         return -1;
     }
-    const std::filesystem::path& Home() const { return home_; }
+    const std::filesystem::path& Home() const { return home_.Path(); }
 
 private:
-    std::filesystem::path home_;
+    TempFolder home_;  // removed after the child is killed
     std::filesystem::path debugFile_;
     pid_t pid_ = -1;
 };

@@ -1,7 +1,6 @@
 // The real mouse page built from its skin, bound to a mouse device on a simulated mouse:
 // what the page shows after the device's start-up, and what the page does on its own.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QAbstractSlider>
 #include <QComboBox>
@@ -9,7 +8,6 @@
 #include <QListWidget>
 #include <QStackedWidget>
 #include <QTest>
-#include <filesystem>
 #include <memory>
 
 #include "devices/discovery/device_table_store.h"
@@ -23,6 +21,7 @@
 #include "panels/mousepage/mouse_page.h"
 #include "sim/sim_bus.h"
 #include "sim/sim_mouse.h"
+#include "temp_folder.h"
 #include "util/debug_log.h"
 
 namespace {
@@ -63,10 +62,8 @@ class MousePageFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         SetDebugSink([](std::string_view) {});
-        char pattern[] = "/tmp/kvelm_mousepage_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        home_ = pattern;
-        setenv("XDG_DATA_HOME", home_.c_str(), 1);
+        ASSERT_TRUE(home_.IsValid());
+        home_.SetEnv("XDG_DATA_HOME", home_.Path().string());
         CLanguageTable::Instance().Clear();
 
         host.resize(1000, 700);
@@ -78,8 +75,6 @@ protected:
     void TearDown() override {
         device.reset();
         if (mouse) mouse->Unplug();
-        std::error_code ec;
-        std::filesystem::remove_all(home_, ec);
         SetDebugSink({});
     }
     // The device as the main window configures it for the model's row, started up.
@@ -111,12 +106,13 @@ protected:
         return FindControl<T>(root, QString::fromLatin1(prefix) + QString::number(n));
     }
 
+    // First, so the device and page go away while XDG_DATA_HOME still names it.
+    TempFolder home_;
     Host host;
     QWidget* root = nullptr;
     CMousePage* page = nullptr;
     std::shared_ptr<SimMouse> mouse;
     std::unique_ptr<CVornakelMouseDevice> device;
-    std::string home_;
 };
 
 class MousePage : public MousePageFixture, public ::testing::WithParamInterface<ModelCase> {};

@@ -20,7 +20,7 @@ TEST_F(ProfilePanelTest, NewCopyImportAppendItemsAndKeepTheSelection) {
 
     EXPECT_EQ(panel->NewProfile(), kProfileDone);
     EXPECT_EQ(panel->CopyProfile(), kProfileDone);
-    const std::string file = (root_ / "shared.json").string();
+    const std::string file = root_.File("shared.json");
     Json::Value shared;
     shared["profilename"] = "Game";
     shared["profileUUID"] = ids_[0];
@@ -92,7 +92,7 @@ TEST_F(ProfilePanelTest, ExportTakesTheComboChoiceAndResetTheProfileInUse) {
     Bind();
     // The user has picked B, but the routing has not switched yet.
     SelectItem(Combo(), 1);
-    const std::string out = (root_ / "out.json").string();
+    const std::string out = root_.File("out.json");
     EXPECT_EQ(panel->ExportProfile(QString::fromStdString(out)), kProfileDone);
     EXPECT_EQ(CJsonFile().ReadJsonFile(out)["profilename"], "B");
 

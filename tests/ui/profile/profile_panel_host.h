@@ -5,7 +5,6 @@
 // shipped mouse defaults.
 #include <gtest/gtest.h>
 #include <json/json.h>
-#include <stdlib.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,7 +12,6 @@
 #include <QVBoxLayout>
 #include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "ui/controls.h"
@@ -21,6 +19,7 @@
 #include "ui/ui_types.h"
 #include "panels/profile/device_profile_ui.h"
 #include "profiles/profile_list.h"
+#include "temp_folder.h"
 #include "util/json_file.h"
 
 inline const char* kPageSkin = R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -65,10 +64,8 @@ public:
 class ProfilePanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kvelm_profilepanel_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        userFolder_ = (root_ / "mouse").string() + "/";
+        ASSERT_TRUE(root_.IsValid());
+        userFolder_ = root_.File("mouse") + "/";
         std::filesystem::create_directories(userFolder_);
         defaultData_ = std::string(KVELM_RESOURCES) + "/DefaultData/mouse.Json";
 
@@ -79,10 +76,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
         host.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
     }
 
     // Leaves a list with these names and this selection in the user folder, as an earlier
@@ -119,7 +112,7 @@ protected:
     }
     Json::Value ListOnDisk() const { return CJsonFile().ReadJsonFile(userFolder_ + "ProfileList.ini"); }
 
-    std::filesystem::path root_;
+    TempFolder root_;
     std::string userFolder_;
     std::string defaultData_;
     std::vector<std::string> ids_;

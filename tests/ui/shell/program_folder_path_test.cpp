@@ -2,8 +2,6 @@
 // beside the program are still found, and the main window starts from them.
 #include <sys/stat.h>
 #include <QFileInfo>
-#include <QTemporaryDir>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include "shell/language_manager.h"
@@ -11,6 +9,7 @@
 #include "ui/skin_resources.h"
 #include "ui/skin_style.h"
 #include "shell_fixture.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -20,26 +19,24 @@ const std::string kForeignName = "program \xff\xfe folder";
 class ForeignProgramFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(temp.isValid());
-        folder = temp.path().toStdString() + "/" + kForeignName;
+        ASSERT_TRUE(temp.IsValid());
+        folder = temp.File(kForeignName);
         ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
         namespace fs = std::filesystem;
         for (const char* part : {"skin", "DefaultData", "lang"})
             fs::copy(fs::path(KVELM_TEST_PROGRAM_DIR) / part, fs::path(folder) / part,
                      fs::copy_options::recursive);
-        const char* previous = std::getenv("KVELM_DATA_DIR");
-        previousFolder = previous ? previous : "";
-        setenv("KVELM_DATA_DIR", folder.c_str(), 1);
+        temp.SetEnv("KVELM_DATA_DIR", folder);
     }
     void TearDown() override {
-        setenv("KVELM_DATA_DIR", previousFolder.c_str(), 1);
+        temp.RestoreEnv();
         CSkinResources::Instance().Load();
         ApplySkinStyleSheet();
     }
 
-    QTemporaryDir temp;
+    // Removed by its bytes: a Qt temporary folder cannot delete a name that is no UTF-8.
+    TempFolder temp;
     std::string folder;
-    std::string previousFolder;
 };
 
 }  // namespace

@@ -7,12 +7,12 @@
 #include <unistd.h>
 
 #include <condition_variable>
-#include <filesystem>
 #include <mutex>
 #include <vector>
 
 #include "macros/capture/evdev_capture.h"
 #include "macros/capture/x11_capture.h"
+#include "temp_folder.h"
 #include "xvfb_server.h"
 
 namespace capture {
@@ -123,15 +123,13 @@ TEST(X11Capture, NoDisplayMeansNotUsable) {
 class FakeInputFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() / ("kvelm-evdev-" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder_);
-        ASSERT_EQ(mkfifo((folder_ / "event0").c_str(), 0600), 0);
+        ASSERT_TRUE(folder_.IsValid());
+        ASSERT_EQ(mkfifo(folder_.File("event0").c_str(), 0600), 0);
     }
     void TearDown() override {
         if (writer_ >= 0) close(writer_);
-        std::filesystem::remove_all(folder_);
     }
-    void OpenWriter() { writer_ = open((folder_ / "event0").c_str(), O_WRONLY | O_NONBLOCK); }
+    void OpenWriter() { writer_ = open(folder_.File("event0").c_str(), O_WRONLY | O_NONBLOCK); }
     void Write(std::uint16_t type, std::uint16_t code, std::int32_t value) {
         input_event event{};
         event.type = type;
@@ -140,15 +138,15 @@ protected:
         ASSERT_EQ(write(writer_, &event, sizeof(event)), static_cast<ssize_t>(sizeof(event)));
     }
 
-    std::filesystem::path folder_;
+    TempFolder folder_;
     int writer_ = -1;
 };
 
 TEST_F(FakeInputFolder, KeysAndButtonsOfAnEventNodeBecomeRecords) {
-    ASSERT_TRUE(EvdevCaptureUsable(folder_.string()));
+    ASSERT_TRUE(EvdevCaptureUsable(folder_.Path().string()));
     Collector collector;
     const std::uint32_t startMs = macros::MonotonicMilliseconds();
-    auto backend = CreateEvdevCapture(folder_.string());
+    auto backend = CreateEvdevCapture(folder_.Path().string());
     ASSERT_TRUE(backend->Start(collector.Callback()));
     OpenWriter();
     ASSERT_GE(writer_, 0);
@@ -174,7 +172,7 @@ TEST_F(FakeInputFolder, KeysAndButtonsOfAnEventNodeBecomeRecords) {
 }
 
 TEST_F(FakeInputFolder, ANodeThatGoesAwayEndsTheWorkerWhenItWasTheLast) {
-    auto backend = CreateEvdevCapture(folder_.string());
+    auto backend = CreateEvdevCapture(folder_.Path().string());
     Collector collector;
     ASSERT_TRUE(backend->Start(collector.Callback()));
     OpenWriter();
@@ -187,12 +185,11 @@ TEST_F(FakeInputFolder, ANodeThatGoesAwayEndsTheWorkerWhenItWasTheLast) {
 }
 
 TEST(EvdevCapture, AFolderWithoutReadableNodesIsNotUsable) {
-    const auto empty = std::filesystem::temp_directory_path() / ("kvelm-noinput-" + std::to_string(getpid()));
-    std::filesystem::create_directories(empty);
-    EXPECT_FALSE(EvdevCaptureUsable(empty.string()));
-    EXPECT_FALSE(CreateEvdevCapture(empty.string())->Start([](const HookRecord&) {}));
-    EXPECT_FALSE(EvdevCaptureUsable((empty / "missing").string()));
-    std::filesystem::remove_all(empty);
+    const TempFolder empty;
+    ASSERT_TRUE(empty.IsValid());
+    EXPECT_FALSE(EvdevCaptureUsable(empty.Path().string()));
+    EXPECT_FALSE(CreateEvdevCapture(empty.Path().string())->Start([](const HookRecord&) {}));
+    EXPECT_FALSE(EvdevCaptureUsable(empty.File("missing")));
 }
 
 }  // namespace

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <string>
+#include <vector>
+
+#include "temp_folder.h"
 
 namespace {
 
@@ -14,27 +15,18 @@ struct Outcome {
     std::string out, err;
 };
 
-std::string ReadAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Runs kvelmctl with `environment` ("NAME=value ..." prefixed through env -i, so nothing of
 // the test's own environment leaks in) and the arguments, each single-quoted.
 Outcome RunKvelmctl(const std::string& environment, const std::vector<std::string>& args) {
-    const auto dir = std::filesystem::path(::testing::TempDir()) / ("kvelmctl_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const TempFolder dir;
     std::string command = "env -i PATH=/usr/bin:/bin " + environment + " '" KVELMCTL_PATH "'";
     for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " >'" + (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
+    command += " >'" + dir.File("out") + "' 2>'" + dir.File("err") + "'";
     const int status = std::system(command.c_str());
     Outcome outcome;
     outcome.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    outcome.out = ReadAll(dir / "out");
-    outcome.err = ReadAll(dir / "err");
-    std::filesystem::remove_all(dir);
+    outcome.out = dir.Read("out");
+    outcome.err = dir.Read("err");
     return outcome;
 }
 

@@ -13,8 +13,7 @@
 #include "sim/sim_keyboard.h"
 #include "sim/sim_mouse.h"
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
+#include "temp_folder.h"
 #include "util/debug_log.h"
 
 namespace {
@@ -191,24 +190,25 @@ TEST_F(CtlTest, BadArgumentsAreUsageErrors) {
 }
 
 TEST_F(CtlTest, ListMarksInterfacesOfUserRowsAndNamesTheirBadRows) {
-    namespace fs = std::filesystem;
-    const fs::path config =
-        fs::path(::testing::TempDir()) / ("kvelm_ctl_config_" + std::to_string(::getpid()));
-    fs::create_directories(config / "kvelm");
-    std::ofstream(config / "kvelm" / "devices.json")
-        << "{\"devices\": [\n"
-           "  {\"vendorId\": \"0x320F\", \"productId\": \"0x5021\", \"kind\": 1, \"name\": \"Desk board\"},\n"
-           "  {\"vendorId\": \"0x320F\", \"kind\": 1}\n"
-           "]}\n";
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    ResetActiveDeviceTable();
+    CtlRun run{};
     auto keyboard = std::make_shared<SimKeyboard>();
-    keyboard->Plug();
-
-    const CtlRun run = Ctl({"list"});
-    setenv("XDG_CONFIG_HOME", "/nonexistent", 1);
+    {
+        TempFolder config;
+        ASSERT_TRUE(config.IsValid());
+        std::filesystem::create_directories(config.Path() / "kvelm");
+        config.Put("kvelm/devices.json",
+                   "{\"devices\": [\n"
+                   "  {\"vendorId\": \"0x320F\", \"productId\": \"0x5021\", \"kind\": 1, \"name\": \"Desk "
+                   "board\"},\n"
+                   "  {\"vendorId\": \"0x320F\", \"kind\": 1}\n"
+                   "]}\n");
+        config.SetEnv("XDG_CONFIG_HOME", config.Path().string());
+        ResetActiveDeviceTable();
+        keyboard->Plug();
+        run = Ctl({"list"});
+    }
+    // Back to the shipped rows only (the folder restored XDG_CONFIG_HOME).
     ResetActiveDeviceTable();
-    fs::remove_all(config);
 
     ASSERT_EQ(run.code, kExitOk) << run.err;
     int userLines = 0;

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "ctl/ctl.h"
 #include "hid/protocol/protocol_codes.h"
 #include "sim/sim_bus.h"
 #include "sim/sim_mouse.h"
+#include "temp_folder.h"
 #include "util/debug_log.h"
 
 namespace {
@@ -25,22 +25,13 @@ CtlOutcome Ctl(std::vector<std::string> args) {
     return {code, out.str(), err.str()};
 }
 
-std::string Slurp(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // One simulated mouse, the program's data beside the sources and a private user folder.
 class CtlSetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        home = std::filesystem::path(::testing::TempDir()) / ("ctl_set_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(home);
-        std::filesystem::create_directories(home);
-        setenv("XDG_DATA_HOME", home.c_str(), 1);
-        setenv("KVELM_DATA_DIR", KVELM_TEST_PROGRAM_DIR, 1);
+        ASSERT_TRUE(home.IsValid());
+        home.SetEnv("XDG_DATA_HOME", home.Path().string());
+        home.SetEnv("KVELM_DATA_DIR", KVELM_TEST_PROGRAM_DIR);
         unsetenv("KVELM_SIMULATE");
         SetDebugSink([](std::string_view) {});
         SimHidBus::Instance().UnplugAll();
@@ -50,17 +41,16 @@ protected:
     void TearDown() override {
         SimHidBus::Instance().UnplugAll();
         SetDebugSink({});
-        std::filesystem::remove_all(home);
     }
     // Every profile file written under the user folder, concatenated.
     std::string ProfileFiles() const {
         std::string all;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(home))
-            if (entry.path().extension() == ".Json") all += Slurp(entry.path());
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(home.Path()))
+            if (entry.path().extension() == ".Json") all += ReadFileBytes(entry.path());
         return all;
     }
 
-    std::filesystem::path home;
+    TempFolder home;
     std::shared_ptr<SimMouse> mouse;
 };
 

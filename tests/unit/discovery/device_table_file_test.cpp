@@ -1,10 +1,9 @@
 // The device table a program runs with: shipped rows from the program folder (or compiled
 // in), the user's file adding and replacing rows by ids, bad rows skipped by line.
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <filesystem>
-#include <fstream>
 #include "devices/discovery/device_table_store.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -13,19 +12,14 @@ namespace fs = std::filesystem;
 class DeviceTableFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        root = fs::path(::testing::TempDir()) / ("kvelm_table_" + std::to_string(::getpid()));
-        fs::remove_all(root);
+        ASSERT_TRUE(folder.IsValid());
+        root = folder.Path();
         fs::create_directories(root / "program" / "DefaultData");
-        Write(root / "program" / "DefaultData" / "devices.json", EmbeddedDeviceTableText());
-    }
-    void TearDown() override { fs::remove_all(root); }
-
-    static void Write(const fs::path& file, const std::string& text) {
-        std::ofstream(file, std::ios::binary) << text;
+        WriteFileBytes(root / "program" / "DefaultData" / "devices.json", EmbeddedDeviceTableText());
     }
     CDeviceTable Load(const std::string& userText) {
         problems.clear();
-        Write(root / "user.json", userText);
+        WriteFileBytes(root / "user.json", userText);
         return LoadDeviceTable((root / "program").string(), (root / "user.json").string(), &problems);
     }
     std::string AllProblems() const {
@@ -34,6 +28,7 @@ protected:
         return text;
     }
 
+    TempFolder folder;
     fs::path root;
     std::vector<DeviceTableProblem> problems;
 };
@@ -151,8 +146,9 @@ TEST_F(DeviceTableFiles, MissingFilesFallBackToTheCompiledInRowsSilently) {
 }
 
 TEST_F(DeviceTableFiles, ProgramFolderFileIsReadRatherThanTheCompiledInRows) {
-    Write(root / "program" / "DefaultData" / "devices.json",
-          R"({"devices": [{"vendorId": 5, "productId": 6, "kind": 2, "name": "Only", "folder": "only"}]})");
+    WriteFileBytes(
+        root / "program" / "DefaultData" / "devices.json",
+        R"({"devices": [{"vendorId": 5, "productId": 6, "kind": 2, "name": "Only", "folder": "only"}]})");
     const CDeviceTable table = LoadDeviceTable((root / "program").string(), "", &problems);
     EXPECT_TRUE(problems.empty()) << AllProblems();
     ASSERT_EQ(table.Rows().size(), 1u);
@@ -170,11 +166,13 @@ TEST_F(DeviceTableFiles, SimulatorRowsNeverReplaceTheUsersRow) {
 }
 
 TEST(UserDeviceTablePath, FollowsXdgConfigHome) {
-    setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
-    EXPECT_EQ(UserDeviceTablePath(), "/tmp/cfg/kvelm/devices.json");
-    unsetenv("XDG_CONFIG_HOME");
-    setenv("HOME", "/home/u", 1);
-    EXPECT_EQ(UserDeviceTablePath(), "/home/u/.config/kvelm/devices.json");
+    TempFolder home;
+    ASSERT_TRUE(home.IsValid());
+    home.SetEnv("XDG_CONFIG_HOME", home.File("cfg"));
+    EXPECT_EQ(UserDeviceTablePath(), home.File("cfg") + "/kvelm/devices.json");
+    home.UnsetEnv("XDG_CONFIG_HOME");
+    home.SetEnv("HOME", home.File("u"));
+    EXPECT_EQ(UserDeviceTablePath(), home.File("u") + "/.config/kvelm/devices.json");
 }
 
 }  // namespace

@@ -31,12 +31,9 @@ std::string Hex(unsigned value, int width, bool upper) {
 }  // namespace
 
 FakeSysfs::FakeSysfs() {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/kvelm-hid-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    base_ = pattern;
-    sysRoot_ = base_ + "/sys";
-    devRoot_ = base_ + "/dev";
+    if (!folder_.IsValid()) throw std::runtime_error("cannot make a temporary folder");
+    sysRoot_ = folder_.File("sys");
+    devRoot_ = folder_.File("dev");
     fs::create_directories(sysRoot_ + "/class/hidraw");
     fs::create_directories(devRoot_);
 }
@@ -44,8 +41,6 @@ FakeSysfs::FakeSysfs() {
 FakeSysfs::~FakeSysfs() {
     for (auto& [number, ends] : deviceEnds_)
         for (int fd : ends) ::close(fd);
-    std::error_code ignored;
-    fs::remove_all(base_, ignored);
 }
 
 std::string FakeSysfs::HidDir(int number) const {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 #include "hid/hidraw_backend.h"
+#include "temp_folder.h"
 
 class FakeSysfs {
 public:
@@ -44,7 +45,8 @@ public:
 private:
     std::string HidDir(int number) const;
 
-    std::string base_, sysRoot_, devRoot_;
+    TempFolder folder_;
+    std::string sysRoot_, devRoot_;
     int sequence_ = 0;
     std::map<int, std::string> hidDirs_;
     mutable std::mutex lock_;
