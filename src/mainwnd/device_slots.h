@@ -1,8 +1,8 @@
 #pragma once
 // The device slots of the main window: one per row of the device table whose
 // kind has a device class (mice, keyboards, mouse pads, headsets). A slot is made once at window init
-// and lives as long as the window; arrival and removal only open/close its device and
-// show/hide its entry.
+// and lives as long as the window; its page is built on the device's first arrival and kept,
+// and arrival and removal only open/close its device and show/hide its entry.
 //
 // Everything here belongs to the user-interface thread.
 #include <QString>
@@ -39,13 +39,14 @@ struct DeviceSlot {
     CVornakelHS6533Device* headset = nullptr;     // the device as a headset (kind 7), else nullptr
 
     // Widgets, owned by their containers in the main window's skin.
-    QWidget* page = nullptr;                   // the device page, a tab of "device_switch"
+    QWidget* page = nullptr;                   // the device page, a tab of "device_switch" (from the
+                                               // device's first arrival; nullptr before)
     CDeviceOptionUI* entry = nullptr;          // the device-bar entry in "device_select_layout"
     CMpDevicePowerUI* powerPanel = nullptr;    // a tab of "device_power_switch"
     CDeviceProfileUI* profilePanel = nullptr;  // inside the page; nullptr when the page has none
-    CLightControlUI* lightPanel = nullptr;     // inside the page; nullptr when the page has none
+    CLightControlUI* lightPanel = nullptr;     // inside the page; nullptr when there is none (yet)
 
-    int pageIndex = -1;   // index of the page in "device_switch" (same as the entry's index)
+    int pageIndex = -1;   // index of the page in "device_switch" (pages are added as devices first arrive)
     int powerIndex = -1;  // index of the power panel in "device_power_switch"
 
     // Values the main window tells the device (the device classes keep none of them yet).
