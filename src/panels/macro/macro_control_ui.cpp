@@ -7,6 +7,7 @@
 #include "macros/key_table.h"
 #include "panels/macro/macro_layout.h"
 #include "panels/macro/macro_rows.h"
+#include "panels/macro/macro_texts.h"
 #include "ui/control_factory.h"
 #include "ui/controls.h"
 #include "ui/text_id.h"
@@ -99,8 +100,10 @@ bool CMacroControlUI::SaveSelectedMacro() {
 }
 
 std::string CMacroControlUI::NewMacro() {
-    const int index = store_.NewMacro();
+    QWidget* nameBox = Control("macro_edit_macroname");
+    const int index = store_.NewMacro(GetText(nameBox).trimmed().toStdString());
     if (index < 0) return {};
+    SetText(nameBox, QString());
     AddTextItem(NameList(), QString::fromStdString(store_.Macros()[static_cast<size_t>(index)].name));
     SelectMacro(index);
     return store_.Macros()[static_cast<size_t>(index)].name;
@@ -282,13 +285,22 @@ void CMacroControlUI::StartRecording(macros::RecordMode mode) {
     rows_.Select(GetCurSel(EventList()));
     if (mode == macros::RecordMode::Fixed) UpdateFixedDelay();
     recorder_.Start(mode, macros::MonotonicMilliseconds());
-    if (QWidget* stop = Control("macro_btn_stopredio")) {
-        const QRect area(stop->mapToGlobal(QPoint(0, 0)), stop->size());
-        recorder_.SetStopRect(macros::ScreenRect{area.left(), area.top(), area.left() + area.width(),
-                                                 area.top() + area.height()});
-    }
     recording_ = true;
     SetRecordingUi(false);
+    TakeStopButtonArea();
+}
+
+// Where Stop is on the screen now: it is laid out only once shown, and the window may have
+// moved since recording started, so this is taken again for every recorded event.
+void CMacroControlUI::TakeStopButtonArea() {
+    QWidget* stop = Control("macro_btn_stopredio");
+    if (!stop || !stop->isVisible()) {
+        recorder_.SetStopRect(std::nullopt);
+        return;
+    }
+    const QRect area(stop->mapToGlobal(QPoint(0, 0)), stop->size());
+    recorder_.SetStopRect(
+        macros::ScreenRect{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()});
 }
 
 void CMacroControlUI::SetRecordingUi(bool editable) {
@@ -301,13 +313,27 @@ void CMacroControlUI::SetRecordingUi(bool editable) {
 
 bool CMacroControlUI::Record(const macros::HookRecord& record, macros::RecordPosition position) {
     if (!recording_ || GetSelectedMacroIndex() < 0) return false;
+    TakeStopButtonArea();
     if (!recorder_.Record(record, position, rows_)) return false;
     ShowRows();
     return true;
 }
 
-void CMacroControlUI::ShowWindowOnlyNote(bool windowOnly) {
-    if (QWidget* note = Control("macro_record_note")) note->setVisible(windowOnly);
+int CMacroControlUI::FinishRecording() {
+    const int added = recorder_.Finish(macros::MonotonicMilliseconds(), rows_);
+    ShowRows();
+    return added;
+}
+
+void CMacroControlUI::ShowCaptureNote(CaptureNote note) {
+    // By CaptureNote, in its order.
+    static constexpr const TextId* kNotes[] = {nullptr, &macropage::text::kWindowOnlyNote,
+                                               &macropage::text::kX11Note, &macropage::text::kEvdevNote};
+    QWidget* label = Control("macro_record_note");
+    if (!label) return;
+    const TextId* text = kNotes[static_cast<int>(note)];
+    if (text) BindText(label, *text);
+    label->setVisible(text != nullptr);
 }
 
 void RegisterMacroControlClasses() {

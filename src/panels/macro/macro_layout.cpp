@@ -141,6 +141,14 @@ QWidget* RecordRow(QWidget* parent) {
     auto* noDelay = Named<QCheckBox>(record, "macro_check_nodelay");
     BindText(noDelay, text::kNoDelays);
     row->addWidget(noDelay);
+    // One timing at most: a tick on one option clears the other, so that what records is
+    // what the page shows.
+    QObject::connect(timing, &QCheckBox::toggled, noDelay, [noDelay](bool on) {
+        if (on) noDelay->setChecked(false);
+    });
+    QObject::connect(noDelay, &QCheckBox::toggled, timing, [timing](bool on) {
+        if (on) timing->setChecked(false);
+    });
     row->addStretch(1);
     return record;
 }
