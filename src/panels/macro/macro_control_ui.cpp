@@ -1,5 +1,6 @@
 #include "panels/macro/macro_control_ui.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <algorithm>
@@ -20,6 +21,16 @@ constexpr std::uint16_t kMoveMessage = macros::MouseMessage::kMove;
 
 int Number(const QString& text, bool* ok) {
     return text.trimmed().toInt(ok);
+}
+
+// The key list's items carry their key row: F13-F24 are not at their row's position.
+int ChosenKeyRow(QWidget* list) {
+    auto* combo = qobject_cast<QComboBox*>(list);
+    return combo && combo->currentIndex() >= 0 ? combo->currentData().toInt() : kNone;
+}
+int ItemOfKeyRow(QWidget* list, int row) {
+    auto* combo = qobject_cast<QComboBox*>(list);
+    return combo && row >= 0 ? combo->findData(row) : kNone;
 }
 
 }  // namespace
@@ -175,7 +186,8 @@ void CMacroControlUI::ShowEditArea() {
     const int row = rows_.Selected();
     if (row < 0) return;
     const MacroEvent& event = rows_.Events()[static_cast<size_t>(row)];
-    SelectItem(Control("macro_event_key_combo"), macropage::KeyRowOfEvent(event));
+    QWidget* keys = Control("macro_event_key_combo");
+    SelectItem(keys, ItemOfKeyRow(keys, macropage::KeyRowOfEvent(event)));
     SelectItem(Control("macro_event_action_combo"), event.down ? 0 : 1);
     SetText(Control("macro_tab_macrodelay_edit"), QString::number(event.delay));
 }
@@ -230,7 +242,7 @@ bool CMacroControlUI::ApplyEventEdit() {
     TakeDelayEdits();
     const int row = GetCurSel(EventList());
     if (row < 0 || row >= rows_.Count()) return false;
-    const int key = GetCurSel(Control("macro_event_key_combo"));
+    const int key = ChosenKeyRow(Control("macro_event_key_combo"));
     bool ok = false;
     const int delay = Number(GetText(Control("macro_tab_macrodelay_edit")), &ok);
     const MacroEvent& event = rows_.Events()[static_cast<size_t>(row)];
@@ -248,7 +260,7 @@ bool CMacroControlUI::ApplyEventEdit() {
 
 bool CMacroControlUI::InsertKeyEvent() {
     TakeDelayEdits();
-    const int key = GetCurSel(Control("macro_event_key_combo"));
+    const int key = ChosenKeyRow(Control("macro_event_key_combo"));
     if (key < 0 || rows_.Full()) return false;
     const int selected = GetCurSel(EventList());
     const int at = selected >= 0 ? selected + 1 : rows_.Count();

@@ -74,7 +74,8 @@ QWidget* EventEditor(QWidget* parent) {
     auto* row = new QHBoxLayout(editor);
     row->setContentsMargins(0, 0, 0, 0);
     auto* keys = Named<QComboBox>(editor, "macro_event_key_combo");
-    for (std::size_t i = 0; i < macros::kScanRowCount; ++i) {
+    // Item data: the key row (F13-F24 come after the key rows 0-112 and are not next to them).
+    for (const std::size_t i : macros::ScannedKeyRows()) {
         const std::string_view label = macros::KeyRows()[i].label;
         keys->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
                       static_cast<int>(i));

@@ -341,6 +341,31 @@ TEST_F(MacroPage, FixedDelayAndNoDelaysAreExclusive) {
     EXPECT_FALSE(fixed->isChecked());
 }
 
+// F13 is recorded, shown in the editing area and can be chosen there like any key.
+TEST_F(MacroPage, F13IsRecordedShownAndChosenInTheEditor) {
+    wnd->Hook().SetCaptureFactory([] { return nullptr; });
+    Click("macro_btn_name_add");
+    Click("macro_check_nodelay");
+    Click("macro_btn_starredio");
+    const uint8_t scanF13 = 0x64;
+    SendKey(macros::HookMode::kMacro, scanF13, false, true);
+    SendKey(macros::HookMode::kMacro, scanF13, false, false);
+    Click("macro_btn_stopredio");
+    EXPECT_EQ(MacroFile(0)["Events"][0], Event(10, 0x68, "down", "0"));
+
+    auto* keys = qobject_cast<QComboBox*>(PageControl("macro_event_key_combo"));
+    SelectItem(Rows(), 1, true);
+    EXPECT_EQ(keys->currentText(), QStringLiteral("F13"));
+    // The release becomes F24; a key after it in the list is still itself.
+    ChooseItem(keys, keys->findText(QStringLiteral("F24")));
+    Click("macro_btn_event_set");
+    EXPECT_EQ(MacroFile(0)["Events"][1], Event(10, 0x73, "up", "0"));
+    SelectItem(Rows(), 0, true);
+    ChooseItem(keys, KeyRow("b"));
+    Click("macro_btn_event_set");
+    EXPECT_EQ(MacroFile(0)["Events"][0], Event(10, 0x05, "down", "0"));
+}
+
 TEST_F(MacroPage, MenuItemsRecordBeforeTheRowAndInsertClicks) {
     Click("macro_btn_name_add");
     InsertKey("a", true, "0");

@@ -116,6 +116,20 @@ TEST(MacroRecorder, MeasuredDelaysGoToThePreviousRowAndAutoRepeatIsDropped) {
     EXPECT_EQ(rows.Events()[4].delay, 300);
 }
 
+TEST(MacroRecorder, F13ToF24AreRecordedAsKeyboardKeys) {
+    CMacroEventList rows;
+    CMacroRecorder recorder;
+    recorder.Start(RecordMode::NoDelay, 0);
+    const std::uint8_t kScanF13 = 0x64, kScanF24 = 0x76;
+    for (std::uint8_t scan : {kScanF13, kScanF24}) {
+        EXPECT_TRUE(recorder.Record(KeyRecord(scan, true, 1), RecordPosition::Append, rows));
+        EXPECT_TRUE(recorder.Record(KeyRecord(scan, false, 2), RecordPosition::Append, rows));
+    }
+    EXPECT_EQ(rows.Events(), (std::vector<MacroEvent>{Key(0x68, true), Key(0x68, false), Key(0x73, true),
+                                                      Key(0x73, false)}));
+    EXPECT_EQ(DescribeEvent(rows.Events()[2]), "F24 down");
+}
+
 TEST(MacroRecorder, FixedAndNoDelayModes) {
     CMacroEventList rows;
     CMacroRecorder recorder;
