@@ -11,7 +11,8 @@ PACKAGES=(
   libjsoncpp-dev libcurl4-openssl-dev libssl-dev openssl python3 libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-apps x11-utils xdotool fonts-dejavu-core
   # Input capture for macro recording: XInput2 raw events (xinput to inspect them by hand).
-  libx11-dev libxi-dev xinput
+  # The recording tests click on a client window under a real window manager.
+  libx11-dev libxi-dev xinput openbox
   # Chinese control texts ("控制灯光") need a CJK font; tools/art/make_art.py renders with rsvg-convert.
   fonts-wqy-microhei librsvg2-bin
   # scripts/check-packaging.sh: validators for the desktop entry and metainfo, man for the pages.

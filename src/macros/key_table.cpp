@@ -161,6 +161,20 @@ constexpr KeyRow kKeyRows[] = {
     {0, kDeviceMacro, 0xA2, 5, "keyboard_key_M5", "m5", "M5"},
     {0, kDeviceFunction, 0x01, 0, "keyboard_key_FN", "fn", "Fn"},
     {0, kDeviceFunction, 0x1B, 0, "keyboard_key_GM", "gm", "Game Mode"},
+    // F13-F24: usages 0x68-0x73 of the keyboard page, which macros and key assignments
+    // carry like any other keyboard key.
+    {0x7C, kKeyboard, 0, 0x68, "keyboard_key_F13", "f13", "F13"},
+    {0x7D, kKeyboard, 0, 0x69, "keyboard_key_F14", "f14", "F14"},
+    {0x7E, kKeyboard, 0, 0x6A, "keyboard_key_F15", "f15", "F15"},
+    {0x7F, kKeyboard, 0, 0x6B, "keyboard_key_F16", "f16", "F16"},
+    {0x80, kKeyboard, 0, 0x6C, "keyboard_key_F17", "f17", "F17"},
+    {0x81, kKeyboard, 0, 0x6D, "keyboard_key_F18", "f18", "F18"},
+    {0x82, kKeyboard, 0, 0x6E, "keyboard_key_F19", "f19", "F19"},
+    {0x83, kKeyboard, 0, 0x6F, "keyboard_key_F20", "f20", "F20"},
+    {0x84, kKeyboard, 0, 0x70, "keyboard_key_F21", "f21", "F21"},
+    {0x85, kKeyboard, 0, 0x71, "keyboard_key_F22", "f22", "F22"},
+    {0x86, kKeyboard, 0, 0x72, "keyboard_key_F23", "f23", "F23"},
+    {0x87, kKeyboard, 0, 0x73, "keyboard_key_F24", "f24", "F24"},
 };
 static_assert(std::size(kKeyRows) == kKeyRowCount);
 
@@ -288,6 +302,13 @@ constexpr ScanRow kScanRows[] = {
 };
 static_assert(std::size(kScanRows) == kScanRowCount);
 
+// The scan codes of F13-F24 (rows 141-152), in row order.
+constexpr ScanRow kLateScanRows[] = {
+    {0x64, 0}, {0x65, 0}, {0x66, 0}, {0x67, 0}, {0x68, 0}, {0x69, 0},
+    {0x6A, 0}, {0x6B, 0}, {0x6C, 0}, {0x6D, 0}, {0x6E, 0}, {0x76, 0},
+};
+static_assert(kFirstLateKeyRow + std::size(kLateScanRows) == kKeyRowCount);
+
 constexpr std::uint8_t kMouseCategory = 0x10;
 constexpr std::uint8_t kMoveCategory = 0x15;
 constexpr std::uint8_t kWheelCategory = 0x12;
@@ -344,7 +365,16 @@ std::optional<std::size_t> FindScanRow(std::uint8_t scan, bool extended) {
     const std::uint8_t ext = extended ? 1 : 0;
     for (std::size_t i = 0; i < kScanRowCount; ++i)
         if (kScanRows[i].scan == scan && kScanRows[i].extended == ext) return i;
+    for (std::size_t i = 0; i < std::size(kLateScanRows); ++i)
+        if (kLateScanRows[i].scan == scan && kLateScanRows[i].extended == ext) return kFirstLateKeyRow + i;
     return std::nullopt;
+}
+
+std::vector<std::size_t> ScannedKeyRows() {
+    std::vector<std::size_t> rows;
+    for (std::size_t i = 0; i < kScanRowCount; ++i) rows.push_back(i);
+    for (std::size_t i = kFirstLateKeyRow; i < kKeyRowCount; ++i) rows.push_back(i);
+    return rows;
 }
 
 std::optional<std::size_t> FindUsageRow(std::uint8_t usage) {

@@ -1,16 +1,18 @@
 #pragma once
 // The tables that name keys and mouse actions in macros and key assignments.
 //
-// Key table: 141 rows of (code, category, parameter 1, parameter 2, name key). The code is
+// Key table: 153 rows of (code, category, parameter 1, parameter 2, name key). The code is
 // the Windows virtual-key code (0x0101 keypad Enter, 0x0103-0x0105 system keys, 0 for
 // device-only keys); the category is also the assignment type of a key assignment. The
 // first 113 rows have a second table with the set-1 scan code and extended flag the
-// keyboard capture reports, used to match live keys.
+// keyboard capture reports, used to match live keys. Rows 141-152 are F13-F24, keyboard
+// keys after the others so that no row moves, with scan codes of their own.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace macros {
 
@@ -37,16 +39,19 @@ struct ScanRow {
     std::uint8_t extended;  // 0 or 1
 };
 
-inline constexpr std::size_t kKeyRowCount = 141;
+inline constexpr std::size_t kKeyRowCount = 153;
 inline constexpr std::size_t kScanRowCount = 113;
-inline constexpr std::size_t kModifierRowCount = 8;  // rows 0-7
+inline constexpr std::size_t kFirstLateKeyRow = 141;  // F13-F24, with scan codes too
+inline constexpr std::size_t kModifierRowCount = 8;   // rows 0-7
 inline constexpr std::size_t kFirstStandardRow = 8;
 
 std::span<const KeyRow> KeyRows();
 std::span<const ScanRow> ScanRows();
 
-// First row of the scan table with this scan code and extended flag.
+// First key row with this scan code and extended flag (rows 0-112, then F13-F24).
 std::optional<std::size_t> FindScanRow(std::uint8_t scan, bool extended);
+// The key rows a live key can match, in table order: rows 0-112 and F13-F24.
+std::vector<std::size_t> ScannedKeyRows();
 // First row from row 8 on with category 0x20, parameter 1 = 0 and parameter 2 = usage.
 std::optional<std::size_t> FindUsageRow(std::uint8_t usage);
 // First of rows 0-7 whose modifier bit is `bit`.

@@ -158,6 +158,11 @@ constexpr LinuxKeyRow kRows[] = {
     {KEY_POWER, {0x0103, 0x5E, kExt}},
     {KEY_SLEEP, {0x0104, 0x5F, kExt}},
     {KEY_WAKEUP, {0x0105, 0x63, kExt}},
+    // The kernel reports a USB keyboard's "Media" key (consumer usage 0x0183) as KEY_CONFIG
+    // and its "My Computer" key (0x0194) as KEY_FILE: the same keys as the two rows above,
+    // which come first so that a scan code still finds KEY_MEDIA and KEY_COMPUTER.
+    {KEY_CONFIG, {0xB5, 0x6D, kExt}},
+    {KEY_FILE, {0xB6, 0x6B, kExt}},
 };
 
 constexpr LinuxButtonRow kButtons[] = {

@@ -33,7 +33,12 @@ struct MacroEvent {
     int button = 0;
     bool down = false;
     int delay = 0;  // 0..65535 ms
-    bool operator==(const MacroEvent&) const = default;
+    // A release the recorder added when recording stopped because capture never saw it;
+    // shown as such on the page, not stored in the file (equality ignores it).
+    bool addedAtStop = false;
+    bool operator==(const MacroEvent& other) const {
+        return type == other.type && button == other.button && down == other.down && delay == other.delay;
+    }
 };
 
 // Reads an event object: a text delay goes through the leading-digits conversion and an

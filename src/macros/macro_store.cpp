@@ -140,6 +140,14 @@ int CMacroStore::NewMacro() {
     return Append(FreeMacroName());
 }
 
+int CMacroStore::NewMacro(const std::string& name) {
+    if (name.empty()) return NewMacro();
+    last_ = !IsAcceptableMacroName(name) ? MacroResult::BadName
+            : FindByName(name) >= 0      ? MacroResult::NameInUse
+                                         : MacroResult::Done;
+    return last_ == MacroResult::Done ? Append(name) : -1;
+}
+
 MacroResult CMacroStore::Rename(int index, const std::string& newName) {
     if (index < 0 || index >= Count()) return last_ = MacroResult::NotFound;
     if (newName.empty()) return last_ = MacroResult::NameEmpty;

@@ -60,6 +60,9 @@ public:
     // A new empty macro named "macro_<n>" with the smallest free n from 1, appended to the
     // list and written to the list file. Returns its index, -1 with LastResult() set.
     int NewMacro();
+    // The same with a name a person chose: empty takes "macro_<n>"; a name in use (letter
+    // case ignored) or not acceptable gives -1 with NameInUse or BadName.
+    int NewMacro(const std::string& name);
     MacroResult Rename(int index, const std::string& newName);
     // Removes the macro's file and its list entry.
     MacroResult Delete(int index);

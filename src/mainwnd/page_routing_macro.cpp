@@ -81,7 +81,14 @@ void OnEventRowChosen(WiringContext& ctx, int) {
 
 void OnNewMacro(WiringContext& ctx, int) {
     CMacroControlUI* panel = MacroPanelOf(ctx.slot);
-    if (panel && !panel->NewMacro().empty()) RefreshMacroNames(ctx);
+    if (!panel) return;
+    if (!panel->NewMacro().empty()) {
+        RefreshMacroNames(ctx);
+        return;
+    }
+    const macros::MacroResult result = panel->Store().LastResult();
+    if (result == macros::MacroResult::NameInUse || result == macros::MacroResult::BadName)
+        ctx.wnd.ShowMessage(QStringLiteral("message_text_5"), true, kConfirmOnly);
 }
 
 void OnCopyMacro(WiringContext& ctx, int) {
@@ -179,14 +186,31 @@ void OnFixedDelayTyped(WiringContext& ctx, int) {
     if (CMacroControlUI* panel = MacroPanelOf(ctx.slot)) panel->UpdateFixedDelay();
 }
 
+namespace {
+
+// What the page says about the capture that is running.
+CMacroControlUI::CaptureNote NoteOf(capture::CaptureKind kind) {
+    switch (kind) {
+    case capture::CaptureKind::X11:
+        return CMacroControlUI::CaptureNote::X11;
+    case capture::CaptureKind::Evdev:
+        return CMacroControlUI::CaptureNote::Evdev;
+    case capture::CaptureKind::None:
+        break;
+    }
+    return CMacroControlUI::CaptureNote::WindowOnly;
+}
+
+}  // namespace
+
 void StartMacroRecording(CMainWnd& wnd, CPageWiringPart& part, int recordMode, int hookMode) {
     CMacroControlUI* panel = MacroPanelOf(wnd.SelectedSlot());
-    if (panel) {
-        panel->ShowWindowOnlyNote(!wnd.Hook().CapturesOutsideWindow());
+    if (panel)
         panel->StartRecording(recordMode > 0 ? static_cast<macros::RecordMode>(recordMode)
                                              : panel->TimingRecordMode());
-    }
     wnd.Hook().Install(0, hookMode, wnd.GetHWND(), 1, 1);
+    // Said from the capture that did start: a backend that was offered may still fail.
+    if (panel) panel->ShowCaptureNote(NoteOf(wnd.Hook().RunningCapture()));
     part.SetEditingState(wnd, true, false);
 }
 
@@ -197,7 +221,12 @@ void OnStartRecording(WiringContext& ctx, int) {
 void OnStopRecording(WiringContext& ctx, int) {
     CMacroControlUI* panel = MacroPanelOf(ctx.slot);
     if (panel) panel->SetRecordingUi(true);
+    // Records still on their way from the capture thread are dropped with the installation.
     ctx.wnd.Hook().Uninstall();
+    if (panel) {
+        panel->FinishRecording();
+        panel->ShowCaptureNote(CMacroControlUI::CaptureNote::Hidden);
+    }
     ctx.part.SetEditingState(ctx.wnd, true, true);
     SaveMacroAndSend(ctx);
 }

@@ -68,6 +68,10 @@ bool CDeviceHook::CapturesOutsideWindow() const {
     return capture_ && capture_->Running();
 }
 
+capture::CaptureKind CDeviceHook::RunningCapture() const {
+    return CapturesOutsideWindow() ? capture_->Kind() : capture::CaptureKind::None;
+}
+
 void CDeviceHook::StopCapture() {
     if (capture_) capture_->Stop();
     capture_.reset();

@@ -37,6 +37,9 @@ public:
 
     // True while a capture backend sees input outside the program's windows.
     bool CapturesOutsideWindow() const;
+    // The backend that is running now; None when only the window's own events are seen
+    // (nothing installed, or no backend could start).
+    capture::CaptureKind RunningCapture() const;
     bool KeyboardInstalled() const { return keyboard_; }
     int Mode() const { return mode_; }
     int Value() const { return value_; }

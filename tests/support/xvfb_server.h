@@ -45,11 +45,14 @@ public:
     const std::string& Display() const { return display_; }
 
     // Runs xdotool with `arguments` on this display; true when it succeeded.
-    bool XdoTool(const std::string& arguments) const {
-        const std::string command = "DISPLAY=" + display_ + " xdotool " + arguments + " >/dev/null 2>&1";
-        return std::system(command.c_str()) == 0;
-    }
+    bool XdoTool(const std::string& arguments) const { return Run("xdotool " + arguments); }
     static bool HaveXdoTool() { return std::system("command -v xdotool >/dev/null 2>&1") == 0; }
+
+    // Runs a shell command with DISPLAY set to this server; true when it exited with 0.
+    bool Run(const std::string& command) const {
+        const std::string line = "DISPLAY=" + display_ + " " + command + " >/dev/null 2>&1";
+        return std::system(line.c_str()) == 0;
+    }
 
 private:
     static constexpr int kStartTimeoutMs = 10000;

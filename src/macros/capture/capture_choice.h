@@ -7,11 +7,9 @@
 
 namespace capture {
 
-enum class CaptureKind { None, X11, Evdev };
-
 struct CaptureHost {
     bool wayland = false;      // a Wayland session ($WAYLAND_DISPLAY set)
-    bool x11Usable = false;    // an X display with XInput 2.0
+    bool x11Usable = false;    // an X display with XInput 2.2
     bool evdevUsable = false;  // a readable input event node
 };
 

@@ -89,6 +89,7 @@ public:
     void Stop() override { worker_.Stop(); }
     bool Running() const override { return worker_.Running(); }
     bool KnowsCursorPosition() const override { return false; }
+    CaptureKind Kind() const override { return CaptureKind::Evdev; }
 
 private:
     static void Run(std::vector<Node>& nodes, const RecordCallback& callback, const StopEvent& stop) {

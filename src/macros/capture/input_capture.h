@@ -12,6 +12,10 @@ namespace capture {
 
 using RecordCallback = std::function<void(const macros::HookRecord&)>;
 
+// Where the input comes from: X11 raw events, the kernel's input event nodes, or (None)
+// only the program's own window events.
+enum class CaptureKind { None, X11, Evdev };
+
 class InputCapture {
 public:
     virtual ~InputCapture() = default;
@@ -23,6 +27,7 @@ public:
     virtual bool Running() const = 0;
     // Whether button records carry the cursor's screen position.
     virtual bool KnowsCursorPosition() const = 0;
+    virtual CaptureKind Kind() const = 0;
 };
 
 }  // namespace capture

@@ -13,8 +13,12 @@
 namespace capture {
 namespace {
 
+// Raw events as XInput 2.0 defines them go only to the client that holds a grab, so the
+// release of every click on a window that takes the pointer grab (a window manager's frame,
+// a toolkit's button) would never reach us; from 2.1 on the root window gets them always.
+// The server treats us by the version we announce, so 2.2 is asked for and required.
 constexpr int kXiMajor = 2;
-constexpr int kXiMinor = 0;
+constexpr int kXiMinor = 2;
 
 struct DisplayCloser {
     void operator()(Display* display) const {
@@ -28,12 +32,13 @@ DisplayPtr OpenDisplay(const std::string& name) {
     return DisplayPtr(XOpenDisplay(name.empty() ? nullptr : name.c_str()));
 }
 
-// The XInput extension's opcode, or -1 when the server has no XInput 2.0.
+// The XInput extension's opcode, or -1 when the server has no XInput 2.2.
 int XInputOpcode(Display* display) {
     int opcode = 0, event = 0, error = 0;
     if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error)) return -1;
-    int major = kXiMajor, minor = kXiMinor;
-    return XIQueryVersion(display, &major, &minor) == Success ? opcode : -1;
+    int major = kXiMajor, minor = kXiMinor;  // the server answers with what it offers
+    if (XIQueryVersion(display, &major, &minor) != Success) return -1;
+    return major > kXiMajor || (major == kXiMajor && minor >= kXiMinor) ? opcode : -1;
 }
 
 void SelectRawEvents(Display* display) {
@@ -70,6 +75,7 @@ public:
     void Stop() override { worker_.Stop(); }
     bool Running() const override { return worker_.Running(); }
     bool KnowsCursorPosition() const override { return true; }
+    CaptureKind Kind() const override { return CaptureKind::X11; }
 
 private:
     static void Run(Display* display, int opcode, ReleaseFilter& filter, const RecordCallback& callback,

@@ -11,7 +11,7 @@ namespace capture {
 
 // `display` is an X display name; empty means $DISPLAY.
 std::unique_ptr<InputCapture> CreateX11Capture(std::string display = {});
-// True when the display can be opened and offers XInput 2.0.
+// True when the display can be opened and offers XInput 2.2.
 bool X11CaptureUsable(const std::string& display = {});
 
 }  // namespace capture

@@ -1,5 +1,6 @@
 #include "panels/macro/macro_control_ui.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include "macros/key_table.h"
 #include "panels/macro/macro_layout.h"
 #include "panels/macro/macro_rows.h"
+#include "panels/macro/macro_texts.h"
 #include "ui/control_factory.h"
 #include "ui/controls.h"
 #include "ui/text_id.h"
@@ -19,6 +21,16 @@ constexpr std::uint16_t kMoveMessage = macros::MouseMessage::kMove;
 
 int Number(const QString& text, bool* ok) {
     return text.trimmed().toInt(ok);
+}
+
+// The key list's items carry their key row: F13-F24 are not at their row's position.
+int ChosenKeyRow(QWidget* list) {
+    auto* combo = qobject_cast<QComboBox*>(list);
+    return combo && combo->currentIndex() >= 0 ? combo->currentData().toInt() : kNone;
+}
+int ItemOfKeyRow(QWidget* list, int row) {
+    auto* combo = qobject_cast<QComboBox*>(list);
+    return combo && row >= 0 ? combo->findData(row) : kNone;
 }
 
 }  // namespace
@@ -99,8 +111,10 @@ bool CMacroControlUI::SaveSelectedMacro() {
 }
 
 std::string CMacroControlUI::NewMacro() {
-    const int index = store_.NewMacro();
+    QWidget* nameBox = Control("macro_edit_macroname");
+    const int index = store_.NewMacro(GetText(nameBox).trimmed().toStdString());
     if (index < 0) return {};
+    SetText(nameBox, QString());
     AddTextItem(NameList(), QString::fromStdString(store_.Macros()[static_cast<size_t>(index)].name));
     SelectMacro(index);
     return store_.Macros()[static_cast<size_t>(index)].name;
@@ -172,7 +186,8 @@ void CMacroControlUI::ShowEditArea() {
     const int row = rows_.Selected();
     if (row < 0) return;
     const MacroEvent& event = rows_.Events()[static_cast<size_t>(row)];
-    SelectItem(Control("macro_event_key_combo"), macropage::KeyRowOfEvent(event));
+    QWidget* keys = Control("macro_event_key_combo");
+    SelectItem(keys, ItemOfKeyRow(keys, macropage::KeyRowOfEvent(event)));
     SelectItem(Control("macro_event_action_combo"), event.down ? 0 : 1);
     SetText(Control("macro_tab_macrodelay_edit"), QString::number(event.delay));
 }
@@ -227,7 +242,7 @@ bool CMacroControlUI::ApplyEventEdit() {
     TakeDelayEdits();
     const int row = GetCurSel(EventList());
     if (row < 0 || row >= rows_.Count()) return false;
-    const int key = GetCurSel(Control("macro_event_key_combo"));
+    const int key = ChosenKeyRow(Control("macro_event_key_combo"));
     bool ok = false;
     const int delay = Number(GetText(Control("macro_tab_macrodelay_edit")), &ok);
     const MacroEvent& event = rows_.Events()[static_cast<size_t>(row)];
@@ -245,7 +260,7 @@ bool CMacroControlUI::ApplyEventEdit() {
 
 bool CMacroControlUI::InsertKeyEvent() {
     TakeDelayEdits();
-    const int key = GetCurSel(Control("macro_event_key_combo"));
+    const int key = ChosenKeyRow(Control("macro_event_key_combo"));
     if (key < 0 || rows_.Full()) return false;
     const int selected = GetCurSel(EventList());
     const int at = selected >= 0 ? selected + 1 : rows_.Count();
@@ -282,13 +297,22 @@ void CMacroControlUI::StartRecording(macros::RecordMode mode) {
     rows_.Select(GetCurSel(EventList()));
     if (mode == macros::RecordMode::Fixed) UpdateFixedDelay();
     recorder_.Start(mode, macros::MonotonicMilliseconds());
-    if (QWidget* stop = Control("macro_btn_stopredio")) {
-        const QRect area(stop->mapToGlobal(QPoint(0, 0)), stop->size());
-        recorder_.SetStopRect(macros::ScreenRect{area.left(), area.top(), area.left() + area.width(),
-                                                 area.top() + area.height()});
-    }
     recording_ = true;
     SetRecordingUi(false);
+    TakeStopButtonArea();
+}
+
+// Where Stop is on the screen now: it is laid out only once shown, and the window may have
+// moved since recording started, so this is taken again for every recorded event.
+void CMacroControlUI::TakeStopButtonArea() {
+    QWidget* stop = Control("macro_btn_stopredio");
+    if (!stop || !stop->isVisible()) {
+        recorder_.SetStopRect(std::nullopt);
+        return;
+    }
+    const QRect area(stop->mapToGlobal(QPoint(0, 0)), stop->size());
+    recorder_.SetStopRect(
+        macros::ScreenRect{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()});
 }
 
 void CMacroControlUI::SetRecordingUi(bool editable) {
@@ -301,13 +325,27 @@ void CMacroControlUI::SetRecordingUi(bool editable) {
 
 bool CMacroControlUI::Record(const macros::HookRecord& record, macros::RecordPosition position) {
     if (!recording_ || GetSelectedMacroIndex() < 0) return false;
+    TakeStopButtonArea();
     if (!recorder_.Record(record, position, rows_)) return false;
     ShowRows();
     return true;
 }
 
-void CMacroControlUI::ShowWindowOnlyNote(bool windowOnly) {
-    if (QWidget* note = Control("macro_record_note")) note->setVisible(windowOnly);
+int CMacroControlUI::FinishRecording() {
+    const int added = recorder_.Finish(macros::MonotonicMilliseconds(), rows_);
+    ShowRows();
+    return added;
+}
+
+void CMacroControlUI::ShowCaptureNote(CaptureNote note) {
+    // By CaptureNote, in its order.
+    static constexpr const TextId* kNotes[] = {nullptr, &macropage::text::kWindowOnlyNote,
+                                               &macropage::text::kX11Note, &macropage::text::kEvdevNote};
+    QWidget* label = Control("macro_record_note");
+    if (!label) return;
+    const TextId* text = kNotes[static_cast<int>(note)];
+    if (text) BindText(label, *text);
+    label->setVisible(text != nullptr);
 }
 
 void RegisterMacroControlClasses() {

@@ -36,8 +36,11 @@ public:
     // The rows' delay edits into the events (empty means 0; the edit shows the value kept).
     void TakeDelayEdits();
 
-    std::string NewMacro();  // the new name, empty when the list is full or the write failed
-    int DeleteMacro();       // the deleted index, -1 for none
+    // A new macro named from "macro_edit_macroname" when something is typed there (the box
+    // is emptied once it is used), else "macro_<n>". The new name; empty when the name is
+    // taken or refused, the list is full or the write failed (Store().LastResult() says).
+    std::string NewMacro();
+    int DeleteMacro();  // the deleted index, -1 for none
     // (index, name): (-1, "") nothing selected, (-1, "IsEmpty") empty name, (s, "") name in
     // use or refused, else (s, new name).
     std::pair<int, std::string> RenameMacro();
@@ -74,8 +77,12 @@ public:
     void UpdateFixedDelay();
     macros::RecordMode TimingRecordMode() const;
     bool Record(const macros::HookRecord& record, macros::RecordPosition position);
-    // Tells that recording sees only input given to this window (no system-wide capture).
-    void ShowWindowOnlyNote(bool windowOnly);
+    // Ends a recording: the press on Stop is taken out and the releases capture did not
+    // see are added (their rows say so). Returns how many were added.
+    int FinishRecording();
+    // Which input the running recording sees, under the record buttons; Hidden removes it.
+    enum class CaptureNote { Hidden, WindowOnly, X11, Evdev };
+    void ShowCaptureNote(CaptureNote note);
 
 private:
     QListWidget* NameList() const;
@@ -85,6 +92,7 @@ private:
     void ShowRowTexts();  // after a language change
     void ShowEditArea();
     int DistanceFromEdit(const char* name);
+    void TakeStopButtonArea();
 
     macros::CMacroStore store_;
     macros::CMacroEventList rows_;

@@ -74,7 +74,8 @@ QWidget* EventEditor(QWidget* parent) {
     auto* row = new QHBoxLayout(editor);
     row->setContentsMargins(0, 0, 0, 0);
     auto* keys = Named<QComboBox>(editor, "macro_event_key_combo");
-    for (std::size_t i = 0; i < macros::kScanRowCount; ++i) {
+    // Item data: the key row (F13-F24 come after the key rows 0-112 and are not next to them).
+    for (const std::size_t i : macros::ScannedKeyRows()) {
         const std::string_view label = macros::KeyRows()[i].label;
         keys->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
                       static_cast<int>(i));
@@ -141,6 +142,14 @@ QWidget* RecordRow(QWidget* parent) {
     auto* noDelay = Named<QCheckBox>(record, "macro_check_nodelay");
     BindText(noDelay, text::kNoDelays);
     row->addWidget(noDelay);
+    // One timing at most: a tick on one option clears the other, so that what records is
+    // what the page shows.
+    QObject::connect(timing, &QCheckBox::toggled, noDelay, [noDelay](bool on) {
+        if (on) noDelay->setChecked(false);
+    });
+    QObject::connect(noDelay, &QCheckBox::toggled, timing, [timing](bool on) {
+        if (on) timing->setChecked(false);
+    });
     row->addStretch(1);
     return record;
 }

@@ -50,8 +50,10 @@ void ShowEventTexts(QWidget* row, const macros::MacroEvent& event) {
         SetText(action, QString::number(event.button));
         SetStyle(action, "macro_label_text_style");
     } else if (IsKeyEvent(event) || event.type == macros::EventType::kMouseButton) {
-        SetText(action, Tr(event.down ? text::kPress : text::kRelease));
+        SetText(action,
+                Tr(event.down ? text::kPress : (event.addedAtStop ? text::kReleaseAdded : text::kRelease)));
         SetStyle(action, event.down ? "macro_label_down_style" : "macro_label_up_style");
+        if (action) action->setToolTip(event.addedAtStop ? Tr(text::kReleaseAddedTip) : QString());
     } else {
         SetText(action, QString());
         SetStyle(action, "macro_label_text_style");

@@ -46,15 +46,25 @@ inline constexpr TextId kDelayTip{"macro_delay_tip", "Delay after this event (ms
 inline constexpr TextId kWindowOnlyNote{"macro_window_only_note",
                                         "Recording sees only the keys and clicks given to this window: no "
                                         "system-wide input capture is available."};
+inline constexpr TextId kX11Note{"macro_capture_x11_note",
+                                 "Recording keys and clicks everywhere on the desktop (X11 input capture)."};
+inline constexpr TextId kEvdevNote{"macro_capture_evdev_note",
+                                   "Recording keys and clicks everywhere, read from the input devices."};
+inline constexpr TextId kReleaseAdded{"macro_event_release_added_text", "Release (added at Stop)"};
+inline constexpr TextId kReleaseAddedTip{"macro_event_release_added_tip",
+                                         "This key or button was still down, or its release was not seen, "
+                                         "when recording stopped: the release was added so that the macro "
+                                         "does not leave it held."};
 
 // Every text above, for the check against the language files.
 inline constexpr TextId kSingles[] = {
-    kMacrosTitle,    kNewName,     kNew,         kRename,      kDeleteMacro,  kCopy,
-    kImport,         kExport,      kPress,       kRelease,     kMilliseconds, kSet,
-    kSetTip,         kInsert,      kInsertTip,   kMovePointer, kRecord,       kStop,
-    kFixedDelay,     kNoDelays,    kEventsTitle, kUp,          kDown,         kTop,
-    kBottom,         kDeleteEvent, kClear,       kUndo,        kSave,         kDelayTip,
-    kWindowOnlyNote,
+    kMacrosTitle,    kNewName, kNew,       kRename,       kDeleteMacro,
+    kCopy,           kImport,  kExport,    kPress,        kRelease,
+    kMilliseconds,   kSet,     kSetTip,    kInsert,       kInsertTip,
+    kMovePointer,    kRecord,  kStop,      kFixedDelay,   kNoDelays,
+    kEventsTitle,    kUp,      kDown,      kTop,          kBottom,
+    kDeleteEvent,    kClear,   kUndo,      kSave,         kDelayTip,
+    kWindowOnlyNote, kX11Note, kEvdevNote, kReleaseAdded, kReleaseAddedTip,
 };
 inline constexpr std::span<const TextId> kTables[] = {kMoveTips, kSingles};
 

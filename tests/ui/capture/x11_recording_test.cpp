@@ -1,9 +1,12 @@
 // Recording through XInput2 raw events of a private Xvfb server, driven by xdotool: the
-// events of a key combination and an extra mouse button end up in the saved macro.
+// events of a key combination and an extra mouse button end up in the saved macro, and
+// clicks on a window under a window manager keep their releases.
 #include <QTest>
 
 #include "macros/capture/x11_capture.h"
 #include "recording_window.h"
+#include "x_client.h"
+#include "x_test_window.h"
 #include "xvfb_server.h"
 
 namespace {
@@ -48,6 +51,58 @@ TEST(X11Recording, KeyCombinationAndBackButtonInEachRecordMode) {
         ExpectSteps({events.begin() + 4, events.end()},
                     {{kButtonType, kBackButtonBit, true}, {kButtonType, kBackButtonBit, false}});
         ExpectDelays(events, mode);
+        window.Close();
+    }
+}
+
+// Clicks on windows that a window manager looks after and that take the pointer grab from
+// press to release (a client of the system's, and a plain window of the test's own): the
+// releases must still reach the recorder, as must the keys typed into the focused window.
+TEST(X11Recording, ClicksAndKeysOnAManagedWindowKeepTheirReleases) {
+    XvfbServer server;
+    if (server.Display().empty() || !XvfbServer::HaveXdoTool() || !XClient::Have("openbox") ||
+        !XClient::Have("xcalc") || !XClient::Have("xprop"))
+        GTEST_SKIP() << "no Xvfb, xdotool, openbox, xcalc or xprop";
+    const std::string display = server.Display();
+    XClient manager(display, {"openbox"});
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return server.Run("xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"); }, kWaitMs));
+    XClient calculator(display, {"xcalc", "-geometry", "+400+100"});
+    XTestWindow own(display, "kvelm-grabbing-window");
+    ASSERT_TRUE(own.Mapped());
+    const struct {
+        const char* what;
+        const char* find;  // xdotool's search for the window
+    } windows[] = {{"a client window", "--class xcalc"},
+                   {"the test's own window", "--name kvelm-grabbing-window"}};
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.what);
+        ASSERT_TRUE(server.XdoTool(std::string("search --sync --onlyvisible ") + w.find +
+                                   " windowactivate --sync %1 mousemove --sync --window %1 60 120"));
+
+        RecordingWindow window;
+        window.ShowWithEdit();
+        CDeviceHook hook;
+        hook.SetCaptureFactory([display] { return capture::CreateX11Capture(display); });
+        window.recorder.Start(RecordMode::NoDelay, macros::MonotonicMilliseconds());
+        ASSERT_EQ(hook.Install(0, macros::HookMode::kMacro, window.GetHWND(), 1, 1), 1);
+        ASSERT_TRUE(hook.CapturesOutsideWindow());
+
+        constexpr int kUsageA = 0x04, kUsageB = 0x05, kLeftBit = 0x01, kRightBit = 0x02;
+        ASSERT_TRUE(server.XdoTool("click 1"));
+        ASSERT_TRUE(server.XdoTool("click 3"));
+        ASSERT_TRUE(server.XdoTool("type ab"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.rows.Count() >= 8; }, kWaitMs));
+        QTest::qWait(kSettleMs);
+        hook.Uninstall();
+        ExpectSteps(window.rows.Events(), {{kButtonType, kLeftBit, true},
+                                           {kButtonType, kLeftBit, false},
+                                           {kButtonType, kRightBit, true},
+                                           {kButtonType, kRightBit, false},
+                                           {kKeyType, kUsageA, true},
+                                           {kKeyType, kUsageA, false},
+                                           {kKeyType, kUsageB, true},
+                                           {kKeyType, kUsageB, false}});
         window.Close();
     }
 }

@@ -6,6 +6,8 @@
 #include "keymacro_fixture.h"
 #include "macros/key_table.h"
 #include "macros/macro_capacity.h"
+#include "panels/macro/macro_texts.h"
+#include "ui/text_id.h"
 #include "ui/language_table.h"
 
 namespace {
@@ -182,6 +184,188 @@ TEST_F(MacroPage, RecordingThroughTheCaptureWritesTheMacroFile) {
     EXPECT_EQ(Rows()->count(), 4);
 }
 
+// A capture backend that starts (or not) without touching any input, of a chosen kind.
+class FakeCapture : public capture::InputCapture {
+public:
+    FakeCapture(capture::CaptureKind kind, bool starts) : kind_(kind), starts_(starts) {}
+    bool Start(capture::RecordCallback) override { return running_ = starts_; }
+    void Stop() override { running_ = false; }
+    bool Running() const override { return running_; }
+    bool KnowsCursorPosition() const override { return true; }
+    capture::CaptureKind Kind() const override { return kind_; }
+
+private:
+    capture::CaptureKind kind_;
+    bool starts_;
+    bool running_ = false;
+};
+
+TEST_F(MacroPage, TheNoteSaysWhichCaptureStartedAndGoesAtStop) {
+    using capture::CaptureKind;
+    const struct {
+        const char* what;
+        std::optional<CaptureKind> offered;  // none: no backend can run here
+        bool starts;
+        TextId note;
+    } cases[] = {
+        {"system-wide X11", CaptureKind::X11, true, macropage::text::kX11Note},
+        {"input devices", CaptureKind::Evdev, true, macropage::text::kEvdevNote},
+        {"X11 offered but it did not start", CaptureKind::X11, false, macropage::text::kWindowOnlyNote},
+        {"nothing but the window", std::nullopt, false, macropage::text::kWindowOnlyNote},
+    };
+    Click("macro_btn_name_add");
+    QWidget* note = PageControl("macro_record_note");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        wnd->Hook().SetCaptureFactory([&c]() -> std::unique_ptr<capture::InputCapture> {
+            if (!c.offered) return nullptr;
+            return std::make_unique<FakeCapture>(*c.offered, c.starts);
+        });
+        Click("macro_btn_starredio");
+        EXPECT_TRUE(note->isVisibleTo(slot->page));
+        EXPECT_EQ(GetText(note), Tr(c.note));
+        Click("macro_btn_stopredio");
+        EXPECT_FALSE(note->isVisibleTo(slot->page));
+    }
+}
+
+// The click on Stop is a press and a release on the page itself; neither is part of the
+// macro, even when the window moved while recording.
+TEST_F(MacroPage, TheClickOnStopIsNotRecorded) {
+    wnd->Hook().SetCaptureFactory([] { return nullptr; });  // the window's own events
+    Click("macro_btn_name_add");
+    for (const QPoint moved : {QPoint(0, 0), QPoint(160, 90)}) {
+        SCOPED_TRACE(moved.x());
+        Click("macro_btn_starredio");
+        wnd->move(wnd->pos() + moved);
+        QApplication::processEvents();
+        QWidget* stop = PageControl("macro_btn_stopredio");
+        ASSERT_TRUE(stop->isVisible());
+        const QPoint nearCorner(stop->width() - 3, stop->height() - 3);
+        QTest::mousePress(stop, Qt::LeftButton, Qt::NoModifier, nearCorner);
+        QTest::mouseRelease(stop, Qt::LeftButton, Qt::NoModifier, nearCorner);
+        EXPECT_FALSE(page_->Recording());
+        EXPECT_EQ(Rows()->count(), 0);
+        EXPECT_EQ(MacroFile(0)["Events"].size(), 0u);
+    }
+}
+
+// What capture never saw released is released at Stop, and the row says it was added.
+TEST_F(MacroPage, ReleasesNotSeenAreAddedAtStopAndShownSo) {
+    wnd->Hook().SetCaptureFactory([] { return nullptr; });
+    Click("macro_btn_name_add");
+    Click("macro_btn_starredio");
+    const uint8_t scanA = 0x1E;
+    SendButton(macros::HookMode::kMacro, macros::MouseMessage::kRightDown);
+    SendKey(macros::HookMode::kMacro, scanA, false, true);
+    SendKey(macros::HookMode::kMacro, 0x30, false, false);  // B: its press came before the start
+    Click("macro_btn_stopredio");
+
+    const Json::Value events = MacroFile(0)["Events"];
+    ASSERT_EQ(events.size(), 4u);
+    const struct {
+        int type, button;
+        const char* action;
+        bool added;
+    } expected[] = {{1, 2, "down", false}, {10, 4, "down", false}, {10, 4, "up", true}, {1, 2, "up", true}};
+    ASSERT_EQ(Rows()->count(), 4);
+    for (unsigned i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(events[i]["Type"].asInt(), expected[i].type);
+        EXPECT_EQ(events[i]["Button"].asInt(), expected[i].button);
+        EXPECT_EQ(events[i]["Action"].asString(), expected[i].action);
+        EXPECT_FALSE(events[i].isMember("Added")) << "the file keeps its own fields only";
+        const QWidget* kind =
+            FindControl(ListRowWidget(Rows(), static_cast<int>(i)), QStringLiteral("macro_action_kind"));
+        const TextId shown = expected[i].added                        ? macropage::text::kReleaseAdded
+                             : events[i]["Action"].asString() == "up" ? macropage::text::kRelease
+                                                                      : macropage::text::kPress;
+        EXPECT_EQ(GetText(kind), Tr(shown));
+    }
+    // The file read back again is a plain macro.
+    page_->LoadSelectedMacro();
+    EXPECT_EQ(GetText(FindControl(ListRowWidget(Rows(), 3), QStringLiteral("macro_action_kind"))),
+              Tr(macropage::text::kRelease));
+}
+
+TEST_F(MacroPage, NewTakesTheTypedNameWhileItIsFree) {
+    QWidget* nameBox = PageControl("macro_edit_macroname");
+    SetText(nameBox, QStringLiteral("  Jump  "));
+    Click("macro_btn_name_add");
+    EXPECT_EQ(ReadJson(InUserFolder("macro.config"))["MacroInfo"][0]["MacroName"].asString(), "Jump");
+    EXPECT_TRUE(GetText(nameBox).isEmpty());
+    Click("macro_btn_name_add");  // nothing typed: the numbered name
+    EXPECT_EQ(page_->Store().Names(), (std::vector<std::string>{"Jump", "macro_1"}));
+
+    const int shown = CMsgWnd::LastShown().count;
+    CMsgWnd::SetNextAnswer(1);
+    SetText(nameBox, QStringLiteral("JUMP"));
+    Click("macro_btn_name_add");
+    EXPECT_EQ(CMsgWnd::LastShown().count, shown + 1);
+    EXPECT_EQ(CMsgWnd::LastShown().textId, QStringLiteral("message_text_5"));
+    EXPECT_EQ(page_->Store().Count(), 2);
+    EXPECT_EQ(GetText(nameBox), QStringLiteral("JUMP"));  // kept, to be changed
+}
+
+// "Fixed delay" and "No delays" are one choice: the newest tick wins on the page and in what
+// is recorded.
+TEST_F(MacroPage, FixedDelayAndNoDelaysAreExclusive) {
+    wnd->Hook().SetCaptureFactory([] { return nullptr; });
+    auto* fixed = qobject_cast<QAbstractButton*>(PageControl("macro_check_time"));
+    auto* none = qobject_cast<QAbstractButton*>(PageControl("macro_check_nodelay"));
+    ASSERT_TRUE(fixed && none);
+    Click("macro_btn_name_add");
+    const struct {
+        QAbstractButton* first;
+        QAbstractButton* second;
+        const char* delay;
+    } cases[] = {{none, fixed, "80"}, {fixed, none, "0"}};
+    SetText(PageControl("macro_fixed_time_edit"), QStringLiteral("80"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.delay);
+        if (!c.first->isChecked()) c.first->click();
+        c.second->click();
+        EXPECT_TRUE(c.second->isChecked());
+        EXPECT_FALSE(c.first->isChecked());
+        Click("macro_btn_deleteall");
+        Click("macro_btn_starredio");
+        SendKey(macros::HookMode::kMacro, 0x1E, false, true);
+        SendKey(macros::HookMode::kMacro, 0x1E, false, false);
+        Click("macro_btn_stopredio");
+        const Json::Value events = MacroFile(0)["Events"];
+        ASSERT_EQ(events.size(), 2u);
+        EXPECT_EQ(events[0]["Delay"].asString(), c.delay);
+    }
+    none->click();  // and a tick can still be taken off again
+    EXPECT_FALSE(none->isChecked());
+    EXPECT_FALSE(fixed->isChecked());
+}
+
+// F13 is recorded, shown in the editing area and can be chosen there like any key.
+TEST_F(MacroPage, F13IsRecordedShownAndChosenInTheEditor) {
+    wnd->Hook().SetCaptureFactory([] { return nullptr; });
+    Click("macro_btn_name_add");
+    Click("macro_check_nodelay");
+    Click("macro_btn_starredio");
+    const uint8_t scanF13 = 0x64;
+    SendKey(macros::HookMode::kMacro, scanF13, false, true);
+    SendKey(macros::HookMode::kMacro, scanF13, false, false);
+    Click("macro_btn_stopredio");
+    EXPECT_EQ(MacroFile(0)["Events"][0], Event(10, 0x68, "down", "0"));
+
+    auto* keys = qobject_cast<QComboBox*>(PageControl("macro_event_key_combo"));
+    SelectItem(Rows(), 1, true);
+    EXPECT_EQ(keys->currentText(), QStringLiteral("F13"));
+    // The release becomes F24; a key after it in the list is still itself.
+    ChooseItem(keys, keys->findText(QStringLiteral("F24")));
+    Click("macro_btn_event_set");
+    EXPECT_EQ(MacroFile(0)["Events"][1], Event(10, 0x73, "up", "0"));
+    SelectItem(Rows(), 0, true);
+    ChooseItem(keys, KeyRow("b"));
+    Click("macro_btn_event_set");
+    EXPECT_EQ(MacroFile(0)["Events"][0], Event(10, 0x05, "down", "0"));
+}
+
 TEST_F(MacroPage, MenuItemsRecordBeforeTheRowAndInsertClicks) {
     Click("macro_btn_name_add");
     InsertKey("a", true, "0");
@@ -196,7 +380,8 @@ TEST_F(MacroPage, MenuItemsRecordBeforeTheRowAndInsertClicks) {
     SendKey(macros::HookMode::kMacroPrevious, 0x30, false, true);  // B goes before A
     Click("macro_btn_stopredio");
     EXPECT_EQ(MacroFile(0)["Events"][0], Event(10, 5, "down", "0"));
-    EXPECT_EQ(MacroFile(0)["Events"][1]["Button"].asInt(), 4);
+    EXPECT_EQ(MacroFile(0)["Events"][1], Event(10, 5, "up", "0"));  // released at the stop, before A too
+    EXPECT_EQ(MacroFile(0)["Events"][2]["Button"].asInt(), 4);
 
     // Activating a row opens the macro action menu.
     QWidget* row = ListRowWidget(Rows(), 0);

@@ -4,6 +4,8 @@
 #include <linux/input-event-codes.h>
 
 #include "macros/capture/capture_choice.h"
+#include "macros/key_table.h"
+#include "macros/linux_keys.h"
 
 namespace capture {
 namespace {
@@ -29,6 +31,32 @@ TEST(LinuxInputRecords, KeysCarryTheirStoredIdentity) {
         EXPECT_EQ(record->extended, c.extended) << c.code;
         EXPECT_EQ(record->timeMs, 77u);
     }
+}
+
+// A USB keyboard's "Media" and "My Computer" keys arrive as KEY_CONFIG and KEY_FILE; they are
+// the keys the key table names "Launch Media Select" and "Computer".
+TEST(LinuxInputRecords, MediaAndMyComputerKeysReachTheirKeyTableRows) {
+    const struct {
+        std::uint16_t code;
+        const char* word;
+    } cases[] = {
+        {KEY_CONFIG, "media-player"},
+        {KEY_MEDIA, "media-player"},
+        {KEY_FILE, "computer"},
+        {KEY_COMPUTER, "computer"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        const auto record = RecordOfLinuxCode(c.code, true, 0);
+        ASSERT_TRUE(record);
+        const auto row = macros::FindVirtualKeyRow(record->virtualKey);
+        ASSERT_TRUE(row);
+        EXPECT_EQ(*row, *macros::FindWordRow(c.word));
+        EXPECT_TRUE(record->extended);
+    }
+    // Going back from the scan code still finds the kernel's own names of the keys.
+    EXPECT_EQ(macros::LinuxKeyOfScan(0x6D, true), KEY_MEDIA);
+    EXPECT_EQ(macros::LinuxKeyOfScan(0x6B, true), KEY_COMPUTER);
 }
 
 TEST(LinuxInputRecords, XButtonsBecomeButtonMessages) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "macros/key_table.h"
 #include "macros/macro_events.h"
 #include "macros/macro_recorder.h"
@@ -110,8 +112,22 @@ TEST(MacroRecorder, MeasuredDelaysGoToThePreviousRowAndAutoRepeatIsDropped) {
 
     // A new recording on the same page gives the old last row the time since its start.
     recorder.Start(RecordMode::Measured, 5000);
-    recorder.Record(KeyRecord(kScanB, false, 5300), RecordPosition::Append, rows);
+    recorder.Record(KeyRecord(kScanB, true, 5300), RecordPosition::Append, rows);
     EXPECT_EQ(rows.Events()[4].delay, 300);
+}
+
+TEST(MacroRecorder, F13ToF24AreRecordedAsKeyboardKeys) {
+    CMacroEventList rows;
+    CMacroRecorder recorder;
+    recorder.Start(RecordMode::NoDelay, 0);
+    const std::uint8_t kScanF13 = 0x64, kScanF24 = 0x76;
+    for (std::uint8_t scan : {kScanF13, kScanF24}) {
+        EXPECT_TRUE(recorder.Record(KeyRecord(scan, true, 1), RecordPosition::Append, rows));
+        EXPECT_TRUE(recorder.Record(KeyRecord(scan, false, 2), RecordPosition::Append, rows));
+    }
+    EXPECT_EQ(rows.Events(), (std::vector<MacroEvent>{Key(0x68, true), Key(0x68, false), Key(0x73, true),
+                                                      Key(0x73, false)}));
+    EXPECT_EQ(DescribeEvent(rows.Events()[2]), "F24 down");
 }
 
 TEST(MacroRecorder, FixedAndNoDelayModes) {
@@ -143,11 +159,79 @@ TEST(MacroRecorder, MouseButtonsDuplicatesAndTheStopButton) {
     recorder.Record(ButtonRecord(MouseMessage::kLeftDown, 2, 5, 5), RecordPosition::Append, rows);  // twice
     recorder.Record(ButtonRecord(MouseMessage::kXDown, 3, 0, 0, kXButtonForward), RecordPosition::Append,
                     rows);
-    recorder.Record(ButtonRecord(MouseMessage::kXUp, 4, 0, 0, kXButtonBack), RecordPosition::Append, rows);
-    recorder.Record(ButtonRecord(MouseMessage::kLeftUp, 5, 120, 110), RecordPosition::Append,
+    recorder.Record(ButtonRecord(MouseMessage::kXDown, 4, 0, 0, kXButtonBack), RecordPosition::Append, rows);
+    recorder.Record(ButtonRecord(MouseMessage::kXUp, 5, 0, 0, kXButtonBack), RecordPosition::Append, rows);
+    recorder.Record(ButtonRecord(MouseMessage::kLeftUp, 6, 120, 110), RecordPosition::Append,
                     rows);  // stop click
     EXPECT_EQ(rows.Events(),
-              (std::vector<MacroEvent>{{1, 0x01, true, 0}, {1, 0x10, true, 0}, {1, 0x08, false, 0}}));
+              (std::vector<MacroEvent>{
+                  {1, 0x01, true, 0}, {1, 0x10, true, 0}, {1, 0x08, true, 0}, {1, 0x08, false, 0}}));
+}
+
+// Whatever capture missed, a finished recording holds every press with its release.
+TEST(MacroRecorder, FinishGivesEveryPressItsRelease) {
+    constexpr std::uint32_t kStop = 900;
+    const std::uint8_t kScanCtrl = 0x1D, kScanC = 0x2E;
+    const MacroEvent ctrlDown{EventType::kModifier, 0x01, true, 0},
+        ctrlUp{EventType::kModifier, 0x01, false, 0};
+    const MacroEvent leftDown{EventType::kMouseButton, 0x01, true, 0},
+        leftUp{EventType::kMouseButton, 0x01, false, 0};
+    const MacroEvent rightDown{EventType::kMouseButton, 0x02, true, 0};
+    const MacroEvent rightUp{EventType::kMouseButton, 0x02, false, 0};
+    const struct {
+        const char* what;
+        std::vector<HookRecord> records;
+        std::vector<MacroEvent> expected;  // delays as measured
+        std::vector<bool> added;           // rows the recorder added at the stop
+    } cases[] = {
+        {"keys still down at the stop are released, newest first",
+         {KeyRecord(kScanCtrl, true, 100), KeyRecord(kScanC, true, 150)},
+         {{ctrlDown.type, ctrlDown.button, true, 50}, Key(6, true, 750), Key(6, false, 0), ctrlUp},
+         {false, false, true, true}},
+        {"a release never seen, then the press on Stop: the press on Stop goes, the other is released",
+         {ButtonRecord(MouseMessage::kRightDown, 100), ButtonRecord(MouseMessage::kLeftDown, 400)},
+         {{rightDown.type, rightDown.button, true, 800}, rightUp},
+         {false, true}},
+        {"a left press with more after it is the user's own: it is released",
+         {ButtonRecord(MouseMessage::kLeftDown, 100), KeyRecord(kScanC, true, 200),
+          KeyRecord(kScanC, false, 300)},
+         {{leftDown.type, leftDown.button, true, 100}, Key(6, true, 100), Key(6, false, 600), leftUp},
+         {false, false, false, true}},
+        {"a release whose press came before the start is dropped; pairs stay as they are",
+         {KeyRecord(kScanA, false, 100), KeyRecord(kScanB, true, 200), KeyRecord(kScanB, false, 250),
+          ButtonRecord(MouseMessage::kLeftUp, 300)},
+         {Key(5, true, 50), Key(5, false, 0)},
+         {false, false}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CMacroEventList rows;
+        CMacroRecorder recorder;
+        recorder.Start(RecordMode::Measured, 0);
+        for (const HookRecord& record : c.records) recorder.Record(record, RecordPosition::Append, rows);
+        const auto added = std::count(c.added.begin(), c.added.end(), true);
+        EXPECT_EQ(recorder.Finish(kStop, rows), added);
+        EXPECT_EQ(rows.Events(), c.expected);
+        ASSERT_EQ(rows.Events().size(), c.added.size());
+        for (size_t i = 0; i < c.added.size(); ++i) EXPECT_EQ(rows.Events()[i].addedAtStop, c.added[i]) << i;
+        EXPECT_EQ(recorder.Finish(kStop, rows), 0) << "a second stop adds nothing";
+    }
+}
+
+TEST(MacroRecorder, FinishPlacesReleasesWhereTheRecordingWent) {
+    CMacroEventList rows;
+    rows.Assign({Key(4, true, 7), Key(4, false, 8)});
+    rows.Select(1);
+    CMacroRecorder recorder;
+    recorder.SetFixedDelay(80);
+    recorder.Start(RecordMode::Fixed, 0);
+    recorder.Record(KeyRecord(kScanB, true, 10), RecordPosition::Before, rows);
+    recorder.Record(ButtonRecord(MouseMessage::kLeftDown, 20), RecordPosition::Before, rows);  // on Stop
+    EXPECT_EQ(recorder.Finish(30, rows), 1);
+    EXPECT_EQ(rows.Events(), (std::vector<MacroEvent>{Key(4, true, 7), Key(5, true, 80), Key(5, false, 80),
+                                                      Key(4, false, 8)}));
+    EXPECT_TRUE(rows.Events()[2].addedAtStop);
+    EXPECT_EQ(rows.Selected(), 3);
 }
 
 TEST(MacroRecorder, BeforeAfterAndReplace) {

@@ -47,6 +47,29 @@ TEST_F(MacroStoreTest, NewMacroTakesTheFirstFreeNameAndStopsAtFifty) {
     for (const MacroInfo& info : store.Macros()) EXPECT_TRUE(guids.insert(info.guid).second);
 }
 
+TEST_F(MacroStoreTest, NewMacroTakesAChosenNameUnderTheRenameRules) {
+    ASSERT_EQ(store.NewMacro("Reload"), 0);
+    const struct {
+        const char* name;
+        int index;
+        MacroResult result;
+    } cases[] = {
+        {"reload", -1, MacroResult::NameInUse},  // letter case ignored
+        {"a/b", -1, MacroResult::BadName},
+        {"Jump", 1, MacroResult::Done},
+        {"", 2, MacroResult::Done},  // nothing chosen: the first free "macro_<n>"
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(store.NewMacro(c.name), c.index);
+        EXPECT_EQ(store.LastResult(), c.result);
+    }
+    CMacroStore reread;
+    reread.SetUserFolder(dir.Path().string());
+    reread.Load();
+    EXPECT_EQ(reread.Names(), (std::vector<std::string>{"Reload", "Jump", "macro_1"}));
+}
+
 TEST_F(MacroStoreTest, RenameRules) {
     store.NewMacro();
     store.NewMacro();
