@@ -28,29 +28,41 @@ void CVornakelHS6533Device::OnDeviceTimer1() {
 
 // ---- profile ----
 
+namespace {
+
+// The custom preset "Custom" stands for, whatever type is in use now: the one saved last,
+// else the first; -1 when there is none. A built-in type saved must not make "Custom"
+// choose nothing.
+int CustomPresetToSelect(int saved, size_t count) {
+    if (saved >= 0 && static_cast<size_t>(saved) < count) return saved;
+    return count > 0 ? 0 : -1;
+}
+
+}  // namespace
+
 int CVornakelHS6533Device::SaveProfile() {
     return SaveLoadedProfile(profile_);
 }
 
 int CVornakelHS6533Device::LoadProfile() {
     if (CLightingRecordDevice::LoadProfile() == 0) return 0;
+    LoadProfileSettings();
+    return 1;
+}
+
+void CVornakelHS6533Device::LoadProfileSettings() {
     audioState_.settings = profile_.GetHeadsetSettings();
     SetMuteFlagsFromSettings();
     const HeadsetSettings& s = audioState_.settings;
     bands_ = s.eqType == kEqTypeCustom ? profile_.GetCustomEqValues(s.customEqSelect)
                                        : profile_.GetEqValues(s.eqType);
     customNames_ = profile_.GetCustomEqNames();
-    selectedCustom_ = s.eqType == kEqTypeCustom && s.customEqSelect >= 0 &&
-                              s.customEqSelect < static_cast<int>(customNames_.size())
-                          ? s.customEqSelect
-                          : -1;
-    return 1;
+    selectedCustom_ = CustomPresetToSelect(s.customEqSelect, customNames_.size());
 }
 
 void CVornakelHS6533Device::LoadDefaults() {
     SetFilePaths();
-    // A reset brings back the factory lighting and tables; the user's own presets and what
-    // the headset is set to now are kept.
+    const HeadsetSettings before = audioState_.settings;
     const std::vector<std::string> names = profile_.GetCustomEqNames();
     std::vector<std::vector<int>> customBands;
     for (size_t i = 0; i < names.size(); ++i)
@@ -59,9 +71,34 @@ void CVornakelHS6533Device::LoadDefaults() {
     profile_.SetCustomEqNames(names);
     for (size_t i = 0; i < customBands.size(); ++i)
         profile_.SetCustomEqValues(static_cast<int>(i), customBands[i]);
-    profile_.SetHeadsetSettings(audioState_.settings);
     ApplyProfileLighting();
+    LoadProfileSettings();
+    KeepEndpointsApplyEq(before);
+}
+
+void CVornakelHS6533Device::LoadResetProfile() {
+    // The reset file holds the custom presets already (the profile list keeps them).
+    const HeadsetSettings before = audioState_.settings;
+    LoadProfile();
+    KeepEndpointsApplyEq(before);
+}
+
+void CVornakelHS6533Device::KeepEndpointsApplyEq(const HeadsetSettings& before) {
+    HeadsetSettings& s = audioState_.settings;
+    s.micInSelect = before.micInSelect;
+    s.micInValue = before.micInValue;
+    s.micMonitorSelect = before.micMonitorSelect;
+    s.micMonitorValue = before.micMonitorValue;
+    s.magicEnable = before.magicEnable;
+    s.magicType = before.magicType;
+    // Which of the user's presets "Custom" stands for is theirs as well.
+    s.customEqSelect = before.customEqSelect;
+    selectedCustom_ = CustomPresetToSelect(s.customEqSelect, customNames_.size());
+    SetMuteFlagsFromSettings();
+    profile_.SetHeadsetSettings(s);
     SaveProfile();
+    // Written as if chosen on the page, so the headset plays the bands the page shows.
+    SelectEqType(s.eqType);
     RefreshPage();
 }
 

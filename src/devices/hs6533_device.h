@@ -72,12 +72,21 @@ public:
     void OnDeviceTimer1() override;  // LoadProfile, ReadAudioState, RefreshPage
     // The lighting record's profile loading, then the audio settings and presets it holds.
     int LoadProfile() override;
-    // The default data replace the profile; the custom presets and the audio settings stay.
+    // Restore defaults and a profile reset follow one rule: the default data replace the
+    // profile and its equaliser type is written to the headset; the user's named custom
+    // presets and the one chosen among them stay, and so do the levels, mutes and voice
+    // changer the audio endpoints hold (what the system is set to, read back from it).
     void LoadDefaults() override;
+    void LoadResetProfile() override;
     void RefreshPage() override;
     int SaveProfile() override;
 
 private:
+    // After the default data were loaded: the endpoint settings of `before` kept, the
+    // equaliser applied, the profile saved.
+    void KeepEndpointsApplyEq(const HeadsetSettings& before);
+    // The audio settings, bands and custom presets of the loaded profile.
+    void LoadProfileSettings();
     void Store();
     void ShowBands();
     void SetMuteFlagsFromSettings();

@@ -108,6 +108,8 @@ int CVornakelHS6533Device::WriteBandsToHeadset() {
 void CVornakelHS6533Device::SelectEqType(int type) {
     if (type == kEqTypeCustom) {
         audioState_.settings.eqType = kEqTypeCustom;
+        // "Custom" applies a preset: the one chosen last, else the first there is.
+        if (selectedCustom_ < 0 && !customNames_.empty()) selectedCustom_ = 0;
         if (IHeadsetPage* page = HeadsetPage()) page->ShowCustomEq(true, customNames_, selectedCustom_);
         SelectCustomEq(selectedCustom_);
         return;

@@ -114,8 +114,12 @@ void CVornakelKeyboardDevice::SetLightEffect(const LightInfoRecord& effect) {
     const uint8_t previousMode = lightEffect_.selectItem;
     CVornakelUSBDevice::SetLightEffect(effect);
     profile_.SetLightInfo(lightEffect_);
-    if (effect.selectItem != previousMode && effect.selectItem == keyboard::kCustomColourMode)
+    if (effect.selectItem == previousMode) return;
+    // Entering mode 8 loads (and shows) the group's colours; leaving it shows the strips white.
+    if (effect.selectItem == keyboard::kCustomColourMode)
         LoadCustomColours();
+    else if (previousMode == keyboard::kCustomColourMode)
+        ShowKeyStrips();
 }
 
 void CVornakelKeyboardDevice::SetAssignment(int led, const KeyAssignHalf& current) {
@@ -163,12 +167,7 @@ void CVornakelKeyboardDevice::RefreshPage() {
     page->ShowKeyAssignments(assignments_);
     page->ShowLightEffect(lightEffect_);
     page->ShowSystemStages(system_);
-    // The painted colours are the keyboard's lighting in mode 8: the strips show them.
-    if (lightEffect_.selectItem == keyboard::kCustomColourMode) {
-        std::vector<uint32_t> colours;
-        for (int led = 0; led < LedCount(); ++led) colours.push_back(GetLedColour(led));
-        page->ShowLedColours(colours);
-    }
+    ShowKeyStrips();
 }
 
 void CVornakelKeyboardDevice::ValidateMacroKeys() {

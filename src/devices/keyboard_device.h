@@ -72,9 +72,15 @@ public:
     // ---- custom key colours (lighting mode 8) ----
     // Selects the group in the lighting panel and stores it in the profile.
     void SetCustomColourGroup(int group);
-    // The profile's group in use, its colours for every LED into the LED colours, and the
-    // group selected in the lighting panel.
+    // The profile's group in use, its colours for every LED into the LED colours, the group
+    // selected in the lighting panel and the colours shown on the key strips. A key the
+    // group holds no colour for is off (the profile stores it black), on the page as on the
+    // keyboard.
     void LoadCustomColours();
+    // The key strips of the page show what the keyboard lights per key: in mode 8 the LED
+    // colours it was sent, in every other mode white (the keyboard lights from its settings
+    // block there, not per key).
+    void ShowKeyStrips();
     // Every LED to the current colour (on) or black; stores the group and saves the profile.
     // -1 when no group can be chosen (nothing stored), else the save result (kResultOk written).
     int FillCustomColours(bool on);

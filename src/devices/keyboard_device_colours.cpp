@@ -8,7 +8,8 @@
 
 namespace {
 constexpr int kNoGroup = -1;
-}
+constexpr uint32_t kStripWhite = 0xFFFFFF;  // a key strip outside mode 8
+}  // namespace
 
 int CVornakelKeyboardDevice::CustomGroupInUse() {
     // Without a page (kvelmctl, tests) the profile's group is the one in use.
@@ -29,6 +30,16 @@ void CVornakelKeyboardDevice::LoadCustomColours() {
         SetLedColour(static_cast<int>(i), keyboard::PackLedColour({c.red, c.green, c.blue, c.alpha}));
     }
     if (IKeyboardPage* page = KeyboardPage()) page->SelectCustomGroup(group);
+    ShowKeyStrips();
+}
+
+void CVornakelKeyboardDevice::ShowKeyStrips() {
+    IKeyboardPage* page = KeyboardPage();
+    if (page == nullptr) return;
+    const bool custom = lightEffect_.selectItem == keyboard::kCustomColourMode;
+    std::vector<uint32_t> colours;
+    for (int led = 0; led < LedCount(); ++led) colours.push_back(custom ? GetLedColour(led) : kStripWhite);
+    page->ShowLedColours(colours);
 }
 
 int CVornakelKeyboardDevice::StoreCustomColours() {
@@ -79,8 +90,9 @@ int CVornakelKeyboardDevice::StoreAndSendPainted(bool painted) {
 
 void CVornakelKeyboardDevice::ChooseCustomColourGroup(int group) {
     SetCustomColourGroup(group);
-    SaveProfile();
+    // Loaded before the save: a group that held nothing is stored as the keys are sent, off.
     LoadCustomColours();
+    SaveProfile();
     WriteCustomColours();
 }
 

@@ -197,6 +197,9 @@ public:
     virtual void RefreshPage() {}
     virtual void ValidateMacroKeys() {}
     virtual void LoadDefaults() {}
+    // The profile file was just reset to the default data: load it again. A kind whose state
+    // lives partly outside the profile (the headset's audio endpoints) keeps that part.
+    virtual void LoadResetProfile() { LoadProfile(); }
     virtual int WriteKeyAssignments(const std::vector<KeyAssignEntry>& /*list*/) { return 0; }
     virtual int WriteCurrentKeyAssignments() { return 0; }
     virtual int WriteMacros() { return 0; }

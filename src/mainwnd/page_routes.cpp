@@ -192,4 +192,10 @@ std::span<const Route> PageRoutes() {
     return kRoutes;
 }
 
+bool CommitsOnReturn(size_t row) {
+    const Route& route = kRoutes.at(row);
+    // The key capture box takes Enter as the key to assign; leaving it ends the capture.
+    return route.key.type == kKillFocus && route.handler != OnKeyCaptureFocus;
+}
+
 }  // namespace wiring

@@ -59,6 +59,9 @@ struct Route {
 };
 // The rows of every notification type, in the order they are tried within a type.
 std::span<const Route> PageRoutes();
+// True when Enter in the edit box of row `row` commits it: every "killfocus" row of an
+// edit that holds a value.
+bool CommitsOnReturn(size_t row);
 
 // ---- page_routing_mouse.cpp ----
 void OnDpiEnableCheck(WiringContext& ctx, int stage);

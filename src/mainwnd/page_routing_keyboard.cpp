@@ -31,12 +31,7 @@ void SetStage(WiringContext& ctx, int index, int value) {
 
 // The LED strips show the colours the keys carry now.
 void ShowKeyColours(const WiringContext& ctx) {
-    CVornakelKeyboardDevice* keyboard = Keyboard(ctx);
-    CKeyboardPage* page = KeyboardPageOf(ctx);
-    if (!keyboard || !page) return;
-    std::vector<std::uint32_t> colours;
-    for (int led = 0; led < keyboard->LedCount(); ++led) colours.push_back(keyboard->GetLedColour(led));
-    page->ShowLedColours(colours);
+    if (CVornakelKeyboardDevice* keyboard = Keyboard(ctx)) keyboard->ShowKeyStrips();
 }
 
 }  // namespace

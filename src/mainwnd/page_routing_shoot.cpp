@@ -1,6 +1,7 @@
 // The gun presets panel of the mouse page: choosing a gun and a bullet, editing the bullet,
 // resetting, importing and exporting a preset, and sending the four presets to the mouse.
-// Editing only touches the preset files; the mouse receives them when the user asks.
+// Every edit, a direction as well as a number, is stored in the preset files at once; the
+// mouse receives them when the user asks.
 #include "devices/mouse_device.h"
 #include "macros/shoot_device.h"
 #include "macros/shoot_store.h"
@@ -42,6 +43,11 @@ void ReportFileResult(WiringContext& ctx, const CShootControlUI& panel, int resu
     ctx.wnd.ShowMessage(text + QLatin1Char('\n') + panel.LastError(), false, kConfirmOnly);
 }
 
+// The bullet the panel shows goes into its preset file.
+void StoreShownBullet(WiringContext& ctx, CShootControlUI& panel) {
+    ReportFileResult(ctx, panel, panel.SaveBullet(panel.CurrentGun(), panel.GetBulletIndex()));
+}
+
 }  // namespace
 
 void BindShootPanel(DeviceSlot& slot) {
@@ -74,18 +80,24 @@ void OnNextBullet(WiringContext& ctx, int) {
     if (CShootControlUI* panel = ShootPanel(ctx)) panel->NextBullet();
 }
 
+// A direction is part of the bullet like its numbers: it is stored at once, so the preset
+// file and the next "Send to mouse" carry it without another edit.
 void OnBulletHorizontalCheck(WiringContext& ctx, int) {
-    if (CShootControlUI* panel = ShootPanel(ctx)) panel->UpdateHorizontalText();
+    CShootControlUI* panel = ShootPanel(ctx);
+    if (!panel) return;
+    panel->UpdateHorizontalText();
+    StoreShownBullet(ctx, *panel);
 }
 
 void OnBulletVerticalCheck(WiringContext& ctx, int) {
-    if (CShootControlUI* panel = ShootPanel(ctx)) panel->UpdateVerticalText();
+    CShootControlUI* panel = ShootPanel(ctx);
+    if (!panel) return;
+    panel->UpdateVerticalText();
+    StoreShownBullet(ctx, *panel);
 }
 
 void OnBulletEditLeft(WiringContext& ctx, int) {
-    CShootControlUI* panel = ShootPanel(ctx);
-    if (!panel) return;
-    ReportFileResult(ctx, *panel, panel->SaveBullet(panel->CurrentGun(), panel->GetBulletIndex()));
+    if (CShootControlUI* panel = ShootPanel(ctx)) StoreShownBullet(ctx, *panel);
 }
 
 void OnShootSend(WiringContext& ctx, int) {

@@ -179,15 +179,49 @@ void CPageWiringPart::ScheduleProfileSwitch(CMainWnd& wnd, DeviceSlot* slot) {
 }
 
 bool CPageWiringPart::OnNotify(CMainWnd& wnd, TNotifyUI& msg) {
+    if (msg.Is(NotifyType::kReturn)) return CommitOnReturn(wnd, msg);
+    if (msg.Is(NotifyType::kKillFocus)) {
+        const bool commit = editCommit_.ShouldCommit(msg.sender.data(), GetText(msg.sender.data()));
+        editCommit_.Forget();
+        if (!commit) return true;
+    } else if (!msg.Is(NotifyType::kTimer)) {
+        editCommit_.Forget();
+    }
+    return Dispatch(wnd, msg);
+}
+
+bool CPageWiringPart::CommitOnReturn(CMainWnd& wnd, TNotifyUI& msg) {
+    // Enter runs the row the box has for losing the focus, as that notification.
+    TNotifyUI commit = msg;
+    commit.type = QLatin1String(NotifyType::kKillFocus);
+    const wiring::RouteMatch match = FindRouteOf(commit);
+    if (!match.Found() || !wiring::CommitsOnReturn(static_cast<size_t>(match.row))) return false;
+    QWidget* box = msg.sender.data();
+    if (!editCommit_.ShouldCommit(box, GetText(box))) return true;
+    editCommit_.BeginReturn(box);
+    Run(wnd, commit, match);
+    editCommit_.EndReturn(box, GetText(msg.sender.data()));
+    return true;
+}
+
+wiring::RouteMatch CPageWiringPart::FindRouteOf(const TNotifyUI& msg) {
     const QByteArray type = msg.type.toLatin1();
     const QByteArray name = msg.SenderName().toUtf8();
-    const wiring::RouteMatch match =
-        wiring::FindRoute(RouteKeys(), std::string_view(type.constData(), static_cast<size_t>(type.size())),
-                          std::string_view(name.constData(), static_cast<size_t>(name.size())));
+    return wiring::FindRoute(RouteKeys(),
+                             std::string_view(type.constData(), static_cast<size_t>(type.size())),
+                             std::string_view(name.constData(), static_cast<size_t>(name.size())));
+}
+
+bool CPageWiringPart::Dispatch(CMainWnd& wnd, TNotifyUI& msg) {
+    const wiring::RouteMatch match = FindRouteOf(msg);
     if (!match.Found()) return false;
+    Run(wnd, msg, match);
+    return true;
+}
+
+void CPageWiringPart::Run(CMainWnd& wnd, TNotifyUI& msg, const wiring::RouteMatch& match) {
     wiring::WiringContext ctx{wnd, *this, msg, wiring::SlotOfControl(wnd, msg.sender.data())};
     wiring::PageRoutes()[static_cast<size_t>(match.row)].handler(ctx, match.number);
-    return true;
 }
 
 void CPageWiringPart::SetEditingState(CMainWnd& wnd, bool includeBar, bool idle) {

@@ -5,7 +5,8 @@
 //
 //   - window init: binds each device slot's profile panel (kind, folders, list, first tab)
 //     and gives the device the selected profile, so its first read loads it;
-//   - notifications: the routing table (page_routes.cpp) with the handlers by page:
+//   - notifications: the routing table (page_routes.cpp) with the handlers by page (Enter
+//     in an edit box runs its focus-out row: edit_commit.h):
 //     page_routing_mouse.cpp (DPI stages, polling rate, system values, setting pages),
 //     page_routing_light.cpp (the lighting chain), page_routing_tabs.cpp (function tabs,
 //     key selection, the editing state), profile_commands.cpp (profile buttons, reset,
@@ -19,7 +20,9 @@
 #include <memory>
 #include <vector>
 
+#include "mainwnd/edit_commit.h"
 #include "mainwnd/main_wnd_part.h"
+#include "mainwnd/rules/name_match.h"
 #include "ui/menu_wnd.h"
 
 struct DeviceSlot;
@@ -68,7 +71,14 @@ public:
     void ScheduleProfileSwitch(CMainWnd& wnd, DeviceSlot* slot);
 
 private:
+    // Enter in an edit box commits it as leaving it does (edit_commit.h).
+    bool CommitOnReturn(CMainWnd& wnd, TNotifyUI& msg);
+    bool Dispatch(CMainWnd& wnd, TNotifyUI& msg);
+    static wiring::RouteMatch FindRouteOf(const TNotifyUI& msg);
+    void Run(CMainWnd& wnd, TNotifyUI& msg, const wiring::RouteMatch& match);
+
     bool idle_ = true;
+    CEditCommit editCommit_;
     QPointer<CMenuWnd> macroMenu_;
     std::vector<DeviceSlot*> pendingSwitches_;  // slots live as long as the window
 };

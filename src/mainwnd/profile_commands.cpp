@@ -163,7 +163,7 @@ void OnResetProfile(WiringContext& ctx, int) {
         ReportProfileResult(ctx, *panel, reset);
         return;
     }
-    device->LoadProfile();
+    device->LoadResetProfile();
     device->RefreshPage();
     ctx.WriteSettings();
     // The keyboard's and the mouse's macros go out with the reset profile as well; what

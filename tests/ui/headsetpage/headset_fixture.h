@@ -50,7 +50,18 @@ protected:
         AddSimulatedDeviceRows("headset");
         sim = std::make_shared<SimHeadset>();
         sim->Plug();
+        OpenWindow();
+    }
 
+    // The program ends and starts again on the same data folder and headset.
+    void Restart() {
+        if (wnd && wnd->IsCreated()) wnd->Close(0);
+        wnd.reset();
+        slot = nullptr;
+        OpenWindow();
+    }
+
+    void OpenWindow() {
         wnd = std::make_unique<CMainWnd>();
         auto devices = std::make_unique<CDevicePart>("headset");
         devicePart = devices.get();

@@ -1,6 +1,7 @@
 // The voice panel and the voice changer panel: every change goes through the audio
 // library's property calls and is kept in the headset profile; what the panels show
 // follows what the headset did.
+#include "devices/headset_eq_presets.h"
 #include "headset_fixture.h"
 
 using HeadsetVoice = HeadsetFixture;
@@ -178,4 +179,106 @@ TEST_F(HeadsetVoice, VoiceChangerSwitchAndVoices) {
     EXPECT_EQ(Writes(), (std::vector<std::string>{"write " + kMic + " Enable_MAGICVOICE = 0"}));
     EXPECT_FALSE(PageControl("magic_option_layout")->isEnabled());
     EXPECT_EQ(Stored("MagicEnable"), 0);
+}
+
+// After a restart with a built-in preset in use, "Custom" applies the custom preset chosen
+// last, or the first when the profile names none that exists: selected, shown, written to
+// the headset and stored.
+TEST_F(HeadsetVoice, CustomAfterARestartAppliesTheLastOrTheFirstCustomPreset) {
+    struct Case {
+        int storedIndex;  // written into the profile before the restart; -1: as saved
+        int chosen;
+    };
+    const Case cases[] = {{-1, 1}, {7, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.storedIndex);
+        TearDown();
+        SetUp();
+        std::vector<std::vector<int>> saved;
+        for (const char* name : {"Night", "Movie"}) {
+            DragAndRelease("6533_eq_hz_slider_" + std::to_string(saved.size()), 9);
+            saved.push_back(ShownBands());
+            TypeName(QLatin1String(name));
+            Click("hs_EQ_btn_save");
+        }
+        Click("6533_eq_option_2");
+        ASSERT_EQ(Stored("EqType"), 2);
+        if (c.storedIndex >= 0) {
+            QFile file(QString::fromStdString(slot->device->GetProfileFile()));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            Json::Value root;
+            const QByteArray bytes = file.readAll();
+            file.close();
+            ASSERT_TRUE(Json::Reader().parse(bytes.constData(), bytes.constData() + bytes.size(), root));
+            root["Device"][0]["SystemSetStages"]["CustomEqSeletIndex"] = c.storedIndex;
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(QByteArray::fromStdString(Json::StyledWriter().write(root)));
+        }
+
+        Restart();
+        ASSERT_TRUE(Selected("6533_eq_option_2"));
+        library->ClearCalls();
+        Click("6533_eq_option_13");
+        EXPECT_EQ(GetCurSel(PageControl("custom_eq_name_combo")), c.chosen);
+        const std::vector<int>& bands = saved[static_cast<size_t>(c.chosen)];
+        std::vector<std::string> expected = {"write " + kOut + " Enable_EQ_GFX = 1"};
+        for (const std::string& line : BandWrites(bands)) expected.push_back(line);
+        EXPECT_EQ(Writes(), expected);
+        EXPECT_EQ(ShownBands(), bands);
+        EXPECT_EQ(Stored("EqType"), 13);
+        EXPECT_EQ(Stored("CustomEqSeletIndex"), c.chosen);
+    }
+}
+
+// Restore defaults and the profile reset follow one rule on the headset: the default
+// equaliser is written and stored, the lighting goes to the headset, the user's named
+// custom presets stay, and the levels the microphone endpoint holds are kept as they are.
+TEST_F(HeadsetVoice, DefaultsAndResetWriteTheDefaultEqualiserAndKeepNamedPresets) {
+    const Json::Value defaults = [] {
+        QFile file(QStringLiteral(KVELM_TEST_PROGRAM_DIR "/DefaultData/HD.Json"));
+        Json::Value root;
+        if (!file.open(QIODevice::ReadOnly)) return root;
+        const QByteArray bytes = file.readAll();
+        Json::Reader().parse(bytes.constData(), bytes.constData() + bytes.size(), root);
+        return root["Device"][0];
+    }();
+    const int defaultType = defaults["SystemSetStages"]["EqType"].asInt();
+    const std::optional<std::vector<int>> defaultBands = BuiltInEqBands(defaultType);
+    ASSERT_TRUE(defaultBands.has_value());
+    const int otherType = defaultType == 2 ? 3 : 2;
+
+    for (const char* button : {"default_btn", "device_reset_btn"}) {
+        SCOPED_TRACE(button);
+        TearDown();
+        SetUp();
+        DragAndRelease("6533_eq_hz_slider_0", 9);
+        TypeName(QStringLiteral("Night"));
+        Click("hs_EQ_btn_save");
+        Click("6533_eq_option_" + std::to_string(otherType));
+        DragAndRelease("6533_MicIn_slider", 42);
+
+        CMsgWnd::SetNextAnswer(0);
+        Click(button);
+        EXPECT_EQ(CMsgWnd::LastShown().textId, QStringLiteral("message_text_22"));
+        EXPECT_EQ(Stored("EqType"), otherType);
+
+        library->ClearCalls();
+        sim->ClearFrames();
+        CMsgWnd::SetNextAnswer(1);
+        Click(button);
+        std::vector<std::string> expected = {"write " + kOut + " Enable_EQ_GFX = 1"};
+        for (const std::string& line : BandWrites(*defaultBands)) expected.push_back(line);
+        EXPECT_EQ(Writes(), expected);
+        EXPECT_EQ(ShownBands(), *defaultBands);
+        EXPECT_TRUE(Selected("6533_eq_option_" + std::to_string(defaultType)));
+        EXPECT_EQ(Stored("EqType"), defaultType);
+        EXPECT_EQ(ProfileDevice()["LightInfo"]["SelectItem"].asInt(),
+                  defaults["LightInfo"]["SelectItem"].asInt());
+        EXPECT_FALSE(sim->CommandFrames().empty()) << "the lighting goes to the headset";
+        // The user's own: the named preset, and the microphone level the endpoint holds.
+        EXPECT_EQ(StoredCustomNames(), QStringList{QStringLiteral("Night")});
+        EXPECT_EQ(ComboNames(), QStringList{QStringLiteral("Night")});
+        EXPECT_EQ(Stored("MicInValue"), 42);
+        EXPECT_EQ(Value("6533_MicIn_slider"), 42);
+    }
 }

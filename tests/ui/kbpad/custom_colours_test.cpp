@@ -173,4 +173,61 @@ TEST_F(CustomColours, PaintedColoursAreKeptAfterARestartOfTheWindow) {
     EXPECT_EQ(StoredColour(6), second);
 }
 
+// Entering mode 8 sends the group's colours and the key strips show the same ones at once;
+// a key the group holds no colour for is off in the file, on the keyboard and on the page.
+// Outside mode 8 the strips are white again.
+TEST_F(CustomColours, EnteringTheCustomModeShowsWhatItSends) {
+    StartOnTheLightingPage();
+    auto* page = dynamic_cast<CKeyboardPage*>(slot->keyboard->KeyboardPage());
+    ASSERT_NE(page, nullptr);
+    // The strip's colour as 0xRRGGBB (the control keeps red in the low byte).
+    const auto strip = [page](int led) {
+        const uint32_t low = page->LightControl(led)->property("lightColour").toUInt();
+        return (low >> 16) | (low & 0xFF00u) | (low & 0xFFu) << 16;
+    };
+    const auto stored = [this](int group, int led) {
+        const Json::Value colour = ReadJson(
+            slot->device->GetProfileFile())["Device"][0]["CustomLightMode"]["LightColorInfo"][group][led];
+        return colour.isNull() ? 0xBADu
+                               : uint32_t(colour["Red"].asUInt()) << 16 |
+                                     uint32_t(colour["Green"].asUInt()) << 8 | colour["Blue"].asUInt();
+    };
+    Choose(slot, "light_combo_modeSelect", 3);
+    ASSERT_EQ(strip(5), 0xFFFFFFu);
+
+    keyboard->ClearFrames();
+    Choose(slot, "light_combo_modeSelect", kCustomMode);
+    const int inUse = slot->keyboard->Profile().GetCustomLightGroup();
+    EXPECT_EQ(LightFrameChunks(), 7);
+    for (int led : {0, 5, 64}) {
+        EXPECT_EQ(KeyboardColour(led), stored(inUse, led)) << led;
+        EXPECT_EQ(strip(led), stored(inUse, led)) << led;
+    }
+
+    // A group that holds nothing yet: every key is off, and stored so.
+    constexpr int group = 4;  // the last of five, painted by no other test
+    ASSERT_EQ(stored(group, 0), 0xBADu) << "the group holds nothing before";
+    Choose(slot, "light_combo_custommodeSelect", group);
+    for (int led : {0, 5, 64}) {
+        EXPECT_EQ(stored(group, led), 0u) << led;
+        EXPECT_EQ(KeyboardColour(led), 0u) << led;
+        EXPECT_EQ(strip(led), 0u) << led;
+    }
+
+    Click(PageControl(slot, "color_option_1"));
+    Click(PageControl(slot, "key_5"));
+    const uint32_t colour = stored(group, 5);
+    ASSERT_NE(colour, 0u);
+    Choose(slot, "light_combo_modeSelect", 3);
+    for (int led : {5, 6}) EXPECT_EQ(strip(led), 0xFFFFFFu) << led;
+
+    keyboard->ClearFrames();
+    Choose(slot, "light_combo_modeSelect", kCustomMode);
+    EXPECT_EQ(LightFrameChunks(), 7);
+    EXPECT_EQ(KeyboardColour(5), colour);
+    EXPECT_EQ(strip(5), colour);
+    EXPECT_EQ(KeyboardColour(6), 0u);
+    EXPECT_EQ(strip(6), 0u);
+}
+
 }  // namespace

@@ -219,3 +219,37 @@ TEST_F(ShootPanel, AFileThatIsNoPresetIsRefusedAndTheUserIsTold) {
         CLanguageTable::Instance().Text(QStringLiteral("message_text_shoot_file"))));
     EXPECT_EQ(CMsgWnd::PendingAnswers(), 0);
 }
+
+// A direction is stored the moment it is switched, with no number edited afterwards: the
+// preset file holds it and "Send to mouse" carries it.
+TEST_F(ShootPanel, SwitchedDirectionIsStoredAndSentWithoutAnotherEdit) {
+    struct Case {
+        const char* check;
+        int move;      // the bullet's move event (horizontal 2, vertical 3)
+        int stop;      // the event that ends that move
+        uint8_t type;  // its event type in the device image
+    };
+    const Case cases[] = {{"bullet_x_check", 2, 4, 4}, {"bullet_y_check", 3, 5, 5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.check);
+        SelectOption("bullet_op_1");
+        const int first = 1 * kEventsPerBullet;
+        const bool wasDown = FileEvent(0, first + c.move).action == "down";
+        sim->ClearFrames();
+
+        Click(c.check);
+        const std::string now = wasDown ? "up" : "down";
+        EXPECT_EQ(FileEvent(0, first + c.move).action, now);
+        EXPECT_EQ(FileEvent(0, first + c.stop).action, now);
+        EXPECT_EQ(CountCommand(kWriteShoot), 0);
+
+        Click("shootdate_save_btn");
+        const auto events = ImageEntry(sim->ShootImage(), 0);
+        ASSERT_GT(events.size(), static_cast<size_t>(first + c.move));
+        EXPECT_EQ(events[first + c.move][2], wasDown ? c.type : (c.type | kDownBit));
+        // Showing the bullet again reads the direction back from its file.
+        SelectOption("bullet_op_0");
+        SelectOption("bullet_op_1");
+        EXPECT_EQ(Checked(c.check), !wasDown);
+    }
+}

@@ -112,20 +112,33 @@ protected:
         return button;
     }
 
-    // Types text into an edit, then the edit loses the focus.
-    static void TypeAndLeave(QWidget* control, const QString& text) {
+    // Types text into an edit in place of what it held; the edit keeps the focus.
+    static void Type(QWidget* control, const QString& text) {
         auto* edit = qobject_cast<QLineEdit*>(control);
         ASSERT_NE(edit, nullptr);
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
         edit->del();
         QTest::keyClicks(edit, text);
-        if (edit->hasFocus()) {
-            edit->clearFocus();
+    }
+    // The control loses the focus (told so directly when it is not on screen).
+    static void Leave(QWidget* control) {
+        if (control->hasFocus()) {
+            control->clearFocus();
         } else {
             QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
-            QApplication::sendEvent(edit, &out);
+            QApplication::sendEvent(control, &out);
         }
+    }
+    // Types text into an edit, then the edit loses the focus.
+    static void TypeAndLeave(QWidget* control, const QString& text) {
+        Type(control, text);
+        Leave(control);
+    }
+    // Types text into an edit and presses Enter; the edit keeps the focus.
+    static void TypeAndEnter(QWidget* control, const QString& text) {
+        Type(control, text);
+        QTest::keyClick(control, Qt::Key_Return);
     }
 
     // Drags a slider's handle to position (and, with release, lets it go there).
