@@ -84,7 +84,8 @@ QString ListShown(const QListWidget* list) {
         const QWidget* row = list->itemWidget(list->item(i));
         rows << (row ? RowTexts(row) : list->item(i)->text());
     }
-    return QStringLiteral("row %1 rows [%2]").arg(list->currentRow()).arg(rows.join(QLatin1Char('|')));
+    // The current row is where the person looks, not what the list holds.
+    return QStringLiteral("rows [%1]").arg(rows.join(QLatin1Char('|')));
 }
 
 void ExpectOnScreen(const QWidget* control, const QString& name) {
@@ -208,6 +209,19 @@ QWidget* SweepFixture::Control(const QString& name) const {
     return control;
 }
 
+bool SweepFixture::GiveFocus(QWidget* control) const {
+    // A popup that closed or a message box may have taken the activation: the person's
+    // click on the field brings the window back first.
+    if (QApplication::activeWindow() != wnd_.get()) {
+        wnd_->activateWindow();
+        // The offscreen platform leaves a closed combo list as the active window.
+        QApplication::setActiveWindow(wnd_.get());
+        if (!QTest::qWaitForWindowActive(wnd_.get())) return false;
+    }
+    control->setFocus(Qt::MouseFocusReason);
+    return control->hasFocus();
+}
+
 void SweepFixture::Click(const QString& name) {
     auto* button = qobject_cast<QAbstractButton*>(Control(name));
     ASSERT_NE(button, nullptr) << name.toStdString() << " is no button";
@@ -231,8 +245,7 @@ void SweepFixture::TypeAndEnter(const QString& name, const QString& text) {
     auto* edit = qobject_cast<QLineEdit*>(Control(name));
     ASSERT_NE(edit, nullptr) << name.toStdString() << " is no edit";
     ExpectOnScreen(edit, name);
-    edit->setFocus(Qt::MouseFocusReason);
-    ASSERT_TRUE(edit->hasFocus()) << name.toStdString();
+    ASSERT_TRUE(GiveFocus(edit)) << name.toStdString();
     edit->selectAll();
     QTest::keyClicks(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
@@ -243,8 +256,7 @@ void SweepFixture::TypeAndLeave(const QString& name, const QString& text) {
     auto* edit = qobject_cast<QLineEdit*>(Control(name));
     ASSERT_NE(edit, nullptr) << name.toStdString() << " is no edit";
     ExpectOnScreen(edit, name);
-    edit->setFocus(Qt::MouseFocusReason);
-    ASSERT_TRUE(edit->hasFocus()) << name.toStdString();
+    ASSERT_TRUE(GiveFocus(edit)) << name.toStdString();
     edit->selectAll();
     QTest::keyClicks(edit, text);
     // The focus goes to the page, as when the user clicks beside the field.
@@ -355,7 +367,7 @@ std::vector<QWidget*> SweepFixture::InteractiveControls(const QWidget* page) {
 ShownState SweepFixture::Snapshot() const {
     ShownState state;
     for (const QWidget* control : InteractiveControls(Page()))
-        state.emplace(control->objectName(), ShownOf(control));
+        if (control->isVisible()) state.emplace(control->objectName(), ShownOf(control));
     return state;
 }
 

@@ -22,16 +22,16 @@
 #include <vector>
 
 #include "mainwnd/device_slots.h"
+#include "mainwnd/main_wnd.h"
 #include "sim/sim_bus.h"
 #include "temp_folder.h"
 
-class CMainWnd;
 class CDevicePart;
 class QPoint;
 class QWidget;
 
 // What a page shows: control name -> its shown state as text ("checked 1 text 'On'",
-// "value 800", "text '800'", "index 2 'Fast'", "row 0 rows [a|b]", "colour ff102030").
+// "value 800", "text '800'", "index 2 'Fast'", "rows [a|b]", "colour ff102030").
 using ShownState = std::map<QString, QString>;
 // Control name (a trailing '*' matches every name with that prefix) -> why it is no setting.
 using DisplayOnlyList = std::map<QString, QString>;
@@ -87,6 +87,9 @@ protected:
     void Choose(const QString& name, const QString& text);
     // Clicks row `row` of a list.
     void ChooseRow(const QString& name, int row);
+    // Gives the keyboard focus to a control of the window (activating the window first when
+    // something else took it); false when the control did not get it.
+    bool GiveFocus(QWidget* control) const;
     // Books a control as driven by a case that drives it another way.
     void Driven(const QString& name) { driven_.insert(name); }
     const std::set<QString>& DrivenControls() const { return driven_; }
@@ -98,6 +101,8 @@ protected:
     // views and the program's own pickers (colour palette, key panel), on every tab; rows
     // inside item views and nameless or Qt-internal widgets are not counted.
     static std::vector<QWidget*> InteractiveControls(const QWidget* page);
+    // The shown state of the page's interactive controls now on screen (a hidden tab shows
+    // nothing); take one per tab to cover a page.
     ShownState Snapshot() const;
     // One failure per control whose shown state differs (or that is gone); controls named
     // in `changes` (with the reason) may differ.
