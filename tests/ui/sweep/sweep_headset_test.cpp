@@ -135,7 +135,8 @@ void HeadsetSweep::SweepVoice() {
     for (int n = 3; n <= 12; ++n)
         steps.push_back({"built-in preset", [this, n] { Click("6533_eq_option_" + std::to_string(n)); },
                          [this, n] { EXPECT_EQ(Setting("EqType"), n); }});
-    // Each band moved: the equaliser turns custom and the band plays at once.
+    // Each band moved: the equaliser turns custom, the band plays at once, and the profile
+    // keeps the custom type with the bands that play (a restart shows what is heard).
     for (int band = 0; band < 10; ++band)
         steps.push_back(
             {"band moved",

@@ -143,6 +143,7 @@ void KeyboardSweep::SweepKeys() {
     ASSERT_TRUE(Control("KeySetControlItem")->isVisible());
     Drove("key_*");
 
+    // A number typed then Enter commits as one typed then left; the steps use both.
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
         {"mouse button: second item",
          [&] {
