@@ -12,7 +12,7 @@ namespace {
 const char kMacroListFile[] = "tolva_macro.config";
 
 pad::PadLightChoice ChoiceOf(const LightInfoRecord& r) {
-    return {r.selectItem, r.light, r.speed, r.multiColor, r.red, r.green, r.blue};
+    return {r.selectItem, r.light, r.speed, r.fx, r.multiColor, r.red, r.green, r.blue};
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ void ApplyPadLightChoice(const PadLightChoice& choice, PadLightingRecord& record
     record[kMode] = choice.mode;
     record[kBrightness] = choice.brightness;
     record[kSpeed] = choice.speed;
+    record[kDirection] = choice.direction;
     record[kColourful] = choice.colourful;
     record[kRed] = choice.red;
     record[kGreen] = choice.green;

@@ -17,7 +17,7 @@ inline constexpr std::size_t kSlot = 0;        // the active slot as read
 inline constexpr std::size_t kMode = 1;        // lighting mode
 inline constexpr std::size_t kBrightness = 2;  // brightness level
 inline constexpr std::size_t kSpeed = 3;       // speed level (device: 4 - level)
-inline constexpr std::size_t kDirection = 4;   // as read; the profile does not change it
+inline constexpr std::size_t kDirection = 4;   // direction of the effect
 inline constexpr std::size_t kColourful = 5;   // colourful flag
 inline constexpr std::size_t kRed = 6;
 inline constexpr std::size_t kGreen = 7;
@@ -39,6 +39,7 @@ struct PadLightChoice {
     std::uint8_t mode = 0;
     std::uint8_t brightness = 0;
     std::uint8_t speed = 0;
+    std::uint8_t direction = 0;
     std::uint8_t colourful = 0;
     std::uint8_t red = 0;
     std::uint8_t green = 0;
@@ -53,7 +54,8 @@ int DecodePadLighting(std::span<const std::uint8_t> block, std::uint8_t slot, Pa
 // above 4 counts as 4).
 PadLightingRecord EncodePadLightingWrite(const PadLightingRecord& record);
 
-// Puts the profile's choice into bytes 1, 2, 3, 5, 6, 7 and 8; the others stay.
+// Puts the profile's choice into bytes 1-8; the others stay. The direction goes along: the
+// panel offers it, so the device must hold what the page shows.
 void ApplyPadLightChoice(const PadLightChoice& choice, PadLightingRecord& record);
 
 }  // namespace pad

@@ -67,6 +67,9 @@ QWidget* CLightControlUI::Control(const QString& name) const {
 
 void CLightControlUI::FillModes(const std::vector<LightModeEntry>& modes, int brightnessMax, int speedMax) {
     if (auto* combo = qobject_cast<QComboBox*>(Control(LightNames::kModeCombo))) {
+        // The lists are read again when macros or presets change; the device still runs the
+        // mode shown, so the refilled list keeps showing it.
+        const int shown = combo->currentIndex();
         RemoveAllItems(combo);
         if (!dynamic_cast<FixedHeightDelegate*>(combo->itemDelegate()))
             combo->setItemDelegate(new FixedHeightDelegate(combo));
@@ -84,6 +87,7 @@ void CLightControlUI::FillModes(const std::vector<LightModeEntry>& modes, int br
                 if (QStandardItem* item = model->item(index)) item->setEnabled(false);
             }
         }
+        if (shown >= 0 && shown < combo->count()) SelectItem(combo, shown);
     }
     SetRange(Control(LightNames::kBrightnessSlider), 0, brightnessMax);
     SetRange(Control(LightNames::kSpeedSlider), 0, speedMax);

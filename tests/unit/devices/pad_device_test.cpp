@@ -45,8 +45,8 @@ TEST_F(PadDeviceTest, LightingRecordReadFromTheActiveSlotWrittenAtZero) {
     ASSERT_EQ(device->WriteSettings({}), 1);
     EXPECT_EQ(Headers(), (std::vector<FrameHeader>{{1, 0, 0}, {6, 21, 0}, {2, 0, 0}}));
     EXPECT_EQ(PayloadOf(1),
-              (Bytes{1, 2, 4, 2, 1, 1, 0x00, 0x80, 0xFF, 0x22, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}))
-        << "direction and further bytes as read, the profile's choice, speed turned over";
+              (Bytes{1, 2, 4, 2, 0, 1, 0x00, 0x80, 0xFF, 0x22, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}))
+        << "further bytes as read; the profile's choice with its direction (read as 1), speed turned over";
     EXPECT_EQ(sim->SettingsMemory()[6], 0x00) << "slot 1's block at 25 is not written";
 }
 

@@ -27,9 +27,10 @@ TEST(PadLighting, ChoiceAndWrite) {
     PadLightingRecord record{};
     record[lighting::kDirection] = 7;
     record[12] = 0x5A;
-    ApplyPadLightChoice({4, 2, 1, 1, 0x10, 0x20, 0x30}, record);
+    ApplyPadLightChoice({4, 2, 1, 1, 1, 0x10, 0x20, 0x30}, record);
     const PadLightingRecord written = EncodePadLightingWrite(record);
-    const PadLightingRecord expected = {0, 4,    2, 3, 7, 1, 0x10, 0x20, 0x30, 0, 0,
+    // The direction chosen replaces the one read; the further bytes stay as read.
+    const PadLightingRecord expected = {0, 4,    2, 3, 1, 1, 0x10, 0x20, 0x30, 0, 0,
                                         0, 0x5A, 0, 0, 0, 0, 0,    0,    0,    0};
     EXPECT_EQ(written, expected);
     EXPECT_EQ(record[lighting::kSpeed], 1) << "the held record stays in the profile's scale";
