@@ -13,7 +13,8 @@ FunctionTabs FunctionTabsFor(int type, int deviceKind) {
     case 8:
         return {1, kUnchanged};
     case 4:
-        if (deviceKind == 1 || deviceKind == 2) return {3, kUnchanged};
+        // The wireless mouse (kind 6) has the wired mouse's page: its system values are on tab 3.
+        if (deviceKind == 1 || deviceKind == 2 || deviceKind == 6) return {3, kUnchanged};
         return {0, 2};
     case 7:
         return {0, 2};

@@ -12,7 +12,7 @@ struct FunctionTabs {
 
 //   type 2 or 6          -> 0, 1
 //   type 3 or 8          -> 1, unchanged
-//   type 4, kind 1 or 2  -> 3, unchanged
+//   type 4, kind 1, 2, 6 -> 3, unchanged
 //   type 4 otherwise, 7  -> 0, 2
 //   type 5               -> 2, unchanged
 //   any other type       -> 0, 0

@@ -152,6 +152,13 @@ DisplayOnlyList MouseSweep::MouseDisplayOnly() {
          QStringLiteral("preset file import: covered by tests/ui/shoot/shoot_panel_test.cpp")},
         {"shootdate_export_btn",
          QStringLiteral("preset file export: covered by tests/ui/shoot/shoot_panel_test.cpp")},
+        {"key_0",
+         QStringLiteral(
+             "the only left button keeps its function: covered by tests/ui/wiring/page_controls_test.cpp")},
+        {"macro_btn_import",
+         QStringLiteral("macro file import: covered by tests/ui/keymacro/macro_page_test.cpp")},
+        {"macro_btn_export",
+         QStringLiteral("macro file export: covered by tests/ui/keymacro/macro_page_test.cpp")},
         {"shoot_gun_op_*", QStringLiteral("chooses which preset is shown; stores nothing")},
         {"bullet_op_*", QStringLiteral("chooses which bullet is shown; stores nothing")},
     };
@@ -164,5 +171,10 @@ DisplayOnlyList MouseSweep::MouseRestartChanges() {
         {"macro_check_nodelay", session},
         {"macro_fixed_time_edit", session},
         {"macro_edit_macroname", QStringLiteral("holds the name typed for a rename")},
+        {"macro_event_key_combo", QStringLiteral("the editing area holds the event being typed in")},
+        {"macro_event_action_combo", QStringLiteral("the editing area holds the event being typed in")},
+        {"macro_tab_macrodelay_edit", QStringLiteral("the editing area holds the event being typed in")},
+        {"mouse_x_*", QStringLiteral("the editing area holds the distance being typed in")},
+        {"mouse_y_*", QStringLiteral("the editing area holds the distance being typed in")},
     };
 }

@@ -78,6 +78,27 @@ protected:
 void MousePageSweep::SweepDpiAndSystem() {
     ShowTab("mouse_device_seting_option_0");
     ShowTab("cursor_Op_tab");
+    // Every stage's three controls: the slider dragged, a DPI typed, the stage switched off
+    // and on again. Position p stands for 100 + 50 p DPI up to the knee of sensor 0x3327.
+    for (int stage = 0; stage < 7; ++stage) {
+        SCOPED_TRACE(stage);
+        const QString n = QString::number(stage);
+        const std::string stored = "DPIStages/StageDPIs/" + std::to_string(stage) + "/";
+        DragAndRelease("DPI_slider_" + n, 20 + stage);
+        EXPECT_TRUE(Settle([&] { return Record()[kStageX[stage]] == StageOnWire(20 + stage); }));
+        EXPECT_EQ(Shown("DPI_edit_" + n), QStringLiteral("text '%1'").arg(100 + 50 * (20 + stage)));
+        EXPECT_EQ(StoredAt(stored + "StageDPIX").asInt(), 20 + stage);
+        TypeAndLeave("DPI_edit_" + n, QString::number(100 + 50 * (30 + stage)));
+        EXPECT_TRUE(Settle([&] { return Record()[kStageX[stage]] == StageOnWire(30 + stage); }));
+        EXPECT_EQ(Shown("DPI_slider_" + n), QStringLiteral("value %1").arg(30 + stage));
+        EXPECT_EQ(StoredAt(stored + "StageDPIX").asInt(), 30 + stage);
+        Tick("DPI_enable_check_" + n, false);
+        EXPECT_TRUE(Settle());
+        EXPECT_EQ(StoredAt(stored + "StageActive").asInt(), 0);
+        Tick("DPI_enable_check_" + n, true);
+        EXPECT_TRUE(Settle());
+        EXPECT_EQ(StoredAt(stored + "StageActive").asInt(), 1);
+    }
     RunCases({
         {"typed DPI, then the field left: (2350 - 100) / 50 = position 45",
          [&] { TypeAndLeave("DPI_edit_2", "2350"); }, "DPI_edit_2", "text '2350'",
@@ -92,9 +113,16 @@ void MousePageSweep::SweepDpiAndSystem() {
          "DPIStages/StageDPIs/4/StageActive", 0, -1, 0},
     });
     ShowTab("system_Op_tab");
+    // Each polling rate option; option 1 stays chosen.
+    for (int option : {0, 2, 4, 3, 1}) {
+        SCOPED_TRACE(option);
+        Click(QStringLiteral("polling_rate_option_%1").arg(option));
+        EXPECT_TRUE(Settle([&] { return Record()[kPolling] == option; }));
+        EXPECT_TRUE(Shown(QStringLiteral("polling_rate_option_%1").arg(option))
+                        .startsWith(QStringLiteral("checked 1")));
+        EXPECT_EQ(StoredAt("ReportStages/StageActive").asInt(), option);
+    }
     RunCases({
-        {"polling rate option 1", [&] { Click("polling_rate_option_1"); }, "polling_rate_option_1",
-         "checked 1", "ReportStages/StageActive", 1, kPolling, 1},
         {"AST item 1", [&] { Choose("AST_set_comboSelect", 1); }, "AST_set_comboSelect", "index 1 '",
          "SystemStages/ASTSelectItem", 1, kAst, 1},
         {"MSH item 1", [&] { Choose("MSH_set_comboSelect", 1); }, "MSH_set_comboSelect", "index 1 '",
@@ -206,6 +234,11 @@ void MousePageSweep::SweepKeys() {
     };
     const KeyCase cases[] = {
         {"right button", 3, 1, [&] { Choose("keyset_mousekey_combo", 2); }, {0x10, 0x02, 0x00}},
+        {"middle button on the right button",
+         1,
+         1,
+         [&] { Choose("keyset_mousekey_combo", 1); },
+         {0x10, 0x04, 0x00}},
         {"swing right 5, delay 2, speed 3",
          3,
          2,
@@ -446,6 +479,30 @@ void MousePageSweep::SweepMacro() {
     EXPECT_EQ(macroEvents(1), macroEvents(0));
     Click("macro_btn_deleteall");
     EXPECT_EQ(macroEvents(1).size(), 0u);
+    // Pointer moves from the editing area; a distance past 255 is kept as 255 and shown so.
+    const struct {
+        const char* edit;
+        const char* button;
+        const char* typed;
+        int type, distance;
+        const char* action;
+    } moves2[] = {{"mouse_x_left_edit", "macro_inset_moveleftkey_btn", "12", 4, 12, "down"},
+                  {"mouse_x_right_edit", "macro_inset_moverightkey_btn", "34", 4, 34, "up"},
+                  {"mouse_y_up_edit", "macro_inset_moveupkey_btn", "300", 5, 255, "down"},
+                  {"mouse_y_down_edit", "macro_inset_movedownkey_btn", "56", 5, 56, "up"}};
+    for (const auto& m : moves2) {
+        SCOPED_TRACE(m.button);
+        const Json::ArrayIndex at = macroEvents(1).size();
+        TypeAndLeave(m.edit, m.typed);
+        Click(m.button);
+        EXPECT_EQ(macroEvents(1)[at], MacroEvent(m.type, m.distance, m.action, "0"));
+        EXPECT_EQ(Shown(m.edit), QStringLiteral("text '%1'").arg(m.distance));
+        const uint8_t typeByte = static_cast<uint8_t>(m.type | (std::string(m.action) == "down" ? 0x80 : 0));
+        EXPECT_TRUE(Settle([&] {
+            return MacroImageEvent(1, static_cast<int>(at)) ==
+                   Bytes{0, 0, typeByte, static_cast<uint8_t>(m.distance)};
+        }));
+    }
     CMsgWnd::SetNextAnswer(1);
     Click("macro_btn_name_sub");
     EXPECT_EQ(ReadJsonFile(UserFile("macro.config"))["MacroInfo"].size(), 1u);
@@ -575,6 +632,8 @@ TEST_P(MouseSensorRule, TypedDpiIsShownStoredAndHeldByTheSensorsRule) {
     // The last one comes back after a restart.
     const ShownState before = Snapshot();
     Restart();
+    ShowTab("mouse_device_seting_option_0");
+    ShowTab("cursor_Op_tab");
     ExpectSameShown(before, Snapshot());
 }
 

@@ -154,6 +154,11 @@ DeviceSlot* SweepFixture::OpenDevice(const std::string& simName, ReadyCheck read
         return nullptr;
     }
     const ISimDevice& sim = *it->second;
+    // The parts fill the window after its first paint; the page is the user's after that.
+    if (!QTest::qWaitFor([this] { return wnd_->Initialised(); }, kReadTimeoutMs)) {
+        ADD_FAILURE() << "the window was not filled";
+        return nullptr;
+    }
     openedSim_ = simName;
     openedReady_ = ready;
     slot_ = nullptr;

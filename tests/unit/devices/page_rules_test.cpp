@@ -70,8 +70,8 @@ TEST(FunctionTabs, TableOfTypesAndKinds) {
         int type, kind;
         FunctionTabs expected;
     } cases[] = {
-        {2, 2, {0, 1}}, {6, 1, {0, 1}}, {3, 2, {1, -1}}, {8, 7, {1, -1}}, {4, 2, {3, -1}}, {4, 1, {3, -1}},
-        {4, 3, {0, 2}}, {7, 2, {0, 2}}, {5, 2, {2, -1}}, {1, 2, {0, 0}},  {0, 2, {0, 0}},
+        {2, 2, {0, 1}},  {6, 1, {0, 1}}, {3, 2, {1, -1}}, {8, 7, {1, -1}}, {4, 2, {3, -1}}, {4, 1, {3, -1}},
+        {4, 6, {3, -1}}, {4, 3, {0, 2}}, {7, 2, {0, 2}},  {5, 2, {2, -1}}, {1, 2, {0, 0}},  {0, 2, {0, 0}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FunctionTabsFor(c.type, c.kind), c.expected) << "type " << c.type << " kind " << c.kind;
