@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -46,16 +45,6 @@ std::string DirectoryOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-// The file a write should replace: the target of a symbolic link, else the path itself.
-std::string ResolveTarget(const std::string& path) {
-    struct stat st {};
-    if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char resolved[PATH_MAX];
-        if (realpath(path.c_str(), resolved)) return resolved;
-    }
-    return path;
-}
-
 // Opens a new, unique temporary file beside target; -1 with errno on failure.
 int CreateTemporaryBeside(const std::string& target, std::string& tempPath) {
     static std::atomic<unsigned> counter{0};
@@ -81,7 +70,9 @@ int WriteFileAtomic(const std::string& path, const std::string& bytes) {
         errno = ENOENT;
         return 1;
     }
-    const std::string target = ResolveTarget(path);
+    // A symbolic link is replaced by the new file, never followed: the temporary lives
+    // beside the name itself, so nothing outside the folder the caller chose is written.
+    const std::string& target = path;
     std::string tempPath;
     const int fd = CreateTemporaryBeside(target, tempPath);
     if (fd < 0) return 1;
@@ -90,7 +81,7 @@ int WriteFileAtomic(const std::string& path, const std::string& bytes) {
     if (ok) {
         // An existing file keeps its permission bits (the new file got the umask's).
         struct stat st {};
-        if (stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) fchmod(fd, st.st_mode & 07777);
+        if (lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) fchmod(fd, st.st_mode & 07777);
         ok = fsync(fd) == 0;
     }
     int savedErrno = errno;

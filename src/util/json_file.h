@@ -46,8 +46,9 @@ std::string FormatTimestamp(const std::tm& local, int millisecond);
 std::string StyledJsonText(const Json::Value& value);
 
 // Atomic write of raw bytes (used by WriteJsonFile and by other file formats).
-// 0 on success, 1 on failure with the old file untouched. A symbolic link is followed,
-// so the file it points at is replaced; an existing file keeps its permission bits.
+// 0 on success, 1 on failure with the old file untouched. A symbolic link at path is
+// itself replaced by the new file (its target is never written); an existing regular file
+// keeps its permission bits.
 int WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 // Test seam: when limit >= 0, every following atomic write fails (as a full disk would)

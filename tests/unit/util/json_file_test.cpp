@@ -57,14 +57,39 @@ TEST_F(JsonFileTest, ReplacesOldContentKeepsModeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
 
-TEST_F(JsonFileTest, WriteThroughSymbolicLinkReplacesTheLinkedFile) {
-    const std::string real = dir.File("real.json");
-    const std::string link = dir.File("link.json");
-    WriteFileBytes(real, "1");
-    fs::create_symlink(real, link);
-    ASSERT_EQ(files.WriteJsonFile(link, Json::Value(2)), 0);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadFileBytes(real), "2\n\n");
+// A save never writes through a symbolic link: the link itself becomes a regular file in
+// the folder and whatever it pointed at (a file elsewhere, nothing, a pipe) stays as it was.
+TEST_F(JsonFileTest, SaveReplacesASymbolicLinkNeverItsTarget) {
+    TempFolder elsewhere;
+    struct Case {
+        const char* what;
+        std::string target;
+        bool regularTarget;
+    };
+    const Case cases[] = {
+        {"file in another folder", elsewhere.File("victim.json"), true},
+        {"relative link beside it", "sibling.json", true},
+        {"dangling link", elsewhere.File("missing.json"), false},
+        {"link to a pipe", elsewhere.File("pipe"), false},
+    };
+    mkfifo(elsewhere.File("pipe").c_str(), 0600);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string link = dir.File("link.json");
+        fs::remove(link);
+        const fs::path target = fs::path(c.target).is_absolute() ? fs::path(c.target) : dir.Path() / c.target;
+        if (c.regularTarget) WriteFileBytes(target.string(), "1");
+        fs::create_symlink(c.target, link);
+        ASSERT_EQ(files.WriteJsonFile(link, Json::Value(2)), 0);
+        EXPECT_FALSE(fs::is_symlink(link));
+        EXPECT_EQ(ReadFileBytes(link), "2\n\n");
+        if (c.regularTarget) {
+            EXPECT_EQ(ReadFileBytes(target.string()), "1");
+        } else {
+            EXPECT_FALSE(fs::is_regular_file(target));
+        }
+    }
+    EXPECT_EQ(EntriesIn(elsewhere.Path()), 2u) << "nothing new was written in the other folder";
 }
 
 // Every failing write returns 1, keeps the previous file byte for byte and leaves no
