@@ -52,6 +52,7 @@ CDeviceProtocol::~CDeviceProtocol() {
 bool CDeviceProtocol::Open(const std::string& path) {
     std::lock_guard<std::mutex> lock(ioLock);
     if (!hid.Open(path, true, true, true, false)) return false;
+    answerOwed_ = false;  // a fresh start: nothing is waited out from before
     opened = 1;
     return true;
 }
