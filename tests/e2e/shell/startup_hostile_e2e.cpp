@@ -63,56 +63,37 @@ protected:
 
 TEST_F(StartupHostileFiles, WindowComesUpAndEveryBadFileIsKeptAside) {
     const fs::path config = home_.Path() / "config" / "kvelm";
+    const auto pipe = [](const fs::path& p) { mkfifo(p.c_str(), 0600); };
+    const auto folder = [](const fs::path& p) { fs::create_directory(p); };
+    const auto nested = [](const char* member) {
+        return [member](const fs::path& p) {
+            WriteFileBytes(p, std::string("{\"") + member + "\": " + Nested(1100) + "}");
+        };
+    };
     struct Case {
         const char* what;
-        std::function<fs::path()> make;  // returns the hostile path
-        bool keptAside;                  // a pipe holds nothing to keep: it need only not stop the start
+        fs::path path;
+        std::function<void(const fs::path&)> make;
+        bool keptAside;  // a pipe holds nothing to keep: it need only not stop the start
     };
     const Case cases[] = {
-        {"settings file is a pipe",
-         [&] {
-             fs::remove(config / "kvelm.ini");
-             mkfifo((config / "kvelm.ini").c_str(), 0600);
-             return config / "kvelm.ini";
-         },
-         false},
-        {"profile list is a pipe",
-         [&] {
-             fs::remove(mouseFolder_ / "ProfileList.ini");
-             mkfifo((mouseFolder_ / "ProfileList.ini").c_str(), 0600);
-             return mouseFolder_ / "ProfileList.ini";
-         },
-         false},
-        {"profile list nested past the limit",
-         [&] {
-             WriteFileBytes(mouseFolder_ / "ProfileList.ini", R"({"profilelist": )" + Nested(1100) + "}");
-             return mouseFolder_ / "ProfileList.ini";
-         },
-         true},
-        {"gun preset is a folder",
-         [&] {
-             fs::remove(mouseFolder_ / "ShootData_0.Shoot");
-             fs::create_directory(mouseFolder_ / "ShootData_0.Shoot");
-             return mouseFolder_ / "ShootData_0.Shoot";
-         },
-         true},
-        {"device table nested past the limit",
-         [&] {
-             WriteFileBytes(config / "devices.json", R"({"devices": )" + Nested(1200) + "}");
-             return config / "devices.json";
-         },
-         false},
+        {"settings file is a pipe", config / "kvelm.ini", pipe, false},
+        {"profile list is a pipe", mouseFolder_ / "ProfileList.ini", pipe, false},
+        {"profile list nested past the limit", mouseFolder_ / "ProfileList.ini", nested("profilelist"), true},
+        {"gun preset is a folder", mouseFolder_ / "ShootData_0.Shoot", folder, true},
+        {"device table nested past the limit", config / "devices.json", nested("devices"), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const fs::path path = c.make();
+        fs::remove_all(c.path);
+        c.make(c.path);
         const Start start = Run();
         EXPECT_EQ(start.code, 0) << start.err;
         if (c.keptAside) {
-            EXPECT_TRUE(fs::exists(fs::symlink_status(path.string() + ".bad"))) << start.err;
+            EXPECT_TRUE(fs::exists(fs::symlink_status(c.path.string() + ".bad"))) << start.err;
         }
-        fs::remove_all(path.string() + ".bad");
-        fs::remove_all(path);
+        fs::remove_all(c.path.string() + ".bad");
+        fs::remove_all(c.path);
     }
 }
 
