@@ -107,8 +107,7 @@ int ApplyToDevice(const std::string& argument, const std::string* profileName, C
     CProfileList list;
     list.SetDeviceKind(target.profileKind);
     list.SetDeviceFolder(DeviceProgramFolder(), device.FolderTag());
-    if (list.Init() != kProfileDone)
-        return CtlFail(context, kExitFailure, "the profile list cannot be written: " + list.LastError());
+    if (const int code = InitProfileList(list, context); code != kExitOk) return code;
     int index = list.SelectedIndex();
     if (named) {
         index = list.FindByName(*profileName);

@@ -3,6 +3,7 @@
 #include "ctl/ctl.h"
 #include "ctl/ctl_interfaces.h"
 #include "devices/device_result.h"
+#include "profiles/profile_list.h"
 
 int OpenNamedDevice(const std::string& argument, CDeviceProtocol& channel, std::string* path,
                     CtlContext& context) {
@@ -19,4 +20,11 @@ int OpenNamedDevice(const std::string& argument, CDeviceProtocol& channel, std::
 int FailCommand(CtlContext& context, const char* what, int result, const std::string& path) {
     return CtlFail(context, kExitFailure,
                    std::string(what) + " failed: " + DeviceResultText(result) + ": " + path);
+}
+
+int InitProfileList(CProfileList& list, CtlContext& context) {
+    if (list.Init() != kProfileDone)
+        return CtlFail(context, kExitFailure, "the profile list cannot be written: " + list.LastError());
+    if (!list.LastError().empty()) context.err << "kvelmctl: " << list.LastError() << "\n";
+    return kExitOk;
 }

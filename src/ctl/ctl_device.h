@@ -11,3 +11,8 @@ int OpenNamedDevice(const std::string& argument, CDeviceProtocol& channel, std::
 
 // The error line for a failed command; returns kExitFailure.
 int FailCommand(CtlContext& context, const char* what, int result, const std::string& path);
+
+class CProfileList;
+// Init of a device's profile list: kExitOk, after saying on `err` what a repair of a damaged
+// list set aside; else the exit code after the error line.
+int InitProfileList(CProfileList& list, CtlContext& context);

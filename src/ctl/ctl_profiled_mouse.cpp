@@ -40,8 +40,7 @@ int OpenProfiledMouse(const std::string& argument, ProfiledMouse& mouse, CtlCont
     CProfileList list;
     list.SetDeviceKind(DeviceKind::kMouse);
     list.SetDeviceFolder(DeviceProgramFolder(), mouse.device.FolderTag());
-    if (list.Init() != kProfileDone)
-        return CtlFail(context, kExitFailure, "the profile list cannot be written: " + list.LastError());
+    if (const int code = InitProfileList(list, context); code != kExitOk) return code;
     const int index = list.SelectedIndex();
     if (index < 0 || index >= list.Count())
         return CtlFail(context, kExitFailure, "no profile selected in " + list.UserFolder());

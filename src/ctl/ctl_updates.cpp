@@ -1,4 +1,5 @@
 // kvelmctl updates: asks the update service about the attached devices and the program.
+#include <chrono>
 #include <cstdio>
 #include "ctl/ctl.h"
 #include "ctl/ctl_commands.h"
@@ -9,6 +10,7 @@
 #include "update/update_flow.h"
 
 namespace {
+constexpr std::chrono::seconds kUpdatesCommandTimeout{30};
 // The supported command interfaces present now, with the version of their HID attributes.
 std::vector<AttachedDevice> AttachedDevices() {
     std::vector<AttachedDevice> devices;
@@ -51,6 +53,8 @@ int RunUpdates(const std::vector<std::string>&, CtlContext& context) {
     const std::vector<AttachedDevice> attached = AttachedDevices();
     const auto records = RecordsTakingPart(BuildUpdateRecords(attached, ProgramVersionNumber()));
     CHttpClient client;
+    // However the service behaves (silent, trickling), the command ends in time.
+    client.SetDeadline(std::chrono::steady_clock::now() + kUpdatesCommandTimeout);
     UpdateFlow flow("");
     std::string unreachable;
     const UpdateQuery ask = ServiceQuery(client, setting.url);

@@ -23,7 +23,7 @@ std::vector<std::string> NamesOf(const Json::Value& row, const char* key) {
 
 DeviceLists LoadDeviceLists(const std::string& macroListFile, const std::string& defaultLightFile,
                             const std::string& lightConfigFile, int row) {
-    const CJsonFile files;
+    const CJsonFile files(kMaxMacroFileBytes);
     DeviceLists lists;
 
     const Json::Value macros = files.ReadJsonFile(macroListFile);

@@ -10,7 +10,7 @@ const char kButtonSlotsKey[] = "ButtonSlots";
 mouse::ButtonSlotMap LoadRememberedSlots(const std::string& file, unsigned keySlots) {
     mouse::ButtonSlotMap map;
     map.fill(mouse::kNoSlot);
-    const Json::Value root = CJsonFile().ReadJsonFile(file);
+    const Json::Value root = CJsonFile(kMaxListFileBytes).ReadJsonFile(file);
     if (!root.isObject() || !root[kSlotCountKey].isUInt() || root[kSlotCountKey].asUInt() != keySlots)
         return map;
     const Json::Value& slots = root[kButtonSlotsKey];

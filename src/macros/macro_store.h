@@ -95,7 +95,7 @@ private:
 
     std::string folder_;
     std::vector<MacroInfo> macros_;
-    CJsonFile files_;
+    CJsonFile files_{kMaxMacroFileBytes};
     MacroResult last_ = MacroResult::Done;
 };
 

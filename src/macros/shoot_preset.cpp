@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "macros/shoot_limits.h"
+#include "util/json_parse.h"
 #include "util/json_value.h"
 
 namespace shoot {
@@ -19,12 +20,7 @@ PresetShape ShapeOf(const Json::Value& document) {
 PresetShape ShapeOfText(const std::string& text) {
     // Parsed as the preset files are read everywhere else, so both agree on what is valid.
     Json::Value document;
-    try {
-        Json::Reader reader;
-        if (text.empty() || !reader.parse(text, document, true)) return PresetShape::NotAPreset;
-    } catch (...) {
-        return PresetShape::NotAPreset;  // nested too deeply for the parser
-    }
+    if (text.empty() || !ParseJsonDocument(text, &document)) return PresetShape::NotAPreset;
     return ShapeOf(document);
 }
 

@@ -1,6 +1,8 @@
 #include "profiles/profile_document.h"
 
-#include <cstdio>
+#include <sys/stat.h>
+
+#include "util/file_aside.h"
 
 #include "util/json_file.h"
 #include "util/json_value.h"
@@ -16,15 +18,17 @@ void PutDeviceObject(Json::Value& document, int index, const Json::Value& value)
     JsonArrayElement(JsonObjectMember(document, "Device"), static_cast<unsigned>(index)) = value;
 }
 
-Json::Value ReadDocumentForUpdate(const CJsonFile& files, const std::string& path) {
+Json::Value ReadDocumentForUpdate(const CJsonFile& files, const std::string& path, std::string* keptAs) {
+    if (keptAs) keptAs->clear();
     Json::Value document = files.ReadJsonFile(path);
     if (document.isObject()) return document;
-    if (CJsonFile::IsTooLarge(path)) {
-        // Too large to copy through memory: the file itself moves aside.
-        std::rename(path.c_str(), (path + ".bad").c_str());
-        return Json::Value(Json::objectValue);
+    // Whatever is there moves aside under a name of its own: bad text, a file too large,
+    // a pipe or a directory. An empty file holds nothing worth keeping.
+    struct stat st {};
+    const bool present = lstat(path.c_str(), &st) == 0;
+    if (present && !(S_ISREG(st.st_mode) && st.st_size == 0)) {
+        const std::string aside = KeepFileAside(path);
+        if (keptAs) *keptAs = aside;
     }
-    const std::string text = files.ReadTextFile(path);
-    if (!text.empty()) WriteFileAtomic(path + ".bad", text);
     return Json::Value(Json::objectValue);
 }

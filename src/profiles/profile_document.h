@@ -18,7 +18,9 @@ const Json::Value& DeviceObjectOf(const Json::Value& document, int index);
 void PutDeviceObject(Json::Value& document, int index, const Json::Value& value);
 
 // The document at path for an update: its object, or an empty object when the file is
-// missing or is not a JSON object. A non-empty file that is not a JSON object is first kept
-// beside it as path + ".bad", so that replacing it never destroys the only copy (a file
-// larger than kMaxJsonFileBytes is renamed to that name).
-Json::Value ReadDocumentForUpdate(const CJsonFile& files, const std::string& path);
+// missing or is not a JSON object. Anything else at path (bad text, a file over the
+// reader's cap, a pipe, a directory; not an empty file) first moves aside to the first
+// free name of path + ".bad", ".bad.1", ..., so replacing it never destroys the only copy
+// and a copy kept earlier stays. *keptAs (when given) gets that name, else empty.
+Json::Value ReadDocumentForUpdate(const CJsonFile& files, const std::string& path,
+                                  std::string* keptAs = nullptr);

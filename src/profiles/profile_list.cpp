@@ -8,6 +8,7 @@
 #include "profiles/profile_document.h"
 #include "profiles/profile_names.h"
 #include "profiles/profile_paths.h"
+#include "util/file_aside.h"
 #include "util/json_value.h"
 #include "util/stale_temporaries.h"
 #include "util/utf8_text.h"
@@ -120,7 +121,7 @@ Json::Value CProfileList::DefaultDocument() const {
 
 int CProfileList::WriteList(const std::vector<ProfileEntry>& entries, int selected) {
     // Keys of the list file that this program does not know are kept.
-    Json::Value document = files_.ReadJsonFile(ProfileListFile(userFolder_));
+    Json::Value document = listFile_.ReadJsonFile(ProfileListFile(userFolder_));
     if (!document.isObject()) document = Json::Value(Json::objectValue);
     Json::Value list(Json::arrayValue);
     for (const ProfileEntry& entry : entries) list.append(EntryObject(entry));
@@ -156,10 +157,28 @@ int CProfileList::AppendProfile(const ProfileEntry& entry, const Json::Value& do
     return Succeed();
 }
 
+std::string CProfileList::NextFreeId(Clock::result_type& cursor, const std::set<std::string>& taken) const {
+    // The cursor only moves forward, so a list with many repeated entries costs one step per
+    // new identifier instead of walking every identifier handed out before.
+    cursor = std::max(cursor, clock_());
+    std::string id = files_.MakeTimestamp(cursor);
+    while (taken.count(id) || IdTaken(id, {})) {
+        cursor += std::chrono::milliseconds(1);
+        id = files_.MakeTimestamp(cursor);
+    }
+    cursor += std::chrono::milliseconds(1);
+    return id;
+}
+
 bool CProfileList::LoadEntries(std::vector<ProfileEntry>& entries, int& selected) {
-    const Json::Value document = files_.ReadJsonFile(ProfileListFile(userFolder_));
+    const std::string listPath = ProfileListFile(userFolder_);
+    const Json::Value document = listFile_.ReadJsonFile(listPath);
+    readError_ = listFile_.LastError();
     const Json::Value& list = JsonMember(document, "profilelist");
     std::set<std::string> seen;
+    Clock::result_type cursor{};
+    int repaired = 0;
+    int dropped = 0;
     for (unsigned i = 0; i < JsonSize(list); ++i) {
         const Json::Value& element = JsonAt(list, i);
         if (!element.isObject()) continue;
@@ -172,8 +191,15 @@ bool CProfileList::LoadEntries(std::vector<ProfileEntry>& entries, int& selected
             // write and then name a missing file, and a repeated one would let deleting one
             // entry take the other's file. Such an entry gets a file of its own, with the
             // content of the file its identifier named.
+            // No more files are made than a device keeps profiles; further repeats name a
+            // file an earlier entry already lists, so leaving them out loses nothing.
+            if (entries.size() >= static_cast<size_t>(kMaxNewProfiles)) {
+                ++dropped;
+                continue;
+            }
+            ++repaired;
             const std::string oldPath = IsSafeFileStem(entry.id) ? ProfilePathOf(entry.id) : std::string();
-            entry.id = MakeUniqueId(entries);
+            entry.id = NextFreeId(cursor, seen);
             Json::Value content = oldPath.empty() ? Json::Value() : files_.ReadJsonFile(oldPath);
             if (!content.isObject()) content = DefaultDocument();
             WriteProfile(entry, content);
@@ -182,10 +208,21 @@ bool CProfileList::LoadEntries(std::vector<ProfileEntry>& entries, int& selected
         entries.push_back(std::move(entry));
     }
     selected = JsonIntAt(document, "profileselect");
-    readError_ = files_.LastError();
     if (entries.empty() && !document.isObject()) {
         // Keep a list file that cannot be read before it is replaced.
-        ReadDocumentForUpdate(files_, ProfileListFile(userFolder_));
+        std::string keptAs;
+        ReadDocumentForUpdate(listFile_, listPath, &keptAs);
+        if (!keptAs.empty()) {
+            if (readError_.empty()) readError_ = "The profile list " + listPath + " cannot be read.";
+            readError_ += " It was kept as " + keptAs + ".";
+        }
+    } else if (repaired + dropped > 0) {
+        // The list as the user left it stays once beside the repaired one.
+        const std::string keptAs = KeepCopyAside(listPath, listFile_.ReadTextFile(listPath));
+        readError_ = "The profile list " + listPath + " had " + std::to_string(repaired + dropped) +
+                     " entries with a repeated or unusable identifier";
+        if (dropped > 0) readError_ += " (" + std::to_string(dropped) + " left out)";
+        readError_ += keptAs.empty() ? "." : "; it was kept as " + keptAs + ".";
     }
     return !entries.empty();
 }
@@ -258,9 +295,9 @@ int CProfileList::Init() {
     Select(selected);
     if (result != kProfileDone) return Fail(result, createError);
     if (!lastError_.empty()) return kProfileFileError;
-    // A list file too large to read was set aside: the list works, but the user is told.
-    if (!readError_.empty())
-        lastError_ = readError_ + " It was kept as " + ProfileListFile(userFolder_) + ".bad.";
+    // A list file that could not be read was set aside, or a damaged one repaired: the list
+    // works, but the user is told.
+    if (!readError_.empty()) lastError_ = readError_;
     return kProfileDone;
 }
 

@@ -19,6 +19,7 @@
 
 #include <chrono>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -115,8 +116,8 @@ public:
     int ResetProfile(int index);
 
     // What went wrong in the last operation that did not return kProfileDone; empty after
-    // a successful one, except after an Init that set a list file too large to read aside
-    // (it says so).
+    // a successful one, except after an Init that set a list file it could not read aside, or
+    // repaired repeated or unusable identifiers (it says so and where the old list is kept).
     const std::string& LastError() const { return lastError_; }
 
 private:
@@ -125,6 +126,9 @@ private:
     // A time stamp of the clock that no entry (of the list or of pending) and no file uses.
     std::string MakeUniqueId(const std::vector<ProfileEntry>& pending) const;
     bool IdTaken(const std::string& id, const std::vector<ProfileEntry>& pending) const;
+    // A time stamp no id of taken and no file uses, at or after cursor (and the clock);
+    // cursor moves past it.
+    std::string NextFreeId(Clock::result_type& cursor, const std::set<std::string>& taken) const;
     int WriteList(const std::vector<ProfileEntry>& entries, int selected);
     int WriteProfile(const ProfileEntry& entry, Json::Value document);
     Json::Value DefaultDocument() const;
@@ -139,9 +143,10 @@ private:
     std::string defaultDataPath_;
     Clock clock_;
     CJsonFile files_;
+    CJsonFile listFile_{kMaxListFileBytes};
     std::vector<ProfileEntry> entries_;
     int selected_ = -1;
     std::string selectedId_;
     std::string lastError_;
-    std::string readError_;  // why the list file could not be read (too large), for Init
+    std::string readError_;  // why the list file was set aside or repaired, for Init
 };

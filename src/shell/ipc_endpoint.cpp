@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QTimer>
 #include "update/updater_message.h"
 #include "util/debug_log.h"
 
@@ -134,13 +135,28 @@ CIpcEndpoint::ListenResult CIpcEndpoint::Listen(const QString& endpointName) {
 
 void CIpcEndpoint::OnNewConnection() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadLines(socket); });
+        // A sender writes its line at once; a connection that stays quiet is dropped, so
+        // idle clients cannot pile up on the program.
+        auto* idle = new QTimer(socket);
+        idle->setSingleShot(true);
+        idle->setInterval(kIdleConnectionMs);
+        connect(idle, &QTimer::timeout, socket, &QLocalSocket::abort);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, idle] {
+            idle->start();
+            ReadLines(socket);
+        });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        idle->start();
         if (socket->bytesAvailable() > 0) ReadLines(socket);
     }
 }
 
 void CIpcEndpoint::ReadLines(QLocalSocket* socket) {
+    // A line that never ends is not buffered without limit.
+    if (!socket->canReadLine() && socket->bytesAvailable() > kMaxLineLength + 2) {
+        socket->abort();
+        return;
+    }
     while (socket->canReadLine()) {
         QByteArray line = socket->readLine(kMaxLineLength + 2);
         if (!line.endsWith('\n')) {

@@ -69,6 +69,8 @@ public:
     void AcceptName(const QString& name) { accepted_.insert(name); }
 
     static constexpr int kMaxLineLength = 512;
+    // A connection that sends nothing for this long is closed.
+    static constexpr int kIdleConnectionMs = 5000;
 
 signals:
     // Each delivered message (after it was posted to the target).

@@ -1,6 +1,6 @@
 #include "shell/language_files.h"
 
-#include <QFile>
+#include "ui/capped_file.h"
 #include <QXmlStreamReader>
 #include <limits>
 #include "ui/local_path.h"
@@ -9,7 +9,7 @@
 
 bool ReadLanguageConfig(const QString& path, std::vector<LanguageEntry>* entries) {
     entries->clear();
-    const Json::Value root = CJsonFile().ReadJsonFile(QStringToLocalPath(path));
+    const Json::Value root = CJsonFile(kMaxListFileBytes).ReadJsonFile(QStringToLocalPath(path));
     if (root.isNull()) return false;
     const Json::Value& list = JsonMember(root, "Language");
     for (unsigned i = 0; i < JsonSize(list); ++i) {
@@ -82,9 +82,9 @@ bool ParseLanguageXml(const QByteArray& xml, QHash<QString, QString>* texts, QSt
 }
 
 bool ReadLanguageFile(const QString& path, QHash<QString, QString>* texts) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    return ParseLanguageXml(file.readAll(), texts);
+    QByteArray bytes;
+    if (!ReadCappedFile(path, &bytes)) return false;
+    return ParseLanguageXml(bytes, texts);
 }
 
 int LanguageIndexForLocale(const std::vector<LanguageEntry>& entries, const QString& localeName) {

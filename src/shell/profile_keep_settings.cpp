@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QSettings>
+#include "shell/user_config.h"
 #include <QStandardPaths>
 
 namespace {
@@ -15,8 +16,7 @@ const char kAtLoginKey[] = "ApplyAtLogin";
 const char kEntryName[] = "kvelm-apply.desktop";
 
 QSettings UserConfig() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kvelm"),
-                     QStringLiteral("kvelm"));
+    return OpenUserConfig();
 }
 
 bool ReadFlag(const char* key) {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include "shell/user_config.h"
 #include <QStandardPaths>
 #include "shell/app_names.h"
 
@@ -14,8 +15,7 @@ QString LanguageGroup() {
 }
 
 QSettings UserConfig() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("kvelm"),
-                     QStringLiteral("kvelm"));
+    return OpenUserConfig();
 }
 
 }  // namespace

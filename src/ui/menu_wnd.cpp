@@ -1,6 +1,6 @@
 #include "ui/menu_wnd.h"
 
-#include <QFile>
+#include "ui/capped_file.h"
 #include <QGuiApplication>
 #include <QScreen>
 #include "ui/language_table.h"
@@ -21,12 +21,12 @@ CMenuWnd* CMenuWnd::CreateMenu(WindowHandle owner, const QString& skinIdOrFile, 
 
 CMenuWnd* CMenuWnd::LoadMenu(WindowHandle owner, const QString& skinIdOrFile) {
     const QString path = CSkinResources::Instance().Resolve(skinIdOrFile);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (path.isEmpty() || !ReadCappedFile(path, &bytes)) {
         DebugPrintf("menu: no such menu file %s\n", skinIdOrFile.toUtf8().constData());
         return nullptr;
     }
-    const MenuSpec spec = ParseMenuXml(file.readAll());
+    const MenuSpec spec = ParseMenuXml(bytes);
     if (!spec.ok) {
         DebugPrintf("menu: %s: %s\n", skinIdOrFile.toUtf8().constData(), spec.error.toUtf8().constData());
         return nullptr;

@@ -3,7 +3,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include "ui/capped_file.h"
 #include <QLayout>
 #include <QUiLoader>
 #include <QVBoxLayout>
@@ -97,12 +97,15 @@ QWidget* CSkinBuilder::Build(const QString& skinIdOrFile, QWidget* parent, const
         Fail(QStringLiteral("%1: no such skin file").arg(skinIdOrFile));
         return nullptr;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Fail(QStringLiteral("%1: cannot open %2").arg(skinIdOrFile, path));
+    QByteArray bytes;
+    QString why;
+    if (!ReadCappedFile(path, &bytes, &why)) {
+        Fail(QStringLiteral("%1: cannot open %2 (%3)").arg(skinIdOrFile, path, why));
         return nullptr;
     }
-    return Load(&file, skinIdOrFile, parent, callback);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return Load(&buffer, skinIdOrFile, parent, callback);
 }
 
 QWidget* CSkinBuilder::BuildFromData(const QByteArray& xml, QWidget* parent, const CreateCallback& callback) {

@@ -1,7 +1,7 @@
 #include "ui/skin_resources.h"
 
 #include <QDir>
-#include <QFile>
+#include "ui/capped_file.h"
 #include <QFileInfo>
 #include <QXmlStreamReader>
 #include "ui/local_path.h"
@@ -28,13 +28,14 @@ CSkinResources& CSkinResources::Instance() {
 bool CSkinResources::Load(const QString& skinFolder) {
     folder_ = skinFolder.isEmpty() ? LocalPathToQString(SkinFolder()) : QDir::cleanPath(skinFolder);
     ids_.clear();
-    QFile file(FindPathNoCase(folder_, QStringLiteral("res.xml")));
-    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    const QString path = FindPathNoCase(folder_, QStringLiteral("res.xml"));
+    QByteArray bytes;
+    if (path.isEmpty() || !ReadCappedFile(path, &bytes)) {
         DebugPrintf("res.xml not found in %s\n", folder_.toUtf8().constData());
         return false;
     }
     QHash<QString, QString> ids;
-    QXmlStreamReader xml(&file);
+    QXmlStreamReader xml(bytes);
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement() && xml.name().compare(QLatin1String("Resource"), Qt::CaseInsensitive) == 0) {

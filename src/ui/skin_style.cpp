@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
+#include "ui/capped_file.h"
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
@@ -75,9 +75,10 @@ bool ApplySkinStyleSheet() {
     const QString folder = CSkinResources::Instance().Folder();
     QDir::setSearchPaths(QStringLiteral("skin"), {folder});
     RegisterSkinFonts(folder);
-    QFile file(FindPathNoCase(folder, QStringLiteral("style.qss")));
-    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) return false;
-    qApp->setStyleSheet(ResolveStyleSheetUrls(QString::fromUtf8(file.readAll()), folder));
+    const QString path = FindPathNoCase(folder, QStringLiteral("style.qss"));
+    QByteArray bytes;
+    if (path.isEmpty() || !ReadCappedFile(path, &bytes)) return false;
+    qApp->setStyleSheet(ResolveStyleSheetUrls(QString::fromUtf8(bytes), folder));
     return true;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // One libcurl easy handle set up the way every request of the program goes out:
-// certificates and host names verified, http and https only, few redirects, time-outs.
+// certificates and host names verified, https only (http for the loopback address alone),
+// few redirects and only within the first URL's origin, time-outs. A URL the transport
+// refuses gives a session that is not Valid(), with StartError() saying why.
 #include <string>
 
 #include "update/curl_library.h"
@@ -31,6 +33,10 @@ public:
     // libcurl's error text of the last transfer, or the code's generic text.
     std::string ErrorText(CURLcode code) const;
     long ResponseCode() const;
+    const std::string& FirstUrl() const { return firstUrl_; }
+    // Called when a redirect to another origin was stopped; ErrorText then says so.
+    void RefuseRedirect(const std::string& url);
+    bool RedirectRefused() const { return !refusedRedirect_.empty(); }
     // True when the transfer got as far as a server's answer (any status).
     bool GotAnswer() const { return ResponseCode() != 0; }
 
@@ -38,5 +44,7 @@ private:
     const CurlLibrary* curl_ = nullptr;
     CURL* handle_ = nullptr;
     std::string startError_;
+    std::string firstUrl_;
+    std::string refusedRedirect_;
     char errorBuffer_[CURL_ERROR_SIZE] = {};
 };

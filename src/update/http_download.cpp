@@ -1,6 +1,7 @@
 // The file download of the update flow: streamed into a temporary file beside the target
 // and renamed only when complete, so a broken or cancelled download never leaves a file
 // that looks finished.
+#include <algorithm>
 #include <cstdio>
 #include <curl/curl.h>
 #include <filesystem>
@@ -18,6 +19,8 @@ struct DownloadState {
     const std::atomic<bool>* cancel = nullptr;
     const CurlSession* session = nullptr;
     uint64_t received = 0;
+    uint64_t maxBytes = kMaxDownloadBytes;
+    bool tooLarge = false;
     bool writeFailed = false;
     bool cancelled = false;
 };
@@ -31,6 +34,12 @@ uint64_t AnnouncedLength(const CurlSession& session) {
 size_t WriteChunk(char* data, size_t size, size_t count, void* user) {
     auto* state = static_cast<DownloadState*>(user);
     const size_t bytes = size * count;
+    const uint64_t announced = AnnouncedLength(*state->session);
+    const uint64_t limit = announced > 0 ? std::min(announced, state->maxBytes) : state->maxBytes;
+    if (state->received + bytes > limit) {
+        state->tooLarge = true;
+        return 0;  // makes libcurl stop the transfer
+    }
     if (std::fwrite(data, 1, bytes, state->file) != bytes) {
         state->writeFailed = true;
         return 0;
@@ -76,6 +85,7 @@ DownloadResult CHttpClient::Download(const std::string& url, const std::string& 
     state.progress = &progress;
     state.stop = stop;
     state.cancel = cancel;
+    state.maxBytes = maxDownloadBytes_;
     state.file = OpenPartFile(path, &partPath);
     if (state.file == nullptr) {
         SetError(CURLE_WRITE_ERROR, "cannot create a file beside " + path);
@@ -104,7 +114,13 @@ DownloadResult CHttpClient::Download(const std::string& url, const std::string& 
         SetError(CURLE_ABORTED_BY_CALLBACK, "the download was cancelled");
         outcome = DownloadResult::Cancelled;
     } else if (result != CURLE_OK) {
-        if (state.writeFailed)
+        if (state.tooLarge)
+            SetError(CURLE_FILESIZE_EXCEEDED,
+                     "the download is larger than " +
+                         std::to_string(announced > 0 ? std::min(announced, maxDownloadBytes_)
+                                                      : maxDownloadBytes_) +
+                         " bytes and was refused");
+        else if (state.writeFailed)
             SetError(result, "cannot write " + partPath);
         else
             SetError(result, session.Valid() ? session.ErrorText(result) : session.StartError());

@@ -49,10 +49,12 @@ private:
     curl_slist* list_ = nullptr;
 };
 
-bool RequestWasSent(const CurlSession& session) {
-    long requestBytes = 0;
-    session.Info(CURLINFO_REQUEST_SIZE, &requestBytes);
-    return requestBytes > 0;
+long MillisecondsLeft(std::chrono::steady_clock::time_point deadline) {
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    if (deadline <= now) return 0;
+    const auto left = duration_cast<milliseconds>(deadline - now).count();
+    return left < kRequestTimeoutMs ? static_cast<long>(std::max<long long>(left, 1)) : kRequestTimeoutMs;
 }
 }  // namespace
 
@@ -72,9 +74,14 @@ int CHttpClient::Post(std::string_view verb, const std::string& url, const void*
         SetError(kHttpErrorBadVerb, "unsupported verb '" + verbText + "'");
         return -1;
     }
+    const long timeLeft = MillisecondsLeft(deadline_);
     CurlSession session(url);
-    if (!session.Valid()) {
-        SetError(CURLE_FAILED_INIT, session.StartError());
+    if (!session.Valid() || timeLeft == 0) {
+        if (session.Valid()) {
+            SetError(CURLE_OPERATION_TIMEDOUT, "no time was left for the request");
+        } else {
+            SetError(CURLE_FAILED_INIT, session.StartError());
+        }
         std::copy(kNoLinkServer.begin(), kNoLinkServer.end(), answer.begin());
         return 0;
     }
@@ -89,6 +96,7 @@ int CHttpClient::Post(std::string_view verb, const std::string& url, const void*
     session.Set(CURLOPT_CUSTOMREQUEST, isPost ? "POST" : "GET");
     // A redirect keeps the verb and the body.
     session.Set(CURLOPT_POSTREDIR, static_cast<long>(CURL_REDIR_POST_ALL));
+    session.Set(CURLOPT_TIMEOUT_MS, timeLeft);
     AnswerSink sink{answer};
     session.Set(CURLOPT_WRITEFUNCTION, AppendAnswer);
     session.Set(CURLOPT_WRITEDATA, &sink);
@@ -106,7 +114,9 @@ int CHttpClient::Post(std::string_view verb, const std::string& url, const void*
                  "the answer is longer than " + std::to_string(kAnswerBufferSize) + " bytes");
         return -1;
     }
-    if (result != CURLE_OK && !RequestWasSent(session)) {
+    // No status line came back: the service was not reached, whether the connection failed
+    // or a server took the request and stayed silent.
+    if (result != CURLE_OK && !session.GotAnswer() && !session.RedirectRefused()) {
         SetError(result, session.ErrorText(result));
         answer.fill(0);
         std::copy(kNoLinkServer.begin(), kNoLinkServer.end(), answer.begin());

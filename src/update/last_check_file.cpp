@@ -28,7 +28,7 @@ std::string TodayCheckDate() {
 }
 
 std::string ReadLastCheckDate(const std::string& dataFolder) {
-    const Json::Value root = CJsonFile().ReadJsonFile(FilePath(dataFolder));
+    const Json::Value root = CJsonFile(kMaxListFileBytes).ReadJsonFile(FilePath(dataFolder));
     return JsonStringAt(JsonMember(root, kLastTimeKey), kValueKey);
 }
 

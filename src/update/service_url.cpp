@@ -1,8 +1,11 @@
 #include "update/service_url.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
+
+#include "update/url_origin.h"
+#include "util/json_file.h"
+#include "util/regular_file.h"
 
 namespace {
 constexpr std::string_view kBlanks = " \t\r";
@@ -15,7 +18,7 @@ std::string_view Trim(std::string_view text) {
 }
 
 bool IsWebUrl(const std::string& url) {
-    return url.starts_with("https://") || url.starts_with("http://");
+    return TransportAllowed(url);
 }
 }  // namespace
 
@@ -23,8 +26,7 @@ UpdateServiceSetting ResolveUpdateServiceUrl(const std::string& iniValue, const 
     const std::string chosen(
         Trim(environmentValue != nullptr ? std::string_view(environmentValue) : iniValue));
     if (chosen.empty()) return {};
-    if (!IsWebUrl(chosen))
-        return {"", "the update service URL '" + chosen + "' is not an http:// or https:// URL"};
+    if (!IsWebUrl(chosen)) return {"", "the update service URL '" + chosen + "' is not an https:// URL"};
     return {chosen, ""};
 }
 
@@ -65,9 +67,8 @@ std::string UserIniPath() {
 }
 
 std::string UpdateUrlFromUserIni() {
-    std::ifstream in(UserIniPath());
-    if (!in) return {};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ReadIniValue(text.str(), kUpdateGroup, kUpdateUrlKey);
+    // A pipe or a huge stream in place of the settings file is not waited on nor read whole.
+    std::string text;
+    if (ReadRegularFile(UserIniPath(), kMaxListFileBytes, &text) != FileRead::Read) return {};
+    return ReadIniValue(text, kUpdateGroup, kUpdateUrlKey);
 }

@@ -17,7 +17,8 @@ struct UpdateServiceSetting {
 };
 
 // iniValue: the ini's value (read elsewhere); environmentValue: KVELM_UPDATE_URL or
-// nullptr when undefined. Only http:// and https:// URLs are taken.
+// nullptr when undefined. Only https:// URLs are taken (http:// for the loopback address
+// alone, where nothing leaves the machine).
 UpdateServiceSetting ResolveUpdateServiceUrl(const std::string& iniValue, const char* environmentValue);
 // The same with the process environment.
 UpdateServiceSetting ResolveUpdateServiceUrl(const std::string& iniValue);

@@ -123,6 +123,7 @@ std::vector<DownloadJob> UpdateFlow::StartDownloads() {
         item.percent = 0;
         item.fileSize = 0;
         item.sha256.clear();
+        item.digestChecked = false;
         item.runAccepted = false;
         pageState_ = PageState::kUpdating;
         jobs.push_back({i, item.url, item.localFile});
@@ -142,6 +143,13 @@ void UpdateFlow::DownloadFinished(size_t index, bool complete) {
     std::error_code error;
     const uintmax_t size = complete ? std::filesystem::file_size(item.localFile, error) : 0;
     item.sha256 = complete && !error ? Sha256OfFile(item.localFile) : "";
+    // A file that is not the one the service described never gets as far as running.
+    const std::string& offered = item.answer.sha256;
+    item.digestChecked = !offered.empty() && item.sha256 == offered;
+    if (!item.sha256.empty() && !offered.empty() && !item.digestChecked) {
+        std::filesystem::remove(item.localFile, error);
+        item.sha256.clear();
+    }
     if (item.sha256.empty()) {
         item.state = ItemState::kFailed;
         item.checkEnabled = true;

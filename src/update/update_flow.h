@@ -54,6 +54,8 @@ struct UpdateItem {
     // Known once downloaded, shown before the file may run.
     uint64_t fileSize = 0;
     std::string sha256;
+    // The service gave a SHA-256 and the file matched it (a mismatch fails the download).
+    bool digestChecked = false;
     bool runAccepted = false;
 };
 

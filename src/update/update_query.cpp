@@ -6,18 +6,22 @@
 #include <json/json.h>
 #include <memory>
 #include "update/program_version.h"
+#include "util/json_parse.h"
 #include "util/json_value.h"
 
 namespace {
 constexpr int kHexBase = 16;
 constexpr int kDecimalBase = 10;
 
+std::string LowerCase(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
 bool ParseObject(const char* data, size_t length, Json::Value& root) {
-    Json::CharReaderBuilder builder;
-    builder["collectComments"] = false;
-    const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    std::string errors;
-    return reader->parse(data, data + length, &root, &errors) && root.isObject();
+    // A hostile service may nest its answer past the reader's limit: that is no answer.
+    return ParseJsonStrict(std::string_view(data, length), &root) && root.isObject();
 }
 }  // namespace
 
@@ -54,6 +58,7 @@ UpdateAnswer ParseUpdateAnswer(const char* data, int count, int32_t installedVer
     answer.path = JsonStringAt(root, "path");
     answer.name = JsonStringAt(root, "name");
     answer.versionName = JsonStringAt(root, "version_name");
+    answer.sha256 = LowerCase(JsonStringAt(root, "sha256"));
     const std::string version = JsonStringAt(root, "version");
     answer.deviceId = JsonIntAt(root, "device_id");
     answer.offeredVersion = ReadOfferedVersion(version, hexVersions);

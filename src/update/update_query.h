@@ -25,6 +25,7 @@ struct UpdateAnswer {
     std::string versionName;
     std::string offeredText;  // firmware: "V" + "version"; program: "version_name"
     std::string path;         // download location
+    std::string sha256;       // the file's SHA-256 as the service gave it (lower case), or empty
     int32_t offeredVersion = 0;
 
     // An answer with an empty name gives no information and is ignored.

@@ -6,12 +6,13 @@
 
 #include <atomic>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 
 #include "util/debug_log.h"
+#include "util/json_parse.h"
+#include "util/regular_file.h"
 #include "util/utf8_text.h"
 
 namespace {
@@ -46,16 +47,6 @@ std::string DirectoryOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-// The file a write should replace: the target of a symbolic link, else the path itself.
-std::string ResolveTarget(const std::string& path) {
-    struct stat st {};
-    if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char resolved[PATH_MAX];
-        if (realpath(path.c_str(), resolved)) return resolved;
-    }
-    return path;
-}
-
 // Opens a new, unique temporary file beside target; -1 with errno on failure.
 int CreateTemporaryBeside(const std::string& target, std::string& tempPath) {
     static std::atomic<unsigned> counter{0};
@@ -81,7 +72,9 @@ int WriteFileAtomic(const std::string& path, const std::string& bytes) {
         errno = ENOENT;
         return 1;
     }
-    const std::string target = ResolveTarget(path);
+    // A symbolic link is replaced by the new file, never followed: the temporary lives
+    // beside the name itself, so nothing outside the folder the caller chose is written.
+    const std::string& target = path;
     std::string tempPath;
     const int fd = CreateTemporaryBeside(target, tempPath);
     if (fd < 0) return 1;
@@ -90,7 +83,7 @@ int WriteFileAtomic(const std::string& path, const std::string& bytes) {
     if (ok) {
         // An existing file keeps its permission bits (the new file got the umask's).
         struct stat st {};
-        if (stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) fchmod(fd, st.st_mode & 07777);
+        if (lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) fchmod(fd, st.st_mode & 07777);
         ok = fsync(fd) == 0;
     }
     int savedErrno = errno;
@@ -117,53 +110,15 @@ int WriteFileAtomic(const std::string& path, const std::string& bytes) {
     return 0;
 }
 
-bool CJsonFile::IsTooLarge(const std::string& path) {
-    struct stat st {};
-    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > kMaxJsonFileBytes;
-}
-
 std::string CJsonFile::ReadTextFile(const std::string& path) const {
     lastError_.clear();
-    errno = 0;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    DebugPrintf("readjsonFile 错误吗：：%d\n", fd < 0 ? errno : 0);
-    if (fd < 0) return std::string();
-
     std::string content;
-    bool ok = true;
-    bool tooLarge = false;
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ok = false;  // directories, devices and pipes are not data files
-    } else if (st.st_size > kMaxJsonFileBytes) {
-        tooLarge = true;
-    } else {
-        content.reserve(static_cast<size_t>(st.st_size));
-        char chunk[65536];
-        for (;;) {
-            const ssize_t n = read(fd, chunk, sizeof chunk);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                ok = false;
-                break;
-            }
-            if (n == 0) break;
-            content.append(chunk, static_cast<size_t>(n));
-            // A file that grows while it is read is held to the same limit.
-            if (content.size() > static_cast<size_t>(kMaxJsonFileBytes)) {
-                tooLarge = true;
-                break;
-            }
-        }
-    }
-    close(fd);
-    if (tooLarge) {
-        lastError_ = "The file " + path + " is larger than " +
-                     std::to_string(kMaxJsonFileBytes / (1024 * 1024)) + " MB and was not read.";
-        DebugOutput(lastError_);
-        return std::string();
-    }
-    return ok ? content : std::string();
+    int osError = 0;
+    const FileRead result = ReadRegularFile(path, maxBytes_, &content, &osError);
+    DebugPrintf("readjsonFile 错误吗：：%d\n", osError);
+    lastError_ = DescribeFileRead(result, path, maxBytes_);
+    if (!lastError_.empty()) DebugOutput(lastError_);
+    return content;
 }
 
 Json::Value CJsonFile::ReadJsonFile(const std::string& path) const {
@@ -173,12 +128,10 @@ Json::Value CJsonFile::ReadJsonFile(const std::string& path) const {
         return Json::Value();
     }
     Json::Value root;
-    try {
-        Json::Reader reader;
-        if (!reader.parse(text, root, true)) return Json::Value();
-    } catch (...) {
-        // Deeply nested input makes the parser give up with an exception.
-        return Json::Value();
+    std::string why;
+    if (!ParseJsonDocument(text, &root, &why)) {
+        lastError_ = "The file " + path + " is not valid JSON: " + why.substr(0, why.find('\n'));
+        DebugOutput(lastError_);
     }
     return root;
 }

@@ -18,7 +18,7 @@ std::string HostEqualiserStateFile() {
 }
 
 EqualiserState ReadEqualiserState(const std::string& path) {
-    const Json::Value root = CJsonFile().ReadJsonFile(path);
+    const Json::Value root = CJsonFile(kMaxListFileBytes).ReadJsonFile(path);
     EqualiserState state;
     state.enabled = JsonBoolAt(root, kEnabled);
     const Json::Value& bands = JsonMember(root, kBands);

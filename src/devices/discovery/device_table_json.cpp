@@ -5,6 +5,7 @@
 #include <memory>
 #include <set>
 #include "devices/discovery/device_row_fields.h"
+#include "util/json_parse.h"
 
 namespace {
 
@@ -40,13 +41,9 @@ int AddDeviceRowsJson(CDeviceTable& table, const std::string& text, DeviceRowSou
         report("larger than " + std::to_string(kMaxDeviceTableBytes / 1024) + " KiB; not read");
         return 0;
     }
-    Json::CharReaderBuilder builder;
-    builder["collectComments"] = false;
-    builder["failIfExtra"] = true;
-    const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
     Json::Value document;
     std::string errors;
-    if (!reader->parse(text.data(), text.data() + text.size(), &document, &errors)) {
+    if (!ParseJsonStrict(text, &document, &errors, true)) {
         report("not valid JSON: " + errors.substr(0, errors.find('\n')));
         return 0;
     }

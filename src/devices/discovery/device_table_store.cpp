@@ -8,25 +8,14 @@
 #include <sstream>
 #include "devices/program_paths.h"
 #include "util/debug_log.h"
+#include "util/regular_file.h"
 
 namespace {
 
 constexpr const char* kTableFile = "devices.json";
 
-enum class FileRead { Missing, TooLarge, Failed, Read };
-
 FileRead ReadSmallFile(const std::string& path, std::string* text) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return FileRead::Missing;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) return FileRead::Failed;
-    if (size > kMaxDeviceTableBytes) return FileRead::TooLarge;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return FileRead::Failed;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    *text = buffer.str();
-    return FileRead::Read;
+    return ReadRegularFile(path, static_cast<long long>(kMaxDeviceTableBytes), text);
 }
 
 // Reads one file into the table; false when it could not be read (missing is not a problem).
@@ -42,6 +31,9 @@ bool AddFile(CDeviceTable& table, const std::string& path, DeviceRowSource sourc
         return false;
     case FileRead::Failed:
         problems->push_back({path + ": cannot be read"});
+        return false;
+    case FileRead::NotRegular:
+        problems->push_back({path + ": not a regular file; not read"});
         return false;
     case FileRead::Read:
         break;

@@ -54,7 +54,7 @@ std::vector<MacroEventRecord> EncodeEventList(const Json::Value& document) {
 
 int ReadMacroEntries(const std::string& dataFolder, EventEntries* entries) {
     if (entries == nullptr) return 0;
-    const CJsonFile files;
+    const CJsonFile files(kMaxMacroFileBytes);
     const Json::Value list = files.ReadJsonFile(JoinDataPath(dataFolder, kMacroListFile));
     if (list.isNull()) return 0;
     const Json::Value& info = JsonMember(list, "MacroInfo");
@@ -77,7 +77,7 @@ int ReadMacroEntries(const std::string& dataFolder, EventEntries* entries) {
 }
 
 EventEntries ReadShootEntries(const std::string& dataFolder) {
-    const CJsonFile files;
+    const CJsonFile files(kMaxMacroFileBytes);
     EventEntries entries;
     entries.reserve(kShootPresetCount);
     for (int n = 0; n < kShootPresetCount; ++n)

@@ -52,6 +52,7 @@ CDeviceProtocol::~CDeviceProtocol() {
 bool CDeviceProtocol::Open(const std::string& path) {
     std::lock_guard<std::mutex> lock(ioLock);
     if (!hid.Open(path, true, true, true, false)) return false;
+    answerOwed_ = false;  // a fresh start: nothing is waited out from before
     opened = 1;
     return true;
 }
@@ -73,6 +74,13 @@ void CDeviceProtocol::DropStaleAnswers() {
     // the answer to the next request carrying the same command byte.
     uint8_t scratch[kFrameSize];
     for (int i = 0; i < kMaxStaleAnswers && hid.ReadReport(scratch, sizeof scratch, 0) != 0; ++i) {}
+}
+
+void CDeviceProtocol::WaitOutOwedAnswer(const Frame& request, int timeoutMs) {
+    if (!answerOwed_ || request != owedRequest_) return;
+    answerOwed_ = false;
+    uint8_t scratch[kFrameSize];
+    hid.ReadReport(scratch, sizeof scratch, timeoutMs);
 }
 
 int CDeviceProtocol::ReadAnswer(const Frame& request, Frame& reply, int timeoutMs, size_t& transferred) {
@@ -114,9 +122,14 @@ int CDeviceProtocol::Transact(const uint8_t* request, size_t requestLength, uint
         // commandLock (WriteShootData, direct callers) cannot then slip its request between
         // ours and our answer and take the answer meant for us.
         std::lock_guard<std::mutex> lock(ioLock);
+        WaitOutOwedAnswer(frame, timeoutMs);
         DropStaleAnswers();
         if (hid.WriteReport(frame.data(), kFrameSize, timeoutMs) == 0) return kResultWriteFailed;
         result = ReadAnswer(frame, reply, timeoutMs, transferred);
+        if (result == kResultNoAnswer) {
+            answerOwed_ = true;
+            owedRequest_ = frame;
+        }
     }
     if (result == kResultOk) {
         if (answer != nullptr) std::memcpy(answer, reply.data(), std::min(answerLength, kFrameSize));

@@ -109,8 +109,16 @@ private:
     int SingleFrame(uint8_t command, uint8_t length, uint16_t offset, Frame& answer);
     int RunChunk(const Frame& request, Frame& answer, bool takeCommandLock);
     void DropStaleAnswers();
+    // Before a request identical to one that timed out: waits up to timeoutMs for that
+    // request's late answer and drops it, since nothing in an answer tells two identical
+    // requests apart. Under ioLock.
+    void WaitOutOwedAnswer(const Frame& request, int timeoutMs);
     // Reads the answer of request within timeoutMs, skipping stale answers (see Transact).
     int ReadAnswer(const Frame& request, Frame& reply, int timeoutMs, size_t& transferred);
+
+    // The last request whose answer did not come in time (its answer may still arrive).
+    bool answerOwed_ = false;
+    Frame owedRequest_{};
 
     std::mutex callsLock_;
     std::condition_variable callsDone_;

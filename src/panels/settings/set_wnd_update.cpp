@@ -163,10 +163,13 @@ void CSetWnd::AskAndRunNext() {
     askingRun_ = true;
     while (const std::optional<size_t> waiting = flow_.AwaitingRunAnswer()) {
         const UpdateItem& item = flow_.Items()[*waiting];
-        const QString question = Text("update_run_question_text")
-                                     .arg(QString::fromStdString(item.name))
-                                     .arg(static_cast<qulonglong>(item.fileSize))
-                                     .arg(QString::fromStdString(item.sha256));
+        const QString question =
+            Text("update_run_question_text")
+                .arg(QString::fromStdString(item.name))
+                .arg(static_cast<qulonglong>(item.fileSize))
+                .arg(QString::fromStdString(item.sha256)) +
+            QStringLiteral("\n\n") +
+            Text(item.digestChecked ? "update_digest_checked_text" : "update_no_digest_text");
         if (ShowMessageBox(this, Text("update_run_title_text"), question, GetDpi(), false, 1) == 1)
             flow_.AcceptRun(*waiting);
         else

@@ -129,6 +129,8 @@ TEST_F(UpdatePageTest, RunsOnlyWhatTheUserAcceptedAfterSeeingSizeAndDigest) {
         EXPECT_TRUE(shownQuestion.contains(QString::number(kInstaller.size()) + QStringLiteral(" bytes")))
             << shownQuestion.toStdString();
         EXPECT_TRUE(shownQuestion.contains(sha)) << shownQuestion.toStdString();
+        // This service gives no digest: the box must not let the value pass for a check.
+        EXPECT_TRUE(shownQuestion.contains(QStringLiteral("gave no SHA-256"))) << shownQuestion.toStdString();
         QTest::qWait(50);
     }
 }

@@ -135,6 +135,34 @@ TEST_F(IpcTest, GarbageAndOverlongLinesCloseTheConnection) {
     EXPECT_FALSE(target.Saw(number, 0, 1)) << "nothing after a bad line is taken";
 }
 
+// Connections that would hold the program's endpoint for ever: one that never writes, one
+// whose line never ends. Both are closed.
+TEST_F(IpcTest, IdleAndEndlessConnectionsAreClosed) {
+    CIpcEndpoint endpoint;
+    ASSERT_EQ(endpoint.Listen(QStringLiteral("ipc_test_idle")), CIpcEndpoint::ListenResult::Listening);
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        int withinMs;
+    };
+    const Case cases[] = {
+        {"never writes", QByteArray(), CIpcEndpoint::kIdleConnectionMs + 2000},
+        {"line without end", QByteArray(4000, 'x'), 2000},
+    };
+    for (const Case& c : cases) {
+        QLocalSocket socket;
+        socket.connectToServer(endpoint.FullPath());
+        ASSERT_TRUE(socket.waitForConnected(1000)) << c.what;
+        if (!c.bytes.isEmpty()) {
+            socket.write(c.bytes);
+            socket.waitForBytesWritten(1000);
+        }
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return socket.state() == QLocalSocket::UnconnectedState; }, c.withinMs))
+            << c.what;
+    }
+}
+
 TEST_F(IpcTest, BroadcastReachesEveryEndpointOfTheFolder) {
     CIpcEndpoint a;
     CIpcEndpoint b;

@@ -6,29 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "kvelmctl_run.h"
 #include "temp_folder.h"
 
 namespace {
 
-struct Outcome {
-    int code = -1;
-    std::string out, err;
-};
-
-// Runs kvelmctl with `environment` ("NAME=value ..." prefixed through env -i, so nothing of
-// the test's own environment leaks in) and the arguments, each single-quoted.
-Outcome RunKvelmctl(const std::string& environment, const std::vector<std::string>& args) {
-    const TempFolder dir;
-    std::string command = "env -i PATH=/usr/bin:/bin " + environment + " '" KVELMCTL_PATH "'";
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " >'" + dir.File("out") + "' 2>'" + dir.File("err") + "'";
-    const int status = std::system(command.c_str());
-    Outcome outcome;
-    outcome.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    outcome.out = dir.Read("out");
-    outcome.err = dir.Read("err");
-    return outcome;
-}
+using Outcome = KvelmctlOutcome;
 
 size_t Count(const std::string& text, const std::string& piece) {
     size_t count = 0;

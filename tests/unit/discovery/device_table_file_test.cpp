@@ -126,11 +126,14 @@ TEST_F(DeviceTableFiles, BrokenOrOversizedFilesAreReportedAndChangeNothing) {
         {"{\"devices\": [", "not valid JSON"},
         {"{\"rows\": []}", "no \"devices\" list"},
         {std::string(kMaxDeviceTableBytes + 1, ' '), "larger than 256 KiB"},
+        // Deeper than the reader goes: bad text like any other, not an exception.
+        {"{\"devices\": " + std::string(1001, '[') + std::string(1001, ']') + "}", "not valid JSON"},
     };
     for (const Case& c : cases) {
         const CDeviceTable table = Load(c.text);
         ASSERT_EQ(problems.size(), 1u) << c.reason;
         EXPECT_NE(problems[0].text.find(c.reason), std::string::npos) << problems[0].text;
+        EXPECT_NE(problems[0].text.find("user.json"), std::string::npos) << "names the file";
         EXPECT_EQ(table.Rows().size(), 5u);
     }
 }

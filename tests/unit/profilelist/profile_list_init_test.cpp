@@ -143,6 +143,38 @@ TEST_F(ProfileListInit, IdentifiersThatAreNoPlainFileOrRepeatedGetFilesOfTheirOw
     EXPECT_TRUE(Exists((root_ / "data" / "outside.Json").string()));
 }
 
+// A list repeating one identifier hundreds of times (a script gone wrong): the start makes
+// no more profiles than a device keeps, keeps the damaged list once with a message, and the
+// next start finds nothing left to repair.
+TEST_F(ProfileListInit, ManyRepeatedIdentifiersStopAtTheProfileLimit) {
+    const std::string folder = DeviceUserFolder("mouse");
+    Put(folder + "same.Json", R"({"profilename": "P0", "profileUUID": "same", "Device": [{"Light": 7}]})");
+    std::string text = R"({"profilelist": [)";
+    for (int i = 0; i < 400; ++i)
+        text += (i ? "," : "") + std::string(R"({"profilename": "P)") + std::to_string(i) +
+                R"(", "profileUUID": "same"})";
+    text += R"(], "profileselect": 0})";
+    Put(ProfileListFile(folder), text);
+    frozen_ = true;  // every new identifier is searched from the same instant
+
+    ASSERT_EQ(list_.Init(), kProfileDone);
+    EXPECT_EQ(list_.Count(), kMaxNewProfiles);
+    EXPECT_EQ(ProfileFiles().size(), static_cast<size_t>(kMaxNewProfiles));
+    EXPECT_EQ(ProfileOnDisk(kMaxNewProfiles - 1)["Device"][0]["Light"], 7);
+    EXPECT_NE(list_.LastError().find("350 left out"), std::string::npos) << list_.LastError();
+    EXPECT_NE(list_.LastError().find("kept as " + ListPath() + ".bad."), std::string::npos)
+        << list_.LastError();
+    EXPECT_EQ(Slurp(ListPath() + ".bad"), text);
+
+    CProfileList again;
+    Configure(again, 2, "mouse");
+    ASSERT_EQ(again.Init(), kProfileDone);
+    EXPECT_EQ(again.Count(), kMaxNewProfiles);
+    EXPECT_EQ(again.LastError(), "");
+    EXPECT_EQ(ProfileFiles().size(), static_cast<size_t>(kMaxNewProfiles));
+    EXPECT_FALSE(Exists(ListPath() + ".bad.1")) << "the damaged list is kept once";
+}
+
 TEST_F(ProfileListInit, TextThatIsNotUtf8KeepsTheProfile) {
     // A list edited under a Latin-1 locale: the name and the identifier carry byte 0xE9.
     const std::string folder = DeviceUserFolder("mouse");
@@ -175,12 +207,12 @@ TEST_F(ProfileListInit, TextThatIsNotUtf8KeepsTheProfile) {
 TEST_F(ProfileListInit, ListFileTooLargeIsSetAsideWithAMessage) {
     MakeProfiles({"Game", "Work"});
     const std::string big =
-        R"({"profilelist": [], "pad": ")" + std::string(static_cast<size_t>(kMaxJsonFileBytes), 'x') + "\"}";
+        R"({"profilelist": [], "pad": ")" + std::string(static_cast<size_t>(kMaxListFileBytes), 'x') + "\"}";
     Put(ListPath(), big);
     CProfileList again;
     Configure(again, 2, "mouse");
     ASSERT_EQ(again.Init(), kProfileDone);
-    EXPECT_NE(again.LastError().find("larger than 4 MB"), std::string::npos) << again.LastError();
+    EXPECT_NE(again.LastError().find("larger than 64 KB"), std::string::npos) << again.LastError();
     EXPECT_NE(again.LastError().find("ProfileList.ini.bad"), std::string::npos) << again.LastError();
     EXPECT_EQ(Slurp(ListPath() + ".bad"), big) << "the large file is kept whole";
     // The profiles themselves come back from their files.

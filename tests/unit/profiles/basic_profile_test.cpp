@@ -164,7 +164,10 @@ TEST_F(BasicProfile, SaveDeviceDataMendsADocumentOfTheWrongShape) {
         const Json::Value disk = OnDisk(profilePath_);
         EXPECT_EQ(disk["Device"], ParseJson(R"([{"a": 1}])"));
     }
-    EXPECT_EQ(OnDisk(profilePath_ + ".bad"), 7) << "a file that was not an object is kept aside";
+    // Each broken file is kept under a name of its own; a later one never replaces an earlier.
+    EXPECT_EQ(Slurp(profilePath_ + ".bad"), "[1, 2]");
+    EXPECT_EQ(Slurp(profilePath_ + ".bad.1"), "7");
+    EXPECT_FALSE(Exists(profilePath_ + ".bad.2")) << "an object of the wrong shape is mended in place";
 }
 
 TEST_F(BasicProfile, WriteDocumentWritesTheWholeDocument) {

@@ -86,6 +86,22 @@ TEST_F(TransactTest, AnswerOfAnEarlierChunkArrivingLateIsDropped) {
               (std::vector<uint8_t>{0x11, 0x12, 0x13}));
 }
 
+// Reading the same chunk again after its read timed out: the late answer to the first read
+// looks exactly like the answer to the second and carries the memory as it was then.
+TEST_F(TransactTest, LateAnswerToTheSameChunkIsNotTakenForItsRetry) {
+    mouse->SetSettingsBytes(0, {0x00, 0x11, 0x12, 0x13});
+    std::vector<uint8_t> bytes(4);
+    mouse->SetAnswerDelay(1100);
+    EXPECT_EQ(channel->ReadMemory(bytes, 0), kResultNoAnswer);
+    mouse->SetAnswerDelay(0);
+    mouse->SetSettingsBytes(0, {0x00, 0x21, 0x22, 0x23});
+    ASSERT_EQ(channel->ReadMemory(bytes, 0), kResultOk);
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{0x00, 0x21, 0x22, 0x23}));
+    mouse->SetSettingsBytes(0, {0x00, 0x31, 0x32, 0x33});
+    ASSERT_EQ(channel->ReadMemory(bytes, 0), kResultOk);
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{0x00, 0x31, 0x32, 0x33}));
+}
+
 TEST_F(TransactTest, SlowLinkWaitsLongerForTheAnswer) {
     // An answer 1.5 s late: past the 1000 ms time-out, within the 5000 ms one.
     struct Case {

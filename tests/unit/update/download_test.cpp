@@ -99,6 +99,36 @@ TEST_F(DownloadTest, ShorterThanAnnouncedIsAFailureAndKeepsTheOldFile) {
     EXPECT_EQ(calls.back().total, 0u);
 }
 
+// A download never grows past the size it may have: the cap set for it, whether the server
+// announced a length or streams until it closes the connection, and never over http.
+TEST_F(DownloadTest, DownloadLargerThanItsCapIsRefusedAndLeavesNothing) {
+    struct Case {
+        const char* what;
+        int announce;  // -1: no Content-Length
+    };
+    const Case cases[] = {{"announced length", kPayloadBytes}, {"no length, streamed", -1}};
+    client.SetMaxDownloadBytes(kPayloadBytes / 2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Json::Value route;
+        route["announce"] = c.announce;
+        route["chunk"] = 4096;
+        Route("/big.bin", route);
+        EXPECT_EQ(Fetch("/big.bin"), DownloadResult::Failed);
+        EXPECT_NE(client.LastErrorText().find("larger than"), std::string::npos) << client.LastErrorText();
+        EXPECT_TRUE(downloads.Names().empty());
+    }
+    client.SetMaxDownloadBytes(kPayloadBytes);
+    Json::Value streamed;
+    streamed["announce"] = -1;
+    Route("/fits.bin", streamed);
+    EXPECT_EQ(Fetch("/fits.bin"), DownloadResult::Complete);
+    EXPECT_EQ(ReadFileBytes(target), payload);
+
+    EXPECT_EQ(client.Download("http://192.0.2.1/fw.bin", target, {}), DownloadResult::Failed);
+    EXPECT_NE(client.LastErrorText().find("only https://"), std::string::npos) << client.LastErrorText();
+}
+
 TEST_F(DownloadTest, MissingFileOrUntrustedServerFails) {
     Route("/fw.bin", Json::Value(Json::objectValue));
     EXPECT_EQ(Fetch("/missing.bin"), DownloadResult::Failed);

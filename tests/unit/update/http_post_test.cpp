@@ -155,6 +155,73 @@ TEST_F(HttpPostTest, AnswersThatAreNotUsableGiveNoInformation) {
     }
 }
 
+// The query goes out over https and stays on the first URL's origin: a redirect to http or
+// to another host is not followed (the body never reaches it), one within the origin is.
+TEST_F(HttpPostTest, RedirectsLeaveNeitherHttpsNorTheHost) {
+    TestHttpsServer server;
+    ASSERT_TRUE(server.Running());
+    const std::string port = std::to_string(server.Port());
+    struct Case {
+        const char* what;
+        std::string location;
+        size_t requests;  // that reached the server
+        bool answered;
+    };
+    const Case cases[] = {
+        {"to http", "http://127.0.0.1:" + port + "/moved", 1, false},
+        {"to another host name", "https://localhost:" + port + "/moved", 1, false},
+        {"to another port", "https://127.0.0.1:1/moved", 1, false},
+        {"within the origin", "https://127.0.0.1:" + port + "/moved", 2, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Json::Value routes;
+        routes["/api/updates"]["status"] = 307;
+        routes["/api/updates"]["location"] = c.location;
+        routes["/moved"]["body"] = R"({"name":"Mouse","version":"0102"})";
+        server.SetRoutes(routes);
+        const size_t before = server.Requests().size();
+        CHttpClient client;
+        const UpdateAnswer answer = QueryUpdate(client, server.BaseUrl(), kMouseKey, 0x0101, true);
+        const auto requests = server.Requests();
+        EXPECT_EQ(requests.size() - before, c.requests);
+        EXPECT_EQ(answer.HasInformation(), c.answered) << client.LastErrorText();
+        EXPECT_FALSE(answer.ServiceUnreachable());
+        if (c.answered) {
+            EXPECT_EQ(requests.back().body, requests[before].body) << "the body went along";
+        }
+    }
+
+    // A plain http service is refused before anything is sent (the loopback address aside).
+    CHttpClient client;
+    AnswerBuffer buffer{};
+    EXPECT_EQ(client.Post("POST", "http://192.0.2.1/api/updates", "a=1", 3, buffer), 0);
+    EXPECT_EQ(std::string(buffer.data()), kNoLinkServer);
+    EXPECT_NE(client.LastErrorText().find("only https://"), std::string::npos) << client.LastErrorText();
+}
+
+// A server that takes the query and then trickles or stays silent: the deadline ends the
+// wait and the service counts as not reached.
+TEST_F(HttpPostTest, DeadlineEndsASlowAnswerAsNotReached) {
+    TestHttpsServer server;
+    ASSERT_TRUE(server.Running());
+    Json::Value routes;
+    routes["/api/updates"]["body"] = R"({"name":"Mouse","version":"0102"})";
+    routes["/api/updates"]["chunk"] = 1;
+    routes["/api/updates"]["delay"] = 5.0;
+    server.SetRoutes(routes);
+    CHttpClient client;
+    client.SetDeadline(std::chrono::steady_clock::now() + std::chrono::seconds(2));
+    const auto started = std::chrono::steady_clock::now();
+    const UpdateAnswer answer = QueryUpdate(client, server.BaseUrl(), kMouseKey, 0x0101, true);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    EXPECT_FALSE(answer.HasInformation() && !answer.ServiceUnreachable());
+    // Past the deadline nothing more is sent.
+    const size_t sent = server.Requests().size();
+    EXPECT_TRUE(QueryUpdate(client, server.BaseUrl(), kMouseKey, 0x0101, true).ServiceUnreachable());
+    EXPECT_EQ(server.Requests().size(), sent);
+}
+
 TEST_F(HttpPostTest, AnswerThatFillsTheBufferExactlyIsKept) {
     TestHttpsServer server;
     ASSERT_TRUE(server.Running());

@@ -8,7 +8,9 @@ routes file (JSON, read on every request so a test may change it):
   {"/path": {"status": 200, "body": "text", "body_file": "path", "repeat": 1,
              "announce": 1234, "chunk": 1024, "delay": 0.0}}
 
-"announce" replaces the Content-Length sent (a larger value makes a short answer);
+"announce" replaces the Content-Length sent (a larger value makes a short answer; -1
+sends none, so only the closing connection ends the body); "location" adds a Location
+header (for a redirect status);
 "chunk" and "delay" send the body in pieces with a pause between them. A path that is
 not listed gets 404.
 """
@@ -52,8 +54,12 @@ class Handler(socketserver.StreamRequestHandler):
         answer *= route.get("repeat", 1)
         status = route.get("status", 200)
         announced = route.get("announce", len(answer))
-        self.wfile.write(("HTTP/1.1 %d Answer\r\nContent-Length: %d\r\nConnection: close\r\n\r\n"
-                          % (status, announced)).encode("ascii"))
+        head = "HTTP/1.1 %d Answer\r\n" % status
+        if announced >= 0:
+            head += "Content-Length: %d\r\n" % announced
+        if "location" in route:
+            head += "Location: %s\r\n" % route["location"]
+        self.wfile.write((head + "Connection: close\r\n\r\n").encode("ascii"))
         chunk = route.get("chunk", len(answer) or 1)
         for start in range(0, len(answer), chunk):
             self.wfile.write(answer[start:start + chunk])

@@ -1,5 +1,7 @@
 // The update page's logic driven without a window: check, choice, download, consent, run.
 #include <gtest/gtest.h>
+#include <cctype>
+#include <filesystem>
 #include <map>
 #include "https_fixture.h"
 #include "update/background_check.h"
@@ -260,36 +262,67 @@ TEST_F(UpdateFlowTest, BackgroundCheckStopsAtTheFirstDecidingAnswer) {
 // The flow against the HTTPS test service: query, download, checksum.
 class UpdateFlowServiceTest : public HttpsTest {};
 
-TEST_F(UpdateFlowServiceTest, OfferedFirmwareIsDownloadedAndItsChecksumShown) {
+// The service may give the file's SHA-256: a file that does not match it never reaches the
+// consent box, one that matches is marked checked, and without one nothing claims a check.
+TEST_F(UpdateFlowServiceTest, OfferedFirmwareIsDownloadedAndItsChecksumChecked) {
     TestHttpsServer server;
     ASSERT_TRUE(server.Running());
     WriteFileBytes(server.Folder().File("fw.bin"), "firmware image");
-    Json::Value routes;
-    routes["/api/updates"]["body"] =
-        R"({"name":"Mouse","version":"0102","path":")" + server.BaseUrl() + R"(/fw.bin"})";
-    routes["/fw.bin"]["body_file"] = server.Folder().File("fw.bin");
-    server.SetRoutes(routes);
+    const std::string actual = Sha256OfFile(server.Folder().File("fw.bin"));
+    ASSERT_EQ(actual.size(), 64u);
+    std::string upper = actual;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    struct Case {
+        const char* what;
+        std::string offered;  // "": no sha256 member
+        int state;
+        bool checked;
+    };
+    const Case cases[] = {
+        {"no digest offered", "", ItemState::kDownloaded, false},
+        {"matching digest", actual, ItemState::kDownloaded, true},
+        {"matching digest in capitals", upper, ItemState::kDownloaded, true},
+        {"another file's digest", std::string(64, 'a'), ItemState::kFailed, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Json::Value answer;
+        answer["name"] = "Mouse";
+        answer["version"] = "0102";
+        answer["path"] = server.BaseUrl() + "/fw.bin";
+        if (!c.offered.empty()) answer["sha256"] = c.offered;
+        Json::Value routes;
+        routes["/api/updates"]["body"] = Json::FastWriter().write(answer);
+        routes["/fw.bin"]["body_file"] = server.Folder().File("fw.bin");
+        server.SetRoutes(routes);
 
-    TempFolder downloads;
-    UpdateFlow flow(downloads.Path().string());
-    CHttpClient client;
-    const AttachedDevice attached[] = {{0x320F, 0x2002, 0x0101}};
-    std::vector<UpdateRecord> records = RecordsTakingPart(BuildUpdateRecords(attached, 100));
-    records.pop_back();  // the mouse alone
-    flow.RunCheck(records, server.BaseUrl(), ServiceQuery(client, server.BaseUrl()));
-    ASSERT_EQ(flow.Items()[0].state, ItemState::kOffered);
-    flow.Accept();
-    for (const DownloadJob& job : flow.StartDownloads()) {
-        const DownloadResult result = client.Download(
-            job.url, job.localFile,
-            [&](uint64_t total, uint64_t got) { flow.DownloadProgress(job.index, total, got); });
-        flow.DownloadFinished(job.index, result == DownloadResult::Complete);
+        TempFolder downloads;
+        UpdateFlow flow(downloads.Path().string());
+        CHttpClient client;
+        const AttachedDevice attached[] = {{0x320F, 0x2002, 0x0101}};
+        std::vector<UpdateRecord> records = RecordsTakingPart(BuildUpdateRecords(attached, 100));
+        records.pop_back();  // the mouse alone
+        flow.RunCheck(records, server.BaseUrl(), ServiceQuery(client, server.BaseUrl()));
+        ASSERT_EQ(flow.Items()[0].state, ItemState::kOffered);
+        flow.Accept();
+        for (const DownloadJob& job : flow.StartDownloads()) {
+            const DownloadResult result = client.Download(
+                job.url, job.localFile,
+                [&](uint64_t total, uint64_t got) { flow.DownloadProgress(job.index, total, got); });
+            flow.DownloadFinished(job.index, result == DownloadResult::Complete);
+        }
+        const UpdateItem& item = flow.Items()[0];
+        EXPECT_EQ(item.state, c.state);
+        EXPECT_EQ(item.digestChecked, c.checked);
+        EXPECT_FALSE(flow.AwaitingRunAnswer().has_value() && c.state == ItemState::kFailed);
+        if (c.state == ItemState::kDownloaded) {
+            EXPECT_EQ(item.percent, 100);
+            EXPECT_EQ(item.fileSize, 14u);
+            EXPECT_EQ(item.sha256, actual);
+            EXPECT_EQ(ReadFileBytes(item.localFile), "firmware image");
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(item.localFile)) << "a file that does not match is removed";
+        }
     }
-    const UpdateItem& item = flow.Items()[0];
-    EXPECT_EQ(item.state, ItemState::kDownloaded);
-    EXPECT_EQ(item.percent, 100);
-    EXPECT_EQ(item.fileSize, 14u);
-    EXPECT_EQ(item.sha256, Sha256OfFile(server.Folder().File("fw.bin")));
-    EXPECT_EQ(ReadFileBytes(item.localFile), "firmware image");
 }
 }  // namespace

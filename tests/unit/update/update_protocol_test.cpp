@@ -83,6 +83,23 @@ TEST(UpdateQueryTest, AnswerParsing) {
         {"JSON that is no object", R"(["N"])", 0x0101, true, kStatusNone, "", 0},
         {"decimal program version", R"({"name":"AP","version":"99"})", 100, false, kStatusCurrent, "AP", 0},
     };
+    // About 2 KB of brackets nest past the reader's depth limit; a UTF-8 byte-order mark
+    // before an object is no reason to refuse it.
+    const std::string nested = std::string(1100, '[') + std::string(1100, ']');
+    const std::string nestedMember = R"({"name":"N","x":)" + nested + "}";
+    const Case hostile[] = {
+        {"nested past the limit", nested.c_str(), 0x0101, true, kStatusNone, "", 0},
+        {"nested member past the limit", nestedMember.c_str(), 0x0101, true, kStatusNone, "", 0},
+        {"byte-order mark", "\xEF\xBB\xBF{\"name\":\"N\"}", 0x0101, true, kStatusCurrent, "N", 0},
+    };
+    for (const Case& c : hostile) {
+        UpdateAnswer answer;
+        EXPECT_NO_THROW(
+            answer = ParseUpdateAnswer(c.text, static_cast<int>(std::strlen(c.text)), c.installed, c.hex))
+            << c.what;
+        EXPECT_EQ(answer.status, c.status) << c.what;
+        EXPECT_EQ(answer.name, c.name) << c.what;
+    }
     for (const Case& c : cases) {
         const UpdateAnswer answer =
             ParseUpdateAnswer(c.text, static_cast<int>(std::strlen(c.text)), c.installed, c.hex);

@@ -18,7 +18,12 @@ TEST(ServiceUrlTest, EnvironmentOverridesTheIniAndNothingIsSetByDefault) {
         {"", nullptr, "", false},
         {"https://ini.example/", nullptr, "https://ini.example/", false},
         {"https://ini.example/", "https://env.example", "https://env.example", false},
-        {"", " http://env.example ", "http://env.example", false},
+        // A query would travel in clear: refused, except to the machine itself.
+        {"", " http://env.example ", "", true},
+        {"http://updates.example/", nullptr, "", true},
+        {"http://127.0.0.1:8080", nullptr, "http://127.0.0.1:8080", false},
+        {"http://localhost/", nullptr, "http://localhost/", false},
+        {"http://127.0.0.1.evil.example/", nullptr, "", true},
         {"https://ini.example/", "", "", false},  // defined empty: turned off
         {"ftp://ini.example/", nullptr, "", true},
         {"", "file:///etc/passwd", "", true},

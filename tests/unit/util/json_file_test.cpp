@@ -57,14 +57,39 @@ TEST_F(JsonFileTest, ReplacesOldContentKeepsModeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 }
 
-TEST_F(JsonFileTest, WriteThroughSymbolicLinkReplacesTheLinkedFile) {
-    const std::string real = dir.File("real.json");
-    const std::string link = dir.File("link.json");
-    WriteFileBytes(real, "1");
-    fs::create_symlink(real, link);
-    ASSERT_EQ(files.WriteJsonFile(link, Json::Value(2)), 0);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadFileBytes(real), "2\n\n");
+// A save never writes through a symbolic link: the link itself becomes a regular file in
+// the folder and whatever it pointed at (a file elsewhere, nothing, a pipe) stays as it was.
+TEST_F(JsonFileTest, SaveReplacesASymbolicLinkNeverItsTarget) {
+    TempFolder elsewhere;
+    struct Case {
+        const char* what;
+        std::string target;
+        bool regularTarget;
+    };
+    const Case cases[] = {
+        {"file in another folder", elsewhere.File("victim.json"), true},
+        {"relative link beside it", "sibling.json", true},
+        {"dangling link", elsewhere.File("missing.json"), false},
+        {"link to a pipe", elsewhere.File("pipe"), false},
+    };
+    mkfifo(elsewhere.File("pipe").c_str(), 0600);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string link = dir.File("link.json");
+        fs::remove(link);
+        const fs::path target = fs::path(c.target).is_absolute() ? fs::path(c.target) : dir.Path() / c.target;
+        if (c.regularTarget) WriteFileBytes(target.string(), "1");
+        fs::create_symlink(c.target, link);
+        ASSERT_EQ(files.WriteJsonFile(link, Json::Value(2)), 0);
+        EXPECT_FALSE(fs::is_symlink(link));
+        EXPECT_EQ(ReadFileBytes(link), "2\n\n");
+        if (c.regularTarget) {
+            EXPECT_EQ(ReadFileBytes(target.string()), "1");
+        } else {
+            EXPECT_FALSE(fs::is_regular_file(target));
+        }
+    }
+    EXPECT_EQ(EntriesIn(elsewhere.Path()), 2u) << "nothing new was written in the other folder";
 }
 
 // Every failing write returns 1, keeps the previous file byte for byte and leaves no
@@ -143,6 +168,38 @@ TEST_F(JsonFileTest, ReadFallsBackToNullWithoutThrowing) {
     EXPECT_TRUE(files.ReadJsonFile(dir.File("in.json")).isObject());
 }
 
+// Text written by an editor that puts a byte-order mark first is read; text that is not
+// JSON, nested past the reader's limit included, gives null and a message naming the file.
+TEST_F(JsonFileTest, ByteOrderMarkIsSkippedAndBadTextIsNamed) {
+    struct Case {
+        const char* what;
+        std::string content;
+        bool isObject;
+    };
+    const Case cases[] = {
+        {"byte-order mark", "\xEF\xBB\xBF{\"a\": 1}", true},
+        {"byte-order mark and comment", "\xEF\xBB\xBF// saved\n{\"a\": 1}", true},
+        {"byte-order mark twice", "\xEF\xBB\xBF\xEF\xBB\xBF{\"a\": 1}", false},
+        {"nested past the limit", "{\"a\": " + std::string(1100, '[') + std::string(1100, ']') + "}", false},
+        {"cut short", "{\"a\": ", false},
+    };
+    const std::string path = dir.File("in.Json");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFileBytes(path, c.content);
+        Json::Value v;
+        EXPECT_NO_THROW(v = files.ReadJsonFile(path));
+        EXPECT_EQ(v.isObject(), c.isObject);
+        if (c.isObject) {
+            EXPECT_EQ(v["a"].asInt(), 1);
+            EXPECT_EQ(files.LastError(), "");
+        } else {
+            EXPECT_NE(files.LastError().find(path + " is not valid JSON"), std::string::npos)
+                << files.LastError();
+        }
+    }
+}
+
 TEST_F(JsonFileTest, EmptyArrayIsAnArrayNotNull) {
     const std::string path = dir.File("list.json");
     WriteFileBytes(path, "[]");
@@ -171,22 +228,55 @@ TEST_F(JsonFileTest, ReadTextReportsOsErrorAndRefusesFolders) {
     EXPECT_EQ(files.ReadTextFile(path), bytes);
 }
 
-TEST_F(JsonFileTest, FileLargerThanTheLimitIsNotReadAndSaysSo) {
+TEST_F(JsonFileTest, FileLargerThanTheCapIsNotReadAndSaysSo) {
     const std::string path = dir.File("big.Json");
-    // A valid JSON array just over the limit, and one just under it.
+    // A valid JSON array just over the cap, and one just under it.
     std::string big = "[" + std::string(static_cast<size_t>(kMaxJsonFileBytes), ' ') + "]";
     WriteFileBytes(path, big);
-    EXPECT_TRUE(CJsonFile::IsTooLarge(path));
     EXPECT_TRUE(files.ReadJsonFile(path).isNull());
-    EXPECT_NE(files.LastError().find("big.Json is larger than 4 MB"), std::string::npos) << files.LastError();
+    EXPECT_NE(files.LastError().find("big.Json is larger than 256 KB"), std::string::npos)
+        << files.LastError();
     EXPECT_EQ(fs::file_size(path), big.size()) << "the file is left as it was";
 
     big.resize(static_cast<size_t>(kMaxJsonFileBytes) - 1);
     big.back() = ']';
     WriteFileBytes(path, big);
-    EXPECT_FALSE(CJsonFile::IsTooLarge(path));
     EXPECT_TRUE(files.ReadJsonFile(path).isArray());
     EXPECT_TRUE(files.LastError().empty());
+
+    // A reader of a smaller kind of file holds it to its own cap.
+    const CJsonFile listReader(kMaxListFileBytes);
+    EXPECT_TRUE(listReader.ReadJsonFile(path).isNull());
+    EXPECT_NE(listReader.LastError().find("larger than 64 KB"), std::string::npos) << listReader.LastError();
+}
+
+// Only regular files are data files: a named pipe without a writer would block an ordinary
+// open for ever, a directory or a device streams nothing useful. Each gives empty text at
+// once and a message naming it.
+TEST_F(JsonFileTest, OnlyRegularFilesAreReadAndNothingBlocks) {
+    const std::string fifo = dir.File("fifo.Json");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_directory(dir.File("folder.Json"));
+    fs::create_symlink(fifo, dir.File("link-to-fifo.Json"));
+    fs::create_symlink(dir.File("regular.Json"), dir.File("link-to-file.Json"));
+    WriteFileBytes(dir.File("regular.Json"), "{\"a\": 1}");
+    struct Case {
+        std::string path;
+        bool read;
+    };
+    const Case cases[] = {
+        {fifo, false},        {dir.File("folder.Json"), false},      {dir.File("link-to-fifo.Json"), false},
+        {"/dev/zero", false}, {dir.File("link-to-file.Json"), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(files.ReadJsonFile(c.path).isObject(), c.read);
+        if (c.read) {
+            EXPECT_EQ(files.LastError(), "");
+        } else {
+            EXPECT_EQ(files.LastError(), "The file " + c.path + " is not a regular file and was not read.");
+        }
+    }
 }
 
 TEST(Timestamp, FormatsEveryFieldWithItsWidth) {

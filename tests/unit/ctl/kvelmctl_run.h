@@ -1,0 +1,31 @@
+#pragma once
+// Runs the built kvelmctl as a user would, with only the environment given.
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "temp_folder.h"
+
+struct KvelmctlOutcome {
+    int code = -1;
+    std::string out, err;
+};
+
+// Runs kvelmctl with `environment` ("NAME=value ..." prefixed through env -i, so nothing of
+// the test's own environment leaks in) and the arguments, each single-quoted. A run that
+// hangs is ended after a minute (exit code 124), so a hang fails the test instead of
+// stopping it.
+inline KvelmctlOutcome RunKvelmctl(const std::string& environment, const std::vector<std::string>& args) {
+    const TempFolder dir;
+    std::string command = "env -i PATH=/usr/bin:/bin " + environment + " timeout 60 '" KVELMCTL_PATH "'";
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " >'" + dir.File("out") + "' 2>'" + dir.File("err") + "'";
+    const int status = std::system(command.c_str());
+    KvelmctlOutcome outcome;
+    outcome.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    outcome.out = dir.Read("out");
+    outcome.err = dir.Read("err");
+    return outcome;
+}
