@@ -54,10 +54,16 @@ void CVornakelHS6533Device::LoadProfileSettings() {
     audioState_.settings = profile_.GetHeadsetSettings();
     SetMuteFlagsFromSettings();
     const HeadsetSettings& s = audioState_.settings;
-    bands_ = s.eqType == kEqTypeCustom ? profile_.GetCustomEqValues(s.customEqSelect)
-                                       : profile_.GetEqValues(s.eqType);
     customNames_ = profile_.GetCustomEqNames();
-    selectedCustom_ = CustomPresetToSelect(s.customEqSelect, customNames_.size());
+    // Bands moved and not saved as a preset play until a preset is chosen or saved; the
+    // preset chosen before stays chosen (none when they were moved from a built-in one).
+    const bool edited = s.eqType == kEqTypeCustom && s.customEqEdited != 0;
+    selectedCustom_ =
+        edited && s.customEqSelect < 0 ? -1 : CustomPresetToSelect(s.customEqSelect, customNames_.size());
+    if (s.eqType != kEqTypeCustom)
+        bands_ = profile_.GetEqValues(s.eqType);
+    else
+        bands_ = edited ? profile_.GetUnnamedCustomEqValues() : profile_.GetCustomEqValues(s.customEqSelect);
 }
 
 void CVornakelHS6533Device::LoadDefaults() {

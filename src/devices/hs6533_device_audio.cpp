@@ -121,6 +121,7 @@ void CVornakelHS6533Device::SelectEqType(int type) {
     ShowBands();
     if (WriteBandsToHeadset() != audio::kOk) return;
     audioState_.settings.eqType = type;
+    audioState_.settings.customEqEdited = 0;
     if (IHeadsetPage* page = HeadsetPage()) page->ShowCustomEq(false, customNames_, selectedCustom_);
     profile_.SetEqValues(type, bands_);
     Store();
@@ -136,6 +137,12 @@ void CVornakelHS6533Device::SetEqBand(int band, int value) {
     bands_ = TenBands(bands_);
     bands_[static_cast<size_t>(band)] = value;
     audio_.SetAudioProperty(AudioRole::kOutput, EqSliderName(band + 1), int32_t{value});
+    // The profile keeps what plays, so a restart shows and plays the same curve. The moved
+    // bands are no preset until the user saves them: the chosen preset stays as it was.
+    audioState_.settings.customEqSelect = selectedCustom_;
+    audioState_.settings.customEqEdited = 1;
+    profile_.SetUnnamedCustomEqValues(bands_);
+    Store();
 }
 
 void CVornakelHS6533Device::SelectCustomEq(int index) {
@@ -146,6 +153,7 @@ void CVornakelHS6533Device::SelectCustomEq(int index) {
     ShowBands();
     if (WriteBandsToHeadset() != audio::kOk) return;
     audioState_.settings.customEqSelect = index;
+    audioState_.settings.customEqEdited = 0;
     Store();
 }
 
@@ -154,6 +162,7 @@ int CVornakelHS6533Device::SaveCustomEq(const std::string& name, const std::vect
         if (selectedCustom_ < 0) return customeq::kRefused;
         bands_ = TenBands(sliders);
         audioState_.settings.customEqSelect = selectedCustom_;
+        audioState_.settings.customEqEdited = 0;
         profile_.SetHeadsetSettings(audioState_.settings);
         profile_.SetCustomEqValues(selectedCustom_, bands_);
         SaveProfile();
@@ -166,6 +175,7 @@ int CVornakelHS6533Device::SaveCustomEq(const std::string& name, const std::vect
     bands_ = TenBands(sliders);
     selectedCustom_ = static_cast<int>(customNames_.size()) - 1;
     audioState_.settings.customEqSelect = selectedCustom_;
+    audioState_.settings.customEqEdited = 0;
     if (IHeadsetPage* page = HeadsetPage()) page->ShowCustomEq(true, customNames_, selectedCustom_);
     profile_.SetHeadsetSettings(audioState_.settings);
     profile_.SetCustomEqValues(selectedCustom_, bands_);
@@ -181,6 +191,7 @@ void CVornakelHS6533Device::DeleteCustomEq() {
     const int count = static_cast<int>(customNames_.size());
     for (int k = removed; k < count; ++k) profile_.SetCustomEqValues(k, profile_.GetCustomEqValues(k + 1));
     IHeadsetPage* page = HeadsetPage();
+    audioState_.settings.customEqEdited = 0;
     if (customNames_.empty()) {
         selectedCustom_ = -1;
         profile_.SetCustomEqNames(customNames_);

@@ -21,6 +21,7 @@ const HeadsetKey kHeadsetKeys[] = {
     {"MicInValue", &HeadsetSettings::micInValue},
     {"MicMoniterSelect", &HeadsetSettings::micMonitorSelect},
     {"MicMoniterValue", &HeadsetSettings::micMonitorValue},
+    {"CustomEqEdited", &HeadsetSettings::customEqEdited},
 };
 
 constexpr int kNoPresetTable = 13;
@@ -90,6 +91,14 @@ std::vector<int> CHs6533Profiledata::GetCustomEqValues(int index) {
 
 void CHs6533Profiledata::SetCustomEqValues(int index, const std::vector<int>& values) {
     WriteBands("CustomEQHzValueInfo", index, values);
+}
+
+std::vector<int> CHs6533Profiledata::GetUnnamedCustomEqValues() {
+    return ReadBands("EQHzValueInfo", kNoPresetTable);
+}
+
+void CHs6533Profiledata::SetUnnamedCustomEqValues(const std::vector<int>& values) {
+    WriteBands("EQHzValueInfo", kNoPresetTable, values);
 }
 
 std::vector<std::string> CHs6533Profiledata::GetCustomEqNames() {

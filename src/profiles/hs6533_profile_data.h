@@ -32,6 +32,12 @@ public:
     std::vector<int> GetCustomEqValues(int index);
     void SetCustomEqValues(int index, const std::vector<int>& values);
 
+    // The curve that plays while bands moved on the page are not saved as a preset
+    // ("CustomEqEdited" 1): "EQHzValueInfo"[13], the table of the custom type, which the
+    // built-in presets leave unused. Missing: 10 zeros.
+    std::vector<int> GetUnnamedCustomEqValues();
+    void SetUnnamedCustomEqValues(const std::vector<int>& values);
+
 private:
     std::vector<int> ReadBands(const char* key, int index);
     void WriteBands(const char* key, int index, const std::vector<int>& values);

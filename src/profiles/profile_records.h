@@ -185,9 +185,10 @@ struct HeadsetSettings {
     int32_t micInValue = 0;        // "MicInValue"
     int32_t micMonitorSelect = 0;  // "MicMoniterSelect"
     int32_t micMonitorValue = 0;   // "MicMoniterValue"
+    int32_t customEqEdited = 0;    // "CustomEqEdited": 1 while moved bands play, not a preset
     bool operator==(const HeadsetSettings&) const = default;
 };
-static_assert(sizeof(HeadsetSettings) == 32);
+static_assert(sizeof(HeadsetSettings) == 36);
 
 // Sensor models that select a DPI stage array: kSensor3327, kSensor3389 and kSensor3360 of
 // hid/protocol/device_info.h (one definition for code that uses profiles and channels).

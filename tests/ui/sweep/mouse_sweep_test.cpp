@@ -479,7 +479,8 @@ void MousePageSweep::SweepMacro() {
     EXPECT_EQ(macroEvents(1), macroEvents(0));
     Click("macro_btn_deleteall");
     EXPECT_EQ(macroEvents(1).size(), 0u);
-    // Pointer moves from the editing area; a distance past 255 is kept as 255 and shown so.
+    // Pointer moves from the editing area, placed like recorded events: "Fixed delay" is
+    // ticked, so each gets its 80 ms. A distance past 255 is kept as 255 and shown so.
     const struct {
         const char* edit;
         const char* button;
@@ -495,12 +496,12 @@ void MousePageSweep::SweepMacro() {
         const Json::ArrayIndex at = macroEvents(1).size();
         TypeAndLeave(m.edit, m.typed);
         Click(m.button);
-        EXPECT_EQ(macroEvents(1)[at], MacroEvent(m.type, m.distance, m.action, "0"));
+        EXPECT_EQ(macroEvents(1)[at], MacroEvent(m.type, m.distance, m.action, "80"));
         EXPECT_EQ(Shown(m.edit), QStringLiteral("text '%1'").arg(m.distance));
         const uint8_t typeByte = static_cast<uint8_t>(m.type | (std::string(m.action) == "down" ? 0x80 : 0));
         EXPECT_TRUE(Settle([&] {
             return MacroImageEvent(1, static_cast<int>(at)) ==
-                   Bytes{0, 0, typeByte, static_cast<uint8_t>(m.distance)};
+                   Bytes{80, 0, typeByte, static_cast<uint8_t>(m.distance)};
         }));
     }
     CMsgWnd::SetNextAnswer(1);

@@ -367,6 +367,9 @@ protected:
             {"device_import_btn", commands},
             {"device_export_btn", commands},
             {"device_reset_btn", "profile reset: the reset tests drive it on every page"},
+            {"default_btn",
+             "restore defaults: RestoreDefaults (kbpad_tests) and the headset's defaults test "
+             "click it and check device, file and page"},
             {"profile_fun_spread_btn", "opens the profile menu; no setting"},
         };
     }
