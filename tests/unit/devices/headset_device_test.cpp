@@ -164,7 +164,14 @@ TEST_F(HeadsetDeviceTest, MovingABandSwitchesToCustomWithNothingSelected) {
     EXPECT_EQ(device->SelectedCustomEq(), -1);
     EXPECT_EQ(AudioWrites(), std::vector<std::string>{"write " + kOut + " EQ_Slider3 = 6"});
     EXPECT_EQ(device->SaveCustomEq("", Sliders(0)), -1) << "no preset to save into";
-    EXPECT_EQ(ProfileOnDisk().GetHeadsetSettings().eqType, 5) << "a band move stores nothing";
+    // What plays is kept: the custom type, marked as moved bands, with the curve in the
+    // custom type's own table; no preset chosen.
+    CHs6533Profiledata disk = ProfileOnDisk();
+    const HeadsetSettings stored = disk.GetHeadsetSettings();
+    EXPECT_EQ(stored.eqType, 13);
+    EXPECT_EQ(stored.customEqEdited, 1);
+    EXPECT_EQ(stored.customEqSelect, -1);
+    EXPECT_EQ(disk.GetUnnamedCustomEqValues().at(2), 6);
 }
 
 TEST_F(HeadsetDeviceTest, CustomPresetLimitsAndNames) {

@@ -24,10 +24,10 @@ protected:
 
 TEST_F(HeadsetProfile, SettingsRoundTripUnderTheirKeys) {
     const char* device = R"({"Device": [{"SystemSetStages": {"MagicEnable": 1, "MagicType": 2, "EqType": 3,
-        "CustomEqSeletIndex": 4, "MicInSelect": 5, "MicInValue": -6, "MicMoniterSelect": 7, "MicMoniterValue": 8}}]})";
+        "CustomEqSeletIndex": 4, "MicInSelect": 5, "MicInValue": -6, "MicMoniterSelect": 7, "MicMoniterValue": 8, "CustomEqEdited": 1}}]})";
     LoadText(device);
     const HeadsetSettings s = profile_.GetHeadsetSettings();
-    EXPECT_EQ(s, (HeadsetSettings{1, 2, 3, 4, 5, -6, 7, 8}));
+    EXPECT_EQ(s, (HeadsetSettings{1, 2, 3, 4, 5, -6, 7, 8, 1}));
     LoadText(R"({"Device": [{}]})");
     EXPECT_EQ(profile_.GetHeadsetSettings(), HeadsetSettings{});
     profile_.SetHeadsetSettings(s);
