@@ -52,7 +52,7 @@ CDeviceProtocol::~CDeviceProtocol() {
 bool CDeviceProtocol::Open(const std::string& path) {
     std::lock_guard<std::mutex> lock(ioLock);
     if (!hid.Open(path, true, true, true, false)) return false;
-    answerOwed_ = false;  // a fresh start: nothing is waited out from before
+    outOfStep_ = false;  // a fresh start: nothing is owed from before
     opened = 1;
     return true;
 }
@@ -76,11 +76,23 @@ void CDeviceProtocol::DropStaleAnswers() {
     for (int i = 0; i < kMaxStaleAnswers && hid.ReadReport(scratch, sizeof scratch, 0) != 0; ++i) {}
 }
 
-void CDeviceProtocol::WaitOutOwedAnswer(const Frame& request, int timeoutMs) {
-    if (!answerOwed_ || request != owedRequest_) return;
-    answerOwed_ = false;
-    uint8_t scratch[kFrameSize];
-    hid.ReadReport(scratch, sizeof scratch, timeoutMs);
+bool CDeviceProtocol::CatchUp(int timeoutMs) {
+    Frame marker;
+    StartFrame(marker, Command::kReadDeviceInfo);
+    Chunk whole;
+    whole.length = static_cast<uint8_t>(kDeviceInfoSize);
+    PlaceChunk(marker, whole, nullptr);
+    if (hid.WriteReport(marker.data(), kFrameSize, timeoutMs) == 0) return false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    Frame reply{};
+    // Every answer before the marker's belongs to a request that gave up on it. Should an
+    // owed request itself have read the information block, its answer holds the same
+    // constant block and taking it for the marker's is harmless.
+    for (int drained = 0; drained <= kMaxStaleAnswers; ++drained) {
+        if (hid.ReadReport(reply.data(), kFrameSize, MillisecondsLeft(deadline)) == 0) return false;
+        if (reply[FrameByte::kCommand] == Command::kReadDeviceInfo) return true;
+    }
+    return false;
 }
 
 int CDeviceProtocol::ReadAnswer(const Frame& request, Frame& reply, int timeoutMs, size_t& transferred) {
@@ -122,13 +134,15 @@ int CDeviceProtocol::Transact(const uint8_t* request, size_t requestLength, uint
         // commandLock (WriteShootData, direct callers) cannot then slip its request between
         // ours and our answer and take the answer meant for us.
         std::lock_guard<std::mutex> lock(ioLock);
-        WaitOutOwedAnswer(frame, timeoutMs);
         DropStaleAnswers();
-        if (hid.WriteReport(frame.data(), kFrameSize, timeoutMs) == 0) return kResultWriteFailed;
-        result = ReadAnswer(frame, reply, timeoutMs, transferred);
-        if (result == kResultNoAnswer) {
-            answerOwed_ = true;
-            owedRequest_ = frame;
+        if (outOfStep_ && !CatchUp(timeoutMs)) {
+            result = kResultNoAnswer;
+        } else {
+            outOfStep_ = false;
+            DropStaleAnswers();
+            if (hid.WriteReport(frame.data(), kFrameSize, timeoutMs) == 0) return kResultWriteFailed;
+            result = ReadAnswer(frame, reply, timeoutMs, transferred);
+            if (result == kResultNoAnswer) outOfStep_ = true;
         }
     }
     if (result == kResultOk) {

@@ -64,9 +64,10 @@ public:
     // echo the request's command byte, a second one is read and taken whatever it holds;
     // an answer with the request's command byte whose length or offset bytes name another
     // chunk is a late answer to an earlier request and is dropped);
-    // 0 when the channel is closed or no answer came within the time-out; -1 when the write
-    // failed. The answer (up to answerLength bytes) is copied only on success. Writes the
-    // "命令" and "返回" dumps to the debug output when it is on.
+    // 0 when the channel is closed or no answer came within the time-out (also when an
+    // earlier request is still owed an answer that does not come: the request is then not
+    // sent, see CatchUp); -1 when the write failed. The answer (up to answerLength bytes) is copied only on
+    // success. Writes the "命令" and "返回" dumps to the debug output when it is on.
     int Transact(const uint8_t* request, size_t requestLength, uint8_t* answer, size_t answerLength,
                  size_t* bytesRead = nullptr);
     // Accepts 0..512 (returns 1); anything else is refused with 0 and dataLength kept.
@@ -109,16 +110,17 @@ private:
     int SingleFrame(uint8_t command, uint8_t length, uint16_t offset, Frame& answer);
     int RunChunk(const Frame& request, Frame& answer, bool takeCommandLock);
     void DropStaleAnswers();
-    // Before a request identical to one that timed out: waits up to timeoutMs for that
-    // request's late answer and drops it, since nothing in an answer tells two identical
-    // requests apart. Under ioLock.
-    void WaitOutOwedAnswer(const Frame& request, int timeoutMs);
+    // After a request went unanswered the channel is out of step: the device may still
+    // answer it, and nothing in an answer tells two identical requests apart. The device
+    // answers in order, so one marker request (a read of the information block, whose
+    // answer nothing else sends) and everything read up to its answer drain what is owed.
+    // True when the marker's answer came; the channel is in step again. Under ioLock.
+    bool CatchUp(int timeoutMs);
     // Reads the answer of request within timeoutMs, skipping stale answers (see Transact).
     int ReadAnswer(const Frame& request, Frame& reply, int timeoutMs, size_t& transferred);
 
-    // The last request whose answer did not come in time (its answer may still arrive).
-    bool answerOwed_ = false;
-    Frame owedRequest_{};
+    // Set when a request's answer did not come in time; cleared once CatchUp succeeds.
+    bool outOfStep_ = false;
 
     std::mutex callsLock_;
     std::condition_variable callsDone_;

@@ -102,6 +102,27 @@ TEST_F(TransactTest, LateAnswerToTheSameChunkIsNotTakenForItsRetry) {
     EXPECT_EQ(bytes, (std::vector<uint8_t>{0x00, 0x31, 0x32, 0x33}));
 }
 
+// A device that answers every request 2.5 s late, in order: each answer is owed to a
+// request that gave up on it long before. No later read may take it for its own.
+TEST_F(TransactTest, AnswerOwedLongerThanTwoTimeOutsIsNeverTakenForALaterRead) {
+    mouse->SetSettingsBytes(0, {0x00, 0x11, 0x12, 0x13});
+    std::vector<uint8_t> bytes(4, 0xEE);
+    mouse->SetAnswerDelay(2500);
+    EXPECT_EQ(channel->ReadMemory(bytes, 0), kResultNoAnswer);
+    mouse->SetSettingsBytes(0, {0x00, 0x21, 0x22, 0x23});
+    // The first read's answer arrives 1.5 s into this one, which must not take it.
+    const int second = channel->ReadMemory(bytes, 0);
+    EXPECT_NE(bytes, (std::vector<uint8_t>{0x00, 0x11, 0x12, 0x13})) << "result " << second;
+    // With a time-out long enough for the device, the channel catches up and the read
+    // gets the memory as it is now.
+    mouse->SetSettingsBytes(0, {0x00, 0x31, 0x32, 0x33});
+    channel->slowLink = 1;
+    ASSERT_EQ(channel->ReadMemory(bytes, 0), kResultOk);
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{0x00, 0x31, 0x32, 0x33}));
+    channel->slowLink = 0;
+    mouse->SetAnswerDelay(0);
+}
+
 TEST_F(TransactTest, SlowLinkWaitsLongerForTheAnswer) {
     // An answer 1.5 s late: past the 1000 ms time-out, within the 5000 ms one.
     struct Case {
