@@ -127,6 +127,10 @@ int ApplyToDevice(const std::string& argument, const std::string* profileName, C
     const ProfileSwitchResult result = SwitchToProfile(device, entry.id);
     if (result.loaded != 1)
         return CtlFail(context, kExitFailure, "profile '" + entry.name + "' cannot be loaded");
+    if (!result.keptAside.empty())
+        context.err << "kvelmctl: the file of profile '" << entry.name
+                    << "' could not be read; it is kept as " << result.keptAside
+                    << " and the default settings were applied in its place\n";
     int code = kExitOk;
     if (result.settings != kResultOk)
         code = FailCommand(context, "writing the settings", result.settings, path);

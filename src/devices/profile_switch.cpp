@@ -11,6 +11,7 @@ namespace {
 bool PrepareSwitch(CVornakelUSBDevice& device, const std::string& profileName, ProfileSwitchResult& result) {
     device.SetProfileName(profileName);
     result.loaded = device.LoadProfile();
+    result.keptAside = device.ProfileKeptAside();
     if (result.loaded != 1) {
         // Nothing was loaded: whatever the device object holds did not come from this
         // profile, so nothing is sent.

@@ -14,6 +14,8 @@ struct ProfileSwitchResult {
     int settings = 0;     // WriteSettings
     int macros = 0;       // WriteMacros
     int assignments = 0;  // WriteCurrentKeyAssignments
+    // Where an unreadable profile file was kept before the default data took its place.
+    std::string keptAside;
 };
 
 // SetProfileName, LoadProfile, ValidateMacroKeys, RefreshPage, WriteSettings, WriteMacros,

@@ -67,6 +67,9 @@ public:
     // Base name of the profile file: data folder + name + ".Json".
     void SetProfileName(const std::string& name) { profileName_ = name; }
     const std::string& ProfileName() const { return profileName_; }
+    // Where the last profile load kept a profile file it could not read (the default data
+    // was written in its place); empty when nothing was set aside.
+    const std::string& ProfileKeptAside() const { return profileKeptAside_; }
     // Base name of the settings (light configuration) file: data folder + name + ".config".
     void SetConfigName(const std::string& name) { configName_ = name; }
     const std::string& ConfigName() const { return configName_; }
@@ -249,6 +252,8 @@ protected:
 
     CDeviceProtocol commandChannel_;
     DeviceInfoBlock deviceInfo_{};
+    // See ProfileKeptAside.
+    std::string profileKeptAside_;
     LightInfoRecord lightEffect_;
 
 private:

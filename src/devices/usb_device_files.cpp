@@ -31,8 +31,11 @@ void CVornakelUSBDevice::PointProfileAtFiles(CBasicProfiledata& profile) const {
 
 bool CVornakelUSBDevice::LoadNamedProfile(CBasicProfiledata& profile) {
     SetFilePaths();
+    profileKeptAside_.clear();
     if (ProfileName().empty()) return false;
-    return profile.Load(profile.GetProfilePath()).isObject();
+    const bool loaded = profile.Load(profile.GetProfilePath()).isObject();
+    profileKeptAside_ = profile.KeptAsideOnLoad();
+    return loaded;
 }
 
 int CVornakelUSBDevice::SaveLoadedProfile(CBasicProfiledata& profile) {

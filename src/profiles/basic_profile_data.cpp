@@ -33,6 +33,7 @@ void CBasicProfiledata::SetDeviceIndex(int index) {
 }
 
 Json::Value CBasicProfiledata::Load(const std::string& path) {
+    keptAsideOnLoad_.clear();
     const Json::Value document = jsonFile_.ReadJsonFile(path);
     tree_ = DeviceObjectOf(document, deviceIndex_);
     if (!tree_.isObject()) {
@@ -45,7 +46,7 @@ Json::Value CBasicProfiledata::Load(const std::string& path) {
             return tree_;
         }
         if (path != defaultDataPath_) {
-            Json::Value updated = ReadDocumentForUpdate(jsonFile_, path);
+            Json::Value updated = ReadDocumentForUpdate(jsonFile_, path, &keptAsideOnLoad_);
             PutDeviceObject(updated, deviceIndex_, tree_);
             jsonFile_.WriteJsonFile(path, updated);
         }

@@ -39,6 +39,9 @@ public:
     // written. When the default data has no device object either, the tree becomes null,
     // nothing is written, and null is returned.
     Json::Value Load(const std::string& path);
+    // Where the last Load kept the profile file it could not read before writing the
+    // default data in its place; empty when nothing was set aside.
+    const std::string& KeptAsideOnLoad() const { return keptAsideOnLoad_; }
     // SaveDeviceData(tree, profile path). 0 when written, 1 on failure.
     virtual int Save();
     // Reads the document at path, sets its "Device"[device index] to value and writes the
@@ -81,6 +84,7 @@ protected:
     const CJsonFile& Files() const { return jsonFile_; }
 
 private:
+    std::string keptAsideOnLoad_;
     std::string profilePath_;
     std::string defaultDataPath_;
     LightInfoRecord lightInfo_;

@@ -130,6 +130,39 @@ TEST_F(HostileFiles, ListThroughALinkOrWithAByteOrderMarkIsReadAndTheLinkTargetK
     EXPECT_FALSE(fs::exists(list.string() + ".bad"));
 }
 
+// The selected profile's own file unreadable: apply sends the default settings, keeps the
+// file aside and says so, naming the profile and the copy.
+TEST_F(HostileFiles, ApplySaysWhereAnUnreadableProfileFileIsKept) {
+    fs::path profile;
+    for (const auto& entry : fs::directory_iterator(mouseFolder_))
+        if (entry.path().extension() == ".Json") profile = entry.path();
+    ASSERT_FALSE(profile.empty());
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+    };
+    const Case cases[] = {
+        {"nested past the limit", [](const fs::path& p) { WriteFileBytes(p, Nested(1100)); }},
+        {"a pipe", [](const fs::path& p) { mkfifo(p.c_str(), 0600); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(profile);
+        for (const auto& entry : fs::directory_iterator(mouseFolder_))
+            if (entry.path().string().starts_with(profile.string() + ".bad")) fs::remove_all(entry.path());
+        c.make(profile);
+        const Outcome run = Run({"apply", "0"});
+        EXPECT_EQ(run.code, 0) << run.err;
+        EXPECT_NE(run.err.find("could not be read; it is kept as " + profile.string() + ".bad"),
+                  std::string::npos)
+            << run.err;
+        EXPECT_TRUE(fs::exists(fs::symlink_status(profile.string() + ".bad")));
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(profile))) << "the default data took its place";
+        const Outcome again = Run({"apply", "0"});
+        EXPECT_EQ(again.err, "") << "the repaired profile loads quietly";
+    }
+}
+
 // Four hundred entries with one identifier: no more profiles than a device keeps, the
 // damaged list kept once with a message, and the next run quiet.
 TEST_F(HostileFiles, RepeatedIdentifiersStopAtTheProfileLimit) {

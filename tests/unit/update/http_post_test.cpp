@@ -249,6 +249,41 @@ TEST_F(HttpPostTest, VerbOtherThanGetOrPostIsRefusedWithoutSending) {
 }
 }  // namespace
 
+namespace {
+// A listener on a loopback port that takes connections (the kernel's queue does) and never
+// sends a byte. Its URL, or empty when no port could be had.
+struct SilentListener {
+    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    std::string Url(const char* scheme) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            listen(fd, 4) != 0 || getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+            return {};
+        return std::string(scheme) + "://127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+    }
+    ~SilentListener() {
+        if (fd >= 0) close(fd);
+    }
+};
+}  // namespace
+
+// A service that takes the query and never says a word (not even the TLS greeting): when
+// the deadline ends the wait, the service was not reached; it did not answer "no update".
+TEST(HttpPostDeadline, SilentServiceEndsAsNotReachedAtTheDeadline) {
+    SilentListener silent;
+    const std::string base = silent.Url("https");
+    ASSERT_FALSE(base.empty());
+    CHttpClient client;
+    client.SetDeadline(std::chrono::steady_clock::now() + std::chrono::seconds(2));
+    const auto started = std::chrono::steady_clock::now();
+    const UpdateAnswer answer = QueryUpdate(client, base, kMouseKey, 0x0101, true);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    EXPECT_TRUE(answer.ServiceUnreachable()) << answer.name;
+}
+
 // A server that takes the connection and never answers: only the stop event ends the wait
 // (well before libcurl's own stall limit would).
 TEST(HttpPostStop, StopEventEndsARequestTheServerNeverAnswers) {
