@@ -16,7 +16,7 @@ struct Parser {
     QCommandLineParser parser;
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help and exit.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("V"), QStringLiteral("version")},
                                QStringLiteral("Show the program version and exit.")};
     QCommandLineOption simulate{QStringLiteral("simulate"),
                                 QStringLiteral("Plug simulated devices, e.g. mouse,mouse3389 "
