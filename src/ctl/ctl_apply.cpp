@@ -7,6 +7,7 @@
 #include "ctl/ctl_interfaces.h"
 #include "ctl/ctl_mouse.h"
 #include "ctl/ctl_named_device.h"
+#include "ctl/ctl_profiles.h"
 #include <memory>
 
 #include "devices/discovery/device_table_store.h"
@@ -34,9 +35,11 @@ bool TakesProfiles(int kind) {
            kind == DeviceKind::kHeadsetHs6533;
 }
 
+}  // namespace
+
 // Applies the selected profile, or the one named by profileName (not null), to the device
 // `argument` names.
-int ApplyToDevice(const std::string& argument, const std::string* profileName, CtlContext& context) {
+int ApplyProfileToDevice(const std::string& argument, const std::string* profileName, CtlContext& context) {
     const bool named = profileName != nullptr;
     NamedDevice target;
     std::string path;
@@ -53,7 +56,7 @@ int ApplyToDevice(const std::string& argument, const std::string* profileName, C
         index = list.FindByName(*profileName);
         if (index < 0)
             return CtlFail(
-                context, kExitFailure,
+                context, kExitUsage,
                 "profile not found: '" + *profileName + "' (profiles: " + ProfileNames(list) + ")");
         list.Select(index);  // a profile switch in the program selects it too
     }
@@ -85,6 +88,8 @@ int ApplyToDevice(const std::string& argument, const std::string* profileName, C
     return code;
 }
 
+namespace {
+
 // Every attached mouse, keyboard and mouse pad of the device table; one failing device does
 // not keep the others from their profiles, but makes the exit code a failure.
 int ApplyToAll(CtlContext& context) {
@@ -98,7 +103,7 @@ int ApplyToAll(CtlContext& context) {
         if (IsMouseKind(entry.deviceKind) && MouseFolderName(entry.vendorId, entry.productId).empty())
             continue;
         ++devices;
-        if (ApplyToDevice(entry.path, nullptr, context) != kExitOk) code = kExitFailure;
+        if (ApplyProfileToDevice(entry.path, nullptr, context) != kExitOk) code = kExitFailure;
     }
     if (devices == 0) context.out << "no device attached: nothing to apply\n";
     return code;
@@ -108,8 +113,9 @@ int ApplyToAll(CtlContext& context) {
 
 int RunApply(const std::vector<std::string>& args, CtlContext& context) {
     if (args.size() == 1 && args[0] == kAllOption) return ApplyToAll(context);
-    if (args.size() == 3 && args[1] == kProfileOption) return ApplyToDevice(args[0], &args[2], context);
+    if (args.size() == 3 && args[1] == kProfileOption)
+        return ApplyProfileToDevice(args[0], &args[2], context);
     if (args.size() != 1 || args[0].starts_with("--"))
         return CtlFail(context, kExitUsage, "usage: kvelmctl apply PATH|INDEX|--all [--profile NAME]");
-    return ApplyToDevice(args[0], nullptr, context);
+    return ApplyProfileToDevice(args[0], nullptr, context);
 }

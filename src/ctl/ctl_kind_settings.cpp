@@ -6,6 +6,7 @@
 
 #include "ctl/ctl.h"
 #include "ctl/ctl_device.h"
+#include "ctl/ctl_headset_audio.h"
 #include "ctl/ctl_mouse_words.h"
 #include "ctl/ctl_numbers.h"
 #include "devices/hs6533_device.h"
@@ -91,8 +92,16 @@ int PrintKindSettings(NamedDevice& named, CtlContext& context) {
     named.device->LoadLists();
     if (named.keyboard != nullptr)
         return KeyboardSettings(channel, named.path, named.keyboard->Lists(), context);
-    if (named.headset != nullptr)
-        return LightingSettings(channel, named.path, named.headset->Lists(), context);
+    if (named.headset != nullptr) {
+        std::string profile;
+        if (const int code = LoadSelectedProfile(named, &profile, context); code != kExitOk) return code;
+        if (const int code = LightingSettings(channel, named.path, named.headset->Lists(), context);
+            code != kExitOk)
+            return code;
+        context.out << "profile:           " << profile << "\n";
+        PrintHeadsetAudio(named, context.out);
+        return kExitOk;
+    }
     auto& pad = static_cast<CVornakelMousePadDevice&>(*named.device);
     return LightingSettings(channel, named.path, pad.Lists(), context);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ctl/ctl.h"
+#include "ctl/ctl_device.h"
 #include "ctl/ctl_interfaces.h"
 #include "ctl/ctl_mouse.h"
 #include "devices/discovery/device_table_store.h"
@@ -82,6 +83,8 @@ int ConfigureNamed(const std::string& argument, NamedDevice& named, CtlContext& 
     if (!ResolveDevice(argument, listed, &error)) return CtlFail(context, kExitFailure, error);
     named.kind = listed.deviceKind;
     named.path = listed.path;
+    named.vendorId = listed.vendorId;
+    named.productId = listed.productId;
     if (listed.supportedRow < 0 || listed.deviceSubKind == kSubKindSecondary || listed.deviceRow < 0)
         return CtlFail(
             context, kExitUsage,
@@ -135,4 +138,22 @@ int ReadBeforeWrite(NamedDevice& named) {
 void PointProfileList(CProfileList& list, const NamedDevice& named) {
     list.SetDeviceKind(named.profileKind);
     list.SetDeviceFolder(DeviceProgramFolder(), named.device->FolderTag());
+}
+
+// The selected profile loaded as a profile switch loads it; its name into *name.
+int LoadSelectedProfile(NamedDevice& named, std::string* name, CtlContext& context) {
+    CProfileList list;
+    PointProfileList(list, named);
+    if (const int code = InitProfileList(list, context); code != kExitOk) return code;
+    const int index = list.SelectedIndex();
+    if (index < 0 || index >= list.Count())
+        return CtlFail(context, kExitFailure, "no profile selected in " + list.UserFolder());
+    const ProfileEntry entry = list.Entries()[static_cast<size_t>(index)];
+    if (const int result = ReadBeforeWrite(named); result != kResultOk)
+        return FailCommand(context, "reading the device (not answering)", result, named.path);
+    named.device->SetProfileName(entry.id);
+    if (named.device->LoadProfile() != 1)
+        return CtlFail(context, kExitFailure, "profile '" + entry.name + "' cannot be loaded");
+    *name = entry.name;
+    return kExitOk;
 }

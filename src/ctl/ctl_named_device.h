@@ -24,6 +24,7 @@ struct NamedDevice {
     int kind = 0;         // DeviceKind of the table row
     int profileKind = 0;  // the kind of its profile list (a wireless mouse keeps a mouse's)
     std::string path;
+    uint16_t vendorId = 0, productId = 0;
 };
 
 // What kvelmctl calls a kind in its messages and in "--kind": "mouse", "keyboard", "pad",
@@ -50,3 +51,8 @@ int ReadBeforeWrite(NamedDevice& named);
 
 // The device's profile list, created on first use as the program creates it.
 void PointProfileList(CProfileList& list, const NamedDevice& named);
+
+// The selected profile loaded into the open device as a profile switch loads it (after the
+// first read the program makes); its name into *name. kExitOk or the exit code after the
+// error line.
+int LoadSelectedProfile(NamedDevice& named, std::string* name, CtlContext& context);

@@ -83,9 +83,24 @@ std::span<const CtlCommand> CtlCommands() {
          "N] | wlock|winlock|rollover on|off | repeat-delay MS",
          "change a setting in the selected profile and write it to the device (kvelmctl help set)", 3, RunSet,
          7},
+        {"profiles", "PATH|INDEX", "list the device's profiles, the selected one marked with '*'", 1,
+         RunProfiles},
+        {"profile", "PATH|INDEX new|copy|rename|delete|select|export|import [NAME|FILE] [NEW|FILE]",
+         "manage the device's profiles as the window's profile manager does", 2, RunProfile, 2},
         {"help", "assign|set", "the words of an assignment, or which setting each kind has", 1, RunHelp},
     };
     return kCommands;
+}
+
+namespace {
+std::string& SimulateList() {
+    static std::string list;
+    return list;
+}
+}  // namespace
+
+const std::string& CtlSimulateList() {
+    return SimulateList();
 }
 
 int CtlFail(CtlContext& context, int code, const std::string& text) {
@@ -134,6 +149,7 @@ int RunCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
         const char* fromEnvironment = std::getenv("KVELM_SIMULATE");
         simulate = fromEnvironment != nullptr ? fromEnvironment : "";
     }
+    SimulateList() = simulate;
     std::string error;
     if (PlugSimulatedDevicesWithRows(simulate, &error) < 0) return CtlFail(context, kExitUsage, error);
 

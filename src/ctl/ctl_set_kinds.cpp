@@ -2,6 +2,7 @@
 
 #include "ctl/ctl.h"
 #include "ctl/ctl_device.h"
+#include "ctl/ctl_headset_audio.h"
 #include "ctl/ctl_mouse_words.h"
 #include "ctl/ctl_named_device.h"
 #include "ctl/ctl_numbers.h"
@@ -83,24 +84,6 @@ int Change(NamedDevice& named, const std::vector<std::string>& args, CtlContext&
     return -1;
 }
 
-// The selected profile loaded as a profile switch loads it; its name into *name.
-int LoadSelectedProfile(NamedDevice& named, std::string* name, CtlContext& context) {
-    CProfileList list;
-    PointProfileList(list, named);
-    if (const int code = InitProfileList(list, context); code != kExitOk) return code;
-    const int index = list.SelectedIndex();
-    if (index < 0 || index >= list.Count())
-        return CtlFail(context, kExitFailure, "no profile selected in " + list.UserFolder());
-    const ProfileEntry entry = list.Entries()[static_cast<size_t>(index)];
-    if (const int result = ReadBeforeWrite(named); result != kResultOk)
-        return FailCommand(context, "reading the device (not answering)", result, named.path);
-    named.device->SetProfileName(entry.id);
-    if (named.device->LoadProfile() != 1)
-        return CtlFail(context, kExitFailure, "profile '" + entry.name + "' cannot be loaded");
-    *name = entry.name;
-    return kExitOk;
-}
-
 }  // namespace
 
 int RunSetOnKind(const std::vector<std::string>& args, CtlContext& context) {
@@ -108,6 +91,14 @@ int RunSetOnKind(const std::vector<std::string>& args, CtlContext& context) {
     if (const int code = OpenNamed(args[0], named, context); code != kExitOk) return code;
     std::string profileName;
     if (const int code = LoadSelectedProfile(named, &profileName, context); code != kExitOk) return code;
+    if (named.headset != nullptr) {
+        const auto audio = BindHeadsetAudio(named);
+        // The audio operations save the profile themselves, as the voice panel's do.
+        if (const int code = SetHeadsetAudio(named, args, context); code >= 0) {
+            if (code == kExitOk) context.out << "saved in profile '" << profileName << "'\n";
+            return code;
+        }
+    }
     const int code = Change(named, args, context);
     if (code < 0) return RefuseKind(context, "set " + args[1], named);
     if (code != kExitOk) return code;
@@ -130,6 +121,10 @@ void PrintSetHelp(std::ostream& out) {
            "  wlock on|off             keyboard: the W key lock\n"
            "  winlock on|off           keyboard: the Windows key lock\n"
            "  rollover on|off          keyboard: 6-key rollover\n"
-           "  repeat-delay MS          keyboard: 250, 500, 750 or 1000\n\n"
+           "  repeat-delay MS          keyboard: 250, 500, 750 or 1000\n"
+           "  mic LEVEL, monitor LEVEL headset: 0-100\n"
+           "  mic-mute on|off          headset\n"
+           "  monitor-mute on|off      headset\n"
+           "  eq PRESET                headset: a built-in equaliser preset, 1-12\n\n"
            "The setting is saved in the device's selected profile and written to the device.\n";
 }

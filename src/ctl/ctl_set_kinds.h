@@ -5,6 +5,8 @@
 //   set DEVICE rate HZ                                 keyboard: 125, 250, 500 or 1000
 //   set DEVICE wlock|winlock|rollover on|off           keyboard: its lock flags
 //   set DEVICE repeat-delay MS                         keyboard: 250, 500, 750 or 1000
+//   set DEVICE mic|monitor LEVEL, mic-mute|monitor-mute on|off, eq PRESET   headset
+//                                                      (ctl_headset_audio.h)
 #include <ostream>
 #include <string>
 #include <vector>

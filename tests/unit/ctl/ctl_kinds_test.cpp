@@ -21,11 +21,7 @@ constexpr const char* kHeadset = "3";
 class CtlKinds : public ::testing::Test {
 protected:
     KvelmctlOutcome Run(const std::vector<std::string>& args) const {
-        return RunKvelmctl("XDG_DATA_HOME='" + home.File("data") +
-                               "' KVELM_DATA_DIR='" KVELM_TEST_PROGRAM_DIR
-                               "' KVELM_SIMULATE=mouse,keyboard,pad,headset KVELM_SIM_STATE_DIR='" +
-                               home.File("sim") + "'",
-                           args);
+        return RunKvelmctl(SimulatedUserEnvironment(home, "mouse,keyboard,pad,headset"), args);
     }
     TempFolder home;
 };
@@ -74,6 +70,12 @@ TEST_F(CtlKinds, EachCommandOnEachKindAnswersOrRefusesNamingTheKind) {
         {{"set", kKeyboard, "rate", "2000"}, 2, "rate HZ (HZ: 125, 250, 500, 1000)"},
         {{"set", kKeyboard, "wlock", "maybe"}, 2, "wlock on|off"},
         {{"set", kPad, "lighting", "no-such-mode"}, 2, "unknown lighting mode 'no-such-mode'"},
+        {{"set", kPad, "mic", "40"}, 2, "set mic does not apply to a pad"},
+        {{"set", kHeadset, "mic", "101"}, 2, "mic LEVEL (0-100)"},
+        {{"set", kHeadset, "eq", "13"}, 2, "eq PRESET (1-12)"},
+        {{"settings", kHeadset}, 0, "equaliser:"},
+        {{"set", kHeadset, "mic-mute", "on"}, 0, "mic-mute: on"},
+        {{"set", kHeadset, "monitor-mute", "off"}, 0, "monitor-mute: off"},
     };
     for (const Case& c : cases) Check(c, Run(c.args));
 }
@@ -112,9 +114,12 @@ TEST_F(CtlKinds, ASettingWrittenByOneRunIsReadByTheNext) {
         {{"set", kHeadset, "lighting", "static", "--colour", "#abcdef"},
          kHeadset,
          "colour:            #abcdef"},
+        {{"set", kHeadset, "mic", "40"}, kHeadset, "microphone:        40 ("},
+        {{"set", kHeadset, "monitor", "25"}, kHeadset, "monitor:           25 ("},
+        {{"set", kHeadset, "eq", "3"}, kHeadset, "equaliser:         preset 3"},
     };
     for (const Written& c : cases) {
-        Check({c.set, 0, "written to sim:"}, Run(c.set));
+        Check({c.set, 0, "saved in profile 'profile1'"}, Run(c.set));
         Check({{"settings", c.device}, 0, c.shown}, Run({"settings", c.device}));
     }
 }

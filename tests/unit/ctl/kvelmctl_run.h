@@ -34,3 +34,14 @@ inline KvelmctlOutcome RunKvelmctl(const std::string& environment, const std::ve
     outcome.err = dir.Read("err");
     return outcome;
 }
+
+#ifdef KVELM_TEST_PROGRAM_DIR
+// The environment of a user whose data and simulated devices live in `home`: the program's
+// shipped data, the simulated devices of `simulate`, their memory kept in home/sim so that
+// one run sees what the previous one wrote.
+inline std::string SimulatedUserEnvironment(const TempFolder& home, const std::string& simulate) {
+    return "XDG_DATA_HOME='" + home.File("data") +
+           "' KVELM_DATA_DIR='" KVELM_TEST_PROGRAM_DIR "' KVELM_SIMULATE=" + simulate +
+           " KVELM_SIM_STATE_DIR='" + home.File("sim") + "'";
+}
+#endif

@@ -168,7 +168,7 @@ TEST_F(KvelmctlMouse, ErrorsNameTheProblemAndFail) {
         const char* message;
     } cases[] = {
         {{"apply", "4"}, kExitFailure, "no such device: 4"},
-        {{"apply", "0", "--profile", "nope"}, kExitFailure, "profile not found: 'nope'"},
+        {{"apply", "0", "--profile", "nope"}, kExitUsage, "profile not found: 'nope'"},
         {{"apply", "0", "--profile"}, kExitUsage, "usage: kvelmctl apply"},
         {{"apply", "0", "--colour", "red"}, kExitUsage, "usage: kvelmctl apply"},
         {{"settings"}, kExitUsage, "usage: kvelmctl settings"},
