@@ -62,13 +62,14 @@ int SetRate(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlConte
 
 int RunSet(const std::vector<std::string>& args, CtlContext& context) {
     if (args.size() < 3) return Usage(context);
+    const std::string& what = args[1];
     {
         NamedDevice named;
         if (const int code = ConfigureNamed(args[0], named, context); code != kExitOk) return code;
         if (named.mouse == nullptr) return RunSetOnKind(args, context);
+        if (what != "dpi" && what != "rate" && what != "lighting")
+            return IsSettingWord(what) ? RefuseKind(context, "set " + what, named) : Usage(context);
     }
-    const std::string& what = args[1];
-    if (what != "dpi" && what != "rate" && what != "lighting") return Usage(context);
     ProfiledMouse mouse;
     if (const int code = OpenProfiledMouse(args[0], mouse, context); code != kExitOk) return code;
     int code = kExitOk;

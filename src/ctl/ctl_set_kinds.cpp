@@ -128,3 +128,12 @@ void PrintSetHelp(std::ostream& out) {
            "  eq PRESET                headset: a built-in equaliser preset, 1-12\n\n"
            "The setting is saved in the device's selected profile and written to the device.\n";
 }
+
+bool IsSettingWord(const std::string& word) {
+    static const char* const kWords[] = {"lighting", "dpi",      "rate",         "wlock",
+                                         "winlock",  "rollover", "repeat-delay", "mic",
+                                         "monitor",  "mic-mute", "monitor-mute", "eq"};
+    for (const char* known : kWords)
+        if (word == known) return true;
+    return false;
+}

@@ -16,4 +16,7 @@
 // What "kvelmctl help set" prints: each setting and the kinds that have it.
 void PrintSetHelp(std::ostream& out);
 
+// True for a setting word of any kind ("lighting", "wlock", "mic", ...).
+bool IsSettingWord(const std::string& word);
+
 int RunSetOnKind(const std::vector<std::string>& args, CtlContext& context);

@@ -71,6 +71,7 @@ TEST_F(CtlKinds, EachCommandOnEachKindAnswersOrRefusesNamingTheKind) {
         {{"set", kKeyboard, "wlock", "maybe"}, 2, "wlock on|off"},
         {{"set", kPad, "lighting", "no-such-mode"}, 2, "unknown lighting mode 'no-such-mode'"},
         {{"set", kPad, "mic", "40"}, 2, "set mic does not apply to a pad"},
+        {{"set", kMouse, "wlock", "on"}, 2, "set wlock does not apply to a mouse"},
         {{"set", kHeadset, "mic", "101"}, 2, "mic LEVEL (0-100)"},
         {{"set", kHeadset, "eq", "13"}, 2, "eq PRESET (1-12)"},
         {{"settings", kHeadset}, 0, "equaliser:"},

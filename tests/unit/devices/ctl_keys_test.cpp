@@ -151,7 +151,7 @@ TEST_F(CtlKeys, MacroAssignmentSendsTheMacroImage) {
     const Bytes block = mouse->KeyBlock();
     ASSERT_LT(back + 3, block.size());
     EXPECT_EQ(Bytes(block.begin() + back, block.begin() + back + 3), (Bytes{0x71, 0, 3}));
-    EXPECT_NE(Ctl({"keys", "0"}).out.find("macro:burst:repeat=3   Macro 'burst' (repeat 3)"),
+    EXPECT_NE(Ctl({"keys", "0"}).out.find("macro:burst:repeat=3     Macro 'burst' (repeat 3)"),
               std::string::npos);
 
     const std::filesystem::path out = home.Path() / "out.mac";
