@@ -25,6 +25,7 @@
 #include "util/debug_log.h"
 #include "devices/discovery/simulated_rows.h"
 #include "sim/sim_devices.h"
+#include "sim/sim_state_files.h"
 
 namespace {
 
@@ -147,6 +148,9 @@ int RunProgram(int argc, char** argv) {
     }
 
     std::string simulateError;
+    // Simulated devices keep their memory per user, so the window and kvelmctl share them.
+    if (!options.simulate.empty() && !KeepSimulatedMemoryIn(SimStateFolderFromEnvironment(), &simulateError))
+        std::fprintf(stderr, "kvelm: %s\n", simulateError.c_str());
     if (PlugSimulatedDevicesWithRows(options.simulate, &simulateError) < 0) {
         std::fprintf(stderr, "kvelm: %s\n", simulateError.c_str());
         return 2;

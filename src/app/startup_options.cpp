@@ -16,11 +16,16 @@ struct Parser {
     QCommandLineParser parser;
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help and exit.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("V"), QStringLiteral("version")},
                                QStringLiteral("Show the program version and exit.")};
     QCommandLineOption simulate{QStringLiteral("simulate"),
-                                QStringLiteral("Plug simulated devices, e.g. mouse,mouse3389 "
-                                               "(default: the variable KVELM_SIMULATE)."),
+                                QStringLiteral("Plug simulated devices: mouse, mouse3389, mousewl, keyboard, "
+                                               "pad, headset, comma-separated (default: the variable "
+                                               "KVELM_SIMULATE). Their memory is kept per user in "
+                                               "$XDG_RUNTIME_DIR/kvelm-sim, shared with kvelmctl; "
+                                               "KVELM_SIM_STATE_DIR chooses another folder, 'off' "
+                                               "keeps it in this run; delete the folder to start "
+                                               "fresh."),
                                 QStringLiteral("LIST")};
     QCommandLineOption screenshot{QStringLiteral("screenshot"),
                                   QStringLiteral("Save a picture of the main window to FILE (PNG) once "

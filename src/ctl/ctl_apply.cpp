@@ -1,10 +1,13 @@
-// kvelmctl apply: sends a stored profile to a mouse, keyboard or mouse pad the way the
-// program's profile switch does: settings, macros, key assignments (a pad: its lighting).
+// kvelmctl apply: sends a stored profile to a mouse, keyboard, mouse pad or headset the way
+// the program's profile switch does: settings, macros, key assignments (a pad or a headset:
+// its lighting).
 // "apply --all" sends every attached device its selected profile (what the login entry runs).
 #include "ctl/ctl.h"
 #include "ctl/ctl_device.h"
 #include "ctl/ctl_interfaces.h"
 #include "ctl/ctl_mouse.h"
+#include "ctl/ctl_named_device.h"
+#include "ctl/ctl_profiles.h"
 #include <memory>
 
 #include "devices/discovery/device_table_store.h"
@@ -27,93 +30,33 @@ std::string ProfileNames(const CProfileList& list) {
     return names;
 }
 
-// A device of any kind that takes profiles, configured as the program configures it.
-struct NamedDevice {
-    std::unique_ptr<CVornakelUSBDevice> device;
-    CVornakelMouseDevice* mouse = nullptr;
-    CVornakelKeyboardDevice* keyboard = nullptr;
-    int profileKind = 0;  // the kind of the profile list (a wireless mouse keeps a mouse's)
-};
-
-bool IsMouse(int kind) {
-    return kind == DeviceKind::kMouse || kind == DeviceKind::kMouseVariant;
-}
-
 bool TakesProfiles(int kind) {
-    return IsMouse(kind) || kind == DeviceKind::kKeyboard || kind == DeviceKind::kMousePad;
+    return IsMouseKind(kind) || kind == DeviceKind::kKeyboard || kind == DeviceKind::kMousePad ||
+           kind == DeviceKind::kHeadsetHs6533;
 }
 
-// Opens the device `argument` names: a mouse as the mouse commands do, a keyboard or a
-// mouse pad from its row of the device table.
-int OpenNamed(const std::string& argument, NamedDevice& named, std::string* path, CtlContext& context) {
-    ListedInterface listed;
-    std::string error;
-    if (!ResolveDevice(argument, listed, &error)) return CtlFail(context, kExitFailure, error);
-    if (listed.supportedRow < 0 || IsMouse(listed.deviceKind)) {
-        auto mouse = std::make_unique<CVornakelMouseDevice>();
-        named.mouse = mouse.get();
-        named.device = std::move(mouse);
-        named.profileKind = DeviceKind::kMouse;
-        return OpenNamedMouse(argument, *named.mouse, path, context);
-    }
-    const CDeviceTable table = ActiveDeviceTable();
-    if (!TakesProfiles(listed.deviceKind) || listed.deviceSubKind != kSubKindCommand || listed.deviceRow < 0)
-        return CtlFail(context, kExitFailure,
-                       listed.path + ": not the command interface of a device that takes profiles");
-    const DeviceRow& row = table.Rows()[static_cast<size_t>(listed.deviceRow)];
-    if (listed.deviceKind == DeviceKind::kKeyboard) {
-        auto keyboard = std::make_unique<CVornakelKeyboardDevice>();
-        named.keyboard = keyboard.get();
-        named.device = std::move(keyboard);
-    } else {
-        named.device = std::make_unique<CVornakelMousePadDevice>();
-    }
-    named.profileKind = listed.deviceKind;
-    HidDeviceInfo info = ToHidDeviceInfo(table.Interfaces()[static_cast<size_t>(listed.supportedRow)]);
-    info.attached = 1;
-    info.devicePath = listed.path;
-    CVornakelUSBDevice& device = *named.device;
-    device.SetKeyControlCount(row.keyCount);
-    device.SetLedCount(row.ledCount);
-    device.SetFolderTag(row.folder);
-    device.SetHidInfo(info);
-    device.SetUserValue(row.typeCode);
-    device.SetConfigName(row.lightName);
-    if (!device.OpenCommandChannel(listed.path))
-        return CtlFail(context, kExitFailure,
-                       listed.path + ": " + DescribeOpenFailure(listed.path, true, true));
-    if (path != nullptr) *path = listed.path;
-    return kExitOk;
-}
-
-// The first read the program makes before it writes: a mouse's sensor and key block, a
-// keyboard's key matrix (its assignments are merged into it). A pad needs none.
-int ReadBeforeApply(NamedDevice& named) {
-    if (named.mouse) return named.mouse->ReadInitialState();
-    if (named.keyboard) return named.keyboard->ReadDeviceState();
-    return kResultOk;
-}
+}  // namespace
 
 // Applies the selected profile, or the one named by profileName (not null), to the device
 // `argument` names.
-int ApplyToDevice(const std::string& argument, const std::string* profileName, CtlContext& context) {
+int ApplyProfileToDevice(const std::string& argument, const std::string* profileName, CtlContext& context) {
     const bool named = profileName != nullptr;
     NamedDevice target;
     std::string path;
-    if (const int code = OpenNamed(argument, target, &path, context); code != kExitOk) return code;
+    if (const int code = OpenNamed(argument, target, context); code != kExitOk) return code;
+    path = target.path;
     CVornakelUSBDevice& device = *target.device;
 
     // The profiles of the device's kind, created on first use as the program creates them.
     CProfileList list;
-    list.SetDeviceKind(target.profileKind);
-    list.SetDeviceFolder(DeviceProgramFolder(), device.FolderTag());
+    PointProfileList(list, target);
     if (const int code = InitProfileList(list, context); code != kExitOk) return code;
     int index = list.SelectedIndex();
     if (named) {
         index = list.FindByName(*profileName);
         if (index < 0)
             return CtlFail(
-                context, kExitFailure,
+                context, kExitUsage,
                 "profile not found: '" + *profileName + "' (profiles: " + ProfileNames(list) + ")");
         list.Select(index);  // a profile switch in the program selects it too
     }
@@ -121,7 +64,7 @@ int ApplyToDevice(const std::string& argument, const std::string* profileName, C
         return CtlFail(context, kExitFailure, "no profile to apply in " + list.UserFolder());
     const ProfileEntry entry = list.Entries()[static_cast<size_t>(index)];
 
-    if (const int result = ReadBeforeApply(target); result != kResultOk)
+    if (const int result = ReadBeforeWrite(target); result != kResultOk)
         return FailCommand(context, "reading the device (not answering)", result, path);
 
     const ProfileSwitchResult result = SwitchToProfile(device, entry.id);
@@ -149,6 +92,8 @@ int ApplyToDevice(const std::string& argument, const std::string* profileName, C
     return code;
 }
 
+namespace {
+
 // Every attached mouse, keyboard and mouse pad of the device table; one failing device does
 // not keep the others from their profiles, but makes the exit code a failure.
 int ApplyToAll(CtlContext& context) {
@@ -159,9 +104,10 @@ int ApplyToAll(CtlContext& context) {
     int devices = 0;
     for (const ListedInterface& entry : interfaces) {
         if (entry.deviceIndex < 0 || !TakesProfiles(entry.deviceKind)) continue;
-        if (IsMouse(entry.deviceKind) && MouseFolderName(entry.vendorId, entry.productId).empty()) continue;
+        if (IsMouseKind(entry.deviceKind) && MouseFolderName(entry.vendorId, entry.productId).empty())
+            continue;
         ++devices;
-        if (ApplyToDevice(entry.path, nullptr, context) != kExitOk) code = kExitFailure;
+        if (ApplyProfileToDevice(entry.path, nullptr, context) != kExitOk) code = kExitFailure;
     }
     if (devices == 0) context.out << "no device attached: nothing to apply\n";
     return code;
@@ -171,8 +117,9 @@ int ApplyToAll(CtlContext& context) {
 
 int RunApply(const std::vector<std::string>& args, CtlContext& context) {
     if (args.size() == 1 && args[0] == kAllOption) return ApplyToAll(context);
-    if (args.size() == 3 && args[1] == kProfileOption) return ApplyToDevice(args[0], &args[2], context);
+    if (args.size() == 3 && args[1] == kProfileOption)
+        return ApplyProfileToDevice(args[0], &args[2], context);
     if (args.size() != 1 || args[0].starts_with("--"))
         return CtlFail(context, kExitUsage, "usage: kvelmctl apply PATH|INDEX|--all [--profile NAME]");
-    return ApplyToDevice(args[0], nullptr, context);
+    return ApplyProfileToDevice(args[0], nullptr, context);
 }

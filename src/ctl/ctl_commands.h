@@ -24,6 +24,10 @@ struct CtlCommand {
 
 std::span<const CtlCommand> CtlCommands();
 
+// The simulated devices of this run ("--simulate LIST" or KVELM_SIMULATE); the headset's
+// audio library follows it as the window's does.
+const std::string& CtlSimulateList();
+
 // Writes "kvelmctl: <text>" as one line on the error stream and returns `code`.
 int CtlFail(CtlContext& context, int code, const std::string& text);
 
@@ -38,4 +42,6 @@ int RunKeys(const std::vector<std::string>& args, CtlContext& context);
 int RunAssign(const std::vector<std::string>& args, CtlContext& context);
 int RunMacro(const std::vector<std::string>& args, CtlContext& context);
 int RunSet(const std::vector<std::string>& args, CtlContext& context);
+int RunProfiles(const std::vector<std::string>& args, CtlContext& context);
+int RunProfile(const std::vector<std::string>& args, CtlContext& context);
 int RunHelp(const std::vector<std::string>& args, CtlContext& context);

@@ -39,7 +39,7 @@ int PrintList(CtlContext& context, shoot::CShootStore& store) {
     for (int gun = 0; gun < shoot::kGunCount; ++gun) {
         shoot::CShootPreset preset;
         const bool readable = store.Load(gun, &preset) == shoot::kShootDone;
-        context.out << "gun " << gun << ": ";
+        context.out << "gun " << gun + 1 << ": ";
         if (readable)
             context.out << preset.BulletCount() << " bullets";
         else
@@ -53,7 +53,7 @@ int PrintPreset(CtlContext& context, shoot::CShootStore& store, int gun) {
     shoot::CShootPreset preset;
     if (store.Load(gun, &preset) != shoot::kShootDone)
         return CtlFail(context, kExitFailure, store.LastError());
-    context.out << "gun " << gun << ": " << store.PresetPath(gun) << "\n";
+    context.out << "gun " << gun + 1 << ": " << store.PresetPath(gun) << "\n";
     context.out << "bullet  horizontal  vertical  delay\n";
     for (int bullet = 0; bullet < preset.BulletCount(); ++bullet) {
         const shoot::ShootBullet b = preset.Bullet(bullet);
@@ -73,7 +73,7 @@ int Send(const std::string& argument, CtlContext& context, shoot::CShootStore& s
     const int result = shoot::SendPresets(device, store);
     ReportKeptAside(context, store);
     if (result != 0) return CtlFail(context, kExitFailure, "writing the gun presets failed: " + path);
-    context.out << "sent gun presets 0-" << shoot::kGunCount - 1 << " to " << path << "\n";
+    context.out << "sent gun presets 1-" << shoot::kGunCount << " to " << path << "\n";
     return kExitOk;
 }
 
@@ -83,10 +83,13 @@ int RunGun(const std::vector<std::string>& args, CtlContext& context) {
     // Every argument is checked before any file is touched.
     if (args.size() < 2 || !KnownAction(args)) return CtlFail(context, kExitUsage, kGunUsage);
     const std::string& action = args[1];
-    uint32_t gun = 0;
-    if (args.size() > 2 && !ParseNumber(args[2], shoot::kGunCount - 1, gun))
+    // Presets are numbered 1-4 as the window and the assignments ("gun:1") number them; the
+    // files keep their own numbering from 0.
+    uint32_t number = 0;
+    if (args.size() > 2 && (!ParseNumber(args[2], shoot::kGunCount, number) || number < 1))
         return CtlFail(context, kExitUsage,
-                       "no gun preset '" + args[2] + "' (0 to " + std::to_string(shoot::kGunCount - 1) + ")");
+                       "no gun preset '" + args[2] + "' (1 to " + std::to_string(shoot::kGunCount) + ")");
+    const uint32_t gun = number > 0 ? number - 1 : 0;
     if (args.size() > 3 && args[3].empty()) return CtlFail(context, kExitUsage, kGunUsage);
 
     shoot::CShootStore store;
@@ -99,7 +102,7 @@ int RunGun(const std::vector<std::string>& args, CtlContext& context) {
         // The file is checked before the presets are set up, so a bad one changes nothing.
         if (const int result = store.ImportGun(static_cast<int>(gun), args[3]); result != shoot::kShootDone)
             return CtlFail(context, kExitFailure, store.LastError());
-        context.out << "imported " << args[3] << " into gun " << gun << "\n";
+        context.out << "imported " << args[3] << " into gun " << number << "\n";
         return kExitOk;
     }
     const int setUp = store.Init();
@@ -109,6 +112,6 @@ int RunGun(const std::vector<std::string>& args, CtlContext& context) {
     if (action == "show") return PrintPreset(context, store, static_cast<int>(gun));
     if (store.ExportGun(static_cast<int>(gun), args[3]) != shoot::kShootDone)
         return CtlFail(context, kExitFailure, store.LastError());
-    context.out << "exported gun " << gun << " to " << args[3] << "\n";
+    context.out << "exported gun " << number << " to " << args[3] << "\n";
     return kExitOk;
 }

@@ -1,6 +1,7 @@
 // kvelmctl keys and assign: a mouse's button assignments by name, and giving one button a
 // new assignment the way the key assignment panel's save does.
 #include "ctl/ctl.h"
+#include "ctl/ctl_set_kinds.h"
 #include "ctl/ctl_device.h"
 #include "ctl/ctl_profiled_mouse.h"
 #include "macros/assignment_words.h"
@@ -93,8 +94,12 @@ int RunAssign(const std::vector<std::string>& args, CtlContext& context) {
 }
 
 int RunHelp(const std::vector<std::string>& args, CtlContext& context) {
+    if (!args.empty() && args[0] == "set") {
+        PrintSetHelp(context.out);
+        return kExitOk;
+    }
     if (args.empty() || args[0] != "assign")
-        return CtlFail(context, kExitUsage, "help is available for: assign (see also kvelmctl --help)");
+        return CtlFail(context, kExitUsage, "help is available for: assign, set (see also kvelmctl --help)");
     context.out << "usage: kvelmctl assign PATH|INDEX BUTTON ASSIGNMENT\n\n"
                 << "BUTTON is one of: " << ButtonWords() << " (or its number 0-9)\n"
                 << macros::AssignmentWordHelp();

@@ -1,9 +1,11 @@
 #pragma once
-// kvelmctl settings for the kinds whose table rows carry no ids yet (keyboard, mouse pad):
-// the user names the kind with "--kind keyboard" or "--kind pad".
-#include <string>
-#include <vector>
+// kvelmctl settings for the kinds beside the mouse: a keyboard's active settings block, the
+// lighting record of a mouse pad or a headset, decoded into the words the window shows.
 #include "ctl/ctl_commands.h"
+#include "ctl/ctl_named_device.h"
 
-// args: PATH|INDEX --kind KIND.
-int RunKindSettings(const std::vector<std::string>& args, CtlContext& context);
+// `named` is open; prints the settings or the error line and returns the exit code.
+int PrintKindSettings(NamedDevice& named, CtlContext& context);
+
+// "#rrggbb".
+std::string ColourText(uint8_t red, uint8_t green, uint8_t blue);

@@ -16,7 +16,8 @@ int FindMacro(const macros::CMacroStore& store, const std::string& name, CtlCont
     if (*index >= 0) return kExitOk;
     std::string known;
     for (const std::string& n : store.Names()) known += (known.empty() ? "'" : ", '") + n + "'";
-    return CtlFail(context, kExitFailure,
+    // A name that is not there is a mistake on the command line, as it is for assign.
+    return CtlFail(context, kExitUsage,
                    "no macro named '" + name + "' (macros: " + (known.empty() ? "none" : known) + ")");
 }
 

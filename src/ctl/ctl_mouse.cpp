@@ -2,6 +2,7 @@
 
 #include "ctl/ctl.h"
 #include "ctl/ctl_interfaces.h"
+#include "ctl/ctl_named_device.h"
 #include "devices/discovery/device_table_store.h"
 #include "hid/protocol/supported_devices.h"
 
@@ -31,9 +32,12 @@ int ConfigureNamedMouse(const std::string& argument, CVornakelMouseDevice& devic
         (listed.deviceKind == DeviceKind::kMouse || listed.deviceKind == DeviceKind::kMouseVariant) &&
         listed.deviceSubKind == kSubKindCommand;
     const std::string folder = MouseFolderName(listed.vendorId, listed.productId);
+    if (listed.supportedRow >= 0 && listed.deviceSubKind == kSubKindCommand && !mouseCommand)
+        return CtlFail(
+            context, kExitUsage,
+            listed.path + " is a " + KindWord(listed.deviceKind) + ": this command is for a mouse");
     if (!mouseCommand || folder.empty())
-        return CtlFail(context, kExitFailure,
-                       listed.path + ": not the command interface of a supported mouse");
+        return CtlFail(context, kExitUsage, listed.path + ": not the command interface of a supported mouse");
 
     HidDeviceInfo info =
         ToHidDeviceInfo(ActiveDeviceTable().Interfaces()[static_cast<size_t>(listed.supportedRow)]);

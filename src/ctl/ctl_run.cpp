@@ -39,7 +39,7 @@ std::vector<std::string> OptionsLast(const std::vector<std::string>& args) {
 
 void PrintUsage(std::ostream& out) {
     out << "usage: kvelmctl [--simulate LIST] COMMAND [ARGUMENTS]\n"
-           "       kvelmctl --help | --version\n\ncommands:\n";
+           "       kvelmctl --help | --version (-v, -V)\n\ncommands:\n";
     for (const CtlCommand& command : CtlCommands()) {
         std::string head = std::string(command.name);
         if (!command.arguments.empty()) head += " " + std::string(command.arguments);
@@ -49,7 +49,13 @@ void PrintUsage(std::ostream& out) {
     out << "\nINDEX counts the supported devices in the order 'list' shows them, from 0.\n"
            "Numbers are decimal or hexadecimal with 0x. DPI stages count from 1.\n"
            "Options may stand anywhere after the command.\n"
-           "--simulate mouse,mouse3389,mousewl (or KVELM_SIMULATE) adds simulated devices.\n"
+           "Exit codes: 0 done, 1 the device or a file failed, 2 the command line is wrong.\n"
+           "--simulate LIST (or KVELM_SIMULATE) adds simulated devices; LIST names them with commas:\n"
+           "  mouse, mouse3389, mousewl, keyboard, pad, headset.\n"
+           "  Their memory is kept per user in $XDG_RUNTIME_DIR/kvelm-sim (or /tmp/kvelm-sim-UID),\n"
+           "  so the next kvelmctl and a running kvelm --simulate see what this one wrote.\n"
+           "  KVELM_SIM_STATE_DIR=FOLDER keeps it there instead; KVELM_SIM_STATE_DIR=off keeps it\n"
+           "  in this run only. To start fresh, delete that folder.\n"
            "KVELM_UPDATE_URL (or Url= in [Update] of kvelm.ini) names the update service.\n"
            "KVELM_DEBUG=1 writes the frames sent and received to standard error.\n";
 }
@@ -60,13 +66,13 @@ std::span<const CtlCommand> CtlCommands() {
         {"list", "", "list every HID interface and mark the supported ones", 0, RunList},
         {"info", "PATH|INDEX", "read and decode the device information block", 1, RunInfo},
         {"read", "PATH|INDEX OFFSET LENGTH", "hex-dump LENGTH bytes of device memory at OFFSET", 3, RunRead},
-        {"settings", "PATH|INDEX [--kind keyboard|pad]",
-         "read and decode the active settings of a mouse (or of a keyboard or mouse pad)", 1, RunSettings, 2},
+        {"settings", "PATH|INDEX [--kind KIND]",
+         "read and decode the active settings of a device (--kind checks its kind)", 1, RunSettings, 2},
         {"apply", "PATH|INDEX [--profile NAME] | --all",
-         "send the selected (or named) profile to a mouse, or to every attached mouse", 1, RunApply, 2},
+         "send the selected (or named) profile to a device, or to every attached device", 1, RunApply, 2},
         {"updates", "", "ask the update service about the attached devices and the program", 0, RunUpdates},
         {"gun", "PATH|INDEX ACTION [N [FILE]]",
-         "gun presets: list, show N, import N FILE, export N FILE, send", 2, RunGun, 2},
+         "a mouse's gun presets 1-4: list, show N, import N FILE, export N FILE, send", 2, RunGun, 2},
         {"keys", "PATH|INDEX", "show each button's assignment in the selected profile", 1, RunKeys},
         {"assign", "PATH|INDEX BUTTON ASSIGNMENT", "give a button a new assignment (kvelmctl help assign)", 3,
          RunAssign},
@@ -74,11 +80,27 @@ std::span<const CtlCommand> CtlCommands() {
          RunMacro, 2},
         {"set",
          "PATH|INDEX dpi STAGE VALUE | rate HZ | lighting MODE [--colour RRGGBB] [--brightness N] [--speed "
-         "N]",
-         "change a mouse setting in the selected profile and write it to the mouse", 3, RunSet, 7},
-        {"help", "assign", "the words an assignment is made of", 1, RunHelp},
+         "N] | wlock|winlock|rollover on|off | repeat-delay MS",
+         "change a setting in the selected profile and write it to the device (kvelmctl help set)", 3, RunSet,
+         7},
+        {"profiles", "PATH|INDEX", "list the device's profiles, the selected one marked with '*'", 1,
+         RunProfiles},
+        {"profile", "PATH|INDEX new|copy|rename|delete|select|export|import [NAME|FILE] [NEW|FILE]",
+         "manage the device's profiles as the window's profile manager does", 2, RunProfile, 2},
+        {"help", "assign|set", "the words of an assignment, or which setting each kind has", 1, RunHelp},
     };
     return kCommands;
+}
+
+namespace {
+std::string& SimulateList() {
+    static std::string list;
+    return list;
+}
+}  // namespace
+
+const std::string& CtlSimulateList() {
+    return SimulateList();
 }
 
 int CtlFail(CtlContext& context, int code, const std::string& text) {
@@ -97,7 +119,7 @@ int RunCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             help = true;
-        } else if (arg == "--version" || arg == "-V") {
+        } else if (arg == "--version" || arg == "-V" || arg == "-v") {
             version = true;
         } else if (arg == kSimulateOption) {
             if (i + 1 >= args.size())
@@ -127,6 +149,7 @@ int RunCtl(const std::vector<std::string>& args, std::ostream& out, std::ostream
         const char* fromEnvironment = std::getenv("KVELM_SIMULATE");
         simulate = fromEnvironment != nullptr ? fromEnvironment : "";
     }
+    SimulateList() = simulate;
     std::string error;
     if (PlugSimulatedDevicesWithRows(simulate, &error) < 0) return CtlFail(context, kExitUsage, error);
 

@@ -1,5 +1,5 @@
-// kvelmctl set: changes one setting of a mouse in its selected profile and writes the
-// settings record to the mouse, as the window does when the value is changed on the page.
+// kvelmctl set on a mouse (other kinds: ctl_set_kinds.cpp): changes one setting in its selected profile and
+// writes the settings record to the mouse, as the window does when the value is changed on the page.
 //   set DEVICE dpi STAGE VALUE      stage counted from 1, DPI as the page shows it
 //   set DEVICE rate HZ              125, 250, 500, 1000 or 2000
 //   set DEVICE lighting MODE [--colour RRGGBB] [--brightness N] [--speed N]
@@ -10,14 +10,16 @@
 #include "ctl/ctl_device.h"
 #include "ctl/ctl_mouse_words.h"
 #include "ctl/ctl_numbers.h"
+#include "ctl/ctl_named_device.h"
 #include "ctl/ctl_profiled_mouse.h"
+#include "ctl/ctl_set_kinds.h"
+#include "ctl/ctl_set_lighting.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
     "usage: kvelmctl set PATH|INDEX dpi STAGE VALUE | rate HZ | lighting MODE [--colour RRGGBB] "
     "[--brightness N] [--speed N]";
-constexpr uint32_t kMaxLightLevel = 4;  // brightness and speed levels 0-4, as the page's sliders
 constexpr uint32_t kMaxDpi = 65535;
 
 int Usage(CtlContext& context) {
@@ -56,58 +58,18 @@ int SetRate(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlConte
     return kExitOk;
 }
 
-bool ParseColour(const std::string& text, LightInfoRecord& effect) {
-    uint32_t rgb = 0;
-    const std::string digits = text.starts_with("#") ? text.substr(1) : text;
-    if (digits.size() != 6 || !ParseNumber("0x" + digits, 0xFFFFFF, rgb)) return false;
-    effect.red = uint8_t(rgb >> 16);
-    effect.green = uint8_t(rgb >> 8);
-    effect.blue = uint8_t(rgb);
-    effect.multiColor = 0;  // a chosen colour is shown as it is
-    return true;
-}
-
-int SetLighting(ProfiledMouse& mouse, const std::vector<std::string>& args, CtlContext& context) {
-    if (args.size() < 3 || args.size() % 2 == 0) return Usage(context);
-    mouse.device.LoadLists();
-    const DeviceLists& lists = mouse.device.Lists();
-    const int mode = FindLightMode(lists, args[2]);
-    if (mode < 0 || mode >= mouse::kFirstHostLightMode)
-        return CtlFail(context, kExitUsage,
-                       "unknown lighting mode '" + args[2] + "' (modes: " + LightModeWords(lists) + ")");
-    LightInfoRecord effect = mouse.device.GetLightEffect();
-    effect.selectItem = static_cast<uint8_t>(mode);
-    for (size_t i = 3; i + 1 < args.size(); i += 2) {
-        const std::string& option = args[i];
-        const std::string& value = args[i + 1];
-        uint32_t level = 0;
-        if (option == "--colour" || option == "--color") {
-            if (!ParseColour(value, effect))
-                return CtlFail(context, kExitUsage,
-                               "--colour needs six hexadecimal digits RRGGBB, not '" + value + "'");
-        } else if (option == "--brightness" || option == "--speed") {
-            if (!ParseNumber(value, kMaxLightLevel, level))
-                return CtlFail(context, kExitUsage,
-                               option + " needs a level from 0 to " + std::to_string(kMaxLightLevel));
-            (option == "--speed" ? effect.speed : effect.light) = static_cast<uint8_t>(level);
-        } else {
-            return Usage(context);
-        }
-    }
-    mouse.device.SetLightEffect(effect);
-    char colour[8];
-    std::snprintf(colour, sizeof colour, "%02x%02x%02x", effect.red, effect.green, effect.blue);
-    context.out << "lighting: " << LightModeWord(lists, mode) << ", colour #" << colour << ", brightness "
-                << unsigned(effect.light) << ", speed " << unsigned(effect.speed) << "\n";
-    return kExitOk;
-}
-
 }  // namespace
 
 int RunSet(const std::vector<std::string>& args, CtlContext& context) {
     if (args.size() < 3) return Usage(context);
     const std::string& what = args[1];
-    if (what != "dpi" && what != "rate" && what != "lighting") return Usage(context);
+    {
+        NamedDevice named;
+        if (const int code = ConfigureNamed(args[0], named, context); code != kExitOk) return code;
+        if (named.mouse == nullptr) return RunSetOnKind(args, context);
+        if (what != "dpi" && what != "rate" && what != "lighting")
+            return IsSettingWord(what) ? RefuseKind(context, "set " + what, named) : Usage(context);
+    }
     ProfiledMouse mouse;
     if (const int code = OpenProfiledMouse(args[0], mouse, context); code != kExitOk) return code;
     int code = kExitOk;
@@ -115,8 +77,10 @@ int RunSet(const std::vector<std::string>& args, CtlContext& context) {
         code = SetDpi(mouse, args, context);
     else if (what == "rate")
         code = SetRate(mouse, args, context);
-    else
-        code = SetLighting(mouse, args, context);
+    else {
+        mouse.device.LoadLists();
+        code = SetLighting(mouse.device, mouse.device.Lists(), mouse::kFirstHostLightMode, args, context);
+    }
     if (code != kExitOk) return code;
     // 0: written (the profile was loaded when the mouse was opened).
     if (mouse.device.SaveProfile() != kResultOk)

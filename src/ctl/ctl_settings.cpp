@@ -1,5 +1,5 @@
-// kvelmctl settings: the mouse's active settings record, decoded into the words the window
-// uses: lighting mode names, polling rate in Hz, DPI stages counted from 1 with their DPI.
+// kvelmctl settings: the active settings of any kind; a mouse's settings record, decoded into the words the
+// window uses: lighting mode names, polling rate in Hz, DPI stages counted from 1 with their DPI.
 #include <cstdio>
 
 #include "ctl/ctl.h"
@@ -54,13 +54,7 @@ void PrintSettings(std::ostream& out, const std::string& path, const CVornakelMo
     out << "record:\n" << FormatHexDump(read.bytes.data(), read.bytes.size(), 0);
 }
 
-}  // namespace
-
-int RunSettings(const std::vector<std::string>& args, CtlContext& context) {
-    if (args.size() != 1) return RunKindSettings(args, context);
-    CVornakelMouseDevice device;
-    std::string path;
-    if (const int code = OpenNamedMouse(args[0], device, &path, context); code != kExitOk) return code;
+int MouseSettings(CVornakelMouseDevice& device, const std::string& path, CtlContext& context) {
     // The information block names the sensor, which turns stage values into DPI.
     if (const int result = device.ReadInitialState(); result != kResultOk)
         return FailCommand(context, "reading the device (not answering)", result, path);
@@ -69,4 +63,18 @@ int RunSettings(const std::vector<std::string>& args, CtlContext& context) {
     device.LoadLists();
     PrintSettings(context.out, path, device);
     return kExitOk;
+}
+
+}  // namespace
+
+// The kind comes from the device table; "--kind" only asserts it.
+int RunSettings(const std::vector<std::string>& args, CtlContext& context) {
+    std::vector<std::string> rest = args;
+    NamedDevice named;
+    if (const int code = OpenNamed(rest[0], named, context); code != kExitOk) return code;
+    if (const int code = CheckKindOption(rest, named, context); code != kExitOk) return code;
+    if (rest.size() != 1)
+        return CtlFail(context, kExitUsage, "usage: kvelmctl settings PATH|INDEX [--kind KIND]");
+    if (named.mouse != nullptr) return MouseSettings(*named.mouse, named.path, context);
+    return PrintKindSettings(named, context);
 }

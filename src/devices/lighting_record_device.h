@@ -36,6 +36,7 @@ public:
     // and EndConfig.
     int WriteSettings(const SettingsWrite& request) override;
     void LoadLists() override;
+    const DeviceLists& Lists() const { return lists_; }
     void SetFilePaths() override;
     std::string GetProfileFile() const override;
     void SetUserValue(int value) override;

@@ -178,11 +178,16 @@ MacroResult CMacroStore::Delete(int index) {
 
 int CMacroStore::Import(const std::string& path) {
     const std::string bytes = path.empty() ? std::string() : files_.ReadTextFile(path);
-    if (bytes.empty() || !JsonIsObject(files_.ReadJsonFile(path))) {
+    const Json::Value macro = bytes.empty() ? Json::Value() : files_.ReadJsonFile(path);
+    if (bytes.empty() || !JsonIsObject(macro)) {
         last_ = MacroResult::Unreadable;
         return -1;
     }
-    const int index = NewMacro();
+    // The macro keeps the name it was exported with, unless that name is taken (or not one
+    // a person could type): then it gets a free "macro_<n>".
+    const std::string name = JsonStringAt(macro, "MacroName");
+    const bool keepName = !name.empty() && IsAcceptableMacroName(name) && FindByName(name) < 0;
+    const int index = keepName ? NewMacro(name) : NewMacro();
     if (index < 0) return -1;
     if (WriteFileAtomic(MacroFile(index), bytes) != 0) {
         Delete(index);

@@ -66,7 +66,8 @@ public:
     MacroResult Rename(int index, const std::string& newName);
     // Removes the macro's file and its list entry.
     MacroResult Delete(int index);
-    // A new macro from a macro file: named "macro_<n>", new identifier, the file's bytes
+    // A new macro from a macro file: named as the file names it ("MacroName") unless that
+    // name is taken or not acceptable, else "macro_<n>"; new identifier, the file's bytes
     // copied unchanged. Refused when the file cannot be read or holds no JSON object.
     // Returns the new index or -1.
     int Import(const std::string& path);

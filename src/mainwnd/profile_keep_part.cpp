@@ -91,9 +91,9 @@ void CProfileKeepPart::OnTrayMenu(CMainWnd& wnd, CMenuWnd& menu) {
                  texts.Text(QStringLiteral("keep_profile_menu_text"),
                             QStringLiteral("Apply my profile when a device arrives or the computer wakes")),
                  ReadApplyOnArrivalAndResume());
-    AddCheckItem(
-        menu, first, wnd.GetHWND(), QLatin1String(kApplyAtLoginItem),
-        texts.Text(QStringLiteral("login_apply_menu_text"), QStringLiteral("Apply my profiles at login")),
-        ReadApplyAtLogin());
+    AddCheckItem(menu, first, wnd.GetHWND(), QLatin1String(kApplyAtLoginItem),
+                 texts.Text(QStringLiteral("login_apply_menu_text"),
+                            QStringLiteral("Apply my profiles at login (runs kvelmctl apply --all)")),
+                 ReadApplyAtLogin());
     menu.insertSeparator(first);
 }

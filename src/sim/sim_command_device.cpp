@@ -35,9 +35,31 @@ bool SimCommandDevice::OnOutputReport(int interfaceNumber, const uint8_t* data, 
     // Answers go out before the lock is released, so that frames written by several
     // threads are answered in the order they arrived. The bus never calls the device
     // while it holds its own lock, so this order of locks is safe.
-    for (auto& answer : HandleCommand(frame))
+    for (auto& answer : HandleKeptCommand(frame))
         SimHidBus::Instance().SendInputReport(this, commandInterface_, std::move(answer), answerDelayMs_);
     return true;
+}
+
+void SimCommandDevice::KeepStateIn(std::string folder) {
+    std::lock_guard guard(lock_);
+    stateFolder_ = std::move(folder);
+}
+
+std::vector<std::vector<uint8_t>> SimCommandDevice::HandleKeptCommand(const uint8_t* frame) {
+    if (stateFolder_.empty()) return HandleCommand(frame);
+    const SimStateLock fileLock(stateFolder_);
+    const std::vector<SimStatePart> parts = StateParts();
+    LoadSimState(stateFolder_, parts);
+    std::vector<std::vector<uint8_t>> before;
+    for (const SimStatePart& part : parts) before.push_back(*part.bytes);
+    auto answers = HandleCommand(frame);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (*parts[i].bytes != before[i]) {
+            SaveSimState(stateFolder_, parts);
+            break;
+        }
+    }
+    return answers;
 }
 
 std::vector<std::vector<uint8_t>> SimCommandDevice::HandleCommand(const uint8_t* frame) {

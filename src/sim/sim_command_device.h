@@ -27,6 +27,7 @@ constexpr uint16_t kSimWirelessMouseProductId = 0x2012;
 #include <string>
 #include <vector>
 #include "sim/sim_bus.h"
+#include "sim/sim_state_files.h"
 
 // One output report as the device received it.
 struct SimFrame {
@@ -71,6 +72,11 @@ public:
     std::vector<std::vector<uint8_t>> CommandFrames() const;
     void ClearFrames();
 
+    // Keeps the device's memory in `folder` (sim_state_files.h): read back before each
+    // command frame and saved after a frame that changed it, under the folder's lock, so
+    // several processes share one device. "" keeps the memory in this process only.
+    void KeepStateIn(std::string folder);
+
     bool InConfig() const;            // between begin and end configuration
     std::string LastRefusal() const;  // why the last frame or image was refused
 
@@ -95,6 +101,8 @@ protected:
     // Checks a staged image on end configuration and moves it to `image` when sound.
     uint8_t CommitImage(const char* what, Staging& staging, std::vector<uint8_t>& image, size_t capacity);
     uint8_t Refuse(std::string why);
+    // The memory regions that make up the device's lasting state (lock held).
+    virtual std::vector<SimStatePart> StateParts() { return {}; }
     void SetInConfig(bool on) { inConfig_ = on; }
 
     mutable std::mutex lock_;
@@ -102,6 +110,9 @@ protected:
 
 private:
     std::vector<std::vector<uint8_t>> HandleCommand(const uint8_t* frame);  // lock held
+    // HandleCommand with the memory read from and saved to the state folder (lock held).
+    std::vector<std::vector<uint8_t>> HandleKeptCommand(const uint8_t* frame);
+    std::string stateFolder_;
 
     const int commandInterface_;
     bool inConfig_ = false;

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include "sim/sim_command_device.h"
 #include "sim/sim_headset.h"
 #include "sim/sim_keyboard.h"
 #include "sim/sim_mouse.h"
@@ -29,6 +31,16 @@ const KnownDevice kKnownDevices[] = {
     {"pad", &Make<SimPad, SimPadModel, &SimPadModel::Pad>},
     {"headset", &Make<SimHeadset, SimHeadsetModel, &SimHeadsetModel::Headset>},
 };
+
+std::string& KeptMemoryFolder() {
+    static std::string folder;
+    return folder;
+}
+
+// The folder of the `occurrence`-th device (from 1) of that name in a list.
+std::string DeviceStateFolder(const std::string& name, int occurrence) {
+    return KeptMemoryFolder() + "/" + name + (occurrence > 1 ? "-" + std::to_string(occurrence) : "");
+}
 
 std::string Trim(const std::string& text) {
     const char* blanks = " \t\r\n";
@@ -86,11 +98,32 @@ int PlugSimulatedDevices(const std::string& list, std::string* error) {
     if (!CheckSimulatedDeviceList(list, error)) return -1;
     const std::vector<std::string> names = SimulatedDeviceNames(list);
     int plugged = 0;
+    std::map<std::string, int> occurrences;
     for (const std::string& name : names) {
-        if (auto device = MakeSimulatedDevice(name); device && SimHidBus::Instance().Plug(device) >= 0)
-            ++plugged;
+        auto device = MakeSimulatedDevice(name);
+        if (!device) continue;
+        const int occurrence = ++occurrences[name];
+        if (auto kept = std::dynamic_pointer_cast<SimCommandDevice>(device);
+            kept && !KeptMemoryFolder().empty()) {
+            const std::string folder = DeviceStateFolder(name, occurrence);
+            if (MakePrivateFolder(folder)) kept->KeepStateIn(folder);
+        }
+        if (SimHidBus::Instance().Plug(device) >= 0) ++plugged;
     }
     return plugged;
+}
+
+bool KeepSimulatedMemoryIn(const std::string& folder, std::string* error) {
+    KeptMemoryFolder().clear();
+    if (folder.empty()) return true;
+    if (!MakePrivateFolder(folder)) {
+        if (error)
+            *error =
+                "cannot keep the simulated devices in " + folder + " (not a folder private to this user)";
+        return false;
+    }
+    KeptMemoryFolder() = folder;
+    return true;
 }
 
 std::string SimulateListFromArgs(int argc, const char* const* argv) {

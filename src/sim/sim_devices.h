@@ -25,6 +25,13 @@ std::shared_ptr<ISimDevice> MakeSimulatedDevice(const std::string& name);
 // result is -1. Otherwise the result is the number of devices plugged.
 int PlugSimulatedDevices(const std::string& list, std::string* error);
 
+// From now on the devices PlugSimulatedDevices plugs keep their memory under `folder`, each
+// in a folder named after it ("mouse"; a second "mouse" of the same list in "mouse-2"), so
+// that the next process plugging the same list finds them as this one left them. ""
+// keeps the memory in the process (the default). False with *error set when the folder
+// cannot be made private to the user; the memory then stays in the process.
+bool KeepSimulatedMemoryIn(const std::string& folder, std::string* error);
+
 // The names of a comma-separated list, blanks trimmed, empty names dropped.
 std::vector<std::string> SimulatedDeviceNames(const std::string& list);
 // True when every name of the list is known or "none"; else *error as PlugSimulatedDevices.

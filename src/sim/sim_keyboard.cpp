@@ -159,3 +159,10 @@ void SimKeyboard::SetPowerRecord(const std::array<uint8_t, kPowerRecordSize>& re
     std::lock_guard guard(lock_);
     power_ = record;
 }
+
+std::vector<SimStatePart> SimKeyboard::StateParts() {
+    return {{"settings", &settings_, true, 0, static_cast<uint8_t>(kSlotCount)},
+            {"keys", &keyTable_},
+            {"lightframe", &lightFrame_},
+            {"macros", &macroImage_, false, size_t{model_.macroMemoryUnits} * kMacroUnit}};
+}

@@ -79,6 +79,7 @@ public:
 
 protected:
     uint8_t Execute(const uint8_t* frame, uint8_t* answer) override;
+    std::vector<SimStatePart> StateParts() override;
 
 private:
     void TakeKeyTable(std::vector<uint8_t> table);  // lock held

@@ -82,3 +82,7 @@ void SimLightingDevice::SetPowerRecord(const PowerRecordBytes& record) {
     std::lock_guard guard(lock_);
     power_ = record;
 }
+
+std::vector<SimStatePart> SimLightingDevice::StateParts() {
+    return {{"settings", &settings_, true, 0, static_cast<uint8_t>(kSlotCount)}};
+}

@@ -42,6 +42,7 @@ protected:
                       const std::array<FactorySlot, kSlotCount>& factorySlots, const PowerRecordBytes& power);
 
     uint8_t Execute(const uint8_t* frame, uint8_t* answer) override;
+    std::vector<SimStatePart> StateParts() override;
 
 private:
     const int commandInterface_;

@@ -92,6 +92,7 @@ public:
 
 protected:
     uint8_t Execute(const uint8_t* frame, uint8_t* answer) override;  // lock held
+    std::vector<SimStatePart> StateParts() override;
 
 private:
     uint8_t WriteSettings(const uint8_t* frame);

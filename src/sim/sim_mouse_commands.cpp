@@ -65,6 +65,14 @@ uint8_t SimMouse::WriteSettings(const uint8_t* frame) {
     return WriteBytes(settings_, frame);
 }
 
+std::vector<SimStatePart> SimMouse::StateParts() {
+    const size_t macroCapacity = size_t{model_.macroMemoryUnits} * 128;
+    return {{"settings", &settings_, true, 0, static_cast<uint8_t>(kRecordCount)},
+            {"keys", &keyBlock_},
+            {"macros", &macroImage_, false, macroCapacity},
+            {"shoot", &shootImage_, false, kShootMemorySize}};
+}
+
 uint8_t SimMouse::CommitImages() {
     const size_t macroCapacity = size_t{model_.macroMemoryUnits} * 128;
     const uint8_t macro = CommitImage("macro image", macroStaging_, macroImage_, macroCapacity);

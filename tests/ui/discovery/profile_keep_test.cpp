@@ -2,7 +2,10 @@
 // behind the program's back gets its profile written again on arrival and after the
 // computer wakes, and a pad and a headset get theirs written, only while the user turned
 // that on; and the login entry follows its choice.
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include "discovery_fixture.h"
 #include "devices/mouse/mouse_settings_record.h"
 #include "hid/protocol/protocol_codes.h"
@@ -123,7 +126,9 @@ TEST(LoginApplyEntryTest, ExistsExactlyWhileTheChoiceIsOn) {
     const QByteArray text = entry.readAll();
     entry.close();
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
-    EXPECT_TRUE(text.contains("\nExec=kvelmctl apply --all\n"));
+    const QString program = LoginApplyProgram(QCoreApplication::applicationDirPath());
+    EXPECT_TRUE(program.startsWith(u'/')) << program.toStdString();
+    EXPECT_TRUE(text.contains("\nExec=\"" + program.toUtf8() + "\" apply --all\n")) << text.toStdString();
     EXPECT_TRUE(path.endsWith(QLatin1String("/autostart/kvelm-apply.desktop")));
 
     ASSERT_TRUE(StoreApplyAtLogin(false));
@@ -133,3 +138,20 @@ TEST(LoginApplyEntryTest, ExistsExactlyWhileTheChoiceIsOn) {
 }
 
 }  // namespace
+
+TEST(LoginApplyEntryTest, NamesTheKvelmctlBesideTheProgramQuotedForTheEntry) {
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/odd $name`XXXXXX"));
+    ASSERT_TRUE(dir.isValid());
+    const QString ctl = dir.filePath(QStringLiteral("kvelmctl"));
+    QFile file(ctl);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_NE(LoginApplyProgram(dir.path()), ctl) << "not executable: not taken";
+    ASSERT_TRUE(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    EXPECT_EQ(LoginApplyProgram(dir.path()), ctl);
+    QString escaped = ctl;
+    escaped.replace(QStringLiteral("$"), QStringLiteral("\\$"))
+        .replace(QStringLiteral("`"), QStringLiteral("\\`"));
+    EXPECT_TRUE(LoginApplyEntryText(ctl).contains("\nExec=\"" + escaped.toUtf8() + "\" apply --all\n"))
+        << LoginApplyEntryText(ctl).toStdString();
+}

@@ -116,6 +116,7 @@ TEST(StartupOptions, CommandLineAndEnvironment) {
         {{"kvelm", "--simulate", "mouse", "-h"}, nullptr, A::ShowHelp, "", "", false},
         {{"kvelm", "--version"}, nullptr, A::ShowVersion, "", "", false},
         {{"kvelm", "-v"}, nullptr, A::ShowVersion, "", "", false},
+        {{"kvelm", "-V"}, nullptr, A::ShowVersion, "", "", false},
         {{"kvelm", "--screenshot"}, nullptr, A::UsageError, "", "", false},
         {{"kvelm", "--screenshot="}, nullptr, A::UsageError, "", "", false},
         {{"kvelm", "--simulate"}, "mouse", A::UsageError, "", "", false},

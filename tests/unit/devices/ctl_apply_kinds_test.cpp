@@ -84,7 +84,7 @@ TEST_F(KvelmctlKinds, AllReachesEveryKindAndNamedProfilesAreChecked) {
     EXPECT_FALSE(pad->CommandFrames().empty());
 
     pad->ClearFrames();
-    EXPECT_EQ(Run({"apply", "1", "--profile", "no such"}), kExitFailure);
+    EXPECT_EQ(Run({"apply", "1", "--profile", "no such"}), kExitUsage);
     EXPECT_NE(output.find("profile not found"), std::string::npos) << output;
     EXPECT_TRUE(pad->CommandFrames().empty());
 }

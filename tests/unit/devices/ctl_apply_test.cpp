@@ -168,7 +168,7 @@ TEST_F(KvelmctlMouse, ErrorsNameTheProblemAndFail) {
         const char* message;
     } cases[] = {
         {{"apply", "4"}, kExitFailure, "no such device: 4"},
-        {{"apply", "0", "--profile", "nope"}, kExitFailure, "profile not found: 'nope'"},
+        {{"apply", "0", "--profile", "nope"}, kExitUsage, "profile not found: 'nope'"},
         {{"apply", "0", "--profile"}, kExitUsage, "usage: kvelmctl apply"},
         {{"apply", "0", "--colour", "red"}, kExitUsage, "usage: kvelmctl apply"},
         {{"settings"}, kExitUsage, "usage: kvelmctl settings"},
@@ -228,6 +228,7 @@ std::vector<Bytes> CommandDumps(const std::string& text) {
 TEST(KvelmctlProgram, ApplyOnAnEmptyDataFolderWritesTheDefaultProfileOfThe3389Mouse) {
     TempFolder home;
     const std::string command = "env -i PATH=/usr/bin:/bin XDG_DATA_HOME='" + home.Path().string() +
+                                "' KVELM_SIM_STATE_DIR='" + home.File("sim") +
                                 "' KVELM_DATA_DIR='" KVELM_BIN_DIR
                                 "' KVELM_SIMULATE=mouse3389 KVELM_DEBUG=1 '" KVELMCTL_PATH "' apply 0 >'" +
                                 (home.Path() / "out").string() + "' 2>'" + (home.Path() / "err").string() +

@@ -132,16 +132,16 @@ TEST_F(CtlKeys, RefusalsWriteNothing) {
 
 TEST_F(CtlKeys, MacroAssignmentSendsTheMacroImage) {
     const std::filesystem::path source = home.Path() / "burst.mac";
-    WriteFile(source, R"({"MacroName": "x", "Guid": "y", "Events": [
+    WriteFile(source, R"({"MacroName": "burst", "Guid": "y", "Events": [
         {"Type": 10, "Button": 4, "Action": "down", "Delay": "30"},
         {"Type": 10, "Button": 4, "Action": "up", "Delay": "0"}], "Version": 64})");
     const CtlOutput imported = Ctl({"macro", "import", "0", source.string()});
     ASSERT_EQ(imported.code, 0) << imported.err;
-    EXPECT_EQ(imported.out, "imported '" + source.string() + "' as 'macro_1'\n");
-    EXPECT_EQ(Ctl({"macro", "list", "0"}).out, "0  macro_1  (2 events)\n");
-    EXPECT_EQ(Ctl({"macro", "show", "0", "MACRO_1"}).out, "A down, then 30 ms\nA up, then 0 ms\n");
+    EXPECT_EQ(imported.out, "imported '" + source.string() + "' as 'burst'\n") << "the macro keeps its name";
+    EXPECT_EQ(Ctl({"macro", "list", "0"}).out, "0  burst  (2 events)\n");
+    EXPECT_EQ(Ctl({"macro", "show", "0", "BURST"}).out, "A down, then 30 ms\nA up, then 0 ms\n");
 
-    const CtlOutput run = Ctl({"assign", "0", "back", "macro:macro_1:repeat=3"});
+    const CtlOutput run = Ctl({"assign", "0", "back", "macro:burst:repeat=3"});
     ASSERT_EQ(run.code, 0) << run.err;
     const Bytes image = mouse->MacroImage();
     ASSERT_EQ(image.size(), 16u + 6u + 8u);
@@ -151,16 +151,20 @@ TEST_F(CtlKeys, MacroAssignmentSendsTheMacroImage) {
     const Bytes block = mouse->KeyBlock();
     ASSERT_LT(back + 3, block.size());
     EXPECT_EQ(Bytes(block.begin() + back, block.begin() + back + 3), (Bytes{0x71, 0, 3}));
-    EXPECT_NE(Ctl({"keys", "0"}).out.find("macro:macro_1:repeat=3   Macro 'macro_1' (repeat 3)"),
+    EXPECT_NE(Ctl({"keys", "0"}).out.find("macro:burst:repeat=3     Macro 'burst' (repeat 3)"),
               std::string::npos);
 
     const std::filesystem::path out = home.Path() / "out.mac";
-    ASSERT_EQ(Ctl({"macro", "export", "0", "macro_1", out.string()}).code, 0);
+    ASSERT_EQ(Ctl({"macro", "export", "0", "burst", out.string()}).code, 0);
+    // A macro that is not there is a command-line mistake, for macro as for assign.
+    EXPECT_EQ(Ctl({"macro", "show", "0", "nothing"}).code, 2);
+    EXPECT_EQ(Ctl({"assign", "0", "back", "macro:nothing"}).code, 2);
     EXPECT_EQ(ReadFileBytes(out), ReadFileBytes(source));
 }
 
 TEST_F(CtlKeys, TheProgramPrintsTheAssignmentItWasGiven) {
-    const std::string env = "XDG_DATA_HOME='" + home.Path().string() +
+    const std::string env = "XDG_DATA_HOME='" + home.Path().string() + "' KVELM_SIM_STATE_DIR='" +
+                            home.File("sim") +
                             "' KVELM_DATA_DIR='" KVELM_BIN_DIR "' KVELM_SIMULATE=mouse " KVELMCTL_PATH;
     ASSERT_EQ(std::system((env + " assign 0 forward key:ctrl+c >/dev/null").c_str()), 0);
     FILE* pipe = popen((env + " keys 0").c_str(), "r");

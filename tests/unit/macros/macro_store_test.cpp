@@ -112,15 +112,17 @@ TEST_F(MacroStoreTest, EventsSaveLoadDeleteAndCopy) {
     (void)b;
 }
 
-TEST_F(MacroStoreTest, ImportKeepsTheBytesUnderANewNameAndExportCopiesThem) {
+TEST_F(MacroStoreTest, ImportKeepsTheBytesAndTheNameUnlessTakenAndExportCopiesThem) {
     const std::string source = dir.File("from elsewhere.mac");
     const std::string bytes = R"({"MacroName": "Burst", "Guid": "old", "Events": [{"Type": 1, "Button": 1,
         "Action": "down", "Delay": "10"}], "Version": 64})";
     WriteFileBytes(source, bytes);
     const int index = store.Import(source);
     ASSERT_EQ(index, 0);
-    EXPECT_EQ(store.Macros()[0].name, "macro_1");
+    EXPECT_EQ(store.Macros()[0].name, "Burst");
     EXPECT_NE(store.Macros()[0].guid, "old");
+    ASSERT_EQ(store.Import(source), 1);
+    EXPECT_EQ(store.Macros()[1].name, "macro_1") << "the name is taken";
     EXPECT_EQ(ReadFileBytes(store.MacroFile(0)), bytes);
     EXPECT_EQ(store.LoadEvents(0), (std::vector<MacroEvent>{{1, 1, true, 10}}));
 
@@ -131,7 +133,7 @@ TEST_F(MacroStoreTest, ImportKeepsTheBytesUnderANewNameAndExportCopiesThem) {
     EXPECT_EQ(store.Import(dir.File("broken.mac")), -1);
     EXPECT_EQ(store.Import(dir.File("missing.mac")), -1);
     EXPECT_EQ(store.LastResult(), MacroResult::Unreadable);
-    EXPECT_EQ(store.Count(), 1);
+    EXPECT_EQ(store.Count(), 2);
 }
 
 TEST_F(MacroStoreTest, UnreadableFilesAreSetAsideNotOverwritten) {

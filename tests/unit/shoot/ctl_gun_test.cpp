@@ -56,19 +56,20 @@ TEST_F(CtlGunTest, ListSetsUpTheFourPresetsOfTheMouseKind) {
     std::string expected;
     for (int gun = 0; gun < 4; ++gun)
         expected +=
-            "gun " + std::to_string(gun) + ": 30 bullets  " + Preset("mouse3389", gun).string() + "\n";
+            "gun " + std::to_string(gun + 1) + ": 30 bullets  " + Preset("mouse3389", gun).string() + "\n";
     EXPECT_EQ(run.out, expected);
     for (int gun = 0; gun < 4; ++gun)
         EXPECT_EQ(ReadFileBytes(Preset("mouse3389", gun)), ReadFileBytes(Shipped(gun)));
     EXPECT_FALSE(std::filesystem::exists(DataRoot() / "mouse")) << "the other model's folder is not touched";
 }
 
+// Presets are numbered 1-4 on the command line; the files keep their names from 0.
 TEST_F(CtlGunTest, ShowPrintsEachBulletCountedFromOne) {
     WriteFile(Preset("mouse", 1), "{\"Events\": [" + BulletEventsText(3, "down", 7, "up", 90) + "," +
                                       BulletEventsText(255, "up", 0, "DOWN", 65535) + "]}");
-    const CtlRun run = Ctl({"gun", "0", "show", "1"});
+    const CtlRun run = Ctl({"gun", "0", "show", "2"});
     ASSERT_EQ(run.code, kExitOk) << run.err;
-    EXPECT_EQ(run.out, "gun 1: " + Preset("mouse", 1).string() +
+    EXPECT_EQ(run.out, "gun 2: " + Preset("mouse", 1).string() +
                            "\n"
                            "bullet  horizontal  vertical  delay\n"
                            "     1  left 3      down 7       90\n"
@@ -78,12 +79,12 @@ TEST_F(CtlGunTest, ShowPrintsEachBulletCountedFromOne) {
 TEST_F(CtlGunTest, ExportThenImportIntoAnotherGunCopiesTheFile) {
     WriteFile(Preset("mouse", 0), PresetText(4));
     const std::string file = (home_.Path() / "mine.shoot").string();
-    const CtlRun exported = Ctl({"gun", "0", "export", "0", file});
+    const CtlRun exported = Ctl({"gun", "0", "export", "1", file});
     ASSERT_EQ(exported.code, kExitOk) << exported.err;
-    EXPECT_EQ(exported.out, "exported gun 0 to " + file + "\n");
+    EXPECT_EQ(exported.out, "exported gun 1 to " + file + "\n");
     EXPECT_EQ(ReadFileBytes(file), PresetText(4));
 
-    const CtlRun imported = Ctl({"gun", "0", "import", "3", file});
+    const CtlRun imported = Ctl({"gun", "0", "import", "4", file});
     ASSERT_EQ(imported.code, kExitOk) << imported.err;
     EXPECT_EQ(ReadFileBytes(Preset("mouse", 3)), PresetText(4));
 }
@@ -92,7 +93,8 @@ TEST_F(CtlGunTest, BadArgumentsWriteNothing) {
     const std::vector<std::vector<std::string>> cases = {
         {"gun", "0"},
         {"gun", "0", "shoot"},
-        {"gun", "0", "show", "4"},
+        {"gun", "0", "show", "5"},
+        {"gun", "0", "show", "0"},
         {"gun", "0", "show", "-1"},
         {"gun", "0", "show"},
         {"gun", "0", "list", "1"},
@@ -116,13 +118,13 @@ TEST_F(CtlGunTest, ImportOfAFileThatIsNoPresetFailsAndKeepsTheGun) {
     const std::string before = ReadFileBytes(Preset("mouse", 2));
     const std::filesystem::path file = home_.Path() / "profile.json";
     WriteFile(file, R"({"profilename": "p", "profileUUID": "u"})");
-    const CtlRun run = Ctl({"gun", "0", "import", "2", file.string()});
+    const CtlRun run = Ctl({"gun", "0", "import", "3", file.string()});
     EXPECT_EQ(run.code, kExitFailure);
     EXPECT_NE(run.err.find(file.string() + " is no gun preset file (no \"Events\" array)"), std::string::npos)
         << run.err;
     EXPECT_EQ(ReadFileBytes(Preset("mouse", 2)), before);
 
-    const CtlRun absent = Ctl({"gun", "0", "import", "2", (home_.Path() / "none.shoot").string()});
+    const CtlRun absent = Ctl({"gun", "0", "import", "3", (home_.Path() / "none.shoot").string()});
     EXPECT_EQ(absent.code, kExitFailure);
     EXPECT_NE(absent.err.find("cannot read"), std::string::npos) << absent.err;
 }
@@ -130,7 +132,7 @@ TEST_F(CtlGunTest, ImportOfAFileThatIsNoPresetFailsAndKeepsTheGun) {
 TEST_F(CtlGunTest, SendWritesTheImageToTheNamedMouseOnly) {
     const CtlRun run = Ctl({"gun", "0", "send"});
     ASSERT_EQ(run.code, kExitOk) << run.err;
-    EXPECT_NE(run.out.find("sent gun presets 0-3 to sim:"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("sent gun presets 1-4 to sim:"), std::string::npos) << run.out;
     EXPECT_EQ(first->ShootImage().size(), 2920u);
     EXPECT_TRUE(second->ShootImage().empty());
 
