@@ -261,8 +261,8 @@ std::map<std::string, ThreadSlices> Timeslices(pid_t pid) {
     return threads;
 }
 
-// Wake-ups per second at idle, per thread name and in all ("wakeups_per_s"). A thread that
-// started during the span counts from zero; one that ended is not seen.
+// Wake-ups per second at idle, per thread ("thread NAME/TID") and in all ("wakeups_per_s").
+// A thread that started during the span counts from zero; one that ended is not seen.
 void IdleWakeups(benchmark::State& state, const char* simulate, const char* extraEnv) {
     for (auto _ : state) {
         RunFolder folder;
@@ -277,16 +277,16 @@ void IdleWakeups(benchmark::State& state, const char* simulate, const char* extr
         const auto after = Timeslices(process.pid);
         const double wall = std::chrono::duration<double>(Clock::now() - from).count();
         Stop(process);
-        std::map<std::string, double> perName;
+        std::map<std::string, double> perThread;
         double total = 0;
         for (const auto& [tid, thread] : after) {
             const auto earlier = before.find(tid);
             const long long woke = thread.slices - (earlier == before.end() ? 0 : earlier->second.slices);
-            perName[thread.name] += static_cast<double>(woke) / wall;
+            perThread[thread.name + "/" + tid] = static_cast<double>(woke) / wall;
             total += static_cast<double>(woke) / wall;
         }
         state.SetIterationTime(wall);
-        for (const auto& [name, rate] : perName) state.counters["thread " + name] = rate;
+        for (const auto& [name, rate] : perThread) state.counters["thread " + name] = rate;
         state.counters["wakeups_per_s"] = total;
         state.SetLabel(FileContains(folder.DebugFile(), "udev monitor")    ? "discovery on the udev monitor"
                        : FileContains(folder.DebugFile(), "watch of /dev") ? "discovery on the /dev watch"
