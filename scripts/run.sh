@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds the project and starts the kvelm program. Without a real device attached,
-# simulated mice are plugged in (set KVELM_SIMULATE to choose others, or to "none").
-# Without a display there is no window to show: the script says so, lists the simulated
-# devices with kvelmctl and saves a picture of the window, taken offscreen, in build/.
+# Builds the program (not its tests: scripts/test.sh builds those) and starts it. Without
+# a real device attached, simulated mice are plugged in (set KVELM_SIMULATE to choose
+# others, or to "none"). Without a display there is no window to show: the script says so,
+# lists the simulated devices with kvelmctl and saves a picture of the window, taken
+# offscreen, in build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+bash scripts/build.sh --program
 export KVELM_SIMULATE="${KVELM_SIMULATE:-mouse,mouse3389}"
 for program in kvelm kvelmctl; do
   if [ ! -x "build/bin/$program" ]; then

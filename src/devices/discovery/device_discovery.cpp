@@ -3,7 +3,10 @@
 #include "devices/discovery/interface_listing.h"
 #include <poll.h>
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <iterator>
+#include "devices/discovery/dev_node_watcher.h"
 #include "devices/discovery/udev_hidraw_monitor.h"
 #include "hid/hid_change_notice.h"
 #include "util/debug_log.h"
@@ -32,9 +35,16 @@ const char* OpenErrorText(HidOpenError error) {
 
 // Waits until stop is set, one of the other descriptors is readable or timeoutMs passes
 // (negative: no limit). A descriptor of -1 is ignored.
-void WaitForChange(const StopEvent& stop, int busFd, int udevFd, int timeoutMs) {
-    pollfd fds[] = {{stop.Fd(), POLLIN, 0}, {busFd, POLLIN, 0}, {udevFd, POLLIN, 0}};
+void WaitForChange(const StopEvent& stop, int busFd, int udevFd, int nodesFd, int timeoutMs) {
+    pollfd fds[] = {{stop.Fd(), POLLIN, 0}, {busFd, POLLIN, 0}, {udevFd, POLLIN, 0}, {nodesFd, POLLIN, 0}};
     while (poll(fds, std::size(fds), timeoutMs) < 0 && errno == EINTR) {}
+}
+
+// KVELM_NO_UDEV=1 makes discovery watch /dev even where a udev daemon runs, so the
+// fallback can be tried and measured on any machine.
+bool UdevWanted() {
+    const char* refused = std::getenv("KVELM_NO_UDEV");
+    return !refused || !*refused || std::strcmp(refused, "0") == 0;
 }
 
 }  // namespace
@@ -44,14 +54,21 @@ void RunDeviceDiscovery(CInterfaceSlots& interfaceSlots, const StopEvent& stop, 
     CDeviceDiscovery discovery(interfaceSlots, hooks);
     HidChangeListener busChanges;
     CUdevHidrawMonitor udev;
-    const bool udevHeard = udev.Open();
-    if (!udevHeard) DebugPrintf("no udev daemon: looking for devices every %d ms\n", periodMs);
+    CDevNodeWatcher nodes;
+    // Every way of hearing a change is waited on; only with none is there a timed pass.
+    const bool heard = (UdevWanted() && udev.Open()) || nodes.Open();
+    if (!heard)
+        DebugPrintf("no udev daemon and no watch of /dev: looking for devices every %d ms\n", periodMs);
+    else
+        DebugOutput(udev.IsOpen() ? "waiting for devices on the udev monitor\n"
+                                  : "no udev daemon: waiting for devices on a watch of /dev\n");
     while (!stop.IsSet()) {
         busChanges.Take();  // before the pass: a change during the pass wakes the next wait
         discovery.RunPass(stop);
-        const bool timed = !udevHeard || discovery.RetryWanted();
-        WaitForChange(stop, busChanges.Fd(), udev.Fd(), timed ? periodMs : -1);
+        const bool timed = !heard || discovery.RetryWanted();
+        WaitForChange(stop, busChanges.Fd(), udev.Fd(), nodes.Fd(), timed ? periodMs : -1);
         udev.TakeChanges();
+        nodes.TakeChanges();
     }
     DebugOutput("抓取设备线程设定退出\n");
 }
@@ -59,6 +76,10 @@ void RunDeviceDiscovery(CInterfaceSlots& interfaceSlots, const StopEvent& stop, 
 bool CDeviceDiscovery::RunPass(const StopEvent& stop) {
     retryWanted_ = false;
     RetryPendingRemovals(stop);
+    // Gone interfaces free their slots before the listing, so a device waiting for one of
+    // them (a second mouse of one model, a replug between passes) binds in this pass: no
+    // later pass may come when nothing else changes.
+    CheckLiveness(stop);
     bool listed = true;
     if (!slots_.AllFilled()) {
         listed = enumerator_.Enumerate();
@@ -77,7 +98,6 @@ bool CDeviceDiscovery::RunPass(const StopEvent& stop) {
         firstPassDone_ = true;
         if (hooks_.firstPassDone) hooks_.firstPassDone();
     }
-    CheckLiveness(stop);
     return listed;
 }
 

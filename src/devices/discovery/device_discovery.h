@@ -1,10 +1,11 @@
 #pragma once
-// The discovery worker: every pass lists the HID interfaces of the machine, probes the
-// ones that may belong to a supported device, binds them to interface slots and reports
-// arrivals; then it checks that every bound interface is still there and reports
-// removals. Between passes it waits on its stop event together with what announces a
-// change: a udev monitor of hidraw nodes and the simulated bus's notices. Where no udev
-// daemon runs, and while a report is still to be taken again, it also runs a timed pass
+// The discovery worker: every pass checks that every bound interface is still there and
+// reports removals; then it lists the HID interfaces of the machine, probes the ones that
+// may belong to a supported device, binds them to the free interface slots and reports
+// arrivals. Between passes it waits on its stop event together with what announces a
+// change: a udev monitor of hidraw nodes (or, where no udev daemon runs, an inotify watch
+// of the hidraw nodes in /dev) and the simulated bus's notices. Only when neither can be
+// set up, and while a report is still to be taken again, does it also run a timed pass
 // every period. It stops at once and costs nothing while it waits.
 //
 // Reports go to the user-interface thread by blocking calls: the hook returns only after

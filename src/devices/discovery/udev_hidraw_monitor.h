@@ -1,8 +1,8 @@
 #pragma once
 // Hears hidraw nodes being added or removed through a udev monitor, so discovery can wait
 // without a timer. Without a running udev daemon (containers, CI) a monitor on the "udev"
-// source opens fine but never hears anything; Open refuses then, and the caller falls back
-// to its timed pass.
+// source opens fine but never hears anything; Open refuses then, and the caller watches
+// /dev instead (CDevNodeWatcher).
 #include <string>
 
 struct udev;
