@@ -61,6 +61,20 @@ void CopyColours(std::vector<std::uint32_t>& to, std::size_t start, std::size_t 
     std::copy_n(from.begin(), n, to.begin() + static_cast<std::ptrdiff_t>(start));
 }
 
+bool ColourModeAllowed(std::uint32_t flags, ColourMode mode) {
+    switch (mode) {
+    case ColourMode::None:
+        return false;
+    case ColourMode::PerLed:
+        return flags & mode_flag::kPerLedColour;
+    case ColourMode::ModeSpecific:
+        return flags & mode_flag::kModeSpecificColour;
+    case ColourMode::Random:
+        return flags & mode_flag::kRandomColour;
+    }
+    return false;
+}
+
 // The mode asked for, with the fields a client may change limited to what the mode allows.
 Mode Limited(const Mode& own, const Mode& asked) {
     Mode m = own;
@@ -69,6 +83,7 @@ Mode Limited(const Mode& own, const Mode& asked) {
         m.brightness = std::clamp(asked.brightness, own.brightnessMin, own.brightnessMax);
     if (own.flags & (mode_flag::kDirectionLR | mode_flag::kDirectionUD | mode_flag::kDirectionHV))
         m.direction = asked.direction;
+    if (ColourModeAllowed(own.flags, asked.colourMode)) m.colourMode = asked.colourMode;
     if (own.coloursMax > 0 && !asked.colours.empty()) {
         m.colours = asked.colours;
         m.colours.resize(std::clamp<std::size_t>(asked.colours.size(), own.coloursMin, own.coloursMax));
