@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include "sim/sim_frame_log.h"
 #include "sim/sim_headset.h"
 #include "sim/sim_keyboard.h"
 #include "sim/sim_mouse.h"
@@ -85,10 +86,15 @@ bool CheckSimulatedDeviceList(const std::string& list, std::string* error) {
 int PlugSimulatedDevices(const std::string& list, std::string* error) {
     if (!CheckSimulatedDeviceList(list, error)) return -1;
     const std::vector<std::string> names = SimulatedDeviceNames(list);
+    const char* frameLog = std::getenv(kSimFrameLogVariable);
+    if (frameLog && *frameLog) SetSimFrameLog(frameLog);
     int plugged = 0;
     for (const std::string& name : names) {
-        if (auto device = MakeSimulatedDevice(name); device && SimHidBus::Instance().Plug(device) >= 0)
-            ++plugged;
+        auto device = MakeSimulatedDevice(name);
+        if (auto command = std::dynamic_pointer_cast<SimCommandDevice>(device);
+            command && frameLog && *frameLog)
+            command->SetLogName(name);
+        if (device && SimHidBus::Instance().Plug(device) >= 0) ++plugged;
     }
     return plugged;
 }

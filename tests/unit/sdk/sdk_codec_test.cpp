@@ -1,6 +1,7 @@
 // Packet frames and controller blocks, read back the way a client reads them.
 #include <gtest/gtest.h>
 
+#include "sdk/sdk_address.h"
 #include "sdk/sdk_bytes.h"
 #include "sdk/sdk_controller_data.h"
 #include "sdk/sdk_framing.h"
@@ -203,4 +204,31 @@ TEST(SdkFraming, WrongMagicAndOversizeAreRefused) {
     CPacketFramer fits(100);
     EXPECT_EQ(fits.Feed(EncodeHeader({0, 1050, 100})), CPacketFramer::Result::Ok);
     EXPECT_TRUE(fits.MidPacket());
+}
+
+TEST(SdkAddress, AddressesAsUsersWriteThem) {
+    const struct {
+        const char* text;
+        bool ok;
+        const char* address;
+        std::uint16_t port;
+    } cases[] = {
+        {"127.0.0.1:6742", true, "127.0.0.1", 6742},
+        {"0.0.0.0:1", true, "0.0.0.0", 1},
+        {"192.168.1.5", true, "192.168.1.5", 6742},
+        {"127.0.0.1:0", false, "", 0},
+        {"127.0.0.1:65536", false, "", 0},
+        {"127.0.0.1:67x", false, "", 0},
+        {"127.0.0.1:", false, "", 0},
+        {"localhost:6742", false, "", 0},
+        {":6742", false, "", 0},
+        {"", false, "", 0},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = ParseListenAddress(c.text);
+        ASSERT_EQ(parsed.has_value(), c.ok) << c.text;
+        if (!parsed) continue;
+        EXPECT_EQ(parsed->address, c.address) << c.text;
+        EXPECT_EQ(parsed->port, c.port) << c.text;
+    }
 }
