@@ -25,6 +25,8 @@ PACKAGES=(
   libasound2-dev
   # The headset's equaliser: a PipeWire filter chain (tests start a private daemon).
   libpipewire-0.3-dev pipewire-bin pipewire
+  # The SDK server's test drives the program with an OpenRGB-protocol client from npm.
+  nodejs npm
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -165,7 +165,8 @@ LightInfoRecord EffectOf(const Controller& c, const LightInfoRecord& before) {
     if (m.flags & kDirections) r.fx = static_cast<std::uint8_t>(m.direction);
     if (m.flags & mode_flag::kRandomColour) r.multiColor = m.colourMode == ColourMode::Random ? 1 : 0;
     std::uint32_t rgb = RgbOf(before);
-    if (m.colourMode == ColourMode::ModeSpecific && !m.colours.empty()) rgb = m.colours.front();
+    // The record keeps a colour beside the colourful switch: a mode's colour is kept whichever is on.
+    if ((m.flags & mode_flag::kModeSpecificColour) && !m.colours.empty()) rgb = m.colours.front();
     if (m.colourMode == ColourMode::PerLed && c.type != DeviceType::Keyboard && !c.colours.empty()) {
         // The LEDs share one colour: the one a client changed wins.
         rgb = c.colours.front();

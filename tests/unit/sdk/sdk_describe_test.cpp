@@ -121,6 +121,7 @@ TEST(SdkDescribe, ModeUpdateBecomesTheLightingRecord) {
     asked.speed = 4;
     asked.direction = 1;
     asked.colourMode = ColourMode::Random;
+    asked.colours = {0x445566};
     Request r{.kind = RequestKind::UpdateMode, .modeIndex = 3, .mode = asked};
     ASSERT_TRUE(ApplyRequest(c, r));
     const LightInfoRecord e = EffectOf(c, d.effect);
@@ -128,4 +129,6 @@ TEST(SdkDescribe, ModeUpdateBecomesTheLightingRecord) {
     EXPECT_EQ(e.speed, 4);
     EXPECT_EQ(e.fx, 1);
     EXPECT_EQ(e.multiColor, 1);
+    EXPECT_EQ((std::array{e.red, e.green, e.blue}), (std::array<std::uint8_t, 3>{0x44, 0x55, 0x66}))
+        << "the colour is kept beside the colourful switch";
 }
