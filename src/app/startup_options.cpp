@@ -32,12 +32,18 @@ struct Parser {
                                             "as a user would."),
                              QStringLiteral("NAME")};
     QCommandLineOption minimized{QStringLiteral("minimized"), QStringLiteral("Start in the tray.")};
+    // For the help only: the value is optional, so TakeSdkServer reads it before the parser.
+    QCommandLineOption sdkServer{
+        QStringLiteral("sdk-server"),
+        QStringLiteral("Serve the devices' lighting to OpenRGB-protocol programs for this run, "
+                       "on ADDRESS:PORT (default 127.0.0.1:6742, loopback only)."),
+        QStringLiteral("ADDRESS:PORT")};
 
     Parser() {
         parser.setApplicationDescription(
             QStringLiteral("Configuration program of the KV_ELM gaming devices."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, simulate, screenshot, click, minimized});
+        parser.addOptions({help, version, simulate, screenshot, click, minimized, sdkServer});
         for (const char* name : kQtValueOptions) {
             QCommandLineOption qt(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
             qt.setFlags(QCommandLineOption::HiddenFromHelp);
