@@ -8,6 +8,7 @@ std::vector<sdk::Controller> CSdkDeviceHost::Controllers() {
 }
 
 bool CSdkDeviceHost::Write(std::uint32_t index, const sdk::Request& request, const sdk::Controller& after) {
+    bool announce = false;
     {
         std::lock_guard lock(lock_);
         if (!handedOver_) {
@@ -17,14 +18,32 @@ bool CSdkDeviceHost::Write(std::uint32_t index, const sdk::Request& request, con
         }
         if (index >= controllers_.size()) return false;
         controllers_[index] = after;
+        if (writes_.size() <= index) writes_.resize(index + 1);
+        Waiting& w = writes_[index];
+        announce = !w.waiting;
+        w.after = after;
+        w.save = w.save || request.kind == sdk::RequestKind::SaveMode;
+        w.waiting = true;
     }
-    apply_(index, request.kind == sdk::RequestKind::SaveMode, after);
+    if (announce) apply_(index);
+    return true;
+}
+
+bool CSdkDeviceHost::TakeWrite(std::size_t index, sdk::Controller* after, bool* save) {
+    std::lock_guard lock(lock_);
+    if (index >= writes_.size() || !writes_[index].waiting) return false;
+    Waiting& w = writes_[index];
+    *after = std::move(w.after);
+    *save = w.save;
+    w = Waiting{};
     return true;
 }
 
 void CSdkDeviceHost::Publish(std::vector<sdk::Controller> controllers) {
     std::lock_guard lock(lock_);
     controllers_ = std::move(controllers);
+    // Writes not taken yet were meant for the list before: its indexes may name other devices now.
+    writes_.clear();
 }
 
 void CSdkDeviceHost::SetHandedOver(bool handedOver) {

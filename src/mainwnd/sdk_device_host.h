@@ -11,10 +11,11 @@
 
 class CSdkDeviceHost final : public sdk::IControllerHost {
 public:
-    // apply: called on the server's thread with the controller's index and its state after
-    // a client's write (save: the client asked to keep it); it must only post to the
-    // window's thread.
-    using Apply = std::function<void(std::size_t index, bool save, const sdk::Controller& after)>;
+    // apply: called on the server's thread when controller `index` has a write waiting and
+    // none was announced since the last TakeWrite; it must only post to the window's thread,
+    // which then takes the latest write. A client sending faster than the window takes them
+    // costs one queued call, not one per packet.
+    using Apply = std::function<void(std::size_t index)>;
     explicit CSdkDeviceHost(Apply apply) : apply_(std::move(apply)) {}
 
     std::vector<sdk::Controller> Controllers() override;
@@ -24,10 +25,19 @@ public:
     void Publish(std::vector<sdk::Controller> controllers);
     // Whether other programs drive the lights (the caption's light-control button).
     void SetHandedOver(bool handedOver);
+    // The window's thread: the latest write to controller `index` (save: any write since
+    // the last take asked to keep it); false when none waits.
+    bool TakeWrite(std::size_t index, sdk::Controller* after, bool* save);
 
 private:
     Apply apply_;
     std::mutex lock_;
     std::vector<sdk::Controller> controllers_;
     bool handedOver_ = true;
+    struct Waiting {
+        sdk::Controller after;
+        bool save = false;
+        bool waiting = false;
+    };
+    std::vector<Waiting> writes_;  // per controller
 };

@@ -55,12 +55,10 @@ struct CSdkPart::Pending {
 };
 
 CSdkPart::CSdkPart(CDevicePart& devices, sdk::ServerOptions options)
-    : devices_(devices),
-      options_(std::move(options)),
-      host_([this](std::size_t index, bool save, const sdk::Controller& after) {
+    : devices_(devices), options_(std::move(options)), host_([this](std::size_t index) {
           // The server's thread: only a queued call to the window's thread.
           QMetaObject::invokeMethod(
-              wnd_, [this, index, save, after] { Apply(index, save, after); }, Qt::QueuedConnection);
+              wnd_, [this, index] { Apply(index); }, Qt::QueuedConnection);
       }) {}
 
 CSdkPart::~CSdkPart() {
@@ -116,7 +114,10 @@ void CSdkPart::Publish() {
     if (changed) server_.NotifyDeviceListChanged();
 }
 
-void CSdkPart::Apply(std::size_t index, bool save, const sdk::Controller& after) {
+void CSdkPart::Apply(std::size_t index) {
+    sdk::Controller after;
+    bool save = false;
+    if (!host_.TakeWrite(index, &after, &save)) return;
     if (!handedOver_ || index >= slotOfController_.size()) return;
     const int slotIndex = slotOfController_[index];
     DeviceSlot* slot = devices_.Slots().At(slotIndex);

@@ -37,8 +37,8 @@ private:
     struct Pending;
     // Builds the controllers of the attached devices; tells clients when the list changed.
     void Publish();
-    // The window's thread: a client's write to controller `index`.
-    void Apply(std::size_t index, bool save, const sdk::Controller& after);
+    // The window's thread: the latest client write to controller `index`.
+    void Apply(std::size_t index);
     void Send(int slotIndex);
     void RestoreProfiles();
 
