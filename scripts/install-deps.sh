@@ -26,6 +26,12 @@ PACKAGES=(
   # The headset's equaliser: a PipeWire filter chain (tests start a private daemon).
   libpipewire-0.3-dev pipewire-bin pipewire
 )
+# The SDK server's test drives the program with an OpenRGB-protocol client from npm. A
+# node.js that brings its own npm (NodeSource builds) conflicts with Debian's npm package:
+# ask for the packages only when the commands are missing.
+if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
+  PACKAGES+=(nodejs npm)
+fi
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -24,6 +24,7 @@
 #include "mainwnd/profile_keep_part.h"
 #include "util/debug_log.h"
 #include "devices/discovery/simulated_rows.h"
+#include "mainwnd/sdk_part.h"
 #include "sim/sim_devices.h"
 #include "sim/sim_state_files.h"
 
@@ -164,6 +165,10 @@ int RunProgram(int argc, char** argv) {
     // Parts of the main window (devices, discovery, settings) are added here.
     auto devicePart = std::make_unique<CDevicePart>(options.simulate);
     CDevicePart& devices = *devicePart;
+    // Before the devices: it hears of arrivals and removals and lets the device part handle them.
+    if (options.sdkServer)
+        wnd->AddPart(std::make_unique<CSdkPart>(
+            devices, sdk::ServerOptions{.address = options.sdkAddress, .port = options.sdkPort}));
     wnd->AddPart(std::move(devicePart));
     wnd->AddPart(std::make_unique<CPageWiringPart>());  // after the devices: it routes their pages
     wnd->AddPart(std::make_unique<CSettingsPart>());

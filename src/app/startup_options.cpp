@@ -1,6 +1,7 @@
 #include "app/startup_options.h"
 
 #include <QCommandLineParser>
+#include "sdk/sdk_address.h"
 #include "update/program_version.h"
 
 namespace {
@@ -36,12 +37,18 @@ struct Parser {
                                             "as a user would."),
                              QStringLiteral("NAME")};
     QCommandLineOption minimized{QStringLiteral("minimized"), QStringLiteral("Start in the tray.")};
+    // For the help only: the value is optional, so TakeSdkServer reads it before the parser.
+    QCommandLineOption sdkServer{
+        QStringLiteral("sdk-server"),
+        QStringLiteral("Serve the devices' lighting to OpenRGB-protocol programs for this run, "
+                       "on ADDRESS:PORT (default 127.0.0.1:6742, loopback only)."),
+        QStringLiteral("ADDRESS:PORT")};
 
     Parser() {
         parser.setApplicationDescription(
             QStringLiteral("Configuration program of the KV_ELM gaming devices."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, simulate, screenshot, click, minimized});
+        parser.addOptions({help, version, simulate, screenshot, click, minimized, sdkServer});
         for (const char* name : kQtValueOptions) {
             QCommandLineOption qt(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
             qt.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -57,14 +64,43 @@ StartupOptions Error(const QString& text) {
     return options;
 }
 
+// --sdk-server takes its value only after '=': QCommandLineParser knows no optional values.
+bool TakeSdkServer(QStringList& args, StartupOptions& options, QString* error) {
+    for (auto it = args.begin(); it != args.end();) {
+        QString arg = *it;
+        if (arg.startsWith(QLatin1String("--"))) arg.remove(0, 1);
+        if (arg != QLatin1String("-sdk-server") && !arg.startsWith(QLatin1String("-sdk-server="))) {
+            ++it;
+            continue;
+        }
+        const QString value = arg.section(QLatin1Char('='), 1);
+        const auto parsed =
+            sdk::ParseListenAddress(value.isEmpty() ? sdk::kDefaultAddress : value.toStdString());
+        if (!parsed) {
+            *error =
+                QStringLiteral("--sdk-server needs ADDRESS:PORT with an IPv4 address, not '%1'").arg(value);
+            return false;
+        }
+        options.sdkServer = true;
+        options.sdkAddress = parsed->address;
+        options.sdkPort = parsed->port;
+        it = args.erase(it);
+    }
+    return true;
+}
+
 }  // namespace
 
-StartupOptions ParseStartupOptions(const QStringList& args, const char* simulateEnv) {
+StartupOptions ParseStartupOptions(const QStringList& givenArgs, const char* simulateEnv) {
+    QStringList args = givenArgs;
+    StartupOptions sdkOptions;
+    QString sdkError;
+    if (!TakeSdkServer(args, sdkOptions, &sdkError)) return Error(sdkError);
     Parser p;
     if (!p.parser.parse(args)) return Error(p.parser.errorText());
     if (!p.parser.positionalArguments().isEmpty())
         return Error(QStringLiteral("unexpected argument '%1'").arg(p.parser.positionalArguments().front()));
-    StartupOptions options;
+    StartupOptions options = sdkOptions;
     if (p.parser.isSet(p.help)) {
         options.action = StartupAction::ShowHelp;
         return options;

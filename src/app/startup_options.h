@@ -11,10 +11,13 @@
 //   --screenshot FILE   render the main window once it is ready, save it as PNG, exit;
 //                       works without a display (offscreen)
 //   --minimized         start in the tray (minimised where there is no tray)
+//   --sdk-server[=ADDRESS:PORT]  serve the devices' lighting to OpenRGB-protocol clients for
+//                       this run (default 127.0.0.1:6742)
 // "--opt=value" works as well. Qt's own -platform, -style, -stylesheet and -display are
 // passed on to Qt. Anything else is a usage error.
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <string>
 
 enum class StartupAction { Run, ShowHelp, ShowVersion, UsageError };
@@ -30,6 +33,9 @@ struct StartupOptions {
     QString clickBeforeScreenshot;  // empty: none
     std::string simulate;           // empty: no simulated devices
     bool minimized = false;
+    bool sdkServer = false;  // --sdk-server given
+    std::string sdkAddress;  // its address ("127.0.0.1")
+    std::uint16_t sdkPort = 0;
     std::string error;  // the usage problem for UsageError
 };
 

@@ -1,4 +1,5 @@
 #include "sim/sim_command_device.h"
+#include "sim/sim_frame_log.h"
 
 #include <algorithm>
 #include <cstring>
@@ -22,10 +23,16 @@ size_t ChunkOffset(const uint8_t* frame) {
 
 }  // namespace
 
+void SimCommandDevice::SetLogName(std::string name) {
+    std::lock_guard guard(lock_);
+    logName_ = std::move(name);
+}
+
 bool SimCommandDevice::OnOutputReport(int interfaceNumber, const uint8_t* data, size_t length) {
     if (!data || length == 0) return false;
     std::lock_guard guard(lock_);
     frames_.push_back({interfaceNumber, std::vector<uint8_t>(data, data + length)});
+    if (!logName_.empty()) LogSimFrame(logName_, interfaceNumber, data, length);
     if (interfaceNumber != commandInterface_) return false;  // no other interface takes output reports
     if (data[0] == simdesc::kKeyboardReportId)
         return length <= simdesc::kKeyboardOutputSize;  // LED state: nothing to light

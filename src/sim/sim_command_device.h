@@ -66,6 +66,9 @@ public:
     void SetWrongEcho(int count);
     void SetSilent(bool silent);  // frames are logged but not answered or applied
 
+    // The name its frames carry in the frame log (sim_frame_log.h); empty: not logged.
+    void SetLogName(std::string name);
+
     // Every frame received on every interface, oldest first.
     std::vector<SimFrame> Frames() const;
     // The command frames only (report id 4 on the command interface), bytes as written.
@@ -106,6 +109,7 @@ protected:
     void SetInConfig(bool on) { inConfig_ = on; }
 
     mutable std::mutex lock_;
+    std::string logName_;
     std::string lastRefusal_;
 
 private:

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 #include "sim/sim_command_device.h"
+#include "sim/sim_frame_log.h"
 #include "sim/sim_headset.h"
 #include "sim/sim_keyboard.h"
 #include "sim/sim_mouse.h"
@@ -97,16 +98,20 @@ bool CheckSimulatedDeviceList(const std::string& list, std::string* error) {
 int PlugSimulatedDevices(const std::string& list, std::string* error) {
     if (!CheckSimulatedDeviceList(list, error)) return -1;
     const std::vector<std::string> names = SimulatedDeviceNames(list);
+    const char* frameLog = std::getenv(kSimFrameLogVariable);
+    if (frameLog && *frameLog) SetSimFrameLog(frameLog);
     int plugged = 0;
     std::map<std::string, int> occurrences;
     for (const std::string& name : names) {
         auto device = MakeSimulatedDevice(name);
         if (!device) continue;
         const int occurrence = ++occurrences[name];
-        if (auto kept = std::dynamic_pointer_cast<SimCommandDevice>(device);
-            kept && !KeptMemoryFolder().empty()) {
-            const std::string folder = DeviceStateFolder(name, occurrence);
-            if (MakePrivateFolder(folder)) kept->KeepStateIn(folder);
+        if (auto command = std::dynamic_pointer_cast<SimCommandDevice>(device)) {
+            if (!KeptMemoryFolder().empty()) {
+                const std::string folder = DeviceStateFolder(name, occurrence);
+                if (MakePrivateFolder(folder)) command->KeepStateIn(folder);
+            }
+            if (frameLog && *frameLog) command->SetLogName(name);
         }
         if (SimHidBus::Instance().Plug(device) >= 0) ++plugged;
     }

@@ -147,11 +147,37 @@ TEST(StartupOptions, AButtonToClickBeforeTheScreenshot) {
     EXPECT_TRUE(ParseStartupOptions(3, none, nullptr).clickBeforeScreenshot.isEmpty());
 }
 
+TEST(StartupOptions, SdkServerWithOrWithoutItsAddress) {
+    const struct {
+        std::vector<const char*> args;
+        bool ok;
+        bool on;
+        const char* address;
+        std::uint16_t port;
+    } cases[] = {
+        {{"kvelm"}, true, false, "", 0},
+        {{"kvelm", "--sdk-server"}, true, true, "127.0.0.1", 6742},
+        {{"kvelm", "-sdk-server", "--minimized"}, true, true, "127.0.0.1", 6742},
+        {{"kvelm", "--sdk-server=0.0.0.0:7000"}, true, true, "0.0.0.0", 7000},
+        {{"kvelm", "--sdk-server=127.0.0.1:99999"}, false, false, "", 0},
+        {{"kvelm", "--sdk-server=localhost"}, false, false, "", 0},
+    };
+    for (const auto& c : cases) {
+        const StartupOptions o = ParseStartupOptions(static_cast<int>(c.args.size()), c.args.data(), nullptr);
+        const std::string line = c.args.back();
+        EXPECT_EQ(o.action == StartupAction::Run, c.ok) << line;
+        EXPECT_EQ(o.sdkServer, c.on) << line;
+        if (!c.on) continue;
+        EXPECT_EQ(o.sdkAddress, c.address) << line;
+        EXPECT_EQ(o.sdkPort, c.port) << line;
+    }
+}
+
 TEST(StartupOptions, HelpNamesEveryOptionAndNotQtsOwn) {
     const QString help = StartupHelpText();
     EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: kvelm [options]"))) << help.toStdString();
     for (const char* option :
-         {"--help", "--version", "--simulate <LIST>", "--screenshot <FILE>", "--minimized"})
+         {"--help", "--version", "--simulate <LIST>", "--screenshot <FILE>", "--minimized", "--sdk-server"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
     EXPECT_FALSE(help.contains(QLatin1String("platform")));
 }

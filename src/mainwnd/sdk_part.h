@@ -1,0 +1,53 @@
+#pragma once
+// The SDK server as a part of the main window: serves the attached devices to lighting
+// programs while it runs (kvelm --sdk-server), tells clients when devices come and go, and
+// carries clients' writes to the devices on their I/O workers.
+//
+// Running the server hands the lights over to other programs, as the caption's
+// light-control button shows. While the user has taken them back with the button, clients
+// still see the devices but their writes are refused, and the devices go back to their
+// profiles' lighting.
+//
+// Writes: the latest write per device wins. While one is on its way to the device, later
+// ones only replace what goes next; a client sending faster than the device answers never
+// queues more than one write.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "mainwnd/main_wnd_part.h"
+#include "mainwnd/sdk_device_host.h"
+#include "sdk/sdk_server.h"
+
+class CDevicePart;
+
+class CSdkPart final : public IMainWndPart {
+public:
+    CSdkPart(CDevicePart& devices, sdk::ServerOptions options);
+    ~CSdkPart() override;
+
+    void OnWindowInit(CMainWnd& wnd) override;
+    bool OnMessage(CMainWnd& wnd, unsigned msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void OnDeviceFlag(CMainWnd& wnd, DeviceFlag flag, int value) override;
+    void OnDestroy(CMainWnd& wnd) override;
+
+    std::size_t ClientCount() const { return server_.ClientCount(); }
+
+private:
+    struct Pending;
+    // Builds the controllers of the attached devices; tells clients when the list changed.
+    void Publish();
+    // The window's thread: the latest client write to controller `index`.
+    void Apply(std::size_t index);
+    void Send(int slotIndex);
+    void RestoreProfiles();
+
+    CDevicePart& devices_;
+    sdk::ServerOptions options_;
+    CMainWnd* wnd_ = nullptr;
+    CSdkDeviceHost host_;
+    sdk::CSdkServer server_{host_};
+    std::vector<int> slotOfController_;              // device slot of each published controller
+    std::vector<std::unique_ptr<Pending>> pending_;  // per device slot
+    bool handedOver_ = true;
+};
