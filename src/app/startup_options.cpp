@@ -31,12 +31,14 @@ struct Parser {
                                             "as a user would."),
                              QStringLiteral("NAME")};
     QCommandLineOption minimized{QStringLiteral("minimized"), QStringLiteral("Start in the tray.")};
+    QCommandLineOption followFocus{QStringLiteral("follow-focus"),
+                                   QStringLiteral("Switch profiles with the focused program for this run.")};
 
     Parser() {
         parser.setApplicationDescription(
             QStringLiteral("Configuration program of the KV_ELM gaming devices."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, simulate, screenshot, click, minimized});
+        parser.addOptions({help, version, simulate, screenshot, click, minimized, followFocus});
         for (const char* name : kQtValueOptions) {
             QCommandLineOption qt(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
             qt.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -82,6 +84,7 @@ StartupOptions ParseStartupOptions(const QStringList& args, const char* simulate
     else if (simulateEnv)
         options.simulate = simulateEnv;
     options.minimized = p.parser.isSet(p.minimized);
+    options.followFocus = p.parser.isSet(p.followFocus);
     return options;
 }
 

@@ -11,6 +11,7 @@
 //   --screenshot FILE   render the main window once it is ready, save it as PNG, exit;
 //                       works without a display (offscreen)
 //   --minimized         start in the tray (minimised where there is no tray)
+//   --follow-focus      switch profiles with the focused program for this run
 // "--opt=value" works as well. Qt's own -platform, -style, -stylesheet and -display are
 // passed on to Qt. Anything else is a usage error.
 #include <QString>
@@ -30,7 +31,8 @@ struct StartupOptions {
     QString clickBeforeScreenshot;  // empty: none
     std::string simulate;           // empty: no simulated devices
     bool minimized = false;
-    std::string error;  // the usage problem for UsageError
+    bool followFocus = false;  // follow the focused program whatever the stored choice
+    std::string error;         // the usage problem for UsageError
 };
 
 // args includes the program name first, as QCoreApplication::arguments() has it.

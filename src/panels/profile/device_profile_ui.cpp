@@ -1,5 +1,7 @@
 #include "panels/profile/device_profile_ui.h"
 
+#include "ui/language_table.h"
+
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
@@ -99,6 +101,19 @@ void CDeviceProfileUI::ShowSelectedName() {
     const int index = list_.SelectedIndex();
     if (index < 0 || index >= list_.Count()) return;
     SetNameEditText(FromFile(list_.Entries()[static_cast<size_t>(index)].name));
+}
+
+void CDeviceProfileUI::ShowFocusReason(const QString& program) {
+    auto* combo = qobject_cast<QComboBox*>(Control(kCombo));
+    if (!combo) return;
+    const QSignalBlocker block(combo);
+    const QString format =
+        CLanguageTable::Instance().Text(QStringLiteral("profile_for_program"), QStringLiteral("%1 (for %2)"));
+    for (int i = 0; i < combo->count(); ++i) {
+        const QString name = combo->itemData(i).toString();
+        const bool reason = i == combo->currentIndex() && !program.isEmpty();
+        combo->setItemText(i, reason ? format.arg(name, program) : name);
+    }
 }
 
 int CDeviceProfileUI::GetSelectedIndex() const {

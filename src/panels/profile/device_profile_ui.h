@@ -47,6 +47,9 @@ public:
     void Select(int index, bool notify = false);
     // The combo's selection; -1 when there is none or no combo.
     int GetSelectedIndex() const;
+    // Shows beside the selected profile's name why it is active ("Work (for game.exe)");
+    // an empty program shows the names alone.
+    void ShowFocusReason(const QString& program);
     // The identifier and file of the profile chosen by the last Select (the one the device
     // uses); empty before Init.
     QString GetSelectedId() const;
