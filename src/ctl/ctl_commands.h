@@ -39,3 +39,5 @@ int RunAssign(const std::vector<std::string>& args, CtlContext& context);
 int RunMacro(const std::vector<std::string>& args, CtlContext& context);
 int RunSet(const std::vector<std::string>& args, CtlContext& context);
 int RunHelp(const std::vector<std::string>& args, CtlContext& context);
+int RunBind(const std::vector<std::string>& args, CtlContext& context);
+int RunUnbind(const std::vector<std::string>& args, CtlContext& context);

@@ -77,6 +77,9 @@ std::span<const CtlCommand> CtlCommands() {
          "N]",
          "change a mouse setting in the selected profile and write it to the mouse", 3, RunSet, 7},
         {"help", "assign", "the words an assignment is made of", 1, RunHelp},
+        {"bind", "PATH|INDEX PROFILE PROGRAM",
+         "switch to PROFILE when PROGRAM (name, path, class:NAME) has the focus", 3, RunBind},
+        {"unbind", "PATH|INDEX PROFILE PROGRAM", "remove a program from a profile", 3, RunUnbind},
     };
     return kCommands;
 }
