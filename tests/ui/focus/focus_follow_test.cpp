@@ -2,7 +2,10 @@
 // to xcalc gets that profile's settings when xcalc has the focus and its first profile back
 // when another program has it; a storm of focus changes ends on the right profile after few
 // switches.
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QFile>
 #include <cstdio>
 #include <filesystem>
@@ -148,6 +151,48 @@ TEST_F(FocusFollowTest, StormEndsOnTheLastProgramsProfileWithFewSwitches) {
     EXPECT_EQ(mouse->ActiveRecord()[kDpiByte], kGameDpi);
     const int switches = CountCommand(*mouse, Command::kWriteMemory) / writesPerSwitch;
     EXPECT_LE(switches, kMoves / 3) << "switches were not coalesced";
+}
+
+// The profile menu binds the selected profile to a typed program, removes it again and marks
+// the return profile; each step is in the list file at once.
+TEST_F(FocusFollowTest, ProfileMenuBindsAndMarksTheSelectedProfile) {
+    StartWindow(false);
+    Panel()->Select(0, false);
+    auto button = [this](const char* name) {
+        auto* found = qobject_cast<QAbstractButton*>(FindControl(Panel(), QLatin1String(name)));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    };
+    auto* edit = qobject_cast<QLineEdit*>(FindControl(Panel(), QStringLiteral("profile_program_edit")));
+    auto* programs = qobject_cast<QListWidget*>(FindControl(Panel(), QStringLiteral("profile_program_list")));
+    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(programs, nullptr);
+    auto onDisk = [] { return CJsonFile().ReadJsonFile(ProfileListFile(DeviceUserFolder("mouse"))); };
+
+    edit->setText(QStringLiteral(" class:XTerm "));
+    button("profile_program_add_btn")->click();
+    EXPECT_EQ(onDisk()["profilelist"][0]["profileprograms"][0].asString(), "class:XTerm");
+    ASSERT_EQ(programs->count(), 1);
+    EXPECT_EQ(programs->item(0)->text(), QStringLiteral("class:XTerm"));
+    EXPECT_TRUE(edit->text().isEmpty());
+
+    button("profile_return_check")->click();
+    EXPECT_EQ(onDisk()["profilereturn"].asString(), Panel()->ProfileList().Entries()[0].id);
+    EXPECT_TRUE(button("profile_return_check")->isChecked());
+
+    // The other profile shows its own program and no return mark.
+    Panel()->Select(1, false);
+    ASSERT_EQ(programs->count(), 1);
+    EXPECT_EQ(programs->item(0)->text(), QStringLiteral("xcalc"));
+    EXPECT_FALSE(button("profile_return_check")->isChecked());
+
+    Panel()->Select(0, false);
+    programs->setCurrentRow(0);
+    button("profile_program_remove_btn")->click();
+    EXPECT_FALSE(onDisk()["profilelist"][0].isMember("profileprograms"));
+    EXPECT_EQ(programs->count(), 0);
+    button("profile_return_check")->click();
+    EXPECT_FALSE(onDisk().isMember("profilereturn"));
 }
 
 // The whole way: a real X server with a window manager, two programs that take the focus,
