@@ -13,6 +13,7 @@
 #include "focus/focus_watcher.h"
 #include "focus/switch_coalescer.h"
 #include "mainwnd/main_wnd_part.h"
+#include "shell/focus_follow_settings.h"
 
 class CDevicePart;
 
@@ -33,7 +34,7 @@ public:
     // otherwise.
     const QString& Unavailable() const { return unavailable_; }
 
-    static constexpr const char* kFollowFocusItem = "follow_focus_menu";
+    static constexpr const char* kFollowFocusItem = kFollowFocusCommand;
 
 private:
     struct DeviceState {

@@ -4,3 +4,6 @@
 bool ReadFollowFocus();
 // False when the settings file cannot be written.
 bool StoreFollowFocus(bool on);
+
+// The window command that turns the choice over (tray menu item, settings window check box).
+inline constexpr const char* kFollowFocusCommand = "follow_focus_menu";
