@@ -3,7 +3,9 @@
 // when another program has it; a storm of focus changes ends on the right profile after few
 // switches.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QFile>
@@ -14,6 +16,10 @@
 #include "discovery_fixture.h"
 #include "hid/protocol/protocol_codes.h"
 #include "mainwnd/focus_follow_part.h"
+#include "mainwnd/settings_part.h"
+#include "panels/settings/set_wnd.h"
+#include "shell/app_names.h"
+#include "shell/focus_follow_settings.h"
 #include "panels/profile/device_profile_ui.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_paths.h"
@@ -53,7 +59,7 @@ void MakeBoundProfiles() {
 
 class FocusFollowTest : public ::testing::Test {
 protected:
-    void StartWindow(bool watch) {
+    void StartWindow(bool watch, bool withSettings = false) {
         SimHidBus::Instance().UnplugAll();
         MakeBoundProfiles();
         wnd = std::make_unique<CMainWnd>();
@@ -61,6 +67,7 @@ protected:
         devices = devicePart.get();
         wnd->AddPart(std::move(devicePart));
         wnd->AddPart(std::make_unique<CPageWiringPart>());
+        if (withSettings) wnd->AddPart(std::make_unique<CSettingsPart>());
         auto followPart = std::make_unique<CFocusFollowPart>(*devices, watch);
         follow = followPart.get();
         wnd->AddPart(std::move(followPart));
@@ -193,6 +200,55 @@ TEST_F(FocusFollowTest, ProfileMenuBindsAndMarksTheSelectedProfile) {
     EXPECT_EQ(programs->count(), 0);
     button("profile_return_check")->click();
     EXPECT_FALSE(onDisk().isMember("profilereturn"));
+}
+
+// Runs body in the settings window once it shows (it is modal), then closes it.
+void InSettingsWindow(CMainWnd& wnd, const std::function<void(CSetWnd&)>& body) {
+    bool ran = false;
+    QTimer::singleShot(300, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* settings = qobject_cast<CSetWnd*>(top);
+            if (!settings || !settings->isVisible()) continue;
+            body(*settings);
+            ran = true;
+            settings->FindControl<QAbstractButton>(QStringLiteral("closebtn"))->click();
+        }
+    });
+    wnd.SendMessage(kMsgOpenSettings);
+    EXPECT_TRUE(ran);
+}
+
+// The settings window's check box turns watching on and off and keeps the choice; under a
+// Wayland session without X it says why the focus cannot be followed.
+TEST_F(FocusFollowTest, SettingsCheckBoxStartsAndStopsWatching) {
+    if (!XClient::Have("Xvfb")) GTEST_SKIP() << "Xvfb is not installed";
+    XvfbServer x;
+    ASSERT_FALSE(x.Display().empty());
+    TempFolder env;
+    env.SetEnv("DISPLAY", x.Display());
+    StartWindow(false, true);
+    ASSERT_FALSE(ReadFollowFocus()) << "off by default";
+    for (const bool on : {true, false}) {
+        InSettingsWindow(*wnd, [&](CSetWnd& settings) {
+            auto* check = settings.FindControl<QAbstractButton>(QStringLiteral("follow_focus_check"));
+            ASSERT_NE(check, nullptr);
+            EXPECT_EQ(check->isChecked(), !on);
+            EXPECT_FALSE(settings.FindControl(QStringLiteral("follow_focus_hint"))->isVisible());
+            check->click();
+            EXPECT_EQ(check->isChecked(), on);
+        });
+        EXPECT_EQ(ReadFollowFocus(), on);
+        EXPECT_EQ(follow->Watching(), on) << "nothing is watched while the choice is off";
+    }
+
+    env.SetEnv("DISPLAY", "");
+    env.SetEnv("WAYLAND_DISPLAY", "wayland-0");
+    InSettingsWindow(*wnd, [&](CSetWnd& settings) {
+        QWidget* hint = settings.FindControl(QStringLiteral("follow_focus_hint"));
+        EXPECT_TRUE(hint->isVisible());
+        EXPECT_TRUE(GetText(hint).contains(QStringLiteral("Wayland")));
+        EXPECT_TRUE(GetText(hint).contains(QStringLiteral("no substitute")));
+    });
 }
 
 // The whole way: a real X server with a window manager, two programs that take the focus,
