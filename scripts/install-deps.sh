@@ -13,6 +13,8 @@ PACKAGES=(
   # Input capture for macro recording: XInput2 raw events (xinput to inspect them by hand).
   # The recording tests click on a client window under a real window manager.
   libx11-dev libxi-dev xinput openbox
+  # Profile per program: the focused window through xcb and the X Resource extension.
+  libxcb1-dev libxcb-res0-dev
   # Chinese control texts ("控制灯光") need a CJK font; tools/art/make_art.py renders with rsvg-convert.
   fonts-wqy-microhei librsvg2-bin
   # scripts/check-packaging.sh: validators for the desktop entry and metainfo, man for the pages.

@@ -21,6 +21,7 @@
 #include "mainwnd/device_part.h"
 #include "mainwnd/page_wiring_part.h"
 #include "mainwnd/settings_part.h"
+#include "mainwnd/focus_follow_part.h"
 #include "mainwnd/profile_keep_part.h"
 #include "util/debug_log.h"
 #include "devices/discovery/simulated_rows.h"
@@ -173,6 +174,7 @@ int RunProgram(int argc, char** argv) {
     wnd->AddPart(std::make_unique<CPageWiringPart>());  // after the devices: it routes their pages
     wnd->AddPart(std::make_unique<CSettingsPart>());
     wnd->AddPart(std::make_unique<CProfileKeepPart>(devices));
+    wnd->AddPart(std::make_unique<CFocusFollowPart>(devices, options.followFocus));
     if (!wnd->CreateMainWindow()) {
         std::fprintf(stderr, "kvelm: the main window cannot be built from the skin in %s: %s\n",
                      CSkinResources::Instance().Folder().toLocal8Bit().constData(),

@@ -43,12 +43,14 @@ struct Parser {
         QStringLiteral("Serve the devices' lighting to OpenRGB-protocol programs for this run, "
                        "on ADDRESS:PORT (default 127.0.0.1:6742, loopback only)."),
         QStringLiteral("ADDRESS:PORT")};
+    QCommandLineOption followFocus{QStringLiteral("follow-focus"),
+                                   QStringLiteral("Switch profiles with the focused program for this run.")};
 
     Parser() {
         parser.setApplicationDescription(
             QStringLiteral("Configuration program of the KV_ELM gaming devices."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, simulate, screenshot, click, minimized, sdkServer});
+        parser.addOptions({help, version, simulate, screenshot, click, minimized, sdkServer, followFocus});
         for (const char* name : kQtValueOptions) {
             QCommandLineOption qt(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
             qt.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -123,6 +125,7 @@ StartupOptions ParseStartupOptions(const QStringList& givenArgs, const char* sim
     else if (simulateEnv)
         options.simulate = simulateEnv;
     options.minimized = p.parser.isSet(p.minimized);
+    options.followFocus = p.parser.isSet(p.followFocus);
     return options;
 }
 

@@ -13,6 +13,7 @@
 //   --minimized         start in the tray (minimised where there is no tray)
 //   --sdk-server[=ADDRESS:PORT]  serve the devices' lighting to OpenRGB-protocol clients for
 //                       this run (default 127.0.0.1:6742)
+//   --follow-focus      switch profiles with the focused program for this run
 // "--opt=value" works as well. Qt's own -platform, -style, -stylesheet and -display are
 // passed on to Qt. Anything else is a usage error.
 #include <QString>
@@ -36,7 +37,8 @@ struct StartupOptions {
     bool sdkServer = false;  // --sdk-server given
     std::string sdkAddress;  // its address ("127.0.0.1")
     std::uint16_t sdkPort = 0;
-    std::string error;  // the usage problem for UsageError
+    bool followFocus = false;  // follow the focused program whatever the stored choice
+    std::string error;         // the usage problem for UsageError
 };
 
 // args includes the program name first, as QCoreApplication::arguments() has it.

@@ -45,3 +45,5 @@ int RunSet(const std::vector<std::string>& args, CtlContext& context);
 int RunProfiles(const std::vector<std::string>& args, CtlContext& context);
 int RunProfile(const std::vector<std::string>& args, CtlContext& context);
 int RunHelp(const std::vector<std::string>& args, CtlContext& context);
+int RunBind(const std::vector<std::string>& args, CtlContext& context);
+int RunUnbind(const std::vector<std::string>& args, CtlContext& context);

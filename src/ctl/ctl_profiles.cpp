@@ -1,6 +1,7 @@
 #include "ctl/ctl_profiles.h"
 
 #include "ctl/ctl.h"
+#include "ctl/ctl_bindings.h"
 #include "ctl/ctl_device.h"
 #include "ctl/ctl_named_device.h"
 #include "profiles/profile_list.h"
@@ -22,14 +23,6 @@ bool KnownAction(const std::vector<std::string>& args) {
     for (const Action& action : kActions)
         if (args[1] == action.name && args.size() == 2 + action.arguments) return true;
     return false;
-}
-
-// The device's profile list, loaded (and created on first use) as the window loads it.
-int OpenList(const std::string& argument, CProfileList& list, CtlContext& context) {
-    NamedDevice named;
-    if (const int code = ConfigureNamed(argument, named, context); code != kExitOk) return code;
-    PointProfileList(list, named);
-    return InitProfileList(list, context);
 }
 
 // Index of the profile called `name`; exit 2 after the error line when there is none.
@@ -92,17 +85,24 @@ int RunOnList(CProfileList& list, const std::vector<std::string>& args, CtlConte
 
 }  // namespace
 
+int OpenProfileListOf(const std::string& argument, CProfileList& list, CtlContext& context) {
+    NamedDevice named;
+    if (const int code = ConfigureNamed(argument, named, context); code != kExitOk) return code;
+    PointProfileList(list, named);
+    return InitProfileList(list, context);
+}
+
 void PrintProfileList(const CProfileList& list, std::ostream& out) {
     for (int i = 0; i < list.Count(); ++i) {
         const ProfileEntry& entry = list.Entries()[static_cast<size_t>(i)];
         out << (i == list.SelectedIndex() ? "* " : "  ") << i << "  " << entry.name << "  (" << entry.id
-            << ")\n";
+            << ")  programs: " << ProfileBindingsText(list, i) << "\n";
     }
 }
 
 int RunProfiles(const std::vector<std::string>& args, CtlContext& context) {
     CProfileList list;
-    if (const int code = OpenList(args[0], list, context); code != kExitOk) return code;
+    if (const int code = OpenProfileListOf(args[0], list, context); code != kExitOk) return code;
     PrintProfileList(list, context.out);
     return kExitOk;
 }
@@ -112,6 +112,6 @@ int RunProfile(const std::vector<std::string>& args, CtlContext& context) {
     // A switch writes the device as the window's profile combo does.
     if (args[1] == "select") return ApplyProfileToDevice(args[0], &args[2], context);
     CProfileList list;
-    if (const int code = OpenList(args[0], list, context); code != kExitOk) return code;
+    if (const int code = OpenProfileListOf(args[0], list, context); code != kExitOk) return code;
     return RunOnList(list, args, context);
 }

@@ -17,8 +17,12 @@
 
 class CProfileList;
 
-// One line per profile: "* 0  name  (identifier)", the selected one marked. Its own
-// function so that further columns can join it.
+// The profile list of the device `argument` names, loaded (and created on first use) as the
+// window loads it; kExitOk, else the exit code after the error line.
+int OpenProfileListOf(const std::string& argument, CProfileList& list, CtlContext& context);
+
+// One line per profile: "* 0  name  (identifier)  programs: ...", the selected one marked,
+// with the programs bound to it (ProfileBindingsText).
 void PrintProfileList(const CProfileList& list, std::ostream& out);
 
 // Applies the selected profile, or the one named by profileName (not null; it becomes the

@@ -88,6 +88,9 @@ std::span<const CtlCommand> CtlCommands() {
         {"profile", "PATH|INDEX new|copy|rename|delete|select|export|import [NAME|FILE] [NEW|FILE]",
          "manage the device's profiles as the window's profile manager does", 2, RunProfile, 2},
         {"help", "assign|set", "the words of an assignment, or which setting each kind has", 1, RunHelp},
+        {"bind", "PATH|INDEX PROFILE PROGRAM",
+         "switch to PROFILE when PROGRAM (name, path, class:NAME) has the focus", 3, RunBind},
+        {"unbind", "PATH|INDEX PROFILE PROGRAM", "remove a program from a profile", 3, RunUnbind},
     };
     return kCommands;
 }

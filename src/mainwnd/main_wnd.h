@@ -92,6 +92,8 @@ public:
     void SetSettingsWindow(WindowHandle window) { settingsWnd_ = window; }
     WindowHandle AboutWindow() const { return aboutWnd_; }
     CMenuWnd* TrayMenu() const;
+    // The tray icon; nullptr before the window is created.
+    CTrayIcon* Tray() const { return tray_.get(); }
 
     // ---- operations ----
     // Shows "No_device_Link" when no device entry is visible, restores the window and

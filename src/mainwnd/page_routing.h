@@ -183,6 +183,10 @@ void OnCopyProfile(WiringContext& ctx, int);
 void OnExportProfile(WiringContext& ctx, int);
 void OnImportProfile(WiringContext& ctx, int);
 void OnRenameProfile(WiringContext& ctx, int);
+// profile_binding_commands.cpp: the programs a profile is bound to, and the return profile.
+void OnBindProgram(WiringContext& ctx, int);
+void OnUnbindProgram(WiringContext& ctx, int);
+void OnReturnProfileToggled(WiringContext& ctx, int);
 void OnResetProfile(WiringContext& ctx, int);
 void OnRestoreDefaults(WiringContext& ctx, int);
 void OnSaveKeys(WiringContext& ctx, int);

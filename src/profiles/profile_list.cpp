@@ -124,9 +124,24 @@ int CProfileList::WriteList(const std::vector<ProfileEntry>& entries, int select
     Json::Value document = listFile_.ReadJsonFile(ProfileListFile(userFolder_));
     if (!document.isObject()) document = Json::Value(Json::objectValue);
     Json::Value list(Json::arrayValue);
-    for (const ProfileEntry& entry : entries) list.append(EntryObject(entry));
+    for (const ProfileEntry& entry : entries) {
+        Json::Value object = EntryObject(entry);
+        const auto bound = programs_.find(entry.id);
+        if (bound != programs_.end() && !bound->second.empty()) {
+            Json::Value& programs = object["profileprograms"] = Json::Value(Json::arrayValue);
+            for (const std::string& program : bound->second) programs.append(program);
+        }
+        list.append(object);
+    }
     document["profilelist"] = list;
     document["profileselect"] = selected;
+    const bool returnListed = std::any_of(entries.begin(), entries.end(),
+                                          [&](const ProfileEntry& entry) { return entry.id == returnId_; });
+    if (returnListed) {
+        document["profilereturn"] = returnId_;
+    } else {
+        document.removeMember("profilereturn");
+    }
     if (files_.WriteJsonFile(ProfileListFile(userFolder_), document) != 0) {
         return Fail(kProfileFileError,
                     "The profile list " + ProfileListFile(userFolder_) + " cannot be written.");
@@ -205,6 +220,10 @@ bool CProfileList::LoadEntries(std::vector<ProfileEntry>& entries, int& selected
             WriteProfile(entry, content);
         }
         seen.insert(entry.id);
+        LoadBindings(element, entry.id);
+        if (returnId_.empty() &&
+            JsonStringAt(element, "profileUUID") == JsonStringAt(document, "profilereturn"))
+            returnId_ = entry.id;
         entries.push_back(std::move(entry));
     }
     selected = JsonIntAt(document, "profileselect");
@@ -277,6 +296,8 @@ int CProfileList::Init() {
     entries_.clear();
     selected_ = -1;
     selectedId_.clear();
+    programs_.clear();
+    returnId_.clear();
     std::vector<ProfileEntry> entries;
     int selected = 0;
     int result = kProfileDone;
@@ -338,7 +359,16 @@ int CProfileList::DeleteProfile(int index) {
         --selected;
     }
     selected = std::clamp(selected, 0, static_cast<int>(entries.size()) - 1);
-    if (WriteList(entries, selected) != kProfileDone) return kProfileFileError;
+    // A deleted profile takes its bindings with it.
+    auto programs = programs_;
+    const std::string returnId = returnId_;
+    programs_.erase(removed.id);
+    if (returnId_ == removed.id) returnId_.clear();
+    if (WriteList(entries, selected) != kProfileDone) {
+        programs_ = std::move(programs);
+        returnId_ = returnId;
+        return kProfileFileError;
+    }
     // The list no longer names the file; only now can it go.
     std::remove(ProfilePathOf(removed.id).c_str());
     entries_ = std::move(entries);

@@ -4,6 +4,10 @@
 //
 // List file:    {"profilelist": [{"profilename": s, "profileUUID": s, "profileislink": 0,
 //                                  "profilelinkmame": ""}, ...], "profileselect": index}
+//               An entry may carry "profileprograms": [s, ...], the programs the profile is
+//               bound to (left out when there are none); "profilereturn": s names the
+//               profile to return to when no bound program has the focus (left out when
+//               none is marked).
 // Profile file: {"profilename": s, "profileUUID": s, "Device": [device object, ...]}
 //               named <user folder><profileUUID>.Json
 //
@@ -19,6 +23,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -115,6 +120,21 @@ public:
     // identifier (and, for the headset, "CustomEQNameInfo" and "CustomEQHzValueInfo").
     int ResetProfile(int index);
 
+    // Programs entry index is bound to (an executable name, a path, or "class:NAME"), in the
+    // order they were added; empty for a bad index.
+    const std::vector<std::string>& ProgramsAt(int index) const;
+    // Binds entry index to program (surrounding blanks dropped). Refused for a bad index, an
+    // empty or over-long text, control characters, a bare "class:", or a program that this
+    // or another profile is already bound to (one program switches to one profile).
+    int BindProgram(int index, const std::string& program);
+    // Removes program from entry index; refused when it is not bound there.
+    int UnbindProgram(int index, const std::string& program);
+    // Marks entry index as the profile to return to when the focus leaves a bound program;
+    // -1 clears the mark (then the profile selected before is returned to).
+    int SetReturnProfile(int index);
+    // The marked return profile, -1 when none.
+    int ReturnIndex() const;
+
     // What went wrong in the last operation that did not return kProfileDone; empty after
     // a successful one, except after an Init that set a list file it could not read aside, or
     // repaired repeated or unusable identifiers (it says so and where the old list is kept).
@@ -130,6 +150,10 @@ private:
     // cursor moves past it.
     std::string NextFreeId(Clock::result_type& cursor, const std::set<std::string>& taken) const;
     int WriteList(const std::vector<ProfileEntry>& entries, int selected);
+    // Writes the list with programs and returnId in place of the current ones, and keeps them
+    // only when the write succeeded.
+    int WriteBindings(std::map<std::string, std::vector<std::string>> programs, std::string returnId);
+    void LoadBindings(const Json::Value& element, const std::string& id);
     int WriteProfile(const ProfileEntry& entry, Json::Value document);
     Json::Value DefaultDocument() const;
     int AppendProfile(const ProfileEntry& entry, const Json::Value& document);
@@ -147,6 +171,8 @@ private:
     std::vector<ProfileEntry> entries_;
     int selected_ = -1;
     std::string selectedId_;
+    std::map<std::string, std::vector<std::string>> programs_;  // by profile identifier
+    std::string returnId_;
     std::string lastError_;
     std::string readError_;  // why the list file was set aside or repaired, for Init
 };

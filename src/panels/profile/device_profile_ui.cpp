@@ -1,6 +1,11 @@
 #include "panels/profile/device_profile_ui.h"
 
+#include "ui/language_table.h"
+
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include "ui/local_path.h"
@@ -14,6 +19,9 @@ namespace {
 
 constexpr int kProfileItemHeight = 30;
 const char* const kCombo = "device_profile_combo";
+const char* const kProgramEdit = "profile_program_edit";
+const char* const kProgramList = "profile_program_list";
+const char* const kReturnCheck = "profile_return_check";
 const char* const kNameEdit = "device_profile_name_edit";
 const char* const kMenu = "profile_menu_layout";
 
@@ -99,6 +107,58 @@ void CDeviceProfileUI::ShowSelectedName() {
     const int index = list_.SelectedIndex();
     if (index < 0 || index >= list_.Count()) return;
     SetNameEditText(FromFile(list_.Entries()[static_cast<size_t>(index)].name));
+    ShowBindings();
+}
+
+void CDeviceProfileUI::ShowBindings() {
+    const int index = list_.SelectedIndex();
+    if (auto* programs = qobject_cast<QListWidget*>(Control(kProgramList))) {
+        const QSignalBlocker block(programs);
+        programs->clear();
+        for (const std::string& program : list_.ProgramsAt(index)) programs->addItem(FromFile(program));
+    }
+    if (auto* check = qobject_cast<QCheckBox*>(Control(kReturnCheck))) {
+        const QSignalBlocker block(check);
+        check->setChecked(index >= 0 && index == list_.ReturnIndex());
+    }
+}
+
+int CDeviceProfileUI::BindTypedProgram() {
+    auto* edit = qobject_cast<QLineEdit*>(Control(kProgramEdit));
+    if (!edit) return kProfileRefused;
+    const int result = list_.BindProgram(list_.SelectedIndex(), ToFile(edit->text()));
+    if (result == kProfileDone) edit->clear();
+    ShowBindings();
+    return result;
+}
+
+int CDeviceProfileUI::UnbindChosenProgram() {
+    auto* programs = qobject_cast<QListWidget*>(Control(kProgramList));
+    if (!programs) return kProfileRefused;
+    // With none chosen the list refuses, saying which profile has no such program.
+    const QString chosen = programs->currentItem() ? programs->currentItem()->text() : QString();
+    const int result = list_.UnbindProgram(list_.SelectedIndex(), ToFile(chosen));
+    ShowBindings();
+    return result;
+}
+
+int CDeviceProfileUI::SetReturnHere(bool on) {
+    const int result = list_.SetReturnProfile(on ? list_.SelectedIndex() : -1);
+    ShowBindings();
+    return result;
+}
+
+void CDeviceProfileUI::ShowFocusReason(const QString& program) {
+    auto* combo = qobject_cast<QComboBox*>(Control(kCombo));
+    if (!combo) return;
+    const QSignalBlocker block(combo);
+    const QString format =
+        CLanguageTable::Instance().Text(QStringLiteral("profile_for_program"), QStringLiteral("%1 (for %2)"));
+    for (int i = 0; i < combo->count(); ++i) {
+        const QString name = combo->itemData(i).toString();
+        const bool reason = i == combo->currentIndex() && !program.isEmpty();
+        combo->setItemText(i, reason ? format.arg(name, program) : name);
+    }
 }
 
 int CDeviceProfileUI::GetSelectedIndex() const {

@@ -47,6 +47,17 @@ public:
     void Select(int index, bool notify = false);
     // The combo's selection; -1 when there is none or no combo.
     int GetSelectedIndex() const;
+    // Binds the selected profile to the program typed in "profile_program_edit" (the edit is
+    // emptied when that worked), removes the program chosen in "profile_program_list", or
+    // marks / unmarks the selected profile as the return profile. CProfileList's results.
+    int BindTypedProgram();
+    int UnbindChosenProgram();
+    int SetReturnHere(bool on);
+    // Fills "profile_program_list" and "profile_return_check" for the selected profile.
+    void ShowBindings();
+    // Shows beside the selected profile's name why it is active ("Work (for game.exe)");
+    // an empty program shows the names alone.
+    void ShowFocusReason(const QString& program);
     // The identifier and file of the profile chosen by the last Select (the one the device
     // uses); empty before Init.
     QString GetSelectedId() const;

@@ -1,7 +1,11 @@
 #include "panels/settings/set_wnd.h"
 
 #include <QAbstractButton>
+#include <QSignalBlocker>
+#include "focus/focus_watcher.h"
 #include "shell/about_wnd.h"
+#include "shell/focus_follow_settings.h"
+#include "ui/language_table.h"
 #include "shell/app_names.h"
 #include "shell/dpi_rule.h"
 #include "shell/language_manager.h"
@@ -75,6 +79,7 @@ void CSetWnd::FillLanguageList() {
 void CSetWnd::Notify(TNotifyUI& msg) {
     if (msg.Is(NotifyType::kWindowInit)) {
         FillLanguageList();
+        ShowFollowFocus();
         StartUpdatePage();
         return;
     }
@@ -98,6 +103,11 @@ bool CSetWnd::HandleClick(const QString& name) {
         SysCommand(SC_MAXIMIZE);
     } else if (NameEquals(name, QStringLiteral("restorebtn"))) {
         SysCommand(SC_RESTORE);
+    } else if (NameEquals(name, QStringLiteral("follow_focus_check"))) {
+        // The main window owns the watcher: it stores the choice and starts or stops it.
+        QString item = QString::fromLatin1(kFollowFocusCommand);
+        if (owner_) SendWindowMessage(owner_, kMsgMenuCommand, reinterpret_cast<WPARAM>(&item), 0);
+        ShowFollowFocus();
     } else if (NameEquals(name, QStringLiteral("about_btn"))) {
         if (showAbout_) showAbout_();
     } else if (NameEquals(name, QStringLiteral("set_in_update_wnd_btn"))) {
@@ -114,6 +124,20 @@ bool CSetWnd::HandleClick(const QString& name) {
         return false;  // "menubtn", "homepage_btn" and the rest do nothing
     }
     return true;
+}
+
+void CSetWnd::ShowFollowFocus() {
+    if (auto* check = qobject_cast<QAbstractButton*>(FindControl(QStringLiteral("follow_focus_check")))) {
+        const QSignalBlocker block(check);
+        check->setChecked(ReadFollowFocus());
+    }
+    // A Wayland session names no focused window to any program: said plainly, not hidden.
+    if (QWidget* hint = FindControl(QStringLiteral("follow_focus_hint"))) {
+        const bool wayland = CurrentFocusBackend() == FocusBackend::Wayland;
+        SetText(hint, wayland ? CLanguageTable::Instance().Text(QStringLiteral("follow_focus_wayland"))
+                              : QString());
+        hint->setVisible(wayland);
+    }
 }
 
 void CSetWnd::OnLanguageChosen(int index) {

@@ -68,6 +68,8 @@ private:
     void FillLanguageList();
     bool HandleClick(const QString& name);
     void OnLanguageChosen(int index);
+    // The follow-focus check box from the stored choice, and why it cannot work here.
+    void ShowFollowFocus();
     void ShowMaximisedState();
     // set_wnd_update.cpp
     void StartUpdatePage();

@@ -121,11 +121,13 @@ TEST(LanguageFiles, EveryLanguageHasEveryTextTheSkinsAndProgramUse) {
     QSet<QString> needed = SkinTextIds();
     ASSERT_FALSE(needed.isEmpty());
     // Ids the program's code uses.
-    for (const char* id :
-         {"software_rev_text", "message_text_2", "message_text_4", "message_text_5", "message_text_6",
-          "message_text_7", "message_text_16", "message_text_22", "ms_device_name_text",
-          "kb_device_name_text", "hd_device_name_text", "unknow_device_name_text", "keep_profile_menu_text",
-          "login_apply_menu_text", "sim_devices_menu_text", "sim_plug_menu_text", "sim_unplug_menu_text"})
+    for (const char* id : {"software_rev_text",      "message_text_2",        "message_text_4",
+                           "message_text_5",         "message_text_6",        "message_text_7",
+                           "message_text_16",        "message_text_22",       "ms_device_name_text",
+                           "kb_device_name_text",    "hd_device_name_text",   "unknow_device_name_text",
+                           "keep_profile_menu_text", "login_apply_menu_text", "sim_devices_menu_text",
+                           "sim_plug_menu_text",     "sim_unplug_menu_text",  "follow_focus_menu_text",
+                           "profile_for_program",    "follow_focus_wayland"})
         needed.insert(QLatin1String(id));
     for (const LanguageEntry& entry : entries) needed.insert(entry.textId);
 
