@@ -1,5 +1,6 @@
 // The device bar: showing, hiding and selecting entries.
 #include <QAbstractButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include "ui/controls.h"
 #include "ui/window_messages.h"
@@ -101,6 +102,11 @@ void CDevicePart::OnUserSelection() {
     selectedKind_ = slot ? slot->entry->Kind() : 0;
     selectedSubKind_ = slot ? slot->entry->SubKind() : 0;
     if (slot) ShowPowerPanelOf(slot);
+    // A bar with more devices than fit scrolls; the chosen one comes into view.
+    if (auto* scroll =
+            wnd_ ? wnd_->FindControl<QScrollArea>(QStringLiteral("device_select_scroll")) : nullptr;
+        scroll && slot)
+        scroll->ensureWidgetVisible(slot->entry, 0, 0);
     UpdateBarButtons();
 }
 

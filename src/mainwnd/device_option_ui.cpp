@@ -1,6 +1,10 @@
 #include "mainwnd/device_option_ui.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QResizeEvent>
+#include <algorithm>
 #include "ui/control_factory.h"
 #include "ui/controls.h"
 #include "ui/language_table.h"
@@ -46,8 +50,22 @@ void CDeviceOptionUI::SetKind(int kind, int subKind) {
     synchroNormalImage_ = IconPath(set, "synchro_normal");
     synchroSelectedImage_ = IconPath(set, "synchro_selected");
     RefreshImages();
-    SetResourceToolTip(SelectOption(), QString::fromLatin1(set.data(), static_cast<int>(set.size())) +
-                                           QStringLiteral("_device_name_text"));
+    kindToolTipId_ =
+        QString::fromLatin1(set.data(), static_cast<int>(set.size())) + QStringLiteral("_device_name_text");
+    UpdateToolTip();
+}
+
+void CDeviceOptionUI::UpdateToolTip() {
+    QAbstractButton* select = SelectOption();
+    if (!select) return;
+    // Until the entry has a name, the kind stands for it; then the name does, since kinds
+    // repeat in the bar (three mice) and the label may be elided.
+    if (name_.isEmpty()) {
+        if (!kindToolTipId_.isEmpty()) SetResourceToolTip(select, kindToolTipId_);
+        return;
+    }
+    SetResourceToolTip(select, QString());
+    select->setToolTip(name_);
 }
 
 void CDeviceOptionUI::RefreshImages() {
@@ -108,16 +126,47 @@ void CDeviceOptionUI::SetGroup(const QString& group) {
 
 void CDeviceOptionUI::SetName(const QString& text) {
     name_ = text;
-    // The entry is wide enough for the product names; the tool tip keeps a longer name
-    // (a user's table row) readable.
+    UpdateToolTip();
     QWidget* label = FindControl(this, kName);
     if (!label) return;
-    SetText(label, text);
+    // The label's own width hint would hold the bar at the full names; the entry's hint
+    // asks for them instead and the label elides what it is given.
+    label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
     label->setToolTip(text);
+    ElideName();
+    updateGeometry();
+}
+
+void CDeviceOptionUI::ElideName() {
+    auto* label = FindControl<QLabel>(this, kName);
+    if (!label) return;
+    const int width = label->width() > 0 ? label->width() : maximumWidth();
+    label->setText(label->fontMetrics().elidedText(name_, Qt::ElideRight, width));
+}
+
+QSize CDeviceOptionUI::sizeHint() const {
+    QSize hint = QWidget::sizeHint();
+    const auto* label = FindControl<QLabel>(this, kName);
+    if (!label || name_.isEmpty()) return hint;
+    // A little slack: the advance of the text alone is cut by the label's own margin.
+    const int wanted =
+        label->fontMetrics().horizontalAdvance(name_) + label->fontMetrics().averageCharWidth();
+    hint.setWidth(std::clamp(wanted, minimumWidth(), maximumWidth()));
+    return hint;
+}
+
+void CDeviceOptionUI::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    ElideName();
 }
 
 QString CDeviceOptionUI::Name() const {
     return name_;
+}
+
+QString CDeviceOptionUI::ShownName() const {
+    const auto* label = FindControl<QLabel>(this, kName);
+    return label ? label->text() : QString();
 }
 
 void CDeviceOptionUI::Show(bool on) {

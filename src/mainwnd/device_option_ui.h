@@ -50,8 +50,13 @@ public:
     int PowerIndex() const { return powerIndex_; }
 
     void SetGroup(const QString& group);
+    // The name under the picture, elided to the entry's width; the full name is the tool
+    // tip of the label and of "device_select".
     void SetName(const QString& text);
     QString Name() const;
+    QString ShownName() const;  // the label's text as drawn (elided)
+    // Wide enough for the whole name, within the entry's minimum and maximum width.
+    QSize sizeHint() const override;
 
     // Shows or hides the entry and keeps the visible flag (the flag holds while the whole
     // window is hidden, when QWidget::isVisible says false).
@@ -61,7 +66,14 @@ public:
     QAbstractButton* SelectOption() const;
     QAbstractButton* SynchroOption() const;
 
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
+    void UpdateToolTip();
+    void ElideName();
+
+    QString kindToolTipId_;
     bool shown_ = true;
     int kind_ = 0;
     int subKind_ = 0;

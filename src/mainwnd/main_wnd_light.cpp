@@ -2,12 +2,13 @@
 #include "shell/app_names.h"
 #include "shell/ipc_endpoint.h"
 #include "ui/controls.h"
+#include "ui/language_table.h"
 #include "mainwnd/main_wnd.h"
 
 namespace {
-// The control's text is the same in every language.
-const char16_t kLightsControlled[] = u"控制灯光";
-const char16_t kLightsNotControlled[] = u"不控制灯光";
+// Text ids: the button's text follows the language like every other caption text.
+const QString kLightsControlled = QStringLiteral("light_controlled_text");
+const QString kLightsNotControlled = QStringLiteral("light_not_controlled_text");
 }  // namespace
 
 void CMainWnd::TellDevices(DeviceFlag flag, int value) {
@@ -19,8 +20,8 @@ void CMainWnd::TellDevicePageBuilt(DeviceSlot& slot) {
 }
 
 void CMainWnd::SetLightControlText() {
-    SetText(FindControl(QStringLiteral("control_light_status")),
-            QString::fromUtf16(lightControl_ ? kLightsControlled : kLightsNotControlled));
+    SetResourceText(FindControl(QStringLiteral("control_light_status")),
+                    lightControl_ ? kLightsControlled : kLightsNotControlled);
 }
 
 void CMainWnd::ToggleLightControl() {

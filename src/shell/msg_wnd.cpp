@@ -1,6 +1,7 @@
 #include "shell/msg_wnd.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QTimer>
 #include "shell/dpi_rule.h"
 #include "ui/control_names.h"
@@ -22,6 +23,29 @@ void CMsgWnd::Notify(TNotifyUI& msg) {
         Close(1);
     else if (NameEquals(name, QStringLiteral("cancel_btn")))
         Close(0);
+}
+
+void CMsgWnd::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+        if (!focused || !focused->isVisible() || focused == closeBtn_)
+            focused = qobject_cast<QAbstractButton*>(FindControl(QStringLiteral("confirm_btn")));
+        if (focused && focused->isVisible())
+            focused->click();
+        else
+            Close(0);
+        e->accept();
+        return;
+    }
+    case Qt::Key_Escape:
+        Close(0);
+        e->accept();
+        return;
+    default:
+        CSkinWindow::keyPressEvent(e);
+    }
 }
 
 LRESULT CMsgWnd::HandleCustomMessage(unsigned msg, WPARAM wParam, LPARAM, bool& handled) {

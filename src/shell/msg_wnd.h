@@ -18,6 +18,12 @@ public:
     void Notify(TNotifyUI& msg) override;
     LRESULT HandleCustomMessage(unsigned msg, WPARAM wParam, LPARAM lParam, bool& handled) override;
 
+protected:
+    // Enter presses the button that has the focus, else "confirm_btn" (the default
+    // button); Escape closes the box as "closebtn" does.
+    void keyPressEvent(QKeyEvent* e) override;
+
+public:
     // ---- test seams ----
     // Queues the answer of a coming message box: the box is built and shown as usual, then
     // answers by itself as if the user clicked "confirm_btn" (1) or "closebtn" (0). Answers

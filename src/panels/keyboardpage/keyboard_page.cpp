@@ -1,5 +1,9 @@
 #include "panels/keyboardpage/keyboard_page.h"
 
+#include <QScrollArea>
+#include <QStackedWidget>
+#include "panels/keyboardpage/tab_scroll_memory.h"
+
 #include <QColor>
 #include <QPushButton>
 #include <QStyle>
@@ -63,6 +67,14 @@ CKeyboardPage::CKeyboardPage(QWidget* parent) : QWidget(parent) {
     });
 }
 
+void CKeyboardPage::KeepScrollPerTab() {
+    auto* area = FindControl<QScrollArea>(this, QStringLiteral("kb_function_scroll"));
+    if (!area || area->findChild<CTabScrollMemory*>(QString(), Qt::FindDirectChildrenOnly)) return;
+    new CTabScrollMemory(area,
+                         {FindControl<QStackedWidget>(this, QStringLiteral("device_function_switch")),
+                          FindControl<QStackedWidget>(this, QStringLiteral("device_key_function_switch"))});
+}
+
 QWidget* CKeyboardPage::Control(const QString& name) const {
     return FindControl(this, name);
 }
@@ -71,6 +83,7 @@ QWidget* CKeyboardPage::Control(const QString& name) const {
 
 void CKeyboardPage::BindKeyAndLightControls(int keyCount, int ledCount) {
     ClearControlTables();
+    KeepScrollPerTab();
     keyControls_.resize(static_cast<size_t>(std::max(keyCount, 0)));
     lightControls_.resize(static_cast<size_t>(std::max(ledCount, 0)));
     QWidget* panel = Control(QStringLiteral("keyboard_device_key_light"));

@@ -56,6 +56,8 @@ public:
 
 private:
     QWidget* Control(const QString& name) const;
+    // The function tabs share one scroll area; each keeps its own position.
+    void KeepScrollPerTab();
     int SelectedOption(const char* prefix) const;
     void ShowOption(const char* prefix, int option);
 

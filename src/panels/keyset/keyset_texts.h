@@ -61,7 +61,7 @@ inline constexpr TextId kTitle{"keyset_title_text", "Button %1"};
 inline constexpr TextId kDefaultButton{"key_butt_keydefalut_text", "Default"};
 inline constexpr TextId kCancelButton{"key_butt_keycancel_text", "Cancel"};
 inline constexpr TextId kApplyButton{"key_butt_keysave_text", "Apply"};
-inline constexpr TextId kWriteButton{"key_butt_prosave_text", "Write to mouse"};
+inline constexpr TextId kWriteButton{"key_butt_prosave_text", "Write to device"};
 
 // Every single text above, for the check against the language files.
 inline constexpr TextId kSingles[] = {

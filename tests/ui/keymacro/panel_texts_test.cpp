@@ -111,7 +111,7 @@ TEST_F(PanelTexts, KeyPanelFollowsTheLanguage) {
         const char* chinese;
     };
     const Case cases[] = {
-        {[this] { return GetText(PageControl("key_butt_prosave")); }, "Write to mouse", "写入鼠标"},
+        {[this] { return GetText(PageControl("key_butt_prosave")); }, "Write to device", "写入设备"},
         {[this] { return Item("keyset_function_combo", 2); }, "Horizontal scroll", "水平滚动"},
         {[this] { return Item("keyset_macro_over_combo", 4); }, "Repeat a number of times", "循环指定次数"},
         {[this] { return Item("keyset_media_combo", 1); }, "Play/Pause", "播放/暂停"},

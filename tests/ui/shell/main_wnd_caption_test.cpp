@@ -72,14 +72,15 @@ TEST_F(MainWndCaption, LightStatusClickTogglesAndBroadcasts) {
     listener.AcceptName(QString::fromUtf8(AppNames::kLightControlBroadcast));
     QSignalSpy heard(&listener, &CIpcEndpoint::MessageReceived);
 
-    ASSERT_EQ(TextOf("control_light_status"), QStringLiteral("控制灯光"));
+    ASSERT_EQ(TextOf("control_light_status"), QStringLiteral("Lights: this program"))
+        << "the text follows the language (English here)";
     // The skin's caption font has the glyphs: no CJK font of the system is loaded for them.
     const QFont captionFont = Control("control_light_status")->font();
     EXPECT_EQ(QFontInfo(captionFont).family(), QStringLiteral("KV_ELM Caption CJK"));
     for (const QChar glyph : QStringLiteral("不控制灯光"))
         EXPECT_TRUE(QFontMetrics(captionFont).inFont(glyph)) << int(glyph.unicode());
     Click(Control("control_light_status"));
-    EXPECT_EQ(TextOf("control_light_status"), QStringLiteral("不控制灯光"));
+    EXPECT_EQ(TextOf("control_light_status"), QStringLiteral("Lights: other programs"));
     EXPECT_EQ(wnd->LightControl(), 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return heard.count() == 1; }, 2000));
     auto message = heard.at(0).at(0).value<IpcMessage>();
@@ -87,7 +88,7 @@ TEST_F(MainWndCaption, LightStatusClickTogglesAndBroadcasts) {
     EXPECT_EQ(message.lParam, 0);
 
     Click(Control("control_light_status"));
-    EXPECT_EQ(TextOf("control_light_status"), QStringLiteral("控制灯光"));
+    EXPECT_EQ(TextOf("control_light_status"), QStringLiteral("Lights: this program"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return heard.count() == 2; }, 2000));
     message = heard.at(1).at(0).value<IpcMessage>();
     EXPECT_EQ(message.lParam, 1);
@@ -97,6 +98,14 @@ TEST_F(MainWndCaption, LightStatusClickTogglesAndBroadcasts) {
     for (const auto& f : record->flags)
         if (f.first == DeviceFlag::LightControl) lightFlags.push_back(f);
     EXPECT_EQ(lightFlags, told);
+
+    // A change of language changes the shown state's text, not the state.
+    ASSERT_TRUE(CLanguageManager::Instance().ApplyLanguage(1));
+    EXPECT_EQ(TextOf("control_light_status"), QStringLiteral("控制灯光"));
+    Click(Control("control_light_status"));
+    EXPECT_EQ(TextOf("control_light_status"), QStringLiteral("不控制灯光"));
+    CLanguageManager::Instance().ApplyLanguage(0);
+    EXPECT_EQ(TextOf("control_light_status"), QStringLiteral("Lights: other programs"));
 }
 
 TEST_F(MainWndCaption, TrayMenuExitClosesTheWindowInOrder) {

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include "shell/app_names.h"
 #include "shell/ipc_endpoint.h"
+#include "ui/language_table.h"
 #include "ui/skin_style.h"
 #include "shell_fixture.h"
 
@@ -64,15 +65,16 @@ TEST_F(MainWndMessages, LightControlRequestSetsTheFlagAndTheText) {
         bool told;
     };
     const Case cases[] = {
-        {1, 0, "不控制灯光", 0, true},  {1, 0, "不控制灯光", 0, true},
-        {1, 5, "不控制灯光", 0, true},   // other values keep the flag but tell it again
-        {0, 1, "不控制灯光", 0, false},  // only wParam 1 is a request
-        {1, 1, "控制灯光", 1, true},
+        {1, 0, "light_not_controlled_text", 0, true},  {1, 0, "light_not_controlled_text", 0, true},
+        {1, 5, "light_not_controlled_text", 0, true},   // other values keep the flag but tell it again
+        {0, 1, "light_not_controlled_text", 0, false},  // only wParam 1 is a request
+        {1, 1, "light_controlled_text", 1, true},
     };
     for (const Case& c : cases) {
         record->flags.clear();
         wnd->SendMessage(AppMessages().lightControlRequest, c.w, c.l);
-        EXPECT_EQ(TextOf("control_light_status"), QString::fromUtf8(c.text)) << c.w << "," << c.l;
+        EXPECT_EQ(TextOf("control_light_status"), CLanguageTable::Instance().Text(QLatin1String(c.text)))
+            << c.w << "," << c.l;
         EXPECT_EQ(wnd->LightControl(), c.flag) << c.w << "," << c.l;
         EXPECT_EQ(LightValues(*record), c.told ? std::vector<int>{c.flag} : std::vector<int>{})
             << c.w << "," << c.l;

@@ -80,6 +80,44 @@ TEST_F(MessageBoxTest, AnswerFollowsTheButtonTheUserClicks) {
     }
 }
 
+// Keys as a user presses them in the open box: Enter takes the default button, or the
+// button the focus was moved to; Escape closes as the close button does.
+TEST_F(MessageBoxTest, EnterAndEscapeAnswerTheBox) {
+    struct Case {
+        Qt::Key key;
+        const char* focus;  // button given the focus first, or nullptr
+        int buttons;
+        int result;
+    };
+    const Case cases[] = {
+        {Qt::Key_Return, nullptr, 0, 1},      {Qt::Key_Enter, nullptr, 1, 1},
+        {Qt::Key_Escape, nullptr, 0, 0},      {Qt::Key_Escape, nullptr, 1, 0},
+        {Qt::Key_Return, "cancel_btn", 1, 0}, {Qt::Key_Escape, "confirm_btn", 1, 0},
+    };
+    for (const Case& c : cases) {
+        bool pressed = false;
+        QTimer::singleShot(0, [&] {
+            CMsgWnd* box = OpenBox();
+            if (!box) return;
+            QWidget* target = box;
+            if (c.focus) {
+                target = box->FindControl(QLatin1String(c.focus));
+                target->setFocus(Qt::TabFocusReason);
+            }
+            QTest::keyClick(target, c.key);
+            pressed = true;
+            // A box deaf to the key fails the case instead of waiting for ever.
+            QTimer::singleShot(1000, box, [box] { box->Close(-1); });
+        });
+        const int result =
+            ShowMessageBox(nullptr, QString(), QStringLiteral("message_text_7"), 96, true, c.buttons);
+        ASSERT_TRUE(pressed) << "key " << c.key;
+        EXPECT_EQ(result, c.result) << "key " << c.key << " focus " << (c.focus ? c.focus : "-")
+                                    << " buttons " << c.buttons;
+        EXPECT_EQ(OpenBox(), nullptr) << "the box is gone after the key";
+    }
+}
+
 TEST_F(MessageBoxTest, FinishedTextAndTitleAreShownAsGiven) {
     BoxClicker clicker(QStringLiteral("confirm_btn"));
     clicker.Arm();
