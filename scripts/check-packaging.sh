@@ -23,7 +23,7 @@ if [ ! -f "$BUILD/CMakeCache.txt" ]; then
 else
     cmake -S . -B "$BUILD" >/dev/null
 fi
-cmake --build "$BUILD" -j"$JOBS" --target kvelm kvelmctl kvelm_resources kvelm_man_pages
+cmake --build "$BUILD" -j"$JOBS" --target kvelm kvelmctl kvelm_resources kvelm_man_pages kvelm_udev_rules
 
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
@@ -70,6 +70,20 @@ for program in kvelm kvelmctl; do
     [ -x "$PREFIX/bin/$program" ] || fail "bin/$program is not executable"
 done
 if find "$PREFIX" -name .keep | grep -q .; then fail "placeholder .keep files were installed"; fi
+# The installed rule is written from the shipped table: it grants exactly the products the
+# installed kvelmctl knows by ids when the user has no table of their own.
+rule="$PREFIX/lib/udev/rules.d/70-kvelm.rules"
+if [ -f "$rule" ]; then
+    mkdir -p "$WORK/nouser"
+    granted=$(grep -v '^#' "$rule" | sort)
+    known=$(env -i PATH=/usr/bin:/bin HOME="$WORK/nouser" XDG_CONFIG_HOME="$WORK/nouser" \
+        "$PREFIX/bin/kvelmctl" udev-rules | grep -v '^#' | sort)
+    if [ -n "$granted" ] && [ "$granted" = "$known" ]; then
+        pass "the udev rule grants every shipped device with ids ($(echo "$granted" | wc -l) lines)"
+    else
+        fail "the udev rule does not match 'kvelmctl udev-rules': $granted"
+    fi
+fi
 for size in 16 32 256; do
     icon="$PREFIX/share/icons/hicolor/${size}x${size}/apps/kvelm.png"
     if [ -f "$icon" ]; then
