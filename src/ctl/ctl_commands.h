@@ -47,3 +47,4 @@ int RunProfile(const std::vector<std::string>& args, CtlContext& context);
 int RunHelp(const std::vector<std::string>& args, CtlContext& context);
 int RunBind(const std::vector<std::string>& args, CtlContext& context);
 int RunUnbind(const std::vector<std::string>& args, CtlContext& context);
+int RunUdevRules(const std::vector<std::string>& args, CtlContext& context);

@@ -91,6 +91,8 @@ std::span<const CtlCommand> CtlCommands() {
         {"bind", "PATH|INDEX PROFILE PROGRAM",
          "switch to PROFILE when PROGRAM (name, path, class:NAME) has the focus", 3, RunBind},
         {"unbind", "PATH|INDEX PROFILE PROGRAM", "remove a program from a profile", 3, RunUnbind},
+        {"udev-rules", "", "print the udev lines that let you open every known device without root", 0,
+         RunUdevRules},
     };
     return kCommands;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,31 @@ TEST(KvelmctlProgram, ErrorsExitNonZeroWithOneLineOnStandardError) {
         EXPECT_TRUE(run.err.starts_with(c.message)) << run.err;
         EXPECT_EQ(Count(run.err, "\n"), 1u) << run.err;
     }
+}
+
+TEST(KvelmctlProgram, UdevRulesGrantTheShippedAndTheUserRowsWithIds) {
+    const TempFolder home;
+    ASSERT_TRUE(home.IsValid());
+    std::filesystem::create_directories(home.Path() / "config" / "kvelm");
+    // A keyboard the user added, a row without ids (nothing to grant) and the shipped mouse
+    // again under another name (granted once).
+    home.Put("config/kvelm/devices.json", R"({"devices": [
+        {"vendorId": "0x1A2B", "productId": "0x0C0D", "kind": 1, "name": "Desk Keyboard"},
+        {"vendorId": 0, "productId": 0, "kind": 4, "name": "Unknown headset", "folder": "hs"},
+        {"vendorId": "0x320F", "productId": "0x2002", "kind": 2, "name": "My mouse"}
+    ]})");
+    const Outcome run = RunKvelmctl("HOME='" + home.Path().string() + "' XDG_CONFIG_HOME='" +
+                                        home.File("config") + "' KVELM_DATA_DIR='" KVELM_TEST_PROGRAM_DIR "'",
+                                    {"udev-rules"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(
+        run.out,
+        "# Put these lines in /etc/udev/rules.d/70-kvelm-user.rules (as root), then run:\n"
+        "#   udevadm control --reload-rules && udevadm trigger\n"
+        "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"320f\", ATTRS{idProduct}==\"2002\", TAG+=\"uaccess\"\n"
+        "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"320f\", ATTRS{idProduct}==\"21fd\", TAG+=\"uaccess\"\n"
+        "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"1a2b\", ATTRS{idProduct}==\"0c0d\", TAG+=\"uaccess\"\n");
 }
 
 TEST(KvelmctlProgram, HelpListsTheCommands) {
