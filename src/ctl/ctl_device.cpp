@@ -11,8 +11,10 @@ int OpenNamedDevice(const std::string& argument, CDeviceProtocol& channel, std::
     std::string error;
     if (!ResolveDevice(argument, device, &error)) return CtlFail(context, kExitFailure, error);
     if (!channel.Open(device.path))
-        return CtlFail(context, kExitFailure,
-                       device.path + ": " + DescribeOpenFailure(device.path, true, device.supportedRow >= 0));
+        return CtlFail(
+            context, kExitFailure,
+            device.path + ": " +
+                DescribeOpenFailure(device.path, true, device.supportedRow >= 0, UdevRuleLineOf(device)));
     if (path != nullptr) *path = device.path;
     return kExitOk;
 }

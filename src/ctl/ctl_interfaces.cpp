@@ -5,11 +5,20 @@
 #include <unistd.h>
 #include "ctl/ctl_numbers.h"
 #include "devices/discovery/device_table_store.h"
+#include "devices/discovery/udev_rules.h"
 
 namespace {
-constexpr const char* kUdevHint =
-    "install packaging/70-kvelm.rules into /etc/udev/rules.d/, then run "
-    "'udevadm control --reload' and plug the device in again";
+// When the device's ids are not at hand, 'kvelmctl udev-rules' prints the lines.
+std::string GeneralUdevHint() {
+    return std::string("run 'kvelmctl udev-rules' and put its lines in ") + kUserUdevRulesPath +
+           ", then run '" + kUdevReloadCommand + "'";
+}
+
+std::string UdevHint(const std::string& udevLine) {
+    if (udevLine.empty()) return GeneralUdevHint();
+    return std::string("add this line to ") + kUserUdevRulesPath + " (as root), then run '" +
+           kUdevReloadCommand + "':\n         " + udevLine;
+}
 
 }  // namespace
 
@@ -20,22 +29,30 @@ bool ListInterfaces(std::vector<ListedInterface>& interfaces, std::string* error
     }
     for (ListedInterface& entry : interfaces)
         if (!entry.opened)
-            entry.openProblem = DescribeOpenFailure(entry.path, false, entry.supportedRow >= 0);
+            entry.openProblem =
+                DescribeOpenFailure(entry.path, false, entry.supportedRow >= 0, UdevRuleLineOf(entry));
     return true;
 }
 
-std::string DescribeOpenFailure(const std::string& path, bool readWrite, bool supported) {
+std::string UdevRuleLineOf(const ListedInterface& entry) {
+    if (entry.supportedRow < 0 || (entry.vendorId == 0 && entry.productId == 0)) return {};
+    return UdevRuleLine(entry.vendorId, entry.productId);
+}
+
+std::string DescribeOpenFailure(const std::string& path, bool readWrite, bool supported,
+                                const std::string& udevLine) {
     const std::string node = path.substr(0, path.find('#'));
     if (node.empty() || node[0] != '/') return "cannot open the interface";
     if (access(node.c_str(), readWrite ? (R_OK | W_OK) : R_OK) == 0)
         return "cannot open the interface (busy or not a HID device)";
-    return DescribeOpenError(node, errno, supported);
+    return DescribeOpenError(node, errno, supported, udevLine);
 }
 
-std::string DescribeOpenError(const std::string& node, int error, bool supported) {
+std::string DescribeOpenError(const std::string& node, int error, bool supported,
+                              const std::string& udevLine) {
     if (error == EACCES || error == EPERM) {
         std::string text = "permission denied on " + node;
-        if (supported) text += std::string("; ") + kUdevHint;
+        if (supported) text += "; " + UdevHint(udevLine);
         return text;
     }
     if (error == ENOENT || error == ENODEV) return node + " is gone (device unplugged?)";

@@ -262,23 +262,35 @@ TEST(CtlNumbers, ParsesDecimalAndHexWithinTheLimit) {
 namespace {
 
 TEST(CtlOpenErrors, PermissionProblemsOnSupportedDevicesPointAtTheUdevRule) {
+    const std::string line =
+        R"(SUBSYSTEM=="hidraw", ATTRS{idVendor}=="1a2b", ATTRS{idProduct}=="0c0d", TAG+="uaccess")";
     struct Case {
         int error;
         bool supported;
-        const char* expected;
+        std::string udevLine;
+        std::string expected;
         bool hint;
     };
     const Case cases[] = {
-        {EACCES, true, "permission denied on /dev/hidraw3; install packaging/70-kvelm.rules", true},
-        {EPERM, true, "permission denied on /dev/hidraw3", true},
-        {EACCES, false, "permission denied on /dev/hidraw3", false},
-        {ENOENT, true, "/dev/hidraw3 is gone", false},
-        {EBUSY, true, "cannot open /dev/hidraw3: ", false},
+        // The interface's ids known: the exact line, where it goes and how udev takes it up.
+        {EACCES, true, line,
+         "permission denied on /dev/hidraw3; add this line to /etc/udev/rules.d/70-kvelm-user.rules (as "
+         "root), then run 'udevadm control --reload-rules && udevadm trigger':\n         " +
+             line,
+         true},
+        {EACCES, true, "",
+         "permission denied on /dev/hidraw3; run 'kvelmctl udev-rules' and put its lines in "
+         "/etc/udev/rules.d/70-kvelm-user.rules",
+         true},
+        {EPERM, true, line, "permission denied on /dev/hidraw3", true},
+        {EACCES, false, "", "permission denied on /dev/hidraw3", false},
+        {ENOENT, true, line, "/dev/hidraw3 is gone", false},
+        {EBUSY, true, line, "cannot open /dev/hidraw3: ", false},
     };
     for (const Case& c : cases) {
-        const std::string text = DescribeOpenError("/dev/hidraw3", c.error, c.supported);
+        const std::string text = DescribeOpenError("/dev/hidraw3", c.error, c.supported, c.udevLine);
         EXPECT_TRUE(text.starts_with(c.expected)) << text;
-        EXPECT_EQ(text.find("70-kvelm.rules") != std::string::npos, c.hint) << text;
+        EXPECT_EQ(text.find("70-kvelm-user.rules") != std::string::npos, c.hint) << text;
     }
 }
 
