@@ -127,6 +127,11 @@ DisplayOnlyList MouseSweep::MouseDisplayOnly() {
         {"default_btn", profiles},
         {"profile_fun_spread_btn",
          QStringLiteral("opens the profile menu: covered by tests/ui/wiring/page_controls_test.cpp")},
+        {"profile_program_*",
+         QStringLiteral(
+             "programs bound to a profile: FocusFollowTest.ProfileMenuBindsAndMarksTheSelectedProfile "
+             "drives them and checks the list file")},
+        {"profile_return_check", QStringLiteral("the return profile: the same focus test drives it")},
         {"windowdeviceset_*",
          QStringLiteral(
              "opens the desktop's mouse settings: covered by tests/ui/wiring/desktop_settings_test.cpp")},

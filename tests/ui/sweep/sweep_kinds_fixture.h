@@ -371,6 +371,10 @@ protected:
              "restore defaults: RestoreDefaults (kbpad_tests) and the headset's defaults test "
              "click it and check device, file and page"},
             {"profile_fun_spread_btn", "opens the profile menu; no setting"},
+            {"profile_program_*",
+             "programs bound to a profile: FocusFollowTest.ProfileMenuBindsAndMarksTheSelectedProfile "
+             "drives them and checks the list file"},
+            {"profile_return_check", "the return profile: the same focus test drives it"},
         };
     }
     // The function tabs another kind's page uses: hidden on this page.
