@@ -14,7 +14,6 @@
 #include "mainwnd/sdk_part.h"
 #include "sdk/sdk_address.h"
 #include "shell/sdk_server_settings.h"
-#include "ui/language_table.h"
 #include "util/debug_log.h"
 
 namespace {
@@ -102,21 +101,22 @@ bool CSettingsPart::OpenSettings(CMainWnd& wnd, bool docked) {
 }
 
 SdkServerResult CSettingsPart::ApplySdkServer(bool on, const QString& address) {
-    const auto text = [](const char* id) { return CLanguageTable::Instance().Text(QLatin1String(id)); };
     SdkServerResult result;
     const std::optional<sdk::ListenAddress> parsed = sdk::ParseListenAddress(address.toStdString());
     std::string error;
     if (!parsed) {
         // Switching off needs no address; the bad one is not kept.
         if (!on) sdk_->SetRunning(false, {}, nullptr);
-        result.message = text("sdk_address_bad_text").arg(address);
+        result.messageId = "sdk_address_bad_text";
+        result.messageArgs = {address};
     } else if (!sdk_->SetRunning(on, *parsed, &error)) {
-        result.message = text("sdk_listen_failed_text").arg(address, QString::fromStdString(error));
+        result.messageId = "sdk_listen_failed_text";
+        result.messageArgs = {address, QString::fromStdString(error)};
     } else {
         sdkAddress_ = address;
     }
     result.on = sdk_->Running();
-    // What the user chose and what runs now; a failed start is not remembered as on.
+    // What runs now is what is kept; a failed start is not remembered as on.
     if (!StoreSdkServerSetting({.enabled = result.on, .address = sdkAddress_}))
         DebugOutput("SDK server: the choice could not be written to kvelm.ini\n");
     return result;

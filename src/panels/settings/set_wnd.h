@@ -23,17 +23,20 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include <QStringList>
 #include "ui/skin_window.h"
 #include "update/update_flow.h"
 #include "panels/settings/update_workers.h"
 
 class QProcess;
 
-// What became of a change to the SDK server: whether it runs now, and what went wrong
-// (empty when the change was made).
+// What became of a change to the SDK server: whether it runs now, and what went wrong as
+// a language text id with its arguments (none when the change was made), so the message
+// follows a language switch.
 struct SdkServerResult {
     bool on = false;
-    QString message;
+    const char* messageId = nullptr;
+    QStringList messageArgs;
 };
 
 // What the settings window shows of the SDK server and how it changes it.
@@ -125,6 +128,7 @@ private:
     QWidget* updateList_ = nullptr;
 
     SdkServerControl sdk_;
+    SdkServerResult sdkResult_;
 
     std::vector<UpdateRecord> records_;
     std::string serviceUrl_;

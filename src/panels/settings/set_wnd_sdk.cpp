@@ -32,21 +32,28 @@ void CSetWnd::ShowSdkServer() {
         SetText(clients, Text("sdk_clients_text").arg(sdk_.clients));
         clients->setVisible(sdk_.on);
     }
+    if (QWidget* message = FindControl(QStringLiteral("sdk_server_message"))) {
+        QString text;
+        if (sdkResult_.messageId) {
+            // All arguments at once: a typed address holding "%2" stays as typed.
+            const QStringList& args = sdkResult_.messageArgs;
+            text = Text(sdkResult_.messageId);
+            text = args.size() >= 2 ? text.arg(args[0], args[1]) : args.isEmpty() ? text : text.arg(args[0]);
+        }
+        SetText(message, text);
+        message->setVisible(!text.isEmpty());
+    }
 }
 
 void CSetWnd::ApplySdkServer(bool on) {
     if (!sdk_.apply) return;
     QWidget* edit = FindControl(QStringLiteral("sdk_address_edit"));
     const QString address = edit ? GetText(edit).trimmed() : sdk_.address;
-    const SdkServerResult result = sdk_.apply(on, address);
-    sdk_.on = result.on;
-    if (result.message.isEmpty()) {
+    sdkResult_ = sdk_.apply(on, address);
+    sdk_.on = sdkResult_.on;
+    if (!sdkResult_.messageId) {
         sdk_.address = address;
-        if (!result.on) sdk_.clients = 0;
-    }
-    if (QWidget* message = FindControl(QStringLiteral("sdk_server_message"))) {
-        SetText(message, result.message);
-        message->setVisible(!result.message.isEmpty());
+        if (!sdkResult_.on) sdk_.clients = 0;
     }
     ShowSdkServer();
 }

@@ -116,6 +116,9 @@ TEST_F(SdkServerSwitchTest, SwitchingOnServesAClientAndIsKeptSwitchingOffClosesI
             auto* languages = settings.FindControl<QComboBox>(QStringLiteral("Language_combox_info"));
             SelectItem(languages, 1, true);
             EXPECT_EQ(Text(settings, "sdk_clients_label"), QStringLiteral("已连接的客户端：1"));
+            EXPECT_TRUE(
+                Text(settings, "sdk_server_message").startsWith(QStringLiteral("“%1x”不是").arg(address)))
+                << "the message follows the language";
             SaveShot(settings, "settings_sdk_bad_address_cn");
             SelectItem(languages, 0, true);
 
