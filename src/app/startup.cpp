@@ -26,6 +26,7 @@
 #include "util/debug_log.h"
 #include "devices/discovery/simulated_rows.h"
 #include "mainwnd/sdk_part.h"
+#include "app/sdk_server_choice.h"
 #include "sim/sim_devices.h"
 #include "sim/sim_state_files.h"
 
@@ -167,12 +168,19 @@ int RunProgram(int argc, char** argv) {
     auto devicePart = std::make_unique<CDevicePart>(options.simulate);
     CDevicePart& devices = *devicePart;
     // Before the devices: it hears of arrivals and removals and lets the device part handle them.
-    if (options.sdkServer)
-        wnd->AddPart(std::make_unique<CSdkPart>(
-            devices, sdk::ServerOptions{.address = options.sdkAddress, .port = options.sdkPort}));
+    // The settings window switches it; --sdk-server turns it on for this run only.
+    const SdkServerChoice sdkChoice = ChooseSdkServer(options, ReadSdkServerSetting());
+    if (!sdkChoice.problem.isEmpty())
+        std::fprintf(stderr, "kvelm: %s\n", sdkChoice.problem.toLocal8Bit().constData());
+    auto sdkPart = std::make_unique<CSdkPart>(
+        devices, sdk::ServerOptions{.address = sdkChoice.address.address, .port = sdkChoice.address.port},
+        sdkChoice.run);
+    auto settingsPart = std::make_unique<CSettingsPart>();
+    settingsPart->SetSdkServer(sdkPart.get(), sdkChoice.text);
+    wnd->AddPart(std::move(sdkPart));
     wnd->AddPart(std::move(devicePart));
     wnd->AddPart(std::make_unique<CPageWiringPart>());  // after the devices: it routes their pages
-    wnd->AddPart(std::make_unique<CSettingsPart>());
+    wnd->AddPart(std::move(settingsPart));
     wnd->AddPart(std::make_unique<CProfileKeepPart>(devices));
     wnd->AddPart(std::make_unique<CFocusFollowPart>(devices, options.followFocus));
     if (!wnd->CreateMainWindow()) {

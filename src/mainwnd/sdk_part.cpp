@@ -54,12 +54,25 @@ struct CSdkPart::Pending {
     sdk::Controller next;
 };
 
-CSdkPart::CSdkPart(CDevicePart& devices, sdk::ServerOptions options)
-    : devices_(devices), options_(std::move(options)), host_([this](std::size_t index) {
+CSdkPart::CSdkPart(CDevicePart& devices, sdk::ServerOptions options, bool startRunning)
+    : devices_(devices),
+      options_(std::move(options)),
+      host_([this](std::size_t index) {
           // The server's thread: only a queued call to the window's thread.
           QMetaObject::invokeMethod(
               wnd_, [this, index] { Apply(index); }, Qt::QueuedConnection);
-      }) {}
+      }),
+      startRunning_(startRunning) {
+    server_.SetClientCountListener([this](std::size_t count) {
+        // The server's thread: the window hears of it on its own thread.
+        QMetaObject::invokeMethod(
+            wnd_,
+            [this, count] {
+                if (clientCountListener_) clientCountListener_(count);
+            },
+            Qt::QueuedConnection);
+    });
+}
 
 CSdkPart::~CSdkPart() {
     server_.Stop();
@@ -67,13 +80,41 @@ CSdkPart::~CSdkPart() {
 
 void CSdkPart::OnWindowInit(CMainWnd& wnd) {
     wnd_ = &wnd;
+    std::string error;
+    if (startRunning_ && !StartServer(&error))
+        std::fprintf(stderr, "kvelm: the SDK server cannot listen: %s\n", error.c_str());
+}
+
+bool CSdkPart::StartServer(std::string* error) {
     if (!server_.Start(options_)) {
-        std::fprintf(stderr, "kvelm: the SDK server cannot listen: %s\n", server_.LastError().c_str());
-        return;
+        if (error) *error = server_.LastError();
+        return false;
     }
+    handedOver_ = true;
+    host_.SetHandedOver(true);
+    slotOfController_.clear();
     // Other programs drive the lights now; the caption's button says so.
-    wnd.PostMessage(AppMessages().lightControlRequest, 1, 0);
-    QTimer::singleShot(0, &wnd, [this] { Publish(); });
+    wnd_->PostMessage(AppMessages().lightControlRequest, 1, 0);
+    QTimer::singleShot(0, wnd_, [this] { Publish(); });
+    return true;
+}
+
+bool CSdkPart::SetRunning(bool on, const sdk::ListenAddress& address, std::string* error) {
+    if (!on) {
+        if (!server_.Running()) return true;
+        server_.Stop();
+        // The lights were the clients'; they go back to the profiles and the button says so.
+        if (handedOver_) RestoreProfiles();
+        wnd_->PostMessage(AppMessages().lightControlRequest, 1, 1);
+        return true;
+    }
+    if (server_.Running()) {
+        if (address.address == options_.address && address.port == options_.port) return true;
+        SetRunning(false, address, nullptr);
+    }
+    options_.address = address.address;
+    options_.port = address.port;
+    return StartServer(error);
 }
 
 bool CSdkPart::OnMessage(CMainWnd& wnd, unsigned msg, WPARAM, LPARAM, LRESULT*) {

@@ -11,6 +11,9 @@
 #include "panels/settings/set_wnd.h"
 #include "mainwnd/device_slots.h"
 #include "mainwnd/main_wnd.h"
+#include "mainwnd/sdk_part.h"
+#include "sdk/sdk_address.h"
+#include "shell/sdk_server_settings.h"
 #include "util/debug_log.h"
 
 namespace {
@@ -75,6 +78,14 @@ bool CSettingsPart::OpenSettings(CMainWnd& wnd, bool docked) {
     settings.SetUpdateServiceUrl(serviceUrl_);
     settings.SetShowAbout([&wnd] { wnd.ShowAbout(); });
     if (updateFound_) settings.ShowUpdateBanner();
+    if (sdk_) {
+        settings.SetSdkServer(
+            {.on = sdk_->Running(),
+             .address = sdkAddress_,
+             .clients = sdk_->ClientCount(),
+             .apply = [this](bool on, const QString& address) { return ApplySdkServer(on, address); }});
+        sdk_->SetClientCountListener([&settings](std::size_t count) { settings.ShowSdkClientCount(count); });
+    }
     if (docked && wnd.isVisible()) {
         const QRect frame = wnd.geometry();
         settings.move(frame.right() - CSetWnd::kWidth - wnd.Scale(kDockRightGap),
@@ -85,7 +96,30 @@ bool CSettingsPart::OpenSettings(CMainWnd& wnd, bool docked) {
     wnd.SetSettingsWindow(settings.GetHWND());
     settings.ShowModal();
     wnd.SetSettingsWindow(0);
+    if (sdk_) sdk_->SetClientCountListener({});
     return true;
+}
+
+SdkServerResult CSettingsPart::ApplySdkServer(bool on, const QString& address) {
+    SdkServerResult result;
+    const std::optional<sdk::ListenAddress> parsed = sdk::ParseListenAddress(address.toStdString());
+    std::string error;
+    if (!parsed) {
+        // Switching off needs no address; the bad one is not kept.
+        if (!on) sdk_->SetRunning(false, {}, nullptr);
+        result.messageId = "sdk_address_bad_text";
+        result.messageArgs = {address};
+    } else if (!sdk_->SetRunning(on, *parsed, &error)) {
+        result.messageId = "sdk_listen_failed_text";
+        result.messageArgs = {address, QString::fromStdString(error)};
+    } else {
+        sdkAddress_ = address;
+    }
+    result.on = sdk_->Running();
+    // What runs now is what is kept; a failed start is not remembered as on.
+    if (!StoreSdkServerSetting({.enabled = result.on, .address = sdkAddress_}))
+        DebugOutput("SDK server: the choice could not be written to kvelm.ini\n");
+    return result;
 }
 
 void RunUpdateCheck(const StopEvent& stop, WindowHandle window, const std::string& serviceUrl,

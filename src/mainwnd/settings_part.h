@@ -5,6 +5,7 @@
 //
 // The update service is the one of kvelm.ini's "[Update] Url=" (or KVELM_UPDATE_URL); while
 // none is set the check sends nothing and the settings window says so.
+#include <QString>
 #include <string>
 #include <vector>
 #include "ui/window_messages.h"
@@ -13,6 +14,8 @@
 #include "mainwnd/main_wnd_part.h"
 
 class StopEvent;
+class CSdkPart;
+struct SdkServerResult;
 
 // Messages of the update check to the main window (worker -> UI thread).
 constexpr unsigned kMsgCollectUpdateRecords = 3110;  // lParam: std::vector<UpdateRecord>* to fill
@@ -32,6 +35,16 @@ public:
     bool OnMessage(CMainWnd& wnd, unsigned msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     bool OpenSettings(CMainWnd& wnd, bool docked) override;
 
+    // The SDK server the settings window switches (none: its block stays disabled) and the
+    // ADDRESS:PORT it shows.
+    void SetSdkServer(CSdkPart* sdk, QString address) {
+        sdk_ = sdk;
+        sdkAddress_ = std::move(address);
+    }
+    // The settings window's switch or address changed: starts or stops the server and keeps
+    // the choice in kvelm.ini once it took effect.
+    SdkServerResult ApplySdkServer(bool on, const QString& address);
+
     // The records of the attached devices and of the program that take part in a check.
     static std::vector<UpdateRecord> RecordsTakingPart(const CMainWnd& wnd);
 
@@ -39,6 +52,8 @@ private:
     UpdateServices services_;
     std::string serviceUrl_;
     bool updateFound_ = false;
+    CSdkPart* sdk_ = nullptr;
+    QString sdkAddress_;
 };
 
 // The update check thread's body: asks once (after the delay) unless no URL is set, then

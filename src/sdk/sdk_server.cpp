@@ -140,9 +140,11 @@ void CSdkServer::Run() {
             return c.fd < 0;
         });
         if (fds[1].revents & POLLIN) Accept(connections);
-        clients_ = connections.size();
+        if (clients_.exchange(connections.size()) != connections.size() && onClientCount_)
+            onClientCount_(connections.size());
     }
     for (Connection& c : connections) CloseFd(c.fd);
+    if (!connections.empty() && onClientCount_) onClientCount_(0);
 }
 
 void CSdkServer::Accept(std::vector<Connection>& connections) {

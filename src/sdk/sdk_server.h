@@ -8,6 +8,7 @@
 // does not read its answers (more than the buffer cap waiting) is disconnected; a packet
 // with an unknown id, an unknown device index or short data is ignored. Others go on.
 #include <atomic>
+#include <functional>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -58,6 +59,11 @@ public:
     // Tells every client the device list changed (packet 100). Any thread.
     void NotifyDeviceListChanged();
     std::size_t ClientCount() const { return clients_.load(); }
+    // Told the number of connected clients whenever it changed, on the server's thread (0
+    // once the server stopped with clients connected). Must not block. Set before Start.
+    void SetClientCountListener(std::function<void(std::size_t)> listener) {
+        onClientCount_ = std::move(listener);
+    }
     std::uint16_t Port() const { return port_; }
     std::string LastError() const;
 
@@ -82,6 +88,7 @@ private:
     std::atomic<std::size_t> clients_{0};
     mutable std::mutex errorLock_;
     std::string error_;
+    std::function<void(std::size_t)> onClientCount_;
     std::thread thread_;
 };
 

@@ -80,6 +80,7 @@ void CSetWnd::Notify(TNotifyUI& msg) {
     if (msg.Is(NotifyType::kWindowInit)) {
         FillLanguageList();
         ShowFollowFocus();
+        ShowSdkServer();
         StartUpdatePage();
         return;
     }
@@ -90,6 +91,11 @@ void CSetWnd::Notify(TNotifyUI& msg) {
         if (NameEquals(name, QStringLiteral("check_name_select"))) OnItemTicked(msg.sender);
     } else if (msg.Is(NotifyType::kItemSelect)) {
         if (NameEquals(name, QStringLiteral("Language_combox_info"))) OnLanguageChosen(GetCurSel(msg.sender));
+    } else if (msg.Is(NotifyType::kReturn) || msg.Is(NotifyType::kKillFocus)) {
+        // A new address takes effect once the user is done with it.
+        if (NameEquals(name, QStringLiteral("sdk_address_edit")) &&
+            GetText(msg.sender).trimmed() != sdk_.address)
+            ApplySdkServer(sdk_.on);
     }
 }
 
@@ -108,6 +114,8 @@ bool CSetWnd::HandleClick(const QString& name) {
         QString item = QString::fromLatin1(kFollowFocusCommand);
         if (owner_) SendWindowMessage(owner_, kMsgMenuCommand, reinterpret_cast<WPARAM>(&item), 0);
         ShowFollowFocus();
+    } else if (NameEquals(name, QStringLiteral("sdk_server_switch"))) {
+        ApplySdkServer(IsSelected(FindControl(QStringLiteral("sdk_server_switch"))));
     } else if (NameEquals(name, QStringLiteral("about_btn"))) {
         if (showAbout_) showAbout_();
     } else if (NameEquals(name, QStringLiteral("set_in_update_wnd_btn"))) {
@@ -150,6 +158,7 @@ void CSetWnd::OnLanguageChosen(int index) {
 LRESULT CSetWnd::HandleCustomMessage(unsigned msg, WPARAM wParam, LPARAM lParam, bool& handled) {
     handled = true;
     if (msg == kMsgLanguageChanged) {
+        ShowSdkServer();
         ShowPageState();
         ShowItems();
         update();

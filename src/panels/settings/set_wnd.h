@@ -4,7 +4,8 @@
 // the program: check, accept, download, consent to run, install).
 //
 // Skin "setwnd.xml": caption "closebtn", "maxbtn", "restorebtn", "minbtn", "menubtn";
-// "Language_combox_info", "about_btn", "set_version_label"; the update page's
+// "Language_combox_info", "about_btn", "set_version_label"; the SDK server block
+// "sdk_server_switch", "sdk_address_edit", "sdk_clients_label", "sdk_server_message"; the update page's
 // "update_status_ring", "update_status_image", "Update_Status_text",
 // "get_update_tab_layout" (0 the list, 1 the confirmation), "device_update_list_info",
 // "update_fw_and_ap", "update_OK_btn", "update_cancel_btn"; the banner
@@ -14,18 +15,39 @@
 // and SetUpdateServiceUrl, places it and shows it modally. The update check, the downloads
 // and the runs start at "windowinit" and end on every way out.
 //
-// Files: set_wnd.cpp (window, language, closing), set_wnd_update.cpp (the update page),
+// Files: set_wnd.cpp (window, language, closing), set_wnd_sdk.cpp (the SDK server block),
+// set_wnd_update.cpp (the update page),
 // update_workers.cpp (its worker threads).
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+#include <QStringList>
 #include "ui/skin_window.h"
 #include "update/update_flow.h"
 #include "panels/settings/update_workers.h"
 
 class QProcess;
+
+// What became of a change to the SDK server: whether it runs now, and what went wrong as
+// a language text id with its arguments (none when the change was made), so the message
+// follows a language switch.
+struct SdkServerResult {
+    bool on = false;
+    const char* messageId = nullptr;
+    QStringList messageArgs;
+};
+
+// What the settings window shows of the SDK server and how it changes it.
+struct SdkServerControl {
+    bool on = false;
+    QString address;
+    std::size_t clients = 0;
+    // Switches the server on or off at `address` and keeps the choice. Empty: the block
+    // stays disabled.
+    std::function<SdkServerResult(bool on, const QString& address)> apply;
+};
 
 class CSetWnd final : public CSkinWindow {
     Q_OBJECT
@@ -58,6 +80,10 @@ public:
     void SetShowAbout(std::function<void()> showAbout) { showAbout_ = std::move(showAbout); }
     // How the update page reaches the network and runs files (tests replace them).
     void SetUpdateServices(UpdateServices services) { services_ = std::move(services); }
+    // The SDK server block's state and what applies a change to it.
+    void SetSdkServer(SdkServerControl control);
+    // The number of connected clients changed.
+    void ShowSdkClientCount(std::size_t count);
 
     int LanguageIndex() const { return languageIndex_; }
     const UpdateFlow& Flow() const { return flow_; }
@@ -71,6 +97,9 @@ private:
     // The follow-focus check box from the stored choice, and why it cannot work here.
     void ShowFollowFocus();
     void ShowMaximisedState();
+    // set_wnd_sdk.cpp
+    void ShowSdkServer();
+    void ApplySdkServer(bool on);
     // set_wnd_update.cpp
     void StartUpdatePage();
     void StopUpdateThreads();
@@ -99,6 +128,9 @@ private:
     QWidget* laterBtn_ = nullptr;
     QWidget* languageList_ = nullptr;
     QWidget* updateList_ = nullptr;
+
+    SdkServerControl sdk_;
+    SdkServerResult sdkResult_;
 
     std::vector<UpdateRecord> records_;
     std::string serviceUrl_;

@@ -3,6 +3,7 @@
 #include "shell/dpi_rule.h"
 #include "shell/font_table.h"
 #include "shell/skin_frame.h"
+#include "app/sdk_server_choice.h"
 #include "app/startup_options.h"
 #include "shell_fixture.h"
 
@@ -170,6 +171,39 @@ TEST(StartupOptions, SdkServerWithOrWithoutItsAddress) {
         if (!c.on) continue;
         EXPECT_EQ(o.sdkAddress, c.address) << line;
         EXPECT_EQ(o.sdkPort, c.port) << line;
+    }
+}
+
+// The stored choice decides unless --sdk-server is given, which never changes it; a
+// hand-broken stored address falls back to the default and says so.
+TEST(SdkServerChoice, CommandLineWinsForTheRunAndABrokenStoredAddressFallsBack) {
+    const struct {
+        bool given;
+        bool storedOn;
+        const char* storedAddress;
+        bool run;
+        const char* address;
+        std::uint16_t port;
+        bool problem;
+    } cases[] = {
+        {false, false, "127.0.0.1:6742", false, "127.0.0.1", 6742, false},
+        {false, true, "0.0.0.0:7000", true, "0.0.0.0", 7000, false},
+        {true, false, "0.0.0.0:7000", true, "127.0.0.1", 6800, false},
+        {false, true, "nowhere:1", true, "127.0.0.1", 6742, true},
+    };
+    for (const auto& c : cases) {
+        StartupOptions options;
+        options.sdkServer = c.given;
+        options.sdkAddress = "127.0.0.1";
+        options.sdkPort = 6800;
+        const SdkServerChoice choice =
+            ChooseSdkServer(options, {.enabled = c.storedOn, .address = QLatin1String(c.storedAddress)});
+        const std::string line = c.storedAddress;
+        EXPECT_EQ(choice.run, c.run) << line;
+        EXPECT_EQ(choice.address.address, c.address) << line;
+        EXPECT_EQ(choice.address.port, c.port) << line;
+        EXPECT_EQ(choice.text, QStringLiteral("%1:%2").arg(QLatin1String(c.address)).arg(c.port)) << line;
+        EXPECT_EQ(!choice.problem.isEmpty(), c.problem) << line;
     }
 }
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 
 #include "sdk/sdk_bytes.h"
@@ -239,6 +241,36 @@ TEST_F(SdkServerTest, StopClosesClientsAndFreesThePort) {
     ASSERT_TRUE(server.Start({.port = port})) << server.LastError();
     RawClient again(port);
     EXPECT_EQ(again.Count(), 2u);
+}
+
+// The window shows the number of clients from these reports alone: every change is told,
+// and a stop with clients connected ends at 0.
+TEST(SdkServerClients, EveryChangeOfTheClientCountIsTold) {
+    FakeHost host;
+    CSdkServer server{host};
+    std::mutex lock;
+    std::condition_variable changed;
+    std::vector<std::size_t> told;
+    server.SetClientCountListener([&](std::size_t count) {
+        std::lock_guard<std::mutex> guard(lock);
+        told.push_back(count);
+        changed.notify_all();
+    });
+    const auto waitFor = [&](std::vector<std::size_t> expected) {
+        std::unique_lock<std::mutex> guard(lock);
+        return changed.wait_for(guard, std::chrono::seconds(2), [&] { return told == expected; });
+    };
+    ASSERT_TRUE(server.Start({.port = 0})) << server.LastError();
+    RawClient a(server.Port());
+    ASSERT_EQ(a.Count(), 2u);
+    RawClient b(server.Port());
+    ASSERT_EQ(b.Count(), 2u);
+    EXPECT_TRUE(waitFor({1, 2}));
+    a.Close();
+    EXPECT_TRUE(waitFor({1, 2, 1}));
+    server.Stop();
+    EXPECT_TRUE(waitFor({1, 2, 1, 0}));
+    EXPECT_EQ(server.ClientCount(), 0u);
 }
 
 TEST(SdkServerStart, BadAddressIsRefusedWithAReason) {
