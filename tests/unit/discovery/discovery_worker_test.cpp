@@ -5,15 +5,40 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
+#include <thread>
+#include "debug_text_capture.h"
 #include "devices/discovery/device_table_store.h"
-#include "discovery_fixture.h"
 #include "hid/protocol/supported_devices.h"
 #include "devices/discovery/device_discovery.h"
 #include "devices/discovery/udev_hidraw_monitor.h"
+#include "sim/sim_bus.h"
+#include "sim/sim_mouse.h"
 #include "util/worker_thread.h"
 
 namespace {
+
+std::shared_ptr<SimMouse> PlugMouse(const SimMouseModel& model) {
+    auto mouse = std::make_shared<SimMouse>(model);
+    mouse->Plug();
+    return mouse;
+}
+
+// Polls `done` every millisecond until it holds or `ms` have passed.
+template <class Done>
+bool WaitUntil(Done done, int ms) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+void Pause(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 // Reports of the worker, as the window would see them.
 class ReportLog {
@@ -89,7 +114,7 @@ protected:
 
 TEST_F(DiscoveryWorkerTest, APluggedMouseArrivesWithBothCollectionsWithinAPass) {
     Start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return log.firstPasses.load() == 1; }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return log.firstPasses.load() == 1; }, 1000));
     EXPECT_EQ(log.Size(), 0u) << "nothing plugged, nothing reported";
 
     auto mouse = PlugMouse(SimMouseModel::Mouse3389());
@@ -124,7 +149,7 @@ TEST_F(DiscoveryWorkerTest, TheSimulatedBusWakesDiscoveryWithoutATimedPass) {
     // A period far beyond the waits below: only the bus's notice can trigger these passes.
     constexpr int kNoTimedPassMs = 60000;
     Start(kNoTimedPassMs);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return log.firstPasses.load() == 1; }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return log.firstPasses.load() == 1; }, 1000));
 
     auto mouse = PlugMouse(SimMouseModel::Mouse3389());
     ASSERT_TRUE(log.WaitFor(2, 1000)) << "plugging woke the worker";
@@ -147,7 +172,7 @@ TEST(UdevHidrawMonitorTest, OpensOnlyWhileAUdevDaemonRuns) {
     EXPECT_FALSE(absent.TakeChanges());
 
     // Any existing path stands for the daemon's socket.
-    CUdevHidrawMonitor present(KVELM_TEST_PROGRAM_DIR);
+    CUdevHidrawMonitor present(KVELM_SOURCE_DIR);
     ASSERT_TRUE(present.Open());
     EXPECT_GE(present.Fd(), 0);
     EXPECT_FALSE(present.TakeChanges()) << "nothing was plugged";
@@ -169,7 +194,7 @@ TEST_F(DiscoveryWorkerTest, ReportsTheWindowDidNotTakeComeAgainOnTheNextPass) {
     const size_t before = log.Size();
     Start();
     ASSERT_TRUE(log.WaitFor(before + 2, 1000));
-    QTest::qWait(3 * kDiscoveryPeriodMs);
+    Pause(3 * kDiscoveryPeriodMs);
     EXPECT_EQ(log.Size(), before + 2) << "a taken arrival is not reported again";
     EXPECT_EQ(table.BoundPaths().size(), 2u);
     worker.Stop();
@@ -181,7 +206,7 @@ TEST_F(DiscoveryWorkerTest, ReportsTheWindowDidNotTakeComeAgainOnTheNextPass) {
     ASSERT_TRUE(log.WaitFor(settled + 4, 1000)) << "removals are reported again while not taken";
     // Plugged again while the removal is still pending: the device must be closed first.
     auto again = PlugMouse(SimMouseModel::Mouse());
-    QTest::qWait(3 * kDiscoveryPeriodMs);
+    Pause(3 * kDiscoveryPeriodMs);
     worker.Stop();
     const auto pending = log.Reports();
     for (size_t i = settled; i < pending.size(); ++i) EXPECT_FALSE(pending[i].arrival) << i;
@@ -203,7 +228,7 @@ TEST_F(DiscoveryWorkerTest, ReportsTheWindowDidNotTakeComeAgainOnTheNextPass) {
 TEST_F(DiscoveryWorkerTest, StopsAtOnceWithItsExitLine) {
     DebugCapture debug;
     Start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return log.firstPasses.load() == 1; }, 1000));
+    ASSERT_TRUE(WaitUntil([&] { return log.firstPasses.load() == 1; }, 1000));
     EXPECT_EQ(worker.Stop(), WorkerStopResult::Finished) << "ended within the stop protocol's 1000 ms";
     EXPECT_EQ(debug.Count("抓取设备线程设定退出"), 1);
 }
@@ -218,7 +243,7 @@ TEST_F(DiscoveryWorkerTest, TwoModelsAtOnceFillTheirOwnSlots) {
     EXPECT_EQ(bound, (std::vector<int>{2, 3, 4, 5}));
 
     auto sameModel = PlugMouse(SimMouseModel::Mouse());
-    QTest::qWait(3 * kDiscoveryPeriodMs);
+    Pause(3 * kDiscoveryPeriodMs);
     EXPECT_EQ(log.Size(), 4u) << "a second mouse of one model waits until the first is gone";
     first->Unplug();
     ASSERT_TRUE(log.WaitFor(8, 1500)) << "two removals, then the waiting mouse's two arrivals";
