@@ -118,6 +118,10 @@ int PlugSimulatedDevices(const std::string& list, std::string* error) {
     return plugged;
 }
 
+std::string SimulatedMemoryFolder() {
+    return KeptMemoryFolder();
+}
+
 bool KeepSimulatedMemoryIn(const std::string& folder, std::string* error) {
     KeptMemoryFolder().clear();
     if (folder.empty()) return true;

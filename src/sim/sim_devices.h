@@ -31,6 +31,8 @@ int PlugSimulatedDevices(const std::string& list, std::string* error);
 // keeps the memory in the process (the default). False with *error set when the folder
 // cannot be made private to the user; the memory then stays in the process.
 bool KeepSimulatedMemoryIn(const std::string& folder, std::string* error);
+// The folder given to KeepSimulatedMemoryIn ("" while the memory stays in the process).
+std::string SimulatedMemoryFolder();
 
 // The names of a comma-separated list, blanks trimmed, empty names dropped.
 std::vector<std::string> SimulatedDeviceNames(const std::string& list);

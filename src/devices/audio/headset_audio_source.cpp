@@ -2,6 +2,7 @@
 
 #include "devices/audio/alsa_audio_library.h"
 #include "devices/audio/simulated_audio_library.h"
+#include "sim/sim_devices.h"
 
 namespace {
 
@@ -28,6 +29,13 @@ bool SimulatesHeadset(const std::string& simulateList) {
 
 std::unique_ptr<IAudioConfigLibrary> MakeHeadsetAudioLibrary(const std::string& simulateList,
                                                              uint16_t vendorId, uint16_t productId) {
-    if (SimulatesHeadset(simulateList)) return std::make_unique<SimulatedAudioLibrary>();
+    if (SimulatesHeadset(simulateList)) {
+        auto library = std::make_unique<SimulatedAudioLibrary>();
+        // Beside the simulated devices' kept memory, when they keep it: the next program
+        // finds the levels this one set, as it would on a real sound card.
+        if (const std::string folder = SimulatedMemoryFolder(); !folder.empty())
+            library->KeepValuesIn(folder + "/headset-audio.json");
+        return library;
+    }
     return OpenHostAudioLibrary(vendorId, productId);
 }

@@ -4,6 +4,7 @@
 
 #include "devices/audio/audio_properties.h"
 #include "devices/audio/property_buffer.h"
+#include "util/json_file.h"
 
 namespace {
 
@@ -174,9 +175,45 @@ int SimulatedAudioLibrary::PropertyControl(AudioEndpointId endpoint, const std::
     if (direction == PropertyDirection::kWrite) {
         if (failWrites_.count(name) != 0 || spec->kind == AudioValueKind::kList) return kFailed;
         values_[key] = written;
+        SaveValues();
         return audio::kOk;
     }
     const auto found = values_.find(key);
     if (failReads_.count(name) != 0 || found == values_.end()) return kFailed;
     return PutText(value, found->second) ? audio::kOk : kFailed;
+}
+
+namespace {
+// The kept values are a handful of short texts; anything larger is not our file.
+constexpr long long kKeptValuesMaxBytes = 64 * 1024;
+constexpr char kValuesKey[] = "values";
+}  // namespace
+
+void SimulatedAudioLibrary::KeepValuesIn(std::string file) {
+    std::lock_guard guard(lock_);
+    valuesFile_ = std::move(file);
+    const Json::Value kept = CJsonFile(kKeptValuesMaxBytes).ReadJsonFile(valuesFile_)[kValuesKey];
+    if (!kept.isArray()) return;
+    for (const Json::Value& entry : kept) {
+        if (!entry.isArray() || entry.size() != 3 || !entry[0].isUInt() || !entry[1].isString() ||
+            !entry[2].isString())
+            continue;
+        const std::pair<uint32_t, std::string> key{entry[0].asUInt(), entry[1].asString()};
+        // Only what the endpoints already have: a planted name adds nothing.
+        if (values_.count(key) != 0) values_[key] = entry[2].asString();
+    }
+}
+
+void SimulatedAudioLibrary::SaveValues() const {
+    if (valuesFile_.empty()) return;
+    Json::Value document(Json::objectValue);
+    Json::Value& list = document[kValuesKey] = Json::Value(Json::arrayValue);
+    for (const auto& [key, text] : values_) {
+        Json::Value entry(Json::arrayValue);
+        entry.append(key.first);
+        entry.append(key.second);
+        entry.append(text);
+        list.append(entry);
+    }
+    CJsonFile().WriteJsonFile(valuesFile_, document);
 }

@@ -50,6 +50,11 @@ public:
     // Removes every stored value: every read fails until written.
     void ForgetValues();
     void SetInitResult(int result);
+    // Keeps the stored values in `file` from now on, so the simulated sound system outlives
+    // one program as a sound card does: values found there replace those of known endpoints
+    // (a file that is not such a JSON object is ignored), and each write a read would see
+    // saves them all, atomically.
+    void KeepValuesIn(std::string file);
 
     // ---- log ----
     std::vector<std::string> Calls() const;
@@ -67,6 +72,7 @@ private:
     const std::vector<AudioEndpointId>& Endpoints(AudioFlow flow) const;
     bool Known(uint32_t endpointId) const;
     void Log(std::string line);
+    void SaveValues() const;  // under lock_
 
     mutable std::mutex lock_;
     std::vector<AudioEndpointId> outputs_;
@@ -75,5 +81,6 @@ private:
     std::set<std::string> failReads_;
     std::set<std::string> failWrites_;
     int initResult_ = 0;
+    std::string valuesFile_;  // where the values are kept ("" for nowhere)
     std::vector<std::string> calls_;
 };

@@ -7,6 +7,7 @@
 #include "devices/audio/audio_endpoint_control.h"
 #include "devices/audio/headset_audio_source.h"
 #include "devices/audio/simulated_audio_library.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -279,5 +280,46 @@ TEST(HeadsetAudioSourceTest, TheSimulatedLibraryOnlyWhenTheHeadsetIsSimulated) {
         if (!simulated) {
             EXPECT_EQ(library, nullptr) << "no sound card has ids 0000:0000";
         }
+    }
+}
+
+// The simulated sound system keeps its values in a file, as a sound card keeps its levels:
+// a second library on the same file reads what the first wrote; a file that is not its own
+// changes nothing and names nothing new.
+TEST(SimulatedAudioKeptValues, ASecondLibraryReadsWhatTheFirstWrote) {
+    TempFolder folder;
+    ASSERT_TRUE(folder.IsValid());
+    const std::string file = folder.File("headset-audio.json");
+    {
+        Lib first;
+        first.KeepValuesIn(file);
+        CAudioEndpointControl control{&first, [](const std::string&) {}};
+        HeadsetAudioState state;
+        control.InitAudio(state);
+        ASSERT_EQ(control.SetAudioProperty(AudioRole::kMicrophone, prop::kVolumeScalar, 0.4f), audio::kOk);
+    }
+    Lib second;
+    second.KeepValuesIn(file);
+    EXPECT_EQ(second.Value(Lib::kMicrophoneId, prop::kVolumeScalar), "0.4");
+    EXPECT_EQ(second.Value(Lib::kMicrophoneId, prop::kMonitorScalar), "0.4")
+        << "untouched values keep theirs";
+
+    const struct {
+        const char* what;
+        std::string text;
+    } planted[] = {
+        {"not JSON", "{"},
+        {"a value of another type", R"({"values": [[514, "VolumeScalarControl", 7]]})"},
+        {"a property the endpoint does not have", R"({"values": [[514, "Planted", "1"]]})"},
+        {"an endpoint that does not exist", R"({"values": [[9999, "VolumeScalarControl", "0.1"]]})"},
+    };
+    for (const auto& c : planted) {
+        SCOPED_TRACE(c.what);
+        WriteFileBytes(file, c.text);
+        Lib library;
+        library.KeepValuesIn(file);
+        EXPECT_EQ(library.Value(Lib::kMicrophoneId, prop::kVolumeScalar), "0.75");
+        EXPECT_EQ(library.Value(Lib::kMicrophoneId, "Planted"), "");
+        EXPECT_EQ(library.Value(9999, prop::kVolumeScalar), "");
     }
 }

@@ -123,6 +123,9 @@ TEST_F(CtlKinds, ASettingWrittenByOneRunIsReadByTheNext) {
         Check({c.set, 0, "saved in profile 'profile1'"}, Run(c.set));
         Check({{"settings", c.device}, 0, c.shown}, Run({"settings", c.device}));
     }
+    // The monitor and equaliser runs attached the headset's sound system again; the
+    // microphone level an earlier run set is still what it holds.
+    Check({{"settings", kHeadset}, 0, "microphone:        40 ("}, Run({"settings", kHeadset}));
 }
 
 }  // namespace
