@@ -132,7 +132,6 @@ constexpr std::array kRoutes = {
     // ---- movevaluechanged: a slider is being dragged ----
     Numbered(kMoveValueChanged, "tolva_DPI_slider_", OnTolvaSliderMoving),
     Numbered(kMoveValueChanged, "DPI_slider_", OnDpiSliderMoving),
-    Exact(kMoveValueChanged, "repeat_rate_slider", OnRepeatRateMoving),
 
     // ---- itemselect ----
     Exact(kItemSelect, "device_profile_combo", OnProfileChosen),

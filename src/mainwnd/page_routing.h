@@ -91,8 +91,6 @@ bool IsKeyboardSlot(const DeviceSlot* slot);
 void OnPollingOptionOfKind(WiringContext& ctx, int option);
 void OnRepeatDelayOption(WiringContext& ctx, int option);
 void OnRepeatRate(WiringContext& ctx, int);
-// While the rate slider is dragged its label follows; the value is kept on release.
-void OnRepeatRateMoving(WiringContext& ctx, int position);
 void OnKeyboardFlag(WiringContext& ctx, int);
 void OnResetRepeatField(WiringContext& ctx, int);
 void OnCustomGroupChosen(WiringContext& ctx, int);

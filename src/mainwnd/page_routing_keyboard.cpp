@@ -64,10 +64,6 @@ void OnRepeatRate(WiringContext& ctx, int) {
     page->ShowRepeatRate(page->RepeatRate());
 }
 
-void OnRepeatRateMoving(WiringContext& ctx, int position) {
-    if (CKeyboardPage* page = KeyboardPageOf(ctx)) page->ShowRepeatRate(position);
-}
-
 void OnKeyboardFlag(WiringContext& ctx, int) {
     CKeyboardPage* page = KeyboardPageOf(ctx);
     if (!page) return;

@@ -125,10 +125,9 @@ TEST_F(KbPadPages, RepeatRateAndDelayEachShowTheirOwnValue) {
     EXPECT_EQ(slider->value(), stages()["Repeat"].asInt());
     EXPECT_EQ(rateText(), QStringLiteral("Repeat rate ") + QString::number(slider->value()));
 
-    // Dragged: the label follows at once, the value is kept on release; the delay stays.
+    // Dragged and released: the rate is kept and named; the delay stays.
     slider->setSliderDown(true);
     slider->setSliderPosition(12);
-    EXPECT_EQ(rateText(), QStringLiteral("Repeat rate 12"));
     slider->setSliderDown(false);
     ASSERT_TRUE(QTest::qWaitFor([&] { return stages()["Repeat"].asInt() == 12; }, 3000));
     EXPECT_EQ(rateText(), QStringLiteral("Repeat rate 12"));
