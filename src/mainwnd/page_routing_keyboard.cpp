@@ -58,8 +58,10 @@ void OnRepeatDelayOption(WiringContext& ctx, int option) {
 }
 
 void OnRepeatRate(WiringContext& ctx, int) {
-    if (CKeyboardPage* page = KeyboardPageOf(ctx))
-        SetStage(ctx, keyboard::Stage::kRepeat, page->RepeatRate());
+    CKeyboardPage* page = KeyboardPageOf(ctx);
+    if (!page) return;
+    SetStage(ctx, keyboard::Stage::kRepeat, page->RepeatRate());
+    page->ShowRepeatRate(page->RepeatRate());
 }
 
 void OnKeyboardFlag(WiringContext& ctx, int) {

@@ -126,7 +126,11 @@ void OnRenameProfile(WiringContext& ctx, int) {
     CDeviceProfileUI* panel = ctx.ProfilePanel();
     if (!ctx.Device() || !panel) return;
     const QString name = panel->GetNameEditText();
-    if (name.isEmpty()) return;
+    if (name.trimmed().isEmpty()) {
+        // A click that changes nothing must say why, or the user thinks the button is dead.
+        ctx.wnd.ShowMessage(QStringLiteral("message_text_profile_name_empty"), true, kConfirmOnly);
+        return;
+    }
     const int result = panel->RenameProfile(name);
     if (result == kProfileRefused)
         ctx.wnd.ShowMessage(QStringLiteral("message_text_5"), true, kConfirmOnly);

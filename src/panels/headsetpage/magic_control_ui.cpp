@@ -1,12 +1,16 @@
 #include "panels/headsetpage/magic_control_ui.h"
 
 #include "ui/controls.h"
+#include "ui/text_id.h"
 
 namespace {
 
 const QString kEnableOption = QStringLiteral("magic_enable_option");
 const QString kTypeLayout = QStringLiteral("magic_option_layout");
 const QString kTypePrefix = QStringLiteral("magic_option_");
+// The switch names the state it is in, so "On" is never shown while the voice is untouched.
+constexpr TextId kOnText{"hs_magic_on_text", "On"};
+constexpr TextId kOffText{"hs_magic_off_text", "Off"};
 
 }  // namespace
 
@@ -17,7 +21,9 @@ void CMagicControlUI::EnableVoiceChangerTypes(int flag) {
 }
 
 void CMagicControlUI::ShowVoiceChangerOn(int flag) {
-    SetSelected(FindControl(this, kEnableOption), flag != 0);
+    QWidget* option = FindControl(this, kEnableOption);
+    SetSelected(option, flag != 0);
+    BindText(option, flag != 0 ? kOnText : kOffText);
     EnableVoiceChangerTypes(flag);
 }
 

@@ -20,6 +20,7 @@
 #include "ui/control_factory.h"
 #include "ui/controls.h"
 #include "ui/language_table.h"
+#include "ui/text_id.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ constexpr int kLightFullLevel = 255;
 
 const char kPollingPrefix[] = "polling_rate_option_";
 const char kRepeatDelayPrefix[] = "repeat_delay_check_";
+constexpr TextId kRepeatRateText{"kb_repeat_rate_text", "Repeat rate "};
 
 void Repolish(QWidget* widget) {
     widget->style()->unpolish(widget);
@@ -228,6 +230,11 @@ int CKeyboardPage::RepeatRate() const {
     return slider != nullptr ? GetValue(slider) : kNoneSelected;
 }
 
+void CKeyboardPage::ShowRepeatRate(int rate) {
+    if (QWidget* label = Control(QStringLiteral("repeat_rate_label")))
+        SetText(label, Tr(kRepeatRateText) + QString::number(rate));
+}
+
 bool CKeyboardPage::IsFlagSelected(const char* optionName) const {
     QWidget* option = Control(QString::fromLatin1(optionName));
     return option != nullptr && IsSelected(option);
@@ -241,6 +248,7 @@ void CKeyboardPage::ShowSystemStages(const KeyboardSystemSettings& stages) {
     flag("wflag_option", stages.WFlag());
     flag("6flag_option", stages.Key6Flag());
     if (QWidget* slider = Control(QStringLiteral("repeat_rate_slider"))) SetValue(slider, stages.Repeat());
+    ShowRepeatRate(stages.Repeat());
     ShowOption(kRepeatDelayPrefix, keyboard::OptionFor(stages.RepeatDelay()));
     if (QWidget* label = Control(QStringLiteral("repeat_delay_time_label1"))) {
         const QString title = CLanguageTable::Instance().Text(QStringLiteral("Repeat_Delay_Time"),

@@ -45,6 +45,8 @@ public:
     int SelectedPollingRate() const;
     int SelectedRepeatDelay() const;
     int RepeatRate() const;  // "repeat_rate_slider"; -1 without it
+    // Names the rate beside its slider, so it is not read as the delay chosen below it.
+    void ShowRepeatRate(int rate);
     bool IsFlagSelected(const char* optionName) const;
     // The key buttons marked by the last rubber-band selection, as LED indexes.
     std::vector<int> BandSelectedKeys() const;

@@ -1,6 +1,9 @@
 // The voice panel and the voice changer panel: every change goes through the audio
 // library's property calls and is kept in the headset profile; what the panels show
 // follows what the headset did.
+#include <QImage>
+#include <QPixmap>
+
 #include "devices/headset_eq_presets.h"
 #include "headset_fixture.h"
 
@@ -179,6 +182,25 @@ TEST_F(HeadsetVoice, VoiceChangerSwitchAndVoices) {
     EXPECT_EQ(Writes(), (std::vector<std::string>{"write " + kMic + " Enable_MAGICVOICE = 0"}));
     EXPECT_FALSE(PageControl("magic_option_layout")->isEnabled());
     EXPECT_EQ(Stored("MagicEnable"), 0);
+}
+
+// While the changer is off its voices must look off, not only refuse clicks, and the switch
+// names the state it is in.
+TEST_F(HeadsetVoice, VoicesLookOffAndTheSwitchNamesItsState) {
+    ASSERT_FALSE(qApp->styleSheet().isEmpty()) << "the look under test comes from the skin's style sheet";
+    if (Selected("magic_enable_option")) Click("magic_enable_option");
+    QWidget* voice = PageControl("magic_option_2");
+    const QImage offLook = voice->grab().toImage();
+    EXPECT_EQ(GetText(PageControl("magic_enable_option")), QStringLiteral("Off"));
+
+    Click("magic_enable_option");
+    EXPECT_EQ(GetText(PageControl("magic_enable_option")), QStringLiteral("On"));
+    EXPECT_NE(voice->grab().toImage(), offLook)
+        << "an available voice looks different from an unavailable one";
+
+    Click("magic_enable_option");
+    EXPECT_EQ(GetText(PageControl("magic_enable_option")), QStringLiteral("Off"));
+    EXPECT_EQ(voice->grab().toImage(), offLook);
 }
 
 // After a restart with a built-in preset in use, "Custom" applies the custom preset chosen

@@ -1,6 +1,8 @@
 // The keyboard and the mouse pad in the window: their pages arrive with their devices, the
 // keyboard's key buttons and system values, the pad's lighting reach the devices and the
 // profiles.
+#include <QAbstractSlider>
+
 #include "kbpad_window.h"
 
 namespace {
@@ -102,6 +104,43 @@ TEST_F(KbPadPages, KeyboardSystemValuesReachTheKeyboardAndItsProfile) {
     SetText(PageControl(slot, "repeat_input_richedit"), QStringLiteral("aaaa"));
     Click(PageControl(slot, "reset_repeat_btn"));
     EXPECT_TRUE(GetText(PageControl(slot, "repeat_input_richedit")).isEmpty());
+}
+
+// The rate slider and the delay options are two settings: each shows its own stored value
+// under its own label, so a chosen delay is never read off a slider standing at another value.
+TEST_F(KbPadPages, RepeatRateAndDelayEachShowTheirOwnValue) {
+    PlugAndRead(kKeyboard, std::make_shared<SimKeyboard>());
+    DeviceSlot* slot = SlotOfKind(kKeyboard);
+    Select(slot);
+    SetSelected(PageControl(slot, "system_Op_tab"), true, true);
+    auto* slider = qobject_cast<QAbstractSlider*>(PageControl(slot, "repeat_rate_slider"));
+    ASSERT_NE(slider, nullptr);
+    const auto stages = [slot] {
+        return ReadJson(slot->device->GetProfileFile())["Device"][0]["SystemStages"];
+    };
+    const auto rateText = [slot] { return GetText(PageControl(slot, "repeat_rate_label")); };
+
+    Click(PageControl(slot, "repeat_delay_check_1"));
+    EXPECT_TRUE(GetText(PageControl(slot, "repeat_delay_time_label1")).endsWith(QStringLiteral("500ms")));
+    EXPECT_EQ(slider->value(), stages()["Repeat"].asInt());
+    EXPECT_EQ(rateText(), QStringLiteral("Repeat rate ") + QString::number(slider->value()));
+
+    // Dragged and released: the rate is kept and named; the delay stays.
+    slider->setSliderDown(true);
+    slider->setSliderPosition(12);
+    slider->setSliderDown(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stages()["Repeat"].asInt() == 12; }, 3000));
+    EXPECT_EQ(rateText(), QStringLiteral("Repeat rate 12"));
+    EXPECT_TRUE(GetText(PageControl(slot, "repeat_delay_time_label1")).endsWith(QStringLiteral("500ms")));
+
+    // Each label sits right above the control it names.
+    const auto top = [slot](const char* name) {
+        QWidget* control = PageControl(slot, name);
+        return control->mapTo(slot->page, QPoint(0, 0)).y();
+    };
+    EXPECT_LT(top("repeat_rate_label"), top("repeat_rate_slider"));
+    EXPECT_LT(top("repeat_rate_slider"), top("repeat_delay_time_label1"));
+    EXPECT_LT(top("repeat_delay_time_label1"), top("repeat_delay_check_0"));
 }
 
 TEST_F(KbPadPages, PadLightingReachesThePadAndItsProfile) {

@@ -181,13 +181,21 @@ TEST_F(ProfileCommands, RenameRefusesATakenName) {
     EXPECT_EQ(CMsgWnd::LastShown().textId, QStringLiteral("message_text_5"));
     EXPECT_EQ(ReadJson(ListFile())["profilelist"][0]["profilename"].asString(), "profile1");
 
-    SetText(PageControl("device_profile_name_edit"), QString());
-    Click("device_profile_edit_save_btn");
-    EXPECT_EQ(CMsgWnd::LastShown().count, shown + 1);  // an empty name does nothing
+    // An empty or blank name is refused with the reason, not ignored.
+    for (const QString& blank : {QString(), QStringLiteral("   ")}) {
+        const int before = CMsgWnd::LastShown().count;
+        SetText(PageControl("device_profile_name_edit"), blank);
+        CMsgWnd::SetNextAnswer(1);
+        Click("device_profile_edit_save_btn");
+        EXPECT_EQ(CMsgWnd::LastShown().count, before + 1) << blank.toStdString();
+        EXPECT_EQ(CMsgWnd::LastShown().textId, QStringLiteral("message_text_profile_name_empty"))
+            << blank.toStdString();
+        EXPECT_EQ(ReadJson(ListFile())["profilelist"][0]["profilename"].asString(), "profile1");
+    }
 
     SetText(PageControl("device_profile_name_edit"), QStringLiteral("Work"));
     Click("device_profile_edit_save_btn");
-    EXPECT_EQ(CMsgWnd::LastShown().count, shown + 1);
+    EXPECT_EQ(CMsgWnd::LastShown().count, shown + 3) << "a good name is taken without a message";
     EXPECT_EQ(ReadJson(ListFile())["profilelist"][0]["profilename"].asString(), "Work");
     EXPECT_EQ(ReadJson(ProfilePath())["profilename"].asString(), "Work");
     EXPECT_EQ(ComboTexts(PageControl("device_profile_combo")).front(), QStringLiteral("Work"));
