@@ -68,7 +68,10 @@ int CProfileList::BindProgram(int index, const std::string& program) {
     if (index < 0 || index >= Count()) return Fail(kProfileRefused, "There is no such profile.");
     const std::string text = Trimmed(program);
     if (!IsUsableProgram(text)) return Fail(kProfileRefused, "\"" + program + "\" names no program.");
-    for (const auto& [id, bound] : programs_) {
+    for (const auto& binding : programs_) {
+        // Named, not a structured binding: the lambda below captures the id.
+        const std::string& id = binding.first;
+        const std::vector<std::string>& bound = binding.second;
         if (std::find(bound.begin(), bound.end(), text) == bound.end()) continue;
         const auto owner = std::find_if(entries_.begin(), entries_.end(),
                                         [&](const ProfileEntry& entry) { return entry.id == id; });
