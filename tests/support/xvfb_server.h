@@ -45,7 +45,14 @@ public:
     const std::string& Display() const { return display_; }
 
     // Runs xdotool with `arguments` on this display; true when it succeeded.
-    bool XdoTool(const std::string& arguments) const { return Run("xdotool " + arguments); }
+    // xdotool waits for ever when the window manager ignores an activation (of a window it
+    // does not manage yet, say): each call is bounded, and an activation is asked again.
+    bool XdoTool(const std::string& arguments) const {
+        const bool activation = arguments.find("windowactivate") != std::string::npos;
+        for (int attempt = 0; attempt < (activation ? kActivationAttempts : 1); ++attempt)
+            if (Run("timeout " + std::to_string(kXdoToolSeconds) + " xdotool " + arguments)) return true;
+        return false;
+    }
     static bool HaveXdoTool() { return std::system("command -v xdotool >/dev/null 2>&1") == 0; }
 
     // Runs a shell command with DISPLAY set to this server; true when it exited with 0.
@@ -56,6 +63,8 @@ public:
 
 private:
     static constexpr int kStartTimeoutMs = 10000;
+    static constexpr int kXdoToolSeconds = 10;
+    static constexpr int kActivationAttempts = 3;
 
     static std::string ReadDisplay(int fd) {
         std::string number;
