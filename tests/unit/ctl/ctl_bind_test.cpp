@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "ctl/ctl.h"
+#include "ctl_mouse_fixture.h"
 #include "ctl/ctl_bindings.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_paths.h"
@@ -18,39 +18,13 @@
 
 namespace {
 
-struct Outcome {
-    int code;
-    std::string out, err;
-};
+using Outcome = CtlOutcome;
 
-Outcome Ctl(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = RunCtl(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-class CtlBindTest : public ::testing::Test {
+class CtlBindTest : public CtlMouseTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(home.IsValid());
-        home.SetEnv("XDG_DATA_HOME", home.Path().string());
-        home.SetEnv("KVELM_DATA_DIR", KVELM_TEST_PROGRAM_DIR);
-        unsetenv("KVELM_SIMULATE");
-        SetDebugSink([](std::string_view) {});
-        SimHidBus::Instance().UnplugAll();
-        mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
-        mouse->Plug();
-    }
-    void TearDown() override {
-        SimHidBus::Instance().UnplugAll();
-        SetDebugSink({});
-    }
     static Json::Value ListOnDisk() {
         return CJsonFile().ReadJsonFile(ProfileListFile(DeviceUserFolder("mouse")));
     }
-
-    TempFolder home;
-    std::shared_ptr<SimMouse> mouse;
 };
 
 TEST_F(CtlBindTest, BindAndUnbindChangeTheListFile) {

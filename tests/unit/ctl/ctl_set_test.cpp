@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "ctl/ctl.h"
+#include "ctl_mouse_fixture.h"
 #include "hid/protocol/protocol_codes.h"
 #include "sim/sim_bus.h"
 #include "sim/sim_mouse.h"
@@ -14,34 +14,9 @@
 
 namespace {
 
-struct CtlOutcome {
-    int code;
-    std::string out, err;
-};
-
-CtlOutcome Ctl(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = RunCtl(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
 // One simulated mouse, the program's data beside the sources and a private user folder.
-class CtlSetTest : public ::testing::Test {
+class CtlSetTest : public CtlMouseTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(home.IsValid());
-        home.SetEnv("XDG_DATA_HOME", home.Path().string());
-        home.SetEnv("KVELM_DATA_DIR", KVELM_TEST_PROGRAM_DIR);
-        unsetenv("KVELM_SIMULATE");
-        SetDebugSink([](std::string_view) {});
-        SimHidBus::Instance().UnplugAll();
-        mouse = std::make_shared<SimMouse>(SimMouseModel::Mouse());
-        mouse->Plug();
-    }
-    void TearDown() override {
-        SimHidBus::Instance().UnplugAll();
-        SetDebugSink({});
-    }
     // Every profile file written under the user folder, concatenated.
     std::string ProfileFiles() const {
         std::string all;
@@ -49,9 +24,6 @@ protected:
             if (entry.path().extension() == ".Json") all += ReadFileBytes(entry.path());
         return all;
     }
-
-    TempFolder home;
-    std::shared_ptr<SimMouse> mouse;
 };
 
 TEST_F(CtlSetTest, ChangesReachTheMouseAndSettingsShowsThemInThePagesWords) {
